@@ -1,0 +1,92 @@
+#include "AppFunctions.h"
+
+#include "Forms.h"
+#include "Globals.h"
+#include "MessageBox.h"
+#include "data/Store.h"
+#include "frmLists.h"
+#include "frmMessage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace AppFunctions {
+
+bool Main(const QString &programDir)
+{
+    Globals::gProgramDir = QDir::cleanPath(programDir);
+    frmLists *main = Forms::get<frmLists>();
+    if (!main || !Forms::isLoaded(QStringLiteral("frmLists")))
+        return false;
+    main->show();
+    return true;
+}
+
+bool OpenDatabase(QString *problem)
+{
+    const QDir dir(Globals::gProgramDir);
+    std::unique_ptr<Store> store = Store::open(dir.absolutePath(), problem);
+    if (!store)
+        return false;
+    Globals::setConnection(store.release());
+
+    Globals::gWavPath = dir.absoluteFilePath(QStringLiteral("Wavs"));
+    // A folder that cannot be made shows up later, when a recording is saved.
+    if (!QFileInfo(Globals::gWavPath).isDir())
+        dir.mkpath(QStringLiteral("Wavs"));
+    Globals::gCorrectSoundPath = dir.absoluteFilePath(QStringLiteral("Sound_Correct.wav"));
+    Globals::gIncorrectSoundPath = dir.absoluteFilePath(QStringLiteral("Sound_Incorrect.wav"));
+    return true;
+}
+
+Store &db()
+{
+    if (!Globals::gConnection)
+        throw StoreError(QStringLiteral("The database is not open."));
+    return *Globals::gConnection;
+}
+
+bool IsFormLoaded(const QString &name)
+{
+    return Forms::isLoaded(name);
+}
+
+void ShowMessage(const QVariant &top, const QVariant &bottom)
+{
+    if (Globals::gMessageTime <= 0)
+        return;
+    frmMessage *message = Forms::get<frmMessage>();
+    message->lblTop->setText(top.toString());
+    message->lblBottom->setText(bottom.toString());
+    message->Reset();
+    message->exec();
+}
+
+void StartTest(bool useCustomOptions)
+{
+    QWidget *test = Forms::load(QStringLiteral("frmTest"));
+    if (!test) {
+        MsgBox(QStringLiteral("Practice tests are not available in this version of Lettermarch."));
+        if (auto *main = Forms::find(QStringLiteral("frmLists")))
+            static_cast<frmLists *>(main)->SetFocusHere();
+        return;
+    }
+    QMetaObject::invokeMethod(test, useCustomOptions ? "LoadCustomOptions" : "LoadDefaultOptions");
+    QMetaObject::invokeMethod(test, "Start", Q_ARG(qint32, Globals::gCurrentListID));
+    test->show();
+}
+
+void CloseRecording()
+{
+    // Nothing records yet, so there is no device to close.
+}
+
+void DoEvents(int times)
+{
+    for (int i = 0; i < times; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace AppFunctions

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+class Store;
+
+// Operations shared by several windows.
+namespace AppFunctions {
+
+// Start-up: loads and shows the main window for a program in `programDir`.
+// False when the program could not start (the user has been told why).
+bool Main(const QString &programDir);
+
+// Opens Lettermarch.mdb in the program folder and sets the paths; creates
+// Wavs when missing. On failure returns false with a message for the user.
+bool OpenDatabase(QString *problem);
+
+// The open connection. Only valid after OpenDatabase succeeded.
+Store &db();
+
+// Whether a window of that name (any case) is loaded; never loads it.
+bool IsFormLoaded(const QString &name);
+
+// The temporary message: modal for the message time, or nothing at all when
+// the time is 0 or less.
+void ShowMessage(const QVariant &top, const QVariant &bottom);
+
+// Begins a practice test of gCurrentListID in the test window.
+void StartTest(bool useCustomOptions);
+
+// Closes the recording device, if one is open.
+void CloseRecording();
+
+// Lets the toolkit process pending events `times` times in a row.
+void DoEvents(int times);
+
+} // namespace AppFunctions

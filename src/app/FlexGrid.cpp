@@ -1,0 +1,157 @@
+#include "FlexGrid.h"
+
+#include <QHeaderView>
+
+FlexGrid::FlexGrid(QWidget *parent)
+    : QTableWidget(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setMinimumSectionSize(0);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (row != previousRow)
+                    emit SelectionChanged();
+            });
+}
+
+void FlexGrid::setRows(int rows)
+{
+    setRowCount(qMax(0, rows - 1));
+}
+
+void FlexGrid::setCols(int cols)
+{
+    setColumnCount(cols);
+    m_alignment.resize(cols, Qt::AlignLeft | Qt::AlignVCenter);
+    m_widths.resize(cols, 960);
+    for (int c = 0; c < cols; ++c) {
+        if (!horizontalHeaderItem(c))
+            setHorizontalHeaderItem(c, new QTableWidgetItem);
+    }
+}
+
+QTableWidgetItem *FlexGrid::cell(int row, int col)
+{
+    if (col < 0 || col >= columnCount() || row < 0 || row > rowCount())
+        return nullptr;
+    if (row == 0) {
+        QTableWidgetItem *h = horizontalHeaderItem(col);
+        if (!h) {
+            h = new QTableWidgetItem;
+            setHorizontalHeaderItem(col, h);
+        }
+        return h;
+    }
+    QTableWidgetItem *it = item(row - 1, col);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setTextAlignment(m_alignment.value(col, Qt::AlignLeft | Qt::AlignVCenter));
+        setItem(row - 1, col, it);
+    }
+    return it;
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const
+{
+    const QTableWidgetItem *it = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::setTextMatrix(int row, int col, const QString &text)
+{
+    if (QTableWidgetItem *it = cell(row, col))
+        it->setText(text);
+}
+
+int FlexGrid::ColWidth(int col) const
+{
+    return m_widths.value(col, 0);
+}
+
+void FlexGrid::setColWidth(int col, int twips)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    m_widths[col] = twips;
+    const int pixels = twips / TwipsPerPixel;
+    setColumnHidden(col, pixels < 1);
+    if (pixels >= 1)
+        setColumnWidth(col, pixels);
+}
+
+void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    m_alignment[col] = alignment;
+    if (QTableWidgetItem *h = horizontalHeaderItem(col))
+        h->setTextAlignment(alignment);
+    for (int r = 0; r < rowCount(); ++r) {
+        if (QTableWidgetItem *it = item(r, col))
+            it->setTextAlignment(alignment);
+    }
+}
+
+void FlexGrid::setCellBackColor(int row, int col, const QColor &color)
+{
+    if (QTableWidgetItem *it = cell(row, col))
+        it->setBackground(color);
+}
+
+QColor FlexGrid::CellBackColor(int row, int col) const
+{
+    const QTableWidgetItem *it = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+    return it ? it->background().color() : QColor();
+}
+
+int FlexGrid::Row() const
+{
+    const int r = currentRow();
+    return r < 0 ? 0 : r + 1;
+}
+
+void FlexGrid::setRow(int row)
+{
+    if (row <= 0 || row > rowCount()) {
+        setCurrentCell(-1, -1);
+        clearSelection();
+        return;
+    }
+    const int col = qMax(0, currentColumn());
+    setCurrentCell(row - 1, col);
+    scrollToItem(item(row - 1, col));
+}
+
+int FlexGrid::AddItem()
+{
+    const int r = rowCount();
+    insertRow(r);
+    for (int c = 0; c < columnCount(); ++c)
+        cell(r + 1, c);
+    return r + 1;
+}
+
+void FlexGrid::Clear()
+{
+    const QSignalBlocker block(this);
+    setRowCount(0);
+    for (int c = 0; c < columnCount(); ++c) {
+        if (QTableWidgetItem *h = horizontalHeaderItem(c))
+            h->setText(QString());
+    }
+}
+
+int FlexGrid::MouseRow(const QPoint &viewportPos) const
+{
+    const int r = rowAt(viewportPos.y());
+    return r < 0 ? 0 : r + 1;
+}

@@ -1,0 +1,109 @@
+#include "Forms.h"
+
+#include <QHash>
+#include <QPointer>
+
+namespace {
+
+struct Registry
+{
+    QHash<QString, Forms::Factory> factories; // by upper-case name
+    QList<QPointer<QWidget>> windows;         // load order
+    std::function<void()> onEmpty;
+};
+
+Registry &registry()
+{
+    static Registry r;
+    return r;
+}
+
+void dropDead()
+{
+    registry().windows.removeAll(QPointer<QWidget>());
+}
+
+} // namespace
+
+namespace Forms {
+
+void registerFactory(const QString &name, Factory factory)
+{
+    registry().factories.insert(name.toUpper(), std::move(factory));
+}
+
+bool hasFactory(const QString &name)
+{
+    return registry().factories.contains(name.toUpper());
+}
+
+QWidget *find(const QString &name)
+{
+    dropDead();
+    const QString wanted = name.toUpper();
+    for (const auto &w : std::as_const(registry().windows)) {
+        if (w->objectName().toUpper() == wanted)
+            return w;
+    }
+    return nullptr;
+}
+
+bool isLoaded(const QString &name)
+{
+    return find(name) != nullptr;
+}
+
+QList<QWidget *> loaded()
+{
+    dropDead();
+    QList<QWidget *> out;
+    for (const auto &w : std::as_const(registry().windows))
+        out << w.data();
+    return out;
+}
+
+QWidget *load(const QString &name)
+{
+    if (QWidget *w = find(name))
+        return w;
+    const auto factory = registry().factories.value(name.toUpper());
+    if (!factory)
+        return nullptr;
+    QWidget *w = factory();
+    Q_ASSERT(w->objectName().compare(name, Qt::CaseInsensitive) == 0);
+    registry().windows.append(w);
+    // A window deleted without being unloaded is forgotten too.
+    QObject::connect(w, &QObject::destroyed, [w] { forget(w); });
+    QPointer<QWidget> guard(w);
+    if (auto *handler = dynamic_cast<FormLoad *>(w))
+        handler->Form_Load();
+    return guard.data();
+}
+
+void forget(QWidget *window)
+{
+    auto &windows = registry().windows;
+    const qsizetype before = windows.size();
+    windows.removeIf([window](const QPointer<QWidget> &p) { return p.isNull() || p.data() == window; });
+    if (before > 0 && windows.isEmpty() && registry().onEmpty)
+        registry().onEmpty();
+}
+
+void unload(QWidget *window)
+{
+    if (!window)
+        return;
+    const bool wasLoaded = registry().windows.contains(window);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->hide();
+    if (wasLoaded)
+        forget(window);
+    window->deleteLater();
+}
+
+void setOnEmpty(std::function<void()> callback)
+{
+    registry().onEmpty = std::move(callback);
+}
+
+} // namespace Forms

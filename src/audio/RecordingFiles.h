@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// A word's recording is the wave file in the recordings folder named by the
+// word's text in upper case: cat is CAT.wav, and Cat and CAT share it. Words
+// that could not be a file name as they stand (a / or :, a lone ".", ...) get
+// a safe name in which each such character is written as %XX of its UTF-8
+// bytes; % itself is written that way too, so the name can be read back.
+QString RecordingFileName(const QString &word);
+// The word text a recording file name stands for (upper case).
+QString WordFromRecordingFileName(const QString &fileName);
+QString RecordingPath(const QString &wavDir, const QString &word);
+
+// Deletes one file; never fails towards the caller (missing file, bad path,
+// file in use are all passed over).
+void KillFile(const QString &path);

@@ -1,0 +1,90 @@
+#include "ListStore.h"
+
+#include "Store.h"
+#include "app/Globals.h"
+#include "audio/RecordingFiles.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+QString idText(qint32 id)
+{
+    return QString::number(id) + QLatin1Char(' ');
+}
+
+qint32 countRows(Store &store, const QString &sql, qint32 listId)
+{
+    QSqlQuery &q = store.prepared(sql);
+    q.bindValue(0, listId);
+    Store::run(q);
+    const qint32 n = q.next() ? q.value(0).toInt() : 0;
+    q.finish();
+    return n;
+}
+
+} // namespace
+
+qint32 NextID(Store &store, const QString &code)
+{
+    // Read and advance the counter in one step, so an identifier can never be
+    // handed out twice, even with a second copy of the program running.
+    Store::Transaction transaction(store);
+    QSqlQuery &q = store.prepared(QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = ?"));
+    q.bindValue(0, code);
+    Store::run(q);
+    qint32 next = 1;
+    const bool found = q.next();
+    if (found)
+        next = q.value(0).toInt() + 1;
+    q.finish();
+    if (found) {
+        QSqlQuery &u = store.prepared(QStringLiteral("UPDATE IDS SET VALUE = ? WHERE rowid = "
+                                                     "(SELECT rowid FROM IDS WHERE CODE = ? LIMIT 1)"));
+        u.bindValue(0, next);
+        u.bindValue(1, code);
+        Store::run(u);
+    } else {
+        store.addRow(QStringLiteral("IDS"), {{QStringLiteral("CODE"), code}, {QStringLiteral("VALUE"), next}});
+    }
+    transaction.commit();
+    return next;
+}
+
+// Counted with an aggregate on the indexed column: the same figure as
+// walking the rows, without reading them.
+qint32 CountListWords(Store &store, qint32 listId)
+{
+    return countRows(store, QStringLiteral("SELECT COUNT(*) FROM WORDS WHERE LIST_ID = ?"), listId);
+}
+
+qint32 CountListTests(Store &store, qint32 listId)
+{
+    return countRows(store, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?"), listId);
+}
+
+QString GetListTestDate(Store &store, qint32 listId)
+{
+    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ")
+                               + idText(listId));
+    return q.next() ? StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))) : QString();
+}
+
+void DeleteList(Store &store, qint32 listId, const QString &wavDir)
+{
+    const QString id = idText(listId);
+    {
+        QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + id);
+        while (q.next())
+            KillFile(RecordingPath(wavDir, q.value(QStringLiteral("WORD")).toString()));
+    }
+    // The four deletions stand or fall together, so a failure never leaves
+    // tests without their list or words without their list.
+    Store::Transaction transaction(store);
+    for (const QString &table :
+         {QStringLiteral("WORDS"), QStringLiteral("LISTS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
+        Globals::gSQL = QStringLiteral(" DELETE FROM ") + table + QLatin1Char(' ') + QStringLiteral(" WHERE LIST_ID = ") + id;
+        store.execute(Globals::gSQL);
+    }
+    transaction.commit();
+}

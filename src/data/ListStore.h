@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class Store;
+
+// Identifier kinds of the IDS table.
+namespace IdCodes {
+inline const QString List = QStringLiteral("LIST_ID");
+inline const QString Word = QStringLiteral("WORD_ID");
+inline const QString Test = QStringLiteral("TEST_ID");
+} // namespace IdCodes
+
+// The next identifier of a kind: 1 for the first, then one more than the last
+// handed out; an identifier is never handed out twice.
+qint32 NextID(Store &store, const QString &code);
+
+qint32 CountListWords(Store &store, qint32 listId);
+qint32 CountListTests(Store &store, qint32 listId);
+
+// The list's test date in the system's short date form; empty when there is
+// no such list.
+QString GetListTestDate(Store &store, qint32 listId);
+
+// Removes the list with its words, its words' recordings (in wavDir), its
+// tests and its attempts.
+void DeleteList(Store &store, qint32 listId, const QString &wavDir);

@@ -1,0 +1,68 @@
+#include "Options.h"
+
+#include "Flags.h"
+#include "Store.h"
+#include "app/Globals.h"
+
+#include <QSqlQuery>
+
+std::optional<QSqlRecord> ReadOptionsRecord(Store &store)
+{
+    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM OPTIONS "));
+    if (!q.next())
+        return std::nullopt;
+    return q.record();
+}
+
+void WriteOptions(Store &store, const OptionsRow &row)
+{
+    const QList<Field> fields = {
+        {QStringLiteral("SKIP_TEST_SETUP"), row.skipTestSetup},
+        {QStringLiteral("PRONOUNCE"), row.pronounce},
+        {QStringLiteral("SHOW_DEFINITION"), row.showDefinition},
+        {QStringLiteral("SHOW_CONTEXT"), row.showContext},
+        {QStringLiteral("TEST_ORDER"), row.testOrder},
+        {QStringLiteral("MOVE_ON_AFTER"), row.moveOnAfter},
+        {QStringLiteral("REVEAL_ANSWERS"), row.revealAnswers},
+        {QStringLiteral("REQUIRE_ECHO"), row.requireEcho},
+        {QStringLiteral("CLEAR_WRONG_ANSWER"), row.clearWrongAnswer},
+        {QStringLiteral("PLAY_CORRECT_SOUND"), row.playCorrectSound},
+        {QStringLiteral("PLAY_INCORRECT_SOUND"), row.playIncorrectSound},
+        {QStringLiteral("MESSAGE_TIME"), row.messageTime},
+        {QStringLiteral("TEST_DAY"), row.testDay},
+        {QStringLiteral("PROMPT_TO_DELETE_LISTS"), row.promptToDeleteLists},
+    };
+    Store::Transaction transaction(store);
+    QString firstRow;
+    {
+        QSqlQuery first = store.select(QStringLiteral("SELECT rowid FROM OPTIONS LIMIT 1"));
+        if (first.next())
+            firstRow = first.value(0).toString();
+    }
+    if (!firstRow.isEmpty())
+        store.updateRows(QStringLiteral("OPTIONS"), QStringLiteral(" WHERE rowid = ") + firstRow + QLatin1Char(' '), fields);
+    else
+        store.addRow(QStringLiteral("OPTIONS"), fields);
+    transaction.commit();
+}
+
+void LoadGeneralSettings(Store &store)
+{
+    std::optional<QSqlRecord> row = ReadOptionsRecord(store);
+    if (!row) {
+        WriteOptions(store, OptionsRow {});
+        row = ReadOptionsRecord(store);
+    }
+    if (!row) {
+        Globals::gMessageTime = MessageTime::Default;
+        Globals::gSkipTestSetup = false;
+        Globals::gPromptToDeleteLists = true;
+        return;
+    }
+    bool ok = false;
+    const qint32 time = row->value(QStringLiteral("MESSAGE_TIME")).toInt(&ok);
+    // A value the program did not write (empty, text) falls back to the default.
+    Globals::gMessageTime = ok ? time : MessageTime::Default;
+    Globals::gSkipTestSetup = TextToBool(row->value(QStringLiteral("SKIP_TEST_SETUP")).toString());
+    Globals::gPromptToDeleteLists = TextToBool(row->value(QStringLiteral("PROMPT_TO_DELETE_LISTS")).toString());
+}

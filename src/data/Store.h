@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <stdexcept>
+
+// A failure of the data store that the operation cannot recover from: the
+// statement that failed and what the engine said about it.
+class StoreError : public std::runtime_error
+{
+public:
+    StoreError(const QString &what, const QString &statement = {});
+    QString message() const { return m_message; }
+    QString statement() const { return m_statement; }
+
+private:
+    QString m_message;
+    QString m_statement;
+};
+
+// One column value of a row to be written. Column names are fixed words of
+// the program; values are always bound, never pasted into the statement.
+struct Field
+{
+    QString column;
+    QVariant value;
+};
+
+// The one connection to Lettermarch.mdb. Statements are accepted in the
+// program's own form: text joined from fragments with blanks, numbers as
+// decimal text and dates as #m/d/yyyy#; the layer turns dates into the ISO
+// text the columns hold, so comparisons and sorting stay correct.
+class Store
+{
+public:
+    static constexpr const char *FileName = "Lettermarch.mdb";
+
+    // Opens (or, when missing, creates) the database in the given folder.
+    // Returns null and a message for the user when the file cannot be used;
+    // an existing file is never changed in that case.
+    static std::unique_ptr<Store> open(const QString &folder, QString *problem);
+
+    ~Store();
+    Store(const Store &) = delete;
+    Store &operator=(const Store &) = delete;
+
+    QString filePath() const { return m_filePath; }
+    QSqlDatabase database() const;
+
+    // Runs a query of the program's statement catalogue; the result is walked
+    // forward with next(). Throws StoreError.
+    QSqlQuery select(const QString &statement);
+    // Runs a command (DELETE, UPDATE) of the catalogue. Throws StoreError.
+    void execute(const QString &statement);
+
+    // A statement with ? placeholders, prepared once and kept for reuse.
+    // Values are bound by the caller; run it with run().
+    QSqlQuery &prepared(const QString &sql);
+    static void run(QSqlQuery &query);
+
+    // Adds one row with the given values.
+    void addRow(const QString &table, const QList<Field> &fields);
+    // Changes the given columns of the rows that `whereFragment` (a fixed
+    // fragment of the catalogue, e.g. " WHERE LIST_ID = 5 ") selects.
+    void updateRows(const QString &table, const QString &whereFragment, const QList<Field> &fields);
+
+    // All-or-nothing groups of statements; nest safely (only the outermost
+    // one commits).
+    class Transaction
+    {
+    public:
+        explicit Transaction(Store &store);
+        ~Transaction();
+        void commit();
+        Transaction(const Transaction &) = delete;
+        Transaction &operator=(const Transaction &) = delete;
+
+    private:
+        Store &m_store;
+        bool m_outermost = false;
+        bool m_done = false;
+    };
+
+private:
+    Store(const QString &connectionName, const QString &filePath);
+    QString prepareProblem(bool existed);
+
+    QString m_connectionName;
+    QString m_filePath;
+    QHash<QString, QSqlQuery> m_prepared;
+    int m_transactionDepth = 0;
+};
+
+// Date forms used between the program and the engine.
+namespace StoreDates {
+// "m/d/yyyy": no leading zeros, four-digit year (7/4/2026).
+QString catalogueDate(const QDate &date);
+// How dates and date-times are kept in the columns (ISO 8601 text).
+QString storedDate(const QDate &date);
+QString storedDateTime(const QDateTime &dateTime);
+// Reads a stored date or date-time column; invalid when empty or unreadable.
+QDate toDate(const QVariant &stored);
+QDateTime toDateTime(const QVariant &stored);
+// The date in the system's short date form, as the lists show it.
+QString shortDate(const QVariant &stored);
+// Parses "m/d/yyyy" strictly (a real calendar date); invalid otherwise.
+QDate parseCatalogueDate(const QString &text);
+} // namespace StoreDates
+
+// Rewrites the program's statement text for the engine: #m/d/yyyy# becomes
+// '<ISO date>'. Text between single quotes is left alone. Throws StoreError
+// for a # date that is not a real date.
+QString toEngineSql(const QString &statement);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class Store;
+
+// A fresh program folder with its own database; every test gets its own.
+class ProgramFolder
+{
+public:
+    ProgramFolder();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    QString dbPath() const;
+    // Opens the folder's database (creating it) outside the program.
+    std::unique_ptr<Store> openStore() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Adds a list with the given test date and words; returns its identifier.
+qint32 addList(Store &store, const QDate &testDate, const QStringList &words = {}, int tests = 0);
+
+// Bytes of a file, for checking that it was left untouched.
+QByteArray fileBytes(const QString &path);

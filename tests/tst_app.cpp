@@ -1,0 +1,3 @@
+#include "TestSupport.h"
+#include "app/AppFunctions.h"
+int main() { return 0; }
