@@ -1,3 +1,438 @@
 #include "TestSupport.h"
 #include "app/AppFunctions.h"
-int main() { return 0; }
+#include "app/FormFactories.h"
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "app/frmLists.h"
+#include "app/frmMessage.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Stands in for a window of the program in registry tests.
+class FakeWindow : public Form<QWidget>
+{
+public:
+    explicit FakeWindow(const QString &name) { setObjectName(name); }
+};
+
+int count(const QString &sql)
+{
+    QSqlQuery q = AppFunctions::db().select(sql);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QStringList gridColumn(frmLists *w, int col)
+{
+    QStringList out;
+    for (int r = 1; r < w->MSFlexGrid1->Rows(); ++r)
+        out << w->MSFlexGrid1->TextMatrix(r, col);
+    return out;
+}
+
+QString shortDate(const QDate &d)
+{
+    return QLocale::system().toString(d, QLocale::ShortFormat);
+}
+
+} // namespace
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startup_emptyFolder_createsDatabaseAndDisablesListCommands();
+    void startup_withLists_showsNewestFirstAndSelectsFirst();
+    void startup_damagedDatabase_tellsUserAndLeavesFileAlone();
+    void selection_byKeyboardAndPopupMenu_followsRow();
+    void listCommands_withoutList_askForSelection();
+    void deleteList_yesRemovesListAndReloads_noKeepsIt();
+    void updateAndIncrement_patchOnlyTheirRow();
+    void registry_findsWithoutLoadingAndEndsWithLastWindow();
+    void shutdown_closesOtherWindowsButListEditor();
+    void message_ticksCloseTimedMessages();
+    void message_closesOnClickEnterSpaceOnly();
+    void showMessage_noneShowsNothing_timedClosesItself();
+
+private:
+    ProgramFolder *m_folder = nullptr;
+    frmLists *start();
+};
+
+void TestApp::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestApp::init()
+{
+    m_folder = new ProgramFolder;
+}
+
+void TestApp::cleanup()
+{
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+    delete m_folder;
+    m_folder = nullptr;
+}
+
+frmLists *TestApp::start()
+{
+    if (!AppFunctions::Main(m_folder->path()))
+        return nullptr;
+    auto *w = qobject_cast<frmLists *>(Forms::find(QStringLiteral("FRMLISTS")));
+    if (w && !QTest::qWaitForWindowExposed(w))
+        return nullptr;
+    return w;
+}
+
+void TestApp::startup_emptyFolder_createsDatabaseAndDisablesListCommands()
+{
+    frmLists *w = start();
+    QVERIFY(w);
+    QVERIFY(QFileInfo(m_folder->file(QStringLiteral("Wavs"))).isDir());
+    QVERIFY(QFile::exists(m_folder->dbPath()));
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM OPTIONS")), 1);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'")), 6);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Lettermarch"));
+    QCOMPARE(w->MSFlexGrid1->Rows(), 1);
+    QCOMPARE(w->MSFlexGrid1->Row(), 0);
+    QCOMPARE(w->MSFlexGrid1->TextMatrix(0, 0), QStringLiteral("School Test Date"));
+    for (QPushButton *b : {w->cmdEditList, w->cmdTest, w->cmdPastTests, w->cmdDeleteList})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    for (QAction *a : {w->mnuEditList, w->mnuTest, w->mnuPastTests, w->mnuDeleteList})
+        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    for (QPushButton *b : {w->cmdNewList, w->cmdOptions, w->cmdExit})
+        QVERIFY(b->isEnabled());
+    QCOMPARE(Globals::gMessageTime, 6);
+    QCOMPARE(Globals::gPromptToDeleteLists, true);
+
+    // A Wavs folder that exists is kept with its files.
+    QFile keep(m_folder->file(QStringLiteral("Wavs/CAT.wav")));
+    QVERIFY(keep.open(QIODevice::WriteOnly));
+    keep.close();
+    resetProgram();
+    QVERIFY(start());
+    QVERIFY(keep.exists());
+}
+
+void TestApp::startup_withLists_showsNewestFirstAndSelectsFirst()
+{
+    {
+        auto store = m_folder->openStore();
+        addList(*store, QDate(2026, 9, 4), {QStringLiteral("a"), QStringLiteral("b")}, 1);
+        addList(*store, QDate(2026, 9, 11), {QStringLiteral("c")}, 0);
+        addList(*store, QDate(2026, 9, 18), {QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f")}, 4);
+    }
+    frmLists *w = start();
+    QVERIFY(w);
+    QCOMPARE(gridColumn(w, 0),
+             QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
+    QCOMPARE(gridColumn(w, 1), QStringList({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")}));
+    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1")}));
+    QCOMPARE(gridColumn(w, 3), QStringList({QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
+    QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
+    QCOMPARE(w->MSFlexGrid1->Row(), 1);
+    QCOMPARE(Globals::gCurrentListID, 3);
+    QVERIFY(w->cmdDeleteList->isEnabled() && w->mnuTest->isEnabled());
+}
+
+void TestApp::startup_damagedDatabase_tellsUserAndLeavesFileAlone()
+{
+    const QByteArray junk = QByteArrayLiteral("This is a shopping list, not a database.\n").repeated(40);
+    QFile f(m_folder->dbPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(junk);
+    f.close();
+    bool ended = false;
+    Forms::setOnEmpty([&] { ended = true; });
+
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QVERIFY(!AppFunctions::Main(m_folder->path()));
+    const QString shown = MsgBoxScript::shown().value(0);
+    QVERIFY2(shown.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("not a Lettermarch database")), qPrintable(shown));
+    QVERIFY(ended);
+    QVERIFY(!Forms::isLoaded(QStringLiteral("frmLists")));
+    QCOMPARE(fileBytes(m_folder->dbPath()), junk);
+}
+
+void TestApp::selection_byKeyboardAndPopupMenu_followsRow()
+{
+    {
+        auto store = m_folder->openStore();
+        for (int i = 0; i < 3; ++i)
+            addList(*store, QDate(2026, 9, 4).addDays(7 * i));
+    }
+    frmLists *w = start();
+    QVERIFY(w);
+    FlexGrid *grid = w->MSFlexGrid1;
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->Row(), 2);
+    QCOMPARE(Globals::gCurrentListID, 2);
+
+    // A right click on another row selects it first, then offers the list menu.
+    const QRect third = grid->visualRect(grid->model()->index(2, 0));
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, third.center());
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
+    QApplication::sendEvent(grid->viewport(), &menuEvent);
+    QCOMPARE(grid->Row(), 3);
+    QCOMPARE(Globals::gCurrentListID, 1);
+    QTRY_VERIFY(w->mnuLists->isVisible());
+    w->mnuLists->hide();
+
+    // Below the last row there is no list: nothing changes, no menu.
+    QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(5, grid->viewport()->height() - 2),
+                            grid->viewport()->mapToGlobal(QPoint(5, grid->viewport()->height() - 2)));
+    QApplication::sendEvent(grid->viewport(), &below);
+    QCOMPARE(grid->Row(), 3);
+    QVERIFY(!w->mnuLists->isVisible());
+}
+
+void TestApp::listCommands_withoutList_askForSelection()
+{
+    frmLists *w = start();
+    QVERIFY(w);
+    // Disabled on an empty grid; the commands themselves still refuse politely.
+    const QList<std::pair<void (frmLists::*)(), QString>> commands = {
+        {&frmLists::EditList, QStringLiteral("Please select a list to edit.")},
+        {&frmLists::Test, QStringLiteral("Please select a list to test.")},
+        {&frmLists::PastTests, QStringLiteral("Please select a list.")},
+        {&frmLists::DeleteList, QStringLiteral("Please select a list to delete.")},
+    };
+    for (const auto &[command, text] : commands) {
+        MsgBoxScript::expect(MsgAnswer::OK, text);
+        (w->*command)();
+        QVERIFY(w->isVisible());
+    }
+}
+
+void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
+{
+    qint32 only = 0;
+    {
+        auto store = m_folder->openStore();
+        only = addList(*store, QDate(2026, 9, 4), {QStringLiteral("cat")}, 2);
+    }
+    QDir(m_folder->path()).mkpath(QStringLiteral("Wavs"));
+    QFile wav(m_folder->file(QStringLiteral("Wavs/CAT.wav")));
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    wav.close();
+
+    frmLists *w = start();
+    QVERIFY(w);
+    const QString question = QStringLiteral("Do you want to delete this list and all of it's words?");
+    MsgBoxScript::expect(MsgAnswer::No, question);
+    QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
+    QCOMPARE(w->MSFlexGrid1->Rows(), 2);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM WORDS")), 1);
+
+    MsgBoxScript::expect(MsgAnswer::Yes, question);
+    QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->MSFlexGrid1->Rows(), 1);
+    QVERIFY(!w->cmdDeleteList->isEnabled());
+    for (const char *table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"})
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2").arg(QString::fromLatin1(table)).arg(only)), 0);
+    QVERIFY(!wav.exists());
+    QCOMPARE(count(QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'")), only);
+}
+
+void TestApp::updateAndIncrement_patchOnlyTheirRow()
+{
+    qint32 first = 0;
+    {
+        auto store = m_folder->openStore();
+        first = addList(*store, QDate(2026, 9, 4), {}, 3);
+        addList(*store, QDate(2026, 9, 11), {}, 3);
+    }
+    frmLists *w = start();
+    QVERIFY(w);
+    w->IncrementListTests(first);
+    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("4")}));
+    w->IncrementListTests(QStringLiteral("77"));
+    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("4")}));
+
+    // UpdateList re-reads both counts from the store.
+    addList(AppFunctions::db(), QDate(2026, 9, 18)); // a third list, not in the grid
+    AppFunctions::db().execute(QStringLiteral(" UPDATE WORDS SET LIST_ID = %1 ").arg(first));
+    AppFunctions::db().addRow(QStringLiteral("WORDS"), {{QStringLiteral("WORD_ID"), 90}, {QStringLiteral("LIST_ID"), first},
+                                                      {QStringLiteral("WORD"), QStringLiteral("new")}});
+    w->UpdateList(QString::number(first));
+    QCOMPARE(gridColumn(w, 1), QStringList({QStringLiteral("0"), QStringLiteral("1")}));
+    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("3")}));
+}
+
+void TestApp::registry_findsWithoutLoadingAndEndsWithLastWindow()
+{
+    int made = 0;
+    Forms::registerFactory(QStringLiteral("frmHelp"), [&] {
+        ++made;
+        return new FakeWindow(QStringLiteral("frmHelp"));
+    });
+    bool ended = false;
+    Forms::setOnEmpty([&] { ended = true; });
+
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmhelp")));
+    QCOMPARE(made, 0);
+    QWidget *help = Forms::load(QStringLiteral("frmHelp"));
+    QCOMPARE(Forms::load(QStringLiteral("FRMHELP")), help);
+    QCOMPARE(made, 1);
+    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("FrmHelp")));
+    QVERIFY(!Forms::load(QStringLiteral("frmNoSuchWindow")));
+
+    help->show();
+    help->close(); // closing by the title bar unloads it at once
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmHelp")));
+    QVERIFY(ended);
+
+    // A later use loads it afresh.
+    QVERIFY(Forms::load(QStringLiteral("frmHelp")) != nullptr);
+    QCOMPARE(made, 2);
+}
+
+void TestApp::shutdown_closesOtherWindowsButListEditor()
+{
+    for (const char *name : {"frmHelp", "frmEditList"}) {
+        const QString n = QString::fromLatin1(name);
+        Forms::registerFactory(n, [n] { return new FakeWindow(n); });
+    }
+    bool ended = false;
+    Forms::setOnEmpty([&] { ended = true; });
+    frmLists *w = start();
+    QVERIFY(w);
+    Forms::load(QStringLiteral("frmHelp"))->show();
+    QTest::mouseClick(w->cmdExit, Qt::LeftButton);
+    QVERIFY(ended); // main window and help are gone, the program ends
+
+    ended = false;
+    w = start();
+    QVERIFY(w);
+    Forms::load(QStringLiteral("frmHelp"))->show();
+    QWidget *editor = Forms::load(QStringLiteral("frmEditList"));
+    w->mnuExit->trigger();
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmLists")));
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmHelp")));
+    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmEditList")));
+    QVERIFY(!ended);
+    Forms::unload(editor);
+    QVERIFY(ended);
+}
+
+void TestApp::message_ticksCloseTimedMessages()
+{
+    struct Case
+    {
+        qint32 time;
+        bool timed;
+        int ticksOpen; // ticks after which it is still open
+    };
+    for (const Case &c : {Case {1, true, 1}, Case {6, true, 6}, Case {200, true, 200}, Case {201, false, 0},
+                          Case {9999, false, 0}}) {
+        Globals::gMessageTime = c.time;
+        frmMessage *m = Forms::get<frmMessage>();
+        m->Reset();
+        QCOMPARE(m->Timer1->isActive(), c.timed);
+        QCOMPARE(m->Timer1->interval(), 500);
+        for (int i = 0; i < c.ticksOpen; ++i)
+            m->Timer1_Timer();
+        QVERIFY2(AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")), qPrintable(QString::number(c.time)));
+        if (c.timed) {
+            m->Timer1_Timer(); // the tick after the count is reached closes it
+            QVERIFY2(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")), qPrintable(QString::number(c.time)));
+        } else {
+            Forms::unload(m);
+        }
+    }
+}
+
+void TestApp::message_closesOnClickEnterSpaceOnly()
+{
+    Globals::gMessageTime = 9999;
+    auto open = [] {
+        frmMessage *m = Forms::get<frmMessage>();
+        m->lblTop->setText(QStringLiteral("Word Saved"));
+        m->show();
+        return m;
+    };
+    auto loaded = [] { return AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")); };
+
+    frmMessage *m = open();
+    QTest::keyClick(m->txtDummy, Qt::Key_A);
+    QTest::keyClick(m->txtDummy, Qt::Key_Escape);
+    QTest::mouseClick(m, Qt::LeftButton, {}, QPoint(2, 2)); // outside the texts
+    QVERIFY(loaded());
+    QVERIFY(m->txtDummy->text().isEmpty());
+    QTest::keyClick(m->txtDummy, Qt::Key_Return);
+    QVERIFY(!loaded());
+
+    m = open();
+    QTest::keyClick(m->txtDummy, Qt::Key_Space);
+    QVERIFY(!loaded());
+    m = open();
+    QTest::keyClick(m->txtDummy, Qt::Key_Enter);
+    QVERIFY(!loaded());
+    m = open();
+    QTest::mouseClick(m->lblTop, Qt::LeftButton);
+    QVERIFY(!loaded());
+    m = open();
+    QTest::mouseClick(m->lblBottom, Qt::LeftButton); // empty, still a target
+    QVERIFY(!loaded());
+}
+
+void TestApp::showMessage_noneShowsNothing_timedClosesItself()
+{
+    Globals::gMessageTime = 0;
+    AppFunctions::ShowMessage(QStringLiteral("List Deleted"), QString());
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")));
+
+    // Timed: the real modal window closes itself; a stuck one is closed by the
+    // guard so the test fails instead of hanging.
+    Globals::gMessageTime = 1;
+    QString seenTop, seenBottom;
+    bool stuck = false;
+    QTimer::singleShot(200, [&] {
+        if (auto *m = qobject_cast<frmMessage *>(Forms::find(QStringLiteral("frmMessage")))) {
+            seenTop = m->lblTop->text();
+            seenBottom = m->lblBottom->text();
+        }
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [&] {
+        stuck = true;
+        if (QWidget *m = Forms::find(QStringLiteral("frmMessage")))
+            m->close();
+    });
+    guard.start(20000);
+    AppFunctions::ShowMessage(QStringLiteral("List Ignored"), QStringLiteral("You will not be prompted to delete this list again."));
+    QVERIFY(!stuck);
+    QCOMPARE(seenTop, QStringLiteral("List Ignored"));
+    QCOMPARE(seenBottom, QStringLiteral("You will not be prompted to delete this list again."));
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")));
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

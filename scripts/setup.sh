@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what Lettermarch needs on Debian 12, builds it, then either starts
+# the program (run) or runs every test (test).
+set -euo pipefail
+
+mode=${1:-run}
+case "$mode" in
+    run | test) ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+    qt6-multimedia-dev
+    fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERMARCH_WERROR=ON
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = run ]; then
+    exec "$build/bin/Lettermarch"
+fi
+
+cd "$build"
+ctest --output-on-failure --timeout 600
