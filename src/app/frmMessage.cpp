@@ -11,7 +11,7 @@
 #include <QTimer>
 
 namespace {
-constexpr int Width = 380;
+constexpr int Width = 440;
 constexpr int Height = 120;
 
 QLabel *makeLabel(QWidget *parent, const char *name, qreal pointSize)
