@@ -3,15 +3,21 @@
 #include "app/FormFactories.h"
 #include "app/Forms.h"
 #include "app/Globals.h"
+#include "audio/QtAudio.h"
+#include "audio/Sound.h"
 
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     Forms::setOnEmpty([] { QCoreApplication::quit(); });
     registerForms();
-    if (!AppFunctions::Main(QCoreApplication::applicationDirPath()))
-        return 1;
-    const int code = app.exec();
+    Audio::installQtAudio();
+    int code = 1;
+    if (AppFunctions::Main(QCoreApplication::applicationDirPath()))
+        code = app.exec();
+    // The devices go before the application object they live in.
+    Audio::setRecorder(nullptr);
+    Audio::setPlayer(nullptr);
     Globals::setConnection(nullptr);
     return code;
 }

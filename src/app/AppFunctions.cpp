@@ -78,11 +78,6 @@ void StartTest(bool useCustomOptions)
     test->show();
 }
 
-void CloseRecording()
-{
-    // Nothing records yet, so there is no device to close.
-}
-
 void DoEvents(int times)
 {
     for (int i = 0; i < times; ++i)

@@ -29,9 +29,6 @@ void ShowMessage(const QVariant &top, const QVariant &bottom);
 // Begins a practice test of gCurrentListID in the test window.
 void StartTest(bool useCustomOptions);
 
-// Closes the recording device, if one is open.
-void CloseRecording();
-
 // Lets the toolkit process pending events `times` times in a row.
 void DoEvents(int times);
 

@@ -3,6 +3,9 @@
 #include "Forms.h"
 #include "frmLists.h"
 #include "frmMessage.h"
+#include "lists/frmEditList.h"
+#include "lists/frmEditWord.h"
+#include "lists/frmNewList.h"
 
 namespace {
 template<class T>
@@ -16,4 +19,7 @@ void registerForms()
 {
     add<frmLists>();
     add<frmMessage>();
+    add<frmNewList>();
+    add<frmEditList>();
+    add<frmEditWord>();
 }

@@ -10,6 +10,7 @@ struct Registry
     QHash<QString, Forms::Factory> factories; // by upper-case name
     QList<QPointer<QWidget>> windows;         // load order
     std::function<void()> onEmpty;
+    bool emptyReported = false;
 };
 
 Registry &registry()
@@ -21,6 +22,22 @@ Registry &registry()
 void dropDead()
 {
     registry().windows.removeAll(QPointer<QWidget>());
+}
+
+void forgetWindow(QWidget *window, bool runUnloadHandler)
+{
+    Registry &r = registry();
+    const qsizetype removed
+        = r.windows.removeIf([window](const QPointer<QWidget> &p) { return p.isNull() || p.data() == window; });
+    if (removed > 0 && runUnloadHandler) {
+        if (auto *handler = dynamic_cast<FormLoad *>(window))
+            handler->Form_Unload();
+    }
+    if (removed > 0 && r.windows.isEmpty() && !r.emptyReported) {
+        r.emptyReported = true;
+        if (r.onEmpty)
+            r.onEmpty();
+    }
 }
 
 } // namespace
@@ -72,8 +89,10 @@ QWidget *load(const QString &name)
     QWidget *w = factory();
     Q_ASSERT(w->objectName().compare(name, Qt::CaseInsensitive) == 0);
     registry().windows.append(w);
-    // A window deleted without being unloaded is forgotten too.
-    QObject::connect(w, &QObject::destroyed, [w] { forget(w); });
+    registry().emptyReported = false;
+    // A window deleted without being unloaded is forgotten too (its unload
+    // handler cannot run any more by then).
+    QObject::connect(w, &QObject::destroyed, [w] { forgetWindow(w, false); });
     QPointer<QWidget> guard(w);
     if (auto *handler = dynamic_cast<FormLoad *>(w))
         handler->Form_Load();
@@ -82,11 +101,7 @@ QWidget *load(const QString &name)
 
 void forget(QWidget *window)
 {
-    auto &windows = registry().windows;
-    const qsizetype before = windows.size();
-    windows.removeIf([window](const QPointer<QWidget> &p) { return p.isNull() || p.data() == window; });
-    if (before > 0 && windows.isEmpty() && registry().onEmpty)
-        registry().onEmpty();
+    forgetWindow(window, true);
 }
 
 void unload(QWidget *window)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -46,13 +47,15 @@ T *get()
 
 } // namespace Forms
 
-// Windows with a load handler run it right after they are registered, so
-// that anything it opens already finds them loaded.
+// A window's load handler runs right after it is registered, so anything it
+// opens already finds it loaded; its unload handler runs once, however the
+// window is unloaded (closed, dismissed, or unloaded by the program).
 class FormLoad
 {
 public:
     virtual ~FormLoad() = default;
     virtual void Form_Load() { }
+    virtual void Form_Unload() { }
 };
 
 // Base of every window: deleted when closed, and forgotten by the registry
@@ -71,6 +74,33 @@ protected:
     void closeEvent(QCloseEvent *event) override
     {
         Base::closeEvent(event);
+        if (event->isAccepted())
+            Forms::forget(this);
+    }
+};
+
+// Dialogs also end through done() (Escape, accept, reject), which does not
+// always pass through closeEvent.
+template<>
+class Form<QDialog> : public QDialog, public FormLoad
+{
+public:
+    explicit Form(QWidget *parent = nullptr)
+        : QDialog(parent)
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+
+    void done(int result) override
+    {
+        QDialog::done(result);
+        Forms::forget(this);
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        QDialog::closeEvent(event);
         if (event->isAccepted())
             Forms::forget(this);
     }

@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "data/ListStore.h"
 #include "data/Options.h"
+#include "audio/Sound.h"
 #include "data/Store.h"
 
 #include <QApplication>
@@ -389,16 +390,15 @@ void frmLists::IncrementListTests(const QVariant &m_ListID)
     }
 }
 
-void frmLists::closeEvent(QCloseEvent *event)
+void frmLists::Form_Unload()
 {
     // Shut-down: nothing here may stop the program from ending.
     try {
-        CloseRecording();
+        ::CloseRecording();
     } catch (...) {
     }
     for (QWidget *w : Forms::loaded()) {
         if (w != this && w->objectName().toUpper() != QStringLiteral("FRMEDITLIST"))
             Forms::unload(w);
     }
-    Form<QMainWindow>::closeEvent(event);
 }

@@ -19,6 +19,7 @@ public:
     frmLists();
 
     void Form_Load() override;
+    void Form_Unload() override;
 
     void LoadWordLists();
     void ClearGrid();
@@ -61,9 +62,6 @@ public slots:
     void Exit();
     void ShowHelp();
     void About();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void SelectionChanged();

@@ -1,0 +1,6 @@
+#pragma once
+
+// Puts the real recording and playback devices of Qt Multimedia in place.
+namespace Audio {
+void installQtAudio();
+}

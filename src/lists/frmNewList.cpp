@@ -1,0 +1,124 @@
+#include "frmNewList.h"
+
+#include "WeekDates.h"
+#include "WordStore.h"
+#include "app/AppFunctions.h"
+#include "app/Globals.h"
+#include "data/Clock.h"
+#include "data/Options.h"
+#include "data/Store.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlRecord>
+#include <QVBoxLayout>
+
+frmNewList::frmNewList()
+{
+    setObjectName(QStringLiteral("frmNewList"));
+    setWindowTitle(QStringLiteral("New Word List"));
+
+    auto box = [this](const char *name) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaxLength(40);
+        e->setPlaceholderText(QStringLiteral("m/d/yyyy"));
+        return e;
+    };
+    auto label = [this](const char *name, const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setBuddy(buddy);
+        return l;
+    };
+    txtStart = box("txtStart");
+    txtEnd = box("txtEnd");
+    txtTestDate = box("txtTestDate");
+    Label1 = label("Label1", QStringLiteral("Start of week"), txtStart);
+    Label2 = label("Label2", QStringLiteral("End of week"), txtEnd);
+    Label3 = label("Label3", QStringLiteral("Date of test"), txtTestDate);
+    lblToday = new QLabel(this);
+    lblToday->setObjectName(QStringLiteral("lblToday"));
+
+    cmdCreate = new QPushButton(QStringLiteral("Create"), this);
+    cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
+    cmdCreate->setToolTip(QStringLiteral("Create a new word list"));
+    cmdCreate->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setToolTip(QStringLiteral("Do not create a new list"));
+
+    auto *form = new QFormLayout;
+    form->addRow(Label1, txtStart);
+    form->addRow(Label2, txtEnd);
+    form->addRow(Label3, txtTestDate);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCreate);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblToday);
+    layout->addSpacing(6);
+    layout->addLayout(form);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdCreate, &QPushButton::clicked, this, &frmNewList::Create);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void frmNewList::Form_Load()
+{
+    Globals::gNewListCreated = false;
+    lblToday->setText(WeekDates::TodayText(Clock::today()));
+    SetDefaultDates();
+}
+
+void frmNewList::SetDefaultDates()
+{
+    QString weekday = QStringLiteral("Fridays");
+    if (const auto row = ReadOptionsRecord(AppFunctions::db())) {
+        const QString stored = row->value(QStringLiteral("TEST_DAY")).toString();
+        if (!stored.isEmpty())
+            weekday = stored;
+    }
+    txtTestDate->setText(GetTestDate(weekday));
+    txtEnd->setText(txtTestDate->text());
+    SetStartMonday();
+}
+
+void frmNewList::SetStartMonday()
+{
+    txtStart->setText(StoreDates::catalogueDate(WeekDates::StartMonday(Clock::today())));
+}
+
+QString frmNewList::GetTestDate(const QString &weekdaySetting) const
+{
+    return StoreDates::catalogueDate(WeekDates::GetTestDate(weekdaySetting, Clock::today()));
+}
+
+void frmNewList::Create()
+{
+    // A box that holds no date is refilled without a message; nothing else
+    // is checked (not even the order of the dates).
+    if (!WeekDates::ParseDate(txtStart->text()).isValid())
+        txtStart->setText(StoreDates::catalogueDate(Clock::today()));
+    if (!WeekDates::ParseDate(txtTestDate->text()).isValid())
+        txtTestDate->setText(GetTestDate(QStringLiteral("Fridays")));
+    if (!WeekDates::ParseDate(txtEnd->text()).isValid())
+        txtEnd->setText(txtTestDate->text());
+    CreateList();
+}
+
+void frmNewList::CreateList()
+{
+    Globals::gCurrentListID = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()),
+                                      WeekDates::ParseDate(txtEnd->text()), WeekDates::ParseDate(txtTestDate->text()),
+                                      Clock::now());
+    Globals::gNewListCreated = true;
+    close();
+}
