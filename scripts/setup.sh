@@ -18,6 +18,8 @@ packages=(
     qt6-multimedia-dev
     fonts-dejavu-core
 )
+# The audio tests record and play through a PulseAudio server of their own.
+[ "$mode" = test ] && packages+=(pulseaudio pulseaudio-utils)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -38,5 +40,8 @@ if [ "$mode" = run ]; then
     exec "$build/bin/Lettermarch"
 fi
 
+XDG_RUNTIME_DIR=$(bash "$root/scripts/start-audio.sh")
+export XDG_RUNTIME_DIR
+export LETTERMARCH_EXPECT_AUDIO=1
 cd "$build"
 ctest --output-on-failure --timeout 600

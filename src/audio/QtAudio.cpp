@@ -121,6 +121,8 @@ public:
         m_sink->start(&m_buffer);
     }
 
+    bool isPlaying() const override { return m_sink && m_sink->state() == QAudio::ActiveState; }
+
     ~QtPlayer() override { stopPlaying(); }
 
 private:
@@ -146,3 +148,4 @@ void installQtAudio()
     setPlayer(std::make_unique<QtPlayer>());
 }
 } // namespace Audio
+

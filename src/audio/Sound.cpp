@@ -19,6 +19,7 @@ class SilentPlayer : public Player
 {
 public:
     void play(const QString &) override { }
+    bool isPlaying() const override { return false; }
 };
 
 std::unique_ptr<Recorder> &recorderSlot()

@@ -25,6 +25,7 @@ public:
     virtual ~Player() = default;
     // Starts playing and returns at once.
     virtual void play(const QString &path) = 0;
+    virtual bool isPlaying() const = 0;
 };
 
 // Which devices the program uses; by default neither records nor plays.

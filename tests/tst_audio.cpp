@@ -1,0 +1,204 @@
+#include "TestCore.h"
+#include "audio/QtAudio.h"
+#include "audio/Sound.h"
+#include "audio/WaveFile.h"
+
+#include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QTest>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+// Whether this run has an audio server with a (virtual) microphone: "1" it
+// must, "0" it must not; unset, the real-device tests are skipped without one.
+QByteArray expectation()
+{
+    return qgetenv("LETTERMARCH_EXPECT_AUDIO");
+}
+
+struct Header
+{
+    quint16 format, channels, bits;
+    quint32 rate, dataBytes;
+};
+
+Header header(const QByteArray &b)
+{
+    return {qFromLittleEndian<quint16>(b.constData() + 20), qFromLittleEndian<quint16>(b.constData() + 22),
+            qFromLittleEndian<quint16>(b.constData() + 34), qFromLittleEndian<quint32>(b.constData() + 24),
+            qFromLittleEndian<quint32>(b.constData() + 40)};
+}
+
+// A sine tone as 16-bit stereo at 44100 Hz, the usual format of a sound card.
+PcmSound tone(double seconds)
+{
+    PcmSound s;
+    s.sampleRate = 44100;
+    s.channels = 2;
+    s.bitsPerSample = 16;
+    const int frames = int(seconds * s.sampleRate);
+    s.data.resize(frames * 4);
+    for (int i = 0; i < frames; ++i) {
+        const auto v = qint16(std::lround(16000 * std::sin(2 * 3.14159265 * 440 * i / s.sampleRate)));
+        qToLittleEndian(v, s.data.data() + 4 * i);
+        qToLittleEndian(v, s.data.data() + 4 * i + 2);
+    }
+    return s;
+}
+
+// Remembers the calls, for the order of StopRecording's steps.
+class ScriptedRecorder : public Recorder
+{
+public:
+    QStringList *log;
+    explicit ScriptedRecorder(QStringList *l) : log(l) { }
+    void start() override { *log << QStringLiteral("start"); }
+    void stop() override { *log << QStringLiteral("stop"); }
+    void save(const QString &path) override
+    {
+        *log << (QFile::exists(path) ? QStringLiteral("save over old file") : QStringLiteral("save"));
+    }
+    void close() override { *log << QStringLiteral("close"); }
+};
+} // namespace
+
+class TestAudio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        Audio::setRecorder(nullptr);
+        Audio::setPlayer(nullptr);
+    }
+
+    void waveFiles_roundTripAndConversion();
+    void stopRecording_deletesOldFileBeforeSaving();
+    void realDevice_recordsAndPlays();
+    void noServer_leavesNoFileAndReturns();
+};
+
+void TestAudio::waveFiles_roundTripAndConversion()
+{
+    const PcmSound stereo = tone(0.5);
+    const auto decoded = WaveFile::decode(WaveFile::encode(stereo));
+    QVERIFY(decoded);
+    QCOMPARE(decoded->data, stereo.data);
+    QCOMPARE(decoded->sampleRate, 44100);
+
+    const PcmSound mono = WaveFile::toMono(stereo);
+    QCOMPARE(mono.sampleRate, 11025);
+    QCOMPARE(mono.bitsPerSample, 8);
+    QCOMPARE(mono.frames(), 5513);
+    int low = 255, high = 0;
+    for (char c : mono.data) {
+        low = qMin(low, int(quint8(c)));
+        high = qMax(high, int(quint8(c)));
+    }
+    QVERIFY2(low < 80 && high > 176 && high <= 255, qPrintable(QStringLiteral("%1..%2").arg(low).arg(high)));
+
+    // Odd sizes are padded; a file cut short keeps what it has; junk is refused.
+    PcmSound odd = mono;
+    odd.data.chop(1);
+    const QByteArray oddBytes = WaveFile::encode(odd);
+    QCOMPARE(oddBytes.size() % 2, 0);
+    QCOMPARE(WaveFile::decode(oddBytes)->data, odd.data);
+    QCOMPARE(WaveFile::decode(oddBytes.left(1044))->data.size(), 1000);
+    QVERIFY(!WaveFile::decode(QByteArrayLiteral("RIFF....WAVEjunk")));
+    QVERIFY(!WaveFile::decode(QByteArray(100, 'x')));
+}
+
+void TestAudio::stopRecording_deletesOldFileBeforeSaving()
+{
+    ProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("Temp with blanks.wav"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old recording");
+    old.close();
+    QStringList log;
+    Audio::setRecorder(std::make_unique<ScriptedRecorder>(&log));
+    StartRecording();
+    StopRecording(path);
+    CloseRecording();
+    QCOMPARE(log, QStringList({QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("save"),
+                               QStringLiteral("close")}));
+}
+
+void TestAudio::realDevice_recordsAndPlays()
+{
+    if (expectation() == "0")
+        QSKIP("this run has no audio server");
+    if (expectation().isEmpty() && QMediaDevices::audioInputs().isEmpty())
+        QSKIP("no audio input; run scripts/start-audio.sh and set LETTERMARCH_EXPECT_AUDIO=1");
+    QVERIFY(!QMediaDevices::audioInputs().isEmpty());
+    QVERIFY(!QMediaDevices::audioOutputs().isEmpty());
+
+    ProgramFolder folder;
+    Audio::installQtAudio();
+    const QString sound = folder.file(QStringLiteral("tone.wav"));
+    QVERIFY(WaveFile::write(sound, tone(3.0)));
+    const QString path = folder.file(QStringLiteral("Temp.wav"));
+
+    // The virtual microphone hears the speaker: play a tone while recording.
+    StartRecording();
+    PlaySound(sound);
+    QTRY_VERIFY(Audio::player().isPlaying());
+    QTest::qWait(1000);
+    StopRecording(path);
+
+    const QByteArray bytes = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QVERIFY2(bytes.size() > 44, "no recording was saved");
+    QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
+    const Header h = header(bytes);
+    QCOMPARE(h.format, quint16(1));
+    QCOMPARE(h.channels, quint16(1));
+    QCOMPARE(h.bits, quint16(8));
+    QCOMPARE(h.rate, quint32(11025));
+    // About one second; generous bounds, the machine may be busy.
+    QVERIFY2(h.dataBytes > 11025 / 2 && h.dataBytes < 11025 * 3, qPrintable(QString::number(h.dataBytes)));
+    QCOMPARE(qsizetype(h.dataBytes), bytes.size() - 44 - qsizetype(h.dataBytes & 1));
+    // It heard the tone, not only silence.
+    int loudest = 0;
+    for (char c : bytes.mid(44))
+        loudest = qMax(loudest, qAbs(int(quint8(c)) - 128));
+    QVERIFY2(loudest > 20, qPrintable(QString::number(loudest)));
+
+    // Playing the recording cuts off the tone still playing, and ends by itself.
+    PlaySound(path);
+    QTRY_VERIFY(Audio::player().isPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(!Audio::player().isPlaying(), 10000);
+
+    // A new recording closes the stopped one; nothing of it is saved again.
+    StartRecording();
+    CloseRecording();
+    StopRecording(path);
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestAudio::noServer_leavesNoFileAndReturns()
+{
+    if (expectation() != "0")
+        QSKIP("this run has an audio server");
+    QVERIFY(QMediaDevices::audioInputs().isEmpty());
+    ProgramFolder folder;
+    Audio::installQtAudio();
+    const QString path = folder.file(QStringLiteral("Temp.wav"));
+    StartRecording();
+    QTest::qWait(300);
+    StopRecording(path);
+    QVERIFY(!QFile::exists(path));
+    PlaySound(folder.file(QStringLiteral("missing.wav")));
+    QVERIFY(!Audio::player().isPlaying());
+    CloseRecording();
+}
+
+QTEST_GUILESS_MAIN(TestAudio)
+#include "tst_audio.moc"
