@@ -186,9 +186,12 @@ bool frmEditList::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate && m_firstShowing) {
         m_firstShowing = false;
-        // A new, empty list goes straight to entering its first word.
-        if (MSFlexGrid1->Rows() < 2)
-            QTimer::singleShot(0, this, &frmEditList::AddWord);
+        // A new, empty list goes straight to entering its first word (unless
+        // a word is already being entered: that text must not be lost).
+        QTimer::singleShot(0, this, [this] {
+            if (MSFlexGrid1->Rows() < 2 && !IsFormLoaded(QStringLiteral("frmEditWord")))
+                AddWord();
+        });
     }
     return Form<QMainWindow>::event(e);
 }

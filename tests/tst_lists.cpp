@@ -1,0 +1,566 @@
+#include "TestSupport.h"
+#include "app/AppFunctions.h"
+#include "app/FormFactories.h"
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "app/Shape.h"
+#include "app/frmLists.h"
+#include "audio/RecordingFiles.h"
+#include "audio/Sound.h"
+#include "audio/WaveFile.h"
+#include "data/Clock.h"
+#include "data/ListStore.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "lists/WeekDates.h"
+#include "lists/WordStore.h"
+#include "lists/frmEditList.h"
+#include "lists/frmEditWord.h"
+#include "lists/frmNewList.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Saves a short wave file for every stopped recording, as a microphone would.
+class FakeRecorder : public Recorder
+{
+public:
+    bool recording = false;
+    bool failSave = false;
+    void start() override { recording = true; }
+    void stop() override { recording = false; }
+    void save(const QString &path) override
+    {
+        if (failSave)
+            return;
+        PcmSound s;
+        s.data = QByteArray(1102, char(140));
+        WaveFile::write(path, s);
+    }
+    void close() override { recording = false; }
+};
+
+class FakePlayer : public Player
+{
+public:
+    QStringList *played;
+    explicit FakePlayer(QStringList *p) : played(p) { }
+    void play(const QString &path) override { *played << QFileInfo(path).fileName(); }
+    bool isPlaying() const override { return false; }
+};
+
+QString wavs()
+{
+    return Globals::gWavPath;
+}
+
+bool hasRecording(const QString &word)
+{
+    return QFile::exists(RecordingPath(wavs(), word));
+}
+
+void writeRecording(const QString &word)
+{
+    QDir().mkpath(wavs());
+    PcmSound s;
+    s.data = QByteArray(200, char(128));
+    QVERIFY(WaveFile::write(RecordingPath(wavs(), word), s));
+}
+
+QDateTime at(int y, int m, int d)
+{
+    return QDateTime(QDate(y, m, d), QTime(9, 30));
+}
+
+// Clicks a button of the modal dialog of that class as soon as it shows.
+void whenModalShows(const char *className, const char *button, std::function<void(QWidget *)> fill = {})
+{
+    QTimer::singleShot(0, [=] {
+        QTRY_VERIFY(QApplication::activeModalWidget()
+                    && QApplication::activeModalWidget()->inherits(className));
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (fill)
+            fill(dialog);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
+    });
+}
+
+} // namespace
+
+class TestLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void weekDates_everyWeekdayAndSetting();
+    void parseDate_acceptsOnlyRealDates();
+    void newList_proposesWeekFromSetting();
+    void newList_createRefillsBadDatesAndStoresRow();
+    void newList_cancelStoresNothing();
+    void typicalWeek_newListThreeWordsShownInMainWindow();
+    void wordEditor_saveChecks();
+    void wordEditor_recordingFollowsTheWord();
+    void wordEditor_unsafeAndForeignWordsStayInsideWavs();
+    void wordEditor_failedRecordingSaveKeepsWord();
+    void listEditor_detailsTotalsAndDelete();
+
+private:
+    ProgramFolder *m_folder = nullptr;
+    FakeRecorder *m_recorder = nullptr;
+    QStringList m_played;
+    frmLists *startProgram();
+    frmEditList *openList(qint32 listId);
+};
+
+void TestLists::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestLists::init()
+{
+    m_folder = new ProgramFolder;
+    auto recorder = std::make_unique<FakeRecorder>();
+    m_recorder = recorder.get();
+    Audio::setRecorder(std::move(recorder));
+    m_played.clear();
+    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+    Clock::setNow([] { return at(2026, 12, 2); }); // a Wednesday
+}
+
+void TestLists::cleanup()
+{
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+    Audio::setRecorder(nullptr);
+    Audio::setPlayer(nullptr);
+    Clock::setNow({});
+    delete m_folder;
+}
+
+frmLists *TestLists::startProgram()
+{
+    if (!AppFunctions::Main(m_folder->path()))
+        return nullptr;
+    Globals::gMessageTime = 0; // no temporary messages in the way
+    return qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+}
+
+frmEditList *TestLists::openList(qint32 listId)
+{
+    auto *editor = Forms::get<frmEditList>();
+    editor->setProperty("ListID", listId);
+    editor->show();
+    return editor;
+}
+
+void TestLists::weekDates_everyWeekdayAndSetting()
+{
+    const QStringList settings = {QStringLiteral("Mondays"),  QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
+                                  QStringLiteral("Thursdays"), QStringLiteral("Fridays"),  QStringLiteral("Saturdays"),
+                                  QStringLiteral("Sundays")};
+    for (int d = 0; d < 7; ++d) {
+        const QDate today = QDate(2026, 11, 30).addDays(d); // Monday to Sunday
+        const QDate monday = WeekDates::StartMonday(today);
+        QCOMPARE(monday.dayOfWeek(), 1);
+        QVERIFY(monday <= today && monday.daysTo(today) < 7);
+        for (int s = 0; s < 7; ++s) {
+            for (const QString &setting : {settings[s], settings[s].toLower(), settings[s].chopped(1)}) {
+                const QDate test = WeekDates::GetTestDate(setting, today);
+                QCOMPARE(test.dayOfWeek(), s + 1);
+                const qint64 ahead = today.daysTo(test);
+                QVERIFY2(ahead >= 1 && ahead <= 7, qPrintable(setting + QLatin1Char(' ') + today.toString()));
+            }
+        }
+        QCOMPARE(WeekDates::GetTestDate(QString(), today), today.addDays(7));
+        QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Someday"), today), today.addDays(7));
+    }
+    const QDate monday(2026, 11, 30), friday(2026, 12, 4), sunday(2026, 12, 6);
+    QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Mondays"), monday), monday.addDays(7));
+    QCOMPARE(WeekDates::StartMonday(sunday), monday);
+    QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Fridays"), sunday), QDate(2026, 12, 11));
+    QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Saturdays"), friday), friday.addDays(1));
+    QCOMPARE(WeekDates::TodayText(QDate(2025, 3, 4)), QStringLiteral("Today is Tuesday 3/4/2025"));
+}
+
+void TestLists::parseDate_acceptsOnlyRealDates()
+{
+    QCOMPARE(WeekDates::ParseDate(QStringLiteral("3/7/2025")), QDate(2025, 3, 7));
+    QCOMPARE(WeekDates::ParseDate(QStringLiteral(" 12/31/2026 ")), QDate(2026, 12, 31));
+    QCOMPARE(WeekDates::ParseDate(QStringLiteral("3/7/25")), QDate(2025, 3, 7));
+    QCOMPARE(WeekDates::ParseDate(QStringLiteral("2026-02-28")), QDate(2026, 2, 28));
+    for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "next friday", "", "1/1/2026; DROP TABLE LISTS"})
+        QVERIFY2(!WeekDates::ParseDate(QString::fromLatin1(bad)).isValid(), bad);
+}
+
+void TestLists::newList_proposesWeekFromSetting()
+{
+    QVERIFY(startProgram());
+    auto check = [](const char *start, const char *end, const char *test) {
+        auto *w = Forms::get<frmNewList>();
+        QCOMPARE(w->txtStart->text(), QString::fromLatin1(start));
+        QCOMPARE(w->txtEnd->text(), QString::fromLatin1(end));
+        QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(test));
+        QCOMPARE(w->lblToday->text(), QStringLiteral("Today is Wednesday 12/2/2026"));
+        Forms::unload(w);
+    };
+    check("11/30/2026", "12/4/2026", "12/4/2026"); // default row: Fridays
+    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "));
+    check("11/30/2026", "12/7/2026", "12/7/2026");
+    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = '' "));
+    check("11/30/2026", "12/4/2026", "12/4/2026");
+    AppFunctions::db().execute(QStringLiteral(" DELETE FROM OPTIONS "));
+    check("11/30/2026", "12/4/2026", "12/4/2026");
+}
+
+void TestLists::newList_createRefillsBadDatesAndStoresRow()
+{
+    frmLists *main = startProgram();
+    QVERIFY(main);
+    Forms::registerFactory(QStringLiteral("frmEditList"), [] {
+        auto *w = new QWidget; // only the hand-over matters here
+        w->setObjectName(QStringLiteral("frmEditList"));
+        return w;
+    });
+    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "));
+    whenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
+        auto *w = static_cast<frmNewList *>(dialog);
+        w->txtStart->setText(QStringLiteral("2/30/2026"));
+        w->txtEnd->clear();
+        w->txtTestDate->setText(QStringLiteral("soon"));
+    });
+    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+    Forms::registerFactory(QStringLiteral("frmEditList"), [] { return new frmEditList; });
+
+    QVERIFY(Globals::gNewListCreated);
+    QCOMPARE(Globals::gCurrentListID, 1);
+    QSqlQuery q = AppFunctions::db().select(QStringLiteral(" SELECT * FROM LISTS  WHERE LIST_ID = 1 "));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(QStringLiteral("WEEK_START")).toString(), QStringLiteral("2026-12-02")); // today
+    QCOMPARE(q.value(QStringLiteral("TEST_DATE")).toString(), QStringLiteral("2026-12-04")); // Friday, not the setting
+    QCOMPARE(q.value(QStringLiteral("WEEK_END")).toString(), QStringLiteral("2026-12-04"));
+    QCOMPARE(q.value(QStringLiteral("CREATED_DATE")).toString(), QStringLiteral("2026-12-02 09:30:00"));
+    QCOMPARE(q.value(QStringLiteral("STATUS")).toString(), QStringLiteral("CREATED"));
+    // The first list is added to the grid and selected.
+    QCOMPARE(main->MSFlexGrid1->Rows(), 2);
+    QCOMPARE(main->MSFlexGrid1->Row(), 1);
+    QVERIFY(main->cmdTest->isEnabled());
+}
+
+void TestLists::newList_cancelStoresNothing()
+{
+    frmLists *main = startProgram();
+    QVERIFY(main);
+    whenModalShows("frmNewList", "cmdCancel");
+    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+    QVERIFY(!Globals::gNewListCreated);
+    QVERIFY(main->isVisible());
+    QSqlQuery q = AppFunctions::db().select(QStringLiteral("SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 0);
+}
+
+void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
+{
+    frmLists *main = startProgram();
+    QVERIFY(main);
+    whenModalShows("frmNewList", "cmdCreate");
+    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+    QVERIFY(main->isHidden());
+
+    // The new, empty list opens straight into its first word.
+    auto *list = qobject_cast<frmEditList *>(Forms::find(QStringLiteral("frmEditList")));
+    QVERIFY(list);
+    QTRY_VERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord")));
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+    QTRY_VERIFY(word->isVisible());
+    QCOMPARE(word->windowTitle(), QStringLiteral("New Word"));
+
+    auto enter = [&](const QString &text, const QString &definition, const QString &sentence, bool record) {
+        QTest::keyClicks(word->txtWord, text);
+        QTest::keyClicks(word->txtDefinition, definition);
+        QTest::keyClicks(word->txtSentence, sentence);
+        if (record) {
+            QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+            QVERIFY(word->cmdStop->isVisible() && !word->cmdRecord->isVisible() && word->Shape1->isVisible());
+            QVERIFY(m_recorder->recording);
+            const QColor first = word->Shape1->FillColor();
+            word->Timer1_Timer();
+            QVERIFY(word->Shape1->FillColor() != first); // it blinks
+            QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+            QVERIFY(word->cmdRecord->isVisible() && !word->Shape1->isVisible() && word->cmdPlay->isEnabled());
+        }
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        // Ready for the next word, and the list already shows this one.
+        QCOMPARE(word->windowTitle(), QStringLiteral("New Word"));
+        QVERIFY(word->txtWord->text().isEmpty() && word->txtDefinition->toPlainText().isEmpty());
+        QCOMPARE(list->MSFlexGrid1->TextMatrix(list->MSFlexGrid1->Rows() - 1, 0), text.trimmed());
+    };
+    enter(QStringLiteral("  cat "), QStringLiteral("A small furry pet"), QString(), true);
+    enter(QStringLiteral("don't"), QStringLiteral("Do not"), QString(), false);
+    enter(QStringLiteral("Straße"), QString(), QStringLiteral("Die Straße ist lang."), false);
+
+    QVERIFY(hasRecording(QStringLiteral("cat")));
+    QVERIFY(!hasRecording(QStringLiteral("don't")));
+    QCOMPARE(ListWords(AppFunctions::db(), 1),
+             (QList<std::pair<qint32, QString>> {{1, QStringLiteral("cat")}, {2, QStringLiteral("don't")},
+                                                 {3, QStringLiteral("Straße")}}));
+    QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, QStringLiteral("Die Straße ist lang."));
+
+    QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord")));
+    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("Temp.wav"))));
+    list->mnuExit->trigger();
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditList")));
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("3"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+}
+
+void TestLists::wordEditor_saveChecks()
+{
+    QVERIFY(startProgram());
+    const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+    frmEditList *list = openList(listId);
+    list->AddWord();
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+    QVERIFY(word);
+
+    QTest::keyClicks(word->txtWord, QStringLiteral("   "));
+    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("Can not save a blank word.  Please type the word in the box provided."));
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(word->txtWord->text().isEmpty());
+
+    QTest::keyClicks(word->txtWord, QStringLiteral("ship"));
+    QTest::keyClicks(word->txtDefinition, QStringLiteral("   "));
+    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("At least one of the following items must be provided:\n"
+                                                       "   1. A Definition\n   2. A Context Sentence\n"
+                                                       "or 3. A Recording of the word"));
+    word->mnuSave->trigger();
+    QCOMPARE(CountListWords(AppFunctions::db(), listId), 0);
+
+    // A recording alone is enough; so is a sentence alone.
+    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QTest::keyClicks(word->txtWord, QStringLiteral("Boat"));
+    QTest::keyClicks(word->txtSentence, QStringLiteral("Row, row, row your boat."));
+    word->chkCaseSensitive->setChecked(true);
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QCOMPARE(CountListWords(AppFunctions::db(), listId), 2);
+    QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, QStringLiteral("TRUE"));
+    QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, QStringLiteral("FALSE"));
+    QVERIFY(hasRecording(QStringLiteral("SHIP")));
+}
+
+void TestLists::wordEditor_recordingFollowsTheWord()
+{
+    QVERIFY(startProgram());
+    Store &db = AppFunctions::db();
+    const qint32 listId = addList(db, QDate(2026, 12, 4), {QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("pig")});
+    db.execute(QStringLiteral(" UPDATE WORDS SET DEFINITION = 'an animal' "));
+    for (const char *w : {"cat", "dog", "pig"})
+        writeRecording(QString::fromLatin1(w));
+    frmEditList *list = openList(listId);
+
+    QStringList titles;
+    auto edit = [&](int row, const QString &newText) {
+        list->MSFlexGrid1->setRow(row);
+        QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
+        auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+        titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? QStringLiteral(" (play)") : QString());
+        word->txtWord->setText(newText);
+        return word;
+    };
+
+    // cat becomes bat: the recording moves with it.
+    frmEditWord *word = edit(1, QStringLiteral("bat"));
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord"))); // an existing word closes after saving
+    QVERIFY(!hasRecording(QStringLiteral("cat")) && hasRecording(QStringLiteral("bat")));
+    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("bat"));
+
+    // Only the case changes: the file stays where it is.
+    word = edit(2, QStringLiteral("Dog"));
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(hasRecording(QStringLiteral("DOG")));
+    QCOMPARE(GetWordText(db, 2), QStringLiteral("Dog"));
+
+    // Renamed and recorded anew: the new sound under the new name, the old file left in place.
+    word = edit(3, QStringLiteral("hog"));
+    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(hasRecording(QStringLiteral("pig")) && hasRecording(QStringLiteral("hog")));
+    QCOMPARE(QFileInfo(RecordingPath(wavs(), QStringLiteral("hog"))).size(), 44 + 1102);
+
+    // Delete then Save keeps the stored recording: no new recording was made.
+    word = edit(3, QStringLiteral("hog"));
+    QTest::mouseClick(word->cmdDeleteWav, Qt::LeftButton);
+    QVERIFY(!QFile::exists(word->TempWavPath()));
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(hasRecording(QStringLiteral("hog")));
+    QCOMPARE(titles, QStringList({QStringLiteral("Edit Word cat (play)"), QStringLiteral("Edit Word dog (play)"),
+                                  QStringLiteral("Edit Word pig (play)"), QStringLiteral("Edit Word hog (play)")}));
+}
+
+void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
+{
+    QVERIFY(startProgram());
+    const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+    frmEditList *list = openList(listId);
+    list->AddWord();
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+    const QStringList words = {QStringLiteral("and/or"), QStringLiteral(".."), QStringLiteral("a\\b:c?*<>|"),
+                               QStringLiteral("élan"), QStringLiteral("'; DROP TABLE WORDS; --"),
+                               QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢")};
+    const QString longDefinition(10000, QLatin1Char('d'));
+    for (const QString &text : words) {
+        word->txtWord->setText(text);
+        word->txtDefinition->setPlainText(longDefinition);
+        QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+        QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    }
+    QStringList stored;
+    for (const auto &[id, text] : ListWords(AppFunctions::db(), listId)) {
+        stored << text;
+        QCOMPARE(ReadWord(AppFunctions::db(), id)->definition, longDefinition);
+    }
+    QCOMPARE(stored, words);
+    QStringList inWavs = QDir(wavs()).entryList(QDir::Files);
+    QCOMPARE(inWavs.size(), words.size());
+    for (const QString &text : words) {
+        QVERIFY2(hasRecording(text), qPrintable(text));
+        QCOMPARE(QFileInfo(RecordingPath(wavs(), text)).absolutePath(), QFileInfo(wavs()).absoluteFilePath());
+    }
+    // Nothing was written beside Wavs but the database and the working file.
+    for (const QString &name : QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+        QVERIFY2(name == QStringLiteral("Wavs") || name.startsWith(QStringLiteral("Lettermarch.mdb")), qPrintable(name));
+    // The grid shows them exactly, and Pronounce plays the right file.
+    list->MSFlexGrid1->setRow(1);
+    QTest::mouseClick(list->cmdPronounce, Qt::LeftButton);
+    QCOMPARE(m_played, QStringList {RecordingFileName(QStringLiteral("and/or"))});
+}
+
+void TestLists::wordEditor_failedRecordingSaveKeepsWord()
+{
+    QVERIFY(startProgram());
+    const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+    // Wavs cannot hold files: something else took its name.
+    QDir(wavs()).removeRecursively();
+    QFile blocker(wavs());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    frmEditList *list = openList(listId);
+    list->AddWord();
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+    word->txtWord->setText(QStringLiteral("kite"));
+    word->txtDefinition->setPlainText(QStringLiteral("It flies on a string"));
+    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("could not be stored")));
+    QCOMPARE(GetWordText(AppFunctions::db(), 1), QStringLiteral("kite"));
+    QCOMPARE(list->MSFlexGrid1->Rows(), 2);
+    QVERIFY(word->isVisible());
+    QCOMPARE(word->windowTitle(), QStringLiteral("New Word"));
+
+    // A recording that fails to appear at all leaves a word without one.
+    m_recorder->failSave = true;
+    word->txtWord->setText(QStringLiteral("kit"));
+    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+    MsgBoxScript::expect(MsgAnswer::OK); // no clue at all: the word cannot be saved yet
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QTest::keyClicks(word->txtSentence, QStringLiteral("A first-aid kit."));
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QCOMPARE(GetWordText(AppFunctions::db(), 2), QStringLiteral("kit"));
+}
+
+void TestLists::listEditor_detailsTotalsAndDelete()
+{
+    QVERIFY(startProgram());
+    Store &db = AppFunctions::db();
+    const qint32 listId = addList(db, QDate(2026, 12, 4), {QStringLiteral("cat"), QStringLiteral("dog")}, 3);
+    addList(db, QDate(2026, 12, 11), {QStringLiteral("Cat")});
+    db.execute(QStringLiteral(" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "));
+    auto attempt = [&](qint32 test, int number, const char *result) {
+        db.addRow(QStringLiteral("WORD_ATTEMPTS"),
+                  {{QStringLiteral("TEST_ID"), test}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), 1},
+                   {QStringLiteral("GUESS"), QStringLiteral("x")}, {QStringLiteral("RESULT"), QString::fromLatin1(result)},
+                   {QStringLiteral("ATTEMPT_NUMBER"), number}});
+    };
+    attempt(1, 1, "CORRECT");
+    attempt(2, 1, "CORRECT");
+    attempt(3, 1, "INCORRECT");
+    attempt(3, 2, "INCORRECT");
+    attempt(3, 3, "INCORRECT");
+    writeRecording(QStringLiteral("cat"));
+
+    frmEditList *list = openList(listId);
+    QTRY_VERIFY(list->isActiveWindow());
+    QTest::qWait(50);
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord"))); // a list with words opens no editor
+    QCOMPARE(list->MSFlexGrid1->Row(), 1);
+    QCOMPARE(list->txtWord->text(), QStringLiteral("cat"));
+    QCOMPARE(list->txtCaseSensitive->text(), QStringLiteral("YES"));
+    QCOMPARE(list->txtDefinition->toPlainText(), QStringLiteral("pet"));
+    QCOMPARE(list->txtTests->text(), QStringLiteral("3"));
+    QCOMPARE(list->txtCorrect->text(), QStringLiteral("2"));
+    QCOMPARE(list->txtIncorrect->text(), QStringLiteral("3"));
+    QVERIFY(list->cmdPronounce->isEnabled());
+    QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
+    QCOMPARE(list->txtWord->text(), QStringLiteral("dog"));
+    QCOMPARE(list->txtCaseSensitive->text(), QStringLiteral("NO"));
+    QCOMPARE(list->txtCorrect->text(), QStringLiteral("0"));
+    QVERIFY(!list->cmdPronounce->isEnabled());
+
+    // Deleting cat takes its attempts and the shared recording with it.
+    list->MSFlexGrid1->setRow(1);
+    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Delete cat?"));
+    QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
+    QCOMPARE(CountListWords(db, listId), 2);
+    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Delete cat?"));
+    QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
+    QCOMPARE(list->MSFlexGrid1->Rows(), 2);
+    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("dog"));
+    QVERIFY(!hasRecording(QStringLiteral("cat")));
+    QSqlQuery q = db.select(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = 1"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 0);
+    QCOMPARE(CountListTests(db, listId), 3);
+
+    // The pop-up menu deletes the last word; the grid keeps only its header.
+    const QPoint dogRow = list->MSFlexGrid1->visualRect(list->MSFlexGrid1->model()->index(0, 0)).center();
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, dogRow, list->MSFlexGrid1->viewport()->mapToGlobal(dogRow));
+    QApplication::sendEvent(list->MSFlexGrid1->viewport(), &menu);
+    QTRY_VERIFY(list->mnuPopUp->isVisible());
+    list->mnuPopUp->hide();
+    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Delete dog?"));
+    list->mnuDelete->trigger();
+    QCOMPARE(list->MSFlexGrid1->Rows(), 1);
+    QVERIFY(!list->cmdEditWord->isEnabled());
+    list->EditWord(); // with only the header row: nothing happens
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord")));
+}
+
+QTEST_MAIN(TestLists)
+#include "tst_lists.moc"
