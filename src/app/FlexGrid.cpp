@@ -36,6 +36,7 @@ void FlexGrid::setCols(int cols)
     for (int c = 0; c < cols; ++c) {
         if (!horizontalHeaderItem(c))
             setHorizontalHeaderItem(c, new QTableWidgetItem);
+        horizontalHeaderItem(c)->setTextAlignment(m_alignment.at(c));
     }
 }
 
