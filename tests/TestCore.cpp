@@ -29,37 +29,29 @@ qint32 addList(Store &store, const QDate &testDate, const QStringList &words, in
 {
     const qint32 listId = NextID(store, IdCodes::List);
     store.addRow(QStringLiteral("LISTS"),
-                 {{QStringLiteral("LIST_ID"), listId},
-                  {QStringLiteral("WEEK_START"), StoreDates::storedDate(testDate.addDays(-4))},
-                  {QStringLiteral("WEEK_END"), StoreDates::storedDate(testDate)},
-                  {QStringLiteral("TEST_DATE"), StoreDates::storedDate(testDate)},
-                  {QStringLiteral("CREATED_DATE"), StoreDates::storedDateTime(QDateTime(testDate.addDays(-5), QTime(18, 0)))},
-                  {QStringLiteral("STATUS"), QStringLiteral("CREATED")}});
+        {{QStringLiteral("LIST_ID"), listId},
+            {QStringLiteral("WEEK_START"), StoreDates::storedDate(testDate.addDays(-4))},
+            {QStringLiteral("WEEK_END"), StoreDates::storedDate(testDate)},
+            {QStringLiteral("TEST_DATE"), StoreDates::storedDate(testDate)},
+            {QStringLiteral("CREATED_DATE"), StoreDates::storedDateTime(QDateTime(testDate.addDays(-5), QTime(18, 0)))},
+            {QStringLiteral("STATUS"), QStringLiteral("CREATED")}});
     for (const QString &word : words) {
         store.addRow(QStringLiteral("WORDS"),
-                     {{QStringLiteral("WORD_ID"), NextID(store, IdCodes::Word)},
-                      {QStringLiteral("LIST_ID"), listId},
-                      {QStringLiteral("WORD"), word},
-                      {QStringLiteral("DEFINITION"), QString()},
-                      {QStringLiteral("SENTENCE"), QString()},
-                      {QStringLiteral("CASE_SENSITIVE"), QStringLiteral("FALSE")}});
+            {{QStringLiteral("WORD_ID"), NextID(store, IdCodes::Word)}, {QStringLiteral("LIST_ID"), listId},
+                {QStringLiteral("WORD"), word}, {QStringLiteral("DEFINITION"), QString()},
+                {QStringLiteral("SENTENCE"), QString()}, {QStringLiteral("CASE_SENSITIVE"), QStringLiteral("FALSE")}});
     }
     for (int i = 0; i < tests; ++i) {
         const qint32 testId = NextID(store, IdCodes::Test);
         const QDateTime start(testDate.addDays(-3), QTime(17, i));
         store.addRow(QStringLiteral("TESTS"),
-                     {{QStringLiteral("TEST_ID"), testId},
-                      {QStringLiteral("LIST_ID"), listId},
-                      {QStringLiteral("MOVE_ON_AFTER"), 3},
-                      {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
-                      {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(50))}});
+            {{QStringLiteral("TEST_ID"), testId}, {QStringLiteral("LIST_ID"), listId},
+                {QStringLiteral("MOVE_ON_AFTER"), 3}, {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
+                {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(50))}});
         store.addRow(QStringLiteral("WORD_ATTEMPTS"),
-                     {{QStringLiteral("TEST_ID"), testId},
-                      {QStringLiteral("LIST_ID"), listId},
-                      {QStringLiteral("WORD_ID"), 0},
-                      {QStringLiteral("GUESS"), QStringLiteral("x")},
-                      {QStringLiteral("RESULT"), QStringLiteral("INCORRECT")},
-                      {QStringLiteral("ATTEMPT_NUMBER"), 1}});
+            {{QStringLiteral("TEST_ID"), testId}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), 0},
+                {QStringLiteral("GUESS"), QStringLiteral("x")}, {QStringLiteral("RESULT"), QStringLiteral("INCORRECT")},
+                {QStringLiteral("ATTEMPT_NUMBER"), 1}});
     }
     return listId;
 }

@@ -40,7 +40,7 @@ void install()
         const Expected next = queue().takeFirst();
         if (!next.text.isEmpty() && next.text != text)
             QTest::qFail(qPrintable(QStringLiteral("Message box said \"%1\", expected \"%2\"").arg(text, next.text)),
-                         __FILE__, __LINE__);
+                __FILE__, __LINE__);
         return next.answer;
     });
 }
@@ -61,8 +61,8 @@ void verifyAllUsedAndClear()
     queue().clear();
     texts().clear();
     if (left > 0)
-        QTest::qFail(qPrintable(QStringLiteral("%1 expected message box(es) never appeared").arg(left)), __FILE__,
-                     __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("%1 expected message box(es) never appeared").arg(left)), __FILE__, __LINE__);
 }
 
 } // namespace MsgBoxScript
@@ -76,4 +76,3 @@ void resetProgram()
     QCoreApplication::processEvents();
     Globals::reset();
 }
-

@@ -16,4 +16,3 @@ void verifyAllUsedAndClear();
 
 // Unloads every window, closes the connection and resets the globals.
 void resetProgram();
-

@@ -148,7 +148,7 @@ void TestApp::startup_withLists_showsNewestFirstAndSelectsFirst()
     frmLists *w = start();
     QVERIFY(w);
     QCOMPARE(gridColumn(w, 0),
-             QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
+        QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
     QCOMPARE(gridColumn(w, 1), QStringList({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")}));
     QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1")}));
     QCOMPARE(gridColumn(w, 3), QStringList({QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
@@ -196,7 +196,8 @@ void TestApp::selection_byKeyboardAndPopupMenu_followsRow()
     // A right click on another row selects it first, then offers the list menu.
     const QRect third = grid->visualRect(grid->model()->index(2, 0));
     QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, third.center());
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
+    QContextMenuEvent menuEvent(
+        QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
     QApplication::sendEvent(grid->viewport(), &menuEvent);
     QCOMPARE(grid->Row(), 3);
     QCOMPARE(Globals::gCurrentListID, 1);
@@ -205,7 +206,7 @@ void TestApp::selection_byKeyboardAndPopupMenu_followsRow()
 
     // Below the last row there is no list: nothing changes, no menu.
     QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(5, grid->viewport()->height() - 2),
-                            grid->viewport()->mapToGlobal(QPoint(5, grid->viewport()->height() - 2)));
+        grid->viewport()->mapToGlobal(QPoint(5, grid->viewport()->height() - 2)));
     QApplication::sendEvent(grid->viewport(), &below);
     QCOMPARE(grid->Row(), 3);
     QVERIFY(!w->mnuLists->isVisible());
@@ -255,7 +256,10 @@ void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
     QCOMPARE(w->MSFlexGrid1->Rows(), 1);
     QVERIFY(!w->cmdDeleteList->isEnabled());
     for (const char *table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"})
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2").arg(QString::fromLatin1(table)).arg(only)), 0);
+        QCOMPARE(
+            count(
+                QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2").arg(QString::fromLatin1(table)).arg(only)),
+            0);
     QVERIFY(!wav.exists());
     QCOMPARE(count(QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'")), only);
 }
@@ -278,8 +282,9 @@ void TestApp::updateAndIncrement_patchOnlyTheirRow()
     // UpdateList re-reads both counts from the store.
     addList(AppFunctions::db(), QDate(2026, 9, 18)); // a third list, not in the grid
     AppFunctions::db().execute(QStringLiteral(" UPDATE WORDS SET LIST_ID = %1 ").arg(first));
-    AppFunctions::db().addRow(QStringLiteral("WORDS"), {{QStringLiteral("WORD_ID"), 90}, {QStringLiteral("LIST_ID"), first},
-                                                      {QStringLiteral("WORD"), QStringLiteral("new")}});
+    AppFunctions::db().addRow(QStringLiteral("WORDS"),
+        {{QStringLiteral("WORD_ID"), 90}, {QStringLiteral("LIST_ID"), first},
+            {QStringLiteral("WORD"), QStringLiteral("new")}});
     w->UpdateList(QString::number(first));
     QCOMPARE(gridColumn(w, 1), QStringList({QStringLiteral("0"), QStringLiteral("1")}));
     QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("3")}));
@@ -349,8 +354,8 @@ void TestApp::message_ticksCloseTimedMessages()
         bool timed;
         int ticksOpen; // ticks after which it is still open
     };
-    for (const Case &c : {Case {1, true, 1}, Case {6, true, 6}, Case {200, true, 200}, Case {201, false, 0},
-                          Case {9999, false, 0}}) {
+    for (const Case &c :
+        {Case {1, true, 1}, Case {6, true, 6}, Case {200, true, 200}, Case {201, false, 0}, Case {9999, false, 0}}) {
         Globals::gMessageTime = c.time;
         frmMessage *m = Forms::get<frmMessage>();
         m->Reset();
@@ -427,7 +432,8 @@ void TestApp::showMessage_noneShowsNothing_timedClosesItself()
             m->close();
     });
     guard.start(20000);
-    AppFunctions::ShowMessage(QStringLiteral("List Ignored"), QStringLiteral("You will not be prompted to delete this list again."));
+    AppFunctions::ShowMessage(
+        QStringLiteral("List Ignored"), QStringLiteral("You will not be prompted to delete this list again."));
     QVERIFY(!stuck);
     QCOMPARE(seenTop, QStringLiteral("List Ignored"));
     QCOMPARE(seenBottom, QStringLiteral("You will not be prompted to delete this list again."));

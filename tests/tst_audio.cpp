@@ -3,8 +3,8 @@
 #include "audio/Sound.h"
 #include "audio/WaveFile.h"
 
-#include <QFile>
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QTest>
 #include <QtEndian>
@@ -28,8 +28,8 @@ struct Header
 Header header(const QByteArray &b)
 {
     return {qFromLittleEndian<quint16>(b.constData() + 20), qFromLittleEndian<quint16>(b.constData() + 22),
-            qFromLittleEndian<quint16>(b.constData() + 34), qFromLittleEndian<quint32>(b.constData() + 24),
-            qFromLittleEndian<quint32>(b.constData() + 40)};
+        qFromLittleEndian<quint16>(b.constData() + 34), qFromLittleEndian<quint32>(b.constData() + 24),
+        qFromLittleEndian<quint32>(b.constData() + 40)};
 }
 
 // A sine tone as 16-bit stereo at 44100 Hz, the usual format of a sound card.
@@ -54,7 +54,9 @@ class ScriptedRecorder : public Recorder
 {
 public:
     QStringList *log;
-    explicit ScriptedRecorder(QStringList *l) : log(l) { }
+    explicit ScriptedRecorder(QStringList *l)
+        : log(l)
+    { }
     void start() override { *log << QStringLiteral("start"); }
     void stop() override { *log << QStringLiteral("stop"); }
     void save(const QString &path) override
@@ -125,8 +127,9 @@ void TestAudio::stopRecording_deletesOldFileBeforeSaving()
     StartRecording();
     StopRecording(path);
     CloseRecording();
-    QCOMPARE(log, QStringList({QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("save"),
-                               QStringLiteral("close")}));
+    QCOMPARE(log,
+        QStringList(
+            {QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("save"), QStringLiteral("close")}));
 }
 
 void TestAudio::realDevice_recordsAndPlays()

@@ -68,9 +68,12 @@ void TestData::statementDates_data()
 {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("engine");
-    QTest::newRow("date") << " WHERE TEST_DATE < #7/4/2026# " << " WHERE TEST_DATE < '2026-07-04' ";
-    QTest::newRow("two dates") << "#12/31/2025#-#1/2/2026#" << "'2025-12-31'-'2026-01-02'";
-    QTest::newRow("hash inside quotes untouched") << " WHERE CODE = '#7/4/2026#' " << " WHERE CODE = '#7/4/2026#' ";
+    QTest::newRow("date") << " WHERE TEST_DATE < #7/4/2026# "
+                          << " WHERE TEST_DATE < '2026-07-04' ";
+    QTest::newRow("two dates") << "#12/31/2025#-#1/2/2026#"
+                               << "'2025-12-31'-'2026-01-02'";
+    QTest::newRow("hash inside quotes untouched") << " WHERE CODE = '#7/4/2026#' "
+                                                  << " WHERE CODE = '#7/4/2026#' ";
     QTest::newRow("catalogue text unchanged") << " SELECT * FROM LISTS  ORDER BY LIST_ID DESC "
                                               << " SELECT * FROM LISTS  ORDER BY LIST_ID DESC ";
 }
@@ -87,7 +90,7 @@ void TestData::statementDates()
 void TestData::statementDates_rejectsWhatIsNotADate()
 {
     for (const char *bad : {" WHERE TEST_DATE < #2/30/2026# ", " WHERE TEST_DATE < #13/1/2026# ", "#0/0/0#",
-                            " WHERE TEST_DATE < #7/4/2026 "}) {
+             " WHERE TEST_DATE < #7/4/2026 "}) {
         QVERIFY_THROWS_EXCEPTION(StoreError, toEngineSql(QString::fromLatin1(bad)));
     }
     QVERIFY(!StoreDates::parseCatalogueDate(QStringLiteral("2/29/2026")).isValid());
@@ -98,45 +101,41 @@ void TestData::textComparesAndSortsWithoutCase()
 {
     ProgramFolder folder;
     auto store = folder.openStore();
-    const qint32 list = addList(*store, QDate(2026, 7, 3), {QStringLiteral("banana"), QStringLiteral("Apple"),
-                                                            QStringLiteral("cherry"), QStringLiteral("apricot")});
+    const qint32 list = addList(*store, QDate(2026, 7, 3),
+        {QStringLiteral("banana"), QStringLiteral("Apple"), QStringLiteral("cherry"), QStringLiteral("apricot")});
     addList(*store, QDate(2026, 7, 4));
     addList(*store, QDate(2025, 12, 31));
     store->execute(QStringLiteral(" UPDATE LISTS  SET STATUS = 'ignored'  WHERE LIST_ID = 3 "));
 
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM WORDS  WHERE LIST_ID = %1  ORDER BY WORD ").arg(list),
-                    QStringLiteral("WORD")),
-             QStringList({QStringLiteral("Apple"), QStringLiteral("apricot"), QStringLiteral("banana"),
-                          QStringLiteral("cherry")}));
+                 QStringLiteral("WORD")),
+        QStringList(
+            {QStringLiteral("Apple"), QStringLiteral("apricot"), QStringLiteral("banana"), QStringLiteral("cherry")}));
     // Fixed words match whatever case the row holds.
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS  WHERE CODE = 'list_id' "), QStringLiteral("VALUE")),
-             QStringList {QStringLiteral("3")});
+        QStringList {QStringLiteral("3")});
     // Dates compare as dates across months and years, and a list tested on
     // the day itself is not before it; an ignored list (any case) is left out.
-    QCOMPARE(column(*store,
-                    QStringLiteral(" SELECT * FROM LISTS  WHERE TEST_DATE < #7/4/2026#  AND STATUS <> 'IGNORED' "),
-                    QStringLiteral("LIST_ID")),
-             QStringList {QString::number(list)});
+    QCOMPARE(
+        column(*store, QStringLiteral(" SELECT * FROM LISTS  WHERE TEST_DATE < #7/4/2026#  AND STATUS <> 'IGNORED' "),
+            QStringLiteral("LIST_ID")),
+        QStringList {QString::number(list)});
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM LISTS  WHERE TEST_DATE < #1/1/2026# "),
-                    QStringLiteral("LIST_ID")),
-             QStringList {QStringLiteral("3")});
+                 QStringLiteral("LIST_ID")),
+        QStringList {QStringLiteral("3")});
 }
 
 void TestData::userTextIsStoredExactly()
 {
     ProgramFolder folder;
     auto store = folder.openStore();
-    const QStringList texts = {QStringLiteral("don't"),
-                               QStringLiteral("Straße"),
-                               QStringLiteral("élan"),
-                               QStringLiteral("'; DROP TABLE WORDS; --"),
-                               QStringLiteral("שָׁלוֹם"),
-                               QStringLiteral("🐢 #7/4/2026# ?"),
-                               QString(10000, QLatin1Char('x'))};
+    const QStringList texts = {QStringLiteral("don't"), QStringLiteral("Straße"), QStringLiteral("élan"),
+        QStringLiteral("'; DROP TABLE WORDS; --"), QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢 #7/4/2026# ?"),
+        QString(10000, QLatin1Char('x'))};
     const qint32 list = addList(*store, QDate(2026, 7, 3), texts);
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM WORDS  WHERE LIST_ID = %1  ORDER BY WORD_ID ").arg(list),
-                    QStringLiteral("WORD")),
-             texts);
+                 QStringLiteral("WORD")),
+        texts);
     QCOMPARE(rowCount(*store, QStringLiteral("WORDS")), int(texts.size()));
 }
 
@@ -146,11 +145,11 @@ void TestData::nextId_startsAtOneAndNeverRepeats()
     auto store = folder.openStore();
     QCOMPARE(NextID(*store, IdCodes::Word), 1);
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS  WHERE CODE = 'WORD_ID' "), QStringLiteral("VALUE")),
-             QStringList {QStringLiteral("1")});
+        QStringList {QStringLiteral("1")});
     QCOMPARE(NextID(*store, IdCodes::Word), 2);
     QCOMPARE(NextID(*store, IdCodes::Test), 1);
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS  WHERE CODE = 'WORD_ID' "), QStringLiteral("VALUE")),
-             QStringList {QStringLiteral("2")});
+        QStringList {QStringLiteral("2")});
     // Deleting what an identifier was used for does not free it.
     const qint32 list = addList(*store, QDate(2026, 7, 3), {QStringLiteral("cat")});
     DeleteList(*store, list, folder.path());
@@ -186,8 +185,8 @@ void TestData::deleteList_removesRowsAndRecordings()
 
     DeleteList(*store, doomed, wavs); // dog has no recording: not a failure
 
-    for (const QString &table : {QStringLiteral("LISTS"), QStringLiteral("WORDS"), QStringLiteral("TESTS"),
-                                 QStringLiteral("WORD_ATTEMPTS")}) {
+    for (const QString &table :
+        {QStringLiteral("LISTS"), QStringLiteral("WORDS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
         QCOMPARE(rowCount(*store, table, QStringLiteral(" WHERE LIST_ID = %1").arg(doomed)), 0);
         QVERIFY(rowCount(*store, table, QStringLiteral(" WHERE LIST_ID = %1").arg(kept)) > 0);
     }
@@ -230,18 +229,16 @@ void TestData::generalSettings_writeDefaultRowOnce()
     LoadGeneralSettings(*store);
     QCOMPARE(rowCount(*store, QStringLiteral("OPTIONS")), 1);
     const QSqlRecord row = *ReadOptionsRecord(*store);
-    const QStringList expected = {QStringLiteral("FALSE"),        QStringLiteral("TRUE"),  QStringLiteral("TRUE"),
-                                  QStringLiteral("TRUE"),         QStringLiteral("Alphabetical"),
-                                  QStringLiteral("3"),            QStringLiteral("TRUE"),  QStringLiteral("TRUE"),
-                                  QStringLiteral("FALSE"),        QStringLiteral("TRUE"),  QStringLiteral("TRUE"),
-                                  QStringLiteral("6"),            QStringLiteral("Fridays"), QStringLiteral("TRUE")};
-    const QStringList columns = {QStringLiteral("SKIP_TEST_SETUP"),    QStringLiteral("PRONOUNCE"),
-                                 QStringLiteral("SHOW_DEFINITION"),    QStringLiteral("SHOW_CONTEXT"),
-                                 QStringLiteral("TEST_ORDER"),         QStringLiteral("MOVE_ON_AFTER"),
-                                 QStringLiteral("REVEAL_ANSWERS"),     QStringLiteral("REQUIRE_ECHO"),
-                                 QStringLiteral("CLEAR_WRONG_ANSWER"), QStringLiteral("PLAY_CORRECT_SOUND"),
-                                 QStringLiteral("PLAY_INCORRECT_SOUND"), QStringLiteral("MESSAGE_TIME"),
-                                 QStringLiteral("TEST_DAY"),           QStringLiteral("PROMPT_TO_DELETE_LISTS")};
+    const QStringList expected = {QStringLiteral("FALSE"), QStringLiteral("TRUE"), QStringLiteral("TRUE"),
+        QStringLiteral("TRUE"), QStringLiteral("Alphabetical"), QStringLiteral("3"), QStringLiteral("TRUE"),
+        QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("TRUE"), QStringLiteral("TRUE"),
+        QStringLiteral("6"), QStringLiteral("Fridays"), QStringLiteral("TRUE")};
+    const QStringList columns
+        = {QStringLiteral("SKIP_TEST_SETUP"), QStringLiteral("PRONOUNCE"), QStringLiteral("SHOW_DEFINITION"),
+            QStringLiteral("SHOW_CONTEXT"), QStringLiteral("TEST_ORDER"), QStringLiteral("MOVE_ON_AFTER"),
+            QStringLiteral("REVEAL_ANSWERS"), QStringLiteral("REQUIRE_ECHO"), QStringLiteral("CLEAR_WRONG_ANSWER"),
+            QStringLiteral("PLAY_CORRECT_SOUND"), QStringLiteral("PLAY_INCORRECT_SOUND"),
+            QStringLiteral("MESSAGE_TIME"), QStringLiteral("TEST_DAY"), QStringLiteral("PROMPT_TO_DELETE_LISTS")};
     for (int i = 0; i < columns.size(); ++i)
         QCOMPARE(row.value(columns[i]).toString(), expected[i]);
     QCOMPARE(Globals::gMessageTime, 6);
@@ -285,13 +282,14 @@ void TestData::open_createsMissingDatabase()
     ProgramFolder folder;
     {
         auto store = folder.openStore();
-        QSqlQuery q = store->select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+        QSqlQuery q
+            = store->select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
         QStringList tables;
         while (q.next())
             tables << q.value(0).toString();
-        QCOMPARE(tables, QStringList({QStringLiteral("IDS"), QStringLiteral("LISTS"), QStringLiteral("OPTIONS"),
-                                      QStringLiteral("TESTS"), QStringLiteral("WORDS"),
-                                      QStringLiteral("WORD_ATTEMPTS")}));
+        QCOMPARE(tables,
+            QStringList({QStringLiteral("IDS"), QStringLiteral("LISTS"), QStringLiteral("OPTIONS"),
+                QStringLiteral("TESTS"), QStringLiteral("WORDS"), QStringLiteral("WORD_ATTEMPTS")}));
         QVERIFY(rowCount(*store, QStringLiteral("sqlite_master"), QStringLiteral(" WHERE type = 'index'")) >= 9);
         addList(*store, QDate(2026, 7, 3), {QStringLiteral("cat")});
     }
@@ -360,18 +358,30 @@ void TestData::recordingNames_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("ordinary") << "cat" << "CAT.wav";
-    QTest::newRow("shared by case") << "Cat" << "CAT.wav";
-    QTest::newRow("quote") << "don't" << "DON'T.wav";
-    QTest::newRow("non-English") << "élan" << "ÉLAN.wav";
-    QTest::newRow("blank inside") << "ice cream" << "ICE CREAM.wav";
-    QTest::newRow("slash") << "and/or" << "AND%2FOR.wav";
-    QTest::newRow("backslash") << "a\\b" << "A%5CB.wav";
-    QTest::newRow("separators") << "x:y?*<>|\"" << "X%3AY%3F%2A%3C%3E%7C%22.wav";
-    QTest::newRow("percent") << "50%" << "50%25.wav";
-    QTest::newRow("dot") << "." << "%2E.wav";
-    QTest::newRow("dots") << ".." << "%2E%2E.wav";
-    QTest::newRow("up and out") << "../../etc" << "%2E.%2F..%2FETC.wav";
+    QTest::newRow("ordinary") << "cat"
+                              << "CAT.wav";
+    QTest::newRow("shared by case") << "Cat"
+                                    << "CAT.wav";
+    QTest::newRow("quote") << "don't"
+                           << "DON'T.wav";
+    QTest::newRow("non-English") << "élan"
+                                 << "ÉLAN.wav";
+    QTest::newRow("blank inside") << "ice cream"
+                                  << "ICE CREAM.wav";
+    QTest::newRow("slash") << "and/or"
+                           << "AND%2FOR.wav";
+    QTest::newRow("backslash") << "a\\b"
+                               << "A%5CB.wav";
+    QTest::newRow("separators") << "x:y?*<>|\""
+                                << "X%3AY%3F%2A%3C%3E%7C%22.wav";
+    QTest::newRow("percent") << "50%"
+                             << "50%25.wav";
+    QTest::newRow("dot") << "."
+                         << "%2E.wav";
+    QTest::newRow("dots") << ".."
+                          << "%2E%2E.wav";
+    QTest::newRow("up and out") << "../../etc"
+                                << "%2E.%2F..%2FETC.wav";
 }
 
 void TestData::recordingNames()

@@ -55,7 +55,9 @@ class FakePlayer : public Player
 {
 public:
     QStringList *played;
-    explicit FakePlayer(QStringList *p) : played(p) { }
+    explicit FakePlayer(QStringList *p)
+        : played(p)
+    { }
     void play(const QString &path) override { *played << QFileInfo(path).fileName(); }
     bool isPlaying() const override { return false; }
 };
@@ -87,8 +89,7 @@ QDateTime at(int y, int m, int d)
 void whenModalShows(const char *className, const char *button, std::function<void(QWidget *)> fill = {})
 {
     QTimer::singleShot(0, [=] {
-        QTRY_VERIFY(QApplication::activeModalWidget()
-                    && QApplication::activeModalWidget()->inherits(className));
+        QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->inherits(className));
         QWidget *dialog = QApplication::activeModalWidget();
         if (fill)
             fill(dialog);
@@ -172,9 +173,8 @@ frmEditList *TestLists::openList(qint32 listId)
 
 void TestLists::weekDates_everyWeekdayAndSetting()
 {
-    const QStringList settings = {QStringLiteral("Mondays"),  QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
-                                  QStringLiteral("Thursdays"), QStringLiteral("Fridays"),  QStringLiteral("Saturdays"),
-                                  QStringLiteral("Sundays")};
+    const QStringList settings = {QStringLiteral("Mondays"), QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
+        QStringLiteral("Thursdays"), QStringLiteral("Fridays"), QStringLiteral("Saturdays"), QStringLiteral("Sundays")};
     for (int d = 0; d < 7; ++d) {
         const QDate today = QDate(2026, 11, 30).addDays(d); // Monday to Sunday
         const QDate monday = WeekDates::StartMonday(today);
@@ -271,7 +271,8 @@ void TestLists::newList_cancelStoresNothing()
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
     QVERIFY(!Globals::gNewListCreated);
     QVERIFY(main->isVisible());
-    QSqlQuery q = AppFunctions::db().select(QStringLiteral("SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"));
+    QSqlQuery q
+        = AppFunctions::db().select(QStringLiteral("SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
@@ -319,8 +320,8 @@ void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
     QVERIFY(hasRecording(QStringLiteral("cat")));
     QVERIFY(!hasRecording(QStringLiteral("don't")));
     QCOMPARE(ListWords(AppFunctions::db(), 1),
-             (QList<std::pair<qint32, QString>> {{1, QStringLiteral("cat")}, {2, QStringLiteral("don't")},
-                                                 {3, QStringLiteral("Straße")}}));
+        (QList<std::pair<qint32, QString>> {
+            {1, QStringLiteral("cat")}, {2, QStringLiteral("don't")}, {3, QStringLiteral("Straße")}}));
     QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, QStringLiteral("Die Straße ist lang."));
 
     QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
@@ -343,15 +344,17 @@ void TestLists::wordEditor_saveChecks()
     QVERIFY(word);
 
     QTest::keyClicks(word->txtWord, QStringLiteral("   "));
-    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("Can not save a blank word.  Please type the word in the box provided."));
+    MsgBoxScript::expect(
+        MsgAnswer::OK, QStringLiteral("Can not save a blank word.  Please type the word in the box provided."));
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
     QVERIFY(word->txtWord->text().isEmpty());
 
     QTest::keyClicks(word->txtWord, QStringLiteral("ship"));
     QTest::keyClicks(word->txtDefinition, QStringLiteral("   "));
-    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("At least one of the following items must be provided:\n"
-                                                       "   1. A Definition\n   2. A Context Sentence\n"
-                                                       "or 3. A Recording of the word"));
+    MsgBoxScript::expect(MsgAnswer::OK,
+        QStringLiteral("At least one of the following items must be provided:\n"
+                       "   1. A Definition\n   2. A Context Sentence\n"
+                       "or 3. A Recording of the word"));
     word->mnuSave->trigger();
     QCOMPARE(CountListWords(AppFunctions::db(), listId), 0);
 
@@ -373,7 +376,8 @@ void TestLists::wordEditor_recordingFollowsTheWord()
 {
     QVERIFY(startProgram());
     Store &db = AppFunctions::db();
-    const qint32 listId = addList(db, QDate(2026, 12, 4), {QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("pig")});
+    const qint32 listId
+        = addList(db, QDate(2026, 12, 4), {QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("pig")});
     db.execute(QStringLiteral(" UPDATE WORDS SET DEFINITION = 'an animal' "));
     for (const char *w : {"cat", "dog", "pig"})
         writeRecording(QString::fromLatin1(w));
@@ -416,8 +420,9 @@ void TestLists::wordEditor_recordingFollowsTheWord()
     QVERIFY(!QFile::exists(word->TempWavPath()));
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
     QVERIFY(hasRecording(QStringLiteral("hog")));
-    QCOMPARE(titles, QStringList({QStringLiteral("Edit Word cat (play)"), QStringLiteral("Edit Word dog (play)"),
-                                  QStringLiteral("Edit Word pig (play)"), QStringLiteral("Edit Word hog (play)")}));
+    QCOMPARE(titles,
+        QStringList({QStringLiteral("Edit Word cat (play)"), QStringLiteral("Edit Word dog (play)"),
+            QStringLiteral("Edit Word pig (play)"), QStringLiteral("Edit Word hog (play)")}));
 }
 
 void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
@@ -428,8 +433,7 @@ void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
     list->AddWord();
     auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
     const QStringList words = {QStringLiteral("and/or"), QStringLiteral(".."), QStringLiteral("a\\b:c?*<>|"),
-                               QStringLiteral("élan"), QStringLiteral("'; DROP TABLE WORDS; --"),
-                               QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢")};
+        QStringLiteral("élan"), QStringLiteral("'; DROP TABLE WORDS; --"), QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢")};
     const QString longDefinition(10000, QLatin1Char('d'));
     for (const QString &text : words) {
         word->txtWord->setText(text);
@@ -452,7 +456,8 @@ void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
     }
     // Nothing was written beside Wavs but the database and the working file.
     for (const QString &name : QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY2(name == QStringLiteral("Wavs") || name.startsWith(QStringLiteral("Lettermarch.mdb")), qPrintable(name));
+        QVERIFY2(
+            name == QStringLiteral("Wavs") || name.startsWith(QStringLiteral("Lettermarch.mdb")), qPrintable(name));
     // The grid shows them exactly, and Pronounce plays the right file.
     list->MSFlexGrid1->setRow(1);
     QTest::mouseClick(list->cmdPronounce, Qt::LeftButton);
@@ -504,9 +509,9 @@ void TestLists::listEditor_detailsTotalsAndDelete()
     db.execute(QStringLiteral(" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "));
     auto attempt = [&](qint32 test, int number, const char *result) {
         db.addRow(QStringLiteral("WORD_ATTEMPTS"),
-                  {{QStringLiteral("TEST_ID"), test}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), 1},
-                   {QStringLiteral("GUESS"), QStringLiteral("x")}, {QStringLiteral("RESULT"), QString::fromLatin1(result)},
-                   {QStringLiteral("ATTEMPT_NUMBER"), number}});
+            {{QStringLiteral("TEST_ID"), test}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), 1},
+                {QStringLiteral("GUESS"), QStringLiteral("x")}, {QStringLiteral("RESULT"), QString::fromLatin1(result)},
+                {QStringLiteral("ATTEMPT_NUMBER"), number}});
     };
     attempt(1, 1, "CORRECT");
     attempt(2, 1, "CORRECT");

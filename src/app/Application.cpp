@@ -23,17 +23,17 @@ bool Application::notify(QObject *receiver, QEvent *event)
     } catch (const StoreError &e) {
         QString detail = e.message();
         if (Globals::gConnection)
-            detail += QStringLiteral("\n\nDatabase file: ") + QDir::toNativeSeparators(Globals::gConnection->filePath());
+            detail
+                += QStringLiteral("\n\nDatabase file: ") + QDir::toNativeSeparators(Globals::gConnection->filePath());
         reportFatalError(QStringLiteral("Lettermarch could not read or save its data and has to close."), detail);
     } catch (const std::exception &e) {
         reportFatalError(QStringLiteral("Lettermarch met an unexpected problem and has to close."),
-                         QString::fromLocal8Bit(e.what()));
+            QString::fromLocal8Bit(e.what()));
     }
 }
 
 void reportFatalError(const QString &what, const QString &detail)
 {
-    MsgBox(what + QStringLiteral("\n\n") + detail
-           + QStringLiteral("\n\nEverything saved before this point is kept."));
+    MsgBox(what + QStringLiteral("\n\n") + detail + QStringLiteral("\n\nEverything saved before this point is kept."));
     std::_Exit(EXIT_FAILURE);
 }

@@ -16,11 +16,10 @@ FlexGrid::FlexGrid(QWidget *parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setMinimumSectionSize(0);
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int row, int, int previousRow, int) {
-                if (row != previousRow)
-                    emit SelectionChanged();
-            });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row != previousRow)
+            emit SelectionChanged();
+    });
 }
 
 void FlexGrid::setRows(int rows)

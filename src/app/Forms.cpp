@@ -8,7 +8,7 @@ namespace {
 struct Registry
 {
     QHash<QString, Forms::Factory> factories; // by upper-case name
-    QList<QPointer<QWidget>> windows;         // load order
+    QList<QPointer<QWidget>> windows; // load order
     std::function<void()> onEmpty;
     bool emptyReported = false;
 };

@@ -22,8 +22,8 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, QWidget *parent)
         return handler()(text, buttons);
 
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lettermarch"), text,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    parent ? parent : QApplication::activeWindow());
+        buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent ? parent : QApplication::activeWindow());
     box.setObjectName(QStringLiteral("msgBox"));
     if (buttons == MsgButtons::YesNo) {
         box.setDefaultButton(QMessageBox::Yes);

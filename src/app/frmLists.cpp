@@ -1,23 +1,24 @@
 #include "frmLists.h"
 
 #include "AppFunctions.h"
+#include "Controls.h"
 #include "Globals.h"
 #include "MessageBox.h"
+#include "audio/Sound.h"
 #include "data/ListStore.h"
 #include "data/Options.h"
-#include "audio/Sound.h"
 #include "data/Store.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QStyle>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace AppFunctions;
@@ -30,19 +31,9 @@ constexpr int ColListId = 3;
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &tip)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
+    QPushButton *b = Controls::button(parent, name, caption, tip);
     b->setMinimumWidth(110);
     return b;
-}
-
-QAction *makeAction(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
 }
 } // namespace
 
@@ -54,23 +45,26 @@ frmLists::frmLists()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    Label1 = new QLabel(QStringLiteral("Existing Word Lists"), central);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Controls::label(central, "Label1", QStringLiteral("Existing Word Lists"));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
 
-    MSFlexGrid1 = new FlexGrid(central);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1 = Controls::named<FlexGrid>(central, "MSFlexGrid1");
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     Label1->setBuddy(MSFlexGrid1);
 
-    cmdNewList = makeButton(central, "cmdNewList", QStringLiteral("New List"), QStringLiteral("Create a new word list"));
-    cmdEditList = makeButton(central, "cmdEditList", QStringLiteral("Edit List"), QStringLiteral("Edit an existing word list"));
+    cmdNewList
+        = makeButton(central, "cmdNewList", QStringLiteral("New List"), QStringLiteral("Create a new word list"));
+    cmdEditList
+        = makeButton(central, "cmdEditList", QStringLiteral("Edit List"), QStringLiteral("Edit an existing word list"));
     cmdTest = makeButton(central, "cmdTest", QStringLiteral("Test"), QStringLiteral("Start a practice test"));
-    cmdPastTests = makeButton(central, "cmdPastTests", QStringLiteral("Past Tests"), QStringLiteral("View details of previous tests"));
-    cmdDeleteList = makeButton(central, "cmdDeleteList", QStringLiteral("Delete List"), QStringLiteral("Delete the selected word list"));
-    cmdOptions = makeButton(central, "cmdOptions", QStringLiteral("Options"), QStringLiteral("Change configurations, settings, and defaults"));
+    cmdPastTests = makeButton(
+        central, "cmdPastTests", QStringLiteral("Past Tests"), QStringLiteral("View details of previous tests"));
+    cmdDeleteList = makeButton(
+        central, "cmdDeleteList", QStringLiteral("Delete List"), QStringLiteral("Delete the selected word list"));
+    cmdOptions = makeButton(central, "cmdOptions", QStringLiteral("Options"),
+        QStringLiteral("Change configurations, settings, and defaults"));
     cmdExit = makeButton(central, "cmdExit", QStringLiteral("Exit"), QStringLiteral("Exit Lettermarch"));
 
     auto *buttons = new QVBoxLayout;
@@ -94,19 +88,19 @@ frmLists::frmLists()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuLists = mnuFile->addMenu(QStringLiteral("&Lists"));
     mnuLists->setObjectName(QStringLiteral("mnuLists"));
-    mnuNewList = makeAction(mnuLists, "mnuNewList", QStringLiteral("&New List"));
-    mnuEditList = makeAction(mnuLists, "mnuEditList", QStringLiteral("&Edit List"));
-    mnuTest = makeAction(mnuLists, "mnuTest", QStringLiteral("&Test"));
-    mnuPastTests = makeAction(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
-    mnuDeleteList = makeAction(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
-    mnuOptions = makeAction(mnuLists, "mnuOptions", QStringLiteral("&Options"));
-    mnuExit = makeAction(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuNewList = Controls::action(mnuLists, "mnuNewList", QStringLiteral("&New List"));
+    mnuEditList = Controls::action(mnuLists, "mnuEditList", QStringLiteral("&Edit List"));
+    mnuTest = Controls::action(mnuLists, "mnuTest", QStringLiteral("&Test"));
+    mnuPastTests = Controls::action(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
+    mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
+    mnuOptions = Controls::action(mnuLists, "mnuOptions", QStringLiteral("&Options"));
+    mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     mnuH = menuBar()->addMenu(QStringLiteral("Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
-    mnuHelp = makeAction(mnuH, "mnuHelp", QStringLiteral("Show Help"));
+    mnuHelp = Controls::action(mnuH, "mnuHelp", QStringLiteral("Show Help"));
     mnuD2 = mnuH->addSeparator();
     mnuD2->setObjectName(QStringLiteral("mnuD2"));
-    mnuAbout = makeAction(mnuH, "mnuAbout", QStringLiteral("About"));
+    mnuAbout = Controls::action(mnuH, "mnuAbout", QStringLiteral("About"));
 
     connect(cmdNewList, &QPushButton::clicked, this, &frmLists::NewList);
     connect(cmdEditList, &QPushButton::clicked, this, &frmLists::EditList);
@@ -140,8 +134,9 @@ void frmLists::Form_Load()
     if (!OpenDatabase(&problem)) {
         MsgBox(QStringLiteral("Lettermarch cannot use its database file:\n\n%1\n\n%2\n\nThe file has been left "
                               "exactly as it was. Lettermarch will now close.")
-                   .arg(QDir::toNativeSeparators(QDir(Globals::gProgramDir).absoluteFilePath(QString::fromLatin1(Store::FileName))),
-                        problem));
+                   .arg(QDir::toNativeSeparators(
+                            QDir(Globals::gProgramDir).absoluteFilePath(QString::fromLatin1(Store::FileName))),
+                       problem));
         Forms::unload(this);
         return;
     }
@@ -150,7 +145,7 @@ void frmLists::Form_Load()
 
     // The window keeps its design size: the grid's columns and the buttons.
     const int gridWidth = (2100 + 1800 + 1800) / FlexGrid::TwipsPerPixel + MSFlexGrid1->frameWidth() * 2
-                          + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
     MSFlexGrid1->setMinimumSize(gridWidth, 300);
     setFixedSize(sizeHint());
 }
@@ -395,8 +390,7 @@ void frmLists::Form_Unload()
     // Shut-down: nothing here may stop the program from ending.
     try {
         ::CloseRecording();
-    } catch (...) {
-    }
+    } catch (...) { }
     for (QWidget *w : Forms::loaded()) {
         if (w != this && w->objectName().toUpper() != QStringLiteral("FRMEDITLIST"))
             Forms::unload(w);

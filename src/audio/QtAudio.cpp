@@ -148,4 +148,3 @@ void installQtAudio()
     setPlayer(std::make_unique<QtPlayer>());
 }
 } // namespace Audio
-

@@ -13,7 +13,16 @@ constexpr qsizetype MaxNameBytes = 240;
 bool unsafe(QChar c)
 {
     switch (c.unicode()) {
-    case '/': case '\\': case ':': case '*': case '?': case '"': case '<': case '>': case '|': case '%':
+    case '/':
+    case '\\':
+    case ':':
+    case '*':
+    case '?':
+    case '"':
+    case '<':
+    case '>':
+    case '|':
+    case '%':
         return true;
     default:
         return c.unicode() < 0x20 || c.unicode() == 0x7f;

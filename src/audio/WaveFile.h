@@ -11,7 +11,7 @@ struct PcmSound
     int sampleRate = 11025;
     int channels = 1;
     int bitsPerSample = 8; // 8 (unsigned), 16 or 32 (signed)
-    bool isFloat = false;  // 32-bit float samples
+    bool isFloat = false; // 32-bit float samples
     QByteArray data;
 
     int bytesPerFrame() const { return channels * bitsPerSample / 8; }

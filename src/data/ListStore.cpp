@@ -13,16 +13,6 @@ QString idText(qint32 id)
     return QString::number(id) + QLatin1Char(' ');
 }
 
-qint32 countRows(Store &store, const QString &sql, qint32 listId)
-{
-    QSqlQuery &q = store.prepared(sql);
-    q.bindValue(0, listId);
-    Store::run(q);
-    const qint32 n = q.next() ? q.value(0).toInt() : 0;
-    q.finish();
-    return n;
-}
-
 } // namespace
 
 qint32 NextID(Store &store, const QString &code)
@@ -55,18 +45,18 @@ qint32 NextID(Store &store, const QString &code)
 // walking the rows, without reading them.
 qint32 CountListWords(Store &store, qint32 listId)
 {
-    return countRows(store, QStringLiteral("SELECT COUNT(*) FROM WORDS WHERE LIST_ID = ?"), listId);
+    return store.count(QStringLiteral("SELECT COUNT(*) FROM WORDS WHERE LIST_ID = ?"), {listId});
 }
 
 qint32 CountListTests(Store &store, qint32 listId)
 {
-    return countRows(store, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?"), listId);
+    return store.count(QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?"), {listId});
 }
 
 QString GetListTestDate(Store &store, qint32 listId)
 {
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ")
-                               + idText(listId));
+    QSqlQuery q
+        = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + idText(listId));
     return q.next() ? StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))) : QString();
 }
 
@@ -82,8 +72,9 @@ void DeleteList(Store &store, qint32 listId, const QString &wavDir)
     // tests without their list or words without their list.
     Store::Transaction transaction(store);
     for (const QString &table :
-         {QStringLiteral("WORDS"), QStringLiteral("LISTS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
-        Globals::gSQL = QStringLiteral(" DELETE FROM ") + table + QLatin1Char(' ') + QStringLiteral(" WHERE LIST_ID = ") + id;
+        {QStringLiteral("WORDS"), QStringLiteral("LISTS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
+        Globals::gSQL
+            = QStringLiteral(" DELETE FROM ") + table + QLatin1Char(' ') + QStringLiteral(" WHERE LIST_ID = ") + id;
         store.execute(Globals::gSQL);
     }
     transaction.commit();

@@ -40,7 +40,8 @@ void WriteOptions(Store &store, const OptionsRow &row)
             firstRow = first.value(0).toString();
     }
     if (!firstRow.isEmpty())
-        store.updateRows(QStringLiteral("OPTIONS"), QStringLiteral(" WHERE rowid = ") + firstRow + QLatin1Char(' '), fields);
+        store.updateRows(
+            QStringLiteral("OPTIONS"), QStringLiteral(" WHERE rowid = ") + firstRow + QLatin1Char(' '), fields);
     else
         store.addRow(QStringLiteral("OPTIONS"), fields);
     transaction.commit();

@@ -32,51 +32,36 @@ constexpr const char *Number = "INTEGER";
 
 const Table Schema[] = {
     {"LISTS",
-     {{"LIST_ID", Number},
-      {"WEEK_START", Text},
-      {"WEEK_END", Text},
-      {"TEST_DATE", Text},
-      {"CREATED_DATE", Text},
-      {"STATUS", Text}}},
+        {{"LIST_ID", Number}, {"WEEK_START", Text}, {"WEEK_END", Text}, {"TEST_DATE", Text}, {"CREATED_DATE", Text},
+            {"STATUS", Text}}},
     {"WORDS",
-     {{"WORD_ID", Number},
-      {"LIST_ID", Number},
-      {"WORD", Text},
-      {"DEFINITION", Text},
-      {"SENTENCE", Text},
-      {"CASE_SENSITIVE", Text}}},
+        {{"WORD_ID", Number}, {"LIST_ID", Number}, {"WORD", Text}, {"DEFINITION", Text}, {"SENTENCE", Text},
+            {"CASE_SENSITIVE", Text}}},
     {"TESTS",
-     {{"TEST_ID", Number}, {"LIST_ID", Number}, {"MOVE_ON_AFTER", Number}, {"START_TIME", Text}, {"END_TIME", Text}}},
+        {{"TEST_ID", Number}, {"LIST_ID", Number}, {"MOVE_ON_AFTER", Number}, {"START_TIME", Text},
+            {"END_TIME", Text}}},
     {"WORD_ATTEMPTS",
-     {{"TEST_ID", Number},
-      {"LIST_ID", Number},
-      {"WORD_ID", Number},
-      {"GUESS", Text},
-      {"RESULT", Text},
-      {"ATTEMPT_NUMBER", Number}}},
+        {{"TEST_ID", Number}, {"LIST_ID", Number}, {"WORD_ID", Number}, {"GUESS", Text}, {"RESULT", Text},
+            {"ATTEMPT_NUMBER", Number}}},
     {"OPTIONS",
-     {{"SKIP_TEST_SETUP", Text},
-      {"PRONOUNCE", Text},
-      {"SHOW_DEFINITION", Text},
-      {"SHOW_CONTEXT", Text},
-      {"TEST_ORDER", Text},
-      {"MOVE_ON_AFTER", Text},
-      {"REVEAL_ANSWERS", Text},
-      {"REQUIRE_ECHO", Text},
-      {"CLEAR_WRONG_ANSWER", Text},
-      {"PLAY_CORRECT_SOUND", Text},
-      {"PLAY_INCORRECT_SOUND", Text},
-      {"MESSAGE_TIME", Number},
-      {"TEST_DAY", Text},
-      {"PROMPT_TO_DELETE_LISTS", Text}}},
+        {{"SKIP_TEST_SETUP", Text}, {"PRONOUNCE", Text}, {"SHOW_DEFINITION", Text}, {"SHOW_CONTEXT", Text},
+            {"TEST_ORDER", Text}, {"MOVE_ON_AFTER", Text}, {"REVEAL_ANSWERS", Text}, {"REQUIRE_ECHO", Text},
+            {"CLEAR_WRONG_ANSWER", Text}, {"PLAY_CORRECT_SOUND", Text}, {"PLAY_INCORRECT_SOUND", Text},
+            {"MESSAGE_TIME", Number}, {"TEST_DAY", Text}, {"PROMPT_TO_DELETE_LISTS", Text}}},
     {"IDS", {{"CODE", Text}, {"VALUE", Number}}},
 };
 
 // The identifier columns every lookup goes through.
 const char *const Indexes[][2] = {
-    {"LISTS", "LIST_ID"},        {"WORDS", "LIST_ID"},          {"WORDS", "WORD_ID"},
-    {"TESTS", "LIST_ID"},        {"TESTS", "TEST_ID"},          {"WORD_ATTEMPTS", "TEST_ID"},
-    {"WORD_ATTEMPTS", "WORD_ID"}, {"WORD_ATTEMPTS", "LIST_ID"}, {"IDS", "CODE"},
+    {"LISTS", "LIST_ID"},
+    {"WORDS", "LIST_ID"},
+    {"WORDS", "WORD_ID"},
+    {"TESTS", "LIST_ID"},
+    {"TESTS", "TEST_ID"},
+    {"WORD_ATTEMPTS", "TEST_ID"},
+    {"WORD_ATTEMPTS", "WORD_ID"},
+    {"WORD_ATTEMPTS", "LIST_ID"},
+    {"IDS", "CODE"},
 };
 
 QString latin(const char *s)
@@ -124,8 +109,7 @@ StoreError::StoreError(const QString &what, const QString &statement)
     : std::runtime_error(what.toStdString())
     , m_message(what)
     , m_statement(statement)
-{
-}
+{ }
 
 // ---------------------------------------------------------------------------
 // Dates
@@ -215,8 +199,7 @@ QString toEngineSql(const QString &statement)
 Store::Store(const QString &connectionName, const QString &filePath)
     : m_connectionName(connectionName)
     , m_filePath(filePath)
-{
-}
+{ }
 
 Store::~Store()
 {
@@ -283,7 +266,8 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
     }
     std::unique_ptr<Store> store(new Store(name, path));
     if (!store->database().open())
-        return fail(QStringLiteral("The database could not be opened: %1").arg(describe(store->database().lastError())));
+        return fail(
+            QStringLiteral("The database could not be opened: %1").arg(describe(store->database().lastError())));
 
     const QString why = store->prepareProblem(existed);
     if (!why.isEmpty()) {
@@ -347,8 +331,8 @@ QString Store::prepareProblem(bool existed)
         statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(tableName, defs.join(QStringLiteral(", ")));
     }
     for (const auto &index : Indexes) {
-        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS IX_%1_%2 ON %1 (%2)")
-                          .arg(latin(index[0]), latin(index[1]));
+        statements
+            << QStringLiteral("CREATE INDEX IF NOT EXISTS IX_%1_%2 ON %1 (%2)").arg(latin(index[0]), latin(index[1]));
     }
     for (const QString &sql : std::as_const(statements)) {
         if (!q.exec(sql)) {
@@ -405,6 +389,17 @@ void Store::run(QSqlQuery &query)
         throw StoreError(describe(query.lastError()), query.lastQuery());
 }
 
+qint32 Store::count(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery &q = prepared(sql);
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    run(q);
+    const qint32 n = q.next() ? q.value(0).toInt() : 0;
+    q.finish();
+    return n;
+}
+
 void Store::addRow(const QString &table, const QList<Field> &fields)
 {
     QStringList columns, marks;
@@ -424,8 +419,8 @@ void Store::updateRows(const QString &table, const QString &whereFragment, const
     QStringList sets;
     for (const Field &f : fields)
         sets << f.column + QStringLiteral(" = ?");
-    QSqlQuery &q
-        = prepared(QStringLiteral("UPDATE %1 SET %2 %3").arg(table, sets.join(QStringLiteral(", ")), toEngineSql(whereFragment)));
+    QSqlQuery &q = prepared(
+        QStringLiteral("UPDATE %1 SET %2 %3").arg(table, sets.join(QStringLiteral(", ")), toEngineSql(whereFragment)));
     for (int i = 0; i < fields.size(); ++i)
         q.bindValue(i, fields.at(i).value);
     run(q);

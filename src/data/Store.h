@@ -65,6 +65,8 @@ public:
     // Values are bound by the caller; run it with run().
     QSqlQuery &prepared(const QString &sql);
     static void run(QSqlQuery &query);
+    // The single whole number a prepared COUNT(*) query gives.
+    qint32 count(const QString &sql, const QVariantList &values);
 
     // Adds one row with the given values.
     void addRow(const QString &table, const QList<Field> &fields);

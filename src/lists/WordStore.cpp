@@ -14,27 +14,19 @@ QString idText(qint32 id)
     return QString::number(id) + QLatin1Char(' ');
 }
 
-qint32 countAttempts(Store &store, qint32 wordId, const QString &conditions)
-{
-    // Same rows as the catalogue's walk; counted by the engine.
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = ? ") + conditions);
-    q.bindValue(0, wordId);
-    Store::run(q);
-    const qint32 n = q.next() ? q.value(0).toInt() : 0;
-    q.finish();
-    return n;
-}
 } // namespace
 
 QString GetWordText(Store &store, qint32 wordId)
 {
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idText(wordId));
+    QSqlQuery q
+        = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idText(wordId));
     return q.next() ? q.value(QStringLiteral("WORD")).toString() : QString();
 }
 
 std::optional<WordRow> ReadWord(Store &store, qint32 wordId)
 {
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idText(wordId));
+    QSqlQuery q
+        = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idText(wordId));
     if (!q.next())
         return std::nullopt;
     WordRow row;
@@ -49,11 +41,9 @@ std::optional<WordRow> ReadWord(Store &store, qint32 wordId)
 
 void WriteWord(Store &store, const WordRow &row)
 {
-    const QList<Field> fields = {{QStringLiteral("LIST_ID"), row.listId},
-                                 {QStringLiteral("WORD"), row.word},
-                                 {QStringLiteral("DEFINITION"), row.definition},
-                                 {QStringLiteral("SENTENCE"), row.sentence},
-                                 {QStringLiteral("CASE_SENSITIVE"), row.caseSensitive}};
+    const QList<Field> fields = {{QStringLiteral("LIST_ID"), row.listId}, {QStringLiteral("WORD"), row.word},
+        {QStringLiteral("DEFINITION"), row.definition}, {QStringLiteral("SENTENCE"), row.sentence},
+        {QStringLiteral("CASE_SENSITIVE"), row.caseSensitive}};
     Store::Transaction transaction(store);
     const QString where = QStringLiteral(" WHERE WORD_ID = ") + idText(row.wordId);
     bool exists = false;
@@ -71,8 +61,8 @@ void WriteWord(Store &store, const WordRow &row)
 QList<std::pair<qint32, QString>> ListWords(Store &store, qint32 listId)
 {
     QList<std::pair<qint32, QString>> out;
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + idText(listId)
-                               + QStringLiteral(" ORDER BY WORD_ID "));
+    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ")
+        + idText(listId) + QStringLiteral(" ORDER BY WORD_ID "));
     while (q.next())
         out.append({q.value(QStringLiteral("WORD_ID")).toInt(), q.value(QStringLiteral("WORD")).toString()});
     return out;
@@ -80,12 +70,16 @@ QList<std::pair<qint32, QString>> ListWords(Store &store, qint32 listId)
 
 qint32 CountCorrectFirstAttempts(Store &store, qint32 wordId)
 {
-    return countAttempts(store, wordId, QStringLiteral(" AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' "));
+    // Counted by the engine: the same rows the walk of the query would count.
+    return store.count(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = ? "
+                                      " AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' "),
+        {wordId});
 }
 
 qint32 CountIncorrectGuesses(Store &store, qint32 wordId)
 {
-    return countAttempts(store, wordId, QStringLiteral(" AND RESULT = 'INCORRECT' "));
+    return store.count(
+        QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = ?  AND RESULT = 'INCORRECT' "), {wordId});
 }
 
 void DeleteWord(Store &store, qint32 wordId, const QString &wavDir)
@@ -103,18 +97,17 @@ void DeleteWord(Store &store, qint32 wordId, const QString &wavDir)
     KillFile(RecordingPath(wavDir, word));
 }
 
-qint32 AddList(Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate,
-               const QDateTime &created)
+qint32 AddList(
+    Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate, const QDateTime &created)
 {
     Store::Transaction transaction(store);
     const qint32 id = NextID(store, IdCodes::List);
     store.addRow(QStringLiteral("LISTS"),
-                 {{QStringLiteral("LIST_ID"), id},
-                  {QStringLiteral("WEEK_START"), StoreDates::storedDate(weekStart)},
-                  {QStringLiteral("WEEK_END"), StoreDates::storedDate(weekEnd)},
-                  {QStringLiteral("TEST_DATE"), StoreDates::storedDate(testDate)},
-                  {QStringLiteral("CREATED_DATE"), StoreDates::storedDateTime(created)},
-                  {QStringLiteral("STATUS"), QStringLiteral("CREATED")}});
+        {{QStringLiteral("LIST_ID"), id}, {QStringLiteral("WEEK_START"), StoreDates::storedDate(weekStart)},
+            {QStringLiteral("WEEK_END"), StoreDates::storedDate(weekEnd)},
+            {QStringLiteral("TEST_DATE"), StoreDates::storedDate(testDate)},
+            {QStringLiteral("CREATED_DATE"), StoreDates::storedDateTime(created)},
+            {QStringLiteral("STATUS"), QStringLiteral("CREATED")}});
     transaction.commit();
     return id;
 }

@@ -36,8 +36,8 @@ qint32 CountIncorrectGuesses(Store &store, qint32 wordId);
 void DeleteWord(Store &store, qint32 wordId, const QString &wavDir);
 
 // Adds a new list and returns its identifier. The dates are real dates.
-qint32 AddList(Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate,
-               const QDateTime &created);
+qint32 AddList(
+    Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate, const QDateTime &created);
 
 // When a word's text changes, its recording follows it to the new name. The
 // file of the old text is copied first and removed only once the copy is in

@@ -2,9 +2,10 @@
 
 #include "WordStore.h"
 #include "app/AppFunctions.h"
+#include "app/Controls.h"
 #include "app/Globals.h"
-#include "app/frmLists.h"
 #include "app/MessageBox.h"
+#include "app/frmLists.h"
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "data/ListStore.h"
@@ -23,50 +24,17 @@
 #include <QVBoxLayout>
 
 using namespace AppFunctions;
+using namespace Controls;
 
 namespace {
 constexpr int ColWord = 0;
 constexpr int ColWordId = 1;
-
-template<class T>
-T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QLineEdit *display(QWidget *parent, const char *name)
 {
     auto *e = named<QLineEdit>(parent, name);
     e->setReadOnly(true);
     return e;
-}
-
-QPlainTextEdit *displayArea(QWidget *parent, const char *name)
-{
-    auto *e = named<QPlainTextEdit>(parent, name);
-    e->setReadOnly(true);
-    e->setTabChangesFocus(true);
-    e->setFixedHeight(e->fontMetrics().lineSpacing() * 3 + 12);
-    return e;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, QWidget *buddy)
-{
-    auto *l = named<QLabel>(parent, name);
-    l->setText(text);
-    l->setBuddy(buddy);
-    return l;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &tip)
-{
-    auto *b = named<QPushButton>(parent, name);
-    b->setText(text);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
 }
 } // namespace
 
@@ -80,20 +48,21 @@ frmEditList::frmEditList()
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     MSFlexGrid1->setFixedWidth(5000 / FlexGrid::TwipsPerPixel + MSFlexGrid1->frameWidth() * 2
-                               + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+        + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 
     frameDetails = named<QGroupBox>(central, "frameDetails");
     frameDetails->setTitle(QStringLiteral("Word Details"));
     txtWord = display(frameDetails, "txtWord");
-    txtDefinition = displayArea(frameDetails, "txtDefinition");
-    txtSentence = displayArea(frameDetails, "txtSentence");
+    txtDefinition = textArea(frameDetails, "txtDefinition", true);
+    txtSentence = textArea(frameDetails, "txtSentence", true);
     txtCaseSensitive = display(frameDetails, "txtCaseSensitive");
     txtCaseSensitive->setMaximumWidth(60);
     Label1 = label(frameDetails, "Label1", QStringLiteral("Word"), txtWord);
     Label2 = label(frameDetails, "Label2", QStringLiteral("Definition"), txtDefinition);
     Label3 = label(frameDetails, "Label3", QStringLiteral("Context Sentence"), txtSentence);
     Label4 = label(frameDetails, "Label4", QStringLiteral("Case Sensitive"), txtCaseSensitive);
-    cmdPronounce = button(frameDetails, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Hear the current recording"));
+    cmdPronounce = button(
+        frameDetails, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Hear the current recording"));
     auto *details = new QFormLayout(frameDetails);
     details->addRow(Label1, txtWord);
     details->addRow(Label2, txtDefinition);
@@ -113,10 +82,11 @@ frmEditList::frmEditList()
     Label6 = label(framePastTests, "Label6", QStringLiteral("Correct on first attempt"), txtCorrect);
     Label7 = label(framePastTests, "Label7", QStringLiteral("Incorrect Guesses"), txtIncorrect);
     const QString testsTip = QStringLiteral("The number of times this word has appeared on a Lettermarch test");
-    const QString correctTip = QStringLiteral("The number of times this word was spelled correctly on the first attempt on a test");
+    const QString correctTip
+        = QStringLiteral("The number of times this word was spelled correctly on the first attempt on a test");
     const QString incorrectTip = QStringLiteral("The number of times this word has been misspelled on a test");
     for (auto [l, e, tip] : {std::tuple {Label5, txtTests, testsTip}, std::tuple {Label6, txtCorrect, correctTip},
-                             std::tuple {Label7, txtIncorrect, incorrectTip}}) {
+             std::tuple {Label7, txtIncorrect, incorrectTip}}) {
         l->setToolTip(tip);
         e->setToolTip(tip);
         e->setMaximumWidth(60);
@@ -128,9 +98,9 @@ frmEditList::frmEditList()
 
     cmdAddWord = button(central, "cmdAddWord", QStringLiteral("Add a word"), QStringLiteral("Add a word to this list"));
     cmdEditWord = button(central, "cmdEditWord", QStringLiteral("Edit a word"),
-                         QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
+        QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
     cmdDeleteWord = button(central, "cmdDeleteWord", QStringLiteral("Delete a word"),
-                           QStringLiteral("Delete the selected word from this list"));
+        QStringLiteral("Delete the selected word from this list"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddWord);
@@ -150,16 +120,12 @@ frmEditList::frmEditList()
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNewWord = mnuFile->addAction(QStringLiteral("&New Word..."));
-    mnuNewWord->setObjectName(QStringLiteral("mnuNewWord"));
-    mnuExit = mnuFile->addAction(QStringLiteral("&Close"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuNewWord = action(mnuFile, "mnuNewWord", QStringLiteral("&New Word..."));
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("&Close"));
     mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuEdit = mnuPopUp->addAction(QStringLiteral("Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuDelete = mnuPopUp->addAction(QStringLiteral("Delete"));
-    mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
+    mnuEdit = action(mnuPopUp, "mnuEdit", QStringLiteral("Edit"));
+    mnuDelete = action(mnuPopUp, "mnuDelete", QStringLiteral("Delete"));
 
     connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::AddWord);
     connect(mnuNewWord, &QAction::triggered, this, &frmEditList::AddWord);
@@ -262,7 +228,8 @@ void frmEditList::ShowWordDetails(qint32 wordId)
     txtWord->setCursorPosition(0);
     txtDefinition->setPlainText(row->definition);
     txtSentence->setPlainText(row->sentence);
-    txtCaseSensitive->setText(row->caseSensitive == QStringLiteral("TRUE") ? QStringLiteral("YES") : QStringLiteral("NO"));
+    txtCaseSensitive->setText(
+        row->caseSensitive == QStringLiteral("TRUE") ? QStringLiteral("YES") : QStringLiteral("NO"));
     txtTests->setText(QString::number(m_testCount));
     txtCorrect->setText(QString::number(CountCorrectFirstAttempts(db(), wordId)));
     txtIncorrect->setText(QString::number(CountIncorrectGuesses(db(), wordId)));
@@ -303,8 +270,8 @@ void frmEditList::DeleteWord()
     const int row = MSFlexGrid1->Row();
     if (row < 1)
         return;
-    if (MsgBox(QStringLiteral("Delete ") + MSFlexGrid1->TextMatrix(row, ColWord) + QStringLiteral("?"), MsgButtons::YesNo,
-               this)
+    if (MsgBox(QStringLiteral("Delete ") + MSFlexGrid1->TextMatrix(row, ColWord) + QStringLiteral("?"),
+            MsgButtons::YesNo, this)
         != MsgAnswer::Yes)
         return;
     ::DeleteWord(db(), MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), Globals::gWavPath);

@@ -2,6 +2,7 @@
 
 #include "WordStore.h"
 #include "app/AppFunctions.h"
+#include "app/Controls.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
 #include "app/Shape.h"
@@ -25,33 +26,9 @@
 #include <QVBoxLayout>
 
 using namespace AppFunctions;
+using namespace Controls;
 
 namespace {
-template<class T>
-T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &tip)
-{
-    auto *b = named<QPushButton>(parent, name);
-    b->setText(text);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QPlainTextEdit *textArea(QWidget *parent, const char *name)
-{
-    auto *e = named<QPlainTextEdit>(parent, name);
-    e->setTabChangesFocus(true);
-    e->setFixedHeight(e->fontMetrics().lineSpacing() * 3 + 12);
-    return e;
-}
-
 const QColor White(255, 255, 255);
 const QColor Red(255, 0, 0);
 } // namespace
@@ -64,23 +41,15 @@ frmEditWord::frmEditWord()
     menuBar = new QMenuBar(this);
     mnuFile = menuBar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuSave = action(mnuFile, "mnuSave", QStringLiteral("&Save"));
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 
     txtWord = named<QLineEdit>(this, "txtWord");
     txtDefinition = textArea(this, "txtDefinition");
     txtSentence = textArea(this, "txtSentence");
-    Label1 = named<QLabel>(this, "Label1");
-    Label1->setText(QStringLiteral("&Word"));
-    Label1->setBuddy(txtWord);
-    Label2 = named<QLabel>(this, "Label2");
-    Label2->setText(QStringLiteral("&Definition"));
-    Label2->setBuddy(txtDefinition);
-    Label3 = named<QLabel>(this, "Label3");
-    Label3->setText(QStringLiteral("Context &Sentence"));
-    Label3->setBuddy(txtSentence);
+    Label1 = label(this, "Label1", QStringLiteral("&Word"), txtWord);
+    Label2 = label(this, "Label2", QStringLiteral("&Definition"), txtDefinition);
+    Label3 = label(this, "Label3", QStringLiteral("Context &Sentence"), txtSentence);
     chkCaseSensitive = named<QCheckBox>(this, "chkCaseSensitive");
     chkCaseSensitive->setText(QStringLiteral("Case Sensitive"));
     chkCaseSensitive->setToolTip(QStringLiteral(
@@ -91,7 +60,8 @@ frmEditWord::frmEditWord()
     cmdRecord = button(frameWav, "cmdRecord", QStringLiteral("Record"), QStringLiteral("Record the pronounciation"));
     cmdStop = button(frameWav, "cmdStop", QStringLiteral("Stop"), QStringLiteral("Stop recording"));
     cmdPlay = button(frameWav, "cmdPlay", QStringLiteral("Play"), QStringLiteral("Hear the current recording"));
-    cmdDeleteWav = button(frameWav, "cmdDeleteWav", QStringLiteral("Delete"), QStringLiteral("Clear the current recording"));
+    cmdDeleteWav
+        = button(frameWav, "cmdDeleteWav", QStringLiteral("Delete"), QStringLiteral("Clear the current recording"));
     Shape1 = named<Shape>(frameWav, "Shape1");
     Shape1->setFillColor(White);
     auto *wav = new QHBoxLayout(frameWav);
@@ -248,17 +218,19 @@ void frmEditWord::Save()
     txtDefinition->setPlainText(txtDefinition->toPlainText().trimmed());
     txtSentence->setPlainText(txtSentence->toPlainText().trimmed());
     if (txtWord->text().isEmpty()) {
-        MsgBox(QStringLiteral("Can not save a blank word.  Please type the word in the box provided."), MsgButtons::OK, this);
+        MsgBox(QStringLiteral("Can not save a blank word.  Please type the word in the box provided."), MsgButtons::OK,
+            this);
         DoEvents(3);
         txtWord->setFocus();
         return;
     }
-    if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty() && !QFile::exists(m_TempWavPath)) {
+    if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty()
+        && !QFile::exists(m_TempWavPath)) {
         MsgBox(QStringLiteral("At least one of the following items must be provided:\n"
                               "   1. A Definition\n"
                               "   2. A Context Sentence\n"
                               "or 3. A Recording of the word"),
-               MsgButtons::OK, this);
+            MsgButtons::OK, this);
         DoEvents(3);
         txtDefinition->setFocus();
         return;
@@ -294,13 +266,14 @@ void frmEditWord::SaveWord()
             if (!QFile::copy(m_TempWavPath, target)) {
                 MsgBox(QStringLiteral("The word was saved, but its recording could not be stored in the folder\n%1")
                            .arg(QDir::toNativeSeparators(Globals::gWavPath)),
-                       MsgButtons::OK, this);
+                    MsgButtons::OK, this);
             }
         }
     }
     ShowMessage(QStringLiteral("Word Saved"), row.word);
     if (m_CallingForm)
-        QMetaObject::invokeMethod(m_CallingForm, isNew ? "TakeInNewWord" : "TakeInUpdatedWord", Q_ARG(qint32, m_WordID));
+        QMetaObject::invokeMethod(
+            m_CallingForm, isNew ? "TakeInNewWord" : "TakeInUpdatedWord", Q_ARG(qint32, m_WordID));
     if (isNew) {
         txtWord->clear();
         setWordID(0);

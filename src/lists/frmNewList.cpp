@@ -3,6 +3,7 @@
 #include "WeekDates.h"
 #include "WordStore.h"
 #include "app/AppFunctions.h"
+#include "app/Controls.h"
 #include "app/Globals.h"
 #include "data/Clock.h"
 #include "data/Options.h"
@@ -22,34 +23,23 @@ frmNewList::frmNewList()
     setWindowTitle(QStringLiteral("New Word List"));
 
     auto box = [this](const char *name) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
+        auto *e = Controls::named<QLineEdit>(this, name);
         e->setMaxLength(40);
         e->setPlaceholderText(QStringLiteral("m/d/yyyy"));
         return e;
     };
-    auto label = [this](const char *name, const QString &text, QWidget *buddy) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setBuddy(buddy);
-        return l;
-    };
     txtStart = box("txtStart");
     txtEnd = box("txtEnd");
     txtTestDate = box("txtTestDate");
-    Label1 = label("Label1", QStringLiteral("Start of week"), txtStart);
-    Label2 = label("Label2", QStringLiteral("End of week"), txtEnd);
-    Label3 = label("Label3", QStringLiteral("Date of test"), txtTestDate);
-    lblToday = new QLabel(this);
-    lblToday->setObjectName(QStringLiteral("lblToday"));
+    Label1 = Controls::label(this, "Label1", QStringLiteral("Start of week"), txtStart);
+    Label2 = Controls::label(this, "Label2", QStringLiteral("End of week"), txtEnd);
+    Label3 = Controls::label(this, "Label3", QStringLiteral("Date of test"), txtTestDate);
+    lblToday = Controls::named<QLabel>(this, "lblToday");
 
-    cmdCreate = new QPushButton(QStringLiteral("Create"), this);
-    cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
-    cmdCreate->setToolTip(QStringLiteral("Create a new word list"));
+    cmdCreate = Controls::button(this, "cmdCreate", QStringLiteral("Create"), QStringLiteral("Create a new word list"));
     cmdCreate->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setToolTip(QStringLiteral("Do not create a new list"));
+    cmdCancel
+        = Controls::button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not create a new list"));
 
     auto *form = new QFormLayout;
     form->addRow(Label1, txtStart);
@@ -117,8 +107,7 @@ void frmNewList::Create()
 void frmNewList::CreateList()
 {
     Globals::gCurrentListID = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()),
-                                      WeekDates::ParseDate(txtEnd->text()), WeekDates::ParseDate(txtTestDate->text()),
-                                      Clock::now());
+        WeekDates::ParseDate(txtEnd->text()), WeekDates::ParseDate(txtTestDate->text()), Clock::now());
     Globals::gNewListCreated = true;
     close();
 }

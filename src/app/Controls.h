@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+// Small helpers that make a window's controls with the object names tests
+// and callers find them by.
+namespace Controls {
+
+template<class T>
+T *named(QWidget *parent, const char *name)
+{
+    auto *w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A button that does not grab Enter from the window's default button.
+inline QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &tip = {})
+{
+    auto *b = named<QPushButton>(parent, name);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+inline QLabel *label(QWidget *parent, const char *name, const QString &text, QWidget *buddy = nullptr)
+{
+    auto *l = named<QLabel>(parent, name);
+    l->setText(text);
+    if (buddy)
+        l->setBuddy(buddy);
+    return l;
+}
+
+inline QAction *action(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *a = menu->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+// A text box for a few lines of text; Tab moves on instead of typing a tab.
+inline QPlainTextEdit *textArea(QWidget *parent, const char *name, bool readOnly = false)
+{
+    auto *e = named<QPlainTextEdit>(parent, name);
+    e->setReadOnly(readOnly);
+    e->setTabChangesFocus(true);
+    e->setFixedHeight(e->fontMetrics().lineSpacing() * 3 + 12);
+    return e;
+}
+
+} // namespace Controls
