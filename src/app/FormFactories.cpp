@@ -6,6 +6,10 @@
 #include "lists/frmEditList.h"
 #include "lists/frmEditWord.h"
 #include "lists/frmNewList.h"
+#include "practice/frmRevealAnswer.h"
+#include "practice/frmTest.h"
+#include "results/frmTestResults.h"
+#include "results/frmTestWordDetails.h"
 
 namespace {
 template<class T>
@@ -22,4 +26,8 @@ void registerForms()
     add<frmNewList>();
     add<frmEditList>();
     add<frmEditWord>();
+    add<frmTest>();
+    add<frmRevealAnswer>();
+    add<frmTestResults>();
+    add<frmTestWordDetails>();
 }

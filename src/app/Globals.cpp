@@ -24,6 +24,8 @@ void reset()
     gMessageTime = 0;
     gSkipTestSetup = false;
     gPromptToDeleteLists = false;
+    TestOptions = TestOptionsRecord {};
+    gWordSequence.clear();
 }
 
 } // namespace Globals

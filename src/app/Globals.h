@@ -1,6 +1,9 @@
 #pragma once
 
+#include "practice/TestOptions.h"
+
 #include <QString>
+#include <QStringList>
 
 class Store;
 
@@ -23,6 +26,11 @@ inline bool gNewListCreated = false;
 inline qint32 gMessageTime = 0;
 inline bool gSkipTestSetup = false;
 inline bool gPromptToDeleteLists = false;
+
+// The settings of the current (or last) practice test, and the order of
+// its words: the WORD_IDs as text.
+inline TestOptionsRecord TestOptions;
+inline QStringList gWordSequence;
 
 // Takes ownership of the connection, closing any earlier one.
 void setConnection(Store *store);

@@ -1,0 +1,83 @@
+#include "WordOrder.h"
+
+#include "data/Clock.h"
+#include "data/Store.h"
+
+#include <QSqlQuery>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+
+namespace {
+std::mt19937_64 &generator()
+{
+    static std::mt19937_64 g(std::random_device {}());
+    return g;
+}
+
+// Seconds since midnight, with their fraction, divided by 3, as a float.
+quint32 clockSeed()
+{
+    const QTime t = Clock::now().time();
+    const float seed = float(t.msecsSinceStartOfDay() / 1000.0 / 3.0);
+    quint32 bits;
+    std::memcpy(&bits, &seed, sizeof bits);
+    return bits;
+}
+} // namespace
+
+qint32 RandomNumber(qint32 max)
+{
+    auto &g = generator();
+    // Mix the clock into the running state rather than restarting from it.
+    std::seed_seq mix {quint32(g()), quint32(g() >> 32), clockSeed()};
+    g.seed(mix);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (;;) {
+        // Nearest whole number, a half going to the even neighbour.
+        const double r = std::nearbyint(unit(g) * max);
+        if (r >= 0 && r <= max)
+            return qint32(r);
+    }
+}
+
+void ShuffleWords(QStringList &sequence)
+{
+    qint32 count = 0;
+    while (count < 31)
+        count = RandomNumber(50);
+    const qint32 last = qint32(sequence.size()) - 1;
+    for (qint32 i = 0; i <= count; ++i) {
+        const qint32 a = RandomNumber(last);
+        const qint32 b = RandomNumber(last);
+        sequence.swapItemsAt(a, b);
+    }
+}
+
+QStringList LoadWordSequence(Store &store, qint32 listId, WordOrder order)
+{
+    QString sql = QStringLiteral("SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + QString::number(listId)
+        + QLatin1Char(' ');
+    if (order == WordOrder::OrderCreated)
+        sql += QStringLiteral(" ORDER BY WORD_ID ");
+    else if (order == WordOrder::Alphabetical)
+        sql += QStringLiteral(" ORDER BY WORD ");
+    QStringList sequence;
+    QSqlQuery q = store.select(sql);
+    while (q.next())
+        sequence << q.value(QStringLiteral("WORD_ID")).toString();
+    if (sequence.isEmpty())
+        sequence << QString();
+    if (order == WordOrder::Random)
+        ShuffleWords(sequence);
+    return sequence;
+}
+
+bool AnswerMatches(const QString &answer, const QString &word, bool caseSensitive)
+{
+    if (caseSensitive)
+        return answer == word;
+    // Full Unicode case folding: Élan matches élan, STRASSE matches Straße.
+    return answer.toUpper() == word.toUpper();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+#include "TestOptions.h"
+
+class Store;
+
+// A whole number from 0 to max (both ends half as likely as the values
+// between). The generator is stirred with the clock on every call without
+// restarting its sequence, so calls within one clock tick still differ.
+qint32 RandomNumber(qint32 max);
+
+// Random transpositions of the sequence: between 32 and 51 swaps.
+void ShuffleWords(QStringList &sequence);
+
+// The WORD_IDs of a list's words, as text, in the order the test asks them;
+// a list without words gives one empty entry.
+QStringList LoadWordSequence(Store &store, qint32 listId, WordOrder order);
+
+// Whether a typed (already trimmed) answer spells the word.
+bool AnswerMatches(const QString &answer, const QString &word, bool caseSensitive);

@@ -1,0 +1,259 @@
+#include "frmTest.h"
+
+#include "app/AppFunctions.h"
+#include "app/Controls.h"
+#include "app/FlexGrid.h"
+#include "app/Globals.h"
+#include "app/MessageBox.h"
+#include "app/frmLists.h"
+#include "data/Store.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+namespace {
+// Design geometry is in twips: 15 to a pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    constexpr int t = FlexGrid::TwipsPerPixel;
+    return {left / t, top / t, width / t, height / t};
+}
+
+int px(int twipValue)
+{
+    return twipValue / FlexGrid::TwipsPerPixel;
+}
+
+QPlainTextEdit *clueBox(QWidget *parent, const char *name)
+{
+    auto *e = named<QPlainTextEdit>(parent, name);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setGeometry(twips(240, 360, 5895, 1095));
+    QFont f = e->font();
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    e->setFont(f);
+    return e;
+}
+} // namespace
+
+frmTest::frmTest()
+{
+    setObjectName(QStringLiteral("frmTest"));
+    setWindowTitle(QStringLiteral("Test"));
+
+    frameMain = named<QFrame>(this, "frameMain");
+    frameMain->setGeometry(twips(1200, 480, 6615, 5655));
+    frameMain->setFrameShape(QFrame::StyledPanel);
+    frameMain->setAutoFillBackground(true);
+    QPalette panel = frameMain->palette();
+    panel.setColor(QPalette::Window, palette().color(QPalette::Button));
+    frameMain->setPalette(panel);
+
+    frameDefinition = named<QGroupBox>(frameMain, "frameDefinition");
+    frameDefinition->setTitle(QStringLiteral("Definition"));
+    frameDefinition->setGeometry(twips(120, 120, 6375, 1695));
+    txtDefinition = clueBox(frameDefinition, "txtDefinition");
+
+    frameContext = named<QGroupBox>(frameMain, "frameContext");
+    frameContext->setTitle(QStringLiteral("Context Sentence"));
+    frameContext->setGeometry(twips(120, 1920, 6375, 1695));
+    txtContext = clueBox(frameContext, "txtContext");
+
+    frameBottom = named<QGroupBox>(frameMain, "frameBottom");
+    frameBottom->setGeometry(twips(120, 3720, 6375, 1815));
+    cmdPronounce = button(
+        frameBottom, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Pronounce the current word"));
+    cmdPronounce->setGeometry(twips(1920, 240, 2175, 375));
+    txtWord = named<QLineEdit>(frameBottom, "txtWord");
+    txtWord->setGeometry(twips(840, 840, 5055, 285));
+    lblWord = label(frameBottom, "lblWord", QStringLiteral("Word"), txtWord);
+    lblWord->setGeometry(twips(120, 840, 615, 255));
+    cmdNext = button(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
+    cmdNext->setGeometry(twips(1920, 1320, 2175, 375));
+
+    connect(cmdPronounce, &QPushButton::clicked, this, [this] {
+        if (m_session)
+            m_session->Pronounce();
+    });
+    connect(cmdNext, &QPushButton::clicked, this, &frmTest::submit);
+    connect(txtWord, &QLineEdit::returnPressed, this, &frmTest::submit);
+
+    // The whole screen, so nothing else distracts from the test.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        setGeometry(area.left(), area.top(), area.width(), area.height() - px(50));
+    }
+}
+
+frmTest::~frmTest() = default;
+
+void frmTest::LoadDefaultOptions()
+{
+    Globals::TestOptions = ::LoadDefaultOptions(db());
+}
+
+void frmTest::LoadCustomOptions()
+{
+    QWidget *setup = Forms::find(QStringLiteral("frmTestSetup"));
+    if (!setup)
+        return;
+    TestOptionsRecord &o = Globals::TestOptions;
+    auto checked = [setup](const char *name, bool &field) {
+        // Only a checked box counts; a greyed one does not.
+        if (auto *box = setup->findChild<QCheckBox *>(QString::fromLatin1(name)))
+            field = box->checkState() == Qt::Checked;
+    };
+    checked("chkPronounce", o.Pronounce);
+    checked("chkDefinition", o.ShowDefinition);
+    checked("chkSentence", o.ShowContext);
+    if (auto *order = setup->findChild<QComboBox *>(QStringLiteral("txtTestOrder")))
+        o.TestOrder = order->currentText().toUpper();
+    if (auto *moveOn = setup->findChild<QComboBox *>(QStringLiteral("cmbMoveOn"))) {
+        bool ok = false;
+        const qint32 value = moveOn->currentText().trimmed().toInt(&ok);
+        if (ok)
+            o.MoveOnAfter = value;
+    }
+    checked("chkRevealAnswers", o.RevealAnswers);
+    checked("chkForceEcho", o.RequireEcho);
+    checked("chkClearWrongAnswer", o.ClearWrongAnswer);
+    checked("chkPlayRight", o.PlayCorrectSound);
+    checked("chkPlayWrong", o.PlayIncorrectSound);
+}
+
+void frmTest::UsePreviousTestOptions() { }
+
+void frmTest::Start(qint32 m_ListID)
+{
+    m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions);
+    ArrangeFrames();
+    m_session->Start(m_ListID);
+}
+
+void frmTest::NextWord()
+{
+    if (m_session)
+        m_session->NextWord();
+}
+
+void frmTest::EndTest()
+{
+    if (m_session)
+        m_session->EndTest();
+}
+
+void frmTest::CheckAnswer()
+{
+    if (m_session)
+        m_session->CheckAnswer(txtWord->text());
+}
+
+void frmTest::submit()
+{
+    if (m_session)
+        m_session->Submit(txtWord->text());
+}
+
+void frmTest::ArrangeFrames()
+{
+    const TestOptionsRecord &o = Globals::TestOptions;
+    const int gap = px(150);
+    frameDefinition->move(frameDefinition->x(), px(100));
+    cmdPronounce->setVisible(o.Pronounce);
+    int top = frameDefinition->y();
+    frameDefinition->setVisible(o.ShowDefinition);
+    if (o.ShowDefinition)
+        top += frameDefinition->height() + gap;
+    frameContext->move(frameContext->x(), top);
+    frameContext->setVisible(o.ShowContext);
+    if (o.ShowContext)
+        top += frameContext->height() + gap;
+    frameBottom->move(frameBottom->x(), top);
+    frameMain->resize(frameMain->width(), top + frameBottom->height() + px(200));
+    frameMain->move((width() - frameMain->width()) / 2, (height() - frameMain->height()) / 2);
+}
+
+void frmTest::resizeEvent(QResizeEvent *event)
+{
+    Form<QWidget>::resizeEvent(event);
+    frameMain->move((width() - frameMain->width()) / 2, (height() - frameMain->height()) / 2);
+}
+
+void frmTest::presentWord(const QString &definition, const QString &sentence, bool canPronounce)
+{
+    txtDefinition->setPlainText(definition);
+    txtContext->setPlainText(sentence);
+    cmdPronounce->setEnabled(canPronounce);
+}
+
+void frmTest::setAnswer(const QString &text)
+{
+    if (txtWord->text() != text)
+        txtWord->setText(text);
+}
+
+void frmTest::focusAnswer()
+{
+    txtWord->deselect();
+    txtWord->end(false);
+    txtWord->setFocus();
+}
+
+void frmTest::showMessage(const QString &top, const QString &bottom)
+{
+    ShowMessage(top, bottom);
+}
+
+void frmTest::revealAnswer(const QString &word, bool caseSensitive)
+{
+    auto *reveal = qobject_cast<QDialog *>(Forms::load(QStringLiteral("frmRevealAnswer")));
+    if (!reveal)
+        return;
+    QMetaObject::invokeMethod(reveal, "TakeInWordDetails", Q_ARG(QString, word), Q_ARG(bool, caseSensitive));
+    reveal->setParent(this, reveal->windowFlags() | Qt::Dialog);
+    reveal->exec();
+}
+
+void frmTest::testEnded()
+{
+    DoEvents(3);
+    if (auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists"))))
+        main->IncrementListTests(m_session->ListID());
+    m_closingByProgram = true;
+    close();
+    if (QWidget *results = Forms::load(QStringLiteral("frmTestResults"))) {
+        results->setProperty("TestID", m_session->TestID());
+        results->setProperty("ParentForm", QVariant::fromValue<QWidget *>(this));
+        results->show();
+    }
+}
+
+void frmTest::closeEvent(QCloseEvent *event)
+{
+    if (!m_closingByProgram && m_session && m_session->state() == TestSession::State::WordPresented) {
+        if (MsgBox(QStringLiteral("You have not completed the test.\nDo you really want to quit?"), MsgButtons::YesNo,
+                this)
+            != MsgAnswer::Yes) {
+            event->ignore();
+            focusAnswer();
+            return;
+        }
+        m_session->Quit();
+        if (auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists"))))
+            main->SetFocusHere();
+    }
+    Form<QWidget>::closeEvent(event);
+}

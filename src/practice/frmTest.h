@@ -1,0 +1,66 @@
+#pragma once
+
+#include "TestSession.h"
+#include "app/Forms.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The practice test: shows each word's clues, takes the typed answer and
+// hands it to the test session, which decides everything else.
+class frmTest : public Form<QWidget>, private TestView
+{
+    Q_OBJECT
+
+public:
+    frmTest();
+    ~frmTest() override;
+
+    Q_INVOKABLE void Start(qint32 m_ListID);
+    Q_INVOKABLE void LoadCustomOptions();
+    Q_INVOKABLE void LoadDefaultOptions();
+    Q_INVOKABLE void UsePreviousTestOptions();
+    Q_INVOKABLE void NextWord();
+    Q_INVOKABLE void EndTest();
+    Q_INVOKABLE void CheckAnswer();
+
+    const TestSession &session() const { return *m_session; }
+
+    QFrame *frameMain;
+    QGroupBox *frameDefinition;
+    QPlainTextEdit *txtDefinition;
+    QGroupBox *frameContext;
+    QPlainTextEdit *txtContext;
+    QGroupBox *frameBottom;
+    QPushButton *cmdPronounce;
+    QLabel *lblWord;
+    QLineEdit *txtWord;
+    QPushButton *cmdNext;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void ArrangeFrames();
+    void submit();
+
+    // TestView
+    void presentWord(const QString &definition, const QString &sentence, bool canPronounce) override;
+    void setAnswer(const QString &text) override;
+    void focusAnswer() override;
+    void showMessage(const QString &top, const QString &bottom) override;
+    void revealAnswer(const QString &word, bool caseSensitive) override;
+    void testEnded() override;
+
+    std::unique_ptr<TestSession> m_session;
+    bool m_closingByProgram = false;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/FlexGrid.h"
+#include "app/Forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// One finished test: its figures, and every word of its list coloured by
+// how it went. Selecting a word shows its attempts beside the window.
+class frmTestResults : public Form<QMainWindow>
+{
+    Q_OBJECT
+    Q_PROPERTY(qint32 TestID WRITE setTestID READ TestID)
+    Q_PROPERTY(QWidget *ParentForm WRITE setParentForm READ ParentForm)
+    Q_PROPERTY(QString SelectedWord READ SelectedWord)
+
+public:
+    frmTestResults();
+
+    void Form_Unload() override;
+
+    qint32 TestID() const { return m_testId; }
+    void setTestID(qint32 m_TestID);
+    QWidget *ParentForm() const { return nullptr; }
+    void setParentForm(QWidget *m_Form);
+    QString SelectedWord() const;
+    Q_INVOKABLE void SetFocusToWord(const QString &word);
+
+    QGroupBox *frameSummary;
+    QLabel *Label5;
+    QLineEdit *txtDate;
+    QLabel *Label7;
+    QLineEdit *txtStartTime;
+    QLabel *Label1;
+    QLineEdit *txtTotalTime;
+    QLabel *Label4;
+    QLineEdit *txtTotalWords;
+    QLabel *Label2;
+    QLineEdit *txtCorrectOnFirstTry;
+    QLabel *Label6;
+    QLineEdit *txtMovedOn;
+    QLabel *Label3;
+    QLineEdit *txtScore;
+    FlexGrid *MSFlexGrid1;
+    QLabel *Label8;
+    QPushButton *cmdExit;
+    QMenu *mnuFile;
+    QAction *mnuExit;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void SelectionChanged();
+
+    qint32 m_testId = 0;
+    qint32 m_listId = 0;
+    qint32 m_moveOnAfter = 0;
+    QString m_parentName;
+    bool m_gridFilled = false;
+};
