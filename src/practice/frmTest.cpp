@@ -7,6 +7,7 @@
 #include "app/MessageBox.h"
 #include "app/frmLists.h"
 #include "data/Store.h"
+#include "results/frmTestResults.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -49,6 +50,26 @@ QPlainTextEdit *clueBox(QWidget *parent, const char *name)
 }
 } // namespace
 
+// The test ends deep inside the calls of an answer (or of Start); the
+// window may only be deleted once those calls have returned.
+class frmTest::Busy
+{
+public:
+    explicit Busy(frmTest *w)
+        : m_w(w)
+    {
+        ++m_w->m_busy;
+    }
+    ~Busy()
+    {
+        if (--m_w->m_busy == 0 && m_w->m_deleteWhenDone)
+            m_w->deleteLater();
+    }
+
+private:
+    frmTest *m_w;
+};
+
 frmTest::frmTest()
 {
     setObjectName(QStringLiteral("frmTest"));
@@ -85,6 +106,7 @@ frmTest::frmTest()
     cmdNext->setGeometry(twips(1920, 1320, 2175, 375));
 
     connect(cmdPronounce, &QPushButton::clicked, this, [this] {
+        const Busy busy(this);
         if (m_session)
             m_session->Pronounce();
     });
@@ -138,6 +160,7 @@ void frmTest::UsePreviousTestOptions() { }
 
 void frmTest::Start(qint32 m_ListID)
 {
+    const Busy busy(this);
     m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions);
     ArrangeFrames();
     m_session->Start(m_ListID);
@@ -145,24 +168,28 @@ void frmTest::Start(qint32 m_ListID)
 
 void frmTest::NextWord()
 {
+    const Busy busy(this);
     if (m_session)
         m_session->NextWord();
 }
 
 void frmTest::EndTest()
 {
+    const Busy busy(this);
     if (m_session)
         m_session->EndTest();
 }
 
 void frmTest::CheckAnswer()
 {
+    const Busy busy(this);
     if (m_session)
         m_session->CheckAnswer(txtWord->text());
 }
 
 void frmTest::submit()
 {
+    const Busy busy(this);
     if (m_session)
         m_session->Submit(txtWord->text());
 }
@@ -233,12 +260,13 @@ void frmTest::testEnded()
     if (auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists"))))
         main->IncrementListTests(m_session->ListID());
     m_closingByProgram = true;
+    setAttribute(Qt::WA_DeleteOnClose, false);
     close();
-    if (QWidget *results = Forms::load(QStringLiteral("frmTestResults"))) {
-        results->setProperty("TestID", m_session->TestID());
-        results->setProperty("ParentForm", QVariant::fromValue<QWidget *>(this));
-        results->show();
-    }
+    m_deleteWhenDone = true;
+    auto *results = Forms::get<frmTestResults>();
+    results->setTestID(m_session->TestID());
+    results->setParentForm(this);
+    results->show();
 }
 
 void frmTest::closeEvent(QCloseEvent *event)

@@ -61,6 +61,9 @@ private:
     void revealAnswer(const QString &word, bool caseSensitive) override;
     void testEnded() override;
 
+    class Busy;
     std::unique_ptr<TestSession> m_session;
     bool m_closingByProgram = false;
+    int m_busy = 0;
+    bool m_deleteWhenDone = false;
 };
