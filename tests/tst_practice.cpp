@@ -23,6 +23,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -615,6 +617,22 @@ void TestPractice::quitQuestion_yesDeletesNoContinues()
     QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
     QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
     QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+
+    // Without clues and pronunciation the answer panel moves up and the
+    // panel around it shrinks.
+    Globals::gSkipTestSetup = false;
+    Globals::TestOptions.ShowDefinition = false;
+    Globals::TestOptions.ShowContext = false;
+    Globals::TestOptions.Pronounce = false;
+    test = qobject_cast<frmTest *>(Forms::load(QStringLiteral("frmTest")));
+    test->Start(listId);
+    test->show();
+    QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
+    QVERIFY(!test->cmdPronounce->isVisible());
+    QCOMPARE(test->frameBottom->y(), 100 / 15);
+    QCOMPARE(test->frameMain->height(), 100 / 15 + test->frameBottom->height() + 200 / 15);
+    QCOMPARE(test->frameMain->geometry().center().x(), test->rect().center().x());
+    Forms::unload(test);
 }
 
 void TestPractice::revealWindow_messages()

@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/MessageBox.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,38 +14,37 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-namespace {
-QRect twips(int left, int top, int width, int height)
-{
-    constexpr int t = FlexGrid::TwipsPerPixel;
-    return {left / t, top / t, width / t, height / t};
-}
-} // namespace
-
 frmRevealAnswer::frmRevealAnswer()
 {
     setObjectName(QStringLiteral("frmRevealAnswer"));
     setWindowTitle(QStringLiteral("The Correct Answer Is..."));
-    setFixedSize(5565 / FlexGrid::TwipsPerPixel, 1575 / FlexGrid::TwipsPerPixel);
-
+    // Laid out rather than placed, so the texts fit whatever the font.
     Label1 = label(this, "Label1", QStringLiteral("Correct Spelling:"));
-    Label1->setGeometry(twips(120, 240, 1455, 255));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblWord = label(this, "lblWord", QString());
-    lblWord->setGeometry(twips(1710, 240, 3615, 285));
     QFont bold = lblWord->font();
     bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
     lblWord->setFont(bold);
     lblWord->setTextFormat(Qt::PlainText);
+    lblWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtEcho = named<QLineEdit>(this, "txtEcho");
-    txtEcho->setGeometry(twips(1680, 600, 3735, 285));
     lblTypeIt = label(this, "lblTypeIt", QStringLiteral("Type it:"), txtEcho);
-    lblTypeIt->setGeometry(twips(840, 600, 735, 255));
-    lblTypeIt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Next word"));
-    cmdOK->setGeometry(twips(2040, 1080, 1455, 375));
+    cmdOK->setMinimumWidth(1455 / FlexGrid::TwipsPerPixel);
     // Enter in the typing box acts as OK.
     cmdOK->setDefault(true);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 14, 16, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(Label1, 0, 0, Qt::AlignRight);
+    grid->addWidget(lblWord, 0, 1);
+    grid->addWidget(lblTypeIt, 1, 0, Qt::AlignRight);
+    grid->addWidget(txtEcho, 1, 1);
+    grid->addWidget(cmdOK, 2, 0, 1, 2, Qt::AlignHCenter);
+    grid->setColumnStretch(1, 1);
+    setMinimumWidth(5565 / FlexGrid::TwipsPerPixel);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmRevealAnswer::OK);
 }
