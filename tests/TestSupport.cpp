@@ -5,9 +5,11 @@
 #include "data/ListStore.h"
 #include "data/Store.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 struct Expected
@@ -27,10 +29,42 @@ QStringList &texts()
 }
 } // namespace
 
+namespace {
+// A modal window that nothing in the test answers would block the run for
+// good; after ten seconds it fails the test and is closed.
+void watchModalWindows()
+{
+    static QTimer timer;
+    static QPointer<QWidget> seen;
+    static int ticks = 0;
+    if (timer.isActive())
+        return;
+    timer.setInterval(1000);
+    QObject::connect(&timer, &QTimer::timeout, [] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal != seen) {
+            seen = modal;
+            ticks = 0;
+            return;
+        }
+        if (++ticks < 10)
+            return;
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("The modal window %1 stayed open with nobody to answer it").arg(modal->objectName())),
+            __FILE__, __LINE__);
+        modal->close();
+        ticks = 0;
+    });
+    timer.start();
+}
+} // namespace
+
 namespace MsgBoxScript {
 
 void install()
 {
+    watchModalWindows();
     MsgBoxSeam::setHandler([](const QString &text, MsgButtons buttons) {
         texts() << text;
         if (queue().isEmpty()) {

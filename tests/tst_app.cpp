@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "app/frmLists.h"
 #include "app/frmMessage.h"
+#include "data/Clock.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
 
@@ -87,6 +88,8 @@ void TestApp::initTestCase()
 void TestApp::init()
 {
     m_folder = new ProgramFolder;
+    // Before every list's test date, so no list is offered for deletion.
+    Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
 }
 
 void TestApp::cleanup()
@@ -95,6 +98,7 @@ void TestApp::cleanup()
     MsgBoxScript::verifyAllUsedAndClear();
     delete m_folder;
     m_folder = nullptr;
+    Clock::setNow({});
 }
 
 frmLists *TestApp::start()

@@ -138,6 +138,7 @@ void TestPractice::init()
     QDir().mkpath(Globals::gWavPath);
     m_played.clear();
     Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
 }
 
 void TestPractice::cleanup()

@@ -3,7 +3,10 @@
 #include "Forms.h"
 #include "Globals.h"
 #include "MessageBox.h"
+#include "data/Clock.h"
+#include "data/ListStore.h"
 #include "data/Store.h"
+#include "frmDeleteOldList.h"
 #include "frmLists.h"
 #include "frmMessage.h"
 
@@ -62,6 +65,23 @@ void ShowMessage(const QVariant &top, const QVariant &bottom)
     message->lblBottom->setText(bottom.toString());
     message->Reset();
     message->exec();
+}
+
+void PromptForOldLists()
+{
+    if (!Globals::gPromptToDeleteLists)
+        return;
+    // The query is finished before the first prompt opens.
+    const QList<qint32> ids = OldListIds(db(), Clock::today());
+    for (qint32 id : ids) {
+        auto *prompt = Forms::get<frmDeleteOldList>();
+        // A list that has gone since is skipped.
+        if (!prompt->setListID(id)) {
+            Forms::unload(prompt);
+            continue;
+        }
+        prompt->exec();
+    }
 }
 
 void StartTest(bool useCustomOptions)

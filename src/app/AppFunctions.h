@@ -26,6 +26,10 @@ bool IsFormLoaded(const QString &name);
 // the time is 0 or less.
 void ShowMessage(const QVariant &top, const QVariant &bottom);
 
+// At start-up: offers each list past its school test date for deletion,
+// one after the other (when the setting asks for it).
+void PromptForOldLists();
+
 // Begins a practice test of gCurrentListID in the test window.
 void StartTest(bool useCustomOptions);
 

@@ -141,6 +141,7 @@ void frmLists::Form_Load()
         return;
     }
     LoadGeneralSettings(db());
+    PromptForOldLists();
     LoadWordLists();
 
     // The window keeps its design size: the grid's columns and the buttons.

@@ -60,6 +60,22 @@ QString GetListTestDate(Store &store, qint32 listId)
     return q.next() ? StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))) : QString();
 }
 
+QList<qint32> OldListIds(Store &store, const QDate &today)
+{
+    QList<qint32> ids;
+    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE TEST_DATE < #")
+        + StoreDates::catalogueDate(today) + QStringLiteral("# ") + QStringLiteral(" AND STATUS <> 'IGNORED' "));
+    while (q.next())
+        ids << q.value(QStringLiteral("LIST_ID")).toInt();
+    return ids;
+}
+
+void IgnoreList(Store &store, qint32 listId)
+{
+    store.execute(QStringLiteral(" UPDATE LISTS ") + QStringLiteral(" SET STATUS = 'IGNORED' ")
+        + QStringLiteral(" WHERE LIST_ID = ") + idText(listId));
+}
+
 void DeleteList(Store &store, qint32 listId, const QString &wavDir)
 {
     const QString id = idText(listId);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QString>
 
 class Store;
@@ -21,6 +23,12 @@ qint32 CountListTests(Store &store, qint32 listId);
 // The list's test date in the system's short date form; empty when there is
 // no such list.
 QString GetListTestDate(Store &store, qint32 listId);
+
+// The lists whose school test date lies before `today` and that were not
+// set aside with IgnoreList, as the engine returns them.
+QList<qint32> OldListIds(Store &store, const QDate &today);
+// The list is never offered for deletion again.
+void IgnoreList(Store &store, qint32 listId);
 
 // Removes the list with its words, its words' recordings (in wavDir), its
 // tests and its attempts.

@@ -47,6 +47,28 @@ void WriteOptions(Store &store, const OptionsRow &row)
     transaction.commit();
 }
 
+bool WriteTestDefaults(Store &store, const OptionsRow &row)
+{
+    Store::Transaction transaction(store);
+    QString firstRow;
+    {
+        QSqlQuery first = store.select(QStringLiteral("SELECT rowid FROM OPTIONS LIMIT 1"));
+        if (!first.next())
+            return false;
+        firstRow = first.value(0).toString();
+    }
+    store.updateRows(QStringLiteral("OPTIONS"), QStringLiteral(" WHERE rowid = ") + firstRow + QLatin1Char(' '),
+        {{QStringLiteral("PRONOUNCE"), row.pronounce}, {QStringLiteral("SHOW_DEFINITION"), row.showDefinition},
+            {QStringLiteral("SHOW_CONTEXT"), row.showContext}, {QStringLiteral("TEST_ORDER"), row.testOrder},
+            {QStringLiteral("MOVE_ON_AFTER"), row.moveOnAfter}, {QStringLiteral("REVEAL_ANSWERS"), row.revealAnswers},
+            {QStringLiteral("REQUIRE_ECHO"), row.requireEcho},
+            {QStringLiteral("CLEAR_WRONG_ANSWER"), row.clearWrongAnswer},
+            {QStringLiteral("PLAY_CORRECT_SOUND"), row.playCorrectSound},
+            {QStringLiteral("PLAY_INCORRECT_SOUND"), row.playIncorrectSound}});
+    transaction.commit();
+    return true;
+}
+
 void LoadGeneralSettings(Store &store)
 {
     std::optional<QSqlRecord> row = ReadOptionsRecord(store);

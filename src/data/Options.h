@@ -46,6 +46,10 @@ std::optional<QSqlRecord> ReadOptionsRecord(Store &store);
 // is none.
 void WriteOptions(Store &store, const OptionsRow &row);
 
+// Writes only the ten test columns into the first row; false (and nothing
+// written) when there is no row.
+bool WriteTestDefaults(Store &store, const OptionsRow &row);
+
 // Reads the general settings into Globals, writing the default row first on
 // a database that has none.
 void LoadGeneralSettings(Store &store);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The six help topics, in the order the help window lists them.
+namespace HelpTexts {
+
+struct Topic
+{
+    QString name;
+    QString text;
+};
+
+QList<Topic> topics();
+// The text of the topic of that name (any case); empty when there is none.
+QString textFor(const QString &name);
+
+} // namespace HelpTexts

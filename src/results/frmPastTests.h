@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/FlexGrid.h"
+#include "app/Forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// Every test of one list, oldest first, with its score; the selected test
+// is shown in the results window beside this one.
+class frmPastTests : public Form<QMainWindow>
+{
+    Q_OBJECT
+    Q_PROPERTY(qint32 ListID WRITE setListID READ ListID)
+
+public:
+    frmPastTests();
+
+    void Form_Unload() override;
+    qint32 ListID() const { return m_ListID; }
+    void setListID(qint32 vNewValue);
+    Q_INVOKABLE void SetFocusHere();
+
+    QLabel *Label1;
+    FlexGrid *MSFlexGrid1;
+    QLabel *Label2;
+    QLineEdit *txtTotalTests;
+    QLabel *Label3;
+    QLineEdit *txtAverageScore;
+    QPushButton *cmdExit;
+    QMenu *mnuFile;
+    QAction *mnuExit;
+
+private:
+    void SelectionChanged();
+    qint32 m_ListID = 0;
+};

@@ -1,0 +1,40 @@
+#include "MessageTimes.h"
+
+#include "data/Options.h"
+#include "results/Scoring.h"
+
+#include <QLocale>
+
+namespace MessageTimes {
+
+QString SetTimeCombo(qint32 m_StoredValue)
+{
+    if (m_StoredValue == MessageTime::None)
+        return QStringLiteral("None");
+    if (m_StoredValue == MessageTime::Indefinite)
+        return QStringLiteral("Indefinately");
+    if (m_StoredValue == 2)
+        return QStringLiteral("1 Second");
+    return QString::number(m_StoredValue / 2.0) + QStringLiteral(" Seconds");
+}
+
+qint32 GetTimeFromCombo(const QString &text)
+{
+    if (text == QStringLiteral("None"))
+        return MessageTime::None;
+    if (text.isEmpty())
+        return MessageTime::Default;
+    if (text.startsWith(QStringLiteral("Indef")))
+        return MessageTime::Indefinite;
+    const qsizetype blank = text.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return MessageTime::Default;
+    bool ok = false;
+    const double number = text.left(blank).trimmed().toDouble(&ok);
+    // Anything beyond a day is as good as indefinite; keeps the product in range.
+    if (!ok || number > 86400 || number < -86400)
+        return MessageTime::Default;
+    return Scoring::roundHalfEven(number) * 2;
+}
+
+} // namespace MessageTimes
