@@ -3,10 +3,12 @@
 #include "app/FormFactories.h"
 #include "app/Forms.h"
 #include "app/Globals.h"
+#include "app/frmDeleteOldList.h"
 #include "app/frmLists.h"
 #include "app/frmMessage.h"
 #include "data/Clock.h"
 #include "data/ListStore.h"
+#include "data/Options.h"
 #include "data/Store.h"
 
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -73,6 +76,7 @@ private slots:
     void message_ticksCloseTimedMessages();
     void message_closesOnClickEnterSpaceOnly();
     void showMessage_noneShowsNothing_timedClosesItself();
+    void oldLists_deleteIgnoreCancelAcrossStarts();
 
 private:
     ProgramFolder *m_folder = nullptr;
@@ -442,6 +446,93 @@ void TestApp::showMessage_noneShowsNothing_timedClosesItself()
     QCOMPARE(seenTop, QStringLiteral("List Ignored"));
     QCOMPARE(seenBottom, QStringLiteral("You will not be prompted to delete this list again."));
     QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")));
+}
+
+namespace {
+// Answers the old-list prompts as they come, one button each, and notes
+// which list each prompt showed and its words.
+struct PromptAnswers
+{
+    QStringList buttons;
+    QStringList seen;
+    QTimer timer;
+
+    explicit PromptAnswers(const QStringList &answers)
+        : buttons(answers)
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto *prompt = qobject_cast<frmDeleteOldList *>(QApplication::activeModalWidget());
+            if (!prompt || buttons.isEmpty())
+                return;
+            QStringList words;
+            for (int i = 0; i < prompt->List1->count(); ++i)
+                words << prompt->List1->item(i)->text();
+            seen << QStringLiteral("%1: %2 (%3)")
+                        .arg(prompt->ListID())
+                        .arg(words.join(QLatin1Char(',')))
+                        .arg(prompt->txtTotalWords->text());
+            QTest::mouseClick(prompt->findChild<QPushButton *>(buttons.takeFirst()), Qt::LeftButton);
+        });
+        timer.start();
+    }
+};
+} // namespace
+
+void TestApp::oldLists_deleteIgnoreCancelAcrossStarts()
+{
+    {
+        auto store = m_folder->openStore();
+        OptionsRow options;
+        options.messageTime = 0;
+        WriteOptions(*store, options);
+        addList(*store, QDate(2026, 8, 20), {QStringLiteral("pear"), QStringLiteral("Apple")}, 1);
+        addList(*store, QDate(2026, 8, 25));
+        addList(*store, QDate(2026, 9, 1)); // the test is today: not old yet
+    }
+    const QString wav = m_folder->file(QStringLiteral("Wavs/PEAR.wav"));
+    QDir(m_folder->path()).mkpath(QStringLiteral("Wavs"));
+    QFile(wav).open(QIODevice::WriteOnly);
+
+    {
+        PromptAnswers answers({QStringLiteral("cmdDelete"), QStringLiteral("cmdIgnore")});
+        frmLists *w = start();
+        QVERIFY(w);
+        QCOMPARE(answers.seen, QStringList({QStringLiteral("1: Apple,pear (2)"), QStringLiteral("2:  (0)")}));
+        // Deleted before the grid was filled; the ignored list stays.
+        QCOMPARE(gridColumn(w, 3), QStringList({QStringLiteral("3"), QStringLiteral("2")}));
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1")), 0);
+        QVERIFY(!QFile::exists(wav));
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'")), 1);
+    }
+    resetProgram();
+
+    // A day later the third list is old too: only it is offered; Cancel keeps
+    // it for the next start.
+    Clock::setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
+    {
+        PromptAnswers answers({QStringLiteral("cmdCancel")});
+        QVERIFY(start());
+        QCOMPARE(answers.seen, QStringList {QStringLiteral("3:  (0)")});
+    }
+    resetProgram();
+    {
+        PromptAnswers answers({QStringLiteral("cmdCancel")});
+        QVERIFY(start());
+        QCOMPARE(answers.seen, QStringList {QStringLiteral("3:  (0)")});
+    }
+    resetProgram();
+
+    // With the setting off nothing is offered.
+    {
+        auto store = m_folder->openStore();
+        store->execute(QStringLiteral(" UPDATE OPTIONS SET PROMPT_TO_DELETE_LISTS = 'FALSE' "));
+    }
+    PromptAnswers none({QStringLiteral("cmdDelete")});
+    frmLists *w = start();
+    QVERIFY(w);
+    QVERIFY(none.seen.isEmpty());
+    QCOMPARE(w->MSFlexGrid1->Rows(), 3);
 }
 
 QTEST_MAIN(TestApp)

@@ -16,11 +16,15 @@
 #include "practice/WordOrder.h"
 #include "practice/frmRevealAnswer.h"
 #include "practice/frmTest.h"
+#include "practice/frmTestSetup.h"
 #include "results/Scoring.h"
+#include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
 #include "results/frmTestWordDetails.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -115,6 +119,8 @@ private slots:
     void wholeTest_throughTheWindows();
     void quitQuestion_yesDeletesNoContinues();
     void revealWindow_messages();
+    void testSetup_defaultsCouplingAndSetAsDefault();
+    void pastTests_scoresAverageAndResultsBeside();
 
 private:
     ProgramFolder *m_folder = nullptr;
@@ -680,6 +686,140 @@ void TestPractice::revealWindow_messages()
     QVERIFY(!loaded());
     QCOMPARE(rows(*m_store, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
     QVERIFY(m_played.isEmpty());
+}
+
+void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
+{
+    qint32 listId = 0;
+    frmLists *main = startWithList(*m_folder, m_store, {QStringLiteral("ant"), QStringLiteral("bee")}, &listId);
+    QVERIFY(main);
+    Globals::gSkipTestSetup = false;
+    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "));
+    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+    auto *setup = qobject_cast<frmTestSetup *>(Forms::find(QStringLiteral("frmTestSetup")));
+    QVERIFY(setup && setup->isVisible() && main->isHidden());
+    QCOMPARE(setup->txtTestOrder->currentText(), QStringLiteral("Random"));
+    QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
+
+    auto click = [](QCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); };
+    click(setup->chkRevealAnswers);
+    QVERIFY(!setup->chkForceEcho->isChecked());
+    click(setup->chkRevealAnswers);
+    QVERIFY(!setup->chkForceEcho->isChecked());
+    click(setup->chkForceEcho);
+    QVERIFY(setup->chkRevealAnswers->isChecked());
+
+    // No clue chosen: nothing starts, nothing is saved.
+    for (QCheckBox *box : {setup->chkPronounce, setup->chkDefinition, setup->chkSentence})
+        box->setChecked(false);
+    MsgBoxScript::expect(MsgAnswer::OK,
+        QStringLiteral("You must check at least one of the following boxes to proceed "
+                       "with the test:\n\n    1. Pronounce\n    2. Definition\n"
+                       "    3. Context Sentence"));
+    QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
+    QVERIFY(MsgBoxScript::shown().last().startsWith(QStringLiteral("You must check at least one of the following boxes "
+                                                                   "to save these defaults:")));
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
+
+    // Set as Default, then No: saved, and the window stays.
+    setup->chkSentence->setChecked(true);
+    setup->txtTestOrder->setCurrentText(QStringLiteral("Order Created"));
+    setup->cmbMoveOn->setCurrentText(QStringLiteral("2"));
+    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Start the test now?"));
+    QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
+    QVERIFY(setup->isVisible());
+    const auto row = ReadOptionsRecord(AppFunctions::db());
+    QCOMPARE(row->value(QStringLiteral("TEST_ORDER")).toString(), QStringLiteral("Order Created"));
+    QCOMPARE(row->value(QStringLiteral("MOVE_ON_AFTER")).toString(), QStringLiteral("2"));
+    QCOMPARE(row->value(QStringLiteral("PRONOUNCE")).toString(), QStringLiteral("FALSE"));
+    QCOMPARE(row->value(QStringLiteral("MESSAGE_TIME")).toInt(), 6); // general settings untouched
+
+    // Continue starts the test with what is on screen now.
+    setup->cmbMoveOn->setCurrentText(QStringLiteral("4"));
+    QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTestSetup")));
+    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    QVERIFY(test && test->isVisible() && main->isHidden());
+    QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
+    QCOMPARE(Globals::TestOptions.TestOrder, QStringLiteral("ORDER CREATED"));
+    QVERIFY(!Globals::TestOptions.Pronounce && Globals::TestOptions.ShowContext);
+    QCOMPARE(test->session().CurrentWord(), QStringLiteral("ant"));
+    Forms::unload(test);
+
+    // Cancel brings the main window back; with no settings row the user is told.
+    AppFunctions::db().execute(QStringLiteral(" DELETE FROM OPTIONS "));
+    MsgBoxScript::expect(MsgAnswer::OK,
+        QStringLiteral("There was a problem loading the default settings.\n"
+                       "Please use the Options screen to set defaults."));
+    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+    setup = qobject_cast<frmTestSetup *>(Forms::find(QStringLiteral("frmTestSetup")));
+    QCOMPARE(setup->cmbMoveOn->currentText(), QStringLiteral("3"));
+    QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+    QVERIFY(main->isVisible());
+}
+
+void TestPractice::pastTests_scoresAverageAndResultsBeside()
+{
+    Store &s = *m_store;
+    const QStringList words = {QStringLiteral("ant"), QStringLiteral("bee"), QStringLiteral("cat"),
+        QStringLiteral("dog"), QStringLiteral("eel"), QStringLiteral("fox")};
+    const qint32 list = addList(s, QDate(2026, 12, 4), words);
+    // A test on which the first `right` words were right at once and the rest
+    // moved on after three wrong answers.
+    auto test = [&](int day, int right) {
+        const qint32 id = NextID(s, IdCodes::Test);
+        const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
+        s.addRow(QStringLiteral("TESTS"),
+            {{QStringLiteral("TEST_ID"), id}, {QStringLiteral("LIST_ID"), list}, {QStringLiteral("MOVE_ON_AFTER"), 3},
+                {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
+                {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(90))}});
+        for (qint32 word = 1; word <= 6; ++word) {
+            if (word <= right) {
+                RecordAttempt(s, id, list, word, QStringLiteral("x"), QStringLiteral("CORRECT"), 1);
+                continue;
+            }
+            for (int n = 1; n <= 3; ++n)
+                RecordAttempt(s, id, list, word, QStringLiteral("x"), QStringLiteral("INCORRECT"), n);
+        }
+    };
+    // Stored out of order: the window sorts by start time.
+    test(20, 4); // 67
+    test(18, 6); // 100
+    test(22, 3); // 50
+    qint32 listId = 0;
+    frmLists *main = startWithList(*m_folder, m_store, {}, &listId);
+    QVERIFY(main);
+    main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
+    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+    auto *past = qobject_cast<frmPastTests *>(Forms::find(QStringLiteral("frmPastTests")));
+    QVERIFY(past && past->isVisible() && main->isHidden());
+    QCOMPARE(gridColumn(past->MSFlexGrid1, 0),
+        QStringList({QStringLiteral("11/18/2026"), QStringLiteral("11/20/2026"), QStringLiteral("11/22/2026")}));
+    QCOMPARE(gridColumn(past->MSFlexGrid1, 1),
+        QStringList({QStringLiteral("100 %"), QStringLiteral("67 %"), QStringLiteral("50 %")}));
+    QCOMPARE(past->txtTotalTests->text(), QStringLiteral("3"));
+    QCOMPARE(past->txtAverageScore->text(), QStringLiteral("72 %"));
+
+    // The oldest test is shown beside, with its first word's attempts.
+    auto *results = qobject_cast<frmTestResults *>(Forms::find(QStringLiteral("frmTestResults")));
+    QVERIFY(results && results->isVisible());
+    QCOMPARE(results->TestID(), 2);
+    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestWordDetails")));
+    results->SetFocusToWord(QStringLiteral("eel"));
+    past->MSFlexGrid1->setRow(3);
+    QCOMPARE(results->TestID(), 3);
+    QCOMPARE(results->SelectedWord(), QStringLiteral("eel")); // the same word stays selected
+    QCOMPARE(results->txtMovedOn->text(), QStringLiteral("3"));
+
+    // Closing the results window hands back to this window; closing this one
+    // brings the main window back.
+    results->close();
+    QVERIFY(past->isVisible());
+    past->mnuExit->trigger();
+    QVERIFY(main->isVisible());
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
 }
 
 QTEST_MAIN(TestPractice)
