@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 // Small helpers that make a window's controls with the object names tests
 // and callers find them by.
@@ -42,6 +43,18 @@ inline QAction *action(QMenu *menu, const char *name, const QString &text)
     QAction *a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
     return a;
+}
+
+// Moves a window to the given place, or as near as keeps it on the screen.
+inline void placeOnScreen(QWidget *window, QPoint topLeft)
+{
+    if (const QScreen *screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = window->frameGeometry().size();
+        topLeft.setX(qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() - size.width())));
+        topLeft.setY(qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - size.height())));
+    }
+    window->move(topLeft);
 }
 
 // A text box for a few lines of text; Tab moves on instead of typing a tab.

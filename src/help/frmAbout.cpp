@@ -57,6 +57,13 @@ frmAbout::frmAbout()
     cmdClose = button(this, "cmdClose", QStringLiteral("Close"));
     cmdClose->setDefault(true);
 
+    // A dark ground, so the white of a link under the mouse stands out.
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, QColor(34, 52, 92));
+    ground.setColor(QPalette::WindowText, QColor(232, 236, 245));
+    setPalette(ground);
+    setAutoFillBackground(true);
+
     QFont serif(QStringLiteral("Palatino Linotype"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSizeF(font().pointSizeF() * 1.1);
@@ -75,6 +82,9 @@ frmAbout::frmAbout()
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
         link->setFocusPolicy(Qt::TabFocus);
+        QPalette p = link->palette();
+        p.setColor(QPalette::WindowText, QColor(255, 214, 102));
+        link->setPalette(p);
     }
 
     auto *facts = new QGridLayout;

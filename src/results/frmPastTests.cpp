@@ -133,7 +133,7 @@ void frmPastTests::SelectionChanged()
     } else {
         results = Forms::get<frmTestResults>();
         results->setParent(this, Qt::Window);
-        results->move(frameGeometry().right() + 1, y());
+        placeOnScreen(results, {frameGeometry().right() + 1, y()});
         results->setParentForm(this);
     }
     results->setTestID(MSFlexGrid1->TextMatrix(row, ColTestId).toInt());
