@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -109,4 +110,17 @@ void resetProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     Globals::reset();
+}
+
+void FakePlayer::play(const QString &path)
+{
+    *m_played << QFileInfo(path).fileName();
+}
+
+void whenModalShows(const char *className, std::function<void(QWidget *)> answer)
+{
+    QTimer::singleShot(0, [=] {
+        QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->inherits(className));
+        answer(QApplication::activeModalWidget());
+    });
 }

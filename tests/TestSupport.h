@@ -2,6 +2,11 @@
 
 #include "TestCore.h"
 #include "app/MessageBox.h"
+#include "audio/Sound.h"
+
+#include <functional>
+
+class QWidget;
 
 // Scripted answers for the program's message boxes: a test queues the
 // answers to come and reads back every text shown. A message that no test
@@ -13,6 +18,23 @@ QStringList shown();
 // Fails the test when queued answers were not used; clears everything.
 void verifyAllUsedAndClear();
 } // namespace MsgBoxScript
+
+// Notes the file name of every sound played, instead of playing it.
+class FakePlayer : public Player
+{
+public:
+    explicit FakePlayer(QStringList *played)
+        : m_played(played)
+    { }
+    void play(const QString &path) override;
+    bool isPlaying() const override { return false; }
+
+private:
+    QStringList *m_played;
+};
+
+// Runs `answer` on the modal window of that class as soon as it shows.
+void whenModalShows(const char *className, std::function<void(QWidget *)> answer);
 
 // Unloads every window, closes the connection and resets the globals.
 void resetProgram();

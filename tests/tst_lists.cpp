@@ -51,17 +51,6 @@ public:
     void close() override { recording = false; }
 };
 
-class FakePlayer : public Player
-{
-public:
-    QStringList *played;
-    explicit FakePlayer(QStringList *p)
-        : played(p)
-    { }
-    void play(const QString &path) override { *played << QFileInfo(path).fileName(); }
-    bool isPlaying() const override { return false; }
-};
-
 QString wavs()
 {
     return Globals::gWavPath;
@@ -86,11 +75,9 @@ QDateTime at(int y, int m, int d)
 }
 
 // Clicks a button of the modal dialog of that class as soon as it shows.
-void whenModalShows(const char *className, const char *button, std::function<void(QWidget *)> fill = {})
+void clickWhenModalShows(const char *className, const char *button, std::function<void(QWidget *)> fill = {})
 {
-    QTimer::singleShot(0, [=] {
-        QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->inherits(className));
-        QWidget *dialog = QApplication::activeModalWidget();
+    whenModalShows(className, [=](QWidget *dialog) {
         if (fill)
             fill(dialog);
         QTest::mouseClick(dialog->findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
@@ -239,7 +226,7 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
         return w;
     });
     AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "));
-    whenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
+    clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
         auto *w = static_cast<frmNewList *>(dialog);
         w->txtStart->setText(QStringLiteral("2/30/2026"));
         w->txtEnd->clear();
@@ -267,7 +254,7 @@ void TestLists::newList_cancelStoresNothing()
 {
     frmLists *main = startProgram();
     QVERIFY(main);
-    whenModalShows("frmNewList", "cmdCancel");
+    clickWhenModalShows("frmNewList", "cmdCancel");
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
     QVERIFY(!Globals::gNewListCreated);
     QVERIFY(main->isVisible());
@@ -281,7 +268,7 @@ void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
 {
     frmLists *main = startProgram();
     QVERIFY(main);
-    whenModalShows("frmNewList", "cmdCreate");
+    clickWhenModalShows("frmNewList", "cmdCreate");
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
     QVERIFY(main->isHidden());
 

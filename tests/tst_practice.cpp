@@ -65,17 +65,6 @@ public:
     void testEnded() override { log << QStringLiteral("ended"); }
 };
 
-class FakePlayer : public Player
-{
-public:
-    QStringList *played;
-    explicit FakePlayer(QStringList *p)
-        : played(p)
-    { }
-    void play(const QString &path) override { *played << QFileInfo(path).fileName(); }
-    bool isPlaying() const override { return false; }
-};
-
 QStringList attempts(Store &store, qint32 testId)
 {
     QStringList out;
@@ -465,15 +454,6 @@ void TestPractice::session_quitLeavesNoRows()
 }
 
 namespace {
-// Runs `answer` on the modal window of that class as soon as it shows.
-void whenModalShows(const char *className, std::function<void(QWidget *)> answer)
-{
-    QTimer::singleShot(0, [=] {
-        QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->inherits(className));
-        answer(QApplication::activeModalWidget());
-    });
-}
-
 void type(QLineEdit *box, const QString &text)
 {
     box->clear();
