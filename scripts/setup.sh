@@ -37,6 +37,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERMARCH_WER
 cmake --build "$build" --parallel "$(nproc)"
 
 if [ "$mode" = run ]; then
+    [ -n "${LETTERMARCH_BUILD_ONLY:-}" ] && exit 0
     exec "$build/bin/Lettermarch"
 fi
 

@@ -3,18 +3,24 @@
 #include "app/FormFactories.h"
 #include "app/Forms.h"
 #include "app/Globals.h"
-#include "audio/QtAudio.h"
+#include "audio/AudioModule.h"
 #include "audio/Sound.h"
+
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     Forms::setOnEmpty([] { QCoreApplication::quit(); });
     registerForms();
-    Audio::installQtAudio();
+    AudioModule::install(QCoreApplication::applicationDirPath() + QStringLiteral("/liblettermarch_qtaudio.so"));
     int code = 1;
-    if (AppFunctions::Main(QCoreApplication::applicationDirPath()))
+    if (AppFunctions::Main(QCoreApplication::applicationDirPath())) {
+        // For the start-up benchmark: end as soon as the main window is up.
+        if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
         code = app.exec();
+    }
     // The devices go before the application object they live in.
     Audio::setRecorder(nullptr);
     Audio::setPlayer(nullptr);

@@ -1,9 +1,12 @@
 #include "TestCore.h"
+#include "audio/AudioModule.h"
 #include "audio/QtAudio.h"
+#include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "audio/WaveFile.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTest>
@@ -82,6 +85,7 @@ private slots:
     void stopRecording_deletesOldFileBeforeSaving();
     void realDevice_recordsAndPlays();
     void noServer_leavesNoFileAndReturns();
+    void module_loadsOnFirstSoundOnly();
 };
 
 void TestAudio::waveFiles_roundTripAndConversion()
@@ -201,6 +205,34 @@ void TestAudio::noServer_leavesNoFileAndReturns()
     PlaySound(folder.file(QStringLiteral("missing.wav")));
     QVERIFY(!Audio::player().isPlaying());
     CloseRecording();
+}
+
+void TestAudio::module_loadsOnFirstSoundOnly()
+{
+    // The program's own module, built beside this test.
+    const QString module = QCoreApplication::applicationDirPath() + QStringLiteral("/liblettermarch_qtaudio.so");
+    QVERIFY(QFile::exists(module));
+    AudioModule::install(module);
+    CloseRecording(); // nothing to close: nothing is loaded for it
+    ProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("Temp.wav"));
+    StartRecording();
+    QTest::qWait(expectation() == "1" ? 600 : 100);
+    StopRecording(path);
+    // With a microphone the module records; without one it writes nothing.
+    QCOMPARE(QFile::exists(path), expectation() == "1");
+    if (expectation() == "1") {
+        PlaySound(path);
+        QTRY_VERIFY(Audio::player().isPlaying());
+    }
+
+    // A module that is missing leaves the program silent, not broken.
+    AudioModule::install(folder.file(QStringLiteral("no-such-module.so")));
+    KillFile(path);
+    StartRecording();
+    StopRecording(path);
+    PlaySound(path);
+    QVERIFY(!QFile::exists(path) && !Audio::player().isPlaying());
 }
 
 QTEST_GUILESS_MAIN(TestAudio)

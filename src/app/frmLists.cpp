@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -175,14 +176,29 @@ void frmLists::LoadWordLists()
     {
         const QSignalBlocker block(g);
         g->setUpdatesEnabled(false);
-        QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" ORDER BY LIST_ID DESC "));
-        while (q.next()) {
-            const qint32 id = q.value(QStringLiteral("LIST_ID")).toInt();
-            const int r = g->AddItem();
-            g->setTextMatrix(r, ColTestDate, StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))));
-            g->setTextMatrix(r, ColWords, QString::number(CountListWords(store, id)));
-            g->setTextMatrix(r, ColTests, QString::number(CountListTests(store, id)));
+        // Two grouped counts instead of two queries per list.
+        const QHash<qint32, qint32> words = CountWordsByList(store);
+        const QHash<qint32, qint32> tests = CountTestsByList(store);
+        QList<std::pair<qint32, QString>> lists;
+        {
+            QSqlQuery q
+                = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" ORDER BY LIST_ID DESC "));
+            const QLocale locale = QLocale::system();
+            while (q.next()) {
+                const QDate date = StoreDates::toDate(q.value(QStringLiteral("TEST_DATE")));
+                lists.append({q.value(QStringLiteral("LIST_ID")).toInt(),
+                    date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString()});
+            }
+        }
+        // All rows at once: growing the grid a row at a time costs far more.
+        g->setRows(int(lists.size()) + 1);
+        int r = 1;
+        for (const auto &[id, testDate] : std::as_const(lists)) {
+            g->setTextMatrix(r, ColTestDate, testDate);
+            g->setTextMatrix(r, ColWords, QString::number(words.value(id)));
+            g->setTextMatrix(r, ColTests, QString::number(tests.value(id)));
             g->setTextMatrix(r, ColListId, QString::number(id));
+            ++r;
         }
         g->setRow(g->Rows() > 1 ? 1 : 0);
         g->setUpdatesEnabled(true);

@@ -148,3 +148,16 @@ void installQtAudio()
     setPlayer(std::make_unique<QtPlayer>());
 }
 } // namespace Audio
+
+// The entry points of the audio module: the program loads it on the first
+// recording or sound, so Qt Multimedia and the sound server's libraries
+// cost nothing at start-up.
+extern "C" Q_DECL_EXPORT Recorder *lettermarchCreateRecorder()
+{
+    return new QtRecorder;
+}
+
+extern "C" Q_DECL_EXPORT Player *lettermarchCreatePlayer()
+{
+    return new QtPlayer;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -19,6 +20,11 @@ qint32 NextID(Store &store, const QString &code);
 
 qint32 CountListWords(Store &store, qint32 listId);
 qint32 CountListTests(Store &store, qint32 listId);
+
+// The words and tests of every list at once, by LIST_ID: the same figures
+// as the two counts above, for filling the table of all lists.
+QHash<qint32, qint32> CountWordsByList(Store &store);
+QHash<qint32, qint32> CountTestsByList(Store &store);
 
 // The list's test date in the system's short date form; empty when there is
 // no such list.

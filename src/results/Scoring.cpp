@@ -124,11 +124,19 @@ QStringList IncorrectGuesses(Store &store, qint32 testId, qint32 wordId)
 
 qint32 GetTestScore(Store &store, qint32 testId)
 {
-    const qint32 first = CorrectFirstTry(store, testId);
+    // One prepared statement for the three figures: the past tests window
+    // asks this for every test of a list.
+    QSqlQuery &q = store.prepared(QStringLiteral(
+        "SELECT (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE TEST_ID = ? AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'), "
+        "       (SELECT COUNT(*) FROM WORDS WHERE LIST_ID = (SELECT LIST_ID FROM TESTS WHERE TEST_ID = ?))"));
+    q.bindValue(0, testId);
+    q.bindValue(1, testId);
+    Store::run(q);
+    const qint32 first = q.next() ? q.value(0).toInt() : 0;
+    const qint32 words = q.value(1).toInt();
+    q.finish();
     if (first == 0)
         return 0;
-    const auto test = ReadTest(store, testId);
-    const qint32 words = test ? WordsOnTest(store, test->listId) : 0;
     if (words == 0)
         return 100;
     return roundHalfEven(double(first) / double(words) * 100.0);

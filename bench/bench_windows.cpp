@@ -1,0 +1,145 @@
+// Answer latency of a practice test, and the time to fill the windows that
+// show many rows. Runs the real windows in this process (offscreen).
+#include "BenchData.h"
+#include "app/AppFunctions.h"
+#include "app/FormFactories.h"
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "data/Store.h"
+#include "lists/frmEditList.h"
+#include "practice/frmTest.h"
+#include "results/frmPastTests.h"
+#include "results/frmTestResults.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
+}
+
+void closeProgram()
+{
+    Forms::setOnEmpty({});
+    for (QWidget *w : Forms::loaded())
+        Forms::unload(w);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Globals::reset();
+}
+
+// Opens the program on a fresh database of one list.
+void openProgram(QTemporaryDir &folder, int words, int tests)
+{
+    makeDatabase(folder.path(), 1, words, tests);
+    if (!AppFunctions::Main(folder.path()))
+        qFatal("the program did not start");
+    Globals::gMessageTime = 0;
+}
+
+template<class Fill>
+double timeWindow(Fill fill)
+{
+    std::vector<double> runs;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer t;
+        t.start();
+        fill();
+        QCoreApplication::processEvents();
+        runs.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return percentile(runs, 0.5);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerForms();
+
+    {
+        QTemporaryDir folder;
+        constexpr int Words = 400;
+        openProgram(folder, Words, 0);
+        Globals::TestOptions = TestOptionsRecord {};
+        Globals::TestOptions.Pronounce = false;
+        Globals::TestOptions.PlayCorrectSound = false;
+        Globals::TestOptions.PlayIncorrectSound = false;
+        Globals::TestOptions.TestOrder = QStringLiteral("Order Created");
+        auto *test = Forms::get<frmTest>();
+        test->Start(1);
+        test->show();
+        std::vector<double> latency;
+        for (int i = 0; i < Words; ++i) {
+            // Every other word is answered wrongly once first: both paths count.
+            if (i % 2 == 0) {
+                test->txtWord->setText(QStringLiteral("wrod"));
+                QElapsedTimer t;
+                t.start();
+                QTest::keyClick(test->txtWord, Qt::Key_Return);
+                latency.push_back(double(t.nsecsElapsed()) / 1e6);
+            }
+            test->txtWord->setText(test->session().CurrentWord());
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(test->txtWord, Qt::Key_Return);
+            latency.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        QSqlQuery q = AppFunctions::db().select(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS"));
+        q.next();
+        std::printf("Answer latency: Enter to next word (attempt row committed), %zu answers, %d rows\n",
+            latency.size(), q.value(0).toInt());
+        std::printf("  median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", percentile(latency, 0.5),
+            percentile(latency, 0.99), percentile(latency, 1.0));
+        closeProgram();
+    }
+
+    std::printf("Windows filled from many rows (median of 7):\n");
+    {
+        QTemporaryDir folder;
+        openProgram(folder, 200, 1);
+        const double ms = timeWindow([] {
+            auto *results = Forms::get<frmTestResults>();
+            results->setTestID(1);
+            results->show();
+        });
+        std::printf("  results window, 200-word list:  %.1f ms\n", ms);
+        closeProgram();
+    }
+    {
+        QTemporaryDir folder;
+        openProgram(folder, 20, 1000);
+        const double ms = timeWindow([] {
+            auto *past = Forms::get<frmPastTests>();
+            past->setListID(1);
+            past->show();
+        });
+        std::printf("  past tests window, 1,000 tests: %.1f ms\n", ms);
+        closeProgram();
+    }
+    {
+        QTemporaryDir folder;
+        openProgram(folder, 500, 0);
+        const double ms = timeWindow([] {
+            auto *editor = Forms::get<frmEditList>();
+            editor->setListID(1);
+            editor->show();
+        });
+        std::printf("  list editor, 500 words:         %.1f ms\n", ms);
+        closeProgram();
+    }
+    return 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Puts recorders and players in place that load the Qt Multimedia module
+// (beside the program) only when a sound is first recorded or played. A
+// module that cannot be loaded leaves the program without sound, silently,
+// as a missing sound device does.
+namespace AudioModule {
+void install(const QString &modulePath);
+}
