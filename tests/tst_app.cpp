@@ -19,11 +19,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,6 +82,7 @@ private slots:
     void message_closesOnClickEnterSpaceOnly();
     void showMessage_noneShowsNothing_timedClosesItself();
     void oldLists_deleteIgnoreCancelAcrossStarts();
+    void secondCopy_saysSoAndTouchesNothing();
 
 private:
     ProgramFolder *m_folder = nullptr;
@@ -340,7 +346,9 @@ void TestApp::shutdown_closesOtherWindowsButListEditor()
     QTest::mouseClick(w->cmdExit, Qt::LeftButton);
     QVERIFY(ended); // main window and help are gone, the program ends
 
+    resetProgram(); // the process would have ended here
     ended = false;
+    Forms::setOnEmpty([&] { ended = true; });
     w = start();
     QVERIFY(w);
     Forms::load(QStringLiteral("frmHelp"))->show();
@@ -533,6 +541,46 @@ void TestApp::oldLists_deleteIgnoreCancelAcrossStarts()
     QVERIFY(w);
     QVERIFY(none.seen.isEmpty());
     QCOMPARE(w->MSFlexGrid1->Rows(), 3);
+}
+
+void TestApp::secondCopy_saysSoAndTouchesNothing()
+{
+    {
+        auto store = m_folder->openStore();
+        addList(*store, QDate(2026, 9, 4), {QStringLiteral("cat")});
+    }
+    // The first copy runs in a process of its own and holds the folder.
+    int ready[2];
+    QVERIFY(pipe(ready) == 0);
+    const pid_t first = fork();
+    if (first == 0) {
+        QLockFile lock(m_folder->file(QStringLiteral("Lettermarch.lock")));
+        const char ok = lock.tryLock(0) ? '1' : '0';
+        if (write(ready[1], &ok, 1) != 1)
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    char ok = 0;
+    QCOMPARE(read(ready[0], &ok, 1), ssize_t(1));
+    QCOMPARE(ok, '1');
+    const QByteArray before = fileBytes(m_folder->dbPath());
+
+    bool ended = false;
+    Forms::setOnEmpty([&] { ended = true; });
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QVERIFY(!AppFunctions::Main(m_folder->path()));
+    QVERIFY(MsgBoxScript::shown().value(0).startsWith(QStringLiteral("Lettermarch is already open.")));
+    QVERIFY(ended);
+    QCOMPARE(fileBytes(m_folder->dbPath()), before);
+
+    // Once the first copy is gone (even killed), the folder is free again.
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    MsgBoxScript::verifyAllUsedAndClear();
+    QVERIFY(start());
 }
 
 QTEST_MAIN(TestApp)

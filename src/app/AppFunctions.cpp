@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLockFile>
 
 namespace AppFunctions {
 
@@ -24,6 +25,18 @@ bool Main(const QString &programDir)
     if (!main || !Forms::isLoaded(QStringLiteral("frmLists")))
         return false;
     main->show();
+    return true;
+}
+
+bool ClaimProgramFolder()
+{
+    auto lock = std::make_unique<QLockFile>(QDir(Globals::gProgramDir).filePath(QStringLiteral("Lettermarch.lock")));
+    lock->setStaleLockTime(0); // only a lock whose process is gone is stale
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+        return false;
+    // A folder where no lock can be written is left to the database checks.
+    delete Globals::gInstanceLock;
+    Globals::gInstanceLock = lock.release();
     return true;
 }
 

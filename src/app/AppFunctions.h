@@ -12,6 +12,10 @@ namespace AppFunctions {
 // False when the program could not start (the user has been told why).
 bool Main(const QString &programDir);
 
+// Claims the program folder for this copy of the program. False when another
+// copy already runs on it (a lock left by a copy that crashed is taken over).
+bool ClaimProgramFolder();
+
 // Opens Lettermarch.mdb in the program folder and sets the paths; creates
 // Wavs when missing. On failure returns false with a message for the user.
 bool OpenDatabase(QString *problem);

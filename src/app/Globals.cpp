@@ -2,6 +2,8 @@
 
 #include "data/Store.h"
 
+#include <QLockFile>
+
 namespace Globals {
 
 void setConnection(Store *store)
@@ -14,6 +16,8 @@ void setConnection(Store *store)
 void reset()
 {
     setConnection(nullptr);
+    delete gInstanceLock;
+    gInstanceLock = nullptr;
     gProgramDir.clear();
     gWavPath.clear();
     gCorrectSoundPath.clear();

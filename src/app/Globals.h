@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QLockFile;
 class Store;
 
 // Program-wide state. Each value exists once for the whole run; reset()
@@ -26,6 +27,9 @@ inline bool gNewListCreated = false;
 inline qint32 gMessageTime = 0;
 inline bool gSkipTestSetup = false;
 inline bool gPromptToDeleteLists = false;
+
+// Held while the program runs, so a second copy on the same folder knows.
+inline QLockFile *gInstanceLock = nullptr;
 
 // The settings of the current (or last) practice test, and the order of
 // its words: the WORD_IDs as text.

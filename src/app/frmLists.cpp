@@ -131,6 +131,14 @@ frmLists::frmLists()
 
 void frmLists::Form_Load()
 {
+    // Two copies editing one family's lists would only confuse: the second
+    // one says so and ends, touching nothing.
+    if (!ClaimProgramFolder()) {
+        MsgBox(QStringLiteral("Lettermarch is already open.\n\nPlease use the Lettermarch window that is already "
+                              "open. If you cannot find it, look for it on the taskbar."));
+        Forms::unload(this);
+        return;
+    }
     QString problem;
     if (!OpenDatabase(&problem)) {
         MsgBox(QStringLiteral("Lettermarch cannot use its database file:\n\n%1\n\n%2\n\nThe file has been left "
