@@ -1,0 +1,256 @@
+// Faults a family's data must survive: the program killed in the middle of
+// a test, files it may not read or write, and odd typing.
+#include "TestSupport.h"
+#include "app/AppFunctions.h"
+#include "app/FormFactories.h"
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "app/frmLists.h"
+#include "data/Clock.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "practice/frmTest.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QStringList CrashWords
+    = {QStringLiteral("apple"), QStringLiteral("bench"), QStringLiteral("cloud"), QStringLiteral("daisy")};
+
+int count(Store &store, const QString &sql)
+{
+    QSqlQuery q = store.select(sql);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+void prepareFolder(const QString &folder, const QStringList &words)
+{
+    QString problem;
+    auto store = Store::open(folder, &problem);
+    OptionsRow options;
+    options.messageTime = 0;
+    options.skipTestSetup = QStringLiteral("TRUE");
+    options.testOrder = QStringLiteral("Order Created");
+    options.playCorrectSound = QStringLiteral("FALSE");
+    options.playIncorrectSound = QStringLiteral("FALSE");
+    WriteOptions(*store, options);
+    addList(*store, QDate(2030, 1, 4), words);
+}
+
+// Runs in a process of its own: starts the program on `folder`, answers the
+// first three words of a test (the second wrongly once), says so on
+// standard output, and waits to be killed.
+int runUntilKilled(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    registerForms();
+    if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
+        return 2;
+    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    if (!test)
+        return 3;
+    for (const QString &typed :
+        {QStringLiteral("apple"), QStringLiteral("bensh"), QStringLiteral("bench"), QStringLiteral("cloud")}) {
+        test->txtWord->setText(typed);
+        QTest::keyClick(test->txtWord, Qt::Key_Return);
+    }
+    std::puts("answered");
+    std::fflush(stdout);
+    return app.exec();
+}
+
+// Runs `check` in a child process as an ordinary user (when this runs as
+// root, file permissions would not apply) and returns what it wrote.
+QString asOrdinaryUser(const std::function<QString()> &check)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(out[0]);
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(1);
+        const QByteArray text = check().toUtf8();
+        if (write(out[1], text.constData(), size_t(text.size())) < 0)
+            _exit(1);
+        _exit(0);
+    }
+    ::close(out[1]);
+    QByteArray text;
+    char buffer[512];
+    ssize_t n;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, n);
+    ::close(out[0]);
+    waitpid(child, nullptr, 0);
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+class TestSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void killedMidTest_keepsEveryAnswerAndStartsAgain();
+    void unwritableFilesAndFolders_areRefusedUntouched();
+    void oddAnswers_areStoredExactlyAndChangeNoStatement();
+};
+
+void TestSafety::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+    Clock::setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
+}
+
+void TestSafety::cleanup()
+{
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+}
+
+void TestSafety::killedMidTest_keepsEveryAnswerAndStartsAgain()
+{
+    ProgramFolder folder;
+    prepareFolder(folder.path(), CrashWords);
+
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run-until-killed"), folder.path()});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine() || program.state() == QProcess::NotRunning, 60000);
+    QCOMPARE(program.readLine().trimmed(), QByteArray("answered"));
+    ::kill(pid_t(program.processId()), SIGKILL);
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+
+    {
+        auto store = folder.openStore();
+        QSqlQuery check = store->select(QStringLiteral("PRAGMA integrity_check"));
+        QVERIFY(check.next());
+        QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+        QSqlQuery rows
+            = store->select(QStringLiteral("SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"));
+        QStringList attempts;
+        while (rows.next())
+            attempts << QStringLiteral("%1 %2 %3")
+                            .arg(rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString());
+        QCOMPARE(attempts,
+            QStringList({QStringLiteral("apple CORRECT 1"), QStringLiteral("bensh INCORRECT 1"),
+                QStringLiteral("bench CORRECT 2"), QStringLiteral("cloud CORRECT 1")}));
+        // The test row is only written at the end.
+        QCOMPARE(count(*store, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
+    }
+    // The next start works, on the same folder, despite the lock left behind.
+    QVERIFY(AppFunctions::Main(folder.path()));
+    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("4"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+}
+
+void TestSafety::unwritableFilesAndFolders_areRefusedUntouched()
+{
+    ProgramFolder folder;
+    prepareFolder(folder.path(), {QStringLiteral("cat")});
+    const QByteArray before = fileBytes(folder.dbPath());
+    QFile::setPermissions(folder.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::WriteOther
+            | QFile::ReadGroup | QFile::ExeGroup | QFile::WriteGroup);
+    auto openAsUser = [&] {
+        return asOrdinaryUser([&] {
+            QString problem;
+            auto store = Store::open(folder.path(), &problem);
+            return store ? QStringLiteral("opened") : problem;
+        });
+    };
+
+    // A file that may be read but not written.
+    QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
+    QString said = openAsUser();
+    QVERIFY2(said.contains(QStringLiteral("cannot be changed")), qPrintable(said));
+
+    // A file that may not even be read.
+    QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::WriteOwner);
+    said = openAsUser();
+    QVERIFY2(said.contains(QStringLiteral("cannot be read")), qPrintable(said));
+
+    // A writable file in a folder that is not (no journal could be written).
+    QFile::setPermissions(folder.dbPath(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup
+            | QFile::WriteGroup);
+    QFile::setPermissions(folder.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
+            | QFile::ExeGroup);
+    said = openAsUser();
+    QVERIFY2(said.contains(QStringLiteral("folder")), qPrintable(said));
+
+    QCOMPARE(fileBytes(folder.dbPath()), before);
+    QVERIFY(!QFile::exists(folder.dbPath() + QStringLiteral("-journal")));
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestSafety::oddAnswers_areStoredExactlyAndChangeNoStatement()
+{
+    ProgramFolder folder;
+    const QStringList words = {QStringLiteral("'; DROP TABLE WORDS; --"), QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢🐢"),
+        QStringLiteral("#1/1/2026#"), QStringLiteral("Ünïcödé")};
+    prepareFolder(folder.path(), words);
+    QVERIFY(AppFunctions::Main(folder.path()));
+    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    QVERIFY(test);
+    const QString longAnswer(10000, QChar(0x05D0));
+    const QStringList typed = {QStringLiteral("  '; DROP TABLE WORDS; --  "), longAnswer, QStringLiteral("שָׁלוֹם"),
+        QStringLiteral("🐢🐢"), QStringLiteral("#1/1/2026#"), QStringLiteral("üNÏCÖDÉ")};
+    for (const QString &answer : typed) {
+        test->txtWord->setText(answer);
+        QTest::keyClick(test->txtWord, Qt::Key_Return);
+    }
+    Store &db = AppFunctions::db();
+    QSqlQuery rows = db.select(QStringLiteral("SELECT GUESS, RESULT FROM WORD_ATTEMPTS ORDER BY rowid"));
+    QStringList stored;
+    while (rows.next())
+        stored << rows.value(0).toString() + QLatin1Char('|') + rows.value(1).toString();
+    QCOMPARE(stored,
+        QStringList({QStringLiteral("'; DROP TABLE WORDS; --|CORRECT"), longAnswer + QStringLiteral("|INCORRECT"),
+            QStringLiteral("שָׁלוֹם|CORRECT"), QStringLiteral("🐢🐢|CORRECT"), QStringLiteral("#1/1/2026#|CORRECT"),
+            QStringLiteral("üNÏCÖDÉ|CORRECT")}));
+    QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM WORDS")), int(words.size()));
+    QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 1);
+    QSqlQuery check = db.select(QStringLiteral("PRAGMA integrity_check"));
+    QVERIFY(check.next());
+    QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--run-until-killed") == 0)
+        return runUntilKilled(argc, argv);
+    QApplication app(argc, argv);
+    TestSafety test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_safety.moc"
