@@ -248,6 +248,21 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
     QCOMPARE(main->MSFlexGrid1->Rows(), 2);
     QCOMPARE(main->MSFlexGrid1->Row(), 1);
     QVERIFY(main->cmdTest->isEnabled());
+
+    // More dates that are no dates, refilled the same way.
+    clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
+        auto *w = static_cast<frmNewList *>(dialog);
+        w->txtStart->setText(QStringLiteral("13/1/2026"));
+        w->txtEnd->setText(QStringLiteral("'; DROP TABLE LISTS; --"));
+        w->txtTestDate->setText(QStringLiteral("0/0/0"));
+    });
+    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+    QSqlQuery second = AppFunctions::db().select(QStringLiteral(" SELECT * FROM LISTS  WHERE LIST_ID = 2 "));
+    QVERIFY(second.next());
+    QCOMPARE(second.value(QStringLiteral("WEEK_START")).toString(), QStringLiteral("2026-12-02"));
+    QCOMPARE(second.value(QStringLiteral("TEST_DATE")).toString(), QStringLiteral("2026-12-04"));
+    QCOMPARE(second.value(QStringLiteral("WEEK_END")).toString(), QStringLiteral("2026-12-04"));
+    QCOMPARE(main->MSFlexGrid1->Rows(), 3);
 }
 
 void TestLists::newList_cancelStoresNothing()

@@ -20,6 +20,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -114,6 +115,7 @@ private slots:
     void killedMidTest_keepsEveryAnswerAndStartsAgain();
     void unwritableFilesAndFolders_areRefusedUntouched();
     void oddAnswers_areStoredExactlyAndChangeNoStatement();
+    void lockedByAnotherProcess_andBlockedWavs();
 };
 
 void TestSafety::initTestCase()
@@ -242,6 +244,49 @@ void TestSafety::oddAnswers_areStoredExactlyAndChangeNoStatement()
     QVERIFY(check.next());
     QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
     QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
+}
+
+void TestSafety::lockedByAnotherProcess_andBlockedWavs()
+{
+    ProgramFolder folder;
+    prepareFolder(folder.path(), {QStringLiteral("cat")});
+    // Another process holds the database in the middle of a write.
+    int ready[2];
+    QVERIFY(pipe(ready) == 0);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        QString problem;
+        auto store = Store::open(folder.path(), &problem);
+        QSqlQuery q(store->database());
+        const char ok = q.exec(QStringLiteral("BEGIN EXCLUSIVE")) ? '1' : '0';
+        if (write(ready[1], &ok, 1) != 1)
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    char ok = 0;
+    QCOMPARE(read(ready[0], &ok, 1), ssize_t(1));
+    QCOMPARE(ok, '1');
+    const QByteArray before = fileBytes(folder.dbPath());
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QVERIFY(!AppFunctions::Main(folder.path()));
+    const QString said = MsgBoxScript::shown().value(0);
+    QVERIFY2(said.contains(QStringLiteral("in use by another program")), qPrintable(said));
+    QCOMPARE(fileBytes(folder.dbPath()), before);
+    ::kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    MsgBoxScript::verifyAllUsedAndClear();
+    resetProgram();
+
+    // Something else has taken the name Wavs: the program still starts (a
+    // recording would then say it cannot be stored).
+    QFile blocker(folder.file(QStringLiteral("Wavs")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(AppFunctions::Main(folder.path()));
+    QVERIFY(QFileInfo(folder.file(QStringLiteral("Wavs"))).isFile());
 }
 
 int main(int argc, char *argv[])
