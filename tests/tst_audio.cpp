@@ -13,6 +13,8 @@
 #include <QtEndian>
 
 #include <cmath>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // Whether this run has an audio server with a (virtual) microphone: "1" it
@@ -86,6 +88,7 @@ private slots:
     void realDevice_recordsAndPlays();
     void noServer_leavesNoFileAndReturns();
     void module_loadsOnFirstSoundOnly();
+    void unreadableRecording_playsNothingSilently();
 };
 
 void TestAudio::waveFiles_roundTripAndConversion()
@@ -233,6 +236,30 @@ void TestAudio::module_loadsOnFirstSoundOnly()
     StopRecording(path);
     PlaySound(path);
     QVERIFY(!QFile::exists(path) && !Audio::player().isPlaying());
+}
+
+void TestAudio::unreadableRecording_playsNothingSilently()
+{
+    ProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("CAT.wav"));
+    QVERIFY(WaveFile::write(path, tone(0.5)));
+    QFile::setPermissions(path, QFile::WriteOwner); // nobody may read it
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    // As an ordinary user, so the permission applies even when the tests run as root.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        Audio::installQtAudio();
+        PlaySound(path);
+        const bool playing = Audio::player().isPlaying();
+        _exit(playing || QFile(path).open(QIODevice::ReadOnly) ? 1 : 0);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_GUILESS_MAIN(TestAudio)
