@@ -10,7 +10,11 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTest>
+
 #include <QTimer>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 struct Expected
@@ -123,4 +127,31 @@ void whenModalShows(const char *className, std::function<void(QWidget *)> answer
         QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->inherits(className));
         answer(QApplication::activeModalWidget());
     });
+}
+
+OtherProcess::OtherProcess(const std::function<bool()> &hold)
+{
+    int ready[2];
+    if (pipe(ready) != 0)
+        return;
+    m_pid = fork();
+    if (m_pid == 0) {
+        const char ok = hold() ? '1' : '0';
+        if (write(ready[1], &ok, 1) != 1)
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    char ok = 0;
+    m_holding = read(ready[0], &ok, 1) == 1 && ok == '1';
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+OtherProcess::~OtherProcess()
+{
+    if (m_pid > 0) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
 }

@@ -36,5 +36,19 @@ private:
 // Runs `answer` on the modal window of that class as soon as it shows.
 void whenModalShows(const char *className, std::function<void(QWidget *)> answer);
 
+// Runs `hold` in a child process that then waits until this object goes
+// (and kills it); `hold` returns whether it got hold of what it wanted.
+class OtherProcess
+{
+public:
+    explicit OtherProcess(const std::function<bool()> &hold);
+    ~OtherProcess();
+    bool holding() const { return m_holding; }
+
+private:
+    int m_pid = -1;
+    bool m_holding = false;
+};
+
 // Unloads every window, closes the connection and resets the globals.
 void resetProgram();

@@ -550,20 +550,11 @@ void TestApp::secondCopy_saysSoAndTouchesNothing()
         addList(*store, QDate(2026, 9, 4), {QStringLiteral("cat")});
     }
     // The first copy runs in a process of its own and holds the folder.
-    int ready[2];
-    QVERIFY(pipe(ready) == 0);
-    const pid_t first = fork();
-    if (first == 0) {
-        QLockFile lock(m_folder->file(QStringLiteral("Lettermarch.lock")));
-        const char ok = lock.tryLock(0) ? '1' : '0';
-        if (write(ready[1], &ok, 1) != 1)
-            _exit(1);
-        pause();
-        _exit(0);
-    }
-    char ok = 0;
-    QCOMPARE(read(ready[0], &ok, 1), ssize_t(1));
-    QCOMPARE(ok, '1');
+    auto first = std::make_unique<OtherProcess>([this] {
+        static QLockFile lock(m_folder->file(QStringLiteral("Lettermarch.lock")));
+        return lock.tryLock(0);
+    });
+    QVERIFY(first->holding());
     const QByteArray before = fileBytes(m_folder->dbPath());
 
     bool ended = false;
@@ -575,10 +566,7 @@ void TestApp::secondCopy_saysSoAndTouchesNothing()
     QCOMPARE(fileBytes(m_folder->dbPath()), before);
 
     // Once the first copy is gone (even killed), the folder is free again.
-    kill(first, SIGKILL);
-    waitpid(first, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
+    first.reset();
     MsgBoxScript::verifyAllUsedAndClear();
     QVERIFY(start());
 }

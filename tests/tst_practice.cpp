@@ -359,17 +359,8 @@ void TestPractice::session_rightWrongRevealAndRows()
             {QStringLiteral("APPLE.wav"), QStringLiteral("Sound_Correct.wav"), QStringLiteral("Sound_Incorrect.wav"),
                 QStringLiteral("Sound_Correct.wav"), QStringLiteral("Sound_Incorrect.wav"),
                 QStringLiteral("Sound_Incorrect.wav"), QStringLiteral("Sound_Incorrect.wav")}));
-    QCOMPARE(attempts(s, 1),
-        QStringList({QStringLiteral("2 apple CORRECT 1"), QStringLiteral("3 bensh INCORRECT 1"),
-            QStringLiteral("3 bench CORRECT 2"), QStringLiteral("1 clowd INCORRECT 1"),
-            QStringLiteral("1 cloud? INCORRECT 2"), QStringLiteral("1 klowd INCORRECT 3")}));
-    const auto test = Scoring::ReadTest(s, 1);
-    QVERIFY(test);
-    QCOMPARE(test->listId, list);
-    QCOMPARE(test->moveOnAfter, 3);
-    QCOMPARE(test->start, QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)));
-    QCOMPARE(Scoring::CorrectFirstTry(s, 1), 1);
-    QCOMPARE(Scoring::MovedOn(s, 1, 3), 1);
+    // (The rows written are checked through the windows in wholeTest_throughTheWindows.)
+    QCOMPARE(Scoring::ReadTest(s, 1)->start, QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)));
     QVERIFY(!session.Submit(QStringLiteral("late"))); // nothing after the end
 
     // Move on after 1 (or 0): every first wrong answer moves on; no reveal, no sounds.

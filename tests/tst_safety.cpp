@@ -251,32 +251,20 @@ void TestSafety::lockedByAnotherProcess_andBlockedWavs()
     ProgramFolder folder;
     prepareFolder(folder.path(), {QStringLiteral("cat")});
     // Another process holds the database in the middle of a write.
-    int ready[2];
-    QVERIFY(pipe(ready) == 0);
-    const pid_t holder = fork();
-    if (holder == 0) {
+    auto holder = std::make_unique<OtherProcess>([&] {
         QString problem;
-        auto store = Store::open(folder.path(), &problem);
-        QSqlQuery q(store->database());
-        const char ok = q.exec(QStringLiteral("BEGIN EXCLUSIVE")) ? '1' : '0';
-        if (write(ready[1], &ok, 1) != 1)
-            _exit(1);
-        pause();
-        _exit(0);
-    }
-    char ok = 0;
-    QCOMPARE(read(ready[0], &ok, 1), ssize_t(1));
-    QCOMPARE(ok, '1');
+        static auto store = Store::open(folder.path(), &problem);
+        static QSqlQuery q(store->database());
+        return q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    });
+    QVERIFY(holder->holding());
     const QByteArray before = fileBytes(folder.dbPath());
     MsgBoxScript::expect(MsgAnswer::OK);
     QVERIFY(!AppFunctions::Main(folder.path()));
     const QString said = MsgBoxScript::shown().value(0);
     QVERIFY2(said.contains(QStringLiteral("in use by another program")), qPrintable(said));
     QCOMPARE(fileBytes(folder.dbPath()), before);
-    ::kill(holder, SIGKILL);
-    waitpid(holder, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
+    holder.reset();
     MsgBoxScript::verifyAllUsedAndClear();
     resetProgram();
 
