@@ -75,7 +75,6 @@ private slots:
     void selection_byKeyboardAndPopupMenu_followsRow();
     void listCommands_withoutList_askForSelection();
     void deleteList_yesRemovesListAndReloads_noKeepsIt();
-    void updateAndIncrement_patchOnlyTheirRow();
     void registry_findsWithoutLoadingAndEndsWithLastWindow();
     void shutdown_closesOtherWindowsButListEditor();
     void message_ticksCloseTimedMessages();
@@ -276,32 +275,6 @@ void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
             0);
     QVERIFY(!wav.exists());
     QCOMPARE(count(QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'")), only);
-}
-
-void TestApp::updateAndIncrement_patchOnlyTheirRow()
-{
-    qint32 first = 0;
-    {
-        auto store = m_folder->openStore();
-        first = addList(*store, QDate(2026, 9, 4), {}, 3);
-        addList(*store, QDate(2026, 9, 11), {}, 3);
-    }
-    frmLists *w = start();
-    QVERIFY(w);
-    w->IncrementListTests(first);
-    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("4")}));
-    w->IncrementListTests(QStringLiteral("77"));
-    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("4")}));
-
-    // UpdateList re-reads both counts from the store.
-    addList(AppFunctions::db(), QDate(2026, 9, 18)); // a third list, not in the grid
-    AppFunctions::db().execute(QStringLiteral(" UPDATE WORDS SET LIST_ID = %1 ").arg(first));
-    AppFunctions::db().addRow(QStringLiteral("WORDS"),
-        {{QStringLiteral("WORD_ID"), 90}, {QStringLiteral("LIST_ID"), first},
-            {QStringLiteral("WORD"), QStringLiteral("new")}});
-    w->UpdateList(QString::number(first));
-    QCOMPARE(gridColumn(w, 1), QStringList({QStringLiteral("0"), QStringLiteral("1")}));
-    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("3"), QStringLiteral("3")}));
 }
 
 void TestApp::registry_findsWithoutLoadingAndEndsWithLastWindow()

@@ -49,7 +49,6 @@ private slots:
     void statementDates();
     void statementDates_rejectsWhatIsNotADate();
     void textComparesAndSortsWithoutCase();
-    void userTextIsStoredExactly();
     void nextId_startsAtOneAndNeverRepeats();
     void countsAndTestDate();
     void deleteList_removesRowsAndRecordings();
@@ -123,20 +122,6 @@ void TestData::textComparesAndSortsWithoutCase()
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM LISTS  WHERE TEST_DATE < #1/1/2026# "),
                  QStringLiteral("LIST_ID")),
         QStringList {QStringLiteral("3")});
-}
-
-void TestData::userTextIsStoredExactly()
-{
-    ProgramFolder folder;
-    auto store = folder.openStore();
-    const QStringList texts = {QStringLiteral("don't"), QStringLiteral("Straße"), QStringLiteral("élan"),
-        QStringLiteral("'; DROP TABLE WORDS; --"), QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢 #7/4/2026# ?"),
-        QString(10000, QLatin1Char('x'))};
-    const qint32 list = addList(*store, QDate(2026, 7, 3), texts);
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM WORDS  WHERE LIST_ID = %1  ORDER BY WORD_ID ").arg(list),
-                 QStringLiteral("WORD")),
-        texts);
-    QCOMPARE(rowCount(*store, QStringLiteral("WORDS")), int(texts.size()));
 }
 
 void TestData::nextId_startsAtOneAndNeverRepeats()
