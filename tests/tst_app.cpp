@@ -96,6 +96,7 @@ void TestApp::initTestCase()
 
 void TestApp::init()
 {
+    registerForms(); // undo any stand-in windows of the previous test
     m_folder = new ProgramFolder;
     // Before every list's test date, so no list is offered for deletion.
     Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });

@@ -214,18 +214,14 @@ void TestData::generalSettings_writeDefaultRowOnce()
     LoadGeneralSettings(*store);
     QCOMPARE(rowCount(*store, QStringLiteral("OPTIONS")), 1);
     const QSqlRecord row = *ReadOptionsRecord(*store);
-    const QStringList expected = {QStringLiteral("FALSE"), QStringLiteral("TRUE"), QStringLiteral("TRUE"),
-        QStringLiteral("TRUE"), QStringLiteral("Alphabetical"), QStringLiteral("3"), QStringLiteral("TRUE"),
-        QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("TRUE"), QStringLiteral("TRUE"),
-        QStringLiteral("6"), QStringLiteral("Fridays"), QStringLiteral("TRUE")};
-    const QStringList columns
-        = {QStringLiteral("SKIP_TEST_SETUP"), QStringLiteral("PRONOUNCE"), QStringLiteral("SHOW_DEFINITION"),
-            QStringLiteral("SHOW_CONTEXT"), QStringLiteral("TEST_ORDER"), QStringLiteral("MOVE_ON_AFTER"),
-            QStringLiteral("REVEAL_ANSWERS"), QStringLiteral("REQUIRE_ECHO"), QStringLiteral("CLEAR_WRONG_ANSWER"),
-            QStringLiteral("PLAY_CORRECT_SOUND"), QStringLiteral("PLAY_INCORRECT_SOUND"),
-            QStringLiteral("MESSAGE_TIME"), QStringLiteral("TEST_DAY"), QStringLiteral("PROMPT_TO_DELETE_LISTS")};
-    for (int i = 0; i < columns.size(); ++i)
-        QCOMPARE(row.value(columns[i]).toString(), expected[i]);
+    const QString defaults = QStringLiteral(
+        "SKIP_TEST_SETUP=FALSE PRONOUNCE=TRUE SHOW_DEFINITION=TRUE SHOW_CONTEXT=TRUE TEST_ORDER=Alphabetical "
+        "MOVE_ON_AFTER=3 REVEAL_ANSWERS=TRUE REQUIRE_ECHO=TRUE CLEAR_WRONG_ANSWER=FALSE PLAY_CORRECT_SOUND=TRUE "
+        "PLAY_INCORRECT_SOUND=TRUE MESSAGE_TIME=6 TEST_DAY=Fridays PROMPT_TO_DELETE_LISTS=TRUE");
+    for (const QString &pair : defaults.split(QLatin1Char(' '))) {
+        const QStringList kv = pair.split(QLatin1Char('='));
+        QCOMPARE(kv[0] + QLatin1Char('=') + row.value(kv[0]).toString(), pair);
+    }
     QCOMPARE(Globals::gMessageTime, 6);
     QCOMPARE(Globals::gSkipTestSetup, false);
     QCOMPARE(Globals::gPromptToDeleteLists, true);

@@ -104,7 +104,6 @@ private slots:
     void session_rightWrongRevealAndRows();
     void session_caseTrimAndEmptyAnswers();
     void session_endsOnEmptyListOrVanishedWord();
-    void session_quitLeavesNoRows();
     void wholeTest_throughTheWindows();
     void quitQuestion_yesDeletesNoContinues();
     void revealWindow_messages();
@@ -427,23 +426,6 @@ void TestPractice::session_endsOnEmptyListOrVanishedWord()
     QCOMPARE(view2.log.last(), QStringLiteral("ended"));
 }
 
-void TestPractice::session_quitLeavesNoRows()
-{
-    Store &s = *m_store;
-    const qint32 list = addList(s, QDate(2026, 12, 4), {QStringLiteral("a"), QStringLiteral("b")});
-    TestOptionsRecord options;
-    FakeView view;
-    TestSession session(s, view, options);
-    session.Start(list);
-    session.Submit(QStringLiteral("a"));
-    session.Submit(QStringLiteral("x"));
-    session.Quit();
-    QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
-    QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
-    QVERIFY(!session.Submit(QStringLiteral("b")));
-    QCOMPARE(NextID(s, IdCodes::Test), 2); // the quit test's identifier is used up
-}
-
 namespace {
 void type(QLineEdit *box, const QString &text)
 {
@@ -595,6 +577,7 @@ void TestPractice::quitQuestion_yesDeletesNoContinues()
     QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
     QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
     QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+    QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
 
     // Without clues and pronunciation the answer panel moves up and the
     // panel around it shrinks.
