@@ -153,7 +153,7 @@ frmLists *TestLists::startProgram()
 frmEditList *TestLists::openList(qint32 listId)
 {
     auto *editor = Forms::get<frmEditList>();
-    editor->setProperty("ListID", listId);
+    editor->setListID(listId);
     editor->show();
     return editor;
 }
@@ -220,11 +220,6 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
 {
     frmLists *main = startProgram();
     QVERIFY(main);
-    Forms::registerFactory(QStringLiteral("frmEditList"), [] {
-        auto *w = new QWidget; // only the hand-over matters here
-        w->setObjectName(QStringLiteral("frmEditList"));
-        return w;
-    });
     AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "));
     clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
         auto *w = static_cast<frmNewList *>(dialog);
@@ -233,7 +228,6 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
         w->txtTestDate->setText(QStringLiteral("soon"));
     });
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-    Forms::registerFactory(QStringLiteral("frmEditList"), [] { return new frmEditList; });
 
     QVERIFY(Globals::gNewListCreated);
     QCOMPARE(Globals::gCurrentListID, 1);

@@ -9,6 +9,7 @@
 #include "frmDeleteOldList.h"
 #include "frmLists.h"
 #include "frmMessage.h"
+#include "practice/frmTest.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -97,20 +98,27 @@ void PromptForOldLists()
     }
 }
 
-void StartTest(bool useCustomOptions)
+namespace {
+// Every test begins so: the test window, its settings, the list, shown.
+void runTest(void (frmTest::*loadOptions)())
 {
-    QWidget *test = Forms::load(QStringLiteral("frmTest"));
-    if (!test) {
-        MsgBox(QStringLiteral("Practice tests are not available in this version of Lettermarch."));
-        if (auto *main = Forms::find(QStringLiteral("frmLists")))
-            static_cast<frmLists *>(main)->SetFocusHere();
-        return;
-    }
-    QMetaObject::invokeMethod(test, useCustomOptions ? "LoadCustomOptions" : "LoadDefaultOptions");
-    QMetaObject::invokeMethod(test, "Start", Q_ARG(qint32, Globals::gCurrentListID));
+    auto *test = Forms::get<frmTest>();
+    (test->*loadOptions)();
+    test->Start(Globals::gCurrentListID);
     // A list without words has ended its test inside Start, results shown.
     if (Forms::find(QStringLiteral("frmTest")) == test)
         test->show();
+}
+} // namespace
+
+void StartTest(bool useCustomOptions)
+{
+    runTest(useCustomOptions ? &frmTest::LoadCustomOptions : &frmTest::LoadDefaultOptions);
+}
+
+void StartTestAgain()
+{
+    runTest(&frmTest::UsePreviousTestOptions);
 }
 
 void DoEvents(int times)

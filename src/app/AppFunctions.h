@@ -36,6 +36,8 @@ void PromptForOldLists();
 
 // Begins a practice test of gCurrentListID in the test window.
 void StartTest(bool useCustomOptions);
+// "Test Again?": the same list with the settings of the test just ended.
+void StartTestAgain();
 
 // Lets the toolkit process pending events `times` times in a row.
 void DoEvents(int times);

@@ -13,7 +13,6 @@ class QPushButton;
 class frmDeleteOldList : public Form<QDialog>
 {
     Q_OBJECT
-    Q_PROPERTY(qint32 ListID WRITE setListID READ ListID)
 
 public:
     frmDeleteOldList();

@@ -8,6 +8,13 @@
 #include "data/ListStore.h"
 #include "data/Options.h"
 #include "data/Store.h"
+#include "help/frmAbout.h"
+#include "help/frmHelp.h"
+#include "lists/frmEditList.h"
+#include "lists/frmNewList.h"
+#include "practice/frmTestSetup.h"
+#include "results/frmPastTests.h"
+#include "settings/frmOptions.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -244,14 +251,6 @@ void frmLists::showListsMenu(const QPoint &viewportPos)
     mnuLists->popup(MSFlexGrid1->viewport()->mapToGlobal(viewportPos));
 }
 
-QWidget *frmLists::openWindow(const QString &name)
-{
-    QWidget *w = Forms::load(name);
-    if (!w)
-        MsgBox(QStringLiteral("This part of Lettermarch is not available in this version."), MsgButtons::OK, this);
-    return w;
-}
-
 void frmLists::NewList()
 {
     hide();
@@ -260,12 +259,10 @@ void frmLists::NewList()
 
 void frmLists::LaunchNewList()
 {
-    auto *newList = qobject_cast<QDialog *>(openWindow(QStringLiteral("frmNewList")));
-    if (newList) {
-        newList->setParent(this, newList->windowFlags() | Qt::Dialog);
-        newList->exec();
-    }
-    if (!newList || !Globals::gNewListCreated) {
+    auto *newList = Forms::get<frmNewList>();
+    newList->setParent(this, newList->windowFlags() | Qt::Dialog);
+    newList->exec();
+    if (!Globals::gNewListCreated) {
         SetFocusHere();
         return;
     }
@@ -282,12 +279,14 @@ void frmLists::LaunchNewList()
         g->setRow(1);
         SelectionChanged();
     }
-    if (QWidget *editor = openWindow(QStringLiteral("frmEditList"))) {
-        editor->setProperty("ListID", Globals::gCurrentListID);
-        editor->show();
-    } else {
-        SetFocusHere();
-    }
+    openListEditor();
+}
+
+void frmLists::openListEditor()
+{
+    auto *editor = Forms::get<frmEditList>();
+    editor->setListID(Globals::gCurrentListID);
+    editor->show();
 }
 
 void frmLists::EditList()
@@ -299,12 +298,7 @@ void frmLists::EditList()
     }
     hide();
     Globals::gCurrentListID = id.toInt();
-    if (QWidget *editor = openWindow(QStringLiteral("frmEditList"))) {
-        editor->setProperty("ListID", Globals::gCurrentListID);
-        editor->show();
-    } else {
-        SetFocusHere();
-    }
+    openListEditor();
 }
 
 void frmLists::Test()
@@ -318,12 +312,9 @@ void frmLists::Test()
         StartTest(false);
         return;
     }
-    if (QWidget *setup = openWindow(QStringLiteral("frmTestSetup"))) {
-        QMetaObject::invokeMethod(setup, "LoadDefaults");
-        setup->show();
-    } else {
-        SetFocusHere();
-    }
+    auto *setup = Forms::get<frmTestSetup>();
+    setup->LoadDefaults();
+    setup->show();
 }
 
 void frmLists::PastTests()
@@ -334,13 +325,10 @@ void frmLists::PastTests()
         return;
     }
     hide();
-    if (QWidget *past = openWindow(QStringLiteral("frmPastTests"))) {
-        past->setParent(this, past->windowFlags() | Qt::Window);
-        past->setProperty("ListID", id);
-        past->show();
-    } else {
-        SetFocusHere();
-    }
+    auto *past = Forms::get<frmPastTests>();
+    past->setParent(this, past->windowFlags() | Qt::Window);
+    past->setListID(id.toInt());
+    past->show();
 }
 
 void frmLists::DeleteList()
@@ -359,22 +347,19 @@ void frmLists::DeleteList()
 
 void frmLists::Options()
 {
-    if (auto *options = qobject_cast<QDialog *>(openWindow(QStringLiteral("frmOptions")))) {
-        options->setParent(this, options->windowFlags() | Qt::Dialog);
-        options->exec();
-    }
+    auto *options = Forms::get<frmOptions>();
+    options->setParent(this, options->windowFlags() | Qt::Dialog);
+    options->exec();
 }
 
 void frmLists::ShowHelp()
 {
-    if (QWidget *help = openWindow(QStringLiteral("frmHelp")))
-        help->show();
+    Forms::get<frmHelp>()->show();
 }
 
 void frmLists::About()
 {
-    if (auto *about = qobject_cast<QDialog *>(openWindow(QStringLiteral("frmAbout"))))
-        about->exec();
+    Forms::get<frmAbout>()->exec();
 }
 
 void frmLists::Exit()

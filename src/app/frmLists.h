@@ -68,5 +68,5 @@ private:
     void showListsMenu(const QPoint &viewportPos);
     // Column 3 of the current row: the selected list's identifier, or empty.
     QString selectedListId() const;
-    QWidget *openWindow(const QString &name);
+    void openListEditor();
 };

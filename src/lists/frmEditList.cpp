@@ -9,6 +9,7 @@
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "data/ListStore.h"
+#include "frmEditWord.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -238,14 +239,12 @@ void frmEditList::ShowWordDetails(qint32 wordId)
 
 QWidget *frmEditList::openWordEditor(qint32 wordId)
 {
-    QWidget *editor = Forms::load(QStringLiteral("frmEditWord"));
-    if (!editor)
-        return nullptr;
+    auto *editor = Forms::get<frmEditWord>();
     if (editor->parentWidget() != this)
         editor->setParent(this, editor->windowFlags() | Qt::Dialog);
-    editor->setProperty("ListID", m_ListID);
-    editor->setProperty("WordID", wordId);
-    editor->setProperty("CallingForm", QVariant::fromValue<QWidget *>(this));
+    editor->setListID(m_ListID);
+    editor->setWordID(wordId);
+    editor->setCallingForm(this);
     editor->show();
     editor->raise();
     editor->activateWindow();

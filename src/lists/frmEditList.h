@@ -18,7 +18,6 @@ class QPushButton;
 class frmEditList : public Form<QMainWindow>
 {
     Q_OBJECT
-    Q_PROPERTY(qint32 ListID READ ListID WRITE setListID)
 
 public:
     frmEditList();

@@ -23,9 +23,6 @@ class Shape;
 class frmEditWord : public Form<QDialog>
 {
     Q_OBJECT
-    Q_PROPERTY(qint32 ListID READ ListID WRITE setListID)
-    Q_PROPERTY(qint32 WordID READ WordID WRITE setWordID)
-    Q_PROPERTY(QWidget *CallingForm READ CallingForm WRITE setCallingForm)
 
 public:
     frmEditWord();

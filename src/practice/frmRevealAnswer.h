@@ -18,7 +18,7 @@ public:
     frmRevealAnswer();
 
     void Form_Load() override;
-    Q_INVOKABLE void TakeInWordDetails(const QString &m_Word, bool m_blnCaseSensitive);
+    void TakeInWordDetails(const QString &m_Word, bool m_blnCaseSensitive);
 
     QLabel *Label1;
     QLabel *lblWord;

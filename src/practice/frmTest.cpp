@@ -7,6 +7,7 @@
 #include "app/MessageBox.h"
 #include "app/frmLists.h"
 #include "data/Store.h"
+#include "frmRevealAnswer.h"
 #include "results/frmTestResults.h"
 
 #include <QCheckBox>
@@ -246,10 +247,8 @@ void frmTest::showMessage(const QString &top, const QString &bottom)
 
 void frmTest::revealAnswer(const QString &word, bool caseSensitive)
 {
-    auto *reveal = qobject_cast<QDialog *>(Forms::load(QStringLiteral("frmRevealAnswer")));
-    if (!reveal)
-        return;
-    QMetaObject::invokeMethod(reveal, "TakeInWordDetails", Q_ARG(QString, word), Q_ARG(bool, caseSensitive));
+    auto *reveal = Forms::get<frmRevealAnswer>();
+    reveal->TakeInWordDetails(word, caseSensitive);
     reveal->setParent(this, reveal->windowFlags() | Qt::Dialog);
     reveal->exec();
 }

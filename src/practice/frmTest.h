@@ -24,13 +24,13 @@ public:
     frmTest();
     ~frmTest() override;
 
-    Q_INVOKABLE void Start(qint32 m_ListID);
-    Q_INVOKABLE void LoadCustomOptions();
-    Q_INVOKABLE void LoadDefaultOptions();
-    Q_INVOKABLE void UsePreviousTestOptions();
-    Q_INVOKABLE void NextWord();
-    Q_INVOKABLE void EndTest();
-    Q_INVOKABLE void CheckAnswer();
+    void Start(qint32 m_ListID);
+    void LoadCustomOptions();
+    void LoadDefaultOptions();
+    void UsePreviousTestOptions();
+    void NextWord();
+    void EndTest();
+    void CheckAnswer();
 
     const TestSession &session() const { return *m_session; }
 

@@ -17,7 +17,7 @@ public:
     frmTestSetup();
 
     void Form_Unload() override;
-    Q_INVOKABLE void LoadDefaults();
+    void LoadDefaults();
 
     QPushButton *cmdCancel;
     QPushButton *cmdSetAsDefault;

@@ -16,7 +16,6 @@ class QPushButton;
 class frmPastTests : public Form<QMainWindow>
 {
     Q_OBJECT
-    Q_PROPERTY(qint32 ListID WRITE setListID READ ListID)
 
 public:
     frmPastTests();
@@ -24,7 +23,7 @@ public:
     void Form_Unload() override;
     qint32 ListID() const { return m_ListID; }
     void setListID(qint32 vNewValue);
-    Q_INVOKABLE void SetFocusHere();
+    void SetFocusHere();
 
     QLabel *Label1;
     FlexGrid *MSFlexGrid1;

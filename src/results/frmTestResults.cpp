@@ -7,6 +7,7 @@
 #include "app/MessageBox.h"
 #include "app/frmLists.h"
 #include "data/Store.h"
+#include "frmPastTests.h"
 #include "frmTestWordDetails.h"
 
 #include <QCloseEvent>
@@ -206,17 +207,12 @@ void frmTestResults::closeEvent(QCloseEvent *event)
     if (m_parentName.compare(QStringLiteral("frmTest"), Qt::CaseInsensitive) == 0) {
         hide();
         if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgAnswer::Yes) {
-            QWidget *test = Forms::load(QStringLiteral("frmTest"));
-            QMetaObject::invokeMethod(test, "UsePreviousTestOptions");
-            QMetaObject::invokeMethod(test, "Start", Q_ARG(qint32, Globals::gCurrentListID));
-            // A test of a list without words has ended (and shown its results) by now.
-            if (Forms::find(QStringLiteral("frmTest")) == test)
-                test->show();
+            StartTestAgain();
         } else if (auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")))) {
             main->SetFocusHere();
         }
     } else if (m_parentName.compare(QStringLiteral("frmPastTests"), Qt::CaseInsensitive) == 0) {
-        if (QWidget *past = Forms::find(QStringLiteral("frmPastTests")))
-            QMetaObject::invokeMethod(past, "SetFocusHere");
+        if (auto *past = qobject_cast<frmPastTests *>(Forms::find(QStringLiteral("frmPastTests"))))
+            past->SetFocusHere();
     }
 }

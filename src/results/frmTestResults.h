@@ -17,9 +17,6 @@ class QPushButton;
 class frmTestResults : public Form<QMainWindow>
 {
     Q_OBJECT
-    Q_PROPERTY(qint32 TestID WRITE setTestID READ TestID)
-    Q_PROPERTY(QWidget *ParentForm WRITE setParentForm READ ParentForm)
-    Q_PROPERTY(QString SelectedWord READ SelectedWord)
 
 public:
     frmTestResults();
@@ -28,10 +25,9 @@ public:
 
     qint32 TestID() const { return m_testId; }
     void setTestID(qint32 m_TestID);
-    QWidget *ParentForm() const { return nullptr; }
     void setParentForm(QWidget *m_Form);
     QString SelectedWord() const;
-    Q_INVOKABLE void SetFocusToWord(const QString &word);
+    void SetFocusToWord(const QString &word);
 
     QGroupBox *frameSummary;
     QLabel *Label5;
