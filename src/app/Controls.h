@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -55,6 +56,17 @@ inline void placeOnScreen(QWidget *window, QPoint topLeft)
         topLeft.setY(qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - size.height())));
     }
     window->move(topLeft);
+}
+
+// A drop-down list whose text can also be typed.
+inline QComboBox *choice(QWidget *parent, const char *name, const QStringList &items, const QString &tip)
+{
+    auto *c = named<QComboBox>(parent, name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setToolTip(tip);
+    return c;
 }
 
 // A text box for a few lines of text; Tab moves on instead of typing a tab.

@@ -1,6 +1,7 @@
 #include "FlexGrid.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 FlexGrid::FlexGrid(QWidget *parent)
     : QTableWidget(parent)
@@ -148,6 +149,11 @@ void FlexGrid::Clear()
         if (QTableWidgetItem *h = horizontalHeaderItem(c))
             h->setText(QString());
     }
+}
+
+int FlexGrid::widthForColumns(int twips) const
+{
+    return twips / TwipsPerPixel + frameWidth() * 2 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
 }
 
 int FlexGrid::MouseRow(const QPoint &viewportPos) const

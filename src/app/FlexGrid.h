@@ -41,6 +41,10 @@ public:
     // Removes every data row and header text.
     void Clear();
 
+    // The width that shows columns of these widths (twips) in full, with room
+    // for the frame and a vertical scroll bar.
+    int widthForColumns(int twips) const;
+
     // The row at a point of the viewport: 0 for the header or outside rows.
     int MouseRow(const QPoint &viewportPos) const;
 

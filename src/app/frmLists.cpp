@@ -161,9 +161,7 @@ void frmLists::Form_Load()
     LoadWordLists();
 
     // The window keeps its design size: the grid's columns and the buttons.
-    const int gridWidth = (2100 + 1800 + 1800) / FlexGrid::TwipsPerPixel + MSFlexGrid1->frameWidth() * 2
-        + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    MSFlexGrid1->setMinimumSize(gridWidth, 300);
+    MSFlexGrid1->setMinimumSize(MSFlexGrid1->widthForColumns(2100 + 1800 + 1800), 300);
     setFixedSize(sizeHint());
 }
 

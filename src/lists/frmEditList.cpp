@@ -48,8 +48,7 @@ frmEditList::frmEditList()
 
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    MSFlexGrid1->setFixedWidth(5000 / FlexGrid::TwipsPerPixel + MSFlexGrid1->frameWidth() * 2
-        + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(5000));
 
     frameDetails = named<QGroupBox>(central, "frameDetails");
     frameDetails->setTitle(QStringLiteral("Word Details"));

@@ -211,13 +211,18 @@ void frmTest::ArrangeFrames()
         top += frameContext->height() + gap;
     frameBottom->move(frameBottom->x(), top);
     frameMain->resize(frameMain->width(), top + frameBottom->height() + px(200));
+    centreFrameMain();
+}
+
+void frmTest::centreFrameMain()
+{
     frameMain->move((width() - frameMain->width()) / 2, (height() - frameMain->height()) / 2);
 }
 
 void frmTest::resizeEvent(QResizeEvent *event)
 {
     Form<QWidget>::resizeEvent(event);
-    frameMain->move((width() - frameMain->width()) / 2, (height() - frameMain->height()) / 2);
+    centreFrameMain();
 }
 
 void frmTest::presentWord(const QString &definition, const QString &sentence, bool canPronounce)

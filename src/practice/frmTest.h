@@ -51,6 +51,7 @@ protected:
 
 private:
     void ArrangeFrames();
+    void centreFrameMain();
     void submit();
 
     // TestView

@@ -33,8 +33,7 @@ frmPastTests::frmPastTests()
     setCentralWidget(central);
 
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
-    MSFlexGrid1->setFixedWidth((1400 + 1400) / FlexGrid::TwipsPerPixel + MSFlexGrid1->frameWidth() * 2
-        + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(1400 + 1400));
     Label1 = label(central, "Label1", QStringLiteral("Select a test..."), MSFlexGrid1);
     txtTotalTests = named<QLineEdit>(central, "txtTotalTests");
     txtAverageScore = named<QLineEdit>(central, "txtAverageScore");

@@ -69,8 +69,7 @@ frmTestResults::frmTestResults()
         summary->addRow(l, e);
 
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
-    MSFlexGrid1->setFixedWidth((2500 + 1200) / FlexGrid::TwipsPerPixel + MSFlexGrid1->frameWidth() * 2
-        + MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(2500 + 1200));
     Label8 = label(central, "Label8", QStringLiteral("Click on a word to view the details"), MSFlexGrid1);
     cmdExit = button(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));
 

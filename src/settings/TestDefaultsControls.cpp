@@ -22,16 +22,6 @@ QCheckBox *check(QWidget *parent, const char *name, const QString &text, const Q
     return c;
 }
 
-QComboBox *choice(QWidget *parent, const char *name, const QStringList &items, const QString &tip)
-{
-    auto *c = named<QComboBox>(parent, name);
-    c->setEditable(true); // the text can also be typed
-    c->addItems(items);
-    c->setToolTip(tip);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
-}
-
 void setFlag(QCheckBox *box, const QSqlRecord &row, const char *column)
 {
     const int i = row.indexOf(QString::fromLatin1(column));

@@ -23,18 +23,6 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-namespace {
-QComboBox *choice(QWidget *parent, const char *name, const QStringList &items, const QString &tip)
-{
-    auto *c = named<QComboBox>(parent, name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(items);
-    c->setToolTip(tip);
-    return c;
-}
-} // namespace
-
 frmOptions::frmOptions()
     : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("practice tests")))
 {
