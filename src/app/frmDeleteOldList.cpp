@@ -78,8 +78,8 @@ bool frmDeleteOldList::LoadListDetails()
 {
     List1->clear();
     {
-        QSqlQuery q = db().select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ")
-            + QString::number(m_ListID) + QLatin1Char(' '));
+        QSqlQuery q = db().select(
+            QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(m_ListID));
         if (!q.next())
             return false;
         txtCreated->setText(StoreDates::catalogueDate(StoreDates::toDate(q.value(QStringLiteral("CREATED_DATE")))));
@@ -87,7 +87,7 @@ bool frmDeleteOldList::LoadListDetails()
     }
     DoEvents(3);
     QSqlQuery words = db().select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ")
-        + QString::number(m_ListID) + QLatin1Char(' ') + QStringLiteral(" ORDER BY WORD "));
+        + catalogueId(m_ListID) + QStringLiteral(" ORDER BY WORD "));
     while (words.next())
         List1->addItem(words.value(QStringLiteral("WORD")).toString());
     txtTotalWords->setText(QString::number(List1->count()));

@@ -22,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -196,12 +195,9 @@ void frmLists::LoadWordLists()
         {
             QSqlQuery q
                 = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" ORDER BY LIST_ID DESC "));
-            const QLocale locale = QLocale::system();
-            while (q.next()) {
-                const QDate date = StoreDates::toDate(q.value(QStringLiteral("TEST_DATE")));
+            while (q.next())
                 lists.append({q.value(QStringLiteral("LIST_ID")).toInt(),
-                    date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString()});
-            }
+                    StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE")))});
         }
         // All rows at once: growing the grid a row at a time costs far more.
         g->setRows(int(lists.size()) + 1);

@@ -6,14 +6,7 @@
 
 #include <QSqlQuery>
 
-namespace {
-
-QString idText(qint32 id)
-{
-    return QString::number(id) + QLatin1Char(' ');
-}
-
-} // namespace
+namespace { } // namespace
 
 qint32 NextID(Store &store, const QString &code)
 {
@@ -76,8 +69,8 @@ QHash<qint32, qint32> CountTestsByList(Store &store)
 
 QString GetListTestDate(Store &store, qint32 listId)
 {
-    QSqlQuery q
-        = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + idText(listId));
+    QSqlQuery q = store.select(
+        QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(listId));
     return q.next() ? StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))) : QString();
 }
 
@@ -94,12 +87,12 @@ QList<qint32> OldListIds(Store &store, const QDate &today)
 void IgnoreList(Store &store, qint32 listId)
 {
     store.execute(QStringLiteral(" UPDATE LISTS ") + QStringLiteral(" SET STATUS = 'IGNORED' ")
-        + QStringLiteral(" WHERE LIST_ID = ") + idText(listId));
+        + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(listId));
 }
 
 void DeleteList(Store &store, qint32 listId, const QString &wavDir)
 {
-    const QString id = idText(listId);
+    const QString id = catalogueId(listId);
     {
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + id);
         while (q.next())

@@ -14,6 +14,16 @@ std::optional<QSqlRecord> ReadOptionsRecord(Store &store)
     return q.record();
 }
 
+namespace {
+// " WHERE rowid = n " of the first row, which every reader and writer uses;
+// empty when the table has no row.
+QString firstRowCondition(Store &store)
+{
+    QSqlQuery first = store.select(QStringLiteral("SELECT rowid FROM OPTIONS LIMIT 1"));
+    return first.next() ? QStringLiteral(" WHERE rowid = ") + first.value(0).toString() + QLatin1Char(' ') : QString();
+}
+} // namespace
+
 void WriteOptions(Store &store, const OptionsRow &row)
 {
     const QList<Field> fields = {
@@ -33,15 +43,9 @@ void WriteOptions(Store &store, const OptionsRow &row)
         {QStringLiteral("PROMPT_TO_DELETE_LISTS"), row.promptToDeleteLists},
     };
     Store::Transaction transaction(store);
-    QString firstRow;
-    {
-        QSqlQuery first = store.select(QStringLiteral("SELECT rowid FROM OPTIONS LIMIT 1"));
-        if (first.next())
-            firstRow = first.value(0).toString();
-    }
-    if (!firstRow.isEmpty())
-        store.updateRows(
-            QStringLiteral("OPTIONS"), QStringLiteral(" WHERE rowid = ") + firstRow + QLatin1Char(' '), fields);
+    const QString first = firstRowCondition(store);
+    if (!first.isEmpty())
+        store.updateRows(QStringLiteral("OPTIONS"), first, fields);
     else
         store.addRow(QStringLiteral("OPTIONS"), fields);
     transaction.commit();
@@ -50,14 +54,10 @@ void WriteOptions(Store &store, const OptionsRow &row)
 bool WriteTestDefaults(Store &store, const OptionsRow &row)
 {
     Store::Transaction transaction(store);
-    QString firstRow;
-    {
-        QSqlQuery first = store.select(QStringLiteral("SELECT rowid FROM OPTIONS LIMIT 1"));
-        if (!first.next())
-            return false;
-        firstRow = first.value(0).toString();
-    }
-    store.updateRows(QStringLiteral("OPTIONS"), QStringLiteral(" WHERE rowid = ") + firstRow + QLatin1Char(' '),
+    const QString first = firstRowCondition(store);
+    if (first.isEmpty())
+        return false;
+    store.updateRows(QStringLiteral("OPTIONS"), first,
         {{QStringLiteral("PRONOUNCE"), row.pronounce}, {QStringLiteral("SHOW_DEFINITION"), row.showDefinition},
             {QStringLiteral("SHOW_CONTEXT"), row.showContext}, {QStringLiteral("TEST_ORDER"), row.testOrder},
             {QStringLiteral("MOVE_ON_AFTER"), row.moveOnAfter}, {QStringLiteral("REVEAL_ANSWERS"), row.revealAnswers},

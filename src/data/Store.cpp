@@ -166,6 +166,11 @@ QDate parseCatalogueDate(const QString &text)
 
 } // namespace StoreDates
 
+QString catalogueId(qint32 id)
+{
+    return QString::number(id) + QLatin1Char(' ');
+}
+
 QString toEngineSql(const QString &statement)
 {
     QString out;

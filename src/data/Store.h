@@ -117,6 +117,10 @@ QString shortDate(const QVariant &stored);
 QDate parseCatalogueDate(const QString &text);
 } // namespace StoreDates
 
+// An identifier as statements carry it: decimal text and the blank of the
+// fragment that follows (" WHERE LIST_ID = " + catalogueId(5)).
+QString catalogueId(qint32 id);
+
 // Rewrites the program's statement text for the engine: #m/d/yyyy# becomes
 // '<ISO date>'. Text between single quotes is left alone. Throws StoreError
 // for a # date that is not a real date.

@@ -8,25 +8,19 @@
 #include <QFile>
 #include <QSqlQuery>
 
-namespace {
-QString idText(qint32 id)
-{
-    return QString::number(id) + QLatin1Char(' ');
-}
-
-} // namespace
+namespace { } // namespace
 
 QString GetWordText(Store &store, qint32 wordId)
 {
-    QSqlQuery q
-        = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idText(wordId));
+    QSqlQuery q = store.select(
+        QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + catalogueId(wordId));
     return q.next() ? q.value(QStringLiteral("WORD")).toString() : QString();
 }
 
 std::optional<WordRow> ReadWord(Store &store, qint32 wordId)
 {
-    QSqlQuery q
-        = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idText(wordId));
+    QSqlQuery q = store.select(
+        QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + catalogueId(wordId));
     if (!q.next())
         return std::nullopt;
     WordRow row;
@@ -45,7 +39,7 @@ void WriteWord(Store &store, const WordRow &row)
         {QStringLiteral("DEFINITION"), row.definition}, {QStringLiteral("SENTENCE"), row.sentence},
         {QStringLiteral("CASE_SENSITIVE"), row.caseSensitive}};
     Store::Transaction transaction(store);
-    const QString where = QStringLiteral(" WHERE WORD_ID = ") + idText(row.wordId);
+    const QString where = QStringLiteral(" WHERE WORD_ID = ") + catalogueId(row.wordId);
     bool exists = false;
     {
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + where);
@@ -62,7 +56,7 @@ QList<std::pair<qint32, QString>> ListWords(Store &store, qint32 listId)
 {
     QList<std::pair<qint32, QString>> out;
     QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ")
-        + idText(listId) + QStringLiteral(" ORDER BY WORD_ID "));
+        + catalogueId(listId) + QStringLiteral(" ORDER BY WORD_ID "));
     while (q.next())
         out.append({q.value(QStringLiteral("WORD_ID")).toInt(), q.value(QStringLiteral("WORD")).toString()});
     return out;
@@ -85,7 +79,7 @@ qint32 CountIncorrectGuesses(Store &store, qint32 wordId)
 void DeleteWord(Store &store, qint32 wordId, const QString &wavDir)
 {
     const QString word = GetWordText(store, wordId).toUpper();
-    const QString id = idText(wordId);
+    const QString id = catalogueId(wordId);
     {
         Store::Transaction transaction(store);
         Globals::gSQL = QStringLiteral(" DELETE FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + id;

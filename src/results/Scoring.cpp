@@ -70,8 +70,8 @@ QString ResultText(qint32 incorrect, qint32 moveOnAfter)
 
 std::optional<TestRow> ReadTest(Store &store, qint32 testId)
 {
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE TEST_ID = ")
-        + QString::number(testId) + QLatin1Char(' '));
+    QSqlQuery q = store.select(
+        QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE TEST_ID = ") + catalogueId(testId));
     if (!q.next())
         return std::nullopt;
     TestRow row;

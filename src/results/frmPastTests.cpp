@@ -92,7 +92,7 @@ void frmPastTests::setListID(qint32 vNewValue)
         g->setColWidth(ColScore, 1400);
         g->setColWidth(ColTestId, 1);
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE LIST_ID = ")
-            + QString::number(m_ListID) + QLatin1Char(' ') + QStringLiteral(" ORDER BY START_TIME "));
+            + catalogueId(m_ListID) + QStringLiteral(" ORDER BY START_TIME "));
         QList<std::pair<QString, qint32>> tests;
         while (q.next())
             tests.append({StoreDates::catalogueDate(StoreDates::toDate(q.value(QStringLiteral("START_TIME")))),

@@ -134,7 +134,7 @@ void frmTestResults::setTestID(qint32 m_TestID)
         g->setColWidth(ColAttempts, 1200);
         g->setColWidth(ColWordId, 1);
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ")
-            + QString::number(m_listId) + QLatin1Char(' ') + QStringLiteral(" ORDER BY WORD "));
+            + catalogueId(m_listId) + QStringLiteral(" ORDER BY WORD "));
         while (q.next()) {
             const qint32 wordId = q.value(QStringLiteral("WORD_ID")).toInt();
             const int r = g->AddItem();
