@@ -63,6 +63,14 @@ public:
             onReveal();
     }
     void testEnded() override { log << QStringLiteral("ended"); }
+    void notice(const QString &text) override
+    {
+        log << QStringLiteral("notice ") + text.section(QLatin1Char(','), 0, 0);
+        if (onNotice)
+            onNotice();
+    }
+    void wordsLeftOut(qint32, qint32 count) override { log << QStringLiteral("left out %1").arg(count); }
+    std::function<void()> onNotice;
 };
 
 QStringList attempts(Store &store, qint32 testId)

@@ -1,5 +1,6 @@
 #include "AppFunctions.h"
 
+#include "FolderLock.h"
 #include "Forms.h"
 #include "Globals.h"
 #include "MessageBox.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLockFile>
 
 namespace AppFunctions {
 
@@ -31,11 +31,25 @@ bool Main(const QString &programDir)
 
 bool ClaimProgramFolder()
 {
-    auto lock = std::make_unique<QLockFile>(QDir(Globals::gProgramDir).filePath(QStringLiteral("Lettermarch.lock")));
-    lock->setStaleLockTime(0); // only a lock whose process is gone is stale
-    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+    auto lock = std::make_unique<FolderLock>(Globals::gProgramDir);
+    switch (lock->claim()) {
+    case FolderLock::State::HeldByOther:
+        MsgBox(QStringLiteral("Lettermarch is already open.\n\nPlease use the Lettermarch window that is already "
+                              "open. If you cannot find it, look for it on the taskbar."));
         return false;
-    // A folder where no lock can be written is left to the database checks.
+    case FolderLock::State::Doubtful:
+        if (MsgBox(lock->doubt()
+                    + QStringLiteral("\n\nTwo copies of Lettermarch using one folder at the same time can lose "
+                                     "answers and words. Go on only if no other copy of Lettermarch, on this "
+                                     "computer or any other, is using this folder.\n\nGo on?"),
+                MsgButtons::YesNo)
+            != MsgAnswer::Yes)
+            return false;
+        lock->takeOver();
+        break;
+    case FolderLock::State::Claimed:
+        break;
+    }
     delete Globals::gInstanceLock;
     Globals::gInstanceLock = lock.release();
     return true;

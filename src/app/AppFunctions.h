@@ -13,7 +13,9 @@ namespace AppFunctions {
 bool Main(const QString &programDir);
 
 // Claims the program folder for this copy of the program. False when another
-// copy already runs on it (a lock left by a copy that crashed is taken over).
+// copy already runs on it, or when the user chose not to use a folder whose
+// lock could not be judged (the user has been told). A lock left by a copy
+// that crashed is taken over.
 bool ClaimProgramFolder();
 
 // Opens Lettermarch.mdb in the program folder and sets the paths; creates

@@ -1,12 +1,31 @@
 #include "Application.h"
 
+#include "FolderLock.h"
 #include "Globals.h"
 #include "MessageBox.h"
 #include "data/Store.h"
 
 #include <QDir>
+#include <QSocketNotifier>
 
+#include <atomic>
+#include <csignal>
 #include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+// A signal handler may only write to a descriptor; the event loop reads it.
+int signalPipe[2] = {-1, -1};
+std::atomic<bool> terminating {false};
+
+void onTerminationSignal(int)
+{
+    terminating = true;
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
+}
+} // namespace
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -32,8 +51,40 @@ bool Application::notify(QObject *receiver, QEvent *event)
     }
 }
 
+void Application::quitOnTerminationSignals()
+{
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [] {
+        char c;
+        [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &c, 1);
+        // Leaves every event loop, modal windows' included.
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
+
+bool Application::terminationRequested()
+{
+    return terminating;
+}
+
+void releaseProgramFolder()
+{
+    Globals::setConnection(nullptr);
+    delete Globals::gInstanceLock;
+    Globals::gInstanceLock = nullptr;
+}
+
 void reportFatalError(const QString &what, const QString &detail)
 {
     MsgBox(what + QStringLiteral("\n\n") + detail + QStringLiteral("\n\nEverything saved before this point is kept."));
+    releaseProgramFolder();
     std::_Exit(EXIT_FAILURE);
 }

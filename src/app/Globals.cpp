@@ -2,7 +2,7 @@
 
 #include "data/Store.h"
 
-#include <QLockFile>
+#include "FolderLock.h"
 
 namespace Globals {
 

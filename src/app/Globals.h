@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class QLockFile;
+class FolderLock;
 class Store;
 
 // Program-wide state. Each value exists once for the whole run; reset()
@@ -29,7 +29,7 @@ inline bool gSkipTestSetup = false;
 inline bool gPromptToDeleteLists = false;
 
 // Held while the program runs, so a second copy on the same folder knows.
-inline QLockFile *gInstanceLock = nullptr;
+inline FolderLock *gInstanceLock = nullptr;
 
 // The settings of the current (or last) practice test, and the order of
 // its words: the WORD_IDs as text.

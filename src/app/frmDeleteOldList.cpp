@@ -82,7 +82,7 @@ bool frmDeleteOldList::LoadListDetails()
             QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(m_ListID));
         if (!q.next())
             return false;
-        txtCreated->setText(StoreDates::catalogueDate(StoreDates::toDate(q.value(QStringLiteral("CREATED_DATE")))));
+        txtCreated->setText(StoreDates::shownDate(StoreDates::toDate(q.value(QStringLiteral("CREATED_DATE")))));
         txtTestDate->setText(StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))));
     }
     DoEvents(3);

@@ -140,8 +140,6 @@ void frmLists::Form_Load()
     // Two copies editing one family's lists would only confuse: the second
     // one says so and ends, touching nothing.
     if (!ClaimProgramFolder()) {
-        MsgBox(QStringLiteral("Lettermarch is already open.\n\nPlease use the Lettermarch window that is already "
-                              "open. If you cannot find it, look for it on the taskbar."));
         Forms::unload(this);
         return;
     }

@@ -1,8 +1,11 @@
 #include "RecordingFiles.h"
 
+#include "WaveFile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -106,6 +109,23 @@ QString WordFromRecordingFileName(const QString &fileName)
 QString RecordingPath(const QString &wavDir, const QString &word)
 {
     return QDir(wavDir).filePath(RecordingFileName(word));
+}
+
+bool HasRecording(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+QString RecordingProblem(const QString &path)
+{
+    if (!HasRecording(path))
+        return {};
+    const auto seconds = WaveFile::seconds(path);
+    if ((seconds && *seconds > WaveFile::MaxSeconds) || QFileInfo(path).size() > WaveFile::MaxBytes)
+        return QStringLiteral("The recording %1 is too long to play: a word's recording may last up to %2 minutes.")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(WaveFile::MaxSeconds / 60);
+    return {};
 }
 
 void KillFile(const QString &path)

@@ -12,6 +12,14 @@ QString RecordingFileName(const QString &word);
 QString WordFromRecordingFileName(const QString &fileName);
 QString RecordingPath(const QString &wavDir, const QString &word);
 
+// Whether a recording is there to be read: a regular file. A folder, a pipe
+// or a device under that name is none (reading one could wait for ever).
+bool HasRecording(const QString &path);
+// Why the recording at `path` is refused, in words for the user: it lasts
+// longer than WaveFile::MaxSeconds or is larger than WaveFile::MaxBytes.
+// Empty otherwise (a file that is no sound at all simply plays nothing).
+QString RecordingProblem(const QString &path);
+
 // Deletes one file; never fails towards the caller (missing file, bad path,
 // file in use are all passed over).
 void KillFile(const QString &path);

@@ -1,6 +1,7 @@
 #include "WaveFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -122,10 +123,50 @@ std::optional<PcmSound> decode(const QByteArray &bytes)
 
 std::optional<PcmSound> read(const QString &path)
 {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxBytes)
+        return std::nullopt;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return decode(f.readAll());
+    // Never more than the limit, even if the file grows meanwhile.
+    std::optional<PcmSound> sound = decode(f.read(MaxBytes));
+    if (sound && sound->sampleRate > 0 && sound->frames() > qint64(MaxSeconds) * sound->sampleRate)
+        return std::nullopt;
+    return sound;
+}
+
+std::optional<double> seconds(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 fileSize = f.size();
+    // The chunks before the sound data are small; their headers are enough.
+    const QByteArray head = f.read(64 * 1024);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    quint32 byteRate = 0;
+    qint64 pos = 12;
+    while (pos + 8 <= head.size()) {
+        const QByteArray id = head.mid(pos, 4);
+        const quint32 size = get32(head.constData() + pos + 4);
+        const qint64 body = pos + 8;
+        if (id == "fmt ") {
+            if (size < 16 || body + 16 > head.size())
+                return std::nullopt;
+            byteRate = get32(head.constData() + body + 8);
+        } else if (id == "data") {
+            if (byteRate == 0)
+                return std::nullopt;
+            // A recording cut short may claim more data than it holds.
+            return double(qMin<qint64>(size, fileSize - body)) / byteRate;
+        }
+        pos = body + size + (size & 1);
+    }
+    return std::nullopt;
 }
 
 bool write(const QString &path, const PcmSound &sound)

@@ -6,24 +6,65 @@
 
 #include <QSqlQuery>
 
-namespace { } // namespace
+#include <limits>
+
+namespace {
+// Every column that carries identifiers of a kind. A counter left behind by
+// an older copy of the file, a restore or a hand edit must never hand out an
+// identifier that one of these already holds (a running test's identifier is
+// only in WORD_ATTEMPTS until it ends).
+QList<std::pair<QString, QString>> columnsOf(const QString &code)
+{
+    const QString list = QStringLiteral("LIST_ID"), word = QStringLiteral("WORD_ID"), test = QStringLiteral("TEST_ID");
+    const QString attempts = QStringLiteral("WORD_ATTEMPTS");
+    if (code == IdCodes::List)
+        return {{QStringLiteral("LISTS"), list}, {QStringLiteral("WORDS"), list}, {QStringLiteral("TESTS"), list},
+            {attempts, list}};
+    if (code == IdCodes::Word)
+        return {{QStringLiteral("WORDS"), word}, {attempts, word}};
+    if (code == IdCodes::Test)
+        return {{QStringLiteral("TESTS"), test}, {attempts, test}};
+    return {};
+}
+
+QString kindName(const QString &code)
+{
+    if (code == IdCodes::List)
+        return QStringLiteral("word lists");
+    if (code == IdCodes::Word)
+        return QStringLiteral("words");
+    return QStringLiteral("tests");
+}
+
+qint64 largest(Store &store, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery &q = store.prepared(sql);
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    Store::run(q);
+    const qint64 value = q.next() ? q.value(0).toLongLong() : 0;
+    q.finish();
+    return value;
+}
+} // namespace
 
 qint32 NextID(Store &store, const QString &code)
 {
     // Read and advance the counter in one step, so an identifier can never be
     // handed out twice, even with a second copy of the program running.
     Store::Transaction transaction(store);
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = ?"));
-    q.bindValue(0, code);
-    Store::run(q);
-    qint32 next = 1;
-    const bool found = q.next();
-    if (found)
-        next = q.value(0).toInt() + 1;
-    q.finish();
+    const bool found = store.count(QStringLiteral("SELECT COUNT(*) FROM IDS WHERE CODE = ?"), {code}) > 0;
+    qint64 last = largest(store, QStringLiteral("SELECT MAX(VALUE) FROM IDS WHERE CODE = ?"), {code});
+    // The indexes on these columns make each maximum a single lookup.
+    for (const auto &[table, column] : columnsOf(code))
+        last = qMax(last, largest(store, QStringLiteral("SELECT MAX(%1) FROM %2").arg(column, table), {}));
+    if (last >= std::numeric_limits<qint32>::max())
+        throw IdentifiersExhausted(QStringLiteral("Lettermarch cannot add any more %1 to this database: every "
+                                                  "number it can give them has been used.\n\nNothing was changed.")
+                                       .arg(kindName(code)));
+    const qint32 next = qint32(qMax<qint64>(last, 0) + 1);
     if (found) {
-        QSqlQuery &u = store.prepared(QStringLiteral("UPDATE IDS SET VALUE = ? WHERE rowid = "
-                                                     "(SELECT rowid FROM IDS WHERE CODE = ? LIMIT 1)"));
+        QSqlQuery &u = store.prepared(QStringLiteral("UPDATE IDS SET VALUE = ? WHERE CODE = ?"));
         u.bindValue(0, next);
         u.bindValue(1, code);
         Store::run(u);
@@ -79,8 +120,13 @@ QList<qint32> OldListIds(Store &store, const QDate &today)
     QList<qint32> ids;
     QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE TEST_DATE < #")
         + StoreDates::catalogueDate(today) + QStringLiteral("# ") + QStringLiteral(" AND STATUS <> 'IGNORED' "));
-    while (q.next())
-        ids << q.value(QStringLiteral("LIST_ID")).toInt();
+    while (q.next()) {
+        // Text that is no date sorts before any date; it must never make a
+        // list look old.
+        const QDate testDate = StoreDates::toDate(q.value(QStringLiteral("TEST_DATE")));
+        if (testDate.isValid() && testDate < today)
+            ids << q.value(QStringLiteral("LIST_ID")).toInt();
+    }
     return ids;
 }
 

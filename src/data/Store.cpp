@@ -103,12 +103,26 @@ QString describe(const QSqlError &error)
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
 }
 
+// SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+bool isBusy(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6")
+        || error.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+}
+
+[[noreturn]] void fail(const QSqlError &error, const QString &statement)
+{
+    throw StoreError(describe(error), statement, isBusy(error));
+}
+
 } // namespace
 
-StoreError::StoreError(const QString &what, const QString &statement)
+StoreError::StoreError(const QString &what, const QString &statement, bool busy)
     : std::runtime_error(what.toStdString())
     , m_message(what)
     , m_statement(statement)
+    , m_busy(busy)
 { }
 
 // ---------------------------------------------------------------------------
@@ -152,7 +166,12 @@ QDateTime toDateTime(const QVariant &stored)
 QString shortDate(const QVariant &stored)
 {
     const QDate date = toDate(stored);
-    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : QString();
+    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : Unreadable;
+}
+
+QString shownDate(const QDate &date)
+{
+    return date.isValid() ? catalogueDate(date) : Unknown;
 }
 
 QDate parseCatalogueDate(const QString &text)
@@ -301,6 +320,22 @@ QString Store::prepareProblem(bool existed)
     while (q.next())
         present << q.value(0).toString().toUpper();
 
+    // Damage inside the file (a torn page, a broken index) would otherwise
+    // only show as missing rows, and the next write could make it worse.
+    if (existed) {
+        if (!q.exec(QStringLiteral("PRAGMA quick_check(5)"))) {
+            if (isBusy(q.lastError()))
+                return QStringLiteral("The file is in use by another program.");
+            return QStringLiteral("The file is damaged (%1).").arg(describe(q.lastError()));
+        }
+        QStringList findings;
+        while (q.next())
+            findings << q.value(0).toString();
+        if (findings != QStringList {QStringLiteral("ok")})
+            return QStringLiteral("The file is damaged. The database's own check found:\n%1")
+                .arg(findings.join(QLatin1Char('\n')).left(600));
+    }
+
     // Make sure nobody else holds the file and that it can take writes,
     // before anything is asked of it. Nothing is written by this.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
@@ -363,7 +398,7 @@ QSqlQuery Store::select(const QString &statement)
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.exec(toEngineSql(statement)))
-        throw StoreError(describe(q.lastError()), statement);
+        fail(q.lastError(), statement);
     return q;
 }
 
@@ -371,7 +406,7 @@ void Store::execute(const QString &statement)
 {
     QSqlQuery q(database());
     if (!q.exec(toEngineSql(statement)))
-        throw StoreError(describe(q.lastError()), statement);
+        fail(q.lastError(), statement);
 }
 
 QSqlQuery &Store::prepared(const QString &sql)
@@ -381,7 +416,7 @@ QSqlQuery &Store::prepared(const QString &sql)
         QSqlQuery q(database());
         q.setForwardOnly(true);
         if (!q.prepare(sql))
-            throw StoreError(describe(q.lastError()), sql);
+            fail(q.lastError(), sql);
         it = m_prepared.insert(sql, q);
     }
     it->finish();
@@ -391,7 +426,7 @@ QSqlQuery &Store::prepared(const QString &sql)
 void Store::run(QSqlQuery &query)
 {
     if (!query.exec())
-        throw StoreError(describe(query.lastError()), query.lastQuery());
+        fail(query.lastError(), query.lastQuery());
 }
 
 qint32 Store::count(const QString &sql, const QVariantList &values)
@@ -440,7 +475,7 @@ Store::Transaction::Transaction(Store &store)
         if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             --m_store.m_transactionDepth;
             m_done = true;
-            throw StoreError(describe(q.lastError()), QStringLiteral("BEGIN IMMEDIATE"));
+            fail(q.lastError(), QStringLiteral("BEGIN IMMEDIATE"));
         }
     }
 }
@@ -455,9 +490,9 @@ void Store::Transaction::commit()
         return;
     QSqlQuery q(m_store.database());
     if (!q.exec(QStringLiteral("COMMIT"))) {
-        const QString err = describe(q.lastError());
+        const QSqlError err = q.lastError();
         q.exec(QStringLiteral("ROLLBACK"));
-        throw StoreError(err, QStringLiteral("COMMIT"));
+        fail(err, QStringLiteral("COMMIT"));
     }
 }
 

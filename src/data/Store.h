@@ -17,13 +17,25 @@
 class StoreError : public std::runtime_error
 {
 public:
-    StoreError(const QString &what, const QString &statement = {});
+    StoreError(const QString &what, const QString &statement = {}, bool busy = false);
     QString message() const { return m_message; }
     QString statement() const { return m_statement; }
+    // Another program held the file for longer than the engine waits: the
+    // same statement may well succeed a moment later.
+    bool isBusy() const { return m_busy; }
 
 private:
     QString m_message;
     QString m_statement;
+    bool m_busy = false;
+};
+
+// Every identifier of a kind has been used up: nothing was written, and the
+// message says so in words a parent understands.
+class IdentifiersExhausted : public StoreError
+{
+public:
+    using StoreError::StoreError;
 };
 
 // One column value of a row to be written. Column names are fixed words of
@@ -111,8 +123,15 @@ QString storedDateTime(const QDateTime &dateTime);
 // Reads a stored date or date-time column; invalid when empty or unreadable.
 QDate toDate(const QVariant &stored);
 QDateTime toDateTime(const QVariant &stored);
-// The date in the system's short date form, as the lists show it.
+// What is shown for a stored date that cannot be read.
+inline const QString Unreadable = QStringLiteral("unreadable");
+// What is shown for a date or time that is not known.
+inline const QString Unknown = QStringLiteral("unknown");
+// The date in the system's short date form, as the lists show it;
+// Unreadable when the column holds no date.
 QString shortDate(const QVariant &stored);
+// A date as results show it, "m/d/yyyy"; Unknown when invalid.
+QString shownDate(const QDate &date);
 // Parses "m/d/yyyy" strictly (a real calendar date); invalid otherwise.
 QDate parseCatalogueDate(const QString &text);
 } // namespace StoreDates

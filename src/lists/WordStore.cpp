@@ -52,6 +52,15 @@ void WriteWord(Store &store, const WordRow &row)
     transaction.commit();
 }
 
+qint32 AddWord(Store &store, WordRow row)
+{
+    Store::Transaction transaction(store);
+    row.wordId = NextID(store, IdCodes::Word);
+    WriteWord(store, row);
+    transaction.commit();
+    return row.wordId;
+}
+
 QList<std::pair<qint32, QString>> ListWords(Store &store, qint32 listId)
 {
     QList<std::pair<qint32, QString>> out;

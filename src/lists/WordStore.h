@@ -24,6 +24,9 @@ QString GetWordText(Store &store, qint32 wordId);
 std::optional<WordRow> ReadWord(Store &store, qint32 wordId);
 // Changes the row of row.wordId, or adds it when there is none.
 void WriteWord(Store &store, const WordRow &row);
+// Adds a new word under a new identifier, handed out in the same transaction
+// as the insert, and returns that identifier.
+qint32 AddWord(Store &store, WordRow row);
 // The words of a list in the order they were created: (WORD_ID, WORD).
 QList<std::pair<qint32, QString>> ListWords(Store &store, qint32 listId);
 

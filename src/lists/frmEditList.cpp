@@ -233,7 +233,7 @@ void frmEditList::ShowWordDetails(qint32 wordId)
     txtTests->setText(QString::number(m_testCount));
     txtCorrect->setText(QString::number(CountCorrectFirstAttempts(db(), wordId)));
     txtIncorrect->setText(QString::number(CountIncorrectGuesses(db(), wordId)));
-    cmdPronounce->setEnabled(QFile::exists(RecordingPath(Globals::gWavPath, txtWord->text())));
+    cmdPronounce->setEnabled(HasRecording(RecordingPath(Globals::gWavPath, txtWord->text())));
 }
 
 QWidget *frmEditList::openWordEditor(qint32 wordId)
@@ -283,7 +283,12 @@ void frmEditList::DeleteWord()
 
 void frmEditList::Pronounce()
 {
-    PlaySound(RecordingPath(Globals::gWavPath, txtWord->text()));
+    const QString path = RecordingPath(Globals::gWavPath, txtWord->text());
+    const QString problem = RecordingProblem(path);
+    if (problem.isEmpty())
+        PlaySound(path);
+    else if (HasRecording(path))
+        MsgBox(problem, MsgButtons::OK, this);
 }
 
 void frmEditList::showPopUp(const QPoint &viewportPos)

@@ -10,6 +10,7 @@
 #include "audio/Sound.h"
 #include "data/Flags.h"
 #include "data/ListStore.h"
+#include "data/Store.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -166,7 +167,7 @@ void frmEditWord::LoadWordDetails()
     txtSentence->setPlainText(row->sentence);
     chkCaseSensitive->setCheckState(TextToCheck(row->caseSensitive));
     const QString recording = RecordingPath(Globals::gWavPath, txtWord->text());
-    const bool has = QFile::exists(recording) && QFile::copy(recording, m_TempWavPath);
+    const bool has = HasRecording(recording) && QFile::copy(recording, m_TempWavPath);
     cmdPlay->setEnabled(has);
     cmdDeleteWav->setEnabled(has);
 }
@@ -242,12 +243,8 @@ void frmEditWord::SaveWord()
 {
     txtWord->setText(txtWord->text().trimmed());
     const bool isNew = m_WordID <= 0;
-    if (!isNew) {
-        if (!m_NewRecording)
-            ChangeWavNameIfNeeded();
-    } else {
-        m_WordID = NextID(db(), IdCodes::Word);
-    }
+    if (!isNew && !m_NewRecording)
+        ChangeWavNameIfNeeded();
     WordRow row;
     row.wordId = m_WordID;
     row.listId = m_ListID;
@@ -255,7 +252,17 @@ void frmEditWord::SaveWord()
     row.definition = txtDefinition->toPlainText();
     row.sentence = txtSentence->toPlainText();
     row.caseSensitive = CheckToText(chkCaseSensitive->checkState());
-    WriteWord(db(), row);
+    if (isNew) {
+        try {
+            m_WordID = AddWord(db(), row);
+        } catch (const IdentifiersExhausted &e) {
+            MsgBox(e.message(), MsgButtons::OK, this);
+            return;
+        }
+        row.wordId = m_WordID;
+    } else {
+        WriteWord(db(), row);
+    }
 
     // The word is stored; nothing from here on may undo that.
     if (m_NewRecording) {

@@ -5,6 +5,7 @@
 #include "app/AppFunctions.h"
 #include "app/Controls.h"
 #include "app/Globals.h"
+#include "app/MessageBox.h"
 #include "data/Clock.h"
 #include "data/Options.h"
 #include "data/Store.h"
@@ -106,8 +107,13 @@ void frmNewList::Create()
 
 void frmNewList::CreateList()
 {
-    Globals::gCurrentListID = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()),
-        WeekDates::ParseDate(txtEnd->text()), WeekDates::ParseDate(txtTestDate->text()), Clock::now());
+    try {
+        Globals::gCurrentListID = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()),
+            WeekDates::ParseDate(txtEnd->text()), WeekDates::ParseDate(txtTestDate->text()), Clock::now());
+    } catch (const IdentifiersExhausted &e) {
+        MsgBox(e.message(), MsgButtons::OK, this);
+        return;
+    }
     Globals::gNewListCreated = true;
     close();
 }

@@ -15,6 +15,13 @@
 namespace {
 const QString Correct = QStringLiteral("CORRECT");
 const QString Incorrect = QStringLiteral("INCORRECT");
+
+const QString BusyKept = QStringLiteral(
+    "Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
+    "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
+const QString BusyAtEnd = QStringLiteral(
+    "Another program is still using Lettermarch's database file, so this test could not be saved yet.\n\n"
+    "Nothing you typed is lost. Click OK to try again.");
 } // namespace
 
 void RecordAttempt(Store &store, qint32 testId, qint32 listId, qint32 wordId, const QString &guess,
@@ -45,10 +52,13 @@ void TestSession::Start(qint32 listId)
 {
     m_testId = NextID(m_store, IdCodes::Test);
     m_listId = listId;
-    Globals::gWordSequence = LoadWordSequence(m_store, m_listId, wordOrderOf(m_options.TestOrder));
+    m_words = LoadTestWords(m_store, m_listId, wordOrderOf(m_options.TestOrder));
+    Globals::gWordSequence = m_words.sequence;
     m_state = State::WordPresented;
     m_startTime = Clock::now();
     m_wordIndex = -1;
+    if (m_words.leftOut > 0)
+        m_view.wordsLeftOut(m_listId, m_words.leftOut);
     NextWord();
 }
 
@@ -64,7 +74,17 @@ void TestSession::NextWord()
     const qint32 id = Globals::gWordSequence.at(m_wordIndex).toInt(&ok);
     // A word that has gone (or the empty entry of a list without words)
     // ends the test.
-    const auto word = ok ? ReadWord(m_store, id) : std::nullopt;
+    std::optional<WordRow> word;
+    if (ok) {
+        try {
+            word = ReadWord(m_store, id);
+        } catch (const StoreError &e) {
+            // Held by another program: the word as it stood at the start.
+            if (!e.isBusy() || !m_words.rows.contains(id))
+                throw;
+            word = m_words.rows.value(id);
+        }
+    }
     if (!word) {
         EndTest();
         return;
@@ -72,7 +92,7 @@ void TestSession::NextWord()
     m_wordId = word->wordId;
     m_currentWord = word->word;
     m_caseSensitive = TextToBool(word->caseSensitive);
-    m_canPronounce = QFile::exists(RecordingPath(Globals::gWavPath, m_currentWord));
+    m_canPronounce = HasRecording(RecordingPath(Globals::gWavPath, m_currentWord));
     m_view.presentWord(word->definition, word->sentence, m_canPronounce);
     m_view.setAnswer(QString());
     m_view.focusAnswer();
@@ -105,7 +125,7 @@ void TestSession::CheckAnswer(const QString &typed)
 
 void TestSession::AnswerCorrect(const QString &answer)
 {
-    RecordAttempt(m_store, m_testId, m_listId, m_wordId, answer, Correct, m_attempts);
+    storeAttempt(answer, Correct);
     if (m_options.PlayCorrectSound)
         PlaySound(Globals::gCorrectSoundPath);
     m_view.showMessage(QStringLiteral("Correct"), m_currentWord);
@@ -114,7 +134,7 @@ void TestSession::AnswerCorrect(const QString &answer)
 
 void TestSession::AnswerIncorrect(const QString &answer)
 {
-    RecordAttempt(m_store, m_testId, m_listId, m_wordId, answer, Incorrect, m_attempts);
+    storeAttempt(answer, Incorrect);
     if (m_options.PlayIncorrectSound)
         PlaySound(Globals::gIncorrectSoundPath);
     if (m_attempts >= m_options.MoveOnAfter) {
@@ -132,9 +152,59 @@ void TestSession::AnswerIncorrect(const QString &answer)
     m_view.focusAnswer();
 }
 
+void TestSession::storeAttempt(const QString &answer, const QString &result)
+{
+    m_pending.append({m_wordId, answer, result, m_attempts});
+    if (!writePending() && !m_toldBusy) {
+        m_toldBusy = true;
+        m_view.notice(BusyKept);
+    }
+}
+
+// Writes the kept answers in the order they were typed; false while another
+// program holds the file.
+bool TestSession::writePending()
+{
+    if (m_pending.isEmpty())
+        return true;
+    try {
+        Store::Transaction transaction(m_store);
+        for (const PendingAttempt &a : std::as_const(m_pending))
+            RecordAttempt(m_store, m_testId, m_listId, a.wordId, a.guess, a.result, a.attemptNumber);
+        transaction.commit();
+    } catch (const StoreError &e) {
+        if (!e.isBusy())
+            throw;
+        return false;
+    }
+    m_pending.clear();
+    m_toldBusy = false;
+    return true;
+}
+
+template<class Write>
+void TestSession::writeWhenFree(Write write)
+{
+    for (;;) {
+        try {
+            write();
+            return;
+        } catch (const StoreError &e) {
+            if (!e.isBusy())
+                throw;
+        }
+        m_view.notice(BusyAtEnd);
+    }
+}
+
 void TestSession::Pronounce()
 {
-    PlaySound(RecordingPath(Globals::gWavPath, m_currentWord));
+    const QString path = RecordingPath(Globals::gWavPath, m_currentWord);
+    const QString problem = RecordingProblem(path);
+    if (problem.isEmpty())
+        PlaySound(path);
+    else if (HasRecording(path))
+        m_view.notice(problem);
 }
 
 void TestSession::EndTest()
@@ -148,11 +218,19 @@ void TestSession::EndTest()
 
 void TestSession::SaveTest()
 {
-    m_store.addRow(QStringLiteral("TESTS"),
-        {{QStringLiteral("TEST_ID"), m_testId}, {QStringLiteral("LIST_ID"), m_listId},
-            {QStringLiteral("MOVE_ON_AFTER"), m_options.MoveOnAfter},
-            {QStringLiteral("START_TIME"), StoreDates::storedDateTime(m_startTime)},
-            {QStringLiteral("END_TIME"), StoreDates::storedDateTime(Clock::now())}});
+    const QDateTime end = Clock::now();
+    writeWhenFree([&] {
+        Store::Transaction transaction(m_store);
+        for (const PendingAttempt &a : std::as_const(m_pending))
+            RecordAttempt(m_store, m_testId, m_listId, a.wordId, a.guess, a.result, a.attemptNumber);
+        m_store.addRow(QStringLiteral("TESTS"),
+            {{QStringLiteral("TEST_ID"), m_testId}, {QStringLiteral("LIST_ID"), m_listId},
+                {QStringLiteral("MOVE_ON_AFTER"), m_options.MoveOnAfter},
+                {QStringLiteral("START_TIME"), StoreDates::storedDateTime(m_startTime)},
+                {QStringLiteral("END_TIME"), StoreDates::storedDateTime(end)}});
+        transaction.commit();
+    });
+    m_pending.clear();
 }
 
 void TestSession::Quit()
@@ -160,5 +238,6 @@ void TestSession::Quit()
     if (m_state == State::Ended || m_state == State::Quit)
         return;
     m_state = State::Quit;
-    DeleteTest(m_store, m_testId);
+    m_pending.clear();
+    writeWhenFree([this] { DeleteTest(m_store, m_testId); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestOptions.h"
+#include "WordOrder.h"
 
 #include <QDateTime>
 #include <QString>
@@ -32,6 +33,11 @@ public:
     virtual void revealAnswer(const QString &word, bool caseSensitive) = 0;
     // The test is over and stored.
     virtual void testEnded() = 0;
+    // A plain message with an OK button; returns when it has been read.
+    virtual void notice(const QString &text) = 0;
+    // Some of the list's words cannot be asked (`count` rows without an
+    // identifier); the test goes on without them.
+    virtual void wordsLeftOut(qint32 listId, qint32 count) = 0;
 };
 
 // The practice test itself: the order of the words, the checking of each
@@ -68,11 +74,31 @@ public:
     bool TestEnded() const { return m_state == State::Ended; }
     bool canPronounce() const { return m_canPronounce; }
     QDateTime StartTime() const { return m_startTime; }
+    // Answers checked while another program held the database file, kept
+    // here until they can be written.
+    qint32 PendingAttempts() const { return qint32(m_pending.size()); }
 
 private:
     void AnswerCorrect(const QString &answer);
     void AnswerIncorrect(const QString &answer);
     void SaveTest();
+    void storeAttempt(const QString &answer, const QString &result);
+    bool writePending();
+    // Runs `write` until it succeeds, asking the user to wait while another
+    // program holds the file; nothing typed is lost meanwhile.
+    template<class Write>
+    void writeWhenFree(Write write);
+
+    struct PendingAttempt
+    {
+        qint32 wordId;
+        QString guess;
+        QString result;
+        qint32 attemptNumber;
+    };
+    QList<PendingAttempt> m_pending;
+    bool m_toldBusy = false;
+    TestWords m_words;
 
     Store &m_store;
     TestView &m_view;

@@ -57,21 +57,44 @@ void ShuffleWords(QStringList &sequence)
 
 QStringList LoadWordSequence(Store &store, qint32 listId, WordOrder order)
 {
+    return LoadTestWords(store, listId, order).sequence;
+}
+
+TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order)
+{
     QString sql = QStringLiteral("SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + QString::number(listId)
         + QLatin1Char(' ');
     if (order == WordOrder::OrderCreated)
         sql += QStringLiteral(" ORDER BY WORD_ID ");
     else if (order == WordOrder::Alphabetical)
         sql += QStringLiteral(" ORDER BY WORD ");
-    QStringList sequence;
+    TestWords words;
+    QStringList &sequence = words.sequence;
     QSqlQuery q = store.select(sql);
-    while (q.next())
-        sequence << q.value(QStringLiteral("WORD_ID")).toString();
+    while (q.next()) {
+        // A row without an identifier (written by another program or by
+        // hand) could never be asked: it is left out, not ending the test.
+        bool ok = false;
+        const QVariant id = q.value(QStringLiteral("WORD_ID"));
+        WordRow row;
+        row.wordId = id.isNull() ? 0 : id.toString().toInt(&ok);
+        if (!ok) {
+            ++words.leftOut;
+            continue;
+        }
+        row.listId = q.value(QStringLiteral("LIST_ID")).toInt();
+        row.word = q.value(QStringLiteral("WORD")).toString();
+        row.definition = q.value(QStringLiteral("DEFINITION")).toString();
+        row.sentence = q.value(QStringLiteral("SENTENCE")).toString();
+        row.caseSensitive = q.value(QStringLiteral("CASE_SENSITIVE")).toString();
+        sequence << QString::number(row.wordId);
+        words.rows.insert(row.wordId, row);
+    }
     if (sequence.isEmpty())
         sequence << QString();
     if (order == WordOrder::Random)
         ShuffleWords(sequence);
-    return sequence;
+    return words;
 }
 
 bool AnswerMatches(const QString &answer, const QString &word, bool caseSensitive)

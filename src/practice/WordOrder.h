@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 
 #include "TestOptions.h"
+#include "lists/WordStore.h"
 
 class Store;
 
@@ -17,6 +19,17 @@ void ShuffleWords(QStringList &sequence);
 // The WORD_IDs of a list's words, as text, in the order the test asks them;
 // a list without words gives one empty entry.
 QStringList LoadWordSequence(Store &store, qint32 listId, WordOrder order);
+
+// The words of a test: their order as above, the rows as they stood when the
+// test began (so a test can go on while another program holds the file), and
+// how many rows were left out because they carry no usable WORD_ID.
+struct TestWords
+{
+    QStringList sequence;
+    QHash<qint32, WordRow> rows;
+    qint32 leftOut = 0;
+};
+TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order);
 
 // Whether a typed (already trimmed) answer spells the word.
 bool AnswerMatches(const QString &answer, const QString &word, bool caseSensitive);

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 
 using namespace AppFunctions;
 using namespace Controls;
@@ -164,7 +165,18 @@ void frmTest::Start(qint32 m_ListID)
     const Busy busy(this);
     m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions);
     ArrangeFrames();
-    m_session->Start(m_ListID);
+    try {
+        m_session->Start(m_ListID);
+    } catch (const IdentifiersExhausted &e) {
+        // Nothing was written; the test never began.
+        MsgBox(e.message(), MsgButtons::OK, this);
+        m_closingByProgram = true;
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        close();
+        m_deleteWhenDone = true;
+        if (auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists"))))
+            main->SetFocusHere();
+    }
 }
 
 void frmTest::NextWord()
@@ -271,6 +283,28 @@ void frmTest::testEnded()
     results->setTestID(m_session->TestID());
     results->setParentForm(this);
     results->show();
+}
+
+void frmTest::notice(const QString &text)
+{
+    MsgBox(text, MsgButtons::OK, this);
+}
+
+void frmTest::wordsLeftOut(qint32 listId, qint32 count)
+{
+    // Said once a run for each list: the parent needs to know, the child
+    // need not hear it at every test.
+    static QSet<qint32> told;
+    if (told.contains(listId))
+        return;
+    told.insert(listId);
+    MsgBox(QStringLiteral("%1 of this list's words cannot be asked, because the database holds %2 without an "
+                          "identifier (it may have been changed by another program).\n\nThe test goes on with the "
+                          "other words. To include %3, add %3 again in the list editor.")
+               .arg(count)
+               .arg(count == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                   count == 1 ? QStringLiteral("the word") : QStringLiteral("those words")),
+        MsgButtons::OK, this);
 }
 
 void frmTest::closeEvent(QCloseEvent *event)

@@ -61,6 +61,8 @@ private:
     void showMessage(const QString &top, const QString &bottom) override;
     void revealAnswer(const QString &word, bool caseSensitive) override;
     void testEnded() override;
+    void notice(const QString &text) override;
+    void wordsLeftOut(qint32 listId, qint32 count) override;
 
     class Busy;
     std::unique_ptr<TestSession> m_session;

@@ -25,6 +25,13 @@ qint32 Minutes(const QDateTime &start, const QDateTime &end)
     return qint32(minute(start).secsTo(minute(end)) / 60);
 }
 
+QString MinutesText(const QDateTime &start, const QDateTime &end)
+{
+    if (!start.isValid() || !end.isValid() || end < start)
+        return StoreDates::Unknown;
+    return QString::number(Minutes(start, end));
+}
+
 qint32 ScorePercent(qint32 correctFirstTry, qint32 wordsOnTest)
 {
     if (wordsOnTest == 0)

@@ -16,6 +16,9 @@ qint32 roundHalfEven(double value);
 
 // Minute boundaries between the two times (their seconds dropped).
 qint32 Minutes(const QDateTime &start, const QDateTime &end);
+// The minutes as shown; "unknown" when a time cannot be read or the test
+// seems to end before it began.
+QString MinutesText(const QDateTime &start, const QDateTime &end);
 
 // The share of words right at the first try, in per cent; 100 for a list
 // without words (the results window's rule).

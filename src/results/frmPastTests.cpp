@@ -95,7 +95,7 @@ void frmPastTests::setListID(qint32 vNewValue)
             + catalogueId(m_ListID) + QStringLiteral(" ORDER BY START_TIME "));
         QList<std::pair<QString, qint32>> tests;
         while (q.next())
-            tests.append({StoreDates::catalogueDate(StoreDates::toDate(q.value(QStringLiteral("START_TIME")))),
+            tests.append({StoreDates::shownDate(StoreDates::toDate(q.value(QStringLiteral("START_TIME")))),
                 q.value(QStringLiteral("TEST_ID")).toInt()});
         q.finish();
         for (const auto &[date, testId] : tests) {

@@ -109,10 +109,12 @@ void frmTestResults::setTestID(qint32 m_TestID)
     if (const auto test = Scoring::ReadTest(store, m_testId)) {
         m_listId = test->listId;
         txtTotalWords->setText(QString::number(Scoring::WordsOnTest(store, m_listId)));
-        txtTotalTime->setText(QString::number(Scoring::Minutes(test->start, test->end)));
+        txtTotalTime->setText(Scoring::MinutesText(test->start, test->end));
         m_moveOnAfter = test->moveOnAfter;
-        txtDate->setText(StoreDates::catalogueDate(test->start.date()));
-        txtStartTime->setText(QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP")));
+        txtDate->setText(StoreDates::shownDate(test->start.date()));
+        txtStartTime->setText(test->start.isValid()
+                ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
+                : StoreDates::Unknown);
     }
     const qint32 first = Scoring::CorrectFirstTry(store, m_testId);
     txtCorrectOnFirstTry->setText(QString::number(first));
