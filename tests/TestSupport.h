@@ -3,6 +3,7 @@
 #include "TestCore.h"
 #include "app/MessageBox.h"
 #include "audio/Sound.h"
+#include "practice/TestSession.h"
 
 #include <functional>
 
@@ -31,6 +32,40 @@ public:
 
 private:
     QStringList *m_played;
+};
+
+// Records what the session asks of its window.
+class FakeView : public TestView
+{
+public:
+    QStringList log;
+    QString answer;
+    std::function<void()> onReveal;
+    void presentWord(const QString &definition, const QString &, bool canPronounce) override
+    {
+        log << QStringLiteral("word %1%2").arg(definition, canPronounce ? QStringLiteral(" (sound)") : QString());
+    }
+    void setAnswer(const QString &text) override { answer = text; }
+    void focusAnswer() override { }
+    void showMessage(const QString &top, const QString &bottom) override
+    {
+        log << QStringLiteral("%1/%2").arg(top, bottom);
+    }
+    void revealAnswer(const QString &word, bool caseSensitive) override
+    {
+        log << QStringLiteral("reveal %1%2").arg(word, caseSensitive ? QStringLiteral(" (case)") : QString());
+        if (onReveal)
+            onReveal();
+    }
+    void testEnded() override { log << QStringLiteral("ended"); }
+    void notice(const QString &text) override
+    {
+        log << QStringLiteral("notice ") + text;
+        if (onNotice)
+            onNotice();
+    }
+    void wordsLeftOut(qint32, qint32 count) override { log << QStringLiteral("left out %1").arg(count); }
+    std::function<void()> onNotice;
 };
 
 // Runs `answer` on the modal window of that class as soon as it shows.

@@ -39,40 +39,6 @@
 
 namespace {
 
-// Records what the session asks of its window.
-class FakeView : public TestView
-{
-public:
-    QStringList log;
-    QString answer;
-    std::function<void()> onReveal;
-    void presentWord(const QString &definition, const QString &, bool canPronounce) override
-    {
-        log << QStringLiteral("word %1%2").arg(definition, canPronounce ? QStringLiteral(" (sound)") : QString());
-    }
-    void setAnswer(const QString &text) override { answer = text; }
-    void focusAnswer() override { }
-    void showMessage(const QString &top, const QString &bottom) override
-    {
-        log << QStringLiteral("%1/%2").arg(top, bottom);
-    }
-    void revealAnswer(const QString &word, bool caseSensitive) override
-    {
-        log << QStringLiteral("reveal %1%2").arg(word, caseSensitive ? QStringLiteral(" (case)") : QString());
-        if (onReveal)
-            onReveal();
-    }
-    void testEnded() override { log << QStringLiteral("ended"); }
-    void notice(const QString &text) override
-    {
-        log << QStringLiteral("notice ") + text.section(QLatin1Char(','), 0, 0);
-        if (onNotice)
-            onNotice();
-    }
-    void wordsLeftOut(qint32, qint32 count) override { log << QStringLiteral("left out %1").arg(count); }
-    std::function<void()> onNotice;
-};
-
 QStringList attempts(Store &store, qint32 testId)
 {
     QStringList out;

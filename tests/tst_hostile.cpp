@@ -1,0 +1,598 @@
+// What a hostile hand does to the program's files: counters set back, lock
+// files left behind or faked, damage inside the database, another program
+// holding it, odd dates and rows, and things in Wavs that are no recordings.
+#include "TestSupport.h"
+#include "app/AppFunctions.h"
+#include "app/FolderLock.h"
+#include "app/FormFactories.h"
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "app/frmLists.h"
+#include "audio/RecordingFiles.h"
+#include "audio/WaveFile.h"
+#include "data/Clock.h"
+#include "data/ListStore.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "lists/WordStore.h"
+#include "lists/frmEditWord.h"
+#include "lists/frmNewList.h"
+#include "practice/TestSession.h"
+#include "practice/frmTest.h"
+#include "results/frmPastTests.h"
+#include "results/frmTestResults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSysInfo>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+void sql(Store &store, const QString &statement)
+{
+    QSqlQuery q(store.database());
+    if (!q.exec(statement))
+        qFatal("%s", qPrintable(statement));
+}
+
+// Each row's columns joined with blanks.
+QStringList rows(Store &store, const QString &query)
+{
+    QStringList out;
+    QSqlQuery q = store.select(query);
+    while (q.next()) {
+        QStringList values;
+        for (int i = 0; i < q.record().count(); ++i)
+            values << q.value(i).toString();
+        out << values.join(QLatin1Char(' '));
+    }
+    return out;
+}
+
+// List 1 with apple, bench and cloud as words 1 to 3, and finished test 1
+// with four attempts; the settings skip the setup and show no messages.
+void baseDatabase(Store &s)
+{
+    sql(s,
+        QStringLiteral("INSERT INTO LISTS VALUES (1, '2030-01-07', '2030-01-11', '2030-01-11', "
+                       "'2030-01-01 18:00:00', 'CREATED')"));
+    sql(s,
+        QStringLiteral("INSERT INTO WORDS VALUES (1, 1, 'apple', 'a fruit', '', 'FALSE'), "
+                       "(2, 1, 'bench', 'a seat', '', 'FALSE'), (3, 1, 'cloud', 'in the sky', '', 'FALSE')"));
+    sql(s, QStringLiteral("INSERT INTO TESTS VALUES (1, 1, 3, '2030-01-08 17:00:00', '2030-01-08 17:05:00')"));
+    sql(s,
+        QStringLiteral("INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 1, 'apple', 'CORRECT', 1), "
+                       "(1, 1, 2, 'bensh', 'INCORRECT', 1), (1, 1, 2, 'bench', 'CORRECT', 2), "
+                       "(1, 1, 3, 'cloud', 'CORRECT', 1)"));
+    sql(s, QStringLiteral("INSERT INTO IDS VALUES ('LIST_ID', 1), ('WORD_ID', 3), ('TEST_ID', 1)"));
+    OptionsRow options;
+    options.messageTime = 0;
+    options.skipTestSetup = QStringLiteral("TRUE");
+    options.testOrder = QStringLiteral("Order Created");
+    options.promptToDeleteLists = QStringLiteral("FALSE");
+    WriteOptions(s, options);
+}
+
+QStringList allWords(Store &s)
+{
+    return rows(s, QStringLiteral("SELECT WORD_ID, WORD FROM WORDS ORDER BY WORD_ID"));
+}
+
+QStringList testOneAttempts(Store &s)
+{
+    return rows(s, QStringLiteral("SELECT GUESS FROM WORD_ATTEMPTS WHERE TEST_ID = 1 ORDER BY rowid"));
+}
+
+// Runs `check` in a child process that is killed after `seconds`; true when
+// it finished in time and returned true.
+bool finishesInTime(int seconds, const std::function<bool()> &check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(unsigned(seconds));
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void writeText(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+frmLists *mainWindow()
+{
+    return qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+}
+
+} // namespace
+
+class TestHostile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void counterBehindTheTables_neverReusesAnIdentifier_data();
+    void counterBehindTheTables_neverReusesAnIdentifier();
+    void identifiersAtTheTop_areRefusedWithNothingWritten();
+    void lockLeftBehind_isJudgedAndNeverBlocksForGood();
+    void lock_isRemovedWhenTheProgramEndsOnASignal();
+    void damageInsideTheFile_isFoundAtStartAndLeftAlone();
+    void fileHeldByAnotherProgram_keepsEveryAnswer();
+    void unreadableDates_neverMakeAListOldAndShowAsSuch();
+    void wordWithoutIdentifier_isLeftOutAndTheTestRuns();
+    void oddFilesInWavs_areNeverReadAndNeverBlock();
+
+private:
+    std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<Store> m_store;
+    QStringList m_played;
+};
+
+void TestHostile::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestHostile::init()
+{
+    Clock::setNow([] { return QDateTime(QDate(2030, 1, 9), QTime(17, 0)); });
+    m_folder = std::make_unique<ProgramFolder>();
+    m_store = m_folder->openStore();
+    baseDatabase(*m_store);
+    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
+    QDir().mkpath(Globals::gWavPath);
+    m_played.clear();
+    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+}
+
+void TestHostile::cleanup()
+{
+    resetProgram();
+    Audio::setPlayer(nullptr);
+    m_store.reset();
+    m_folder.reset();
+    MsgBoxScript::verifyAllUsedAndClear();
+}
+
+void TestHostile::counterBehindTheTables_neverReusesAnIdentifier_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("set back to 0") << QStringLiteral("UPDATE IDS SET VALUE = 0");
+    QTest::newRow("rows gone") << QStringLiteral("DELETE FROM IDS");
+    QTest::newRow("no value") << QStringLiteral("UPDATE IDS SET VALUE = NULL");
+    QTest::newRow("table dropped") << QStringLiteral("DROP TABLE IDS");
+}
+
+void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
+{
+    QFETCH(QString, change);
+    sql(*m_store, change);
+    m_store = m_folder->openStore(); // a dropped table comes back empty
+    Store &s = *m_store;
+
+    QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), Clock::now()), 2);
+    QCOMPARE(rows(s, QStringLiteral("SELECT LIST_ID FROM LISTS ORDER BY LIST_ID")),
+        QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+
+    WordRow daisy;
+    daisy.listId = 1;
+    daisy.word = QStringLiteral("daisy");
+    QCOMPARE(AddWord(s, daisy), 4);
+    QCOMPARE(allWords(s),
+        QStringList({QStringLiteral("1 apple"), QStringLiteral("2 bench"), QStringLiteral("3 cloud"),
+            QStringLiteral("4 daisy")}));
+
+    // A test begun and quit takes its own identifier and removes only its rows,
+    // even when its attempts are the only trace of that identifier.
+    TestOptionsRecord options;
+    options.Pronounce = false;
+    FakeView view;
+    TestSession first(s, view, options);
+    first.Start(1);
+    QCOMPARE(first.TestID(), 2);
+    first.Submit(QStringLiteral("apple"));
+    sql(s, QStringLiteral("DELETE FROM IDS"));
+    TestSession second(s, view, options);
+    second.Start(1);
+    QCOMPARE(second.TestID(), 3);
+    second.Quit();
+    first.Quit();
+    QCOMPARE(testOneAttempts(s),
+        QStringList({QStringLiteral("apple"), QStringLiteral("bensh"), QStringLiteral("bench"), QStringLiteral("cloud")}));
+    QCOMPARE(rows(s, QStringLiteral("SELECT TEST_ID FROM TESTS")), QStringList {QStringLiteral("1")});
+}
+
+void TestHostile::identifiersAtTheTop_areRefusedWithNothingWritten()
+{
+    Store &s = *m_store;
+    const QStringList idsBefore = rows(s, QStringLiteral("SELECT CODE, VALUE FROM IDS ORDER BY CODE"));
+
+    // The counter at the top, or a row that holds the top identifier.
+    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"));
+    QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
+    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"));
+    sql(s, QStringLiteral("INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"));
+    QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
+    sql(s, QStringLiteral("DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"));
+    QCOMPARE(rows(s, QStringLiteral("SELECT CODE, VALUE FROM IDS ORDER BY CODE")), idsBefore);
+    QCOMPARE(NextID(s, IdCodes::Word), 4); // one below the top still works
+    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"));
+    QCOMPARE(NextID(s, IdCodes::List), 2147483647);
+
+    // Through the windows: each says so, writes nothing and keeps what was typed.
+    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 2147483647"));
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    Store &db = AppFunctions::db();
+
+    MsgBoxScript::expect(MsgAnswer::OK);
+    whenModalShows("frmNewList", [](QWidget *dialog) {
+        auto *w = static_cast<frmNewList *>(dialog);
+        QTest::mouseClick(w->cmdCreate, Qt::LeftButton);
+        QVERIFY(w->isVisible());
+        QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+    });
+    QTest::mouseClick(mainWindow()->cmdNewList, Qt::LeftButton);
+    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("cannot add any more word lists")));
+    QCOMPARE(rows(db, QStringLiteral("SELECT COUNT(*) FROM LISTS")), QStringList {QStringLiteral("1")});
+    QVERIFY(mainWindow()->isVisible());
+
+    auto *word = Forms::get<frmEditWord>();
+    word->setListID(1);
+    word->show();
+    QTest::keyClicks(word->txtWord, QStringLiteral("daisy"));
+    QTest::keyClicks(word->txtDefinition, QStringLiteral("a flower"));
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+    QVERIFY(MsgBoxScript::shown().value(1).contains(QStringLiteral("cannot add any more words")));
+    QCOMPARE(allWords(db).size(), 3);
+    QCOMPARE(word->txtWord->text(), QStringLiteral("daisy"));
+    QCOMPARE(word->txtDefinition->toPlainText(), QStringLiteral("a flower"));
+    Forms::unload(word);
+
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
+    QVERIFY(MsgBoxScript::shown().value(2).contains(QStringLiteral("cannot add any more tests")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
+    QVERIFY(mainWindow()->isVisible());
+    QCOMPARE(rows(db, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), QStringList {QStringLiteral("4")});
+    QCOMPARE(rows(db, QStringLiteral("SELECT DISTINCT VALUE FROM IDS")), QStringList {QStringLiteral("2147483647")});
+}
+
+void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
+{
+    m_store.reset();
+    const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
+    const QByteArray dbBefore = fileBytes(m_folder->dbPath());
+    const QByteArray ours = QByteArray::number(qint64(getpid())) + "\nLettermarch\n"
+        + QSysInfo::machineHostName().toUtf8() + '\n' + QDir(m_folder->path()).absolutePath().toUtf8() + '\n';
+
+    struct Case
+    {
+        const char *what;
+        QByteArray contents;
+        QString said;
+    };
+    const Case doubtful[] = {
+        {"power cut", QByteArray(), QStringLiteral("cannot be read")},
+        {"garbled", QByteArrayLiteral("\x01\x02 not a lock"), QStringLiteral("cannot be read")},
+        {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
+            QStringLiteral("another computer, \"family-laptop\"")},
+    };
+    for (const Case &c : doubtful) {
+        writeText(lockPath, c.contents);
+        // No: nothing is touched and the program ends.
+        MsgBoxScript::expect(MsgAnswer::No);
+        QVERIFY2(!AppFunctions::Main(m_folder->path()), c.what);
+        QVERIFY2(MsgBoxScript::shown().value(0).contains(c.said), qPrintable(MsgBoxScript::shown().value(0)));
+        QCOMPARE(fileBytes(lockPath), c.contents);
+        QCOMPARE(fileBytes(m_folder->dbPath()), dbBefore);
+        MsgBoxScript::verifyAllUsedAndClear();
+        resetProgram();
+        // Yes: the program starts and the lock is its own until it ends.
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        QVERIFY2(AppFunctions::Main(m_folder->path()), c.what);
+        QCOMPARE(fileBytes(lockPath), ours);
+        resetProgram();
+        QVERIFY2(!QFile::exists(lockPath), c.what);
+        MsgBoxScript::verifyAllUsedAndClear();
+    }
+
+    // A folder under the lock's name: said, and taken over when it is empty.
+    QVERIFY(QDir().mkdir(lockPath));
+    MsgBoxScript::expect(MsgAnswer::Yes);
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("there is a folder named Lettermarch.lock")));
+    QCOMPARE(fileBytes(lockPath), ours);
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+
+    // Left by a copy on this computer that has ended, whatever process now has
+    // its number (here this very process, on another folder): taken silently.
+    writeText(lockPath, QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
+            + "\n/some/other/folder\n");
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    QVERIFY(MsgBoxScript::shown().isEmpty());
+    resetProgram();
+
+    // A copy that really runs on this folder holds it: "already open".
+    const QString folder = m_folder->path();
+    auto other = std::make_unique<OtherProcess>([folder] {
+        static FolderLock lock(folder);
+        return lock.claim() == FolderLock::State::Claimed;
+    });
+    QVERIFY(other->holding());
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QVERIFY(!AppFunctions::Main(m_folder->path()));
+    QVERIFY(MsgBoxScript::shown().value(0).startsWith(QStringLiteral("Lettermarch is already open.")));
+    MsgBoxScript::verifyAllUsedAndClear();
+    resetProgram();
+    other.reset(); // killed: its lock file stays, and no longer counts
+    QVERIFY(QFile::exists(lockPath));
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+}
+
+void TestHostile::lock_isRemovedWhenTheProgramEndsOnASignal()
+{
+    m_store.reset();
+    // The real program, copied into the folder it then uses as its own.
+    const QString program = m_folder->file(QStringLiteral("Lettermarch"));
+    QVERIFY(QFile::copy(QStringLiteral(LETTERMARCH_EXE), program));
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
+
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        QProcess run;
+        run.setProcessChannelMode(QProcess::ForwardedChannels);
+        run.start(program, {});
+        QVERIFY(run.waitForStarted());
+        const QByteArray pid = QByteArray::number(run.processId());
+        QTRY_VERIFY_WITH_TIMEOUT(fileBytes(lockPath).startsWith(pid + '\n'), 30000);
+
+        // While it runs, a lock elsewhere that names it is no reason to wait.
+        {
+            ProgramFolder elsewhere;
+            writeText(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
+                pid + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
+                    + QDir(m_folder->path()).absolutePath().toUtf8() + '\n');
+            FolderLock lock(elsewhere.path());
+            QCOMPARE(lock.claim(), FolderLock::State::Claimed);
+        }
+
+        ::kill(pid_t(run.processId()), sig);
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), 0);
+        QVERIFY2(!QFile::exists(lockPath), qPrintable(QString::number(sig)));
+    }
+    QCOMPARE(rows(*m_folder->openStore(), QStringLiteral("PRAGMA integrity_check")),
+        QStringList {QStringLiteral("ok")});
+}
+
+void TestHostile::damageInsideTheFile_isFoundAtStartAndLeftAlone()
+{
+    // One page of an index overwritten: the tables themselves still read.
+    const qint64 pageSize = rows(*m_store, QStringLiteral("PRAGMA page_size")).value(0).toLongLong();
+    const qint64 root
+        = rows(*m_store, QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'IX_WORDS_LIST_ID'"))
+              .value(0)
+              .toLongLong();
+    QVERIFY(root > 1);
+    m_store.reset();
+    {
+        QFile f(m_folder->dbPath());
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek((root - 1) * pageSize);
+        f.write(QByteArray(int(pageSize), '\x7f'));
+    }
+    const QByteArray damaged = fileBytes(m_folder->dbPath());
+
+    QString problem;
+    QVERIFY(!Store::open(m_folder->path(), &problem));
+    QVERIFY2(problem.startsWith(QStringLiteral("The file is damaged")), qPrintable(problem));
+
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QVERIFY(!AppFunctions::Main(m_folder->path()));
+    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("The file is damaged")));
+    QCOMPARE(fileBytes(m_folder->dbPath()), damaged);
+    QVERIFY(!QFile::exists(m_folder->dbPath() + QStringLiteral("-journal")));
+}
+
+void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
+{
+    Store &s = *m_store;
+    const QString folder = m_folder->path();
+    auto holdFile = [folder] {
+        return std::make_unique<OtherProcess>([folder] {
+            QString problem;
+            static auto store = Store::open(folder, &problem);
+            static QSqlQuery q(store->database());
+            return q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        });
+    };
+    TestOptionsRecord options;
+    options.Pronounce = false;
+    FakeView view;
+    TestSession session(s, view, options);
+    session.Start(1);
+
+    // Held while apple is answered: kept, said once, and the test goes on
+    // with the next word as it stood when the test began.
+    auto holder = holdFile();
+    QVERIFY(holder->holding());
+    view.log.clear();
+    QVERIFY(session.Submit(QStringLiteral("apple")));
+    QCOMPARE(session.PendingAttempts(), 1);
+    QVERIFY(view.log.value(0).startsWith(QStringLiteral("notice Another program is using")));
+    QCOMPARE(view.log.value(2), QStringLiteral("word a seat"));
+    QCOMPARE(session.state(), TestSession::State::WordPresented);
+    holder.reset();
+
+    // Free again: the kept answer is written first, then the new one.
+    QVERIFY(session.Submit(QStringLiteral("bensh")));
+    QCOMPARE(session.PendingAttempts(), 0);
+
+    // Held at the end: the user is asked to wait until the test is saved.
+    holder = holdFile();
+    QVERIFY(holder->holding());
+    int notices = 0;
+    view.onNotice = [&] {
+        if (++notices == 2)
+            holder.reset();
+    };
+    QVERIFY(session.Submit(QStringLiteral("bench")));
+    QVERIFY(session.Submit(QStringLiteral("cloud")));
+    QCOMPARE(notices, 2);
+    QVERIFY(view.log.filter(QStringLiteral("notice")).last().contains(QStringLiteral("still using")));
+    QCOMPARE(session.state(), TestSession::State::Ended);
+    QCOMPARE(rows(s, QStringLiteral("SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid")),
+        QStringList({QStringLiteral("apple 1"), QStringLiteral("bensh 1"), QStringLiteral("bench 2"),
+            QStringLiteral("cloud 1")}));
+    QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2")), QStringList {QStringLiteral("1")});
+}
+
+void TestHostile::unreadableDates_neverMakeAListOldAndShowAsSuch()
+{
+    Store &s = *m_store;
+    sql(s,
+        QStringLiteral("INSERT INTO LISTS VALUES (2, '', '', '12/25/2030', '', 'CREATED'), "
+                       "(3, '', '', NULL, '', 'CREATED'), (4, '', '', '2030-01-08', '', 'CREATED')"));
+    // Tests with a start that is no date, and with an end before the start.
+    sql(s,
+        QStringLiteral("INSERT INTO TESTS VALUES (2, 1, 3, 'soon', '2030-01-08 17:05:00'), "
+                       "(3, 1, 3, '2030-01-09 08:00:00', '2020-01-01 00:00:00')"));
+    QCOMPARE(OldListIds(s, QDate(2030, 1, 9)), QList<qint32> {4});
+    QCOMPARE(OldListIds(s, QDate(2030, 1, 12)), QList<qint32>({1, 4}));
+    QCOMPARE(GetListTestDate(s, 2), StoreDates::Unreadable);
+    QCOMPARE(GetListTestDate(s, 99), QString());
+
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    FlexGrid *grid = mainWindow()->MSFlexGrid1;
+    QCOMPARE(grid->TextMatrix(2, 0), StoreDates::Unreadable); // list 3
+    QCOMPARE(grid->TextMatrix(3, 0), StoreDates::Unreadable); // list 2
+
+    auto *results = Forms::get<frmTestResults>();
+    results->setTestID(2);
+    QCOMPARE(results->txtDate->text(), StoreDates::Unknown);
+    QCOMPARE(results->txtStartTime->text(), StoreDates::Unknown);
+    QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
+    results->setTestID(3);
+    QCOMPARE(results->txtDate->text(), QStringLiteral("1/9/2030"));
+    QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
+    results->setTestID(1);
+    QCOMPARE(results->txtTotalTime->text(), QStringLiteral("5"));
+    Forms::unload(results);
+
+    auto *past = Forms::get<frmPastTests>();
+    past->setListID(1);
+    QStringList dates;
+    for (int r = 1; r < past->MSFlexGrid1->Rows(); ++r)
+        dates << past->MSFlexGrid1->TextMatrix(r, 0);
+    QVERIFY2(dates.contains(StoreDates::Unknown), qPrintable(dates.join(QLatin1Char(','))));
+    QVERIFY(!dates.contains(QStringLiteral("0/0/0000")));
+}
+
+void TestHostile::wordWithoutIdentifier_isLeftOutAndTheTestRuns()
+{
+    sql(*m_store, QStringLiteral("INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"));
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    for (int round = 0; round < 2; ++round) {
+        // Said once a run, not at every test.
+        if (round == 0)
+            MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
+        auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+        QVERIFY(test);
+        QCOMPARE(test->txtDefinition->toPlainText(), QStringLiteral("a fruit"));
+        for (const QString &answer : {QStringLiteral("apple"), QStringLiteral("bench"), QStringLiteral("cloud")}) {
+            test->txtWord->setText(answer);
+            QTest::keyClick(test->txtWord, Qt::Key_Return);
+        }
+        QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
+        Forms::unload(Forms::find(QStringLiteral("frmTestResults")));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QCOMPARE(MsgBoxScript::shown().filter(QStringLiteral("cannot be asked")).size(), 1);
+    QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID")),
+        QStringList({QStringLiteral("1 4"), QStringLiteral("2 3"), QStringLiteral("3 3")}));
+}
+
+void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
+{
+    const QString wavs = Globals::gWavPath;
+    const QString apple = RecordingPath(wavs, QStringLiteral("apple"));
+    const QString bench = RecordingPath(wavs, QStringLiteral("bench"));
+    QCOMPARE(mkfifo(QFile::encodeName(apple).constData(), 0644), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), bench));
+    QVERIFY(QDir(wavs).mkdir(RecordingFileName(QStringLiteral("cloud"))));
+    for (const QString &path : {apple, bench, RecordingPath(wavs, QStringLiteral("cloud"))}) {
+        QVERIFY2(finishesInTime(20,
+                     [&] {
+                         return !HasRecording(path) && !WaveFile::read(path) && !WaveFile::seconds(path)
+                             && RecordingProblem(path).isEmpty();
+                     }),
+            qPrintable(path));
+    }
+    // Nor does a test with pronunciation on try to play them.
+    QVERIFY(finishesInTime(20, [&] {
+        TestOptionsRecord options;
+        options.Pronounce = true;
+        FakeView view;
+        TestSession session(*m_store, view, options);
+        session.Start(1);
+        return view.log == QStringList {QStringLiteral("word a fruit")};
+    }));
+
+    // A recording longer than the limit is refused with a message; one just
+    // under it plays.
+    QFile::remove(apple);
+    PcmSound sound;
+    sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');
+    QVERIFY(WaveFile::write(apple, sound));
+    QVERIFY(RecordingProblem(apple).contains(QStringLiteral("too long")));
+    QVERIFY(!WaveFile::read(apple));
+    TestOptionsRecord options;
+    FakeView view;
+    TestSession session(*m_store, view, options);
+    session.Start(1);
+    QCOMPARE(view.log.value(0), QStringLiteral("word a fruit (sound)"));
+    QVERIFY(view.log.value(1).startsWith(QStringLiteral("notice The recording")));
+    QVERIFY(m_played.isEmpty());
+
+    sound.data.truncate(qsizetype(WaveFile::MaxSeconds - 1) * WaveFile::RecordingRate);
+    QVERIFY(WaveFile::write(apple, sound));
+    QVERIFY(RecordingProblem(apple).isEmpty());
+    QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());
+    session.Pronounce();
+    QCOMPARE(m_played, QStringList {QStringLiteral("APPLE.wav")});
+}
+
+QTEST_MAIN(TestHostile)
+#include "tst_hostile.moc"
