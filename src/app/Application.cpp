@@ -85,6 +85,10 @@ void releaseProgramFolder()
 void reportFatalError(const QString &what, const QString &detail)
 {
     MsgBox(what + QStringLiteral("\n\n") + detail + QStringLiteral("\n\nEverything saved before this point is kept."));
+    // Whatever went wrong may have been damage: the next start checks the
+    // whole file.
+    if (Globals::gConnection)
+        Globals::gConnection->distrust();
     releaseProgramFolder();
     std::_Exit(EXIT_FAILURE);
 }

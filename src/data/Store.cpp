@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUuid>
 
 #include <atomic>
+#include <sys/stat.h>
 
 namespace {
 
@@ -109,6 +111,23 @@ bool isBusy(const QSqlError &error)
     const QString code = error.nativeErrorCode();
     return code == QLatin1String("5") || code == QLatin1String("6")
         || error.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+}
+
+QString checkedPath(const QString &dbPath)
+{
+    return QFileInfo(dbPath).dir().filePath(latin(Store::CheckedName));
+}
+
+// The identity, size and modification time (to the nanosecond) of a file:
+// any write by any program changes it.
+QByteArray fingerprint(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
+        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + '\n';
 }
 
 [[noreturn]] void fail(const QSqlError &error, const QString &statement)
@@ -234,6 +253,15 @@ Store::~Store()
             db.close();
     }
     QSqlDatabase::removeDatabase(m_connectionName);
+    const QString checked = checkedPath(m_filePath);
+    if (!m_sound) {
+        QFile::remove(checked);
+        return;
+    }
+    // Best effort: without the note the next start checks the file in full.
+    QSaveFile note(checked);
+    if (note.open(QIODevice::WriteOnly) && note.write(fingerprint(m_filePath)) > 0)
+        note.commit();
 }
 
 QSqlDatabase Store::database() const
@@ -322,7 +350,11 @@ QString Store::prepareProblem(bool existed)
 
     // Damage inside the file (a torn page, a broken index) would otherwise
     // only show as missing rows, and the next write could make it worse.
-    if (existed) {
+    // The full check reads the whole file, so it is made whenever the file
+    // has changed since a copy of the program last closed it sound.
+    QFile note(checkedPath(m_filePath));
+    const bool unchanged = note.open(QIODevice::ReadOnly) && note.read(256) == fingerprint(m_filePath);
+    if (existed && !unchanged) {
         if (!q.exec(QStringLiteral("PRAGMA quick_check(5)"))) {
             if (isBusy(q.lastError()))
                 return QStringLiteral("The file is in use by another program.");
@@ -387,6 +419,7 @@ QString Store::prepareProblem(bool existed)
         return existed ? QStringLiteral("The file cannot be changed (%1).").arg(err)
                        : QStringLiteral("The database could not be created (%1).").arg(err);
     }
+    m_sound = true;
     return {};
 }
 

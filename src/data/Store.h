@@ -54,13 +54,21 @@ class Store
 {
 public:
     static constexpr const char *FileName = "Lettermarch.mdb";
+    // Beside the database: what the file looked like (size, time, identity)
+    // when a copy of the program last closed it, after finding it sound. A
+    // file that has changed since is checked in full at the next opening.
+    static constexpr const char *CheckedName = "Lettermarch.checked";
 
     // Opens (or, when missing, creates) the database in the given folder.
     // Returns null and a message for the user when the file cannot be used;
     // an existing file is never changed in that case.
     static std::unique_ptr<Store> open(const QString &folder, QString *problem);
 
+    // Closes the connection; a file found sound is noted as such.
     ~Store();
+    // The file may be damaged (a failure nobody handled): it is checked in
+    // full at the next opening, whatever it looks like then.
+    void distrust() { m_sound = false; }
     Store(const Store &) = delete;
     Store &operator=(const Store &) = delete;
 
@@ -111,6 +119,7 @@ private:
     QString m_filePath;
     QHash<QString, QSqlQuery> m_prepared;
     int m_transactionDepth = 0;
+    bool m_sound = false;
 };
 
 // Date forms used between the program and the engine.
