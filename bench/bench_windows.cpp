@@ -1,10 +1,11 @@
 // Answer latency of a practice test, and the time to fill the windows that
 // show many rows. Runs the real windows in this process (offscreen).
 #include "BenchData.h"
-#include "app/AppFunctions.h"
-#include "app/FormFactories.h"
-#include "app/Forms.h"
-#include "app/Globals.h"
+#include "kernel/AppFunctions.h"
+#include "shell/Startup.h"
+#include "shell/FormFactories.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
 #include "data/Store.h"
 #include "lists/frmEditList.h"
 #include "practice/frmTest.h"

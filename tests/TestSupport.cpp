@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Globals.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
 
@@ -154,4 +154,9 @@ OtherProcess::~OtherProcess()
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
+}
+
+SessionFiles sessionFiles()
+{
+    return {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath};
 }

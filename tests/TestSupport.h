@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestCore.h"
-#include "app/MessageBox.h"
+#include "kernel/MessageBox.h"
 #include "audio/Sound.h"
 #include "practice/TestSession.h"
 
@@ -67,6 +67,9 @@ public:
     void wordsLeftOut(qint32, qint32 count) override { log << QStringLiteral("left out %1").arg(count); }
     std::function<void()> onNotice;
 };
+
+// The sounds of a test as the program's globals name them.
+SessionFiles sessionFiles();
 
 // Runs `answer` on the modal window of that class as soon as it shows.
 void whenModalShows(const char *className, std::function<void(QWidget *)> answer);

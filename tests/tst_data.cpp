@@ -1,5 +1,4 @@
 #include "TestCore.h"
-#include "app/Globals.h"
 #include "audio/RecordingFiles.h"
 #include "data/Flags.h"
 #include "data/ListStore.h"
@@ -43,7 +42,7 @@ class TestData : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { Globals::reset(); }
+
 
     void statementDates_data();
     void statementDates();
@@ -178,7 +177,6 @@ void TestData::deleteList_removesRowsAndRecordings()
     QVERIFY(!QFile::exists(QDir(wavs).filePath(QStringLiteral("CAT.wav"))));
     QVERIFY(QFile::exists(QDir(wavs).filePath(QStringLiteral("FISH.wav"))));
     QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS "), QStringLiteral("VALUE")), idsBefore);
-    QCOMPARE(Globals::gSQL, QStringLiteral(" DELETE FROM WORD_ATTEMPTS  WHERE LIST_ID = %1 ").arg(doomed));
 }
 
 void TestData::flags_data()
@@ -211,7 +209,7 @@ void TestData::generalSettings_writeDefaultRowOnce()
     ProgramFolder folder;
     auto store = folder.openStore();
     LoadGeneralSettings(*store);
-    LoadGeneralSettings(*store);
+    const GeneralSettings general = LoadGeneralSettings(*store);
     QCOMPARE(rowCount(*store, QStringLiteral("OPTIONS")), 1);
     const QSqlRecord row = *ReadOptionsRecord(*store);
     const QString defaults = QStringLiteral(
@@ -222,9 +220,9 @@ void TestData::generalSettings_writeDefaultRowOnce()
         const QStringList kv = pair.split(QLatin1Char('='));
         QCOMPARE(kv[0] + QLatin1Char('=') + row.value(kv[0]).toString(), pair);
     }
-    QCOMPARE(Globals::gMessageTime, 6);
-    QCOMPARE(Globals::gSkipTestSetup, false);
-    QCOMPARE(Globals::gPromptToDeleteLists, true);
+    QCOMPARE(general.messageTime, 6);
+    QCOMPARE(general.skipTestSetup, false);
+    QCOMPARE(general.promptToDeleteLists, true);
 }
 
 void TestData::generalSettings_readFirstRowAndFlagRules()
@@ -241,10 +239,10 @@ void TestData::generalSettings_readFirstRowAndFlagRules()
     second.messageTime = 9999;
     store->addRow(QStringLiteral("OPTIONS"), {{QStringLiteral("MESSAGE_TIME"), 9999}});
 
-    LoadGeneralSettings(*store);
-    QCOMPARE(Globals::gMessageTime, 0);
-    QCOMPARE(Globals::gSkipTestSetup, true);
-    QCOMPARE(Globals::gPromptToDeleteLists, false);
+    const GeneralSettings general = LoadGeneralSettings(*store);
+    QCOMPARE(general.messageTime, 0);
+    QCOMPARE(general.skipTestSetup, true);
+    QCOMPARE(general.promptToDeleteLists, false);
 
     first.messageTime = 20;
     WriteOptions(*store, first);
@@ -254,8 +252,7 @@ void TestData::generalSettings_readFirstRowAndFlagRules()
 
     // A message time the program never writes falls back to the default.
     store->execute(QStringLiteral(" UPDATE OPTIONS SET MESSAGE_TIME = 'soon' "));
-    LoadGeneralSettings(*store);
-    QCOMPARE(Globals::gMessageTime, 6);
+    QCOMPARE(LoadGeneralSettings(*store).messageTime, 6);
 }
 
 void TestData::open_createsMissingDatabase()

@@ -2,12 +2,13 @@
 // files left behind or faked, damage inside the database, another program
 // holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
-#include "app/AppFunctions.h"
-#include "app/FolderLock.h"
-#include "app/FormFactories.h"
-#include "app/Forms.h"
-#include "app/Globals.h"
-#include "app/frmLists.h"
+#include "kernel/AppFunctions.h"
+#include "shell/Startup.h"
+#include "data/FolderLock.h"
+#include "shell/FormFactories.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "shell/frmLists.h"
 #include "audio/RecordingFiles.h"
 #include "audio/WaveFile.h"
 #include "data/Clock.h"
@@ -211,12 +212,12 @@ void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
     TestOptionsRecord options;
     options.Pronounce = false;
     FakeView view;
-    TestSession first(s, view, options);
+    TestSession first(s, view, options, sessionFiles());
     first.Start(1);
     QCOMPARE(first.TestID(), 2);
     first.Submit(QStringLiteral("apple"));
     sql(s, QStringLiteral("DELETE FROM IDS"));
-    TestSession second(s, view, options);
+    TestSession second(s, view, options, sessionFiles());
     second.Start(1);
     QCOMPARE(second.TestID(), 3);
     second.Quit();
@@ -438,7 +439,7 @@ void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
     TestOptionsRecord options;
     options.Pronounce = false;
     FakeView view;
-    TestSession session(s, view, options);
+    TestSession session(s, view, options, sessionFiles());
     session.Start(1);
 
     // Held while apple is answered: kept, said once, and the test goes on
@@ -565,7 +566,7 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
         TestOptionsRecord options;
         options.Pronounce = true;
         FakeView view;
-        TestSession session(*m_store, view, options);
+        TestSession session(*m_store, view, options, sessionFiles());
         session.Start(1);
         return view.log == QStringList {QStringLiteral("word a fruit")};
     }));
@@ -580,7 +581,7 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
     QVERIFY(!WaveFile::read(apple));
     TestOptionsRecord options;
     FakeView view;
-    TestSession session(*m_store, view, options);
+    TestSession session(*m_store, view, options, sessionFiles());
     session.Start(1);
     QCOMPARE(view.log.value(0), QStringLiteral("word a fruit (sound)"));
     QVERIFY(view.log.value(1).startsWith(QStringLiteral("notice The recording")));

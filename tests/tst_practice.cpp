@@ -1,9 +1,10 @@
 #include "TestSupport.h"
-#include "app/AppFunctions.h"
-#include "app/FormFactories.h"
-#include "app/Forms.h"
-#include "app/Globals.h"
-#include "app/frmLists.h"
+#include "kernel/AppFunctions.h"
+#include "shell/Startup.h"
+#include "shell/FormFactories.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "shell/frmLists.h"
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "data/Clock.h"
@@ -284,7 +285,7 @@ void TestPractice::defaultOptions_presetsAndTextRules()
     row.testOrder.clear();
     row.moveOnAfter = QStringLiteral("7");
     WriteOptions(s, row);
-    QCOMPARE(LoadDefaultOptions(s).TestOrder, QStringLiteral("ALPHABETICAL"));
+    QCOMPARE(LoadDefaultOptions(s).TestOrder, QStringLiteral("Alphabetical"));
     QCOMPARE(LoadDefaultOptions(s).MoveOnAfter, 7);
 }
 
@@ -301,7 +302,7 @@ void TestPractice::session_rightWrongRevealAndRows()
 
     TestOptionsRecord options;
     FakeView view;
-    TestSession session(s, view, options);
+    TestSession session(s, view, options, sessionFiles());
     session.Start(list);
     QCOMPARE(session.TestID(), 1);
     QCOMPARE(view.log, QStringList {QStringLiteral("word apple (sound)")});
@@ -344,7 +345,7 @@ void TestPractice::session_rightWrongRevealAndRows()
     options.Pronounce = false;
     m_played.clear();
     FakeView second;
-    TestSession again(s, second, options);
+    TestSession again(s, second, options, sessionFiles());
     again.Start(list);
     for (int i = 0; i < 3; ++i)
         again.Submit(QStringLiteral("wrong"));
@@ -362,7 +363,7 @@ void TestPractice::session_caseTrimAndEmptyAnswers()
     TestOptionsRecord options;
     options.TestOrder = QStringLiteral("Order Created");
     FakeView view;
-    TestSession session(s, view, options);
+    TestSession session(s, view, options, sessionFiles());
     session.Start(list);
     QVERIFY(!session.Submit(QStringLiteral("   "))); // not checked, not counted
     QCOMPARE(session.Attempts(), 0);
@@ -384,7 +385,7 @@ void TestPractice::session_endsOnEmptyListOrVanishedWord()
     const qint32 empty = addList(s, QDate(2026, 12, 4));
     TestOptionsRecord options;
     FakeView view;
-    TestSession session(s, view, options);
+    TestSession session(s, view, options, sessionFiles());
     session.Start(empty);
     QCOMPARE(view.log, QStringList {QStringLiteral("ended")});
     QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1").arg(empty)), 1);
@@ -392,7 +393,7 @@ void TestPractice::session_endsOnEmptyListOrVanishedWord()
     // A word deleted while the test runs ends the test when its turn comes.
     const qint32 list = addList(s, QDate(2026, 12, 4), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     FakeView view2;
-    TestSession second(s, view2, options);
+    TestSession second(s, view2, options, sessionFiles());
     second.Start(list);
     DeleteWord(s, 2, Globals::gWavPath);
     second.Submit(QStringLiteral("a"));
@@ -671,7 +672,7 @@ void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
     auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
     QVERIFY(test && test->isVisible() && main->isHidden());
     QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
-    QCOMPARE(Globals::TestOptions.TestOrder, QStringLiteral("ORDER CREATED"));
+    QCOMPARE(Globals::TestOptions.TestOrder, QStringLiteral("Order Created"));
     QVERIFY(!Globals::TestOptions.Pronounce && Globals::TestOptions.ShowContext);
     QCOMPARE(test->session().CurrentWord(), QStringLiteral("ant"));
     Forms::unload(test);

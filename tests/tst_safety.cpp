@@ -1,11 +1,12 @@
 // Faults a family's data must survive: the program killed in the middle of
 // a test, files it may not read or write, and odd typing.
 #include "TestSupport.h"
-#include "app/AppFunctions.h"
-#include "app/FormFactories.h"
-#include "app/Forms.h"
-#include "app/Globals.h"
-#include "app/frmLists.h"
+#include "kernel/AppFunctions.h"
+#include "shell/Startup.h"
+#include "shell/FormFactories.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "shell/frmLists.h"
 #include "data/Clock.h"
 #include "data/Options.h"
 #include "data/Store.h"

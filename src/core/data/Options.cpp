@@ -1,0 +1,81 @@
+#include "Options.h"
+
+#include "Flags.h"
+#include "Store.h"
+
+#include <QSqlQuery>
+
+std::optional<QSqlRecord> ReadOptionsRecord(Store &store)
+{
+    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM OPTIONS "));
+    if (!q.next())
+        return std::nullopt;
+    return q.record();
+}
+
+namespace {
+// " WHERE rowid = n " of the first row, which every reader and writer uses;
+// empty when the table has no row.
+QString firstRowCondition(Store &store)
+{
+    QSqlQuery first = store.select(QStringLiteral("SELECT rowid FROM OPTIONS LIMIT 1"));
+    return first.next() ? QStringLiteral(" WHERE rowid = ") + first.value(0).toString() + QLatin1Char(' ') : QString();
+}
+} // namespace
+
+void WriteOptions(Store &store, const OptionsRow &row)
+{
+    const QList<Field> fields = {
+        {QStringLiteral("SKIP_TEST_SETUP"), row.skipTestSetup},
+        {QStringLiteral("PRONOUNCE"), row.pronounce},
+        {QStringLiteral("SHOW_DEFINITION"), row.showDefinition},
+        {QStringLiteral("SHOW_CONTEXT"), row.showContext},
+        {QStringLiteral("TEST_ORDER"), row.testOrder},
+        {QStringLiteral("MOVE_ON_AFTER"), row.moveOnAfter},
+        {QStringLiteral("REVEAL_ANSWERS"), row.revealAnswers},
+        {QStringLiteral("REQUIRE_ECHO"), row.requireEcho},
+        {QStringLiteral("CLEAR_WRONG_ANSWER"), row.clearWrongAnswer},
+        {QStringLiteral("PLAY_CORRECT_SOUND"), row.playCorrectSound},
+        {QStringLiteral("PLAY_INCORRECT_SOUND"), row.playIncorrectSound},
+        {QStringLiteral("MESSAGE_TIME"), row.messageTime},
+        {QStringLiteral("TEST_DAY"), row.testDay},
+        {QStringLiteral("PROMPT_TO_DELETE_LISTS"), row.promptToDeleteLists},
+    };
+    Store::Transaction transaction(store);
+    const QString first = firstRowCondition(store);
+    if (!first.isEmpty())
+        store.updateRows(QStringLiteral("OPTIONS"), first, fields);
+    else
+        store.addRow(QStringLiteral("OPTIONS"), fields);
+    transaction.commit();
+}
+
+bool WriteFirstOptionsRow(Store &store, const QList<Field> &fields)
+{
+    Store::Transaction transaction(store);
+    const QString first = firstRowCondition(store);
+    if (first.isEmpty())
+        return false;
+    store.updateRows(QStringLiteral("OPTIONS"), first, fields);
+    transaction.commit();
+    return true;
+}
+
+GeneralSettings LoadGeneralSettings(Store &store)
+{
+    std::optional<QSqlRecord> row = ReadOptionsRecord(store);
+    if (!row) {
+        WriteOptions(store, OptionsRow {});
+        row = ReadOptionsRecord(store);
+    }
+    GeneralSettings settings;
+    if (!row)
+        return settings;
+    bool ok = false;
+    const qint32 time = row->value(QStringLiteral("MESSAGE_TIME")).toInt(&ok);
+    // A value the program did not write (empty, text) falls back to the default.
+    settings.messageTime = ok ? time : MessageTime::Default;
+    settings.skipTestSetup = TextToBool(row->value(QStringLiteral("SKIP_TEST_SETUP")).toString());
+    settings.promptToDeleteLists = TextToBool(row->value(QStringLiteral("PROMPT_TO_DELETE_LISTS")).toString());
+    return settings;
+}

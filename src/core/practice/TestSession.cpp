@@ -1,0 +1,242 @@
+#include "TestSession.h"
+
+#include "WordOrder.h"
+#include "audio/RecordingFiles.h"
+#include "audio/Sound.h"
+#include "data/Clock.h"
+#include "data/Flags.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+#include "lists/WordStore.h"
+
+#include <QFile>
+
+namespace {
+const QString Correct = QStringLiteral("CORRECT");
+const QString Incorrect = QStringLiteral("INCORRECT");
+
+const QString BusyKept = QStringLiteral(
+    "Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
+    "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
+const QString BusyAtEnd = QStringLiteral(
+    "Another program is still using Lettermarch's database file, so this test could not be saved yet.\n\n"
+    "Nothing you typed is lost. Click OK to try again.");
+} // namespace
+
+void RecordAttempt(Store &store, qint32 testId, qint32 listId, qint32 wordId, const QString &guess,
+    const QString &result, qint32 attemptNumber)
+{
+    store.addRow(QStringLiteral("WORD_ATTEMPTS"),
+        {{QStringLiteral("TEST_ID"), testId}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), wordId},
+            {QStringLiteral("GUESS"), guess}, {QStringLiteral("RESULT"), result},
+            {QStringLiteral("ATTEMPT_NUMBER"), attemptNumber}});
+}
+
+void DeleteTest(Store &store, qint32 testId)
+{
+    const QString where = QStringLiteral(" WHERE TEST_ID = ") + catalogueId(testId);
+    Store::Transaction transaction(store);
+    store.execute(QStringLiteral(" DELETE FROM TESTS ") + where);
+    store.execute(QStringLiteral(" DELETE FROM WORD_ATTEMPTS ") + where);
+    transaction.commit();
+}
+
+TestSession::TestSession(Store &store, TestView &view, const TestOptionsRecord &options, SessionFiles files)
+    : m_store(store)
+    , m_view(view)
+    , m_options(options)
+    , m_files(std::move(files))
+{ }
+
+void TestSession::Start(qint32 listId)
+{
+    m_testId = NextID(m_store, IdCodes::Test);
+    m_listId = listId;
+    m_words = LoadTestWords(m_store, m_listId, wordOrderOf(m_options.TestOrder));
+    m_state = State::WordPresented;
+    m_startTime = Clock::now();
+    m_wordIndex = -1;
+    if (m_words.leftOut > 0)
+        m_view.wordsLeftOut(m_listId, m_words.leftOut);
+    NextWord();
+}
+
+void TestSession::NextWord()
+{
+    m_attempts = 0;
+    if (m_wordIndex >= m_words.sequence.size() - 1) {
+        EndTest();
+        return;
+    }
+    ++m_wordIndex;
+    bool ok = false;
+    const qint32 id = m_words.sequence.at(m_wordIndex).toInt(&ok);
+    // A word that has gone (or the empty entry of a list without words)
+    // ends the test.
+    std::optional<WordRow> word;
+    if (ok) {
+        try {
+            word = ReadWord(m_store, id);
+        } catch (const StoreError &e) {
+            // Held by another program: the word as it stood at the start.
+            if (!e.isBusy() || !m_words.rows.contains(id))
+                throw;
+            word = m_words.rows.value(id);
+        }
+    }
+    if (!word) {
+        EndTest();
+        return;
+    }
+    m_wordId = word->wordId;
+    m_currentWord = word->word;
+    m_caseSensitive = TextToBool(word->caseSensitive);
+    m_canPronounce = HasRecording(RecordingPath(m_files.wavDir, m_currentWord));
+    m_view.presentWord(word->definition, word->sentence, m_canPronounce);
+    m_view.setAnswer(QString());
+    m_view.focusAnswer();
+    if (m_canPronounce && m_options.Pronounce)
+        Pronounce();
+}
+
+bool TestSession::Submit(const QString &typed)
+{
+    if (m_state != State::WordPresented)
+        return false;
+    const QString answer = typed.trimmed();
+    m_view.setAnswer(answer);
+    if (answer.isEmpty())
+        return false;
+    CheckAnswer(answer);
+    return true;
+}
+
+void TestSession::CheckAnswer(const QString &typed)
+{
+    const QString answer = typed.trimmed();
+    m_view.setAnswer(answer);
+    ++m_attempts;
+    if (AnswerMatches(answer, m_currentWord, m_caseSensitive))
+        AnswerCorrect(answer);
+    else
+        AnswerIncorrect(answer);
+}
+
+void TestSession::AnswerCorrect(const QString &answer)
+{
+    storeAttempt(answer, Correct);
+    if (m_options.PlayCorrectSound)
+        PlaySound(m_files.correctSound);
+    m_view.showMessage(QStringLiteral("Correct"), m_currentWord);
+    NextWord();
+}
+
+void TestSession::AnswerIncorrect(const QString &answer)
+{
+    storeAttempt(answer, Incorrect);
+    if (m_options.PlayIncorrectSound)
+        PlaySound(m_files.incorrectSound);
+    if (m_attempts >= m_options.MoveOnAfter) {
+        m_view.showMessage(QStringLiteral("Incorrect"), QString());
+        if (m_options.RevealAnswers)
+            m_view.revealAnswer(m_currentWord, m_caseSensitive);
+        NextWord();
+        return;
+    }
+    m_view.showMessage(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+    if (m_options.ClearWrongAnswer)
+        m_view.setAnswer(QString());
+    if (m_canPronounce && m_options.Pronounce)
+        Pronounce();
+    m_view.focusAnswer();
+}
+
+void TestSession::storeAttempt(const QString &answer, const QString &result)
+{
+    m_pending.append({m_wordId, answer, result, m_attempts});
+    if (!writePending() && !m_toldBusy) {
+        m_toldBusy = true;
+        m_view.notice(BusyKept);
+    }
+}
+
+// Writes the kept answers in the order they were typed; false while another
+// program holds the file.
+bool TestSession::writePending()
+{
+    if (m_pending.isEmpty())
+        return true;
+    try {
+        Store::Transaction transaction(m_store);
+        for (const PendingAttempt &a : std::as_const(m_pending))
+            RecordAttempt(m_store, m_testId, m_listId, a.wordId, a.guess, a.result, a.attemptNumber);
+        transaction.commit();
+    } catch (const StoreError &e) {
+        if (!e.isBusy())
+            throw;
+        return false;
+    }
+    m_pending.clear();
+    m_toldBusy = false;
+    return true;
+}
+
+template<class Write>
+void TestSession::writeWhenFree(Write write)
+{
+    for (;;) {
+        try {
+            write();
+            return;
+        } catch (const StoreError &e) {
+            if (!e.isBusy())
+                throw;
+        }
+        m_view.notice(BusyAtEnd);
+    }
+}
+
+void TestSession::Pronounce()
+{
+    const QString path = RecordingPath(m_files.wavDir, m_currentWord);
+    const QString problem = RecordingProblem(path);
+    if (problem.isEmpty())
+        PlaySound(path);
+    else if (HasRecording(path))
+        m_view.notice(problem);
+}
+
+void TestSession::EndTest()
+{
+    if (m_state == State::Ended || m_state == State::Quit)
+        return;
+    m_state = State::Ended;
+    SaveTest();
+    m_view.testEnded();
+}
+
+void TestSession::SaveTest()
+{
+    const QDateTime end = Clock::now();
+    writeWhenFree([&] {
+        Store::Transaction transaction(m_store);
+        for (const PendingAttempt &a : std::as_const(m_pending))
+            RecordAttempt(m_store, m_testId, m_listId, a.wordId, a.guess, a.result, a.attemptNumber);
+        m_store.addRow(QStringLiteral("TESTS"),
+            {{QStringLiteral("TEST_ID"), m_testId}, {QStringLiteral("LIST_ID"), m_listId},
+                {QStringLiteral("MOVE_ON_AFTER"), m_options.MoveOnAfter},
+                {QStringLiteral("START_TIME"), StoreDates::storedDateTime(m_startTime)},
+                {QStringLiteral("END_TIME"), StoreDates::storedDateTime(end)}});
+        transaction.commit();
+    });
+    m_pending.clear();
+}
+
+void TestSession::Quit()
+{
+    if (m_state == State::Ended || m_state == State::Quit)
+        return;
+    m_state = State::Quit;
+    m_pending.clear();
+    writeWhenFree([this] { DeleteTest(m_store, m_testId); });
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "TestOptions.h"
+#include "WordOrder.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class Store;
+
+// Stores one checked answer at once, so an answer is never lost even if
+// the program ends in the middle of a test.
+void RecordAttempt(Store &store, qint32 testId, qint32 listId, qint32 wordId, const QString &guess,
+    const QString &result, qint32 attemptNumber);
+// Removes a quit test's rows; its identifier is not reused.
+void DeleteTest(Store &store, qint32 testId);
+
+// What a running test asks of its window.
+class TestView
+{
+public:
+    virtual ~TestView() = default;
+    // Shows the clues of the next word and empties the answer box.
+    virtual void presentWord(const QString &definition, const QString &sentence, bool canPronounce) = 0;
+    // Replaces the text of the answer box.
+    virtual void setAnswer(const QString &text) = 0;
+    // Puts the focus in the answer box, the caret after the text.
+    virtual void focusAnswer() = 0;
+    // The temporary message; returns when it has closed.
+    virtual void showMessage(const QString &top, const QString &bottom) = 0;
+    // The reveal answer window, modal; returns when it has closed.
+    virtual void revealAnswer(const QString &word, bool caseSensitive) = 0;
+    // The test is over and stored.
+    virtual void testEnded() = 0;
+    // A plain message with an OK button; returns when it has been read.
+    virtual void notice(const QString &text) = 0;
+    // Some of the list's words cannot be asked (`count` rows without an
+    // identifier); the test goes on without them.
+    virtual void wordsLeftOut(qint32 listId, qint32 count) = 0;
+};
+
+// Where a test finds its sounds: the recordings folder and the two
+// notification sounds.
+struct SessionFiles
+{
+    QString wavDir;
+    QString correctSound;
+    QString incorrectSound;
+};
+
+// The practice test itself: the order of the words, the checking of each
+// answer, the attempts allowed, what follows a wrong answer, the rows
+// written. The window only shows what it is told.
+class TestSession
+{
+public:
+    enum class State { NotStarted, WordPresented, Ended, Quit };
+
+    // `options` is read at every decision, as it stands at that moment.
+    TestSession(Store &store, TestView &view, const TestOptionsRecord &options, SessionFiles files);
+
+    void Start(qint32 listId);
+    void NextWord();
+    // An answer as typed: trimmed, and checked unless empty. False when
+    // nothing was checked.
+    bool Submit(const QString &typed);
+    void CheckAnswer(const QString &answer);
+    void EndTest();
+    // The user quit before the end: the test's rows are removed.
+    void Quit();
+    // Plays the current word's recording.
+    void Pronounce();
+
+    State state() const { return m_state; }
+    qint32 TestID() const { return m_testId; }
+    qint32 ListID() const { return m_listId; }
+    qint32 WordIndex() const { return m_wordIndex; }
+    qint32 Attempts() const { return m_attempts; }
+    qint32 WordID() const { return m_wordId; }
+    QString CurrentWord() const { return m_currentWord; }
+    bool CaseSensitive() const { return m_caseSensitive; }
+    bool TestEnded() const { return m_state == State::Ended; }
+    bool canPronounce() const { return m_canPronounce; }
+    QDateTime StartTime() const { return m_startTime; }
+    // The WORD_IDs in the order the test asks them.
+    const QStringList &WordSequence() const { return m_words.sequence; }
+    // Answers checked while another program held the database file, kept
+    // here until they can be written.
+    qint32 PendingAttempts() const { return qint32(m_pending.size()); }
+
+private:
+    void AnswerCorrect(const QString &answer);
+    void AnswerIncorrect(const QString &answer);
+    void SaveTest();
+    void storeAttempt(const QString &answer, const QString &result);
+    bool writePending();
+    // Runs `write` until it succeeds, asking the user to wait while another
+    // program holds the file; nothing typed is lost meanwhile.
+    template<class Write>
+    void writeWhenFree(Write write);
+
+    struct PendingAttempt
+    {
+        qint32 wordId;
+        QString guess;
+        QString result;
+        qint32 attemptNumber;
+    };
+    QList<PendingAttempt> m_pending;
+    bool m_toldBusy = false;
+    TestWords m_words;
+
+    Store &m_store;
+    TestView &m_view;
+    const TestOptionsRecord &m_options;
+    const SessionFiles m_files;
+    State m_state = State::NotStarted;
+    qint32 m_testId = 0;
+    qint32 m_listId = 0;
+    qint32 m_wordIndex = -1;
+    qint32 m_attempts = 0;
+    qint32 m_wordId = 0;
+    QString m_currentWord;
+    bool m_caseSensitive = false;
+    bool m_canPronounce = false;
+    QDateTime m_startTime;
+};

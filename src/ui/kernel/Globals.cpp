@@ -1,0 +1,33 @@
+#include "Globals.h"
+
+#include "data/Store.h"
+
+#include "data/FolderLock.h"
+
+namespace Globals {
+
+void setConnection(Store *store)
+{
+    if (gConnection != store)
+        delete gConnection;
+    gConnection = store;
+}
+
+void reset()
+{
+    setConnection(nullptr);
+    delete gInstanceLock;
+    gInstanceLock = nullptr;
+    gProgramDir.clear();
+    gWavPath.clear();
+    gCorrectSoundPath.clear();
+    gIncorrectSoundPath.clear();
+    gCurrentListID = 0;
+    gNewListCreated = false;
+    gMessageTime = 0;
+    gSkipTestSetup = false;
+    gPromptToDeleteLists = false;
+    TestOptions = TestOptionsRecord {};
+}
+
+} // namespace Globals

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "practice/TestOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+class FolderLock;
+class Store;
+
+// Program-wide state. Each value exists once for the whole run; reset()
+// returns everything to its starting value (used between tests).
+namespace Globals {
+
+// The folder the program runs from; data and sounds live beside it.
+inline QString gProgramDir;
+// The one open connection to Lettermarch.mdb (owned here, see setConnection).
+inline Store *gConnection = nullptr;
+inline QString gWavPath;
+inline QString gCorrectSoundPath;
+inline QString gIncorrectSoundPath;
+inline qint32 gCurrentListID = 0;
+inline bool gNewListCreated = false;
+// General settings read once at start-up.
+inline qint32 gMessageTime = 0;
+inline bool gSkipTestSetup = false;
+inline bool gPromptToDeleteLists = false;
+
+// Held while the program runs, so a second copy on the same folder knows.
+inline FolderLock *gInstanceLock = nullptr;
+
+// The settings of the current (or last) practice test.
+inline TestOptionsRecord TestOptions;
+
+// Takes ownership of the connection, closing any earlier one.
+void setConnection(Store *store);
+void reset();
+
+} // namespace Globals

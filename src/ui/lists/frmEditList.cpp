@@ -1,0 +1,341 @@
+#include "frmEditList.h"
+
+#include "lists/WordStore.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "audio/RecordingFiles.h"
+#include "audio/Sound.h"
+#include "data/ListStore.h"
+#include "frmEditWord.h"
+
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+namespace {
+constexpr int ColWord = 0;
+constexpr int ColWordId = 1;
+
+QLineEdit *display(QWidget *parent, const char *name)
+{
+    auto *e = named<QLineEdit>(parent, name);
+    e->setReadOnly(true);
+    return e;
+}
+} // namespace
+
+frmEditList::frmEditList()
+{
+    setObjectName(QStringLiteral("frmEditList"));
+    setWindowTitle(QStringLiteral("Edit Word List"));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
+    MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(5000));
+
+    frameDetails = named<QGroupBox>(central, "frameDetails");
+    frameDetails->setTitle(QStringLiteral("Word Details"));
+    txtWord = display(frameDetails, "txtWord");
+    txtDefinition = textArea(frameDetails, "txtDefinition", true);
+    txtSentence = textArea(frameDetails, "txtSentence", true);
+    txtCaseSensitive = display(frameDetails, "txtCaseSensitive");
+    txtCaseSensitive->setMaximumWidth(60);
+    Label1 = label(frameDetails, "Label1", QStringLiteral("Word"), txtWord);
+    Label2 = label(frameDetails, "Label2", QStringLiteral("Definition"), txtDefinition);
+    Label3 = label(frameDetails, "Label3", QStringLiteral("Context Sentence"), txtSentence);
+    Label4 = label(frameDetails, "Label4", QStringLiteral("Case Sensitive"), txtCaseSensitive);
+    cmdPronounce = button(
+        frameDetails, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Hear the current recording"));
+    auto *details = new QFormLayout(frameDetails);
+    details->addRow(Label1, txtWord);
+    details->addRow(Label2, txtDefinition);
+    details->addRow(Label3, txtSentence);
+    auto *caseRow = new QHBoxLayout;
+    caseRow->addWidget(txtCaseSensitive);
+    caseRow->addStretch(1);
+    caseRow->addWidget(cmdPronounce);
+    details->addRow(Label4, caseRow);
+
+    framePastTests = named<QGroupBox>(central, "framePastTests");
+    framePastTests->setTitle(QStringLiteral("Test Totals"));
+    txtTests = display(framePastTests, "txtTests");
+    txtCorrect = display(framePastTests, "txtCorrect");
+    txtIncorrect = display(framePastTests, "txtIncorrect");
+    Label5 = label(framePastTests, "Label5", QStringLiteral("Total Tests"), txtTests);
+    Label6 = label(framePastTests, "Label6", QStringLiteral("Correct on first attempt"), txtCorrect);
+    Label7 = label(framePastTests, "Label7", QStringLiteral("Incorrect Guesses"), txtIncorrect);
+    const QString testsTip = QStringLiteral("The number of times this word has appeared on a Lettermarch test");
+    const QString correctTip
+        = QStringLiteral("The number of times this word was spelled correctly on the first attempt on a test");
+    const QString incorrectTip = QStringLiteral("The number of times this word has been misspelled on a test");
+    for (auto [l, e, tip] : {std::tuple {Label5, txtTests, testsTip}, std::tuple {Label6, txtCorrect, correctTip},
+             std::tuple {Label7, txtIncorrect, incorrectTip}}) {
+        l->setToolTip(tip);
+        e->setToolTip(tip);
+        e->setMaximumWidth(60);
+    }
+    auto *totals = new QFormLayout(framePastTests);
+    totals->addRow(Label5, txtTests);
+    totals->addRow(Label6, txtCorrect);
+    totals->addRow(Label7, txtIncorrect);
+
+    cmdAddWord = button(central, "cmdAddWord", QStringLiteral("Add a word"), QStringLiteral("Add a word to this list"));
+    cmdEditWord = button(central, "cmdEditWord", QStringLiteral("Edit a word"),
+        QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
+    cmdDeleteWord = button(central, "cmdDeleteWord", QStringLiteral("Delete a word"),
+        QStringLiteral("Delete the selected word from this list"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAddWord);
+    buttons->addWidget(cmdEditWord);
+    buttons->addWidget(cmdDeleteWord);
+    buttons->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(frameDetails);
+    right->addWidget(framePastTests);
+    right->addStretch(1);
+    right->addLayout(buttons);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setSpacing(12);
+    layout->addWidget(MSFlexGrid1);
+    layout->addLayout(right, 1);
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNewWord = action(mnuFile, "mnuNewWord", QStringLiteral("&New Word..."));
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("&Close"));
+    mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
+    mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
+    mnuEdit = action(mnuPopUp, "mnuEdit", QStringLiteral("Edit"));
+    mnuDelete = action(mnuPopUp, "mnuDelete", QStringLiteral("Delete"));
+
+    connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::AddWord);
+    connect(mnuNewWord, &QAction::triggered, this, &frmEditList::AddWord);
+    connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::EditWord);
+    connect(mnuEdit, &QAction::triggered, this, &frmEditList::EditWord);
+    connect(cmdDeleteWord, &QPushButton::clicked, this, &frmEditList::DeleteWord);
+    connect(mnuDelete, &QAction::triggered, this, &frmEditList::DeleteWord);
+    connect(cmdPronounce, &QPushButton::clicked, this, &frmEditList::Pronounce);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmEditList::rowSelected);
+    connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmEditList::showPopUp);
+    connect(MSFlexGrid1, &QAbstractItemView::activated, this, &frmEditList::EditWord);
+
+    ResetGrid();
+    resize(820, 460);
+}
+
+void frmEditList::Form_Load()
+{
+    m_firstShowing = true;
+}
+
+bool frmEditList::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate && m_firstShowing) {
+        m_firstShowing = false;
+        // A new, empty list goes straight to entering its first word (unless
+        // a word is already being entered: that text must not be lost).
+        QTimer::singleShot(0, this, [this] {
+            if (MSFlexGrid1->Rows() < 2 && !IsFormLoaded(QStringLiteral("frmEditWord")))
+                AddWord();
+        });
+    }
+    return Form<QMainWindow>::event(e);
+}
+
+void frmEditList::setListID(qint32 id)
+{
+    m_ListID = id;
+    m_testCount = CountListTests(db(), id);
+    LoadWords();
+}
+
+void frmEditList::ResetGrid()
+{
+    FlexGrid *g = MSFlexGrid1;
+    g->Clear();
+    g->setRows(1);
+    g->setCols(2);
+    g->setTextMatrix(0, ColWord, QStringLiteral("Word"));
+    g->setColWidth(ColWord, 5000);
+    g->setColWidth(ColWordId, 1);
+}
+
+void frmEditList::LoadWords()
+{
+    ResetGrid();
+    FlexGrid *g = MSFlexGrid1;
+    {
+        const QSignalBlocker block(g);
+        for (const auto &[id, word] : ListWords(db(), m_ListID)) {
+            const int r = g->AddItem();
+            g->setTextMatrix(r, ColWord, word);
+            g->setTextMatrix(r, ColWordId, QString::number(id));
+        }
+        g->setRow(g->Rows() > 1 ? 1 : 0);
+    }
+    rowSelected();
+}
+
+void frmEditList::rowSelected()
+{
+    const int row = MSFlexGrid1->Row();
+    if (row >= 1)
+        ShowWordDetails(MSFlexGrid1->TextMatrix(row, ColWordId).toInt());
+    else
+        clearDetails();
+    const bool wordRow = row >= 1;
+    cmdEditWord->setEnabled(wordRow);
+    cmdDeleteWord->setEnabled(wordRow);
+}
+
+void frmEditList::clearDetails()
+{
+    for (QLineEdit *e : {txtWord, txtCaseSensitive, txtTests, txtCorrect, txtIncorrect})
+        e->clear();
+    txtDefinition->clear();
+    txtSentence->clear();
+    cmdPronounce->setEnabled(false);
+}
+
+void frmEditList::ShowWordDetails(qint32 wordId)
+{
+    const auto row = ReadWord(db(), wordId);
+    if (!row) {
+        clearDetails();
+        return;
+    }
+    txtWord->setText(row->word);
+    txtWord->setCursorPosition(0);
+    txtDefinition->setPlainText(row->definition);
+    txtSentence->setPlainText(row->sentence);
+    txtCaseSensitive->setText(
+        row->caseSensitive == QStringLiteral("TRUE") ? QStringLiteral("YES") : QStringLiteral("NO"));
+    txtTests->setText(QString::number(m_testCount));
+    txtCorrect->setText(QString::number(CountCorrectFirstAttempts(db(), wordId)));
+    txtIncorrect->setText(QString::number(CountIncorrectGuesses(db(), wordId)));
+    cmdPronounce->setEnabled(HasRecording(RecordingPath(Globals::gWavPath, txtWord->text())));
+}
+
+QWidget *frmEditList::openWordEditor(qint32 wordId)
+{
+    auto *editor = Forms::get<frmEditWord>();
+    if (editor->parentWidget() != this)
+        editor->setParent(this, editor->windowFlags() | Qt::Dialog);
+    editor->setListID(m_ListID);
+    editor->setWordID(wordId);
+    editor->setCallingForm(this);
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+    return editor;
+}
+
+void frmEditList::AddWord()
+{
+    openWordEditor(0);
+}
+
+void frmEditList::EditWord()
+{
+    const int row = MSFlexGrid1->Row();
+    if (row < 1)
+        return;
+    openWordEditor(MSFlexGrid1->TextMatrix(row, ColWordId).toInt());
+}
+
+void frmEditList::DeleteWord()
+{
+    const int row = MSFlexGrid1->Row();
+    if (row < 1)
+        return;
+    if (MsgBox(QStringLiteral("Delete ") + MSFlexGrid1->TextMatrix(row, ColWord) + QStringLiteral("?"),
+            MsgButtons::YesNo, this)
+        != MsgAnswer::Yes)
+        return;
+    ::DeleteWord(db(), MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), Globals::gWavPath);
+    if (MSFlexGrid1->Rows() >= 3) {
+        MSFlexGrid1->removeRow(row - 1);
+    } else {
+        ResetGrid();
+        rowSelected();
+    }
+}
+
+void frmEditList::Pronounce()
+{
+    const QString path = RecordingPath(Globals::gWavPath, txtWord->text());
+    const QString problem = RecordingProblem(path);
+    if (problem.isEmpty())
+        PlaySound(path);
+    else if (HasRecording(path))
+        MsgBox(problem, MsgButtons::OK, this);
+}
+
+void frmEditList::showPopUp(const QPoint &viewportPos)
+{
+    if (MSFlexGrid1->Rows() < 2)
+        return;
+    const int row = MSFlexGrid1->MouseRow(viewportPos);
+    bool numeric = false;
+    MSFlexGrid1->TextMatrix(row, ColWordId).toInt(&numeric);
+    if (row < 1 || !numeric)
+        return;
+    MSFlexGrid1->setRow(row);
+    mnuPopUp->popup(MSFlexGrid1->viewport()->mapToGlobal(viewportPos));
+}
+
+void frmEditList::TakeInNewWord(qint32 m_NewWordID)
+{
+    FlexGrid *g = MSFlexGrid1;
+    const int r = g->AddItem();
+    {
+        const QSignalBlocker block(g);
+        g->setTextMatrix(r, ColWord, GetWordText(db(), m_NewWordID));
+        g->setTextMatrix(r, ColWordId, QString::number(m_NewWordID));
+        g->setRow(r);
+    }
+    rowSelected();
+}
+
+void frmEditList::TakeInUpdatedWord(qint32 m_UpdatedWordID, const QString &word)
+{
+    Q_UNUSED(m_UpdatedWordID)
+    const int row = MSFlexGrid1->Row();
+    if (row >= 1)
+        MSFlexGrid1->setTextMatrix(row, ColWord, word);
+    rowSelected();
+}
+
+void frmEditList::SetFoucsHere()
+{
+    raise();
+    activateWindow();
+    MSFlexGrid1->setFocus();
+}
+
+void frmEditList::Form_Unload()
+{
+    // The word editor belongs to this window and goes with it.
+    if (QWidget *editor = Forms::findAs<frmEditWord>())
+        Forms::unload(editor);
+    emit closed(m_ListID);
+}

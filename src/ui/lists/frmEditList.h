@@ -1,0 +1,91 @@
+#pragma once
+
+#include "kernel/FlexGrid.h"
+#include "kernel/Forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+// The words of one list with the details and test totals of the selected
+// word; words are added, changed, deleted and pronounced from here.
+class frmEditList : public Form<QMainWindow>
+{
+    Q_OBJECT
+
+public:
+    frmEditList();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    qint32 ListID() const { return m_ListID; }
+    void setListID(qint32 m_ListID);
+
+    void LoadWords();
+
+signals:
+    // The editor has been unloaded: the list's counts may have changed.
+    void closed(qint32 listId);
+
+public:
+    void ResetGrid();
+    void ShowWordDetails(qint32 wordId);
+    void TakeInNewWord(qint32 m_NewWordID);
+    // `word`: the text the word was stored under.
+    void TakeInUpdatedWord(qint32 m_UpdatedWordID, const QString &word);
+    void SetFoucsHere();
+
+    FlexGrid *MSFlexGrid1;
+    QGroupBox *frameDetails;
+    QLabel *Label1;
+    QLineEdit *txtWord;
+    QLabel *Label2;
+    QPlainTextEdit *txtDefinition;
+    QLabel *Label3;
+    QPlainTextEdit *txtSentence;
+    QLabel *Label4;
+    QLineEdit *txtCaseSensitive;
+    QPushButton *cmdPronounce;
+    QGroupBox *framePastTests;
+    QLabel *Label5;
+    QLineEdit *txtTests;
+    QLabel *Label6;
+    QLineEdit *txtCorrect;
+    QLabel *Label7;
+    QLineEdit *txtIncorrect;
+    QPushButton *cmdAddWord;
+    QPushButton *cmdEditWord;
+    QPushButton *cmdDeleteWord;
+    QMenu *mnuFile;
+    QAction *mnuNewWord;
+    QAction *mnuExit;
+    QMenu *mnuPopUp;
+    QAction *mnuEdit;
+    QAction *mnuDelete;
+
+public slots:
+    void AddWord();
+    void EditWord();
+    void DeleteWord();
+    void Pronounce();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void rowSelected();
+    void showPopUp(const QPoint &viewportPos);
+    void clearDetails();
+    QWidget *openWordEditor(qint32 wordId);
+
+    qint32 m_ListID = 0;
+    qint32 m_testCount = 0;
+    bool m_firstShowing = true;
+};

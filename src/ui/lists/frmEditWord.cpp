@@ -1,0 +1,309 @@
+#include "frmEditWord.h"
+
+#include "lists/WordStore.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "kernel/Shape.h"
+#include "audio/RecordingFiles.h"
+#include "audio/Sound.h"
+#include "data/Flags.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+namespace {
+const QColor White(255, 255, 255);
+const QColor Red(255, 0, 0);
+} // namespace
+
+frmEditWord::frmEditWord()
+{
+    setObjectName(QStringLiteral("frmEditWord"));
+    setWindowTitle(QStringLiteral("New Word"));
+
+    menuBar = new QMenuBar(this);
+    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuSave = action(mnuFile, "mnuSave", QStringLiteral("&Save"));
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    txtWord = named<QLineEdit>(this, "txtWord");
+    txtDefinition = textArea(this, "txtDefinition");
+    txtSentence = textArea(this, "txtSentence");
+    Label1 = label(this, "Label1", QStringLiteral("&Word"), txtWord);
+    Label2 = label(this, "Label2", QStringLiteral("&Definition"), txtDefinition);
+    Label3 = label(this, "Label3", QStringLiteral("Context &Sentence"), txtSentence);
+    chkCaseSensitive = named<QCheckBox>(this, "chkCaseSensitive");
+    chkCaseSensitive->setText(QStringLiteral("Case Sensitive"));
+    chkCaseSensitive->setToolTip(QStringLiteral(
+        "Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct"));
+
+    frameWav = named<QGroupBox>(this, "frameWav");
+    frameWav->setTitle(QStringLiteral("Pronounciation"));
+    cmdRecord = button(frameWav, "cmdRecord", QStringLiteral("Record"), QStringLiteral("Record the pronounciation"));
+    cmdStop = button(frameWav, "cmdStop", QStringLiteral("Stop"), QStringLiteral("Stop recording"));
+    cmdPlay = button(frameWav, "cmdPlay", QStringLiteral("Play"), QStringLiteral("Hear the current recording"));
+    cmdDeleteWav
+        = button(frameWav, "cmdDeleteWav", QStringLiteral("Delete"), QStringLiteral("Clear the current recording"));
+    Shape1 = named<Shape>(frameWav, "Shape1");
+    Shape1->setFillColor(White);
+    auto *wav = new QHBoxLayout(frameWav);
+    wav->addWidget(cmdRecord);
+    wav->addWidget(cmdStop);
+    wav->addWidget(Shape1);
+    wav->addWidget(cmdPlay);
+    wav->addWidget(cmdDeleteWav);
+    wav->addStretch(1);
+    // The light takes its room even while hidden, so the buttons stay put.
+    QSizePolicy keep = Shape1->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    Shape1->setSizePolicy(keep);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+
+    cmdSaveWord = button(this, "cmdSaveWord", QStringLiteral("Save"), QStringLiteral("Save this word"));
+    cmdSaveWord->setDefault(true);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not save changes"));
+
+    auto *form = new QFormLayout;
+    form->addRow(Label1, txtWord);
+    form->addRow(Label2, txtDefinition);
+    form->addRow(Label3, txtSentence);
+    form->addRow(QString(), chkCaseSensitive);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSaveWord);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(form);
+    layout->addWidget(frameWav);
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+
+    connect(cmdRecord, &QPushButton::clicked, this, &frmEditWord::Record);
+    connect(cmdStop, &QPushButton::clicked, this, &frmEditWord::Stop);
+    connect(cmdPlay, &QPushButton::clicked, this, &frmEditWord::Play);
+    connect(cmdDeleteWav, &QPushButton::clicked, this, &frmEditWord::DeleteWav);
+    connect(cmdSaveWord, &QPushButton::clicked, this, &frmEditWord::Save);
+    connect(mnuSave, &QAction::triggered, this, &frmEditWord::Save);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(mnuExit, &QAction::triggered, this, &QDialog::close);
+    connect(Timer1, &QTimer::timeout, this, &frmEditWord::Timer1_Timer);
+
+    cmdStop->hide();
+    Shape1->hide();
+}
+
+void frmEditWord::Form_Load()
+{
+    m_TempWavPath = QDir(Globals::gProgramDir).filePath(QStringLiteral("Temp.wav"));
+    KillFile(m_TempWavPath);
+    m_NewRecording = false;
+}
+
+void frmEditWord::setListID(qint32 id)
+{
+    m_ListID = id;
+}
+
+void frmEditWord::setCallingForm(QWidget *form)
+{
+    m_CallingForm = form;
+}
+
+void frmEditWord::setWordID(qint32 id)
+{
+    m_WordID = id;
+    if (id <= 0) {
+        enterNewWordMode();
+    } else {
+        setWindowTitle(QStringLiteral("Edit Word ") + GetWordText(db(), id));
+        LoadWordDetails();
+    }
+}
+
+void frmEditWord::enterNewWordMode()
+{
+    setWindowTitle(QStringLiteral("New Word"));
+    cmdPlay->setEnabled(false);
+    cmdDeleteWav->setEnabled(false);
+    chkCaseSensitive->setChecked(false);
+    txtDefinition->clear();
+    txtSentence->clear();
+    m_NewRecording = false;
+    KillFile(m_TempWavPath);
+}
+
+void frmEditWord::LoadWordDetails()
+{
+    ::CloseRecording();
+    KillFile(m_TempWavPath);
+    const auto row = ReadWord(db(), m_WordID);
+    if (!row)
+        return;
+    txtWord->setText(row->word);
+    txtDefinition->setPlainText(row->definition);
+    txtSentence->setPlainText(row->sentence);
+    chkCaseSensitive->setCheckState(TextToCheck(row->caseSensitive));
+    const QString recording = RecordingPath(Globals::gWavPath, txtWord->text());
+    const bool has = HasRecording(recording) && QFile::copy(recording, m_TempWavPath);
+    cmdPlay->setEnabled(has);
+    cmdDeleteWav->setEnabled(has);
+}
+
+void frmEditWord::Record()
+{
+    m_NewRecording = true;
+    KillFile(m_TempWavPath);
+    cmdPlay->setEnabled(false);
+    cmdDeleteWav->setEnabled(false);
+    cmdStop->show();
+    cmdStop->setFocus();
+    cmdRecord->hide();
+    Shape1->show();
+    Timer1->start();
+    StartRecording();
+}
+
+void frmEditWord::Stop()
+{
+    StopRecording(m_TempWavPath);
+    Timer1->stop();
+    Shape1->hide();
+    cmdDeleteWav->setEnabled(true);
+    cmdPlay->setEnabled(true);
+    cmdRecord->show();
+    cmdRecord->setFocus();
+    cmdStop->hide();
+}
+
+void frmEditWord::Timer1_Timer()
+{
+    Shape1->setFillColor(Shape1->FillColor() == White ? Red : White);
+}
+
+void frmEditWord::Play()
+{
+    PlaySound(m_TempWavPath);
+}
+
+void frmEditWord::DeleteWav()
+{
+    KillFile(m_TempWavPath);
+}
+
+void frmEditWord::Save()
+{
+    txtWord->setText(txtWord->text().trimmed());
+    txtDefinition->setPlainText(txtDefinition->toPlainText().trimmed());
+    txtSentence->setPlainText(txtSentence->toPlainText().trimmed());
+    if (txtWord->text().isEmpty()) {
+        MsgBox(QStringLiteral("Can not save a blank word.  Please type the word in the box provided."), MsgButtons::OK,
+            this);
+        DoEvents(3);
+        txtWord->setFocus();
+        return;
+    }
+    if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty()
+        && !QFile::exists(m_TempWavPath)) {
+        MsgBox(QStringLiteral("At least one of the following items must be provided:\n"
+                              "   1. A Definition\n"
+                              "   2. A Context Sentence\n"
+                              "or 3. A Recording of the word"),
+            MsgButtons::OK, this);
+        DoEvents(3);
+        txtDefinition->setFocus();
+        return;
+    }
+    SaveWord();
+}
+
+void frmEditWord::SaveWord()
+{
+    txtWord->setText(txtWord->text().trimmed());
+    const bool isNew = m_WordID <= 0;
+    if (!isNew && !m_NewRecording)
+        ChangeWavNameIfNeeded();
+    WordRow row;
+    row.wordId = m_WordID;
+    row.listId = m_ListID;
+    row.word = txtWord->text();
+    row.definition = txtDefinition->toPlainText();
+    row.sentence = txtSentence->toPlainText();
+    row.caseSensitive = CheckToText(chkCaseSensitive->checkState());
+    if (isNew) {
+        try {
+            m_WordID = AddWord(db(), row);
+        } catch (const IdentifiersExhausted &e) {
+            MsgBox(e.message(), MsgButtons::OK, this);
+            return;
+        }
+        row.wordId = m_WordID;
+    } else {
+        WriteWord(db(), row);
+    }
+
+    // The word is stored; nothing from here on may undo that.
+    if (m_NewRecording) {
+        const QString target = RecordingPath(Globals::gWavPath, row.word);
+        KillFile(target);
+        if (QFile::exists(m_TempWavPath)) {
+            QDir().mkpath(Globals::gWavPath);
+            if (!QFile::copy(m_TempWavPath, target)) {
+                MsgBox(QStringLiteral("The word was saved, but its recording could not be stored in the folder\n%1")
+                           .arg(QDir::toNativeSeparators(Globals::gWavPath)),
+                    MsgButtons::OK, this);
+            }
+        }
+    }
+    ShowMessage(QStringLiteral("Word Saved"), row.word);
+    if (isNew)
+        emit wordAdded(m_WordID);
+    else
+        emit wordUpdated(m_WordID, row.word);
+    if (isNew) {
+        txtWord->clear();
+        setWordID(0);
+        txtWord->setFocus();
+    } else {
+        close();
+    }
+}
+
+void frmEditWord::ChangeWavNameIfNeeded()
+{
+    const QString stored = GetWordText(db(), m_WordID);
+    if (stored.toUpper() != txtWord->text().toUpper()) {
+        if (MoveRecording(Globals::gWavPath, stored, txtWord->text()))
+            DoEvents(9);
+    }
+    m_NewRecording = false;
+}
+
+void frmEditWord::Form_Unload()
+{
+    Timer1->stop();
+    KillFile(m_TempWavPath);
+    emit closed();
+}

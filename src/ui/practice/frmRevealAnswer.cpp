@@ -1,0 +1,110 @@
+#include "frmRevealAnswer.h"
+
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/FlexGrid.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+frmRevealAnswer::frmRevealAnswer()
+{
+    setObjectName(QStringLiteral("frmRevealAnswer"));
+    setWindowTitle(QStringLiteral("The Correct Answer Is..."));
+    // Laid out rather than placed, so the texts fit whatever the font.
+    Label1 = label(this, "Label1", QStringLiteral("Correct Spelling:"));
+    lblWord = label(this, "lblWord", QString());
+    QFont bold = lblWord->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    lblWord->setFont(bold);
+    lblWord->setTextFormat(Qt::PlainText);
+    lblWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    txtEcho = named<QLineEdit>(this, "txtEcho");
+    lblTypeIt = label(this, "lblTypeIt", QStringLiteral("Type it:"), txtEcho);
+    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Next word"));
+    cmdOK->setMinimumWidth(1455 / FlexGrid::TwipsPerPixel);
+    // Enter in the typing box acts as OK.
+    cmdOK->setDefault(true);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 14, 16, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(Label1, 0, 0, Qt::AlignRight);
+    grid->addWidget(lblWord, 0, 1);
+    grid->addWidget(lblTypeIt, 1, 0, Qt::AlignRight);
+    grid->addWidget(txtEcho, 1, 1);
+    grid->addWidget(cmdOK, 2, 0, 1, 2, Qt::AlignHCenter);
+    grid->setColumnStretch(1, 1);
+    setMinimumWidth(5565 / FlexGrid::TwipsPerPixel);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmRevealAnswer::OK);
+}
+
+void frmRevealAnswer::Form_Load()
+{
+    const bool echo = Globals::TestOptions.RequireEcho;
+    lblTypeIt->setVisible(echo);
+    txtEcho->setVisible(echo);
+}
+
+void frmRevealAnswer::TakeInWordDetails(const QString &m_Word, bool m_blnCaseSensitive)
+{
+    lblWord->setText(m_Word.trimmed());
+    m_caseSensitive = m_blnCaseSensitive;
+}
+
+void frmRevealAnswer::showEvent(QShowEvent *event)
+{
+    Form<QDialog>::showEvent(event);
+    if (txtEcho->isVisibleTo(this))
+        txtEcho->setFocus();
+    else
+        cmdOK->setFocus();
+}
+
+void frmRevealAnswer::OK()
+{
+    if (!txtEcho->isVisibleTo(this)) {
+        close();
+        return;
+    }
+    txtEcho->setText(txtEcho->text().trimmed());
+    const QString typed = txtEcho->text();
+    const QString word = lblWord->text();
+    auto wrong = [this] {
+        ShowMessage(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+        if (Globals::TestOptions.ClearWrongAnswer)
+            txtEcho->clear();
+        txtEcho->setFocus();
+    };
+    if (m_caseSensitive) {
+        if (typed == word) {
+            ShowMessage(QStringLiteral("Correct"), QString());
+            close();
+        } else if (typed.toUpper() == word.toUpper()) {
+            MsgBox(QStringLiteral("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
+            txtEcho->setFocus();
+        } else {
+            wrong();
+        }
+        return;
+    }
+    if (typed.toUpper() == word.toUpper()) {
+        ShowMessage(QStringLiteral("Correct"), QString());
+        close();
+    } else if (!typed.isEmpty()) {
+        wrong();
+    } else {
+        MsgBox(QStringLiteral("You must type the word correctly before moving on"), MsgButtons::OK, this);
+        txtEcho->setFocus();
+    }
+}

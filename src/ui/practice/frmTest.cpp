@@ -1,0 +1,280 @@
+#include "frmTest.h"
+
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/FlexGrid.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "data/Store.h"
+#include "frmRevealAnswer.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+namespace {
+// Design geometry is in twips: 15 to a pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    constexpr int t = FlexGrid::TwipsPerPixel;
+    return {left / t, top / t, width / t, height / t};
+}
+
+int px(int twipValue)
+{
+    return twipValue / FlexGrid::TwipsPerPixel;
+}
+
+QPlainTextEdit *clueBox(QWidget *parent, const char *name)
+{
+    auto *e = named<QPlainTextEdit>(parent, name);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setGeometry(twips(240, 360, 5895, 1095));
+    QFont f = e->font();
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    e->setFont(f);
+    return e;
+}
+} // namespace
+
+// The test ends deep inside the calls of an answer (or of Start); the
+// window may only be deleted once those calls have returned.
+class frmTest::Busy
+{
+public:
+    explicit Busy(frmTest *w)
+        : m_w(w)
+    {
+        ++m_w->m_busy;
+    }
+    ~Busy()
+    {
+        if (--m_w->m_busy == 0 && m_w->m_deleteWhenDone)
+            m_w->deleteLater();
+    }
+
+private:
+    frmTest *m_w;
+};
+
+frmTest::frmTest()
+{
+    setObjectName(QStringLiteral("frmTest"));
+    setWindowTitle(QStringLiteral("Test"));
+
+    frameMain = named<QFrame>(this, "frameMain");
+    frameMain->setGeometry(twips(1200, 480, 6615, 5655));
+    frameMain->setFrameShape(QFrame::StyledPanel);
+    frameMain->setAutoFillBackground(true);
+    QPalette panel = frameMain->palette();
+    panel.setColor(QPalette::Window, palette().color(QPalette::Button));
+    frameMain->setPalette(panel);
+
+    frameDefinition = named<QGroupBox>(frameMain, "frameDefinition");
+    frameDefinition->setTitle(QStringLiteral("Definition"));
+    frameDefinition->setGeometry(twips(120, 120, 6375, 1695));
+    txtDefinition = clueBox(frameDefinition, "txtDefinition");
+
+    frameContext = named<QGroupBox>(frameMain, "frameContext");
+    frameContext->setTitle(QStringLiteral("Context Sentence"));
+    frameContext->setGeometry(twips(120, 1920, 6375, 1695));
+    txtContext = clueBox(frameContext, "txtContext");
+
+    frameBottom = named<QGroupBox>(frameMain, "frameBottom");
+    frameBottom->setGeometry(twips(120, 3720, 6375, 1815));
+    cmdPronounce = button(
+        frameBottom, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Pronounce the current word"));
+    cmdPronounce->setGeometry(twips(1920, 240, 2175, 375));
+    txtWord = named<QLineEdit>(frameBottom, "txtWord");
+    txtWord->setGeometry(twips(840, 840, 5055, 285));
+    lblWord = label(frameBottom, "lblWord", QStringLiteral("Word"), txtWord);
+    lblWord->setGeometry(twips(120, 840, 615, 255));
+    cmdNext = button(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
+    cmdNext->setGeometry(twips(1920, 1320, 2175, 375));
+
+    connect(cmdPronounce, &QPushButton::clicked, this, [this] {
+        const Busy busy(this);
+        if (m_session)
+            m_session->Pronounce();
+    });
+    connect(cmdNext, &QPushButton::clicked, this, &frmTest::submit);
+    connect(txtWord, &QLineEdit::returnPressed, this, &frmTest::submit);
+
+    // The whole screen, so nothing else distracts from the test.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        setGeometry(area.left(), area.top(), area.width(), area.height() - px(50));
+    }
+}
+
+frmTest::~frmTest() = default;
+
+void frmTest::Start(qint32 m_ListID)
+{
+    const Busy busy(this);
+    m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions,
+        SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath});
+    ArrangeFrames();
+    try {
+        m_session->Start(m_ListID);
+    } catch (const IdentifiersExhausted &e) {
+        // Nothing was written; the test never began.
+        MsgBox(e.message(), MsgButtons::OK, this);
+        m_closingByProgram = true;
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        close();
+        m_deleteWhenDone = true;
+        emit abandoned();
+    }
+}
+
+void frmTest::NextWord()
+{
+    const Busy busy(this);
+    if (m_session)
+        m_session->NextWord();
+}
+
+void frmTest::EndTest()
+{
+    const Busy busy(this);
+    if (m_session)
+        m_session->EndTest();
+}
+
+void frmTest::CheckAnswer()
+{
+    const Busy busy(this);
+    if (m_session)
+        m_session->CheckAnswer(txtWord->text());
+}
+
+void frmTest::submit()
+{
+    const Busy busy(this);
+    if (m_session)
+        m_session->Submit(txtWord->text());
+}
+
+void frmTest::ArrangeFrames()
+{
+    const TestOptionsRecord &o = Globals::TestOptions;
+    const int gap = px(150);
+    frameDefinition->move(frameDefinition->x(), px(100));
+    cmdPronounce->setVisible(o.Pronounce);
+    int top = frameDefinition->y();
+    frameDefinition->setVisible(o.ShowDefinition);
+    if (o.ShowDefinition)
+        top += frameDefinition->height() + gap;
+    frameContext->move(frameContext->x(), top);
+    frameContext->setVisible(o.ShowContext);
+    if (o.ShowContext)
+        top += frameContext->height() + gap;
+    frameBottom->move(frameBottom->x(), top);
+    frameMain->resize(frameMain->width(), top + frameBottom->height() + px(200));
+    centreFrameMain();
+}
+
+void frmTest::centreFrameMain()
+{
+    frameMain->move((width() - frameMain->width()) / 2, (height() - frameMain->height()) / 2);
+}
+
+void frmTest::resizeEvent(QResizeEvent *event)
+{
+    Form<QWidget>::resizeEvent(event);
+    centreFrameMain();
+}
+
+void frmTest::presentWord(const QString &definition, const QString &sentence, bool canPronounce)
+{
+    txtDefinition->setPlainText(definition);
+    txtContext->setPlainText(sentence);
+    cmdPronounce->setEnabled(canPronounce);
+}
+
+void frmTest::setAnswer(const QString &text)
+{
+    if (txtWord->text() != text)
+        txtWord->setText(text);
+}
+
+void frmTest::focusAnswer()
+{
+    txtWord->deselect();
+    txtWord->end(false);
+    txtWord->setFocus();
+}
+
+void frmTest::showMessage(const QString &top, const QString &bottom)
+{
+    ShowMessage(top, bottom);
+}
+
+void frmTest::revealAnswer(const QString &word, bool caseSensitive)
+{
+    auto *reveal = Forms::get<frmRevealAnswer>();
+    reveal->TakeInWordDetails(word, caseSensitive);
+    reveal->setParent(this, reveal->windowFlags() | Qt::Dialog);
+    reveal->exec();
+}
+
+void frmTest::testEnded()
+{
+    DoEvents(3);
+    emit listTested(m_session->ListID());
+    m_closingByProgram = true;
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    close();
+    m_deleteWhenDone = true;
+    emit finished(m_session->TestID());
+}
+
+void frmTest::notice(const QString &text)
+{
+    MsgBox(text, MsgButtons::OK, this);
+}
+
+void frmTest::wordsLeftOut(qint32 listId, qint32 count)
+{
+    // Said once a run for each list: the parent needs to know, the child
+    // need not hear it at every test.
+    static QSet<qint32> told;
+    if (told.contains(listId))
+        return;
+    told.insert(listId);
+    MsgBox(QStringLiteral("%1 of this list's words cannot be asked, because the database holds %2 without an "
+                          "identifier (it may have been changed by another program).\n\nThe test goes on with the "
+                          "other words. To include %3, add %3 again in the list editor.")
+               .arg(count)
+               .arg(count == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                   count == 1 ? QStringLiteral("the word") : QStringLiteral("those words")),
+        MsgButtons::OK, this);
+}
+
+void frmTest::closeEvent(QCloseEvent *event)
+{
+    if (!m_closingByProgram && m_session && m_session->state() == TestSession::State::WordPresented) {
+        if (MsgBox(QStringLiteral("You have not completed the test.\nDo you really want to quit?"), MsgButtons::YesNo,
+                this)
+            != MsgAnswer::Yes) {
+            event->ignore();
+            focusAnswer();
+            return;
+        }
+        m_session->Quit();
+        emit abandoned();
+    }
+    Form<QWidget>::closeEvent(event);
+}

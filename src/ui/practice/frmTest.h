@@ -1,0 +1,79 @@
+#pragma once
+
+#include "practice/TestSession.h"
+#include "kernel/Forms.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The practice test: shows each word's clues, takes the typed answer and
+// hands it to the test session, which decides everything else.
+class frmTest : public Form<QWidget>, private TestView
+{
+    Q_OBJECT
+
+public:
+    frmTest();
+    ~frmTest() override;
+
+    void Start(qint32 m_ListID);
+    void NextWord();
+    void EndTest();
+    void CheckAnswer();
+
+    const TestSession &session() const { return *m_session; }
+
+signals:
+    // The test is stored and counts for its list.
+    void listTested(qint32 listId);
+    // The window has closed after the test ended; its results are due.
+    void finished(qint32 testId);
+    // The test was given up (or could not begin): back to the main window.
+    void abandoned();
+
+public:
+
+    QFrame *frameMain;
+    QGroupBox *frameDefinition;
+    QPlainTextEdit *txtDefinition;
+    QGroupBox *frameContext;
+    QPlainTextEdit *txtContext;
+    QGroupBox *frameBottom;
+    QPushButton *cmdPronounce;
+    QLabel *lblWord;
+    QLineEdit *txtWord;
+    QPushButton *cmdNext;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void ArrangeFrames();
+    void centreFrameMain();
+    void submit();
+
+    // TestView
+    void presentWord(const QString &definition, const QString &sentence, bool canPronounce) override;
+    void setAnswer(const QString &text) override;
+    void focusAnswer() override;
+    void showMessage(const QString &top, const QString &bottom) override;
+    void revealAnswer(const QString &word, bool caseSensitive) override;
+    void testEnded() override;
+    void notice(const QString &text) override;
+    void wordsLeftOut(qint32 listId, qint32 count) override;
+
+    class Busy;
+    std::unique_ptr<TestSession> m_session;
+    bool m_closingByProgram = false;
+    int m_busy = 0;
+    bool m_deleteWhenDone = false;
+};

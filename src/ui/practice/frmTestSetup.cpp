@@ -1,0 +1,112 @@
+#include "frmTestSetup.h"
+
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/MessageBox.h"
+#include "data/Options.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+
+frmTestSetup::frmTestSetup()
+    : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("this test")))
+{
+    setObjectName(QStringLiteral("frmTestSetup"));
+    setWindowTitle(QStringLiteral("Test Setup"));
+    cmdCancel = Controls::button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdSetAsDefault = Controls::button(this, "cmdSetAsDefault", QStringLiteral("Set as Default"),
+        QStringLiteral("Save these settings as the defaults settings for all practice tests"));
+    cmdContinue = Controls::button(this, "cmdContinue", QStringLiteral("Continue"));
+    cmdContinue->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCancel);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSetAsDefault);
+    buttons->addWidget(cmdContinue);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frameDisplay);
+    layout->addWidget(frameWrong);
+    layout->addWidget(frameSounds);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Continue comes first with the keyboard.
+    setTabOrder(cmdContinue, chkPronounce);
+
+    connect(cmdContinue, &QPushButton::clicked, this, &frmTestSetup::Continue);
+    connect(cmdSetAsDefault, &QPushButton::clicked, this, &frmTestSetup::SetAsDefault);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void frmTestSetup::LoadDefaults()
+{
+    chkPronounce->setChecked(true);
+    chkDefinition->setChecked(true);
+    chkSentence->setChecked(true);
+    txtTestOrder->setCurrentText(QStringLiteral("Alphabetical"));
+    cmbMoveOn->setCurrentText(QStringLiteral("3"));
+    if (const auto row = ReadOptionsRecord(db()))
+        showOptions(ReadTestOptions(*row, chosenOptions()));
+    else
+        MsgBox(QStringLiteral("There was a problem loading the default settings.\nPlease use the Options screen to set "
+                              "defaults."),
+            MsgButtons::OK, this);
+    cmdContinue->setFocus();
+}
+
+TestOptionsRecord frmTestSetup::Options() const
+{
+    return chosenOptions();
+}
+
+bool frmTestSetup::refuseWithoutClue(const QString &firstLine)
+{
+    if (chosenOptions().anyClue())
+        return false;
+    sayNoClue(this, firstLine);
+    DoEvents(3);
+    chkPronounce->setFocus();
+    return true;
+}
+
+void frmTestSetup::Continue()
+{
+    if (refuseWithoutClue(
+            QStringLiteral("You must check at least one of the following boxes to proceed with the test:")))
+        return;
+    emit startRequested(Options());
+    close();
+}
+
+void frmTestSetup::SetAsDefault()
+{
+    if (refuseWithoutClue(QStringLiteral("You must check at least one of the following boxes to save these defaults:")))
+        return;
+    SaveAsDefaults();
+    ShowMessage(QStringLiteral("Settings Saved"), QString());
+    if (MsgBox(QStringLiteral("Start the test now?"), MsgButtons::YesNo, this) == MsgAnswer::Yes)
+        Continue();
+}
+
+void frmTestSetup::SaveAsDefaults()
+{
+    if (!WriteTestDefaults(db(), chosenOptions()))
+        MsgBox(QStringLiteral(
+                   "There was a problem saving these settings.\nPlease use the Options screen to set defaults."),
+            MsgButtons::OK, this);
+}
+
+void frmTestSetup::Form_Unload()
+{
+    // Without a test running, the main window comes back.
+    if (!IsFormLoaded(QStringLiteral("frmTest")))
+        emit cancelled();
+}

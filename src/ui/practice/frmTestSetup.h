@@ -1,0 +1,42 @@
+#pragma once
+
+#include "kernel/Forms.h"
+#include "practice/TestOptions.h"
+#include "settings/TestDefaultsControls.h"
+
+#include <QDialog>
+
+class QPushButton;
+
+// The settings of one practice test, filled from the stored defaults: start
+// the test with them, keep them as the defaults, or give up.
+class frmTestSetup : public Form<QDialog>, public TestDefaultsControls
+{
+    Q_OBJECT
+
+public:
+    frmTestSetup();
+
+    void Form_Unload() override;
+    void LoadDefaults();
+    // The ten settings as the controls show them.
+    TestOptionsRecord Options() const;
+
+signals:
+    // Continue: a test is to begin with these settings.
+    void startRequested(const TestOptionsRecord &options);
+    // Closed without a test: back to the main window.
+    void cancelled();
+
+public:
+
+    QPushButton *cmdCancel;
+    QPushButton *cmdSetAsDefault;
+    QPushButton *cmdContinue;
+
+private:
+    void Continue();
+    void SetAsDefault();
+    void SaveAsDefaults();
+    bool refuseWithoutClue(const QString &firstLine);
+};

@@ -1,0 +1,211 @@
+#include "frmTestResults.h"
+
+#include "results/Scoring.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "data/Store.h"
+#include "frmTestWordDetails.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+namespace {
+constexpr int ColWord = 0;
+constexpr int ColAttempts = 1;
+constexpr int ColWordId = 2;
+} // namespace
+
+frmTestResults::frmTestResults()
+{
+    setObjectName(QStringLiteral("frmTestResults"));
+    setWindowTitle(QStringLiteral("Test Results"));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    frameSummary = named<QGroupBox>(central, "frameSummary");
+    frameSummary->setTitle(QStringLiteral("Summary"));
+    auto field = [this](const char *labelName, const QString &caption, const char *boxName, const QString &tip,
+                     QLabel *&labelOut, QLineEdit *&boxOut) {
+        boxOut = named<QLineEdit>(frameSummary, boxName);
+        boxOut->setReadOnly(true);
+        boxOut->setToolTip(tip);
+        boxOut->setMaximumWidth(110);
+        labelOut = label(frameSummary, labelName, caption, boxOut);
+        labelOut->setToolTip(tip);
+    };
+    field("Label5", QStringLiteral("Date:"), "txtDate", {}, Label5, txtDate);
+    field("Label7", QStringLiteral("Time:"), "txtStartTime", {}, Label7, txtStartTime);
+    field("Label1", QStringLiteral("Minutes:"), "txtTotalTime",
+        QStringLiteral("The total time in minutes this test took"), Label1, txtTotalTime);
+    field("Label4", QStringLiteral("Words on Test:"), "txtTotalWords",
+        QStringLiteral("The number of words on the test"), Label4, txtTotalWords);
+    field("Label2", QStringLiteral("First Try:"), "txtCorrectOnFirstTry",
+        QStringLiteral("The number of words spelled correctly on the first attempt"), Label2, txtCorrectOnFirstTry);
+    field("Label6", QStringLiteral("Moved on:"), "txtMovedOn",
+        QStringLiteral("The number of words that were not spelled correctly in the allotted number of attempts"),
+        Label6, txtMovedOn);
+    field("Label3", QStringLiteral("Score:"), "txtScore", QStringLiteral("The score for this test"), Label3, txtScore);
+    auto *summary = new QFormLayout(frameSummary);
+    for (auto [l, e] : {std::pair {Label5, txtDate}, std::pair {Label7, txtStartTime}, std::pair {Label1, txtTotalTime},
+             std::pair {Label4, txtTotalWords}, std::pair {Label2, txtCorrectOnFirstTry},
+             std::pair {Label6, txtMovedOn}, std::pair {Label3, txtScore}})
+        summary->addRow(l, e);
+
+    MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
+    MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(2500 + 1200));
+    Label8 = label(central, "Label8", QStringLiteral("Click on a word to view the details"), MSFlexGrid1);
+    cmdExit = button(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(frameSummary);
+    left->addStretch(1);
+    left->addWidget(cmdExit, 0, Qt::AlignLeft);
+    auto *right = new QVBoxLayout;
+    right->addWidget(Label8);
+    right->addWidget(MSFlexGrid1, 1);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setSpacing(12);
+    layout->addLayout(left);
+    layout->addLayout(right);
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmTestResults::SelectionChanged);
+
+    resize(560, 400);
+    move(300 / FlexGrid::TwipsPerPixel, 500 / FlexGrid::TwipsPerPixel);
+}
+
+void frmTestResults::setParentForm(Opener m_Form)
+{
+    m_opener = m_Form;
+}
+
+void frmTestResults::setTestID(qint32 m_TestID)
+{
+    m_testId = m_TestID;
+    Store &store = db();
+    if (const auto test = Scoring::ReadTest(store, m_testId)) {
+        m_listId = test->listId;
+        m_wordsOnTest = Scoring::WordsOnTest(store, m_listId);
+        txtTotalWords->setText(QString::number(m_wordsOnTest));
+        txtTotalTime->setText(Scoring::MinutesText(test->start, test->end));
+        m_moveOnAfter = test->moveOnAfter;
+        txtDate->setText(StoreDates::shownDate(test->start.date()));
+        txtStartTime->setText(test->start.isValid()
+                ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
+                : StoreDates::Unknown);
+    }
+    const qint32 first = Scoring::CorrectFirstTry(store, m_testId);
+    txtCorrectOnFirstTry->setText(QString::number(first));
+    txtMovedOn->setText(QString::number(Scoring::MovedOn(store, m_testId, m_moveOnAfter)));
+    txtScore->setText(Scoring::percentText(Scoring::ScorePercent(first, m_wordsOnTest)));
+
+    FlexGrid *g = MSFlexGrid1;
+    m_gridFilled = false;
+    {
+        const QSignalBlocker block(g);
+        g->Clear();
+        g->setRows(1);
+        g->setCols(3);
+        g->setTextMatrix(0, ColWord, QStringLiteral("Word"));
+        g->setTextMatrix(0, ColAttempts, QStringLiteral("Attempts"));
+        g->setColAlignment(ColWord, Qt::AlignLeft | Qt::AlignVCenter);
+        g->setColAlignment(ColAttempts, Qt::AlignRight | Qt::AlignVCenter);
+        g->setColWidth(ColWord, 2500);
+        g->setColWidth(ColAttempts, 1200);
+        g->setColWidth(ColWordId, 1);
+        for (const Scoring::WordResult &w : Scoring::WordResults(store, m_testId, m_listId)) {
+            const int r = g->AddItem();
+            g->setTextMatrix(r, ColWord, w.word);
+            g->setTextMatrix(r, ColWordId, QString::number(w.wordId));
+            const auto outcome = Scoring::outcomeOf(w.incorrect, m_moveOnAfter);
+            g->setTextMatrix(r, ColAttempts, QString::number(outcome.attemptsShown));
+            for (int c = 0; c < 3; ++c)
+                g->setCellBackColor(r, c, QColor::fromRgb(outcome.rgb));
+        }
+        if (g->Rows() > 1)
+            g->setRow(1);
+    }
+    m_gridFilled = true;
+    if (g->Rows() > 1)
+        SelectionChanged();
+}
+
+QString frmTestResults::SelectedWord() const
+{
+    const int row = MSFlexGrid1->Row();
+    return row >= 1 ? MSFlexGrid1->TextMatrix(row, ColWord) : QString();
+}
+
+void frmTestResults::SetFocusToWord(const QString &word)
+{
+    for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
+        if (MSFlexGrid1->TextMatrix(r, ColWord) == word) {
+            {
+                const QSignalBlocker block(MSFlexGrid1);
+                MSFlexGrid1->setRow(r);
+            }
+            SelectionChanged();
+        }
+    }
+}
+
+void frmTestResults::SelectionChanged()
+{
+    const int row = MSFlexGrid1->Row();
+    if (row < 1 || !m_gridFilled)
+        return;
+    auto *details = Forms::findAs<frmTestWordDetails>();
+    if (!details) {
+        details = Forms::get<frmTestWordDetails>();
+        details->setParent(this, Qt::Window);
+        const QRect frame = frameGeometry();
+        details->move(
+            frame.right() + 1, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + 180 / FlexGrid::TwipsPerPixel);
+    }
+    details->LoadWordDetails(m_testId, MSFlexGrid1->TextMatrix(row, ColWord),
+        MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), m_moveOnAfter);
+    details->show();
+    DoEvents(1);
+    MSFlexGrid1->setFocus();
+}
+
+void frmTestResults::Form_Unload()
+{
+    if (QWidget *details = Forms::findAs<frmTestWordDetails>())
+        Forms::unload(details);
+}
+
+void frmTestResults::closeEvent(QCloseEvent *event)
+{
+    Form<QMainWindow>::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    if (m_opener == Opener::Test) {
+        hide();
+        if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgAnswer::Yes)
+            emit testAgainRequested();
+        else
+            emit doneWithTest();
+    } else if (m_opener == Opener::PastTests) {
+        emit backToPastTests();
+    }
+}

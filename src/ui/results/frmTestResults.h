@@ -1,0 +1,77 @@
+#pragma once
+
+#include "kernel/FlexGrid.h"
+#include "kernel/Forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// One finished test: its figures, and every word of its list coloured by
+// how it went. Selecting a word shows its attempts beside the window.
+class frmTestResults : public Form<QMainWindow>
+{
+    Q_OBJECT
+
+public:
+    frmTestResults();
+
+    void Form_Unload() override;
+
+signals:
+    // Closed after a test, and "Test Again?" answered Yes.
+    void testAgainRequested();
+    // Closed after a test, answered No: back to the main window.
+    void doneWithTest();
+    // Closed beside the past tests window: back to it.
+    void backToPastTests();
+
+public:
+
+    qint32 TestID() const { return m_testId; }
+    void setTestID(qint32 m_TestID);
+    // Which window opened this one: it decides what closing it does.
+    enum class Opener { None, Test, PastTests };
+    void setParentForm(Opener m_Form);
+    QString SelectedWord() const;
+    void SetFocusToWord(const QString &word);
+
+    QGroupBox *frameSummary;
+    QLabel *Label5;
+    QLineEdit *txtDate;
+    QLabel *Label7;
+    QLineEdit *txtStartTime;
+    QLabel *Label1;
+    QLineEdit *txtTotalTime;
+    QLabel *Label4;
+    QLineEdit *txtTotalWords;
+    QLabel *Label2;
+    QLineEdit *txtCorrectOnFirstTry;
+    QLabel *Label6;
+    QLineEdit *txtMovedOn;
+    QLabel *Label3;
+    QLineEdit *txtScore;
+    FlexGrid *MSFlexGrid1;
+    QLabel *Label8;
+    QPushButton *cmdExit;
+    QMenu *mnuFile;
+    QAction *mnuExit;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void SelectionChanged();
+
+    qint32 m_testId = 0;
+    qint32 m_listId = 0;
+    qint32 m_moveOnAfter = 0;
+    Opener m_opener = Opener::None;
+    qint32 m_wordsOnTest = 0;
+    bool m_gridFilled = false;
+};

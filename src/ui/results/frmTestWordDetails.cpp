@@ -1,0 +1,58 @@
+#include "frmTestWordDetails.h"
+
+#include "results/Scoring.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+frmTestWordDetails::frmTestWordDetails()
+{
+    setObjectName(QStringLiteral("frmTestWordDetails"));
+    setWindowTitle(QStringLiteral("Word Attempts"));
+    setWindowFlag(Qt::Window);
+
+    lblWord = label(this, "lblWord", QStringLiteral("Word"));
+    lblWord->setTextFormat(Qt::PlainText);
+    QFont big = lblWord->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    lblWord->setFont(big);
+    List1 = named<QListWidget>(this, "List1");
+    Label1 = label(this, "Label1", QStringLiteral("Attempts"), List1);
+    lblResult = label(this, "lblResult", QString());
+    lblResult->setWordWrap(true);
+    Command1 = button(this, "Command1", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblWord);
+    layout->addWidget(Label1);
+    layout->addWidget(List1, 1);
+    layout->addWidget(lblResult);
+    layout->addLayout(buttons);
+    resize(240, 300);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Forms::unload(this); });
+}
+
+void frmTestWordDetails::LoadWordDetails(qint32 m_TestID, const QString &m_Word, qint32 m_WordID, qint32 m_MoveOnAfter)
+{
+    lblWord->setText(m_Word);
+    List1->clear();
+    List1->addItems(Scoring::IncorrectGuesses(AppFunctions::db(), m_TestID, m_WordID));
+    const qint32 incorrect = qint32(List1->count());
+    // Unless the test moved on, the word itself closes the list as the answer
+    // that was finally right.
+    if (incorrect < m_MoveOnAfter)
+        List1->addItem(m_Word);
+    lblResult->setText(Scoring::ResultText(incorrect, m_MoveOnAfter));
+}

@@ -1,0 +1,150 @@
+#include "TestDefaultsControls.h"
+
+#include "kernel/Controls.h"
+#include "kernel/MessageBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+namespace {
+QCheckBox *check(QWidget *parent, const char *name, const QString &text, const QString &tip)
+{
+    auto *c = named<QCheckBox>(parent, name);
+    c->setText(text);
+    c->setToolTip(tip);
+    return c;
+}
+
+} // namespace
+
+TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString &scope)
+{
+    TestDefaultsControls c;
+    c.frameDisplay = named<QGroupBox>(parent, "frameDisplay");
+    c.frameDisplay->setTitle(QStringLiteral("Display"));
+    c.chkPronounce = check(c.frameDisplay, "chkPronounce", QStringLiteral("Pronounce"),
+        QStringLiteral("The word will be pronounced during ") + scope);
+    c.chkDefinition = check(c.frameDisplay, "chkDefinition", QStringLiteral("Show Definition"),
+        QStringLiteral("The definition will be displayed during ") + scope);
+    c.chkSentence = check(c.frameDisplay, "chkSentence", QStringLiteral("Show Context Sentence"),
+        QStringLiteral("The context sentence will be show during ") + scope);
+    c.txtTestOrder = choice(c.frameDisplay, "txtTestOrder",
+        {QStringLiteral("Alphabetical"), QStringLiteral("Order Created"), QStringLiteral("Random")},
+        QStringLiteral("The order that the words will appear on ") + scope);
+    c.Label5 = label(c.frameDisplay, "Label5", QStringLiteral("Word Order"), c.txtTestOrder);
+    auto *display = new QGridLayout(c.frameDisplay);
+    display->addWidget(c.chkPronounce, 0, 0);
+    display->addWidget(c.chkDefinition, 1, 0);
+    display->addWidget(c.chkSentence, 2, 0);
+    display->addWidget(c.Label5, 0, 1);
+    display->addWidget(c.txtTestOrder, 1, 1);
+    display->setColumnStretch(0, 1);
+
+    c.frameWrong = named<QGroupBox>(parent, "frameWrong");
+    c.frameWrong->setTitle(QStringLiteral("Incorrect Answer Behavior"));
+    QStringList counts;
+    for (int i = 1; i <= 10; ++i)
+        counts << QString::number(i);
+    c.cmbMoveOn = choice(c.frameWrong, "cmbMoveOn", counts,
+        QStringLiteral("The number of chances given to spell a word correctly before moving on to the "
+                       "next word"));
+    c.cmbMoveOn->setMaximumWidth(70);
+    c.Label1 = label(c.frameWrong, "Label1", QStringLiteral("Go to the next word after"), c.cmbMoveOn);
+    c.Label2 = label(c.frameWrong, "Label2", QStringLiteral("incorrect answers"));
+    c.chkRevealAnswers = check(c.frameWrong, "chkRevealAnswers", QStringLiteral("Reveal answers before moving on"),
+        QStringLiteral("Show the correct answer if the word is not spelled correctly after the "
+                       "specified number of chances"));
+    c.chkForceEcho = check(c.frameWrong, "chkForceEcho",
+        QStringLiteral("Require the student to type the correct answer after it is revealed"),
+        QStringLiteral("Require the student to correctly spell the word after it is show"));
+    c.chkClearWrongAnswer = check(c.frameWrong, "chkClearWrongAnswer", QStringLiteral("Clear Incorrect Answers"),
+        QStringLiteral("Clear the entire mispelled when an answer is incorrect"));
+    auto *sentence = new QHBoxLayout;
+    sentence->addWidget(c.Label1);
+    sentence->addWidget(c.cmbMoveOn);
+    sentence->addWidget(c.Label2);
+    sentence->addStretch(1);
+    auto *echo = new QHBoxLayout;
+    echo->addSpacing(18); // typing belongs under revealing
+    echo->addWidget(c.chkForceEcho);
+    auto *wrong = new QVBoxLayout(c.frameWrong);
+    wrong->addLayout(sentence);
+    wrong->addWidget(c.chkRevealAnswers);
+    wrong->addLayout(echo);
+    wrong->addWidget(c.chkClearWrongAnswer);
+
+    c.frameSounds = named<QGroupBox>(parent, "frameSounds");
+    c.frameSounds->setTitle(QStringLiteral("Sounds"));
+    c.chkPlayRight = check(c.frameSounds, "chkPlayRight", QStringLiteral("Play Sound After Correct Answers"),
+        QStringLiteral("Play a notification sound when a word is spelled correctly"));
+    c.chkPlayWrong = check(c.frameSounds, "chkPlayWrong", QStringLiteral("Play Sound After Incorrect Answers"),
+        QStringLiteral("Play a notification sound when a word is spelled incorrectly"));
+    auto *sounds = new QVBoxLayout(c.frameSounds);
+    sounds->addWidget(c.chkPlayRight);
+    sounds->addWidget(c.chkPlayWrong);
+
+    // Typing can be demanded only together with revealing.
+    QCheckBox *reveal = c.chkRevealAnswers;
+    QCheckBox *force = c.chkForceEcho;
+    QObject::connect(force, &QCheckBox::stateChanged, reveal, [reveal](int state) {
+        if (state == Qt::Checked)
+            reveal->setChecked(true);
+    });
+    QObject::connect(reveal, &QCheckBox::stateChanged, force, [force](int state) {
+        if (state == Qt::Unchecked)
+            force->setChecked(false);
+    });
+    return c;
+}
+
+namespace {
+// The eight flags: which record field each check box shows.
+struct FlagControl
+{
+    bool TestOptionsRecord::*field;
+    QCheckBox *TestDefaultsControls::*box;
+};
+const FlagControl Flags[] = {
+    {&TestOptionsRecord::Pronounce, &TestDefaultsControls::chkPronounce},
+    {&TestOptionsRecord::ShowDefinition, &TestDefaultsControls::chkDefinition},
+    {&TestOptionsRecord::ShowContext, &TestDefaultsControls::chkSentence},
+    {&TestOptionsRecord::RevealAnswers, &TestDefaultsControls::chkRevealAnswers},
+    {&TestOptionsRecord::RequireEcho, &TestDefaultsControls::chkForceEcho},
+    {&TestOptionsRecord::ClearWrongAnswer, &TestDefaultsControls::chkClearWrongAnswer},
+    {&TestOptionsRecord::PlayCorrectSound, &TestDefaultsControls::chkPlayRight},
+    {&TestOptionsRecord::PlayIncorrectSound, &TestDefaultsControls::chkPlayWrong},
+};
+} // namespace
+
+void TestDefaultsControls::showOptions(const TestOptionsRecord &options)
+{
+    txtTestOrder->setCurrentText(options.TestOrder);
+    cmbMoveOn->setCurrentText(QString::number(options.MoveOnAfter));
+    for (const FlagControl &f : Flags)
+        (this->*f.box)->setCheckState(options.*f.field ? Qt::Checked : Qt::Unchecked);
+}
+
+TestOptionsRecord TestDefaultsControls::chosenOptions(const TestOptionsRecord &base) const
+{
+    TestOptionsRecord o = base;
+    for (const FlagControl &f : Flags)
+        o.*f.field = (this->*f.box)->checkState() == Qt::Checked;
+    o.TestOrder = txtTestOrder->currentText();
+    bool ok = false;
+    const qint32 moveOn = cmbMoveOn->currentText().trimmed().toInt(&ok);
+    if (ok)
+        o.MoveOnAfter = moveOn;
+    return o;
+}
+
+void TestDefaultsControls::sayNoClue(QWidget *parent, const QString &firstLine)
+{
+    MsgBox(firstLine + QStringLiteral("\n\n    1. Pronounce\n    2. Definition\n    3. Context Sentence"),
+        MsgButtons::OK, parent);
+}

@@ -1,0 +1,199 @@
+#include "frmOptions.h"
+
+#include "settings/MessageTimes.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "data/Flags.h"
+#include "data/Options.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+frmOptions::frmOptions()
+    : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("practice tests")))
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+
+    menuBar = new QMenuBar(this);
+    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuSave = action(mnuFile, "mnuSave", QStringLiteral("&Save Settings"));
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    Tab1 = named<QTabWidget>(this, "Tab1");
+    auto *testTab = new QWidget;
+    chkSkipIndividualTestSetup = named<QCheckBox>(testTab, "chkSkipIndividualTestSetup");
+    chkSkipIndividualTestSetup->setText(QStringLiteral("Skip Individual Test Setup"));
+    chkSkipIndividualTestSetup->setToolTip(QStringLiteral("Always use these defaults when starting a practice test"));
+    auto *testLayout = new QVBoxLayout(testTab);
+    for (QWidget *w : {static_cast<QWidget *>(frameDisplay), static_cast<QWidget *>(frameWrong),
+             static_cast<QWidget *>(frameSounds)}) {
+        w->setParent(testTab);
+        testLayout->addWidget(w);
+    }
+    testLayout->addWidget(chkSkipIndividualTestSetup);
+    Tab1->addTab(testTab, QStringLiteral("Test Defaults"));
+
+    auto *generalTab = new QWidget;
+    txtTestDay = choice(generalTab, "txtTestDay",
+        {QStringLiteral("Sundays"), QStringLiteral("Mondays"), QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
+            QStringLiteral("Thursdays"), QStringLiteral("Fridays"), QStringLiteral("Saturdays")},
+        QStringLiteral("The day of the week that the student normally has spelling tests at school"));
+    Label3 = label(generalTab, "Label3", QStringLiteral("School tests are normally on"), txtTestDay);
+    chkPromptToDeleteOldTests = named<QCheckBox>(generalTab, "chkPromptToDeleteOldTests");
+    chkPromptToDeleteOldTests->setText(QStringLiteral("Prompt me to delete word lists after thier test dates"));
+    chkPromptToDeleteOldTests->setToolTip(
+        QStringLiteral("Alerts you when lists are past thier scheduled school test date"));
+    QStringList times = {QStringLiteral("None"), QStringLiteral("Indefinately"), QStringLiteral("1 Second")};
+    for (int s = 2; s <= 10; ++s)
+        times << QStringLiteral("%1 Seconds").arg(s);
+    times << QStringLiteral("15 Seconds");
+    txtTempMessages
+        = choice(generalTab, "txtTempMessages", times, QStringLiteral("The amount of time to display messages"));
+    Label4 = label(generalTab, "Label4", QStringLiteral("Temporary Messages"), txtTempMessages);
+    cmdTestMessageTime = button(
+        generalTab, "cmdTestMessageTime", QStringLiteral("Test"), QStringLiteral("Test the selected message time"));
+    auto *general = new QGridLayout(generalTab);
+    general->addWidget(Label3, 0, 0);
+    general->addWidget(txtTestDay, 0, 1);
+    general->addWidget(chkPromptToDeleteOldTests, 1, 0, 1, 3);
+    general->addWidget(Label4, 2, 0);
+    general->addWidget(txtTempMessages, 2, 1);
+    general->addWidget(cmdTestMessageTime, 2, 2);
+    general->setRowStretch(3, 1);
+    general->setColumnStretch(3, 1);
+    Tab1->addTab(generalTab, QStringLiteral("General Defaults"));
+
+    cmdSave = button(this, "cmdSave", QStringLiteral("Save Settings"), QStringLiteral("Save these settings"));
+    cmdSave->setDefault(true);
+    cmdRestoreDefaults = button(this, "cmdRestoreDefaults", QStringLiteral("Restore Defaults"),
+        QStringLiteral("Restore all settings to thier defaults"));
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not save changes"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRestoreDefaults);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(Tab1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmOptions::Save);
+    connect(mnuSave, &QAction::triggered, this, &frmOptions::Save);
+    connect(cmdRestoreDefaults, &QPushButton::clicked, this, &frmOptions::AskRestoreDefaults);
+    connect(cmdTestMessageTime, &QPushButton::clicked, this, &frmOptions::TestMessageTime);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(mnuExit, &QAction::triggered, this, &QDialog::close);
+}
+
+void frmOptions::Form_Load()
+{
+    Tab1->setCurrentIndex(0);
+    LoadOptions();
+}
+
+void frmOptions::LoadOptions()
+{
+    const auto row = ReadOptionsRecord(db());
+    if (!row) {
+        RestoreDefaults();
+        return;
+    }
+    auto flag = [&](QCheckBox *box, const char *column) {
+        const int i = row->indexOf(QString::fromLatin1(column));
+        if (i >= 0)
+            box->setCheckState(TextToCheck(row->value(i).toString()));
+    };
+    flag(chkSkipIndividualTestSetup, "SKIP_TEST_SETUP");
+    showOptions(ReadTestOptions(*row, chosenOptions()));
+    // A message time that is no whole number is skipped, like any column that
+    // cannot be shown.
+    bool ok = false;
+    const qint32 time = row->value(QStringLiteral("MESSAGE_TIME")).toString().toInt(&ok);
+    if (ok)
+        SetTimeCombo(time);
+    if (const int i = row->indexOf(QStringLiteral("TEST_DAY")); i >= 0)
+        txtTestDay->setCurrentText(row->value(i).toString());
+    flag(chkPromptToDeleteOldTests, "PROMPT_TO_DELETE_LISTS");
+}
+
+void frmOptions::SaveOptions()
+{
+    OptionsRow row;
+    row.skipTestSetup = CheckToText(chkSkipIndividualTestSetup->checkState());
+    PutTestOptions(chosenOptions(), row);
+    row.messageTime = GetTimeFromCombo();
+    row.testDay = txtTestDay->currentText();
+    row.promptToDeleteLists = CheckToText(chkPromptToDeleteOldTests->checkState());
+    WriteOptions(db(), row);
+}
+
+void frmOptions::RestoreDefaults()
+{
+    const OptionsRow d;
+    showOptions(ReadTestOptions(d));
+    txtTestDay->setCurrentText(d.testDay);
+    chkPromptToDeleteOldTests->setCheckState(TextToCheck(d.promptToDeleteLists));
+    SetTimeCombo(d.messageTime);
+    chkSkipIndividualTestSetup->setCheckState(TextToCheck(d.skipTestSetup));
+    SaveOptions();
+}
+
+void frmOptions::SetTimeCombo(qint32 m_StoredValue)
+{
+    txtTempMessages->setCurrentText(MessageTimes::SetTimeCombo(m_StoredValue));
+}
+
+qint32 frmOptions::GetTimeFromCombo() const
+{
+    return MessageTimes::GetTimeFromCombo(txtTempMessages->currentText());
+}
+
+void frmOptions::Save()
+{
+    if (chosenOptions().anyClue()) {
+        SaveOptions();
+        ShowMessage(QStringLiteral("Settings Saved"), QString());
+        close();
+        return;
+    }
+    Tab1->setCurrentIndex(0);
+    DoEvents(1);
+    sayNoClue(this, QStringLiteral("You must check at least one of the following boxes to save these defaults:"));
+    DoEvents(1);
+    chkPronounce->setFocus();
+}
+
+void frmOptions::AskRestoreDefaults()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to restore all defaults?"), MsgButtons::YesNo, this)
+        != MsgAnswer::Yes)
+        return;
+    RestoreDefaults();
+    ShowMessage(QStringLiteral("Defaults Restored"), QString());
+}
+
+void frmOptions::TestMessageTime()
+{
+    const qint32 kept = Globals::gMessageTime;
+    Globals::gMessageTime = GetTimeFromCombo();
+    ShowMessage(QStringLiteral("Testing"), QStringLiteral("Click To Close"));
+    Globals::gMessageTime = kept;
+}

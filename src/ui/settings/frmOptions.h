@@ -1,0 +1,53 @@
+#pragma once
+
+#include "TestDefaultsControls.h"
+#include "kernel/Forms.h"
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTabWidget;
+
+// Edits the settings row: the test defaults on one tab, the general
+// settings on the other.
+class frmOptions : public Form<QDialog>, public TestDefaultsControls
+{
+    Q_OBJECT
+
+public:
+    frmOptions();
+
+    void Form_Load() override;
+    void LoadOptions();
+    void SaveOptions();
+    void RestoreDefaults();
+    void SetTimeCombo(qint32 m_StoredValue);
+
+    QMenuBar *menuBar;
+    QMenu *mnuFile;
+    QAction *mnuSave;
+    QAction *mnuExit;
+    QTabWidget *Tab1;
+    QCheckBox *chkSkipIndividualTestSetup;
+    QLabel *Label3;
+    QComboBox *txtTestDay;
+    QCheckBox *chkPromptToDeleteOldTests;
+    QLabel *Label4;
+    QComboBox *txtTempMessages;
+    QPushButton *cmdTestMessageTime;
+    QPushButton *cmdSave;
+    QPushButton *cmdRestoreDefaults;
+    QPushButton *cmdCancel;
+
+private:
+    qint32 GetTimeFromCombo() const;
+    void Save();
+    void AskRestoreDefaults();
+    void TestMessageTime();
+};

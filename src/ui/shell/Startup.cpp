@@ -1,0 +1,137 @@
+#include "Startup.h"
+
+#include "data/Clock.h"
+#include "data/FolderLock.h"
+#include "data/ListStore.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "frmDeleteOldList.h"
+#include "frmLists.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "practice/frmTest.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace AppFunctions {
+
+namespace {
+// The steps before the main window shows; false when the program must end.
+bool prepare()
+{
+    // Two copies editing one family's lists would only confuse: the second
+    // one says so and ends, touching nothing.
+    if (!ClaimProgramFolder())
+        return false;
+    QString problem;
+    if (!OpenDatabase(&problem)) {
+        MsgBox(QStringLiteral("Lettermarch cannot use its database file:\n\n%1\n\n%2\n\nThe file has been left "
+                              "exactly as it was. Lettermarch will now close.")
+                   .arg(QDir::toNativeSeparators(
+                            QDir(Globals::gProgramDir).absoluteFilePath(QString::fromLatin1(Store::FileName))),
+                       problem));
+        return false;
+    }
+    const GeneralSettings general = LoadGeneralSettings(db());
+    Globals::gMessageTime = general.messageTime;
+    Globals::gSkipTestSetup = general.skipTestSetup;
+    Globals::gPromptToDeleteLists = general.promptToDeleteLists;
+    PromptForOldLists();
+    return true;
+}
+} // namespace
+
+bool Main(const QString &programDir)
+{
+    Globals::gProgramDir = QDir::cleanPath(programDir);
+    // The main window is loaded first, so the registry is never empty (and
+    // the program never ends) while the old-list prompts come and go.
+    frmLists *main = Forms::get<frmLists>();
+    if (!prepare()) {
+        Forms::unload(main);
+        return false;
+    }
+    main->LoadWordLists();
+    main->show();
+    return true;
+}
+
+bool ClaimProgramFolder()
+{
+    auto lock = std::make_unique<FolderLock>(Globals::gProgramDir);
+    switch (lock->claim()) {
+    case FolderLock::State::HeldByOther:
+        MsgBox(QStringLiteral("Lettermarch is already open.\n\nPlease use the Lettermarch window that is already "
+                              "open. If you cannot find it, look for it on the taskbar."));
+        return false;
+    case FolderLock::State::Doubtful:
+        if (MsgBox(lock->doubt()
+                    + QStringLiteral("\n\nTwo copies of Lettermarch using one folder at the same time can lose "
+                                     "answers and words. Go on only if no other copy of Lettermarch, on this "
+                                     "computer or any other, is using this folder.\n\nGo on?"),
+                MsgButtons::YesNo)
+            != MsgAnswer::Yes)
+            return false;
+        lock->takeOver();
+        break;
+    case FolderLock::State::Claimed:
+        break;
+    }
+    delete Globals::gInstanceLock;
+    Globals::gInstanceLock = lock.release();
+    return true;
+}
+
+bool OpenDatabase(QString *problem)
+{
+    const QDir dir(Globals::gProgramDir);
+    std::unique_ptr<Store> store = Store::open(dir.absolutePath(), problem);
+    if (!store)
+        return false;
+    Globals::setConnection(store.release());
+
+    Globals::gWavPath = dir.absoluteFilePath(QStringLiteral("Wavs"));
+    // A folder that cannot be made shows up later, when a recording is saved.
+    if (!QFileInfo(Globals::gWavPath).isDir())
+        dir.mkpath(QStringLiteral("Wavs"));
+    Globals::gCorrectSoundPath = dir.absoluteFilePath(QStringLiteral("Sound_Correct.wav"));
+    Globals::gIncorrectSoundPath = dir.absoluteFilePath(QStringLiteral("Sound_Incorrect.wav"));
+    return true;
+}
+
+void PromptForOldLists()
+{
+    if (!Globals::gPromptToDeleteLists)
+        return;
+    // The query is finished before the first prompt opens.
+    const QList<qint32> ids = OldListIds(db(), Clock::today());
+    for (qint32 id : ids) {
+        auto *prompt = Forms::get<frmDeleteOldList>();
+        // A list that has gone since is skipped.
+        if (!prompt->setListID(id)) {
+            Forms::unload(prompt);
+            continue;
+        }
+        prompt->exec();
+    }
+}
+
+void StartTest(const TestOptionsRecord &options)
+{
+    Globals::TestOptions = options;
+    auto *test = Forms::get<frmTest>();
+    test->Start(Globals::gCurrentListID);
+    // A list without words has ended its test inside Start, results shown.
+    if (Forms::findAs<frmTest>() == test)
+        test->show();
+}
+
+void StartTestAgain()
+{
+    StartTest(Globals::TestOptions);
+}
+
+} // namespace AppFunctions

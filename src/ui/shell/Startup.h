@@ -1,0 +1,37 @@
+#pragma once
+
+#include "practice/TestOptions.h"
+
+#include <QString>
+
+// Starting the program, and starting a practice test: the steps that join
+// several windows.
+namespace AppFunctions {
+
+// Start-up: claims the folder, opens the database, reads the general
+// settings, offers old lists for deletion, then shows the main window with
+// its lists. False when the program could not start (the user has been
+// told why).
+bool Main(const QString &programDir);
+
+// Claims the program folder for this copy of the program. False when another
+// copy already runs on it, or when the user chose not to use a folder whose
+// lock could not be judged (the user has been told). A lock left by a copy
+// that crashed is taken over.
+bool ClaimProgramFolder();
+
+// Opens Lettermarch.mdb in the program folder and sets the paths; creates
+// Wavs when missing. On failure returns false with a message for the user.
+bool OpenDatabase(QString *problem);
+
+// Offers each list past its school test date for deletion, one after the
+// other (when the setting asks for it).
+void PromptForOldLists();
+
+// Begins a practice test of gCurrentListID with these settings, which stay
+// in Globals::TestOptions for "Test Again?".
+void StartTest(const TestOptionsRecord &options);
+// "Test Again?": the same list with the settings of the test just ended.
+void StartTestAgain();
+
+} // namespace AppFunctions

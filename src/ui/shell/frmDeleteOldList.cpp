@@ -1,0 +1,102 @@
+#include "frmDeleteOldList.h"
+
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+frmDeleteOldList::frmDeleteOldList()
+{
+    setObjectName(QStringLiteral("frmDeleteOldList"));
+    setWindowTitle(QStringLiteral("Delete Old List..."));
+
+    Label4 = label(this, "Label4",
+        QStringLiteral("It is now past the scheduled test date of this word list.  Would you like to delete "
+                       "this list?"));
+    Label4->setWordWrap(true);
+    auto display = [this](const char *name) {
+        auto *e = named<QLineEdit>(this, name);
+        e->setReadOnly(true);
+        e->setMaximumWidth(120);
+        return e;
+    };
+    txtCreated = display("txtCreated");
+    txtTestDate = display("txtTestDate");
+    txtTotalWords = display("txtTotalWords");
+    Label1 = label(this, "Label1", QStringLiteral("Created:"), txtCreated);
+    Label2 = label(this, "Label2", QStringLiteral("Test Date:"), txtTestDate);
+    Label3 = label(this, "Label3", QStringLiteral("Words:"), txtTotalWords);
+    List1 = named<QListWidget>(this, "List1");
+    cmdDelete = button(this, "cmdDelete", QStringLiteral("Delete"), QStringLiteral("Delete this list"));
+    cmdIgnore = button(this, "cmdIgnore", QStringLiteral("Ignore"),
+        QStringLiteral("Does not delete this list, and you won't be prompted to delete this list again"));
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not delete this list"));
+
+    auto *details = new QFormLayout;
+    details->addRow(Label1, txtCreated);
+    details->addRow(Label2, txtTestDate);
+    details->addRow(Label3, txtTotalWords);
+    auto *middle = new QHBoxLayout;
+    middle->addLayout(details);
+    middle->addWidget(List1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdDelete);
+    buttons->addWidget(cmdIgnore);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label4);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    resize(460, 260);
+
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDeleteOldList::Delete);
+    connect(cmdIgnore, &QPushButton::clicked, this, &frmDeleteOldList::Ignore);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool frmDeleteOldList::setListID(qint32 id)
+{
+    m_ListID = id;
+    return LoadListDetails();
+}
+
+bool frmDeleteOldList::LoadListDetails()
+{
+    List1->clear();
+    const auto details = ReadOldListDetails(db(), m_ListID);
+    if (!details)
+        return false;
+    txtCreated->setText(details->created);
+    txtTestDate->setText(details->testDate);
+    DoEvents(3);
+    List1->addItems(details->words);
+    txtTotalWords->setText(QString::number(List1->count()));
+    return true;
+}
+
+void frmDeleteOldList::Delete()
+{
+    ::DeleteList(db(), m_ListID, Globals::gWavPath);
+    ShowMessage(QStringLiteral("List Deleted"), QString());
+    close();
+}
+
+void frmDeleteOldList::Ignore()
+{
+    IgnoreList(db(), m_ListID);
+    ShowMessage(QStringLiteral("List Ignored"), QStringLiteral("You will not be prompted to delete this list again."));
+    close();
+}

@@ -1,0 +1,371 @@
+#include "frmLists.h"
+
+#include "Startup.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "audio/Sound.h"
+#include "data/ListStore.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "help/frmAbout.h"
+#include "help/frmHelp.h"
+#include "lists/frmEditList.h"
+#include "lists/frmNewList.h"
+#include "practice/frmTestSetup.h"
+#include "results/frmPastTests.h"
+#include "settings/frmOptions.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+
+namespace {
+constexpr int ColTestDate = 0;
+constexpr int ColWords = 1;
+constexpr int ColTests = 2;
+constexpr int ColListId = 3;
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &tip)
+{
+    QPushButton *b = Controls::button(parent, name, caption, tip);
+    b->setMinimumWidth(110);
+    return b;
+}
+} // namespace
+
+frmLists::frmLists()
+{
+    setObjectName(QStringLiteral("frmLists"));
+    setWindowTitle(QStringLiteral("Lettermarch"));
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    Label1 = Controls::label(central, "Label1", QStringLiteral("Existing Word Lists"));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+
+    MSFlexGrid1 = Controls::named<FlexGrid>(central, "MSFlexGrid1");
+    MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Label1->setBuddy(MSFlexGrid1);
+
+    cmdNewList
+        = makeButton(central, "cmdNewList", QStringLiteral("New List"), QStringLiteral("Create a new word list"));
+    cmdEditList
+        = makeButton(central, "cmdEditList", QStringLiteral("Edit List"), QStringLiteral("Edit an existing word list"));
+    cmdTest = makeButton(central, "cmdTest", QStringLiteral("Test"), QStringLiteral("Start a practice test"));
+    cmdPastTests = makeButton(
+        central, "cmdPastTests", QStringLiteral("Past Tests"), QStringLiteral("View details of previous tests"));
+    cmdDeleteList = makeButton(
+        central, "cmdDeleteList", QStringLiteral("Delete List"), QStringLiteral("Delete the selected word list"));
+    cmdOptions = makeButton(central, "cmdOptions", QStringLiteral("Options"),
+        QStringLiteral("Change configurations, settings, and defaults"));
+    cmdExit = makeButton(central, "cmdExit", QStringLiteral("Exit"), QStringLiteral("Exit Lettermarch"));
+
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOptions);
+    buttons->addWidget(cmdExit);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(Label1);
+    left->addWidget(MSFlexGrid1, 1);
+
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setSpacing(12);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuLists = mnuFile->addMenu(QStringLiteral("&Lists"));
+    mnuLists->setObjectName(QStringLiteral("mnuLists"));
+    mnuNewList = Controls::action(mnuLists, "mnuNewList", QStringLiteral("&New List"));
+    mnuEditList = Controls::action(mnuLists, "mnuEditList", QStringLiteral("&Edit List"));
+    mnuTest = Controls::action(mnuLists, "mnuTest", QStringLiteral("&Test"));
+    mnuPastTests = Controls::action(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
+    mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
+    mnuOptions = Controls::action(mnuLists, "mnuOptions", QStringLiteral("&Options"));
+    mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuH = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuH->setObjectName(QStringLiteral("mnuH"));
+    mnuHelp = Controls::action(mnuH, "mnuHelp", QStringLiteral("Show Help"));
+    mnuD2 = mnuH->addSeparator();
+    mnuD2->setObjectName(QStringLiteral("mnuD2"));
+    mnuAbout = Controls::action(mnuH, "mnuAbout", QStringLiteral("About"));
+
+    connect(cmdNewList, &QPushButton::clicked, this, &frmLists::NewList);
+    connect(cmdEditList, &QPushButton::clicked, this, &frmLists::EditList);
+    connect(cmdTest, &QPushButton::clicked, this, &frmLists::Test);
+    connect(cmdPastTests, &QPushButton::clicked, this, &frmLists::PastTests);
+    connect(cmdDeleteList, &QPushButton::clicked, this, &frmLists::DeleteList);
+    connect(cmdOptions, &QPushButton::clicked, this, &frmLists::Options);
+    connect(cmdExit, &QPushButton::clicked, this, &frmLists::Exit);
+    connect(mnuNewList, &QAction::triggered, this, &frmLists::NewList);
+    connect(mnuEditList, &QAction::triggered, this, &frmLists::EditList);
+    connect(mnuTest, &QAction::triggered, this, &frmLists::Test);
+    connect(mnuPastTests, &QAction::triggered, this, &frmLists::PastTests);
+    connect(mnuDeleteList, &QAction::triggered, this, &frmLists::DeleteList);
+    connect(mnuOptions, &QAction::triggered, this, &frmLists::Options);
+    connect(mnuExit, &QAction::triggered, this, &frmLists::Exit);
+    connect(mnuHelp, &QAction::triggered, this, &frmLists::ShowHelp);
+    connect(mnuAbout, &QAction::triggered, this, &frmLists::About);
+
+    connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmLists::SelectionChanged);
+    connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmLists::showListsMenu);
+    // Opening a list is what a double click or Enter on it most likely means.
+    connect(MSFlexGrid1, &QAbstractItemView::activated, this, [this] { EditList(); });
+
+    ClearGrid();
+    setTabOrder(MSFlexGrid1, cmdNewList);
+}
+
+void frmLists::Form_Load()
+{
+    // The window keeps its design size: the grid's columns and the buttons.
+    MSFlexGrid1->setMinimumSize(MSFlexGrid1->widthForColumns(2100 + 1800 + 1800), 300);
+    setFixedSize(sizeHint());
+}
+
+void frmLists::ClearGrid()
+{
+    FlexGrid *g = MSFlexGrid1;
+    g->Clear();
+    g->setRows(1);
+    g->setCols(4);
+    g->setTextMatrix(0, ColTestDate, QStringLiteral("School Test Date"));
+    g->setTextMatrix(0, ColWords, QStringLiteral("Words"));
+    g->setTextMatrix(0, ColTests, QStringLiteral("Tests"));
+    const int widths[] = {2100, 1800, 1800, 1};
+    for (int c = 0; c < 4; ++c) {
+        g->setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
+        g->setColWidth(c, widths[c]);
+    }
+}
+
+void frmLists::LoadWordLists()
+{
+    ClearGrid();
+    Store &store = db();
+    FlexGrid *g = MSFlexGrid1;
+    {
+        const QSignalBlocker block(g);
+        g->setUpdatesEnabled(false);
+        const QList<ListSummary> lists = ListSummaries(store);
+        // All rows at once: growing the grid a row at a time costs far more.
+        g->setRows(int(lists.size()) + 1);
+        int r = 1;
+        for (const ListSummary &list : lists) {
+            g->setTextMatrix(r, ColTestDate, list.testDate);
+            g->setTextMatrix(r, ColWords, QString::number(list.words));
+            g->setTextMatrix(r, ColTests, QString::number(list.tests));
+            g->setTextMatrix(r, ColListId, QString::number(list.listId));
+            ++r;
+        }
+        g->setRow(g->Rows() > 1 ? 1 : 0);
+        g->setUpdatesEnabled(true);
+    }
+    SelectionChanged();
+}
+
+QString frmLists::selectedListId() const
+{
+    return MSFlexGrid1->TextMatrix(MSFlexGrid1->Row(), ColListId);
+}
+
+void frmLists::SelectionChanged()
+{
+    const QString id = selectedListId();
+    const bool selected = !id.isEmpty();
+    if (selected)
+        Globals::gCurrentListID = id.toInt();
+    for (QPushButton *b : {cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
+        b->setEnabled(selected);
+    for (QAction *a : {mnuEditList, mnuTest, mnuPastTests, mnuDeleteList})
+        a->setEnabled(selected);
+}
+
+void frmLists::showListsMenu(const QPoint &viewportPos)
+{
+    if (MSFlexGrid1->Rows() < 2)
+        return;
+    const int row = MSFlexGrid1->MouseRow(viewportPos);
+    if (row <= 0)
+        return;
+    if (row != MSFlexGrid1->Row())
+        MSFlexGrid1->setRow(row);
+    DoEvents(4);
+    mnuLists->popup(MSFlexGrid1->viewport()->mapToGlobal(viewportPos));
+}
+
+void frmLists::NewList()
+{
+    hide();
+    LaunchNewList();
+}
+
+void frmLists::LaunchNewList()
+{
+    auto *newList = Forms::get<frmNewList>();
+    newList->setParent(this, newList->windowFlags() | Qt::Dialog);
+    newList->exec();
+    if (!Globals::gNewListCreated) {
+        SetFocusHere();
+        return;
+    }
+    FlexGrid *g = MSFlexGrid1;
+    const int r = g->AddItem();
+    {
+        const QSignalBlocker block(g);
+        g->setTextMatrix(r, ColTestDate, GetListTestDate(db(), Globals::gCurrentListID));
+        g->setTextMatrix(r, ColWords, QStringLiteral("0"));
+        g->setTextMatrix(r, ColTests, QStringLiteral("0"));
+        g->setTextMatrix(r, ColListId, QString::number(Globals::gCurrentListID));
+    }
+    if (g->Rows() == 2) {
+        g->setRow(1);
+        SelectionChanged();
+    }
+    openListEditor();
+}
+
+void frmLists::openListEditor()
+{
+    auto *editor = Forms::get<frmEditList>();
+    editor->setListID(Globals::gCurrentListID);
+    editor->show();
+}
+
+void frmLists::EditList()
+{
+    const QString id = selectedListId();
+    if (id.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a list to edit."), MsgButtons::OK, this);
+        return;
+    }
+    hide();
+    Globals::gCurrentListID = id.toInt();
+    openListEditor();
+}
+
+void frmLists::Test()
+{
+    if (selectedListId().isEmpty()) {
+        MsgBox(QStringLiteral("Please select a list to test."), MsgButtons::OK, this);
+        return;
+    }
+    hide();
+    if (Globals::gSkipTestSetup) {
+        StartTest(LoadDefaultOptions(db()));
+        return;
+    }
+    auto *setup = Forms::get<frmTestSetup>();
+    setup->LoadDefaults();
+    setup->show();
+}
+
+void frmLists::PastTests()
+{
+    const QString id = selectedListId();
+    if (id.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
+        return;
+    }
+    hide();
+    auto *past = Forms::get<frmPastTests>();
+    past->setParent(this, past->windowFlags() | Qt::Window);
+    past->setListID(id.toInt());
+    past->show();
+}
+
+void frmLists::DeleteList()
+{
+    const QString id = selectedListId();
+    if (id.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a list to delete."), MsgButtons::OK, this);
+        return;
+    }
+    if (MsgBox(QStringLiteral("Do you want to delete this list and all of it's words?"), MsgButtons::YesNo, this)
+        != MsgAnswer::Yes)
+        return;
+    ::DeleteList(db(), id.toInt(), Globals::gWavPath);
+    LoadWordLists();
+}
+
+void frmLists::Options()
+{
+    auto *options = Forms::get<frmOptions>();
+    options->setParent(this, options->windowFlags() | Qt::Dialog);
+    options->exec();
+}
+
+void frmLists::ShowHelp()
+{
+    Forms::get<frmHelp>()->show();
+}
+
+void frmLists::About()
+{
+    Forms::get<frmAbout>()->exec();
+}
+
+void frmLists::Exit()
+{
+    close();
+}
+
+void frmLists::SetFocusHere()
+{
+    if (isHidden())
+        show();
+    DoEvents(5);
+    MSFlexGrid1->setFocus();
+}
+
+void frmLists::UpdateList(const QVariant &m_ListID)
+{
+    const QString key = m_ListID.toString();
+    for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
+        if (MSFlexGrid1->TextMatrix(r, ColListId) == key) {
+            MSFlexGrid1->setTextMatrix(r, ColWords, QString::number(CountListWords(db(), key.toInt())));
+            MSFlexGrid1->setTextMatrix(r, ColTests, QString::number(CountListTests(db(), key.toInt())));
+        }
+    }
+}
+
+void frmLists::IncrementListTests(const QVariant &m_ListID)
+{
+    const QString key = m_ListID.toString();
+    for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
+        if (MSFlexGrid1->TextMatrix(r, ColListId) == key)
+            MSFlexGrid1->setTextMatrix(r, ColTests, QString::number(MSFlexGrid1->TextMatrix(r, ColTests).toInt() + 1));
+    }
+}
+
+void frmLists::Form_Unload()
+{
+    // Shut-down: nothing here may stop the program from ending.
+    try {
+        ::CloseRecording();
+    } catch (...) { }
+    for (QWidget *w : Forms::loaded()) {
+        // The list editor goes by itself and brings this window back.
+        if (w != this && !qobject_cast<frmEditList *>(w))
+            Forms::unload(w);
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "kernel/FlexGrid.h"
+#include "kernel/Forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+// The main window: the table of word lists and the hub for every task.
+class frmLists : public Form<QMainWindow>
+{
+    Q_OBJECT
+
+public:
+    frmLists();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void LoadWordLists();
+    void ClearGrid();
+    void LaunchNewList();
+    void SetFocusHere();
+    void UpdateList(const QVariant &m_ListID);
+    void IncrementListTests(const QVariant &m_ListID);
+
+    QLabel *Label1;
+    FlexGrid *MSFlexGrid1;
+    QPushButton *cmdNewList;
+    QPushButton *cmdEditList;
+    QPushButton *cmdTest;
+    QPushButton *cmdPastTests;
+    QPushButton *cmdDeleteList;
+    QPushButton *cmdOptions;
+    QPushButton *cmdExit;
+
+    QMenu *mnuFile;
+    QMenu *mnuLists;
+    QAction *mnuNewList;
+    QAction *mnuEditList;
+    QAction *mnuTest;
+    QAction *mnuPastTests;
+    QAction *mnuDeleteList;
+    QAction *mnuOptions;
+    QAction *mnuExit;
+    QMenu *mnuH;
+    QAction *mnuHelp;
+    QAction *mnuD2;
+    QAction *mnuAbout;
+
+public slots:
+    void NewList();
+    void EditList();
+    void Test();
+    void PastTests();
+    void DeleteList();
+    void Options();
+    void Exit();
+    void ShowHelp();
+    void About();
+
+private:
+    void SelectionChanged();
+    void showListsMenu(const QPoint &viewportPos);
+    // Column 3 of the current row: the selected list's identifier, or empty.
+    QString selectedListId() const;
+    void openListEditor();
+};
