@@ -44,9 +44,7 @@ class TestData : public QObject
 private slots:
 
 
-    void statementDates_data();
-    void statementDates();
-    void statementDates_rejectsWhatIsNotADate();
+    void dateForms_typedShownAndStored();
     void textComparesAndSortsWithoutCase();
     void nextId_startsAtOneAndNeverRepeats();
     void countsAndTestDate();
@@ -62,37 +60,16 @@ private slots:
     void recordingNames();
 };
 
-void TestData::statementDates_data()
+void TestData::dateForms_typedShownAndStored()
 {
-    QTest::addColumn<QString>("statement");
-    QTest::addColumn<QString>("engine");
-    QTest::newRow("date") << " WHERE TEST_DATE < #7/4/2026# "
-                          << " WHERE TEST_DATE < '2026-07-04' ";
-    QTest::newRow("two dates") << "#12/31/2025#-#1/2/2026#"
-                               << "'2025-12-31'-'2026-01-02'";
-    QTest::newRow("hash inside quotes untouched") << " WHERE CODE = '#7/4/2026#' "
-                                                  << " WHERE CODE = '#7/4/2026#' ";
-    QTest::newRow("catalogue text unchanged") << " SELECT * FROM LISTS  ORDER BY LIST_ID DESC "
-                                              << " SELECT * FROM LISTS  ORDER BY LIST_ID DESC ";
-}
-
-void TestData::statementDates()
-{
-    QFETCH(QString, statement);
-    QFETCH(QString, engine);
-    QCOMPARE(toEngineSql(statement), engine);
-    QCOMPARE(StoreDates::catalogueDate(QDate(2026, 7, 4)), QStringLiteral("7/4/2026"));
-    QCOMPARE(StoreDates::catalogueDate(QDate(2026, 12, 25)), QStringLiteral("12/25/2026"));
-}
-
-void TestData::statementDates_rejectsWhatIsNotADate()
-{
-    for (const char *bad : {" WHERE TEST_DATE < #2/30/2026# ", " WHERE TEST_DATE < #13/1/2026# ", "#0/0/0#",
-             " WHERE TEST_DATE < #7/4/2026 "}) {
-        QVERIFY_THROWS_EXCEPTION(StoreError, toEngineSql(QString::fromLatin1(bad)));
-    }
-    QVERIFY(!StoreDates::parseCatalogueDate(QStringLiteral("2/29/2026")).isValid());
-    QCOMPARE(StoreDates::parseCatalogueDate(QStringLiteral("2/29/2028")), QDate(2028, 2, 29));
+    QCOMPARE(StoreDates::mdy(QDate(2026, 7, 4)), QStringLiteral("7/4/2026"));
+    QCOMPARE(StoreDates::mdy(QDate(2026, 12, 25)), QStringLiteral("12/25/2026"));
+    for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "7/4/26", "7/4/2026x"})
+        QVERIFY2(!StoreDates::parseMdy(QString::fromLatin1(bad)).isValid(), bad);
+    QVERIFY(!StoreDates::parseMdy(QStringLiteral("2/29/2026")).isValid());
+    QCOMPARE(StoreDates::parseMdy(QStringLiteral(" 2/29/2028 ")), QDate(2028, 2, 29));
+    QCOMPARE(StoreDates::shownDate(QDate()), StoreDates::Unknown);
+    QCOMPARE(StoreDates::shortDate(QStringLiteral("12/25/2030")), StoreDates::Unreadable);
 }
 
 void TestData::textComparesAndSortsWithoutCase()
@@ -114,13 +91,9 @@ void TestData::textComparesAndSortsWithoutCase()
         QStringList {QStringLiteral("3")});
     // Dates compare as dates across months and years, and a list tested on
     // the day itself is not before it; an ignored list (any case) is left out.
-    QCOMPARE(
-        column(*store, QStringLiteral(" SELECT * FROM LISTS  WHERE TEST_DATE < #7/4/2026#  AND STATUS <> 'IGNORED' "),
-            QStringLiteral("LIST_ID")),
-        QStringList {QString::number(list)});
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM LISTS  WHERE TEST_DATE < #1/1/2026# "),
-                 QStringLiteral("LIST_ID")),
-        QStringList {QStringLiteral("3")});
+    QCOMPARE(OldListIds(*store, QDate(2026, 7, 4)), QList<qint32> {list});
+    store->execute(QStringLiteral(" UPDATE LISTS  SET STATUS = 'CREATED'  WHERE LIST_ID = 3 "));
+    QCOMPARE(OldListIds(*store, QDate(2026, 1, 1)), QList<qint32> {3});
 }
 
 void TestData::nextId_startsAtOneAndNeverRepeats()

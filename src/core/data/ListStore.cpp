@@ -126,14 +126,14 @@ std::optional<OldListDetails> ReadOldListDetails(Store &store, qint32 listId)
     OldListDetails details;
     {
         QSqlQuery q = store.select(
-            QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(listId));
+            QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + idFragment(listId));
         if (!q.next())
             return std::nullopt;
         details.created = StoreDates::shownDate(StoreDates::toDate(q.value(QStringLiteral("CREATED_DATE"))));
         details.testDate = StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE")));
     }
     QSqlQuery words = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ")
-        + catalogueId(listId) + QStringLiteral(" ORDER BY WORD "));
+        + idFragment(listId) + QStringLiteral(" ORDER BY WORD "));
     while (words.next())
         details.words << words.value(QStringLiteral("WORD")).toString();
     return details;
@@ -142,34 +142,37 @@ std::optional<OldListDetails> ReadOldListDetails(Store &store, qint32 listId)
 QString GetListTestDate(Store &store, qint32 listId)
 {
     QSqlQuery q = store.select(
-        QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(listId));
+        QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE LIST_ID = ") + idFragment(listId));
     return q.next() ? StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))) : QString();
 }
 
 QList<qint32> OldListIds(Store &store, const QDate &today)
 {
     QList<qint32> ids;
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" WHERE TEST_DATE < #")
-        + StoreDates::catalogueDate(today) + QStringLiteral("# ") + QStringLiteral(" AND STATUS <> 'IGNORED' "));
+    QSqlQuery &q = store.prepared(
+        QStringLiteral("SELECT LIST_ID, TEST_DATE FROM LISTS WHERE TEST_DATE < ? AND STATUS <> 'IGNORED'"));
+    q.bindValue(0, StoreDates::storedDate(today));
+    Store::run(q);
     while (q.next()) {
         // Text that is no date sorts before any date; it must never make a
         // list look old.
-        const QDate testDate = StoreDates::toDate(q.value(QStringLiteral("TEST_DATE")));
+        const QDate testDate = StoreDates::toDate(q.value(1));
         if (testDate.isValid() && testDate < today)
-            ids << q.value(QStringLiteral("LIST_ID")).toInt();
+            ids << q.value(0).toInt();
     }
+    q.finish();
     return ids;
 }
 
 void IgnoreList(Store &store, qint32 listId)
 {
     store.execute(QStringLiteral(" UPDATE LISTS ") + QStringLiteral(" SET STATUS = 'IGNORED' ")
-        + QStringLiteral(" WHERE LIST_ID = ") + catalogueId(listId));
+        + QStringLiteral(" WHERE LIST_ID = ") + idFragment(listId));
 }
 
 void DeleteList(Store &store, qint32 listId, const QString &wavDir)
 {
-    const QString id = catalogueId(listId);
+    const QString id = idFragment(listId);
     {
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + id);
         while (q.next())

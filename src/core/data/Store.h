@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "StoreDates.h"
+
 #include <QHash>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -46,10 +47,9 @@ struct Field
     QVariant value;
 };
 
-// The one connection to Lettermarch.mdb. Statements are accepted in the
-// program's own form: text joined from fragments with blanks, numbers as
-// decimal text and dates as #m/d/yyyy#; the layer turns dates into the ISO
-// text the columns hold, so comparisons and sorting stay correct.
+// The one connection to Lettermarch.mdb: statements joined from fixed
+// fragments with identifiers as decimal text, and prepared statements with
+// every user value bound. Dates are kept as ISO text (see StoreDates).
 class Store
 {
 public:
@@ -75,10 +75,10 @@ public:
     QString filePath() const { return m_filePath; }
     QSqlDatabase database() const;
 
-    // Runs a query of the program's statement catalogue; the result is walked
-    // forward with next(). Throws StoreError.
+    // Runs a query made of fixed fragments and identifiers; the result is
+    // walked forward with next(). Throws StoreError.
     QSqlQuery select(const QString &statement);
-    // Runs a command (DELETE, UPDATE) of the catalogue. Throws StoreError.
+    // Runs a command (DELETE, UPDATE) made the same way. Throws StoreError.
     void execute(const QString &statement);
 
     // A statement with ? placeholders, prepared once and kept for reuse.
@@ -90,8 +90,8 @@ public:
 
     // Adds one row with the given values.
     void addRow(const QString &table, const QList<Field> &fields);
-    // Changes the given columns of the rows that `whereFragment` (a fixed
-    // fragment of the catalogue, e.g. " WHERE LIST_ID = 5 ") selects.
+    // Changes the given columns of the rows that `whereFragment` (fixed text
+    // and identifiers only, e.g. " WHERE LIST_ID = 5 ") selects.
     void updateRows(const QString &table, const QString &whereFragment, const QList<Field> &fields);
 
     // All-or-nothing groups of statements; nest safely (only the outermost
@@ -113,7 +113,6 @@ public:
 
 private:
     Store(const QString &connectionName, const QString &filePath);
-    QString prepareProblem(bool existed);
 
     QString m_connectionName;
     QString m_filePath;
@@ -122,34 +121,11 @@ private:
     bool m_sound = false;
 };
 
-// Date forms used between the program and the engine.
-namespace StoreDates {
-// "m/d/yyyy": no leading zeros, four-digit year (7/4/2026).
-QString catalogueDate(const QDate &date);
-// How dates and date-times are kept in the columns (ISO 8601 text).
-QString storedDate(const QDate &date);
-QString storedDateTime(const QDateTime &dateTime);
-// Reads a stored date or date-time column; invalid when empty or unreadable.
-QDate toDate(const QVariant &stored);
-QDateTime toDateTime(const QVariant &stored);
-// What is shown for a stored date that cannot be read.
-inline const QString Unreadable = QStringLiteral("unreadable");
-// What is shown for a date or time that is not known.
-inline const QString Unknown = QStringLiteral("unknown");
-// The date in the system's short date form, as the lists show it;
-// Unreadable when the column holds no date.
-QString shortDate(const QVariant &stored);
-// A date as results show it, "m/d/yyyy"; Unknown when invalid.
-QString shownDate(const QDate &date);
-// Parses "m/d/yyyy" strictly (a real calendar date); invalid otherwise.
-QDate parseCatalogueDate(const QString &text);
-} // namespace StoreDates
-
 // An identifier as statements carry it: decimal text and the blank of the
-// fragment that follows (" WHERE LIST_ID = " + catalogueId(5)).
-QString catalogueId(qint32 id);
+// fragment that follows (" WHERE LIST_ID = " + idFragment(5)).
+QString idFragment(qint32 id);
 
-// Rewrites the program's statement text for the engine: #m/d/yyyy# becomes
-// '<ISO date>'. Text between single quotes is left alone. Throws StoreError
-// for a # date that is not a real date.
-QString toEngineSql(const QString &statement);
+// What the engine said about a failure, in one line.
+QString describeSqlError(const QSqlError &error);
+// SQLITE_BUSY or SQLITE_LOCKED: another connection holds the file.
+bool isBusySqlError(const QSqlError &error);

@@ -38,7 +38,7 @@ QDate GetTestDate(const QString &weekdaySetting, const QDate &today)
 QDate ParseDate(const QString &text)
 {
     const QString t = text.trimmed();
-    if (QDate d = StoreDates::parseCatalogueDate(t); d.isValid())
+    if (QDate d = StoreDates::parseMdy(t); d.isValid())
         return d;
     static const QRegularExpression shortYear(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$"));
     if (const auto m = shortYear.match(t); m.hasMatch())
@@ -51,7 +51,7 @@ QDate ParseDate(const QString &text)
 
 QString TodayText(const QDate &today)
 {
-    return QStringLiteral("Today is ") + englishWeekday(today) + QLatin1Char(' ') + StoreDates::catalogueDate(today);
+    return QStringLiteral("Today is ") + englishWeekday(today) + QLatin1Char(' ') + StoreDates::mdy(today);
 }
 
 } // namespace WeekDates

@@ -10,14 +10,14 @@
 QString GetWordText(Store &store, qint32 wordId)
 {
     QSqlQuery q = store.select(
-        QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + catalogueId(wordId));
+        QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idFragment(wordId));
     return q.next() ? q.value(QStringLiteral("WORD")).toString() : QString();
 }
 
 std::optional<WordRow> ReadWord(Store &store, qint32 wordId)
 {
     QSqlQuery q = store.select(
-        QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + catalogueId(wordId));
+        QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + idFragment(wordId));
     if (!q.next())
         return std::nullopt;
     WordRow row;
@@ -36,7 +36,7 @@ void WriteWord(Store &store, const WordRow &row)
         {QStringLiteral("DEFINITION"), row.definition}, {QStringLiteral("SENTENCE"), row.sentence},
         {QStringLiteral("CASE_SENSITIVE"), row.caseSensitive}};
     Store::Transaction transaction(store);
-    const QString where = QStringLiteral(" WHERE WORD_ID = ") + catalogueId(row.wordId);
+    const QString where = QStringLiteral(" WHERE WORD_ID = ") + idFragment(row.wordId);
     bool exists = false;
     {
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + where);
@@ -62,7 +62,7 @@ QList<std::pair<qint32, QString>> ListWords(Store &store, qint32 listId)
 {
     QList<std::pair<qint32, QString>> out;
     QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ")
-        + catalogueId(listId) + QStringLiteral(" ORDER BY WORD_ID "));
+        + idFragment(listId) + QStringLiteral(" ORDER BY WORD_ID "));
     while (q.next())
         out.append({q.value(QStringLiteral("WORD_ID")).toInt(), q.value(QStringLiteral("WORD")).toString()});
     return out;
@@ -85,7 +85,7 @@ qint32 CountIncorrectGuesses(Store &store, qint32 wordId)
 void DeleteWord(Store &store, qint32 wordId, const QString &wavDir)
 {
     const QString word = GetWordText(store, wordId).toUpper();
-    const QString id = catalogueId(wordId);
+    const QString id = idFragment(wordId);
     {
         Store::Transaction transaction(store);
         store.execute(QStringLiteral(" DELETE FROM WORDS ") + QStringLiteral(" WHERE WORD_ID = ") + id);

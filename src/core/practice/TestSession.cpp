@@ -34,7 +34,7 @@ void RecordAttempt(Store &store, qint32 testId, qint32 listId, qint32 wordId, co
 
 void DeleteTest(Store &store, qint32 testId)
 {
-    const QString where = QStringLiteral(" WHERE TEST_ID = ") + catalogueId(testId);
+    const QString where = QStringLiteral(" WHERE TEST_ID = ") + idFragment(testId);
     Store::Transaction transaction(store);
     store.execute(QStringLiteral(" DELETE FROM TESTS ") + where);
     store.execute(QStringLiteral(" DELETE FROM WORD_ATTEMPTS ") + where);

@@ -78,7 +78,7 @@ QString ResultText(qint32 incorrect, qint32 moveOnAfter)
 std::optional<TestRow> ReadTest(Store &store, qint32 testId)
 {
     QSqlQuery q = store.select(
-        QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE TEST_ID = ") + catalogueId(testId));
+        QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE TEST_ID = ") + idFragment(testId));
     if (!q.next())
         return std::nullopt;
     TestRow row;
@@ -91,7 +91,7 @@ std::optional<TestRow> ReadTest(Store &store, qint32 testId)
 }
 
 // The counts are made by the engine on the indexed columns: the same rows
-// the catalogue's queries would return, without reading them.
+// the plain queries would walk, without reading them.
 qint32 WordsOnTest(Store &store, qint32 listId)
 {
     return store.count(QStringLiteral("SELECT COUNT(*) FROM WORDS WHERE LIST_ID = ?"), {listId});
@@ -149,7 +149,7 @@ QList<PastTest> PastTests(Store &store, qint32 listId)
     QList<PastTest> tests;
     {
         QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE LIST_ID = ")
-            + catalogueId(listId) + QStringLiteral(" ORDER BY START_TIME "));
+            + idFragment(listId) + QStringLiteral(" ORDER BY START_TIME "));
         while (q.next())
             tests.append({StoreDates::shownDate(StoreDates::toDate(q.value(QStringLiteral("START_TIME")))),
                 q.value(QStringLiteral("TEST_ID")).toInt()});

@@ -84,12 +84,12 @@ void frmNewList::SetDefaultDates()
 
 void frmNewList::SetStartMonday()
 {
-    txtStart->setText(StoreDates::catalogueDate(WeekDates::StartMonday(Clock::today())));
+    txtStart->setText(StoreDates::mdy(WeekDates::StartMonday(Clock::today())));
 }
 
 QString frmNewList::GetTestDate(const QString &weekdaySetting) const
 {
-    return StoreDates::catalogueDate(WeekDates::GetTestDate(weekdaySetting, Clock::today()));
+    return StoreDates::mdy(WeekDates::GetTestDate(weekdaySetting, Clock::today()));
 }
 
 void frmNewList::Create()
@@ -97,7 +97,7 @@ void frmNewList::Create()
     // A box that holds no date is refilled without a message; nothing else
     // is checked (not even the order of the dates).
     if (!WeekDates::ParseDate(txtStart->text()).isValid())
-        txtStart->setText(StoreDates::catalogueDate(Clock::today()));
+        txtStart->setText(StoreDates::mdy(Clock::today()));
     if (!WeekDates::ParseDate(txtTestDate->text()).isValid())
         txtTestDate->setText(GetTestDate(QStringLiteral("Fridays")));
     if (!WeekDates::ParseDate(txtEnd->text()).isValid())
