@@ -230,22 +230,22 @@ void TestPractice::wordOrder_everyWordExactlyOnce()
     const qint32 one = addList(s, QDate(2026, 12, 4), {QStringLiteral("solo")});
     const qint32 none = addList(s, QDate(2026, 12, 4));
 
-    QCOMPARE(LoadWordSequence(s, list, WordOrder::OrderCreated),
+    QCOMPARE(LoadTestWords(s, list, WordOrder::OrderCreated).sequence,
         QStringList(
             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}));
-    QCOMPARE(LoadWordSequence(s, list, WordOrder::Alphabetical),
+    QCOMPARE(LoadTestWords(s, list, WordOrder::Alphabetical).sequence,
         QStringList(
             {QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("1")}));
     QSet<QString> orders;
     for (int i = 0; i < 20; ++i) {
-        QStringList random = LoadWordSequence(s, list, WordOrder::Random);
+        QStringList random = LoadTestWords(s, list, WordOrder::Random).sequence;
         orders << random.join(QLatin1Char(','));
         random.sort();
-        QCOMPARE(random, LoadWordSequence(s, list, WordOrder::OrderCreated));
+        QCOMPARE(random, LoadTestWords(s, list, WordOrder::OrderCreated).sequence);
     }
     QVERIFY(orders.size() > 1);
-    QCOMPARE(LoadWordSequence(s, one, WordOrder::Random), QStringList {QStringLiteral("6")});
-    QCOMPARE(LoadWordSequence(s, none, WordOrder::Random), QStringList {QString()});
+    QCOMPARE(LoadTestWords(s, one, WordOrder::Random).sequence, QStringList {QStringLiteral("6")});
+    QCOMPARE(LoadTestWords(s, none, WordOrder::Random).sequence, QStringList {QString()});
 
     QStringList many;
     for (int i = 0; i < 200; ++i)

@@ -82,30 +82,6 @@ QString RecordingFileName(const QString &word)
     return name + Suffix;
 }
 
-QString WordFromRecordingFileName(const QString &fileName)
-{
-    QString base = fileName;
-    if (base.endsWith(Suffix, Qt::CaseInsensitive))
-        base.chop(Suffix.size());
-    if (base == QStringLiteral("%00"))
-        return {};
-    QByteArray bytes;
-    const QByteArray utf8 = base.toUtf8();
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        if (utf8.at(i) == '%' && i + 2 < utf8.size()) {
-            bool ok = false;
-            const int value = utf8.mid(i + 1, 2).toInt(&ok, 16);
-            if (ok) {
-                bytes += char(value);
-                i += 2;
-                continue;
-            }
-        }
-        bytes += utf8.at(i);
-    }
-    return QString::fromUtf8(bytes);
-}
-
 QString RecordingPath(const QString &wavDir, const QString &word)
 {
     return QDir(wavDir).filePath(RecordingFileName(word));

@@ -6,10 +6,8 @@
 // word's text in upper case: cat is CAT.wav, and Cat and CAT share it. Words
 // that could not be a file name as they stand (a / or :, a lone ".", ...) get
 // a safe name in which each such character is written as %XX of its UTF-8
-// bytes; % itself is written that way too, so the name can be read back.
+// bytes; % itself is written that way too, so two words never share a name.
 QString RecordingFileName(const QString &word);
-// The word text a recording file name stands for (upper case).
-QString WordFromRecordingFileName(const QString &fileName);
 QString RecordingPath(const QString &wavDir, const QString &word);
 
 // Whether a recording is there to be read: a regular file. A folder, a pipe

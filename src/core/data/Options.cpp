@@ -61,6 +61,31 @@ bool WriteFirstOptionsRow(Store &store, const QList<Field> &fields)
     return true;
 }
 
+StoredGeneralSettings ReadStoredGeneralSettings(const QSqlRecord &row)
+{
+    StoredGeneralSettings s;
+    auto text = [&row](const char *column) -> std::optional<QString> {
+        const int i = row.indexOf(QString::fromLatin1(column));
+        return i >= 0 ? std::optional<QString>(row.value(i).toString()) : std::nullopt;
+    };
+    if (const auto v = text("SKIP_TEST_SETUP"))
+        s.skipTestSetup = TextToBool(*v);
+    bool ok = false;
+    const qint32 time = text("MESSAGE_TIME").value_or(QString()).toInt(&ok);
+    if (ok)
+        s.messageTime = time;
+    s.testDay = text("TEST_DAY");
+    if (const auto v = text("PROMPT_TO_DELETE_LISTS"))
+        s.promptToDeleteLists = TextToBool(*v);
+    return s;
+}
+
+QString StoredTestDay(Store &store)
+{
+    const auto row = ReadOptionsRecord(store);
+    return row ? row->value(QStringLiteral("TEST_DAY")).toString() : QString();
+}
+
 GeneralSettings LoadGeneralSettings(Store &store)
 {
     std::optional<QSqlRecord> row = ReadOptionsRecord(store);

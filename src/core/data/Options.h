@@ -60,6 +60,20 @@ struct GeneralSettings
     bool promptToDeleteLists = true;
 };
 
+// The four general settings as stored; each nothing when its column is
+// missing or cannot be read (the options window then leaves its control).
+struct StoredGeneralSettings
+{
+    std::optional<bool> skipTestSetup;
+    std::optional<qint32> messageTime;
+    std::optional<QString> testDay;
+    std::optional<bool> promptToDeleteLists;
+};
+StoredGeneralSettings ReadStoredGeneralSettings(const QSqlRecord &row);
+
+// The weekday setting of new lists ("Fridays", ...); empty when unset.
+QString StoredTestDay(Store &store);
+
 // Reads the general settings, writing the default row first on a database
 // that has none.
 GeneralSettings LoadGeneralSettings(Store &store);

@@ -79,12 +79,8 @@ public:
     qint32 Attempts() const { return m_attempts; }
     qint32 WordID() const { return m_wordId; }
     QString CurrentWord() const { return m_currentWord; }
-    bool CaseSensitive() const { return m_caseSensitive; }
     bool TestEnded() const { return m_state == State::Ended; }
     bool canPronounce() const { return m_canPronounce; }
-    QDateTime StartTime() const { return m_startTime; }
-    // The WORD_IDs in the order the test asks them.
-    const QStringList &WordSequence() const { return m_words.sequence; }
     // Answers checked while another program held the database file, kept
     // here until they can be written.
     qint32 PendingAttempts() const { return qint32(m_pending.size()); }

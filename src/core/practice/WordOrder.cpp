@@ -55,11 +55,6 @@ void ShuffleWords(QStringList &sequence)
     }
 }
 
-QStringList LoadWordSequence(Store &store, qint32 listId, WordOrder order)
-{
-    return LoadTestWords(store, listId, order).sequence;
-}
-
 TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order)
 {
     QString sql = QStringLiteral("SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + QString::number(listId)

@@ -16,11 +16,8 @@ qint32 RandomNumber(qint32 max);
 // Random transpositions of the sequence: between 32 and 51 swaps.
 void ShuffleWords(QStringList &sequence);
 
-// The WORD_IDs of a list's words, as text, in the order the test asks them;
-// a list without words gives one empty entry.
-QStringList LoadWordSequence(Store &store, qint32 listId, WordOrder order);
-
-// The words of a test: their order as above, the rows as they stood when the
+// The words of a test: the WORD_IDs of a list's words, as text, in the
+// order the test asks them (a list without words gives one empty entry), the rows as they stood when the
 // test began (so a test can go on while another program holds the file), and
 // how many rows were left out because they carry no usable WORD_ID.
 struct TestWords

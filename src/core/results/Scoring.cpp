@@ -1,5 +1,6 @@
 #include "Scoring.h"
 
+#include "data/ListStore.h"
 #include "data/Store.h"
 
 #include <QSqlQuery>
@@ -10,13 +11,8 @@ namespace Scoring {
 
 qint32 roundHalfEven(double value)
 {
-    const double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5)
-        return qint32(whole) + 1;
-    if (fraction < 0.5)
-        return qint32(whole);
-    return std::fmod(whole, 2.0) == 0 ? qint32(whole) : qint32(whole) + 1;
+    // The default rounding mode sends a half to the even neighbour.
+    return qint32(std::nearbyint(value));
 }
 
 qint32 Minutes(const QDateTime &start, const QDateTime &end)
@@ -94,7 +90,7 @@ std::optional<TestRow> ReadTest(Store &store, qint32 testId)
 // the plain queries would walk, without reading them.
 qint32 WordsOnTest(Store &store, qint32 listId)
 {
-    return store.count(QStringLiteral("SELECT COUNT(*) FROM WORDS WHERE LIST_ID = ?"), {listId});
+    return CountListWords(store, listId);
 }
 
 qint32 CorrectFirstTry(Store &store, qint32 testId)
@@ -172,11 +168,8 @@ qint32 GetTestScore(Store &store, qint32 testId)
     const qint32 first = q.next() ? q.value(0).toInt() : 0;
     const qint32 words = q.value(1).toInt();
     q.finish();
-    if (first == 0)
-        return 0;
-    if (words == 0)
-        return 100;
-    return roundHalfEven(double(first) / double(words) * 100.0);
+    // Nothing right at the first try is 0 %, even for a list without words.
+    return first == 0 ? 0 : ScorePercent(first, words);
 }
 
 } // namespace Scoring

@@ -32,7 +32,6 @@ void FlexGrid::setCols(int cols)
 {
     setColumnCount(cols);
     m_alignment.resize(cols, Qt::AlignLeft | Qt::AlignVCenter);
-    m_widths.resize(cols, 960);
     for (int c = 0; c < cols; ++c) {
         if (!horizontalHeaderItem(c))
             setHorizontalHeaderItem(c, new QTableWidgetItem);
@@ -73,16 +72,10 @@ void FlexGrid::setTextMatrix(int row, int col, const QString &text)
         it->setText(text);
 }
 
-int FlexGrid::ColWidth(int col) const
-{
-    return m_widths.value(col, 0);
-}
-
 void FlexGrid::setColWidth(int col, int twips)
 {
     if (col < 0 || col >= columnCount())
         return;
-    m_widths[col] = twips;
     const int pixels = twips / TwipsPerPixel;
     setColumnHidden(col, pixels < 1);
     if (pixels >= 1)

@@ -19,13 +19,11 @@ public:
     // Rows including the header row.
     int Rows() const { return rowCount() + 1; }
     void setRows(int rows);
-    int Cols() const { return columnCount(); }
     void setCols(int cols);
 
     QString TextMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString &text);
 
-    int ColWidth(int col) const;
     // A column narrower than one pixel is out of sight.
     void setColWidth(int col, int twips);
     void setColAlignment(int col, Qt::Alignment alignment);
@@ -55,5 +53,4 @@ signals:
 private:
     QTableWidgetItem *cell(int row, int col);
     QList<Qt::Alignment> m_alignment;
-    QList<int> m_widths;
 };

@@ -221,6 +221,7 @@ void frmEditWord::Save()
     if (txtWord->text().isEmpty()) {
         MsgBox(QStringLiteral("Can not save a blank word.  Please type the word in the box provided."), MsgButtons::OK,
             this);
+        // The message has gone before the focus moves.
         DoEvents(3);
         txtWord->setFocus();
         return;
@@ -232,6 +233,7 @@ void frmEditWord::Save()
                               "   2. A Context Sentence\n"
                               "or 3. A Recording of the word"),
             MsgButtons::OK, this);
+        // The message has gone before the focus moves.
         DoEvents(3);
         txtDefinition->setFocus();
         return;
@@ -296,6 +298,7 @@ void frmEditWord::ChangeWavNameIfNeeded()
     const QString stored = GetWordText(db(), m_WordID);
     if (stored.toUpper() != txtWord->text().toUpper()) {
         if (MoveRecording(Globals::gWavPath, stored, txtWord->text()))
+            // Whatever still uses the old file (a sound playing) lets go of it.
             DoEvents(9);
     }
     m_NewRecording = false;

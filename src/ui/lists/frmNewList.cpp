@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlRecord>
 #include <QVBoxLayout>
 
 frmNewList::frmNewList()
@@ -71,12 +70,9 @@ void frmNewList::Form_Load()
 
 void frmNewList::SetDefaultDates()
 {
-    QString weekday = QStringLiteral("Fridays");
-    if (const auto row = ReadOptionsRecord(AppFunctions::db())) {
-        const QString stored = row->value(QStringLiteral("TEST_DAY")).toString();
-        if (!stored.isEmpty())
-            weekday = stored;
-    }
+    QString weekday = StoredTestDay(AppFunctions::db());
+    if (weekday.isEmpty())
+        weekday = QStringLiteral("Fridays");
     txtTestDate->setText(GetTestDate(weekday));
     txtEnd->setText(txtTestDate->text());
     SetStartMonday();

@@ -1,5 +1,7 @@
 #include "frmRevealAnswer.h"
 
+#include "practice/WordOrder.h"
+
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/FlexGrid.h"
@@ -87,10 +89,10 @@ void frmRevealAnswer::OK()
         txtEcho->setFocus();
     };
     if (m_caseSensitive) {
-        if (typed == word) {
+        if (AnswerMatches(typed, word, true)) {
             ShowMessage(QStringLiteral("Correct"), QString());
             close();
-        } else if (typed.toUpper() == word.toUpper()) {
+        } else if (AnswerMatches(typed, word, false)) {
             MsgBox(QStringLiteral("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
             txtEcho->setFocus();
         } else {
@@ -98,7 +100,7 @@ void frmRevealAnswer::OK()
         }
         return;
     }
-    if (typed.toUpper() == word.toUpper()) {
+    if (AnswerMatches(typed, word, false)) {
         ShowMessage(QStringLiteral("Correct"), QString());
         close();
     } else if (!typed.isEmpty()) {

@@ -232,6 +232,7 @@ void frmTest::revealAnswer(const QString &word, bool caseSensitive)
 
 void frmTest::testEnded()
 {
+    // The last temporary message has closed before the window goes.
     DoEvents(3);
     emit listTested(m_session->ListID());
     m_closingByProgram = true;

@@ -72,6 +72,7 @@ bool frmTestSetup::refuseWithoutClue(const QString &firstLine)
     if (chosenOptions().anyClue())
         return false;
     sayNoClue(this, firstLine);
+    // The message has gone before the focus moves.
     DoEvents(3);
     chkPronounce->setFocus();
     return true;

@@ -106,6 +106,7 @@ void frmPastTests::setListID(qint32 vNewValue)
         g->setRow(1);
     }
     SelectionChanged();
+    // The results beside this window are shown before the focus comes back.
     DoEvents(1);
     g->setFocus();
 }
@@ -128,6 +129,7 @@ void frmPastTests::SelectionChanged()
     results->setTestID(MSFlexGrid1->TextMatrix(row, ColTestId).toInt());
     results->SetFocusToWord(word);
     results->show();
+    // The results beside this window are shown before the focus comes back.
     DoEvents(6);
     MSFlexGrid1->setFocus();
 }

@@ -184,6 +184,7 @@ void frmTestResults::SelectionChanged()
     details->LoadWordDetails(m_testId, MSFlexGrid1->TextMatrix(row, ColWord),
         MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), m_moveOnAfter);
     details->show();
+    // The attempts window is shown before the focus comes back.
     DoEvents(1);
     MSFlexGrid1->setFocus();
 }

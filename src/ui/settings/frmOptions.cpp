@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSqlRecord>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -116,22 +115,18 @@ void frmOptions::LoadOptions()
         RestoreDefaults();
         return;
     }
-    auto flag = [&](QCheckBox *box, const char *column) {
-        const int i = row->indexOf(QString::fromLatin1(column));
-        if (i >= 0)
-            box->setCheckState(TextToCheck(row->value(i).toString()));
-    };
-    flag(chkSkipIndividualTestSetup, "SKIP_TEST_SETUP");
+    const StoredGeneralSettings general = ReadStoredGeneralSettings(*row);
+    if (general.skipTestSetup)
+        chkSkipIndividualTestSetup->setChecked(*general.skipTestSetup);
     showOptions(ReadTestOptions(*row, chosenOptions()));
     // A message time that is no whole number is skipped, like any column that
     // cannot be shown.
-    bool ok = false;
-    const qint32 time = row->value(QStringLiteral("MESSAGE_TIME")).toString().toInt(&ok);
-    if (ok)
-        SetTimeCombo(time);
-    if (const int i = row->indexOf(QStringLiteral("TEST_DAY")); i >= 0)
-        txtTestDay->setCurrentText(row->value(i).toString());
-    flag(chkPromptToDeleteOldTests, "PROMPT_TO_DELETE_LISTS");
+    if (general.messageTime)
+        SetTimeCombo(*general.messageTime);
+    if (general.testDay)
+        txtTestDay->setCurrentText(*general.testDay);
+    if (general.promptToDeleteLists)
+        chkPromptToDeleteOldTests->setChecked(*general.promptToDeleteLists);
 }
 
 void frmOptions::SaveOptions()
@@ -175,8 +170,10 @@ void frmOptions::Save()
         return;
     }
     Tab1->setCurrentIndex(0);
+    // The first tab is drawn before the message opens over it.
     DoEvents(1);
     sayNoClue(this, QStringLiteral("You must check at least one of the following boxes to save these defaults:"));
+    // The message has gone before the focus moves.
     DoEvents(1);
     chkPronounce->setFocus();
 }

@@ -81,6 +81,7 @@ bool frmDeleteOldList::LoadListDetails()
         return false;
     txtCreated->setText(details->created);
     txtTestDate->setText(details->testDate);
+    // The dates are drawn before the list of words is filled.
     DoEvents(3);
     List1->addItems(details->words);
     txtTotalWords->setText(QString::number(List1->count()));

@@ -209,6 +209,7 @@ void frmLists::showListsMenu(const QPoint &viewportPos)
         return;
     if (row != MSFlexGrid1->Row())
         MSFlexGrid1->setRow(row);
+    // The new current row is drawn before the menu opens over it.
     DoEvents(4);
     mnuLists->popup(MSFlexGrid1->viewport()->mapToGlobal(viewportPos));
 }
@@ -333,6 +334,7 @@ void frmLists::SetFocusHere()
 {
     if (isHidden())
         show();
+    // The window is shown and active before it takes the focus.
     DoEvents(5);
     MSFlexGrid1->setFocus();
 }
