@@ -1,6 +1,6 @@
 #include "Schema.h"
 
-#include "Store.h"
+#include "SqlErrors.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 #include "Store.h"
 
 #include "Schema.h"
+#include "SqlErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,24 +38,6 @@ QByteArray fingerprint(const QString &path)
 }
 
 } // namespace
-
-QString describeSqlError(const QSqlError &error)
-{
-    QString text = error.driverText();
-    const QString db = error.databaseText();
-    if (!db.isEmpty() && db != text)
-        text = text.isEmpty() ? db : text + QStringLiteral(": ") + db;
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
-}
-
-// SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
-
-bool isBusySqlError(const QSqlError &error)
-{
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6")
-        || error.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
-}
 
 StoreError::StoreError(const QString &what, const QString &statement, bool busy)
     : std::runtime_error(what.toStdString())

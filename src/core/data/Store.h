@@ -124,8 +124,3 @@ private:
 // An identifier as statements carry it: decimal text and the blank of the
 // fragment that follows (" WHERE LIST_ID = " + idFragment(5)).
 QString idFragment(qint32 id);
-
-// What the engine said about a failure, in one line.
-QString describeSqlError(const QSqlError &error);
-// SQLITE_BUSY or SQLITE_LOCKED: another connection holds the file.
-bool isBusySqlError(const QSqlError &error);

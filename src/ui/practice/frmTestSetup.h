@@ -2,7 +2,7 @@
 
 #include "kernel/Forms.h"
 #include "practice/TestOptions.h"
-#include "settings/TestDefaultsControls.h"
+#include "kernel/TestDefaultsControls.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestDefaultsControls.h"
+#include "kernel/TestDefaultsControls.h"
 #include "kernel/Forms.h"
 
 #include <QDialog>

@@ -29,6 +29,11 @@ void backToMain()
         main->SetFocusHere();
 }
 
+void wire(frmLists *w)
+{
+    QObject::connect(w, &frmLists::testRequested, &AppFunctions::StartTest);
+}
+
 void wire(frmEditList *w)
 {
     QObject::connect(w, &frmEditList::closed, [](qint32 listId) {

@@ -1,6 +1,5 @@
 #include "frmLists.h"
 
-#include "Startup.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
@@ -272,7 +271,7 @@ void frmLists::Test()
     }
     hide();
     if (Globals::gSkipTestSetup) {
-        StartTest(LoadDefaultOptions(db()));
+        emit testRequested(LoadDefaultOptions(db()));
         return;
     }
     auto *setup = Forms::get<frmTestSetup>();

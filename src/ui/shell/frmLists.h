@@ -2,6 +2,7 @@
 
 #include "kernel/FlexGrid.h"
 #include "kernel/Forms.h"
+#include "practice/TestOptions.h"
 
 #include <QMainWindow>
 
@@ -51,6 +52,10 @@ public:
     QAction *mnuHelp;
     QAction *mnuD2;
     QAction *mnuAbout;
+
+signals:
+    // Test, with the setup window skipped: a test with these settings.
+    void testRequested(const TestOptionsRecord &options);
 
 public slots:
     void NewList();
