@@ -1,23 +1,59 @@
-#include "kernel/AppFunctions.h"
-#include "shell/Startup.h"
-#include "kernel/Application.h"
-#include "shell/FormFactories.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "audio/AudioModule.h"
 #include "audio/Sound.h"
+#include "data/DataFolder.h"
+#include "kernel/Application.h"
+#include "kernel/Forms.h"
+#include "shell/CommandLine.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // --help and --version answer before any window system is needed.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = ParseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "Lettermarch: %s\nTry 'Lettermarch --help' for more information.\n",
+            line.error.toLocal8Bit().constData());
+        return 2;
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Lettermarch"));
+    const QString programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().isEmpty()
+        ? QDir::currentPath()
+        : QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath();
+    const DataLocation where = ChooseDataLocation(programDir, line.dataDir,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        QDir(programDir).absoluteFilePath(QStringLiteral("../share/lettermarch")));
+    if (line.help || line.version) {
+        std::fputs((line.help ? HelpText(where) : VersionText()).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     Application app(argc, argv);
     app.quitOnTerminationSignals();
     Forms::setOnEmpty([] { QCoreApplication::quit(); });
     registerForms();
-    AudioModule::install(QCoreApplication::applicationDirPath() + QStringLiteral("/liblettermarch_qtaudio.so"));
+    // Beside the program in a build or portable copy, in lib/lettermarch
+    // once installed.
+    for (const QString &module : {QDir(programDir).filePath(QStringLiteral("liblettermarch_qtaudio.so")),
+             QDir(programDir).filePath(QStringLiteral("../lib/lettermarch/liblettermarch_qtaudio.so"))}) {
+        if (QFile::exists(module)) {
+            AudioModule::install(module);
+            break;
+        }
+    }
     int code = 1;
-    if (AppFunctions::Main(QCoreApplication::applicationDirPath()) && !Application::terminationRequested()) {
+    if (AppFunctions::Main(where.folder, where.soundsFolder) && !Application::terminationRequested()) {
         // For the start-up benchmark: end as soon as the main window is up.
         if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -1,10 +1,13 @@
 #include "frmAbout.h"
 
+#include "kernel/Globals.h"
+
 #include "kernel/Controls.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,6 +57,9 @@ frmAbout::frmAbout()
     lblEmail = label(this, "lblEmail", QString::fromLatin1(SupportAddress));
     Label7 = label(this, "Label7", QStringLiteral("On the web:"));
     lblWebsite = label(this, "lblWebsite", QString::fromLatin1(WebSite));
+    lblDataFolderCaption = label(this, "lblDataFolderCaption", QStringLiteral("Your lists are kept in:"));
+    lblDataFolder = label(this, "lblDataFolder", QString());
+    lblDataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdClose = button(this, "cmdClose", QStringLiteral("Close"));
     cmdClose->setDefault(true);
 
@@ -98,6 +104,8 @@ frmAbout::frmAbout()
     facts->addWidget(lblEmail, row++, 0, 1, 2);
     facts->addWidget(Label7, row++, 0, 1, 2);
     facts->addWidget(lblWebsite, row++, 0, 1, 2);
+    facts->addWidget(lblDataFolderCaption, row++, 0, 1, 2);
+    facts->addWidget(lblDataFolder, row++, 0, 1, 2);
     auto *head = new QHBoxLayout;
     head->addWidget(Image1);
     head->addWidget(Label1, 1);
@@ -124,6 +132,7 @@ void frmAbout::Form_Load()
     lblHardVersion->setText(
         QStringLiteral("%1.%2.%3").arg(v.majorVersion()).arg(v.minorVersion()).arg(v.microVersion()));
     m_normalColour = lblWebsite->palette().color(QPalette::WindowText);
+    lblDataFolder->setText(QDir::toNativeSeparators(Globals::gProgramDir));
 }
 
 void frmAbout::OpenInternet(const QString &URL, int WindowStyle)

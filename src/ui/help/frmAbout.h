@@ -35,6 +35,8 @@ public:
     QLabel *lblEmail;
     QLabel *Label7;
     QLabel *lblWebsite;
+    QLabel *lblDataFolderCaption;
+    QLabel *lblDataFolder;
     QPushButton *cmdClose;
 
 protected:

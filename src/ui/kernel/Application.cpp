@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "data/FolderLock.h"
+#include "AppIcon.h"
 #include "Globals.h"
 #include "MessageBox.h"
 #include "data/Store.h"
@@ -33,6 +34,8 @@ Application::Application(int &argc, char **argv)
     setApplicationName(QStringLiteral("Lettermarch"));
     setApplicationVersion(QStringLiteral(LETTERMARCH_VERSION));
     setQuitOnLastWindowClosed(false);
+    setWindowIcon(appIcon());
+    setDesktopFileName(QStringLiteral("org.lettermarch.Lettermarch"));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -19,6 +19,7 @@ void reset()
     delete gInstanceLock;
     gInstanceLock = nullptr;
     gProgramDir.clear();
+    gSoundsDir.clear();
     gWavPath.clear();
     gCorrectSoundPath.clear();
     gIncorrectSoundPath.clear();

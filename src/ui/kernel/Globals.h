@@ -12,8 +12,11 @@ class Store;
 // returns everything to its starting value (used between tests).
 namespace Globals {
 
-// The folder the program runs from; data and sounds live beside it.
+// The data folder: Lettermarch.mdb, Wavs and the working recording. It is
+// the program's own folder in portable use (see DataLocation).
 inline QString gProgramDir;
+// Where the two notification sounds are read from.
+inline QString gSoundsDir;
 // The one open connection to Lettermarch.mdb (owned here, see setConnection).
 inline Store *gConnection = nullptr;
 inline QString gWavPath;

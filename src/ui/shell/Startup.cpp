@@ -22,6 +22,13 @@ namespace {
 // The steps before the main window shows; false when the program must end.
 bool prepare()
 {
+    // A data folder of its own (installed use, --data-dir) is made on the
+    // first start.
+    if (!QDir().mkpath(Globals::gProgramDir)) {
+        MsgBox(QStringLiteral("Lettermarch cannot create its data folder:\n\n%1\n\nLettermarch will now close.")
+                   .arg(QDir::toNativeSeparators(Globals::gProgramDir)));
+        return false;
+    }
     // Two copies editing one family's lists would only confuse: the second
     // one says so and ends, touching nothing.
     if (!ClaimProgramFolder())
@@ -46,7 +53,13 @@ bool prepare()
 
 bool Main(const QString &programDir)
 {
-    Globals::gProgramDir = QDir::cleanPath(programDir);
+    return Main(programDir, programDir);
+}
+
+bool Main(const QString &dataDir, const QString &soundsDir)
+{
+    Globals::gProgramDir = QDir::cleanPath(dataDir);
+    Globals::gSoundsDir = QDir::cleanPath(soundsDir);
     // The main window is loaded first, so the registry is never empty (and
     // the program never ends) while the old-list prompts come and go.
     frmLists *main = Forms::get<frmLists>();
@@ -97,8 +110,9 @@ bool OpenDatabase(QString *problem)
     // A folder that cannot be made shows up later, when a recording is saved.
     if (!QFileInfo(Globals::gWavPath).isDir())
         dir.mkpath(QStringLiteral("Wavs"));
-    Globals::gCorrectSoundPath = dir.absoluteFilePath(QStringLiteral("Sound_Correct.wav"));
-    Globals::gIncorrectSoundPath = dir.absoluteFilePath(QStringLiteral("Sound_Incorrect.wav"));
+    const QDir sounds(Globals::gSoundsDir.isEmpty() ? Globals::gProgramDir : Globals::gSoundsDir);
+    Globals::gCorrectSoundPath = sounds.absoluteFilePath(QStringLiteral("Sound_Correct.wav"));
+    Globals::gIncorrectSoundPath = sounds.absoluteFilePath(QStringLiteral("Sound_Incorrect.wav"));
     return true;
 }
 

@@ -13,6 +13,8 @@ namespace AppFunctions {
 // its lists. False when the program could not start (the user has been
 // told why).
 bool Main(const QString &programDir);
+// The same with the data in `dataDir` and the sounds read from `soundsDir`.
+bool Main(const QString &dataDir, const QString &soundsDir);
 
 // Claims the program folder for this copy of the program. False when another
 // copy already runs on it, or when the user chose not to use a folder whose

@@ -1,0 +1,67 @@
+#include "CommandLine.h"
+
+#include <QDir>
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            line.help = true;
+        } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
+            line.version = true;
+        } else if (a == QLatin1String("--data-dir")) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
+                line.error = QStringLiteral("--data-dir needs the folder to keep the lists in.");
+                return line;
+            }
+            line.dataDir = arguments.at(++i);
+        } else if (a.startsWith(QLatin1String("--data-dir="))) {
+            line.dataDir = a.mid(11);
+            if (line.dataDir.isEmpty()) {
+                line.error = QStringLiteral("--data-dir needs the folder to keep the lists in.");
+                return line;
+            }
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            // Options of the toolkit itself (-platform, -style ...) are
+            // left to it.
+            if (a == QLatin1String("-platform") || a == QLatin1String("-style") || a == QLatin1String("-display"))
+                ++i;
+            else if (!a.startsWith(QLatin1String("-qwindow")) && a != QLatin1String("-reverse"))
+                line.error = QStringLiteral("Unknown option: %1").arg(a);
+        } else {
+            line.error = QStringLiteral("Unexpected argument: %1").arg(a);
+        }
+    }
+    return line;
+}
+
+QString HelpText(const DataLocation &where)
+{
+    return QStringLiteral(
+               "Usage: Lettermarch [OPTION]...\n"
+               "Practise the weekly school spelling words: a parent enters each week's words,\n"
+               "a child takes practice tests, and every result is kept.\n"
+               "\n"
+               "Options:\n"
+               "      --data-dir DIR  keep the word lists, recordings and backups in DIR\n"
+               "                      (created when missing), for a second child or a\n"
+               "                      folder shared by the family\n"
+               "  -h, --help          show this help and exit\n"
+               "  -v, --version       show the version and exit\n"
+               "\n"
+               "Files:\n"
+               "  The data folder holds Lettermarch.mdb (every list, word, test and setting),\n"
+               "  Wavs/ (the recordings) and Backups/ (a copy a day, the last 10). It lies\n"
+               "  beside the program when the program's folder already holds a database or\n"
+               "  can be written; otherwise it is the user's data folder.\n"
+               "\n"
+               "  Data folder now: %1 (%2)\n")
+        .arg(QDir::toNativeSeparators(where.folder), where.describe());
+}
+
+QString VersionText()
+{
+    return QStringLiteral("Lettermarch %1\n").arg(QStringLiteral(LETTERMARCH_VERSION));
+}
