@@ -20,6 +20,9 @@ packages=(
 )
 # The audio tests record and play through a PulseAudio server of their own.
 [ "$mode" = test ] && packages+=(pulseaudio pulseaudio-utils)
+# The install test runs the program as a normal user; the desktop files are
+# checked with the desktops' own tools.
+[ "$mode" = test ] && packages+=(util-linux desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "Startup.h"
 #include "frmDeleteOldList.h"
 #include "frmLists.h"
+#include "frmRestoreBackup.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "kernel/Forms.h"
@@ -97,6 +98,14 @@ void wire(frmPastTests *w)
     QObject::connect(w, &frmPastTests::closed, &backToMain);
 }
 
+void wire(frmRestoreBackup *w)
+{
+    QObject::connect(w, &frmRestoreBackup::restored, [] {
+        if (auto *main = Forms::findAs<frmLists>())
+            main->LoadWordLists();
+    });
+}
+
 void wire(QWidget *) { }
 
 template<class T>
@@ -128,4 +137,5 @@ void registerForms()
     add<frmOptions>();
     add<frmHelp>();
     add<frmAbout>();
+    add<frmRestoreBackup>();
 }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "data/Backups.h"
 #include "data/Clock.h"
 #include "data/FolderLock.h"
 #include "data/ListStore.h"
@@ -42,6 +43,8 @@ bool prepare()
                        problem));
         return false;
     }
+    // A copy a day of a file that passed its checks.
+    Backups::takeDaily(db(), Globals::gProgramDir, Clock::now());
     const GeneralSettings general = LoadGeneralSettings(db());
     Globals::gMessageTime = general.messageTime;
     Globals::gSkipTestSetup = general.skipTestSetup;

@@ -8,6 +8,7 @@
 #include "data/ListStore.h"
 #include "data/Options.h"
 #include "data/Store.h"
+#include "frmRestoreBackup.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "lists/frmEditList.h"
@@ -100,6 +101,8 @@ frmLists::frmLists()
     mnuPastTests = Controls::action(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
     mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
     mnuOptions = Controls::action(mnuLists, "mnuOptions", QStringLiteral("&Options"));
+    mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", QStringLiteral("&Restore a Backup..."));
+    mnuFile->addSeparator();
     mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     mnuH = menuBar()->addMenu(QStringLiteral("Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
@@ -122,6 +125,7 @@ frmLists::frmLists()
     connect(mnuDeleteList, &QAction::triggered, this, &frmLists::DeleteList);
     connect(mnuOptions, &QAction::triggered, this, &frmLists::Options);
     connect(mnuExit, &QAction::triggered, this, &frmLists::Exit);
+    connect(mnuRestoreBackup, &QAction::triggered, this, &frmLists::RestoreBackup);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::ShowHelp);
     connect(mnuAbout, &QAction::triggered, this, &frmLists::About);
 
@@ -312,6 +316,13 @@ void frmLists::Options()
     auto *options = Forms::get<frmOptions>();
     options->setParent(this, options->windowFlags() | Qt::Dialog);
     options->exec();
+}
+
+void frmLists::RestoreBackup()
+{
+    auto *restore = Forms::get<frmRestoreBackup>();
+    restore->setParent(this, restore->windowFlags() | Qt::Dialog);
+    restore->exec();
 }
 
 void frmLists::ShowHelp()

@@ -47,6 +47,7 @@ public:
     QAction *mnuPastTests;
     QAction *mnuDeleteList;
     QAction *mnuOptions;
+    QAction *mnuRestoreBackup;
     QAction *mnuExit;
     QMenu *mnuH;
     QAction *mnuHelp;
@@ -67,6 +68,7 @@ public slots:
     void Exit();
     void ShowHelp();
     void About();
+    void RestoreBackup();
 
 private:
     void SelectionChanged();

@@ -1,0 +1,142 @@
+#include "Backups.h"
+
+#include "Store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace Backups {
+
+namespace {
+const QString Prefix = QStringLiteral("Lettermarch-");
+
+// Lettermarch-2026-12-06.mdb, or Lettermarch-2026-12-06-173005-<why>.mdb.
+QDateTime takenFrom(const QString &fileName)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^Lettermarch-(\\d{4}-\\d{2}-\\d{2})(?:-(\\d{6})(?:-[a-z-]+)?)?\\.mdb$"));
+    const auto m = form.match(fileName);
+    if (!m.hasMatch())
+        return {};
+    const QDate day = QDate::fromString(m.captured(1), Qt::ISODate);
+    const QTime time = m.captured(2).isEmpty() ? QTime(0, 0) : QTime::fromString(m.captured(2), QStringLiteral("HHmmss"));
+    return QDateTime(day, time);
+}
+
+bool vacuumInto(Store &store, const QString &target)
+{
+    QFile::remove(target + QStringLiteral(".part"));
+    QSqlQuery q(store.database());
+    if (!q.prepare(QStringLiteral("VACUUM INTO ?")))
+        return false;
+    q.addBindValue(target + QStringLiteral(".part"));
+    if (!q.exec())
+        return false;
+    // Only a finished copy carries the name the list shows.
+    return QFile::rename(target + QStringLiteral(".part"), target);
+}
+
+void prune(const QString &dataDir)
+{
+    QList<Backup> all = list(dataDir);
+    for (qsizetype i = Kept; i < all.size(); ++i)
+        QFile::remove(all.at(i).path);
+}
+
+qint32 countRows(QSqlDatabase &db, const char *table)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QString::fromLatin1(table))) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+} // namespace
+
+QString folder(const QString &dataDir)
+{
+    return QDir(dataDir).filePath(QStringLiteral("Backups"));
+}
+
+QString takeDaily(Store &store, const QString &dataDir, const QDateTime &now)
+{
+    const QString target
+        = QDir(folder(dataDir)).filePath(Prefix + now.date().toString(Qt::ISODate) + QStringLiteral(".mdb"));
+    if (QFile::exists(target) || !QDir().mkpath(folder(dataDir)))
+        return {};
+    for (const Backup &b : list(dataDir)) {
+        if (b.taken.date() == now.date())
+            return {}; // one a day is enough
+    }
+    if (!vacuumInto(store, target))
+        return {};
+    prune(dataDir);
+    return target;
+}
+
+QString takeNow(Store &store, const QString &dataDir, const QDateTime &now, const QString &why)
+{
+    if (!QDir().mkpath(folder(dataDir)))
+        return {};
+    const QString target = QDir(folder(dataDir))
+                               .filePath(Prefix + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + QLatin1Char('-')
+                                   + why + QStringLiteral(".mdb"));
+    return vacuumInto(store, target) ? target : QString();
+}
+
+QList<Backup> list(const QString &dataDir)
+{
+    QList<Backup> all;
+    const QDir dir(folder(dataDir));
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("Lettermarch-*.mdb")}, QDir::Files)) {
+        Backup b;
+        b.path = info.absoluteFilePath();
+        b.taken = takenFrom(info.fileName());
+        if (!b.taken.isValid())
+            continue;
+        const QString name = QStringLiteral("lettermarch-backup-%1").arg(all.size());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(b.path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            if (db.open()) {
+                b.lists = countRows(db, "LISTS");
+                b.tests = countRows(db, "TESTS");
+                db.close();
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+        all.append(b);
+    }
+    std::sort(all.begin(), all.end(), [](const Backup &a, const Backup &b) { return a.taken > b.taken; });
+    return all;
+}
+
+bool restore(const QString &dataDir, const QString &backupPath, QString *problem)
+{
+    const QString target = QDir(dataDir).filePath(QString::fromLatin1(Store::FileName));
+    const QString part = target + QStringLiteral(".restoring");
+    QFile::remove(part);
+    if (!QFile::copy(backupPath, part)) {
+        if (problem)
+            *problem = QStringLiteral("The backup could not be copied into the data folder.");
+        return false;
+    }
+    // The copy is complete before it takes the database's name, in one step.
+    QFile::remove(target + QStringLiteral("-journal"));
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(part);
+        if (problem)
+            *problem = QStringLiteral("The database file could not be replaced.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace Backups

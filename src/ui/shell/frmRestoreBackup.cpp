@@ -1,0 +1,118 @@
+#include "frmRestoreBackup.h"
+
+#include "Startup.h"
+#include "data/Backups.h"
+#include "data/Clock.h"
+#include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+frmRestoreBackup::frmRestoreBackup()
+{
+    setObjectName(QStringLiteral("frmRestoreBackup"));
+    setWindowTitle(QStringLiteral("Restore a Backup"));
+    auto *intro = label(this, "lblIntro",
+        QStringLiteral("Lettermarch keeps a copy of your lists each day it starts, the last %1 of them.\n"
+                       "Choose the copy to go back to:")
+            .arg(Backups::Kept));
+    lstBackups = named<QTreeWidget>(this, "lstBackups");
+    lstBackups->setColumnCount(3);
+    lstBackups->setHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Lists"), QStringLiteral("Tests")});
+    lstBackups->setRootIsDecorated(false);
+    lstBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lstBackups->setMinimumSize(420, 220);
+    cmdRestore = button(this, "cmdRestore", QStringLiteral("Restore"), QStringLiteral("Go back to the chosen copy"));
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdRestore->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdRestore);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(lstBackups, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdRestore, &QPushButton::clicked, this, &frmRestoreBackup::Restore);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstBackups, &QTreeWidget::itemActivated, this, &frmRestoreBackup::Restore);
+}
+
+void frmRestoreBackup::Form_Load()
+{
+    LoadBackups();
+}
+
+void frmRestoreBackup::LoadBackups()
+{
+    lstBackups->clear();
+    const QLocale locale = QLocale::system();
+    for (const Backups::Backup &b : Backups::list(Globals::gProgramDir)) {
+        auto *item = new QTreeWidgetItem(lstBackups);
+        item->setText(0, locale.toString(b.taken, QLocale::LongFormat));
+        item->setText(1, b.lists < 0 ? QStringLiteral("unreadable") : QString::number(b.lists));
+        item->setText(2, b.tests < 0 ? QStringLiteral("unreadable") : QString::number(b.tests));
+        item->setData(0, Qt::UserRole, b.path);
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (lstBackups->topLevelItemCount() > 0)
+        lstBackups->setCurrentItem(lstBackups->topLevelItem(0));
+    cmdRestore->setEnabled(lstBackups->topLevelItemCount() > 0);
+}
+
+void frmRestoreBackup::Restore()
+{
+    QTreeWidgetItem *item = lstBackups->currentItem();
+    if (!item)
+        return;
+    if (item->text(1) == QStringLiteral("unreadable")) {
+        MsgBox(QStringLiteral("This copy cannot be read, so it cannot be restored."), MsgButtons::OK, this);
+        return;
+    }
+    if (MsgBox(QStringLiteral("Go back to the copy taken %1?\n\nIt holds %2 word lists and %3 tests. Your lists as "
+                              "they are now are kept as one more backup first.")
+                   .arg(item->text(0), item->text(1), item->text(2)),
+            MsgButtons::YesNo, this)
+        != MsgAnswer::Yes)
+        return;
+    const QString chosen = item->data(0, Qt::UserRole).toString();
+    if (Backups::takeNow(AppFunctions::db(), Globals::gProgramDir, Clock::now(), QStringLiteral("before-restore"))
+            .isEmpty()) {
+        MsgBox(QStringLiteral("Your lists as they are now could not be kept as a backup, so nothing was restored."),
+            MsgButtons::OK, this);
+        return;
+    }
+    // The data layer starts again on the restored file.
+    Globals::setConnection(nullptr);
+    QString problem;
+    const bool replaced = Backups::restore(Globals::gProgramDir, chosen, &problem);
+    QString openProblem;
+    if (!AppFunctions::OpenDatabase(&openProblem)) {
+        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nLettermarch will now close.").arg(openProblem),
+            MsgButtons::OK, this);
+        QCoreApplication::exit(1);
+        return;
+    }
+    if (!replaced) {
+        MsgBox(problem + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
+        return;
+    }
+    emit restored();
+    accept();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "kernel/Forms.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTreeWidget;
+
+// "Restore a backup...": the daily copies of the database with their dates
+// and counts; the chosen one replaces the database after the user agrees,
+// the current database first kept as one more copy.
+class frmRestoreBackup : public Form<QDialog>
+{
+    Q_OBJECT
+
+public:
+    frmRestoreBackup();
+
+    void Form_Load() override;
+    void LoadBackups();
+    void Restore();
+
+    QTreeWidget *lstBackups;
+    QPushButton *cmdRestore;
+    QPushButton *cmdCancel;
+
+signals:
+    // The database was replaced and opened again: the lists are to be read anew.
+    void restored();
+};

@@ -1,0 +1,247 @@
+// Where an installed program keeps its data, and the daily backups.
+#include "TestSupport.h"
+#include "data/Backups.h"
+#include "data/Clock.h"
+#include "data/DataFolder.h"
+#include "data/ListStore.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
+#include "shell/frmRestoreBackup.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <unistd.h>
+
+namespace {
+
+QStringList filesUnder(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+qint32 lists(Store &store)
+{
+    QSqlQuery q = store.select(QStringLiteral("SELECT COUNT(*) FROM LISTS"));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes = QByteArrayLiteral("RIFF"))
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+bool run(const QString &program, const QStringList &arguments, const QProcessEnvironment &env = {})
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    if (!env.isEmpty())
+        p.setProcessEnvironment(env);
+    p.start(program, arguments);
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+} // namespace
+
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void dataLocation_portableInstalledOrChosen();
+    void installedCopy_keepsDataInTheUsersFolderOnly();
+    void backups_oneADayTheLastTenNeverOfADamagedFile();
+    void restore_bringsBackTheListedRowsOrChangesNothing();
+};
+
+void TestInstall::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestInstall::cleanup()
+{
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+}
+
+void TestInstall::dataLocation_portableInstalledOrChosen()
+{
+    ProgramFolder program, user, share;
+    writeFile(share.file(QStringLiteral("Sound_Correct.wav")));
+
+    // A folder of its own, writable: everything beside the program.
+    DataLocation where = ChooseDataLocation(program.path(), {}, user.path(), share.path());
+    QCOMPARE(where.mode, DataLocation::Mode::Portable);
+    QCOMPARE(where.folder, program.path());
+    QCOMPARE(where.soundsFolder, share.path()); // no sounds beside it
+    writeFile(program.file(QStringLiteral("Sound_Correct.wav")));
+    QCOMPARE(ChooseDataLocation(program.path(), {}, user.path(), share.path()).soundsFolder, program.path());
+
+    // A system folder: the user's own folder, sounds from the share folder.
+    where = ChooseDataLocation(QStringLiteral("/usr/bin"), {}, user.path(), share.path());
+    QCOMPARE(where.mode, DataLocation::Mode::Installed);
+    QCOMPARE(where.folder, user.path());
+    QCOMPARE(where.soundsFolder, share.path());
+    for (const char *system : {"/usr/bin", "/usr/local/bin", "/opt/lettermarch/bin", "/usr"})
+        QVERIFY2(IsSystemFolder(QString::fromLatin1(system)), system);
+    for (const char *own : {"/usr2/bin", "/home/ann/Lettermarch", "/tmp/usr/bin"})
+        QVERIFY2(!IsSystemFolder(QString::fromLatin1(own)), own);
+
+    // --data-dir wins over both.
+    where = ChooseDataLocation(QStringLiteral("/usr/bin"), QStringLiteral("/srv/family/./ann"), user.path(), {});
+    QCOMPARE(where.mode, DataLocation::Mode::Chosen);
+    QCOMPARE(where.folder, QStringLiteral("/srv/family/ann"));
+}
+
+void TestInstall::installedCopy_keepsDataInTheUsersFolderOnly()
+{
+    // Installed as a package would be, into a folder that a normal user may
+    // read but not write.
+    QTemporaryDir root;
+    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+            | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+    const QString prefix = root.filePath(QStringLiteral("usr"));
+    QVERIFY(run(QStringLiteral(LETTERMARCH_CMAKE),
+        {QStringLiteral("--install"), QStringLiteral(LETTERMARCH_BUILD_DIR), QStringLiteral("--prefix"), prefix}));
+    const QString program = prefix + QStringLiteral("/bin/Lettermarch");
+    QVERIFY(QFile::exists(program));
+    QVERIFY(QFile::exists(prefix + QStringLiteral("/share/lettermarch/Sound_Correct.wav")));
+    const QStringList installed = filesUnder(prefix);
+
+    const QString home = root.filePath(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.remove(QStringLiteral("XDG_DATA_HOME"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("LETTERMARCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    const QStringList asUser = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+        QStringLiteral("--clear-groups"), program};
+    QVERIFY(run(QStringLiteral("setpriv"), asUser, env));
+
+    const QString data = home + QStringLiteral("/.local/share/Lettermarch");
+    QVERIFY(QFile::exists(data + QStringLiteral("/Lettermarch.mdb")));
+    QVERIFY(QFileInfo(data + QStringLiteral("/Wavs")).isDir());
+    QVERIFY(QFileInfo(data + QStringLiteral("/Backups")).isDir());
+    QVERIFY(!QFile::exists(data + QStringLiteral("/Lettermarch.lock"))); // gone with the program
+    QCOMPARE(filesUnder(prefix), installed);
+
+    // --data-dir puts it elsewhere; --version answers without a screen.
+    const QString chosen = home + QStringLiteral("/second-child");
+    QVERIFY(run(QStringLiteral("setpriv"), asUser + QStringList {QStringLiteral("--data-dir"), chosen}, env));
+    QVERIFY(QFile::exists(chosen + QStringLiteral("/Lettermarch.mdb")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+    QVERIFY(run(program, {QStringLiteral("--version")}, env));
+    QVERIFY(!run(program, {QStringLiteral("--data-dir")}, env));
+}
+
+void TestInstall::backups_oneADayTheLastTenNeverOfADamagedFile()
+{
+    ProgramFolder folder;
+    auto store = folder.openStore();
+    addList(*store, QDate(2030, 1, 4), {QStringLiteral("cat")}, 1);
+    const QDateTime day(QDate(2030, 1, 1), QTime(8, 0));
+    QVERIFY(!Backups::takeDaily(*store, folder.path(), day).isEmpty());
+    QVERIFY(Backups::takeDaily(*store, folder.path(), day.addSecs(3600)).isEmpty()); // once a day
+    addList(*store, QDate(2030, 1, 11));
+    for (int d = 1; d <= 11; ++d)
+        QVERIFY(!Backups::takeDaily(*store, folder.path(), day.addDays(d)).isEmpty());
+    const QList<Backups::Backup> kept = Backups::list(folder.path());
+    QCOMPARE(kept.size(), Backups::Kept);
+    QCOMPARE(kept.first().taken.date(), QDate(2030, 1, 12));
+    QCOMPARE(kept.last().taken.date(), QDate(2030, 1, 3));
+    QCOMPARE(kept.first().lists, 2);
+    QCOMPARE(kept.first().tests, 1);
+    store.reset();
+
+    // Start-up takes the day's copy; a file that fails its checks gets none.
+    {
+        OptionsRow options;
+        options.promptToDeleteLists = QStringLiteral("FALSE");
+        WriteOptions(*folder.openStore(), options);
+    }
+    Clock::setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
+    QVERIFY(AppFunctions::Main(folder.path()));
+    QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
+    resetProgram();
+    ProgramFolder damaged;
+    writeFile(damaged.file(QStringLiteral("Lettermarch.mdb")), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
+    MsgBoxScript::expect(MsgAnswer::OK);
+    QVERIFY(!AppFunctions::Main(damaged.path()));
+    QVERIFY(!QFileInfo::exists(Backups::folder(damaged.path())) || Backups::list(damaged.path()).isEmpty());
+    Clock::setNow({});
+}
+
+void TestInstall::restore_bringsBackTheListedRowsOrChangesNothing()
+{
+    ProgramFolder folder;
+    {
+        auto store = folder.openStore();
+        addList(*store, QDate(2030, 1, 4), {QStringLiteral("cat"), QStringLiteral("dog")}, 2);
+        QVERIFY(!Backups::takeDaily(*store, folder.path(), QDateTime(QDate(2020, 1, 1), QTime(8, 0))).isEmpty());
+        addList(*store, QDate(2030, 1, 11), {QStringLiteral("emu")});
+    }
+    QVERIFY(AppFunctions::Main(folder.path()));
+    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    QCOMPARE(main->MSFlexGrid1->Rows(), 3);
+    // Two backups now: the one above and today's.
+    const QByteArray before = fileBytes(folder.dbPath());
+
+    // Cancelled at the question: nothing changes, no copy is made.
+    const int copies = int(Backups::list(folder.path()).size());
+    MsgBoxScript::expect(MsgAnswer::No);
+    whenModalShows("frmRestoreBackup", [](QWidget *w) {
+        auto *restore = static_cast<frmRestoreBackup *>(w);
+        restore->lstBackups->setCurrentItem(restore->lstBackups->topLevelItem(1));
+        QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
+        QTest::mouseClick(restore->cmdCancel, Qt::LeftButton);
+    });
+    main->mnuRestoreBackup->trigger();
+    QCOMPARE(fileBytes(folder.dbPath()), before);
+    QCOMPARE(int(Backups::list(folder.path()).size()), copies);
+
+    // Restored: the rows the list showed, and the lists before kept as a copy.
+    QString shown;
+    MsgBoxScript::expect(MsgAnswer::Yes);
+    whenModalShows("frmRestoreBackup", [&shown](QWidget *w) {
+        auto *restore = static_cast<frmRestoreBackup *>(w);
+        QTreeWidgetItem *oldest = restore->lstBackups->topLevelItem(restore->lstBackups->topLevelItemCount() - 1);
+        shown = oldest->text(1) + QLatin1Char('/') + oldest->text(2);
+        restore->lstBackups->setCurrentItem(oldest);
+        QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
+    });
+    main->mnuRestoreBackup->trigger();
+    QCOMPARE(shown, QStringLiteral("1/2"));
+    QCOMPARE(lists(AppFunctions::db()), 1);
+    QCOMPARE(main->MSFlexGrid1->Rows(), 2); // the main window reads the lists anew
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("2"));
+    QCOMPARE(int(Backups::list(folder.path()).size()), copies + 1);
+    QCOMPARE(Backups::list(folder.path()).first().lists, 2); // the lists before the restore
+}
+
+QTEST_MAIN(TestInstall)
+#include "tst_install.moc"
