@@ -33,7 +33,10 @@ frmRestoreBackup::frmRestoreBackup()
     lstBackups->setColumnCount(3);
     lstBackups->setHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Lists"), QStringLiteral("Tests")});
     lstBackups->setRootIsDecorated(false);
+    lstBackups->header()->setStretchLastSection(false);
     lstBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lstBackups->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    lstBackups->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lstBackups->setMinimumSize(420, 220);
     cmdRestore = button(this, "cmdRestore", QStringLiteral("Restore"), QStringLiteral("Go back to the chosen copy"));
     cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
@@ -64,7 +67,11 @@ void frmRestoreBackup::LoadBackups()
     const QLocale locale = QLocale::system();
     for (const Backups::Backup &b : Backups::list(Globals::gProgramDir)) {
         auto *item = new QTreeWidgetItem(lstBackups);
-        item->setText(0, locale.toString(b.taken, QLocale::LongFormat));
+        // The daily copies carry a day; a copy kept before a restore its time too.
+        QString taken = locale.toString(b.taken.date(), QLocale::LongFormat);
+        if (b.taken.time() != QTime(0, 0))
+            taken += QStringLiteral(", ") + locale.toString(b.taken.time(), QLocale::ShortFormat);
+        item->setText(0, taken);
         item->setText(1, b.lists < 0 ? QStringLiteral("unreadable") : QString::number(b.lists));
         item->setText(2, b.tests < 0 ? QStringLiteral("unreadable") : QString::number(b.tests));
         item->setData(0, Qt::UserRole, b.path);
