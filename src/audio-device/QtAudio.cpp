@@ -6,7 +6,11 @@
 #include <QAudioSink>
 #include <QAudioSource>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QMediaDevices>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace {
 
@@ -96,24 +100,64 @@ private:
 class QtPlayer : public Player
 {
 public:
+    QtPlayer()
+        : m_state(std::make_shared<State>())
+    {
+        m_state->player = this;
+    }
+
+    // The file is read and converted on a worker thread, so a large or slow
+    // file never keeps the window waiting; the sound starts when it is ready,
+    // unless another has been asked for meanwhile.
     void play(const QString &path) override
     {
         stopPlaying();
-        std::optional<PcmSound> sound = WaveFile::read(path);
-        if (!sound || sound->data.isEmpty())
-            return;
+        const quint64 request = ++m_state->request;
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())
             return;
-        QAudioFormat format = formatOf(*sound);
-        if (!device.isFormatSupported(format)) {
-            const QAudioFormat preferred = device.preferredFormat();
-            *sound = WaveFile::toMono(*sound, preferred.sampleRate() > 0 ? preferred.sampleRate() : 44100, 16);
-            format = formatOf(*sound);
-        }
-        m_buffer.setData(sound->data);
+        const QAudioFormat preferred = device.preferredFormat();
+        const int preferredRate = preferred.sampleRate() > 0 ? preferred.sampleRate() : 44100;
+        auto state = m_state;
+        QThreadPool::globalInstance()->start([state, request, path, device, preferredRate] {
+            std::optional<PcmSound> sound = WaveFile::read(path);
+            if (!sound || sound->data.isEmpty())
+                return;
+            if (!device.isFormatSupported(formatOf(*sound)))
+                *sound = WaveFile::toMono(*sound, preferredRate, 16);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [state, request, device, sound = std::move(*sound)] {
+                    if (state->player && state->request == request)
+                        state->player->start(device, sound);
+                },
+                Qt::QueuedConnection);
+        });
+    }
+
+    bool isPlaying() const override { return m_sink && m_sink->state() == QAudio::ActiveState; }
+
+    ~QtPlayer() override
+    {
+        m_state->player = nullptr;
+        stopPlaying();
+    }
+
+private:
+    // Shared with the reading threads: whether the player still exists and
+    // which sound it last asked for. Only the main thread reads or writes it.
+    struct State
+    {
+        QtPlayer *player = nullptr;
+        quint64 request = 0;
+    };
+
+    void start(const QAudioDevice &device, const PcmSound &sound)
+    {
+        stopPlaying();
+        m_buffer.setData(sound.data);
         m_buffer.open(QIODevice::ReadOnly);
-        m_sink = std::make_unique<QAudioSink>(device, format);
+        m_sink = std::make_unique<QAudioSink>(device, formatOf(sound));
         QObject::connect(m_sink.get(), &QAudioSink::stateChanged, m_sink.get(), [this](QAudio::State state) {
             if (state == QAudio::IdleState && m_sink)
                 m_sink->stop();
@@ -121,11 +165,6 @@ public:
         m_sink->start(&m_buffer);
     }
 
-    bool isPlaying() const override { return m_sink && m_sink->state() == QAudio::ActiveState; }
-
-    ~QtPlayer() override { stopPlaying(); }
-
-private:
     void stopPlaying()
     {
         if (m_sink) {
@@ -135,6 +174,7 @@ private:
         m_buffer.close();
     }
 
+    std::shared_ptr<State> m_state;
     std::unique_ptr<QAudioSink> m_sink;
     QBuffer m_buffer;
 };

@@ -55,6 +55,54 @@ double sampleAt(const PcmSound &s, qint64 frame, int channel)
     }
 }
 
+// Where a wave file's sound lies, and in what format; the bytes need only
+// reach the start of the data.
+struct Layout
+{
+    PcmSound format;
+    qsizetype dataOffset = 0;
+    quint32 dataSize = 0;
+};
+
+std::optional<Layout> parseHeader(const QByteArray &bytes)
+{
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    Layout layout;
+    PcmSound &sound = layout.format;
+    bool haveFormat = false;
+    qsizetype pos = 12;
+    while (pos + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(pos, 4);
+        const quint32 size = get32(bytes.constData() + pos + 4);
+        const qsizetype body = pos + 8;
+        if (id == "fmt ") {
+            if (size < 16 || body + 16 > bytes.size())
+                return std::nullopt;
+            const char *f = bytes.constData() + body;
+            const quint16 tag = get16(f);
+            sound.channels = get16(f + 2);
+            sound.sampleRate = int(get32(f + 4));
+            sound.bitsPerSample = get16(f + 14);
+            sound.isFloat = tag == 3;
+            const bool pcm = tag == 1 || tag == 3 || tag == 0xFFFE;
+            const bool bitsOk = sound.bitsPerSample == 8 || sound.bitsPerSample == 16 || sound.bitsPerSample == 32;
+            if (!pcm || !bitsOk || sound.channels < 1 || sound.channels > 8 || sound.sampleRate < 1000
+                || sound.sampleRate > 384000)
+                return std::nullopt;
+            haveFormat = true;
+        } else if (id == "data") {
+            if (!haveFormat)
+                return std::nullopt;
+            layout.dataOffset = body;
+            layout.dataSize = size;
+            return layout;
+        }
+        pos = body + size + (size & 1);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 namespace WaveFile {
@@ -84,41 +132,14 @@ QByteArray encode(const PcmSound &sound)
 
 std::optional<PcmSound> decode(const QByteArray &bytes)
 {
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    const auto layout = parseHeader(bytes);
+    if (!layout)
         return std::nullopt;
-    PcmSound sound;
-    bool haveFormat = false;
-    qsizetype pos = 12;
-    while (pos + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(pos, 4);
-        const quint32 size = get32(bytes.constData() + pos + 4);
-        const qsizetype body = pos + 8;
-        if (id == "fmt ") {
-            if (size < 16 || body + 16 > bytes.size())
-                return std::nullopt;
-            const char *f = bytes.constData() + body;
-            const quint16 tag = get16(f);
-            sound.channels = get16(f + 2);
-            sound.sampleRate = int(get32(f + 4));
-            sound.bitsPerSample = get16(f + 14);
-            sound.isFloat = tag == 3;
-            const bool pcm = tag == 1 || tag == 3 || tag == 0xFFFE;
-            const bool bitsOk = sound.bitsPerSample == 8 || sound.bitsPerSample == 16 || sound.bitsPerSample == 32;
-            if (!pcm || !bitsOk || sound.channels < 1 || sound.channels > 8 || sound.sampleRate < 1000
-                || sound.sampleRate > 384000)
-                return std::nullopt;
-            haveFormat = true;
-        } else if (id == "data") {
-            if (!haveFormat)
-                return std::nullopt;
-            // A recording cut short may claim more data than it holds.
-            sound.data = bytes.mid(body, qMin<qsizetype>(size, bytes.size() - body));
-            sound.data.truncate(sound.data.size() - sound.data.size() % sound.bytesPerFrame());
-            return sound;
-        }
-        pos = body + size + (size & 1);
-    }
-    return std::nullopt;
+    PcmSound sound = layout->format;
+    // A recording cut short may claim more data than it holds.
+    sound.data = bytes.mid(layout->dataOffset, qMin<qsizetype>(layout->dataSize, bytes.size() - layout->dataOffset));
+    sound.data.truncate(sound.data.size() - sound.data.size() % sound.bytesPerFrame());
+    return sound;
 }
 
 std::optional<PcmSound> read(const QString &path)
@@ -143,30 +164,13 @@ std::optional<double> seconds(const QString &path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const qint64 fileSize = f.size();
     // The chunks before the sound data are small; their headers are enough.
-    const QByteArray head = f.read(64 * 1024);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+    const auto layout = parseHeader(f.read(64 * 1024));
+    if (!layout)
         return std::nullopt;
-    quint32 byteRate = 0;
-    qint64 pos = 12;
-    while (pos + 8 <= head.size()) {
-        const QByteArray id = head.mid(pos, 4);
-        const quint32 size = get32(head.constData() + pos + 4);
-        const qint64 body = pos + 8;
-        if (id == "fmt ") {
-            if (size < 16 || body + 16 > head.size())
-                return std::nullopt;
-            byteRate = get32(head.constData() + body + 8);
-        } else if (id == "data") {
-            if (byteRate == 0)
-                return std::nullopt;
-            // A recording cut short may claim more data than it holds.
-            return double(qMin<qint64>(size, fileSize - body)) / byteRate;
-        }
-        pos = body + size + (size & 1);
-    }
-    return std::nullopt;
+    const double bytesPerSecond = double(layout->format.sampleRate) * layout->format.bytesPerFrame();
+    // A recording cut short may claim more data than it holds.
+    return double(qMin<qint64>(layout->dataSize, f.size() - layout->dataOffset)) / bytesPerSecond;
 }
 
 bool write(const QString &path, const PcmSound &sound)

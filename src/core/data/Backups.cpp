@@ -43,9 +43,25 @@ bool vacuumInto(Store &store, const QString &target)
     return QFile::rename(target + QStringLiteral(".part"), target);
 }
 
+// The copies by their names alone, newest first; nothing is opened.
+QList<Backup> named(const QString &dataDir)
+{
+    QList<Backup> all;
+    const QDir dir(folder(dataDir));
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("Lettermarch-*.mdb")}, QDir::Files)) {
+        Backup b;
+        b.path = info.absoluteFilePath();
+        b.taken = takenFrom(info.fileName());
+        if (b.taken.isValid())
+            all.append(b);
+    }
+    std::sort(all.begin(), all.end(), [](const Backup &a, const Backup &b) { return a.taken > b.taken; });
+    return all;
+}
+
 void prune(const QString &dataDir)
 {
-    QList<Backup> all = list(dataDir);
+    const QList<Backup> all = named(dataDir);
     for (qsizetype i = Kept; i < all.size(); ++i)
         QFile::remove(all.at(i).path);
 }
@@ -68,12 +84,9 @@ QString takeDaily(Store &store, const QString &dataDir, const QDateTime &now)
 {
     const QString target
         = QDir(folder(dataDir)).filePath(Prefix + now.date().toString(Qt::ISODate) + QStringLiteral(".mdb"));
+    // One a day is enough: the day's copy is there already.
     if (QFile::exists(target) || !QDir().mkpath(folder(dataDir)))
         return {};
-    for (const Backup &b : list(dataDir)) {
-        if (b.taken.date() == now.date())
-            return {}; // one a day is enough
-    }
     if (!vacuumInto(store, target))
         return {};
     prune(dataDir);
@@ -92,15 +105,10 @@ QString takeNow(Store &store, const QString &dataDir, const QDateTime &now, cons
 
 QList<Backup> list(const QString &dataDir)
 {
-    QList<Backup> all;
-    const QDir dir(folder(dataDir));
-    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("Lettermarch-*.mdb")}, QDir::Files)) {
-        Backup b;
-        b.path = info.absoluteFilePath();
-        b.taken = takenFrom(info.fileName());
-        if (!b.taken.isValid())
-            continue;
-        const QString name = QStringLiteral("lettermarch-backup-%1").arg(all.size());
+    QList<Backup> all = named(dataDir);
+    int n = 0;
+    for (Backup &b : all) {
+        const QString name = QStringLiteral("lettermarch-backup-%1").arg(n++);
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(b.path);
@@ -112,9 +120,7 @@ QList<Backup> list(const QString &dataDir)
             }
         }
         QSqlDatabase::removeDatabase(name);
-        all.append(b);
     }
-    std::sort(all.begin(), all.end(), [](const Backup &a, const Backup &b) { return a.taken > b.taken; });
     return all;
 }
 
