@@ -2,6 +2,8 @@
 // files left behind or faked, damage inside the database, another program
 // holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
+#include "kernel/Application.h"
+#include "kernel/MessageBox.h"
 #include "kernel/AppFunctions.h"
 #include "shell/Startup.h"
 #include "data/FolderLock.h"
@@ -24,6 +26,7 @@
 #include "results/frmTestResults.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -36,6 +39,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -145,6 +150,7 @@ private slots:
     void unreadableDates_neverMakeAListOldAndShowAsSuch();
     void wordWithoutIdentifier_isLeftOutAndTheTestRuns();
     void oddFilesInWavs_areNeverReadAndNeverBlock();
+    void unhandledStoreError_saysSoAndLeavesTheFolderFree();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -595,5 +601,48 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
     QCOMPARE(m_played, QStringList {QStringLiteral("APPLE.wav")});
 }
 
-QTEST_MAIN(TestHostile)
+void TestHostile::unhandledStoreError_saysSoAndLeavesTheFolderFree()
+{
+    m_store.reset();
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fail-with-store-error"), m_folder->path()});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), EXIT_FAILURE);
+    const QString said = QString::fromUtf8(child.readAllStandardOutput());
+    QVERIFY2(said.contains(QStringLiteral("could not read or save its data and has to close")), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("disk I/O error")), qPrintable(said));
+    QVERIFY2(said.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(said));
+    // The folder is free for the next start, which checks the whole file.
+    QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(FolderLock::FileName))));
+    QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(Store::CheckedName))));
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+}
+
+// Runs in a process of its own: the program on `folder`, where a failure of
+// the store reaches the event loop; every message goes to standard output.
+static int failWithStoreError(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    MsgBoxSeam::setHandler([](const QString &text, MsgButtons) {
+        std::fputs(text.toUtf8().constData(), stdout);
+        std::fflush(stdout);
+        return MsgAnswer::OK;
+    });
+    registerForms();
+    if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
+        return 2;
+    QTimer::singleShot(0, &app, [] { throw StoreError(QStringLiteral("disk I/O error"), QStringLiteral("COMMIT")); });
+    return app.exec();
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--fail-with-store-error") == 0)
+        return failWithStoreError(argc, argv);
+    QApplication app(argc, argv);
+    TestHostile test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_hostile.moc"
