@@ -89,8 +89,8 @@ int main(int argc, char *argv[])
         }
         const double m = median(own), mb = median(base);
         times.push_back({lists, m});
-        std::printf("%8d %14.1f %10.1f %8.2f %16ld %14ld %11.1f\n", lists, m, mb, m / mb, ownPeak, basePeak,
-            median(checked));
+        std::printf(
+            "%8d %14.1f %10.1f %8.2f %16ld %14ld %11.1f\n", lists, m, mb, m / mb, ownPeak, basePeak, median(checked));
         std::fflush(stdout);
     }
     const double per1000Small = (times[1].second - times[0].second) / 0.5;

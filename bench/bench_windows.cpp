@@ -1,16 +1,16 @@
 // Answer latency of a practice test, and the time to fill the windows that
 // show many rows. Runs the real windows in this process (offscreen).
 #include "BenchData.h"
+#include "data/Store.h"
 #include "kernel/AppFunctions.h"
-#include "shell/Startup.h"
-#include "shell/FormFactories.h"
 #include "kernel/Forms.h"
 #include "kernel/Globals.h"
-#include "data/Store.h"
 #include "lists/frmEditList.h"
 #include "practice/frmTest.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TestCore.h"
-#include "kernel/MessageBox.h"
 #include "audio/Sound.h"
+#include "kernel/MessageBox.h"
 #include "practice/TestSession.h"
 
 #include <functional>

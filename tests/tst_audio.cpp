@@ -1,6 +1,6 @@
+#include "QtAudio.h"
 #include "TestCore.h"
 #include "audio/AudioModule.h"
-#include "QtAudio.h"
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "audio/WaveFile.h"

@@ -43,7 +43,6 @@ class TestData : public QObject
 
 private slots:
 
-
     void dateForms_typedShownAndStored();
     void textComparesAndSortsWithoutCase();
     void nextId_startsAtOneAndNeverRepeats();

@@ -2,21 +2,18 @@
 // files left behind or faked, damage inside the database, another program
 // holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
-#include "kernel/Application.h"
-#include "kernel/MessageBox.h"
-#include "kernel/AppFunctions.h"
-#include "shell/Startup.h"
-#include "data/FolderLock.h"
-#include "shell/FormFactories.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-#include "shell/frmLists.h"
 #include "audio/RecordingFiles.h"
 #include "audio/WaveFile.h"
 #include "data/Clock.h"
+#include "data/FolderLock.h"
 #include "data/ListStore.h"
 #include "data/Options.h"
 #include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Application.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
 #include "lists/WordStore.h"
 #include "lists/frmEditWord.h"
 #include "lists/frmNewList.h"
@@ -24,9 +21,11 @@
 #include "practice/frmTest.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -37,6 +36,7 @@
 #include <QSqlRecord>
 #include <QSysInfo>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -229,7 +229,8 @@ void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
     second.Quit();
     first.Quit();
     QCOMPARE(testOneAttempts(s),
-        QStringList({QStringLiteral("apple"), QStringLiteral("bensh"), QStringLiteral("bench"), QStringLiteral("cloud")}));
+        QStringList(
+            {QStringLiteral("apple"), QStringLiteral("bensh"), QStringLiteral("bench"), QStringLiteral("cloud")}));
     QCOMPARE(rows(s, QStringLiteral("SELECT TEST_ID FROM TESTS")), QStringList {QStringLiteral("1")});
 }
 
@@ -341,7 +342,8 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
 
     // Left by a copy on this computer that has ended, whatever process now has
     // its number (here this very process, on another folder): taken silently.
-    writeText(lockPath, QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
+    writeText(lockPath,
+        QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
             + "\n/some/other/folder\n");
     QVERIFY(AppFunctions::Main(m_folder->path()));
     QVERIFY(MsgBoxScript::shown().isEmpty());
@@ -397,8 +399,8 @@ void TestHostile::lock_isRemovedWhenTheProgramEndsOnASignal()
         QCOMPARE(run.exitCode(), 0);
         QVERIFY2(!QFile::exists(lockPath), qPrintable(QString::number(sig)));
     }
-    QCOMPARE(rows(*m_folder->openStore(), QStringLiteral("PRAGMA integrity_check")),
-        QStringList {QStringLiteral("ok")});
+    QCOMPARE(
+        rows(*m_folder->openStore(), QStringLiteral("PRAGMA integrity_check")), QStringList {QStringLiteral("ok")});
 }
 
 void TestHostile::damageInsideTheFile_isFoundAtStartAndLeftAlone()
@@ -477,10 +479,12 @@ void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
     QCOMPARE(notices, 2);
     QVERIFY(view.log.filter(QStringLiteral("notice")).last().contains(QStringLiteral("still using")));
     QCOMPARE(session.state(), TestSession::State::Ended);
-    QCOMPARE(rows(s, QStringLiteral("SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid")),
+    QCOMPARE(
+        rows(s, QStringLiteral("SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid")),
         QStringList({QStringLiteral("apple 1"), QStringLiteral("bensh 1"), QStringLiteral("bench 2"),
             QStringLiteral("cloud 1")}));
-    QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2")), QStringList {QStringLiteral("1")});
+    QCOMPARE(
+        rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2")), QStringList {QStringLiteral("1")});
 }
 
 void TestHostile::unreadableDates_neverMakeAListOldAndShowAsSuch()

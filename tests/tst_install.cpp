@@ -121,8 +121,9 @@ void TestInstall::installedCopy_keepsDataInTheUsersFolderOnly()
     // Installed as a package would be, into a folder that a normal user may
     // read but not write.
     QTemporaryDir root;
-    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-            | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+    QFile::setPermissions(root.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
+            | QFile::ExeGroup);
     const QString prefix = root.filePath(QStringLiteral("usr"));
     QVERIFY(run(QStringLiteral(LETTERMARCH_CMAKE),
         {QStringLiteral("--install"), QStringLiteral(LETTERMARCH_BUILD_DIR), QStringLiteral("--prefix"), prefix}));
@@ -139,8 +140,8 @@ void TestInstall::installedCopy_keepsDataInTheUsersFolderOnly()
     env.remove(QStringLiteral("XDG_DATA_HOME"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("LETTERMARCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
-    const QStringList asUser = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-        QStringLiteral("--clear-groups"), program};
+    const QStringList asUser
+        = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), program};
     QVERIFY(run(QStringLiteral("setpriv"), asUser, env));
 
     const QString data = home + QStringLiteral("/.local/share/Lettermarch");

@@ -1,16 +1,16 @@
 // Faults a family's data must survive: the program killed in the middle of
 // a test, files it may not read or write, and odd typing.
 #include "TestSupport.h"
-#include "kernel/AppFunctions.h"
-#include "shell/Startup.h"
-#include "shell/FormFactories.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-#include "shell/frmLists.h"
 #include "data/Clock.h"
 #include "data/Options.h"
 #include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
 #include "practice/frmTest.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
 
 #include <QApplication>
 #include <QDir>

@@ -26,7 +26,8 @@ QDateTime takenFrom(const QString &fileName)
     if (!m.hasMatch())
         return {};
     const QDate day = QDate::fromString(m.captured(1), Qt::ISODate);
-    const QTime time = m.captured(2).isEmpty() ? QTime(0, 0) : QTime::fromString(m.captured(2), QStringLiteral("HHmmss"));
+    const QTime time
+        = m.captured(2).isEmpty() ? QTime(0, 0) : QTime::fromString(m.captured(2), QStringLiteral("HHmmss"));
     return QDateTime(day, time);
 }
 

@@ -116,7 +116,8 @@ QList<ListSummary> ListSummaries(Store &store)
     QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" ORDER BY LIST_ID DESC "));
     while (q.next()) {
         const qint32 id = q.value(QStringLiteral("LIST_ID")).toInt();
-        lists.append({id, StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))), words.value(id), tests.value(id)});
+        lists.append(
+            {id, StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))), words.value(id), tests.value(id)});
     }
     return lists;
 }

@@ -108,16 +108,16 @@ QString fileProblem(const QString &path)
     file.close();
     if (info.size() == 0)
         return QStringLiteral("The file is empty (0 bytes), so it holds no word lists. It may be left over "
-                                   "from a copy that did not finish.");
+                              "from a copy that did not finish.");
     if (!header.startsWith(QByteArrayLiteral("SQLite format 3\0")) || info.size() < 512)
         return QStringLiteral("The file is not a Lettermarch database. It may be damaged, or it may "
-                                   "belong to another program.");
+                              "belong to another program.");
     if (isTruncated(header, info.size(), path))
         return QStringLiteral("The file is damaged: it is shorter than the database it holds says it "
-                                   "should be, so part of it is missing.");
+                              "should be, so part of it is missing.");
     if (!info.isWritable() || !QFile(path).open(QIODevice::ReadWrite))
         return QStringLiteral("The file cannot be changed (it is read-only, or you lack permission to "
-                                   "write it).");
+                              "write it).");
     return {};
 }
 

@@ -116,8 +116,8 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
     }
     std::unique_ptr<Store> store(new Store(name, path));
     if (!store->database().open())
-        return fail(
-            QStringLiteral("The database could not be opened: %1").arg(describeSqlError(store->database().lastError())));
+        return fail(QStringLiteral("The database could not be opened: %1")
+                        .arg(describeSqlError(store->database().lastError())));
 
     // The whole file is checked whenever it has changed since a copy of the
     // program last closed it sound.
@@ -133,7 +133,6 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
     }
     return store;
 }
-
 
 // ---------------------------------------------------------------------------
 // Statements
@@ -204,8 +203,8 @@ void Store::updateRows(const QString &table, const QString &whereFragment, const
     QStringList sets;
     for (const Field &f : fields)
         sets << f.column + QStringLiteral(" = ?");
-    QSqlQuery &q = prepared(
-        QStringLiteral("UPDATE %1 SET %2 %3").arg(table, sets.join(QStringLiteral(", ")), whereFragment));
+    QSqlQuery &q
+        = prepared(QStringLiteral("UPDATE %1 SET %2 %3").arg(table, sets.join(QStringLiteral(", ")), whereFragment));
     for (int i = 0; i < fields.size(); ++i)
         q.bindValue(i, fields.at(i).value);
     run(q);

@@ -15,9 +15,9 @@ namespace {
 const QString Correct = QStringLiteral("CORRECT");
 const QString Incorrect = QStringLiteral("INCORRECT");
 
-const QString BusyKept = QStringLiteral(
-    "Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
-    "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
+const QString BusyKept
+    = QStringLiteral("Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
+                     "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
 const QString BusyAtEnd = QStringLiteral(
     "Another program is still using Lettermarch's database file, so this test could not be saved yet.\n\n"
     "Nothing you typed is lost. Click OK to try again.");

@@ -5,9 +5,9 @@
 #include "kernel/Controls.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "Application.h"
 
-#include "data/FolderLock.h"
 #include "AppIcon.h"
 #include "Globals.h"
 #include "MessageBox.h"
+#include "data/FolderLock.h"
 #include "data/Store.h"
 
 #include <QDir>

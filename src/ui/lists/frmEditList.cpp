@@ -1,14 +1,14 @@
 #include "frmEditList.h"
 
-#include "lists/WordStore.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "data/ListStore.h"
 #include "frmEditWord.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "lists/WordStore.h"
 
 #include <QFile>
 #include <QFormLayout>

@@ -1,16 +1,16 @@
 #include "frmEditWord.h"
 
-#include "lists/WordStore.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
-#include "kernel/Shape.h"
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "data/Flags.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "kernel/Shape.h"
+#include "lists/WordStore.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,14 +1,14 @@
 #include "frmNewList.h"
 
-#include "lists/WeekDates.h"
-#include "lists/WordStore.h"
+#include "data/Clock.h"
+#include "data/Options.h"
+#include "data/Store.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "data/Clock.h"
-#include "data/Options.h"
-#include "data/Store.h"
+#include "lists/WeekDates.h"
+#include "lists/WordStore.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
 #include "frmTest.h"
 
+#include "data/Store.h"
+#include "frmRevealAnswer.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/FlexGrid.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "data/Store.h"
-#include "frmRevealAnswer.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice/TestSession.h"
 #include "kernel/Forms.h"
+#include "practice/TestSession.h"
 
 #include <QWidget>
 
@@ -40,7 +40,6 @@ signals:
     void abandoned();
 
 public:
-
     QFrame *frameMain;
     QGroupBox *frameDefinition;
     QPlainTextEdit *txtDefinition;

@@ -1,9 +1,9 @@
 #include "frmTestSetup.h"
 
+#include "data/Options.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/MessageBox.h"
-#include "data/Options.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "kernel/Forms.h"
-#include "practice/TestOptions.h"
 #include "kernel/TestDefaultsControls.h"
+#include "practice/TestOptions.h"
 
 #include <QDialog>
 
@@ -29,7 +29,6 @@ signals:
     void cancelled();
 
 public:
-
     QPushButton *cmdCancel;
     QPushButton *cmdSetAsDefault;
     QPushButton *cmdContinue;

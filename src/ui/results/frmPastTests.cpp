@@ -1,10 +1,10 @@
 #include "frmPastTests.h"
 
-#include "results/Scoring.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
 #include "data/Store.h"
 #include "frmTestResults.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "results/Scoring.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

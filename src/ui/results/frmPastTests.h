@@ -30,7 +30,6 @@ signals:
     void closed();
 
 public:
-
     QLabel *Label1;
     FlexGrid *MSFlexGrid1;
     QLabel *Label2;

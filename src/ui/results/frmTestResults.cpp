@@ -1,12 +1,12 @@
 #include "frmTestResults.h"
 
-#include "results/Scoring.h"
+#include "data/Store.h"
+#include "frmTestWordDetails.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "data/Store.h"
-#include "frmTestWordDetails.h"
+#include "results/Scoring.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

@@ -32,7 +32,6 @@ signals:
     void backToPastTests();
 
 public:
-
     qint32 TestID() const { return m_testId; }
     void setTestID(qint32 m_TestID);
     // Which window opened this one: it decides what closing it does.

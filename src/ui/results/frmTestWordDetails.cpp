@@ -1,8 +1,8 @@
 #include "frmTestWordDetails.h"
 
-#include "results/Scoring.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
+#include "results/Scoring.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

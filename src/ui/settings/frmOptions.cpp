@@ -1,12 +1,12 @@
 #include "frmOptions.h"
 
-#include "settings/MessageTimes.h"
+#include "data/Flags.h"
+#include "data/Options.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "data/Flags.h"
-#include "data/Options.h"
+#include "settings/MessageTimes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

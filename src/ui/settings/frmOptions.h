@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kernel/TestDefaultsControls.h"
 #include "kernel/Forms.h"
+#include "kernel/TestDefaultsControls.h"
 
 #include <QDialog>
 

@@ -39,25 +39,24 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 
 QString HelpText(const DataLocation &where)
 {
-    return QStringLiteral(
-               "Usage: Lettermarch [OPTION]...\n"
-               "Practise the weekly school spelling words: a parent enters each week's words,\n"
-               "a child takes practice tests, and every result is kept.\n"
-               "\n"
-               "Options:\n"
-               "      --data-dir DIR  keep the word lists, recordings and backups in DIR\n"
-               "                      (created when missing), for a second child or a\n"
-               "                      folder shared by the family\n"
-               "  -h, --help          show this help and exit\n"
-               "  -v, --version       show the version and exit\n"
-               "\n"
-               "Files:\n"
-               "  The data folder holds Lettermarch.mdb (every list, word, test and setting),\n"
-               "  Wavs/ (the recordings) and Backups/ (a copy a day, the last 10). It lies\n"
-               "  beside the program when the program's folder already holds a database or\n"
-               "  can be written; otherwise it is the user's data folder.\n"
-               "\n"
-               "  Data folder now: %1 (%2)\n")
+    return QStringLiteral("Usage: Lettermarch [OPTION]...\n"
+                          "Practise the weekly school spelling words: a parent enters each week's words,\n"
+                          "a child takes practice tests, and every result is kept.\n"
+                          "\n"
+                          "Options:\n"
+                          "      --data-dir DIR  keep the word lists, recordings and backups in DIR\n"
+                          "                      (created when missing), for a second child or a\n"
+                          "                      folder shared by the family\n"
+                          "  -h, --help          show this help and exit\n"
+                          "  -v, --version       show the version and exit\n"
+                          "\n"
+                          "Files:\n"
+                          "  The data folder holds Lettermarch.mdb (every list, word, test and setting),\n"
+                          "  Wavs/ (the recordings) and Backups/ (a copy a day, the last 10). It lies\n"
+                          "  beside the program when the program's folder already holds a database or\n"
+                          "  can be written; otherwise it is the user's data folder.\n"
+                          "\n"
+                          "  Data folder now: %1 (%2)\n")
         .arg(QDir::toNativeSeparators(where.folder), where.describe());
 }
 

@@ -1,10 +1,10 @@
 #include "frmDeleteOldList.h"
 
+#include "data/ListStore.h"
+#include "data/Store.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -111,7 +111,8 @@ void frmRestoreBackup::Restore()
     const bool replaced = Backups::restore(Globals::gProgramDir, chosen, &problem);
     QString openProblem;
     if (!AppFunctions::OpenDatabase(&openProblem)) {
-        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nLettermarch will now close.").arg(openProblem),
+        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nLettermarch will now close.")
+                   .arg(openProblem),
             MsgButtons::OK, this);
         QCoreApplication::exit(1);
         return;
