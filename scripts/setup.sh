@@ -16,6 +16,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     qt6-multimedia-dev
+    qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
     fonts-dejavu-core
 )
 # The audio tests record and play through a PulseAudio server of their own.

@@ -27,9 +27,12 @@ pactl set-default-sink lettermarch_speaker
 pactl set-default-source lettermarch_microphone
 # An idle null sink renders in long blocks, so its monitor would deliver sound
 # in bursts seconds apart. A silent stream with a short latency keeps it
-# running in real time, as a real microphone does.
-if ! pgrep -f "pacat --playback --raw --format=u8 --rate=11025" >/dev/null; then
-    nohup pacat --playback --raw --format=u8 --rate=11025 --channels=1 --latency-msec=20 \
+# running in real time, as a real microphone does. Signed 16-bit zeros are
+# true silence (8-bit zeros would be the loudest negative level), so a test
+# can tell sound from it.
+pkill -f "pacat --playback --raw --format=u8 --rate=11025" 2>/dev/null || true
+if ! pgrep -f "pacat --playback --raw --format=s16le --rate=11025" >/dev/null; then
+    nohup pacat --playback --raw --format=s16le --rate=11025 --channels=1 --latency-msec=20 \
         --device=lettermarch_speaker < /dev/zero >/dev/null 2>&1 &
 fi
 # Wait until the microphone delivers sound at its real rate.

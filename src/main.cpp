@@ -52,6 +52,13 @@ int main(int argc, char *argv[])
             break;
         }
     }
+    for (const QString &module : {QDir(programDir).filePath(QStringLiteral("liblettermarch_qtvoice.so")),
+             QDir(programDir).filePath(QStringLiteral("../lib/lettermarch/liblettermarch_qtvoice.so"))}) {
+        if (QFile::exists(module)) {
+            AudioModule::installVoice(module);
+            break;
+        }
+    }
     int code = 1;
     if (AppFunctions::Main(where.folder, where.soundsFolder) && !Application::terminationRequested()) {
         // For the start-up benchmark: end as soon as the main window is up.

@@ -158,5 +158,5 @@ OtherProcess::~OtherProcess()
 
 SessionFiles sessionFiles()
 {
-    return {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath};
+    return {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, Globals::gVoice};
 }

@@ -1,5 +1,7 @@
 #include "AudioModule.h"
 
+#include "Voice.h"
+
 #include "audio/Sound.h"
 
 #include <QLibrary>
@@ -89,9 +91,51 @@ private:
     bool m_tried = false;
 };
 
+class LoadingVoice : public Voice
+{
+public:
+    explicit LoadingVoice(std::shared_ptr<Module> module)
+        : m_module(std::move(module))
+    { }
+    QString problem() override
+    {
+        return real() ? real()->problem() : QStringLiteral("The computer voice could not be loaded.");
+    }
+    QStringList voices() override { return real() ? real()->voices() : QStringList(); }
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        if (real())
+            real()->say(text, voice, rate);
+    }
+    void stop() override
+    {
+        if (m_real)
+            m_real->stop();
+    }
+
+private:
+    Voice *real()
+    {
+        if (!m_real && !m_tried) {
+            m_tried = true;
+            m_real.reset(m_module->create<Voice>("lettermarchCreateVoice"));
+        }
+        return m_real.get();
+    }
+
+    std::shared_ptr<Module> m_module;
+    std::unique_ptr<Voice> m_real;
+    bool m_tried = false;
+};
+
 } // namespace
 
 namespace AudioModule {
+void installVoice(const QString &modulePath)
+{
+    Audio::setVoice(std::make_unique<LoadingVoice>(std::make_shared<Module>(modulePath)));
+}
+
 void install(const QString &modulePath)
 {
     auto module = std::make_shared<Module>(modulePath);

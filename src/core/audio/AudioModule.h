@@ -8,4 +8,6 @@
 // as a missing sound device does.
 namespace AudioModule {
 void install(const QString &modulePath);
-}
+// The computer voice, from its own module, loaded on its first use.
+void installVoice(const QString &modulePath);
+} // namespace AudioModule

@@ -94,6 +94,24 @@ QList<Topic> topics()
                 QStringLiteral("Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has "
                                "past it's school test date, so it can be deleted.")}
                 .join(QString())},
+        {QStringLiteral("The Computer Voice"),
+            QStringList {
+                QStringLiteral("Recording every word takes time. Under Options, on the Voice page, you can let "
+                               "the computer speak the words that have no recording: tick 'Use the computer "
+                               "voice for words without a recording', choose a voice, set how fast it "
+                               "speaks (slower is easier for young children) and press 'Try it' to hear "
+                               "it."),
+                Paragraph,
+                QStringLiteral("A word you have recorded is always spoken in your own voice. With the computer "
+                               "voice on, the Pronounce buttons work for every word, and the test window has a "
+                               "'Read aloud' button beside the definition and the sentence (Ctrl+1 and Ctrl+2) for "
+                               "children who cannot read them yet. The voice never spells the word."),
+                Paragraph,
+                QStringLiteral("A computer voice does not say every word well: names, words from other languages "
+                               "and words spelled differently from how they sound often come out wrong. Listen to "
+                               "each week's words with the list editor's Pronounce button, and record the ones the "
+                               "voice gets wrong: your recording is then used instead.")}
+                .join(QString())},
     };
 }
 

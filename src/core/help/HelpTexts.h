@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The six help topics, in the order the help window lists them.
+// The help topics, in the order the help window lists them: the six of the
+// program and the one on the computer voice.
 namespace HelpTexts {
 
 struct Topic

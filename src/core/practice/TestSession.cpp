@@ -3,6 +3,7 @@
 #include "WordOrder.h"
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
+#include "audio/Voice.h"
 #include "data/Clock.h"
 #include "data/Flags.h"
 #include "data/ListStore.h"
@@ -91,7 +92,8 @@ void TestSession::NextWord()
     m_wordId = word->wordId;
     m_currentWord = word->word;
     m_caseSensitive = TextToBool(word->caseSensitive);
-    m_canPronounce = HasRecording(RecordingPath(m_files.wavDir, m_currentWord));
+    m_canPronounce = PronunciationFor(HasRecording(RecordingPath(m_files.wavDir, m_currentWord)), m_files.voice)
+        != Pronunciation::None;
     m_view.presentWord(word->definition, word->sentence, m_canPronounce);
     m_view.setAnswer(QString());
     m_view.focusAnswer();
@@ -199,11 +201,25 @@ void TestSession::writeWhenFree(Write write)
 void TestSession::Pronounce()
 {
     const QString path = RecordingPath(m_files.wavDir, m_currentWord);
-    const QString problem = RecordingProblem(path);
-    if (problem.isEmpty())
-        PlaySound(path);
-    else if (HasRecording(path))
-        m_view.notice(problem);
+    switch (PronunciationFor(HasRecording(path), m_files.voice)) {
+    case Pronunciation::Recording:
+        if (const QString problem = RecordingProblem(path); problem.isEmpty())
+            PlaySound(path);
+        else
+            m_view.notice(problem);
+        break;
+    case Pronunciation::Voice:
+        Audio::voice().say(m_currentWord, m_files.voice.voice, m_files.voice.rate);
+        break;
+    case Pronunciation::None:
+        break;
+    }
+}
+
+void TestSession::ReadAloud(const QString &clue)
+{
+    if (m_files.voice.enabled && !clue.trimmed().isEmpty())
+        Audio::voice().say(clue, m_files.voice.voice, m_files.voice.rate);
 }
 
 void TestSession::EndTest()

@@ -2,6 +2,7 @@
 
 #include "TestOptions.h"
 #include "WordOrder.h"
+#include "settings/VoiceOptions.h"
 
 #include <QDateTime>
 #include <QString>
@@ -40,13 +41,14 @@ public:
     virtual void wordsLeftOut(qint32 listId, qint32 count) = 0;
 };
 
-// Where a test finds its sounds: the recordings folder and the two
-// notification sounds.
+// How a test sounds: the recordings folder, the two notification sounds,
+// and the computer voice for words without a recording.
 struct SessionFiles
 {
     QString wavDir;
     QString correctSound;
     QString incorrectSound;
+    VoiceOptions voice;
 };
 
 // The practice test itself: the order of the words, the checking of each
@@ -69,8 +71,10 @@ public:
     void EndTest();
     // The user quit before the end: the test's rows are removed.
     void Quit();
-    // Plays the current word's recording.
+    // Says the current word: its recording, or the computer voice.
     void Pronounce();
+    // Reads a clue aloud with the computer voice (when it is on).
+    void ReadAloud(const QString &clue);
 
     State state() const { return m_state; }
     qint32 TestID() const { return m_testId; }

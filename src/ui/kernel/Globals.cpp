@@ -28,6 +28,7 @@ void reset()
     gMessageTime = 0;
     gSkipTestSetup = false;
     gPromptToDeleteLists = false;
+    gVoice = VoiceOptions {};
     TestOptions = TestOptionsRecord {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/TestOptions.h"
+#include "settings/VoiceOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,9 @@ inline bool gPromptToDeleteLists = false;
 
 // Held while the program runs, so a second copy on the same folder knows.
 inline FolderLock *gInstanceLock = nullptr;
+
+// The computer voice setting, read at start-up and kept by the options window.
+inline VoiceOptions gVoice;
 
 // The settings of the current (or last) practice test.
 inline TestOptionsRecord TestOptions;

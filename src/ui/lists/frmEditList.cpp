@@ -2,6 +2,7 @@
 
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
+#include "audio/Voice.h"
 #include "data/ListStore.h"
 #include "frmEditWord.h"
 #include "kernel/AppFunctions.h"
@@ -232,7 +233,9 @@ void frmEditList::ShowWordDetails(qint32 wordId)
     txtTests->setText(QString::number(m_testCount));
     txtCorrect->setText(QString::number(CountCorrectFirstAttempts(db(), wordId)));
     txtIncorrect->setText(QString::number(CountIncorrectGuesses(db(), wordId)));
-    cmdPronounce->setEnabled(HasRecording(RecordingPath(Globals::gWavPath, txtWord->text())));
+    cmdPronounce->setEnabled(
+        PronunciationFor(HasRecording(RecordingPath(Globals::gWavPath, txtWord->text())), Globals::gVoice)
+        != Pronunciation::None);
 }
 
 QWidget *frmEditList::openWordEditor(qint32 wordId)
@@ -283,11 +286,22 @@ void frmEditList::DeleteWord()
 void frmEditList::Pronounce()
 {
     const QString path = RecordingPath(Globals::gWavPath, txtWord->text());
-    const QString problem = RecordingProblem(path);
-    if (problem.isEmpty())
-        PlaySound(path);
-    else if (HasRecording(path))
-        MsgBox(problem, MsgButtons::OK, this);
+    switch (PronunciationFor(HasRecording(path), Globals::gVoice)) {
+    case Pronunciation::Recording:
+        if (const QString problem = RecordingProblem(path); problem.isEmpty())
+            PlaySound(path);
+        else
+            MsgBox(problem, MsgButtons::OK, this);
+        break;
+    case Pronunciation::Voice:
+        if (const QString problem = Audio::voice().problem(); problem.isEmpty())
+            Audio::voice().say(txtWord->text(), Globals::gVoice.voice, Globals::gVoice.rate);
+        else
+            MsgBox(problem, MsgButtons::OK, this);
+        break;
+    case Pronunciation::None:
+        break;
+    }
 }
 
 void frmEditList::showPopUp(const QPoint &viewportPos)

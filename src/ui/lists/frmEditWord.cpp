@@ -65,13 +65,18 @@ frmEditWord::frmEditWord()
         = button(frameWav, "cmdDeleteWav", QStringLiteral("Delete"), QStringLiteral("Clear the current recording"));
     Shape1 = named<Shape>(frameWav, "Shape1");
     Shape1->setFillColor(White);
-    auto *wav = new QHBoxLayout(frameWav);
+    // Which of the two voices the word will have in a test.
+    lblPronunciation = named<QLabel>(frameWav, "lblPronunciation");
+    auto *wavRows = new QVBoxLayout(frameWav);
+    auto *wav = new QHBoxLayout;
     wav->addWidget(cmdRecord);
     wav->addWidget(cmdStop);
     wav->addWidget(Shape1);
     wav->addWidget(cmdPlay);
     wav->addWidget(cmdDeleteWav);
     wav->addStretch(1);
+    wavRows->addLayout(wav);
+    wavRows->addWidget(lblPronunciation);
     // The light takes its room even while hidden, so the buttons stay put.
     QSizePolicy keep = Shape1->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
@@ -147,6 +152,7 @@ void frmEditWord::enterNewWordMode()
 {
     setWindowTitle(QStringLiteral("New Word"));
     cmdPlay->setEnabled(false);
+    ShowPronunciation();
     cmdDeleteWav->setEnabled(false);
     chkCaseSensitive->setChecked(false);
     txtDefinition->clear();
@@ -169,6 +175,7 @@ void frmEditWord::LoadWordDetails()
     const QString recording = RecordingPath(Globals::gWavPath, txtWord->text());
     const bool has = HasRecording(recording) && QFile::copy(recording, m_TempWavPath);
     cmdPlay->setEnabled(has);
+    ShowPronunciation();
     cmdDeleteWav->setEnabled(has);
 }
 
@@ -177,6 +184,7 @@ void frmEditWord::Record()
     m_NewRecording = true;
     KillFile(m_TempWavPath);
     cmdPlay->setEnabled(false);
+    ShowPronunciation();
     cmdDeleteWav->setEnabled(false);
     cmdStop->show();
     cmdStop->setFocus();
@@ -193,6 +201,7 @@ void frmEditWord::Stop()
     Shape1->hide();
     cmdDeleteWav->setEnabled(true);
     cmdPlay->setEnabled(true);
+    ShowPronunciation();
     cmdRecord->show();
     cmdRecord->setFocus();
     cmdStop->hide();
@@ -309,4 +318,19 @@ void frmEditWord::Form_Unload()
     Timer1->stop();
     KillFile(m_TempWavPath);
     emit closed();
+}
+
+void frmEditWord::ShowPronunciation()
+{
+    switch (PronunciationFor(cmdPlay->isEnabled(), Globals::gVoice)) {
+    case Pronunciation::Recording:
+        lblPronunciation->setText(QStringLiteral("In a test the word is spoken from this recording."));
+        break;
+    case Pronunciation::Voice:
+        lblPronunciation->setText(QStringLiteral("Without a recording, the computer voice speaks the word."));
+        break;
+    case Pronunciation::None:
+        lblPronunciation->setText(QStringLiteral("Without a recording, the word is not spoken in a test."));
+        break;
+    }
 }

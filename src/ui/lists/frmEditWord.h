@@ -39,6 +39,8 @@ public:
 
     void LoadWordDetails();
     void ChangeWavNameIfNeeded();
+    // Says whether a test will use the recording or the computer voice.
+    void ShowPronunciation();
     QString TempWavPath() const { return m_TempWavPath; }
 
 signals:
@@ -68,6 +70,7 @@ public:
     QPushButton *cmdStop;
     QPushButton *cmdPlay;
     QPushButton *cmdDeleteWav;
+    QLabel *lblPronunciation;
     Shape *Shape1;
     QTimer *Timer1;
     QPushButton *cmdSaveWord;

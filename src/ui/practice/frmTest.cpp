@@ -1,5 +1,6 @@
 #include "frmTest.h"
 
+#include "audio/Voice.h"
 #include "data/Store.h"
 #include "frmRevealAnswer.h"
 #include "kernel/AppFunctions.h"
@@ -103,6 +104,28 @@ frmTest::frmTest()
     cmdNext = button(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
     cmdNext->setGeometry(twips(1920, 1320, 2175, 375));
 
+    // Clues read aloud, for children who cannot read them yet.
+    cmdReadDefinition = button(frameDefinition, "cmdReadDefinition", QStringLiteral("Read aloud"),
+        QStringLiteral("Read the definition aloud (Ctrl+1)"));
+    cmdReadDefinition->setGeometry(twips(4755, 60, 1500, 285));
+    cmdReadDefinition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    cmdReadSentence = button(frameContext, "cmdReadSentence", QStringLiteral("Read aloud"),
+        QStringLiteral("Read the context sentence aloud (Ctrl+2)"));
+    cmdReadSentence->setGeometry(twips(4755, 60, 1500, 285));
+    cmdReadSentence->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
+        b->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
+        b->hide();
+    }
+    connect(cmdReadDefinition, &QPushButton::clicked, this, [this] {
+        if (m_session)
+            m_session->ReadAloud(txtDefinition->toPlainText());
+    });
+    connect(cmdReadSentence, &QPushButton::clicked, this, [this] {
+        if (m_session)
+            m_session->ReadAloud(txtContext->toPlainText());
+    });
+
     connect(cmdPronounce, &QPushButton::clicked, this, [this] {
         const Busy busy(this);
         if (m_session)
@@ -123,8 +146,28 @@ frmTest::~frmTest() = default;
 void frmTest::Start(qint32 m_ListID)
 {
     const Busy busy(this);
+    VoiceOptions voice = Globals::gVoice;
+    if (voice.enabled) {
+        // A voice that cannot speak is left out; the test goes on without it.
+        const QString why = Audio::voice().problem();
+        for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
+            b->setVisible(true);
+            b->setEnabled(why.isEmpty());
+            if (!why.isEmpty())
+                b->setToolTip(why);
+        }
+        if (!why.isEmpty()) {
+            voice.enabled = false;
+            static bool told = false;
+            if (!told) {
+                told = true;
+                MsgBox(why + QStringLiteral("\n\nWords without a recording are not spoken in this test."),
+                    MsgButtons::OK, this);
+            }
+        }
+    }
     m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions,
-        SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath});
+        SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, voice});
     ArrangeFrames();
     try {
         m_session->Start(m_ListID);

@@ -45,6 +45,8 @@ public:
     QPlainTextEdit *txtDefinition;
     QGroupBox *frameContext;
     QPlainTextEdit *txtContext;
+    QPushButton *cmdReadDefinition;
+    QPushButton *cmdReadSentence;
     QGroupBox *frameBottom;
     QPushButton *cmdPronounce;
     QLabel *lblWord;

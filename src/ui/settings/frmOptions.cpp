@@ -1,5 +1,9 @@
 #include "frmOptions.h"
 
+#include "audio/Voice.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+
 #include "data/Flags.h"
 #include "data/Options.h"
 #include "kernel/AppFunctions.h"
@@ -16,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -78,6 +83,45 @@ frmOptions::frmOptions()
     general->setColumnStretch(3, 1);
     Tab1->addTab(generalTab, QStringLiteral("General Defaults"));
 
+    // The computer voice, for words without a recording.
+    auto *voiceTab = new QWidget;
+    chkUseVoice = named<QCheckBox>(voiceTab, "chkUseVoice");
+    chkUseVoice->setText(QStringLiteral("Use the computer voice for words without a recording"));
+    chkUseVoice->setToolTip(QStringLiteral("Words you have recorded are always spoken in your own voice"));
+    cmbVoice = named<QComboBox>(voiceTab, "cmbVoice");
+    cmbVoice->setToolTip(QStringLiteral("The computer voice to use"));
+    auto *voiceLabel = label(voiceTab, "lblVoice", QStringLiteral("Voice"), cmbVoice);
+    sldRate = named<QSlider>(voiceTab, "sldRate");
+    sldRate->setOrientation(Qt::Horizontal);
+    sldRate->setRange(-10, 10);
+    sldRate->setPageStep(2);
+    sldRate->setToolTip(QStringLiteral("How fast the computer voice speaks"));
+    auto *rateLabel = label(voiceTab, "lblRate", QStringLiteral("Speaking rate"), sldRate);
+    cmdTryVoice = button(voiceTab, "cmdTryVoice", QStringLiteral("Try it"), QStringLiteral("Hear the computer voice"));
+    lblVoiceProblem = label(voiceTab, "lblVoiceProblem", QString());
+    lblVoiceProblem->setWordWrap(true);
+    auto *rate = new QHBoxLayout;
+    rate->addWidget(label(voiceTab, "lblSlower", QStringLiteral("Slower")));
+    rate->addWidget(sldRate, 1);
+    rate->addWidget(label(voiceTab, "lblFaster", QStringLiteral("Faster")));
+    auto *voiceGrid = new QGridLayout(voiceTab);
+    voiceGrid->addWidget(chkUseVoice, 0, 0, 1, 3);
+    voiceGrid->addWidget(voiceLabel, 1, 0);
+    voiceGrid->addWidget(cmbVoice, 1, 1, 1, 2);
+    voiceGrid->addWidget(rateLabel, 2, 0);
+    voiceGrid->addLayout(rate, 2, 1, 1, 2);
+    voiceGrid->addWidget(cmdTryVoice, 3, 2);
+    voiceGrid->addWidget(lblVoiceProblem, 4, 0, 1, 3);
+    voiceGrid->setRowStretch(5, 1);
+    voiceGrid->setColumnStretch(1, 1);
+    Tab1->addTab(voiceTab, QStringLiteral("Voice"));
+    // The voice engine is loaded only when its page is opened.
+    connect(Tab1, &QTabWidget::currentChanged, this, [this, voiceTab] {
+        if (Tab1->currentWidget() == voiceTab)
+            LoadVoices();
+    });
+    connect(cmdTryVoice, &QPushButton::clicked, this, &frmOptions::TryVoice);
+
     cmdSave = button(this, "cmdSave", QStringLiteral("Save Settings"), QStringLiteral("Save these settings"));
     cmdSave->setDefault(true);
     cmdRestoreDefaults = button(this, "cmdRestoreDefaults", QStringLiteral("Restore Defaults"),
@@ -127,6 +171,54 @@ void frmOptions::LoadOptions()
         txtTestDay->setCurrentText(*general.testDay);
     if (general.promptToDeleteLists)
         chkPromptToDeleteOldTests->setChecked(*general.promptToDeleteLists);
+    m_storedVoice = ReadVoiceOptions(db());
+    ShowVoice(m_storedVoice);
+}
+
+void frmOptions::ShowVoice(const VoiceOptions &voice)
+{
+    chkUseVoice->setChecked(voice.enabled);
+    if (cmbVoice->findText(voice.voice) < 0 && !voice.voice.isEmpty())
+        cmbVoice->addItem(voice.voice);
+    cmbVoice->setCurrentText(voice.voice);
+    sldRate->setValue(qRound(voice.rate * 10));
+}
+
+VoiceOptions frmOptions::ChosenVoice() const
+{
+    VoiceOptions voice;
+    voice.enabled = chkUseVoice->isChecked();
+    voice.voice = cmbVoice->currentText();
+    voice.rate = sldRate->value() / 10.0;
+    return voice;
+}
+
+void frmOptions::LoadVoices()
+{
+    if (m_voicesLoaded)
+        return;
+    m_voicesLoaded = true;
+    const QString chosen = cmbVoice->currentText();
+    const QString why = Audio::voice().problem();
+    cmbVoice->clear();
+    cmbVoice->addItems(Audio::voice().voices());
+    if (!chosen.isEmpty() && cmbVoice->findText(chosen) < 0)
+        cmbVoice->addItem(chosen);
+    cmbVoice->setCurrentText(chosen.isEmpty() ? cmbVoice->itemText(0) : chosen);
+    // Without an engine the setting can still be kept, but not tried.
+    lblVoiceProblem->setText(why);
+    cmdTryVoice->setEnabled(why.isEmpty());
+    cmdTryVoice->setToolTip(why.isEmpty() ? QStringLiteral("Hear the computer voice") : why);
+}
+
+void frmOptions::TryVoice()
+{
+    const VoiceOptions voice = ChosenVoice();
+    if (const QString why = Audio::voice().problem(); !why.isEmpty()) {
+        MsgBox(why, MsgButtons::OK, this);
+        return;
+    }
+    Audio::voice().say(QStringLiteral("This is how your spelling words will sound."), voice.voice, voice.rate);
 }
 
 void frmOptions::SaveOptions()
@@ -138,6 +230,12 @@ void frmOptions::SaveOptions()
     row.testDay = txtTestDay->currentText();
     row.promptToDeleteLists = CheckToText(chkPromptToDeleteOldTests->checkState());
     WriteOptions(db(), row);
+    // The voice's table is made only when its setting is first changed.
+    const VoiceOptions voice = ChosenVoice();
+    if (!(voice == m_storedVoice))
+        WriteVoiceOptions(db(), voice);
+    m_storedVoice = voice;
+    Globals::gVoice = voice;
 }
 
 void frmOptions::RestoreDefaults()
@@ -148,6 +246,7 @@ void frmOptions::RestoreDefaults()
     chkPromptToDeleteOldTests->setCheckState(TextToCheck(d.promptToDeleteLists));
     SetTimeCombo(d.messageTime);
     chkSkipIndividualTestSetup->setCheckState(TextToCheck(d.skipTestSetup));
+    ShowVoice(VoiceOptions {});
     SaveOptions();
 }
 

@@ -2,6 +2,7 @@
 
 #include "kernel/Forms.h"
 #include "kernel/TestDefaultsControls.h"
+#include "settings/VoiceOptions.h"
 
 #include <QDialog>
 
@@ -12,6 +13,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QSlider;
 class QTabWidget;
 
 // Edits the settings row: the test defaults on one tab, the general
@@ -42,10 +44,23 @@ public:
     QComboBox *txtTempMessages;
     QPushButton *cmdTestMessageTime;
     QPushButton *cmdSave;
+    QCheckBox *chkUseVoice;
+    QComboBox *cmbVoice;
+    QSlider *sldRate;
+    QPushButton *cmdTryVoice;
+    QLabel *lblVoiceProblem;
+
+    void ShowVoice(const VoiceOptions &voice);
+    VoiceOptions ChosenVoice() const;
+    // Fills the choice of voices from the engine (loading it).
+    void LoadVoices();
+    void TryVoice();
     QPushButton *cmdRestoreDefaults;
     QPushButton *cmdCancel;
 
 private:
+    VoiceOptions m_storedVoice;
+    bool m_voicesLoaded = false;
     qint32 GetTimeFromCombo() const;
     void Save();
     void AskRestoreDefaults();

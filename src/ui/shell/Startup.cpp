@@ -6,6 +6,7 @@
 #include "data/ListStore.h"
 #include "data/Options.h"
 #include "data/Store.h"
+#include "settings/VoiceOptions.h"
 #include "frmDeleteOldList.h"
 #include "frmLists.h"
 #include "kernel/AppFunctions.h"
@@ -49,6 +50,7 @@ bool prepare()
     Globals::gMessageTime = general.messageTime;
     Globals::gSkipTestSetup = general.skipTestSetup;
     Globals::gPromptToDeleteLists = general.promptToDeleteLists;
+    Globals::gVoice = ReadVoiceOptions(db());
     PromptForOldLists();
     return true;
 }

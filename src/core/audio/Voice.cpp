@@ -1,0 +1,30 @@
+#include "Voice.h"
+
+namespace {
+class NoVoice : public Voice
+{
+public:
+    QString problem() override { return QStringLiteral("No computer voice is installed on this computer."); }
+    QStringList voices() override { return {}; }
+    void say(const QString &, const QString &, double) override { }
+    void stop() override { }
+};
+
+std::unique_ptr<Voice> &slot()
+{
+    static std::unique_ptr<Voice> v = std::make_unique<NoVoice>();
+    return v;
+}
+} // namespace
+
+namespace Audio {
+void setVoice(std::unique_ptr<Voice> voice)
+{
+    slot() = voice ? std::move(voice) : std::make_unique<NoVoice>();
+}
+
+Voice &voice()
+{
+    return *slot();
+}
+} // namespace Audio

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// A computer voice that speaks a text and returns at once.
+class Voice
+{
+public:
+    virtual ~Voice() = default;
+    // Why the voice cannot speak, in words for a tool tip; empty when it can.
+    virtual QString problem() = 0;
+    // The names of the voices the engine offers.
+    virtual QStringList voices() = 0;
+    // Cuts off what is being said and says `text` with the named voice (the
+    // engine's own when there is no such voice), at `rate` from -1 (slow)
+    // to 1 (fast).
+    virtual void say(const QString &text, const QString &voice, double rate) = 0;
+    virtual void stop() = 0;
+};
+
+namespace Audio {
+// By default there is no voice (the module provides the real one).
+void setVoice(std::unique_ptr<Voice> voice);
+Voice &voice();
+} // namespace Audio

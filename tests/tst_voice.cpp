@@ -1,0 +1,246 @@
+// The computer voice: recording first, the voice for words without one, off
+// (and an old database) exactly as without a voice, and the real engine
+// heard on the speaker.
+#include "QtAudio.h"
+#include "QtVoice.h"
+#include "TestSupport.h"
+#include "audio/RecordingFiles.h"
+#include "audio/Voice.h"
+#include "audio/WaveFile.h"
+#include "data/Options.h"
+#include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "practice/TestSession.h"
+#include "practice/frmTest.h"
+#include "settings/VoiceOptions.h"
+#include "settings/frmOptions.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+
+// Notes what it is asked to say.
+class FakeVoice : public Voice
+{
+public:
+    explicit FakeVoice(QStringList *said, QString problem = {})
+        : m_said(said)
+        , m_problem(std::move(problem))
+    { }
+    QString problem() override { return m_problem; }
+    QStringList voices() override { return {QStringLiteral("kal"), QStringLiteral("slt")}; }
+    void say(const QString &text, const QString &voice, double rate) override
+    {
+        *m_said << QStringLiteral("%1|%2|%3").arg(text, voice).arg(rate);
+    }
+    void stop() override { }
+
+private:
+    QStringList *m_said;
+    QString m_problem;
+};
+
+bool hasVoiceTable(Store &store)
+{
+    QSqlQuery q = store.select(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'VOICE_OPTIONS'"));
+    return q.next() && q.value(0).toInt() == 1;
+}
+
+} // namespace
+
+class TestVoice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void recordingFirst_voiceOtherwise_offAsBefore();
+    void optionsWindow_keepsTheSettingInItsOwnTable();
+    void voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn();
+    void realEngine_isHeardOnTheSpeaker();
+
+private:
+    std::unique_ptr<ProgramFolder> m_folder;
+    QStringList m_played;
+    QStringList m_said;
+};
+
+void TestVoice::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestVoice::init()
+{
+    m_folder = std::make_unique<ProgramFolder>();
+    {
+        auto store = m_folder->openStore();
+        OptionsRow options;
+        options.messageTime = 0;
+        options.skipTestSetup = QStringLiteral("TRUE");
+        options.testOrder = QStringLiteral("Order Created");
+        options.promptToDeleteLists = QStringLiteral("FALSE");
+        WriteOptions(*store, options);
+        addList(*store, QDate(2030, 1, 4), {QStringLiteral("apple"), QStringLiteral("bench")});
+        store->execute(QStringLiteral(" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "));
+    }
+    m_played.clear();
+    m_said.clear();
+    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+    Audio::setVoice(std::make_unique<FakeVoice>(&m_said));
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    QVERIFY(WaveFile::write(RecordingPath(Globals::gWavPath, QStringLiteral("apple")), PcmSound {}));
+}
+
+void TestVoice::cleanup()
+{
+    resetProgram();
+    Audio::setPlayer(nullptr);
+    Audio::setVoice(nullptr);
+    MsgBoxScript::verifyAllUsedAndClear();
+}
+
+void TestVoice::recordingFirst_voiceOtherwise_offAsBefore()
+{
+    Store &s = AppFunctions::db();
+    // An old database: no table, the voice off, bench not pronounced at all.
+    QVERIFY(!hasVoiceTable(s));
+    QCOMPARE(ReadVoiceOptions(s), VoiceOptions {});
+    TestOptionsRecord options;
+    options.TestOrder = QStringLiteral("Order Created");
+    FakeView off;
+    TestSession plain(s, off, options, sessionFiles());
+    plain.Start(1);
+    QVERIFY(plain.Submit(QStringLiteral("apple")));
+    plain.Pronounce();
+    plain.ReadAloud(QStringLiteral("clue bench"));
+    QCOMPARE(off.log.filter(QStringLiteral("word ")),
+        QStringList({QStringLiteral("word clue apple (sound)"), QStringLiteral("word clue bench")}));
+    QVERIFY(m_said.isEmpty());
+    plain.Quit();
+
+    // On: the recording still first, the voice (with its name and rate) for
+    // the word without one, and for clues read aloud.
+    SessionFiles files = sessionFiles();
+    files.voice = {true, QStringLiteral("slt"), -0.5};
+    FakeView on;
+    TestSession spoken(s, on, options, files);
+    spoken.Start(1);
+    QCOMPARE(m_played.filter(QStringLiteral("APPLE")).size(), 2); // once per test, automatically
+    QVERIFY(m_said.isEmpty());
+    QVERIFY(spoken.Submit(QStringLiteral("apple")));
+    QCOMPARE(on.log.filter(QStringLiteral("word ")).last(), QStringLiteral("word clue bench (sound)"));
+    QCOMPARE(m_said, QStringList {QStringLiteral("bench|slt|-0.5")});
+    spoken.ReadAloud(QStringLiteral("clue bench"));
+    spoken.ReadAloud(QStringLiteral("   "));
+    QCOMPARE(m_said.last(), QStringLiteral("clue bench|slt|-0.5"));
+    QCOMPARE(m_said.size(), 2);
+    QCOMPARE(PronunciationFor(true, files.voice), Pronunciation::Recording);
+    QCOMPARE(PronunciationFor(false, VoiceOptions {}), Pronunciation::None);
+    spoken.Quit();
+}
+
+void TestVoice::optionsWindow_keepsTheSettingInItsOwnTable()
+{
+    // Saved without touching the voice: no new table.
+    auto *options = Forms::get<frmOptions>();
+    QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+    QVERIFY(!hasVoiceTable(AppFunctions::db()));
+
+    options = Forms::get<frmOptions>();
+    options->Tab1->setCurrentIndex(2); // the voices come from the engine now
+    QCOMPARE(options->cmbVoice->count(), 2);
+    options->chkUseVoice->setChecked(true);
+    options->cmbVoice->setCurrentText(QStringLiteral("kal"));
+    options->sldRate->setValue(-6);
+    QTest::mouseClick(options->cmdTryVoice, Qt::LeftButton);
+    QVERIFY(m_said.value(0).endsWith(QStringLiteral("|kal|-0.6")));
+    QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+    const VoiceOptions stored = ReadVoiceOptions(AppFunctions::db());
+    QCOMPARE(stored, (VoiceOptions {true, QStringLiteral("kal"), -0.6}));
+    QCOMPARE(Globals::gVoice, stored);
+
+    // The list editor's Pronounce now works for the word without a recording.
+    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
+    QTRY_VERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmEditList")));
+    QWidget *list = Forms::find(QStringLiteral("frmEditList"));
+    auto *pronounce = list->findChild<QPushButton *>(QStringLiteral("cmdPronounce"));
+    auto *grid = list->findChild<FlexGrid *>(QStringLiteral("MSFlexGrid1"));
+    grid->setRow(2); // bench
+    QVERIFY(pronounce->isEnabled());
+    QTest::mouseClick(pronounce, Qt::LeftButton);
+    QCOMPARE(m_said.last(), QStringLiteral("bench|kal|-0.6"));
+}
+
+void TestVoice::voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
+{
+    Audio::setVoice(std::make_unique<FakeVoice>(&m_said, QStringLiteral("No computer voice is installed.")));
+    Globals::gVoice = {true, {}, 0};
+    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    for (int round = 0; round < 2; ++round) {
+        if (round == 0)
+            MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        auto *test = Forms::findAs<frmTest>();
+        QVERIFY(test);
+        QVERIFY(test->cmdReadDefinition->isVisibleTo(test) && !test->cmdReadDefinition->isEnabled());
+        QCOMPARE(test->cmdReadSentence->toolTip(), QStringLiteral("No computer voice is installed."));
+        test->txtWord->setText(QStringLiteral("apple"));
+        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        QVERIFY(!test->cmdPronounce->isEnabled()); // bench: no recording, no voice
+        Forms::unload(test);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QVERIFY(m_said.isEmpty());
+}
+
+void TestVoice::realEngine_isHeardOnTheSpeaker()
+{
+    if (qgetenv("LETTERMARCH_EXPECT_AUDIO") != "1")
+        QSKIP("needs the audio server of scripts/start-audio.sh");
+    std::unique_ptr<Voice> voice = Audio::makeQtVoice();
+    QVERIFY2(voice->problem().isEmpty(), qPrintable(voice->problem()));
+    QVERIFY(!voice->voices().isEmpty());
+    Audio::installQtAudio();
+    const QString heard = m_folder->file(QStringLiteral("heard.wav"));
+
+    auto loudest = [&heard](bool speak, Voice *v) {
+        StartRecording();
+        QTest::qWait(300);
+        if (speak)
+            v->say(QStringLiteral("Spelling is fun."), {}, 0);
+        QTest::qWait(2500);
+        StopRecording(heard);
+        int peak = 0;
+        if (const auto sound = WaveFile::read(heard)) {
+            for (char c : sound->data)
+                peak = qMax(peak, qAbs(int(quint8(c)) - 128));
+        }
+        return peak;
+    };
+    const int quiet = loudest(false, voice.get());
+    const int spoken = loudest(true, voice.get());
+    QVERIFY2(quiet < 8, qPrintable(QString::number(quiet)));
+    QVERIFY2(spoken > 20, qPrintable(QStringLiteral("%1 against %2").arg(spoken).arg(quiet)));
+    CloseRecording();
+}
+
+QTEST_MAIN(TestVoice)
+#include "tst_voice.moc"
