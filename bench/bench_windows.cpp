@@ -1,6 +1,7 @@
 // Answer latency of a practice test, and the time to fill the windows that
 // show many rows. Runs the real windows in this process (offscreen).
 #include "BenchData.h"
+#include "QtVoice.h"
 #include "data/Store.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Forms.h"
@@ -13,6 +14,7 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSqlQuery>
@@ -21,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -71,15 +74,19 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     registerForms();
 
-    {
+    // Without and with the computer voice, which speaks every word of the
+    // list (none has a recording) while the test goes on.
+    for (bool voice : {false, true}) {
         QTemporaryDir folder;
         constexpr int Words = 400;
         openProgram(folder, Words, 0);
         Globals::TestOptions = TestOptionsRecord {};
-        Globals::TestOptions.Pronounce = false;
+        Globals::TestOptions.Pronounce = voice;
         Globals::TestOptions.PlayCorrectSound = false;
         Globals::TestOptions.PlayIncorrectSound = false;
         Globals::TestOptions.TestOrder = QStringLiteral("Order Created");
+        Globals::gVoice.enabled = voice;
+        Audio::setVoice(voice ? Audio::makeQtVoice() : nullptr);
         auto *test = Forms::get<frmTest>();
         test->Start(1);
         test->show();
@@ -101,11 +108,17 @@ int main(int argc, char *argv[])
         }
         QSqlQuery q = AppFunctions::db().select(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS"));
         q.next();
-        std::printf("Answer latency: Enter to next word (attempt row committed), %zu answers, %d rows\n",
-            latency.size(), q.value(0).toInt());
+        std::printf("Answer latency%s: Enter to next word (attempt row committed), %zu answers, %d rows\n",
+            voice ? " with the computer voice" : "", latency.size(), q.value(0).toInt());
         std::printf("  median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", percentile(latency, 0.5),
             percentile(latency, 0.99), percentile(latency, 1.0));
+        // The voice is let finish before the program goes (see main.cpp).
+        QDeadlineTimer quiet(10000);
+        while (Audio::voice().isSpeaking() && !quiet.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QTest::qWait(500);
         closeProgram();
+        Audio::setVoice(nullptr);
     }
 
     std::printf("Windows filled from many rows (median of 7):\n");
@@ -142,5 +155,7 @@ int main(int argc, char *argv[])
         std::printf("  list editor, 500 words:         %.1f ms\n", ms);
         closeProgram();
     }
-    return 0;
+    // The voice's engine cannot be torn down safely (see main.cpp).
+    std::fflush(nullptr);
+    std::_Exit(0);
 }

@@ -1,5 +1,6 @@
 #include "audio/AudioModule.h"
 #include "audio/Sound.h"
+#include "audio/Voice.h"
 #include "data/DataFolder.h"
 #include "kernel/Application.h"
 #include "kernel/Forms.h"
@@ -7,6 +8,7 @@
 #include "shell/FormFactories.h"
 #include "shell/Startup.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -69,9 +72,22 @@ int main(int argc, char *argv[])
     // Ended by a signal: an orderly end, not a failure.
     if (Application::terminationRequested())
         code = 0;
+    // A word being spoken is let finish: the voice cannot be stopped in
+    // mid-word without ending the program uncleanly.
+    QDeadlineTimer quiet(4000);
+    while (Audio::voice().isSpeaking() && !quiet.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     // The devices go before the application object they live in.
     Audio::setRecorder(nullptr);
     Audio::setPlayer(nullptr);
+    Audio::setVoice(nullptr);
     releaseProgramFolder();
+    // Once the voice has spoken, its engine (flite in Qt 6.4) cannot be torn
+    // down without crashing in its audio thread; everything is saved and
+    // closed by now, so the process ends here, without that teardown.
+    if (AudioModule::voiceLoaded()) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
     return code;
 }

@@ -3,7 +3,16 @@
 #include <QTextToSpeech>
 #include <QVoice>
 
+#include <optional>
+#include <vector>
+
 namespace {
+
+std::vector<QTextToSpeech *> &keptEngines()
+{
+    static std::vector<QTextToSpeech *> engines;
+    return engines;
+}
 
 class QtVoice : public Voice
 {
@@ -16,6 +25,25 @@ public:
             m_speech = std::make_unique<QTextToSpeech>(QStringLiteral("flite"));
         else if (!engines.isEmpty())
             m_speech = std::make_unique<QTextToSpeech>(engines.first());
+        if (m_speech) {
+            QObject::connect(m_speech.get(), &QTextToSpeech::stateChanged, m_speech.get(),
+                [this](QTextToSpeech::State state) {
+                    if (state == QTextToSpeech::Ready)
+                        sayPending();
+                });
+        }
+    }
+
+    ~QtVoice() override
+    {
+        if (!m_speech)
+            return;
+        m_speech->disconnect();
+        // The flite engine of Qt 6.4 cannot be torn down safely: its audio
+        // thread may still use it, and the program would end with a crash
+        // instead of closing its files. It is kept, reachable, until the
+        // process ends.
+        keptEngines().push_back(m_speech.release());
     }
 
     QString problem() override
@@ -43,23 +71,47 @@ public:
     {
         if (!problem().isEmpty())
             return;
-        for (const QVoice &v : m_speech->availableVoices()) {
-            if (v.name() == voice)
-                m_speech->setVoice(v);
-        }
-        m_speech->setRate(qBound(-1.0, rate, 1.0));
-        m_speech->stop();
-        m_speech->say(text);
+        // One thing at a time: a text asked for while the engine speaks waits
+        // until it is done, and only the latest one waits. (Stopping the
+        // flite engine of Qt 6.4 in the middle of a word can tear down its
+        // audio output under it and end the program.)
+        m_pending = Request {text, voice, rate};
+        if (m_speech->state() == QTextToSpeech::Ready)
+            sayPending();
     }
 
-    void stop() override
+    // What waits is dropped; a word being said ends by itself (see say()).
+    void stop() override { m_pending.reset(); }
+
+    bool isSpeaking() override
     {
-        if (m_speech)
-            m_speech->stop();
+        return m_speech && (m_pending || m_speech->state() == QTextToSpeech::Speaking);
     }
 
 private:
+    struct Request
+    {
+        QString text;
+        QString voice;
+        double rate = 0;
+    };
+
+    void sayPending()
+    {
+        if (!m_pending)
+            return;
+        const Request r = *m_pending;
+        m_pending.reset();
+        for (const QVoice &v : m_speech->availableVoices()) {
+            if (v.name() == r.voice)
+                m_speech->setVoice(v);
+        }
+        m_speech->setRate(qBound(-1.0, r.rate, 1.0));
+        m_speech->say(r.text);
+    }
+
     std::unique_ptr<QTextToSpeech> m_speech;
+    std::optional<Request> m_pending;
 };
 
 } // namespace

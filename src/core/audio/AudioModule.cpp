@@ -91,6 +91,12 @@ private:
     bool m_tried = false;
 };
 
+bool &voiceLoadedFlag()
+{
+    static bool loaded = false;
+    return loaded;
+}
+
 class LoadingVoice : public Voice
 {
 public:
@@ -112,6 +118,7 @@ public:
         if (m_real)
             m_real->stop();
     }
+    bool isSpeaking() override { return m_real && m_real->isSpeaking(); }
 
 private:
     Voice *real()
@@ -119,6 +126,7 @@ private:
         if (!m_real && !m_tried) {
             m_tried = true;
             m_real.reset(m_module->create<Voice>("lettermarchCreateVoice"));
+            voiceLoadedFlag() = m_real != nullptr;
         }
         return m_real.get();
     }
@@ -131,6 +139,11 @@ private:
 } // namespace
 
 namespace AudioModule {
+bool voiceLoaded()
+{
+    return voiceLoadedFlag();
+}
+
 void installVoice(const QString &modulePath)
 {
     Audio::setVoice(std::make_unique<LoadingVoice>(std::make_shared<Module>(modulePath)));

@@ -10,4 +10,6 @@ namespace AudioModule {
 void install(const QString &modulePath);
 // The computer voice, from its own module, loaded on its first use.
 void installVoice(const QString &modulePath);
+// Whether the voice module has been loaded (the voice was used).
+bool voiceLoaded();
 } // namespace AudioModule

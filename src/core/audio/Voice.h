@@ -19,6 +19,9 @@ public:
     // to 1 (fast).
     virtual void say(const QString &text, const QString &voice, double rate) = 0;
     virtual void stop() = 0;
+    // Still saying something (or about to): the program lets it finish before
+    // it ends, as the engine cannot be stopped safely in mid-word.
+    virtual bool isSpeaking() { return false; }
 };
 
 namespace Audio {
