@@ -158,8 +158,9 @@ void TestVoice::recordingFirst_voiceOtherwise_offAsBefore()
 
 void TestVoice::optionsWindow_keepsTheSettingInItsOwnTable()
 {
-    // Saved without touching the voice: no new table.
+    // Saved without touching the voice (even with its page seen): no new table.
     auto *options = Forms::get<frmOptions>();
+    options->Tab1->setCurrentIndex(2);
     QTest::mouseClick(options->cmdSave, Qt::LeftButton);
     QVERIFY(!hasVoiceTable(AppFunctions::db()));
 

@@ -90,6 +90,7 @@ frmOptions::frmOptions()
     chkUseVoice->setToolTip(QStringLiteral("Words you have recorded are always spoken in your own voice"));
     cmbVoice = named<QComboBox>(voiceTab, "cmbVoice");
     cmbVoice->setToolTip(QStringLiteral("The computer voice to use"));
+    cmbVoice->setPlaceholderText(QStringLiteral("The engine's own voice"));
     auto *voiceLabel = label(voiceTab, "lblVoice", QStringLiteral("Voice"), cmbVoice);
     sldRate = named<QSlider>(voiceTab, "sldRate");
     sldRate->setOrientation(Qt::Horizontal);
@@ -204,7 +205,11 @@ void frmOptions::LoadVoices()
     cmbVoice->addItems(Audio::voice().voices());
     if (!chosen.isEmpty() && cmbVoice->findText(chosen) < 0)
         cmbVoice->addItem(chosen);
-    cmbVoice->setCurrentText(chosen.isEmpty() ? cmbVoice->itemText(0) : chosen);
+    // No choice yet: the engine's own voice, until one is picked.
+    if (chosen.isEmpty())
+        cmbVoice->setCurrentIndex(-1);
+    else
+        cmbVoice->setCurrentText(chosen);
     // Without an engine the setting can still be kept, but not tried.
     lblVoiceProblem->setText(why);
     cmdTryVoice->setEnabled(why.isEmpty());
