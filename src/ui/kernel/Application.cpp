@@ -62,8 +62,9 @@ void Application::quitOnTerminationSignals()
     connect(notifier, &QSocketNotifier::activated, this, [] {
         char c;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &c, 1);
-        // Leaves every event loop, modal windows' included.
-        QCoreApplication::quit();
+        // Leaves every event loop, modal windows' included, without asking
+        // the windows first (quit() would: "Do you really want to quit?").
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;

@@ -107,11 +107,11 @@ frmTest::frmTest()
     // Clues read aloud, for children who cannot read them yet.
     cmdReadDefinition = button(frameDefinition, "cmdReadDefinition", QStringLiteral("Read aloud"),
         QStringLiteral("Read the definition aloud (Ctrl+1)"));
-    cmdReadDefinition->setGeometry(twips(4755, 60, 1500, 285));
+    cmdReadDefinition->setGeometry(twips(4755, 360, 1500, 375));
     cmdReadDefinition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     cmdReadSentence = button(frameContext, "cmdReadSentence", QStringLiteral("Read aloud"),
         QStringLiteral("Read the context sentence aloud (Ctrl+2)"));
-    cmdReadSentence->setGeometry(twips(4755, 60, 1500, 285));
+    cmdReadSentence->setGeometry(twips(4755, 360, 1500, 375));
     cmdReadSentence->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
         b->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
@@ -150,6 +150,9 @@ void frmTest::Start(qint32 m_ListID)
     if (voice.enabled) {
         // A voice that cannot speak is left out; the test goes on without it.
         const QString why = Audio::voice().problem();
+        // The clues make room for the buttons beside them.
+        for (QPlainTextEdit *clue : {txtDefinition, txtContext})
+            clue->resize(px(4395), clue->height());
         for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
             b->setVisible(true);
             b->setEnabled(why.isEmpty());
