@@ -311,6 +311,8 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
         {"garbled", QByteArrayLiteral("\x01\x02 not a lock"), QStringLiteral("cannot be read")},
         {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
             QStringLiteral("another computer, \"family-laptop\"")},
+        {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n",
+            QStringLiteral("cannot be read")},
     };
     for (const Case &c : doubtful) {
         writeText(lockPath, c.contents);

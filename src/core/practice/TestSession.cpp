@@ -253,6 +253,5 @@ void TestSession::Quit()
     if (m_state == State::Ended || m_state == State::Quit)
         return;
     m_state = State::Quit;
-    m_pending.clear();
     writeWhenFree([this] { DeleteTest(m_store, m_testId); });
 }
