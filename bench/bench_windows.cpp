@@ -14,7 +14,6 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSqlQuery>
@@ -113,9 +112,7 @@ int main(int argc, char *argv[])
         std::printf("  median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", percentile(latency, 0.5),
             percentile(latency, 0.99), percentile(latency, 1.0));
         // The voice is let finish before the program goes (see main.cpp).
-        QDeadlineTimer quiet(10000);
-        while (Audio::voice().isSpeaking() && !quiet.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        Audio::waitUntilQuiet(10000);
         QTest::qWait(500);
         closeProgram();
         Audio::setVoice(nullptr);

@@ -8,7 +8,6 @@
 #include "shell/FormFactories.h"
 #include "shell/Startup.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,22 +45,21 @@ int main(int argc, char *argv[])
     app.quitOnTerminationSignals();
     Forms::setOnEmpty([] { QCoreApplication::quit(); });
     registerForms();
-    // Beside the program in a build or portable copy, in lib/lettermarch
-    // once installed.
-    for (const QString &module : {QDir(programDir).filePath(QStringLiteral("liblettermarch_qtaudio.so")),
-             QDir(programDir).filePath(QStringLiteral("../lib/lettermarch/liblettermarch_qtaudio.so"))}) {
-        if (QFile::exists(module)) {
-            AudioModule::install(module);
-            break;
+    // The sound and voice modules lie beside the program in a build or a
+    // portable copy, in lib/lettermarch once installed; each is loaded on its
+    // first use.
+    auto module = [&programDir](const char *name) {
+        for (const QString &folder : {QStringLiteral("."), QStringLiteral("../lib/lettermarch")}) {
+            const QString path = QDir(programDir).filePath(folder + QLatin1Char('/') + QLatin1String(name));
+            if (QFile::exists(path))
+                return path;
         }
-    }
-    for (const QString &module : {QDir(programDir).filePath(QStringLiteral("liblettermarch_qtvoice.so")),
-             QDir(programDir).filePath(QStringLiteral("../lib/lettermarch/liblettermarch_qtvoice.so"))}) {
-        if (QFile::exists(module)) {
-            AudioModule::installVoice(module);
-            break;
-        }
-    }
+        return QString();
+    };
+    if (const QString audio = module("liblettermarch_qtaudio.so"); !audio.isEmpty())
+        AudioModule::install(audio);
+    if (const QString voice = module("liblettermarch_qtvoice.so"); !voice.isEmpty())
+        AudioModule::installVoice(voice);
     int code = 1;
     if (AppFunctions::Main(where.folder, where.soundsFolder) && !Application::terminationRequested()) {
         // For the start-up benchmark: end as soon as the main window is up.
@@ -74,9 +72,7 @@ int main(int argc, char *argv[])
         code = 0;
     // A word being spoken is let finish: the voice cannot be stopped in
     // mid-word without ending the program uncleanly.
-    QDeadlineTimer quiet(4000);
-    while (Audio::voice().isSpeaking() && !quiet.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    Audio::waitUntilQuiet(4000);
     // The devices go before the application object they live in.
     Audio::setRecorder(nullptr);
     Audio::setPlayer(nullptr);

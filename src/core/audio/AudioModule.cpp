@@ -27,67 +27,31 @@ private:
     QLibrary m_library;
 };
 
-class LoadingRecorder : public Recorder
+// The device a module makes, made on the first use that needs it; a module
+// that cannot be loaded is tried once and then leaves the device silent.
+template<class T>
+class Lazy
 {
 public:
-    explicit LoadingRecorder(std::shared_ptr<Module> module)
+    Lazy(std::shared_ptr<Module> module, const char *factory)
         : m_module(std::move(module))
+        , m_factory(factory)
     { }
-    void start() override
-    {
-        if (Recorder *r = real(true))
-            r->start();
-    }
-    void stop() override
-    {
-        if (Recorder *r = real(false))
-            r->stop();
-    }
-    void save(const QString &path) override
-    {
-        if (Recorder *r = real(false))
-            r->save(path);
-    }
-    void close() override
-    {
-        if (Recorder *r = real(false))
-            r->close();
-    }
-
-private:
-    Recorder *real(bool load)
-    {
-        if (!m_real && load && !m_tried) {
-            m_tried = true;
-            m_real.reset(m_module->create<Recorder>("lettermarchCreateRecorder"));
-        }
-        return m_real.get();
-    }
-    std::shared_ptr<Module> m_module;
-    std::unique_ptr<Recorder> m_real;
-    bool m_tried = false;
-};
-
-class LoadingPlayer : public Player
-{
-public:
-    explicit LoadingPlayer(std::shared_ptr<Module> module)
-        : m_module(std::move(module))
-    { }
-    void play(const QString &path) override
+    T *get()
     {
         if (!m_real && !m_tried) {
             m_tried = true;
-            m_real.reset(m_module->create<Player>("lettermarchCreatePlayer"));
+            m_real.reset(m_module->create<T>(m_factory));
         }
-        if (m_real)
-            m_real->play(path);
+        return m_real.get();
     }
-    bool isPlaying() const override { return m_real && m_real->isPlaying(); }
+    // Only a device made already; never loads.
+    T *made() const { return m_real.get(); }
 
 private:
     std::shared_ptr<Module> m_module;
-    std::unique_ptr<Player> m_real;
+    const char *m_factory;
+    std::unique_ptr<T> m_real;
     bool m_tried = false;
 };
 
@@ -97,11 +61,61 @@ bool &voiceLoadedFlag()
     return loaded;
 }
 
+class LoadingRecorder : public Recorder
+{
+public:
+    explicit LoadingRecorder(std::shared_ptr<Module> module)
+        : m_real(std::move(module), "lettermarchCreateRecorder")
+    { }
+    void start() override
+    {
+        if (Recorder *r = m_real.get())
+            r->start();
+    }
+    // Nothing was recorded without a device: stopping, saving and closing
+    // never load one.
+    void stop() override
+    {
+        if (Recorder *r = m_real.made())
+            r->stop();
+    }
+    void save(const QString &path) override
+    {
+        if (Recorder *r = m_real.made())
+            r->save(path);
+    }
+    void close() override
+    {
+        if (Recorder *r = m_real.made())
+            r->close();
+    }
+
+private:
+    Lazy<Recorder> m_real;
+};
+
+class LoadingPlayer : public Player
+{
+public:
+    explicit LoadingPlayer(std::shared_ptr<Module> module)
+        : m_real(std::move(module), "lettermarchCreatePlayer")
+    { }
+    void play(const QString &path) override
+    {
+        if (Player *p = m_real.get())
+            p->play(path);
+    }
+    bool isPlaying() const override { return m_real.made() && m_real.made()->isPlaying(); }
+
+private:
+    Lazy<Player> m_real;
+};
+
 class LoadingVoice : public Voice
 {
 public:
     explicit LoadingVoice(std::shared_ptr<Module> module)
-        : m_module(std::move(module))
+        : m_real(std::move(module), "lettermarchCreateVoice")
     { }
     QString problem() override
     {
@@ -110,30 +124,25 @@ public:
     QStringList voices() override { return real() ? real()->voices() : QStringList(); }
     void say(const QString &text, const QString &voice, double rate) override
     {
-        if (real())
-            real()->say(text, voice, rate);
+        if (Voice *v = real())
+            v->say(text, voice, rate);
     }
     void stop() override
     {
-        if (m_real)
-            m_real->stop();
+        if (Voice *v = m_real.made())
+            v->stop();
     }
-    bool isSpeaking() override { return m_real && m_real->isSpeaking(); }
+    bool isSpeaking() override { return m_real.made() && m_real.made()->isSpeaking(); }
 
 private:
     Voice *real()
     {
-        if (!m_real && !m_tried) {
-            m_tried = true;
-            m_real.reset(m_module->create<Voice>("lettermarchCreateVoice"));
-            voiceLoadedFlag() = m_real != nullptr;
-        }
-        return m_real.get();
+        Voice *v = m_real.get();
+        voiceLoadedFlag() = voiceLoadedFlag() || v;
+        return v;
     }
 
-    std::shared_ptr<Module> m_module;
-    std::unique_ptr<Voice> m_real;
-    bool m_tried = false;
+    Lazy<Voice> m_real;
 };
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "Voice.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
 namespace {
 class NoVoice : public Voice
 {
@@ -18,6 +21,13 @@ std::unique_ptr<Voice> &slot()
 } // namespace
 
 namespace Audio {
+void waitUntilQuiet(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    while (voice().isSpeaking() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 void setVoice(std::unique_ptr<Voice> voice)
 {
     slot() = voice ? std::move(voice) : std::make_unique<NoVoice>();

@@ -25,6 +25,8 @@ public:
 };
 
 namespace Audio {
+// Lets what the voice is saying finish (at most `msecs`), serving events.
+void waitUntilQuiet(int msecs);
 // By default there is no voice (the module provides the real one).
 void setVoice(std::unique_ptr<Voice> voice);
 Voice &voice();

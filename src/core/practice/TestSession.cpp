@@ -200,20 +200,8 @@ void TestSession::writeWhenFree(Write write)
 
 void TestSession::Pronounce()
 {
-    const QString path = RecordingPath(m_files.wavDir, m_currentWord);
-    switch (PronunciationFor(HasRecording(path), m_files.voice)) {
-    case Pronunciation::Recording:
-        if (const QString problem = RecordingProblem(path); problem.isEmpty())
-            PlaySound(path);
-        else
-            m_view.notice(problem);
-        break;
-    case Pronunciation::Voice:
-        Audio::voice().say(m_currentWord, m_files.voice.voice, m_files.voice.rate);
-        break;
-    case Pronunciation::None:
-        break;
-    }
+    if (const QString problem = PronounceWord(m_currentWord, m_files.wavDir, m_files.voice); !problem.isEmpty())
+        m_view.notice(problem);
 }
 
 void TestSession::ReadAloud(const QString &clue)

@@ -1,5 +1,8 @@
 #include "VoiceOptions.h"
 
+#include "audio/RecordingFiles.h"
+#include "audio/Sound.h"
+#include "audio/Voice.h"
 #include "data/Flags.h"
 #include "data/Store.h"
 
@@ -48,4 +51,24 @@ Pronunciation PronunciationFor(bool hasRecording, const VoiceOptions &voice)
     if (hasRecording)
         return Pronunciation::Recording;
     return voice.enabled ? Pronunciation::Voice : Pronunciation::None;
+}
+
+QString PronounceWord(const QString &word, const QString &wavDir, const VoiceOptions &voice)
+{
+    const QString path = RecordingPath(wavDir, word);
+    switch (PronunciationFor(HasRecording(path), voice)) {
+    case Pronunciation::Recording:
+        if (QString problem = RecordingProblem(path); !problem.isEmpty())
+            return problem;
+        PlaySound(path);
+        break;
+    case Pronunciation::Voice:
+        if (QString problem = Audio::voice().problem(); !problem.isEmpty())
+            return problem;
+        Audio::voice().say(word, voice.voice, voice.rate);
+        break;
+    case Pronunciation::None:
+        break;
+    }
+    return {};
 }

@@ -23,3 +23,8 @@ void WriteVoiceOptions(Store &store, const VoiceOptions &options);
 // without one when the voice is on, otherwise not at all.
 enum class Pronunciation { Recording, Voice, None };
 Pronunciation PronunciationFor(bool hasRecording, const VoiceOptions &voice);
+
+// Says the word as PronunciationFor decides: plays its recording from
+// `wavDir` or speaks it. Returns what stopped it, for the user (a recording
+// too long to play, a voice that cannot speak); empty otherwise.
+QString PronounceWord(const QString &word, const QString &wavDir, const VoiceOptions &voice);

@@ -1,8 +1,6 @@
 #include "frmEditList.h"
 
 #include "audio/RecordingFiles.h"
-#include "audio/Sound.h"
-#include "audio/Voice.h"
 #include "data/ListStore.h"
 #include "frmEditWord.h"
 #include "kernel/AppFunctions.h"
@@ -285,23 +283,8 @@ void frmEditList::DeleteWord()
 
 void frmEditList::Pronounce()
 {
-    const QString path = RecordingPath(Globals::gWavPath, txtWord->text());
-    switch (PronunciationFor(HasRecording(path), Globals::gVoice)) {
-    case Pronunciation::Recording:
-        if (const QString problem = RecordingProblem(path); problem.isEmpty())
-            PlaySound(path);
-        else
-            MsgBox(problem, MsgButtons::OK, this);
-        break;
-    case Pronunciation::Voice:
-        if (const QString problem = Audio::voice().problem(); problem.isEmpty())
-            Audio::voice().say(txtWord->text(), Globals::gVoice.voice, Globals::gVoice.rate);
-        else
-            MsgBox(problem, MsgButtons::OK, this);
-        break;
-    case Pronunciation::None:
-        break;
-    }
+    if (const QString problem = PronounceWord(txtWord->text(), Globals::gWavPath, Globals::gVoice); !problem.isEmpty())
+        MsgBox(problem, MsgButtons::OK, this);
 }
 
 void frmEditList::showPopUp(const QPoint &viewportPos)
