@@ -10,6 +10,7 @@
 #include "practice/frmTest.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
+#include "results/frmTroubleWords.h"
 #include "shell/FormFactories.h"
 #include "shell/Startup.h"
 
@@ -43,9 +44,9 @@ void closeProgram()
 }
 
 // Opens the program on a fresh database of one list.
-void openProgram(QTemporaryDir &folder, int words, int tests)
+void openProgram(QTemporaryDir &folder, int words, int tests, int lists = 1)
 {
-    makeDatabase(folder.path(), 1, words, tests);
+    makeDatabase(folder.path(), lists, words, tests);
     if (!AppFunctions::Main(folder.path()))
         qFatal("the program did not start");
     Globals::gMessageTime = 0;
@@ -150,6 +151,18 @@ int main(int argc, char *argv[])
             editor->show();
         });
         std::printf("  list editor, 500 words:         %.1f ms\n", ms);
+        closeProgram();
+    }
+    {
+        // Years of use: 500 weekly lists of 20 words, 10 tests each.
+        QTemporaryDir folder;
+        openProgram(folder, 20, 10, 500);
+        const double ms = timeWindow([] {
+            auto *trouble = Forms::get<frmTroubleWords>();
+            trouble->setListID(0);
+            trouble->show();
+        });
+        std::printf("  trouble words, 500 lists:       %.1f ms\n", ms);
         closeProgram();
     }
     // The voice's engine cannot be torn down safely (see main.cpp).

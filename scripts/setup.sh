@@ -17,6 +17,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     qt6-multimedia-dev
     qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+    qt6-charts-dev
     fonts-dejavu-core
 )
 # The audio tests record and play through a PulseAudio server of their own.

@@ -201,7 +201,7 @@ void TestPractice::getTestScore_andResultsRuleDifferOnlyForEmptyLists()
     s.execute(QStringLiteral(" DELETE FROM WORDS "));
     QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 100);
     QCOMPARE(Scoring::GetTestScore(s, none), 0);
-    QCOMPARE(Scoring::ScorePercent(0, Scoring::WordsOnTest(s, list)), 100);
+    QCOMPARE(Scoring::ScorePercent(0, Scoring::WordsOnTest(s, none, list)), 100);
     QCOMPARE(Scoring::MovedOn(s, none, 1), 1);
 }
 

@@ -1,5 +1,6 @@
 #include "ListStore.h"
 
+#include "ChosenWords.h"
 #include "Store.h"
 #include "audio/RecordingFiles.h"
 
@@ -182,6 +183,7 @@ void DeleteList(Store &store, qint32 listId, const QString &wavDir)
     // The four deletions stand or fall together, so a failure never leaves
     // tests without their list or words without their list.
     Store::Transaction transaction(store);
+    ChosenWords::removeList(store, listId);
     for (const QString &table :
         {QStringLiteral("WORDS"), QStringLiteral("LISTS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
         store.execute(

@@ -184,6 +184,11 @@ qint32 Store::count(const QString &sql, const QVariantList &values)
     return n;
 }
 
+bool Store::hasTable(const QString &name)
+{
+    return count(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?"), {name}) > 0;
+}
+
 void Store::addRow(const QString &table, const QList<Field> &fields)
 {
     QStringList columns, marks;

@@ -87,6 +87,9 @@ public:
     static void run(QSqlQuery &query);
     // The single whole number a prepared COUNT(*) query gives.
     qint32 count(const QString &sql, const QVariantList &values);
+    // Whether the file has this table (later features keep their state in
+    // tables of their own, made only when first needed).
+    bool hasTable(const QString &name);
 
     // Adds one row with the given values.
     void addRow(const QString &table, const QList<Field> &fields);

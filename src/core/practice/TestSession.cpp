@@ -4,6 +4,7 @@
 #include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "audio/Voice.h"
+#include "data/ChosenWords.h"
 #include "data/Clock.h"
 #include "data/Flags.h"
 #include "data/ListStore.h"
@@ -37,6 +38,7 @@ void DeleteTest(Store &store, qint32 testId)
 {
     const QString where = QStringLiteral(" WHERE TEST_ID = ") + idFragment(testId);
     Store::Transaction transaction(store);
+    ChosenWords::removeTest(store, testId);
     store.execute(QStringLiteral(" DELETE FROM TESTS ") + where);
     store.execute(QStringLiteral(" DELETE FROM WORD_ATTEMPTS ") + where);
     transaction.commit();
@@ -49,11 +51,12 @@ TestSession::TestSession(Store &store, TestView &view, const TestOptionsRecord &
     , m_files(std::move(files))
 { }
 
-void TestSession::Start(qint32 listId)
+void TestSession::Start(qint32 listId, const QList<qint32> &onlyWords)
 {
     m_testId = NextID(m_store, IdCodes::Test);
     m_listId = listId;
-    m_words = LoadTestWords(m_store, m_listId, wordOrderOf(m_options.TestOrder));
+    m_onlyWords = onlyWords;
+    m_words = LoadTestWords(m_store, m_listId, wordOrderOf(m_options.TestOrder), m_onlyWords);
     m_state = State::WordPresented;
     m_startTime = Clock::now();
     m_wordIndex = -1;
@@ -231,6 +234,8 @@ void TestSession::SaveTest()
                 {QStringLiteral("MOVE_ON_AFTER"), m_options.MoveOnAfter},
                 {QStringLiteral("START_TIME"), StoreDates::storedDateTime(m_startTime)},
                 {QStringLiteral("END_TIME"), StoreDates::storedDateTime(end)}});
+        if (!m_onlyWords.isEmpty())
+            ChosenWords::write(m_store, m_testId, m_onlyWords);
         transaction.commit();
     });
     m_pending.clear();

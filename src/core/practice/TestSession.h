@@ -62,7 +62,9 @@ public:
     // `options` is read at every decision, as it stands at that moment.
     TestSession(Store &store, TestView &view, const TestOptionsRecord &options, SessionFiles files);
 
-    void Start(qint32 listId);
+    // A test of the whole list, or with `onlyWords` a practice of just those
+    // words (kept with the test, so its figures count only them).
+    void Start(qint32 listId, const QList<qint32> &onlyWords = {});
     void NextWord();
     // An answer as typed: trimmed, and checked unless empty. False when
     // nothing was checked.
@@ -118,6 +120,7 @@ private:
     State m_state = State::NotStarted;
     qint32 m_testId = 0;
     qint32 m_listId = 0;
+    QList<qint32> m_onlyWords;
     qint32 m_wordIndex = -1;
     qint32 m_attempts = 0;
     qint32 m_wordId = 0;

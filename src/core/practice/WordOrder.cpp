@@ -55,7 +55,7 @@ void ShuffleWords(QStringList &sequence)
     }
 }
 
-TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order)
+TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order, const QList<qint32> &only)
 {
     QString sql = QStringLiteral("SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + QString::number(listId)
         + QLatin1Char(' ');
@@ -73,6 +73,8 @@ TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order)
         const QVariant id = q.value(QStringLiteral("WORD_ID"));
         WordRow row;
         row.wordId = id.isNull() ? 0 : id.toString().toInt(&ok);
+        if (!only.isEmpty() && (!ok || !only.contains(row.wordId)))
+            continue;
         if (!ok) {
             ++words.leftOut;
             continue;

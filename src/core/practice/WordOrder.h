@@ -26,7 +26,8 @@ struct TestWords
     QHash<qint32, WordRow> rows;
     qint32 leftOut = 0;
 };
-TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order);
+// With `only` given, just those words of the list are asked.
+TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order, const QList<qint32> &only = {});
 
 // Whether a typed (already trimmed) answer spells the word.
 bool AnswerMatches(const QString &answer, const QString &word, bool caseSensitive);

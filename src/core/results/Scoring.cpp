@@ -1,5 +1,6 @@
 #include "Scoring.h"
 
+#include "data/ChosenWords.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
 
@@ -86,11 +87,40 @@ std::optional<TestRow> ReadTest(Store &store, qint32 testId)
     return row;
 }
 
+namespace {
+// How many words the test T of the enclosing statement counts (T.TEST_ID,
+// T.LIST_ID). Without the chosen-words table this is the plain count of the
+// list's words, so an old database runs the very statements it always did.
+QString wordsCounted(bool chosenTable)
+{
+    const QString listWords = QStringLiteral("(SELECT COUNT(*) FROM WORDS W WHERE W.LIST_ID = T.LIST_ID)");
+    if (!chosenTable)
+        return listWords;
+    return QStringLiteral("(CASE WHEN EXISTS (SELECT 1 FROM TEST_WORDS C WHERE C.TEST_ID = T.TEST_ID) "
+                          "THEN (SELECT COUNT(*) FROM TEST_WORDS C WHERE C.TEST_ID = T.TEST_ID "
+                          "AND C.WORD_ID IN (SELECT WORD_ID FROM WORDS)) ELSE ")
+        + listWords + QStringLiteral(" END)");
+}
+
+const QString FirstTry = QStringLiteral("(SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID "
+                                        "AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT')");
+
+// Nothing right at the first try is 0 %, even for a list without words.
+qint32 pastTestScore(qint32 first, qint32 words)
+{
+    return first == 0 ? 0 : ScorePercent(first, words);
+}
+} // namespace
+
 // The counts are made by the engine on the indexed columns: the same rows
 // the plain queries would walk, without reading them.
-qint32 WordsOnTest(Store &store, qint32 listId)
+qint32 WordsOnTest(Store &store, qint32 testId, qint32 listId)
 {
-    return CountListWords(store, listId);
+    if (!ChosenWords::tableExists(store))
+        return CountListWords(store, listId);
+    return store.count(
+        QStringLiteral("SELECT ") + wordsCounted(true) + QStringLiteral(" FROM (SELECT ? AS TEST_ID, ? AS LIST_ID) T"),
+        {testId, listId});
 }
 
 qint32 CorrectFirstTry(Store &store, qint32 testId)
@@ -127,11 +157,18 @@ QStringList IncorrectGuesses(Store &store, qint32 testId, qint32 wordId)
 
 QList<WordResult> WordResults(Store &store, qint32 testId, qint32 listId)
 {
-    QSqlQuery &q = store.prepared(QStringLiteral(
-        "SELECT W.WORD_ID, W.WORD, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.WORD_ID = W.WORD_ID "
-        "AND A.TEST_ID = ? AND A.RESULT = 'INCORRECT') FROM WORDS W WHERE W.LIST_ID = ? ORDER BY W.WORD"));
-    q.bindValue(0, testId);
-    q.bindValue(1, listId);
+    QString sql
+        = QStringLiteral("SELECT W.WORD_ID, W.WORD, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.WORD_ID = W.WORD_ID "
+                         "AND A.TEST_ID = ? AND A.RESULT = 'INCORRECT') FROM WORDS W WHERE W.LIST_ID = ? ");
+    QVariantList values {testId, listId};
+    if (ChosenWords::tableExists(store)) {
+        sql += QStringLiteral("AND (NOT EXISTS (SELECT 1 FROM TEST_WORDS C WHERE C.TEST_ID = ?) "
+                              "OR W.WORD_ID IN (SELECT C.WORD_ID FROM TEST_WORDS C WHERE C.TEST_ID = ?)) ");
+        values << testId << testId;
+    }
+    QSqlQuery &q = store.prepared(sql + QStringLiteral("ORDER BY W.WORD"));
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
     Store::run(q);
     QList<WordResult> words;
     while (q.next())
@@ -142,34 +179,37 @@ QList<WordResult> WordResults(Store &store, qint32 testId, qint32 listId)
 
 QList<PastTest> PastTests(Store &store, qint32 listId)
 {
+    QSqlQuery &q = store.prepared(QStringLiteral("SELECT T.TEST_ID, T.START_TIME, ") + FirstTry + QStringLiteral(", ")
+        + wordsCounted(ChosenWords::tableExists(store))
+        + QStringLiteral(" FROM TESTS T WHERE T.LIST_ID = ? ORDER BY T.START_TIME"));
+    q.bindValue(0, listId);
+    Store::run(q);
     QList<PastTest> tests;
-    {
-        QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM TESTS ") + QStringLiteral(" WHERE LIST_ID = ")
-            + idFragment(listId) + QStringLiteral(" ORDER BY START_TIME "));
-        while (q.next())
-            tests.append({StoreDates::shownDate(StoreDates::toDate(q.value(QStringLiteral("START_TIME")))),
-                q.value(QStringLiteral("TEST_ID")).toInt()});
+    while (q.next()) {
+        PastTest t;
+        t.testId = q.value(0).toInt();
+        t.start = StoreDates::toDateTime(q.value(1));
+        t.date = StoreDates::shownDate(t.start.date());
+        t.firstTry = q.value(2).toInt();
+        t.score = pastTestScore(t.firstTry, q.value(3).toInt());
+        tests.append(t);
     }
-    for (PastTest &t : tests)
-        t.score = GetTestScore(store, t.testId);
+    q.finish();
     return tests;
 }
 
 qint32 GetTestScore(Store &store, qint32 testId)
 {
-    // One prepared statement for the three figures: the past tests window
-    // asks this for every test of a list.
-    QSqlQuery &q = store.prepared(QStringLiteral(
-        "SELECT (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE TEST_ID = ? AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'), "
-        "       (SELECT COUNT(*) FROM WORDS WHERE LIST_ID = (SELECT LIST_ID FROM TESTS WHERE TEST_ID = ?))"));
+    QSqlQuery &q = store.prepared(QStringLiteral("SELECT ") + FirstTry + QStringLiteral(", ")
+        + wordsCounted(ChosenWords::tableExists(store))
+        + QStringLiteral(" FROM (SELECT ? AS TEST_ID, (SELECT LIST_ID FROM TESTS WHERE TEST_ID = ?) AS LIST_ID) T"));
     q.bindValue(0, testId);
     q.bindValue(1, testId);
     Store::run(q);
     const qint32 first = q.next() ? q.value(0).toInt() : 0;
     const qint32 words = q.value(1).toInt();
     q.finish();
-    // Nothing right at the first try is 0 %, even for a list without words.
-    return first == 0 ? 0 : ScorePercent(first, words);
+    return pastTestScore(first, words);
 }
 
 } // namespace Scoring

@@ -53,8 +53,10 @@ struct TestRow
 };
 std::optional<TestRow> ReadTest(Store &store, qint32 testId);
 
-// The list's words now (words added after the test count too).
-qint32 WordsOnTest(Store &store, qint32 listId);
+// The words a test counts, as they are now: the list's words (words added
+// after the test count too), or for a practice of chosen words those of
+// them that still exist.
+qint32 WordsOnTest(Store &store, qint32 testId, qint32 listId);
 qint32 CorrectFirstTry(Store &store, qint32 testId);
 qint32 MovedOn(Store &store, qint32 testId, qint32 moveOnAfter);
 qint32 IncorrectAttempts(Store &store, qint32 testId, qint32 wordId);
@@ -68,8 +70,8 @@ struct WordResult
     QString word;
     qint32 incorrect = 0;
 };
-// Every word of the list (by WORD, as the engine sorts it) with its wrong
-// attempts on the test, in one query.
+// Every word the test counts (by WORD, as the engine sorts it) with its
+// wrong attempts on the test, in one query.
 QList<WordResult> WordResults(Store &store, qint32 testId, qint32 listId);
 
 // One row of the past tests window: the day the test began ("unknown" when
@@ -79,8 +81,11 @@ struct PastTest
     QString date;
     qint32 testId = 0;
     qint32 score = 0;
+    // For the chart: when it began and how many words were right at once.
+    QDateTime start;
+    qint32 firstTry = 0;
 };
-// The list's tests by START_TIME.
+// The list's tests by START_TIME, with their figures, in one query.
 QList<PastTest> PastTests(Store &store, qint32 listId);
 
 // The score the past tests list shows: 0 when nothing was right at the

@@ -8,19 +8,10 @@
 
 #include <QSqlQuery>
 
-namespace {
-bool tableExists(Store &store)
-{
-    return store.count(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
-               {QStringLiteral("VOICE_OPTIONS")})
-        > 0;
-}
-} // namespace
-
 VoiceOptions ReadVoiceOptions(Store &store)
 {
     VoiceOptions o;
-    if (!tableExists(store))
+    if (!store.hasTable(QStringLiteral("VOICE_OPTIONS")))
         return o;
     QSqlQuery q = store.select(QStringLiteral("SELECT USE_VOICE, VOICE, RATE FROM VOICE_OPTIONS LIMIT 1"));
     if (!q.next())

@@ -30,6 +30,7 @@ void reset()
     gPromptToDeleteLists = false;
     gVoice = VoiceOptions {};
     TestOptions = TestOptionsRecord {};
+    gTestWords.clear();
 }
 
 } // namespace Globals

@@ -38,6 +38,9 @@ inline VoiceOptions gVoice;
 
 // The settings of the current (or last) practice test.
 inline TestOptionsRecord TestOptions;
+// The words it asked when it practised only some of its list (empty: the
+// whole list); "Test Again?" asks the same ones.
+inline QList<qint32> gTestWords;
 
 // Takes ownership of the connection, closing any earlier one.
 void setConnection(Store *store);

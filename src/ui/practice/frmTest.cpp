@@ -143,7 +143,7 @@ frmTest::frmTest()
 
 frmTest::~frmTest() = default;
 
-void frmTest::Start(qint32 m_ListID)
+void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords)
 {
     const Busy busy(this);
     VoiceOptions voice = Globals::gVoice;
@@ -173,7 +173,7 @@ void frmTest::Start(qint32 m_ListID)
         SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, voice});
     ArrangeFrames();
     try {
-        m_session->Start(m_ListID);
+        m_session->Start(m_ListID, onlyWords);
     } catch (const IdentifiersExhausted &e) {
         // Nothing was written; the test never began.
         MsgBox(e.message(), MsgButtons::OK, this);

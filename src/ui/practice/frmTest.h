@@ -24,7 +24,8 @@ public:
     frmTest();
     ~frmTest() override;
 
-    void Start(qint32 m_ListID);
+    // The whole list, or only the chosen words of it.
+    void Start(qint32 m_ListID, const QList<qint32> &onlyWords = {});
     void NextWord();
     void EndTest();
     void CheckAnswer();

@@ -6,13 +6,18 @@
 #include "kernel/Controls.h"
 #include "results/Scoring.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 using namespace AppFunctions;
 using namespace Controls;
@@ -47,6 +52,43 @@ frmPastTests::frmPastTests()
         l->setToolTip(tip);
     }
     cmdExit = button(central, "cmdExit", QStringLiteral("Close"));
+    cmdTroubleWords = button(central, "cmdTroubleWords", QStringLiteral("&Trouble Words..."),
+        QStringLiteral("The words of this list with the most wrong answers"));
+
+    auto *chart = new QChart;
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    seriesScore = new QLineSeries(chart);
+    seriesScore->setName(QStringLiteral("Score (%)"));
+    seriesFirstTry = new QLineSeries(chart);
+    seriesFirstTry->setName(QStringLiteral("Right at the first try"));
+    m_axisTests = new QValueAxis(chart);
+    m_axisTests->setTitleText(QStringLiteral("Test"));
+    m_axisTests->setLabelFormat(QStringLiteral("%d"));
+    m_axisScore = new QValueAxis(chart);
+    m_axisScore->setRange(0, 100);
+    m_axisScore->setLabelFormat(QStringLiteral("%d %%"));
+    m_axisFirstTry = new QValueAxis(chart);
+    m_axisFirstTry->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(m_axisTests, Qt::AlignBottom);
+    chart->addAxis(m_axisScore, Qt::AlignLeft);
+    chart->addAxis(m_axisFirstTry, Qt::AlignRight);
+    for (QLineSeries *series : {seriesScore, seriesFirstTry}) {
+        chart->addSeries(series);
+        series->attachAxis(m_axisTests);
+        series->setPointsVisible(true);
+        series->setMarkerSize(8);
+        series->setSelectedColor(Qt::red);
+        connect(series, &QXYSeries::clicked, this, &frmPastTests::pointChosen);
+        connect(series, &QXYSeries::hovered, this, &frmPastTests::showPointTip);
+    }
+    seriesScore->attachAxis(m_axisScore);
+    seriesFirstTry->attachAxis(m_axisFirstTry);
+    chartScores = new QChartView(chart, central);
+    chartScores->setObjectName(QStringLiteral("chartScores"));
+    chartScores->setRenderHint(QPainter::Antialiasing);
+    chartScores->setMinimumSize(420, 300);
+    chartScores->setToolTip(QStringLiteral("Click a point to see that test"));
 
     auto *figures = new QFormLayout;
     figures->addRow(Label2, txtTotalTests);
@@ -54,20 +96,33 @@ frmPastTests::frmPastTests()
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(figures);
     bottom->addStretch(1);
-    bottom->addWidget(cmdExit, 0, Qt::AlignBottom);
-    auto *layout = new QVBoxLayout(central);
-    layout->addWidget(Label1);
-    layout->addWidget(MSFlexGrid1, 1);
-    layout->addLayout(bottom);
+    auto *left = new QVBoxLayout;
+    left->addWidget(Label1);
+    left->addWidget(MSFlexGrid1, 1);
+    left->addLayout(bottom);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdTroubleWords);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdExit);
+    auto *right = new QVBoxLayout;
+    right->addWidget(chartScores, 1);
+    right->addLayout(buttons);
+    auto *layout = new QHBoxLayout(central);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuTroubleWords = action(mnuFile, "mnuTroubleWords", QStringLiteral("&Trouble Words..."));
+    mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    connect(cmdTroubleWords, &QPushButton::clicked, this, [this] { emit troubleWordsRequested(m_ListID); });
+    connect(mnuTroubleWords, &QAction::triggered, this, [this] { emit troubleWordsRequested(m_ListID); });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmPastTests::SelectionChanged);
 
-    resize(260, 420);
+    resize(760, 440);
     move(100 / FlexGrid::TwipsPerPixel, 600 / FlexGrid::TwipsPerPixel);
 }
 
@@ -89,7 +144,9 @@ void frmPastTests::setListID(qint32 vNewValue)
         g->setColWidth(ColDate, 1400);
         g->setColWidth(ColScore, 1400);
         g->setColWidth(ColTestId, 1);
-        for (const Scoring::PastTest &t : Scoring::PastTests(store, m_ListID)) {
+        const QList<Scoring::PastTest> tests = Scoring::PastTests(store, m_ListID);
+        fillChart(tests);
+        for (const Scoring::PastTest &t : tests) {
             scores << t.score;
             const int r = g->AddItem();
             g->setTextMatrix(r, ColDate, t.date);
@@ -111,9 +168,56 @@ void frmPastTests::setListID(qint32 vNewValue)
     g->setFocus();
 }
 
+void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
+{
+    QList<QPointF> scores;
+    QList<QPointF> firstTries;
+    qint32 mostFirstTry = 1;
+    for (int i = 0; i < tests.size(); ++i) {
+        scores << QPointF(i + 1, tests.at(i).score);
+        firstTries << QPointF(i + 1, tests.at(i).firstTry);
+        mostFirstTry = qMax(mostFirstTry, tests.at(i).firstTry);
+    }
+    // replace() draws once for all points, where append() would for each.
+    seriesScore->replace(scores);
+    seriesFirstTry->replace(firstTries);
+    m_axisTests->setRange(0.5, qMax(qsizetype(1), tests.size()) + 0.5);
+    m_axisTests->setTickCount(int(qMin(qsizetype(11), qMax(qsizetype(2), tests.size() + 1))));
+    m_axisFirstTry->setRange(0, mostFirstTry);
+    chartScores->chart()->setTitle(tests.isEmpty() ? QStringLiteral("No tests yet: each test's score will appear here.")
+                                                   : QStringLiteral("Scores of the tests of this list"));
+}
+
+void frmPastTests::pointChosen(const QPointF &point)
+{
+    const int row = qRound(point.x());
+    if (row >= 1 && row < MSFlexGrid1->Rows())
+        MSFlexGrid1->setRow(row);
+}
+
+void frmPastTests::showPointTip(const QPointF &point, bool hovering)
+{
+    const int row = qRound(point.x());
+    if (!hovering || row < 1 || row >= MSFlexGrid1->Rows()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(QCursor::pos(),
+        QStringLiteral("Test %1, %2: %3, %4 right at the first try")
+            .arg(row)
+            .arg(MSFlexGrid1->TextMatrix(row, ColDate), MSFlexGrid1->TextMatrix(row, ColScore))
+            .arg(seriesFirstTry->at(row - 1).y()),
+        chartScores);
+}
+
 void frmPastTests::SelectionChanged()
 {
     const int row = MSFlexGrid1->Row();
+    for (QLineSeries *series : {seriesScore, seriesFirstTry}) {
+        series->deselectAllPoints();
+        if (row >= 1 && row <= series->count())
+            series->selectPoint(row - 1);
+    }
     if (row < 1)
         return;
     QString word;

@@ -2,6 +2,7 @@
 
 #include "kernel/FlexGrid.h"
 #include "kernel/Forms.h"
+#include "results/Scoring.h"
 
 #include <QMainWindow>
 
@@ -10,6 +11,10 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
 
 // Every test of one list, oldest first, with its score; the selected test
 // is shown in the results window beside this one.
@@ -28,6 +33,8 @@ public:
 signals:
     // The window has been unloaded: back to the main window.
     void closed();
+    // The trouble words of this window's list.
+    void troubleWordsRequested(qint32 listId);
 
 public:
     QLabel *Label1;
@@ -36,11 +43,24 @@ public:
     QLineEdit *txtTotalTests;
     QLabel *Label3;
     QLineEdit *txtAverageScore;
+    // Each test as a point: its score, and how many words were right at the
+    // first try; choosing a point selects its test in the grid.
+    QChartView *chartScores;
+    QLineSeries *seriesScore;
+    QLineSeries *seriesFirstTry;
+    QPushButton *cmdTroubleWords;
     QPushButton *cmdExit;
     QMenu *mnuFile;
+    QAction *mnuTroubleWords;
     QAction *mnuExit;
 
 private:
     void SelectionChanged();
+    void fillChart(const QList<Scoring::PastTest> &tests);
+    void pointChosen(const QPointF &point);
+    void showPointTip(const QPointF &point, bool hovering);
+    QValueAxis *m_axisTests;
+    QValueAxis *m_axisScore;
+    QValueAxis *m_axisFirstTry;
     qint32 m_ListID = 0;
 };

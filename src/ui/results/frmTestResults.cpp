@@ -6,6 +6,7 @@
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
+#include "practice/frmChooseWords.h"
 #include "results/Scoring.h"
 
 #include <QCloseEvent>
@@ -67,11 +68,14 @@ frmTestResults::frmTestResults()
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
     MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(2500 + 1200));
     Label8 = label(central, "Label8", QStringLiteral("Click on a word to view the details"), MSFlexGrid1);
+    cmdPractise = button(central, "cmdPractise", QStringLiteral("&Practise Missed Words..."),
+        QStringLiteral("A practice test of the words not right at the first try"));
     cmdExit = button(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));
 
     auto *left = new QVBoxLayout;
     left->addWidget(frameSummary);
     left->addStretch(1);
+    left->addWidget(cmdPractise);
     left->addWidget(cmdExit, 0, Qt::AlignLeft);
     auto *right = new QVBoxLayout;
     right->addWidget(Label8);
@@ -84,7 +88,11 @@ frmTestResults::frmTestResults()
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPractise = action(mnuFile, "mnuPractise", QStringLiteral("&Practise Missed Words..."));
+    mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    connect(cmdPractise, &QPushButton::clicked, this, &frmTestResults::PractiseMissedWords);
+    connect(mnuPractise, &QAction::triggered, this, &frmTestResults::PractiseMissedWords);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmTestResults::SelectionChanged);
@@ -104,7 +112,7 @@ void frmTestResults::setTestID(qint32 m_TestID)
     Store &store = db();
     if (const auto test = Scoring::ReadTest(store, m_testId)) {
         m_listId = test->listId;
-        m_wordsOnTest = Scoring::WordsOnTest(store, m_listId);
+        m_wordsOnTest = Scoring::WordsOnTest(store, m_testId, m_listId);
         txtTotalWords->setText(QString::number(m_wordsOnTest));
         txtTotalTime->setText(Scoring::MinutesText(test->start, test->end));
         m_moveOnAfter = test->moveOnAfter;
@@ -132,7 +140,8 @@ void frmTestResults::setTestID(qint32 m_TestID)
         g->setColWidth(ColWord, 2500);
         g->setColWidth(ColAttempts, 1200);
         g->setColWidth(ColWordId, 1);
-        for (const Scoring::WordResult &w : Scoring::WordResults(store, m_testId, m_listId)) {
+        m_words = Scoring::WordResults(store, m_testId, m_listId);
+        for (const Scoring::WordResult &w : std::as_const(m_words)) {
             const int r = g->AddItem();
             g->setTextMatrix(r, ColWord, w.word);
             g->setTextMatrix(r, ColWordId, QString::number(w.wordId));
@@ -145,8 +154,27 @@ void frmTestResults::setTestID(qint32 m_TestID)
             g->setRow(1);
     }
     m_gridFilled = true;
+    cmdPractise->setEnabled(!m_words.isEmpty());
+    mnuPractise->setEnabled(!m_words.isEmpty());
     if (g->Rows() > 1)
         SelectionChanged();
+}
+
+void frmTestResults::PractiseMissedWords()
+{
+    if (m_words.isEmpty())
+        return;
+    QList<frmChooseWords::Word> words;
+    for (const Scoring::WordResult &w : std::as_const(m_words)) {
+        const auto outcome = Scoring::outcomeOf(w.incorrect, m_moveOnAfter);
+        const QString note = outcome.outcome == Scoring::Outcome::FirstAttempt
+            ? QStringLiteral("right at the first try")
+            : Scoring::ResultText(w.incorrect, m_moveOnAfter).toLower();
+        words.append({w.wordId, w.word, note, outcome.outcome != Scoring::Outcome::FirstAttempt});
+    }
+    const QList<qint32> chosen = frmChooseWords::ask(this, QStringLiteral("this test"), words);
+    if (!chosen.isEmpty())
+        emit practiseRequested(m_listId, chosen, m_opener == Opener::Test);
 }
 
 QString frmTestResults::SelectedWord() const

@@ -2,6 +2,7 @@
 
 #include "kernel/FlexGrid.h"
 #include "kernel/Forms.h"
+#include "results/Scoring.h"
 
 #include <QMainWindow>
 
@@ -30,6 +31,9 @@ signals:
     void doneWithTest();
     // Closed beside the past tests window: back to it.
     void backToPastTests();
+    // A practice of these words of the test's list; `afterTest` when this
+    // window follows the test (its settings are then used again).
+    void practiseRequested(qint32 listId, const QList<qint32> &words, bool afterTest);
 
 public:
     qint32 TestID() const { return m_testId; }
@@ -57,8 +61,10 @@ public:
     QLineEdit *txtScore;
     FlexGrid *MSFlexGrid1;
     QLabel *Label8;
+    QPushButton *cmdPractise;
     QPushButton *cmdExit;
     QMenu *mnuFile;
+    QAction *mnuPractise;
     QAction *mnuExit;
 
 protected:
@@ -66,11 +72,13 @@ protected:
 
 private:
     void SelectionChanged();
+    void PractiseMissedWords();
 
     qint32 m_testId = 0;
     qint32 m_listId = 0;
     qint32 m_moveOnAfter = 0;
     Opener m_opener = Opener::None;
     qint32 m_wordsOnTest = 0;
+    QList<Scoring::WordResult> m_words;
     bool m_gridFilled = false;
 };

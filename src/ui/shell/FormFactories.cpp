@@ -6,17 +6,22 @@
 #include "frmRestoreBackup.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
+#include "kernel/AppFunctions.h"
 #include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
 #include "kernel/frmMessage.h"
 #include "lists/frmEditList.h"
 #include "lists/frmEditWord.h"
 #include "lists/frmNewList.h"
+#include "practice/frmChooseWords.h"
 #include "practice/frmRevealAnswer.h"
 #include "practice/frmTest.h"
 #include "practice/frmTestSetup.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
 #include "results/frmTestWordDetails.h"
+#include "results/frmTroubleWords.h"
 #include "settings/frmOptions.h"
 
 // The one place where windows are joined: each window announces what
@@ -30,9 +35,71 @@ void backToMain()
         main->SetFocusHere();
 }
 
+// The trouble words window, over every list (0) or one.
+void showTroubleWords(qint32 listId, QWidget *owner)
+{
+    auto *trouble = Forms::get<frmTroubleWords>();
+    trouble->setParent(owner, trouble->windowFlags() | Qt::Window);
+    trouble->setListID(listId);
+    trouble->show();
+    trouble->raise();
+}
+
+// The windows that show a list's results make way for a practice or for
+// the list editor (the results window without its "Test Again?").
+void closeResultWindows()
+{
+    if (auto *results = Forms::findAs<frmTestResults>()) {
+        results->setParentForm(frmTestResults::Opener::None);
+        Forms::unload(results);
+    }
+    for (QWidget *w : {static_cast<QWidget *>(Forms::findAs<frmPastTests>()),
+             static_cast<QWidget *>(Forms::findAs<frmTroubleWords>())})
+        Forms::unload(w);
+}
+
+// A list being edited or tested is left alone: its window is closed first.
+bool listWindowOpen(QWidget *asking)
+{
+    if (!Forms::findAs<frmEditList>() && !Forms::findAs<frmTestSetup>() && !Forms::findAs<frmTest>())
+        return false;
+    MsgBox(
+        QStringLiteral("A word list is open for editing or testing. Please close it first."), MsgButtons::OK, asking);
+    return true;
+}
+
+void practise(qint32 listId, const QList<qint32> &words, const TestOptionsRecord &options)
+{
+    closeResultWindows();
+    if (auto *main = Forms::findAs<frmLists>())
+        main->hide();
+    AppFunctions::StartPractice(listId, words, options);
+}
+
 void wire(frmLists *w)
 {
     QObject::connect(w, &frmLists::testRequested, &AppFunctions::StartTest);
+    QObject::connect(w, &frmLists::troubleWordsRequested, w, [w] { showTroubleWords(0, w); });
+}
+
+void wire(frmTroubleWords *w)
+{
+    QObject::connect(w, &frmTroubleWords::openListRequested, w, [w](qint32 listId) {
+        if (listWindowOpen(w))
+            return;
+        closeResultWindows();
+        if (auto *main = Forms::findAs<frmLists>())
+            main->hide();
+        Globals::gCurrentListID = listId;
+        auto *editor = Forms::get<frmEditList>();
+        editor->setListID(listId);
+        editor->show();
+    });
+    QObject::connect(w, &frmTroubleWords::practiseRequested, w, [w](qint32 listId, const QList<qint32> &words) {
+        if (listWindowOpen(w))
+            return;
+        practise(listId, words, LoadDefaultOptions(AppFunctions::db()));
+    });
 }
 
 void wire(frmEditList *w)
@@ -91,11 +158,17 @@ void wire(frmTestResults *w)
         if (auto *past = Forms::findAs<frmPastTests>())
             past->SetFocusHere();
     });
+    QObject::connect(
+        w, &frmTestResults::practiseRequested, [](qint32 listId, const QList<qint32> &words, bool afterTest) {
+            // Right after a test its own settings are used again.
+            practise(listId, words, afterTest ? Globals::TestOptions : LoadDefaultOptions(AppFunctions::db()));
+        });
 }
 
 void wire(frmPastTests *w)
 {
     QObject::connect(w, &frmPastTests::closed, &backToMain);
+    QObject::connect(w, &frmPastTests::troubleWordsRequested, w, [w](qint32 listId) { showTroubleWords(listId, w); });
 }
 
 void wire(frmRestoreBackup *w)
@@ -138,4 +211,6 @@ void registerForms()
     add<frmHelp>();
     add<frmAbout>();
     add<frmRestoreBackup>();
+    add<frmTroubleWords>();
+    add<frmChooseWords>();
 }

@@ -6,7 +6,6 @@
 #include "data/ListStore.h"
 #include "data/Options.h"
 #include "data/Store.h"
-#include "settings/VoiceOptions.h"
 #include "frmDeleteOldList.h"
 #include "frmLists.h"
 #include "kernel/AppFunctions.h"
@@ -14,6 +13,7 @@
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
 #include "practice/frmTest.h"
+#include "settings/VoiceOptions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,19 +138,34 @@ void PromptForOldLists()
     }
 }
 
-void StartTest(const TestOptionsRecord &options)
+namespace {
+void runTest(const TestOptionsRecord &options)
 {
     Globals::TestOptions = options;
     auto *test = Forms::get<frmTest>();
-    test->Start(Globals::gCurrentListID);
+    test->Start(Globals::gCurrentListID, Globals::gTestWords);
     // A list without words has ended its test inside Start, results shown.
     if (Forms::findAs<frmTest>() == test)
         test->show();
 }
+} // namespace
+
+void StartTest(const TestOptionsRecord &options)
+{
+    Globals::gTestWords.clear();
+    runTest(options);
+}
+
+void StartPractice(qint32 listId, const QList<qint32> &words, const TestOptionsRecord &options)
+{
+    Globals::gCurrentListID = listId;
+    Globals::gTestWords = words;
+    runTest(options);
+}
 
 void StartTestAgain()
 {
-    StartTest(Globals::TestOptions);
+    runTest(Globals::TestOptions);
 }
 
 } // namespace AppFunctions

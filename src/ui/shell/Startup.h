@@ -35,5 +35,8 @@ void PromptForOldLists();
 void StartTest(const TestOptionsRecord &options);
 // "Test Again?": the same list with the settings of the test just ended.
 void StartTestAgain();
+// A practice of only these words of a list (the missed ones), run by the
+// same test window and rules.
+void StartPractice(qint32 listId, const QList<qint32> &words, const TestOptionsRecord &options);
 
 } // namespace AppFunctions

@@ -101,6 +101,7 @@ frmLists::frmLists()
     mnuPastTests = Controls::action(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
     mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
     mnuOptions = Controls::action(mnuLists, "mnuOptions", QStringLiteral("&Options"));
+    mnuTroubleWords = Controls::action(mnuFile, "mnuTroubleWords", QStringLiteral("&Trouble Words..."));
     mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", QStringLiteral("&Restore a Backup..."));
     mnuFile->addSeparator();
     mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
@@ -126,6 +127,7 @@ frmLists::frmLists()
     connect(mnuOptions, &QAction::triggered, this, &frmLists::Options);
     connect(mnuExit, &QAction::triggered, this, &frmLists::Exit);
     connect(mnuRestoreBackup, &QAction::triggered, this, &frmLists::RestoreBackup);
+    connect(mnuTroubleWords, &QAction::triggered, this, &frmLists::troubleWordsRequested);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::ShowHelp);
     connect(mnuAbout, &QAction::triggered, this, &frmLists::About);
 

@@ -47,6 +47,7 @@ public:
     QAction *mnuPastTests;
     QAction *mnuDeleteList;
     QAction *mnuOptions;
+    QAction *mnuTroubleWords;
     QAction *mnuRestoreBackup;
     QAction *mnuExit;
     QMenu *mnuH;
@@ -57,6 +58,8 @@ public:
 signals:
     // Test, with the setup window skipped: a test with these settings.
     void testRequested(const TestOptionsRecord &options);
+    // The words with the most wrong answers, over every list.
+    void troubleWordsRequested();
 
 public slots:
     void NewList();

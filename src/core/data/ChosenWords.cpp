@@ -1,0 +1,58 @@
+#include "ChosenWords.h"
+
+#include "Store.h"
+
+#include <QSqlQuery>
+
+namespace ChosenWords {
+
+namespace {
+const QString Table = QStringLiteral("TEST_WORDS");
+}
+
+bool tableExists(Store &store)
+{
+    return store.hasTable(Table);
+}
+
+void write(Store &store, qint32 testId, const QList<qint32> &wordIds)
+{
+    store.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS TEST_WORDS (TEST_ID INTEGER NOT NULL, "
+                                 "WORD_ID INTEGER NOT NULL, PRIMARY KEY (TEST_ID, WORD_ID))"));
+    QSqlQuery &q = store.prepared(QStringLiteral("INSERT OR IGNORE INTO TEST_WORDS (TEST_ID, WORD_ID) VALUES (?, ?)"));
+    for (qint32 wordId : wordIds) {
+        q.bindValue(0, testId);
+        q.bindValue(1, wordId);
+        Store::run(q);
+    }
+}
+
+QList<qint32> of(Store &store, qint32 testId)
+{
+    QList<qint32> words;
+    if (!tableExists(store))
+        return words;
+    QSqlQuery &q = store.prepared(QStringLiteral("SELECT WORD_ID FROM TEST_WORDS WHERE TEST_ID = ? ORDER BY WORD_ID"));
+    q.bindValue(0, testId);
+    Store::run(q);
+    while (q.next())
+        words << q.value(0).toInt();
+    q.finish();
+    return words;
+}
+
+void removeTest(Store &store, qint32 testId)
+{
+    if (tableExists(store))
+        store.execute(QStringLiteral("DELETE FROM TEST_WORDS WHERE TEST_ID = ") + idFragment(testId));
+}
+
+void removeList(Store &store, qint32 listId)
+{
+    if (tableExists(store))
+        store.execute(
+            QStringLiteral("DELETE FROM TEST_WORDS WHERE TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE LIST_ID = ")
+            + idFragment(listId) + QStringLiteral(")"));
+}
+
+} // namespace ChosenWords

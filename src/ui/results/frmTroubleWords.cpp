@@ -1,0 +1,221 @@
+#include "frmTroubleWords.h"
+
+#include "data/ListStore.h"
+#include "data/StoreDates.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/MessageBox.h"
+#include "practice/frmChooseWords.h"
+#include "results/TroubleWords.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+namespace {
+// A cell that sorts by its number, not by its text.
+QTableWidgetItem *numberItem(qint32 value)
+{
+    auto *item = new QTableWidgetItem;
+    item->setData(Qt::DisplayRole, value);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+// A list's test date, shown in the short date form and sorted as a date.
+QTableWidgetItem *dateItem(const QDate &date)
+{
+    auto *item = new QTableWidgetItem;
+    if (date.isValid())
+        item->setData(Qt::DisplayRole, date);
+    else
+        item->setText(StoreDates::Unreadable);
+    return item;
+}
+} // namespace
+
+frmTroubleWords::frmTroubleWords()
+{
+    setObjectName(QStringLiteral("frmTroubleWords"));
+    setWindowTitle(QStringLiteral("Trouble Words"));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    cboList = named<QComboBox>(central, "cboList");
+    cboList->setToolTip(QStringLiteral("The word list whose words are shown"));
+    lblList = label(central, "lblList", QStringLiteral("&Words of:"), cboList);
+    grdWords = named<QTableWidget>(central, "grdWords");
+    grdWords->setColumnCount(ColumnCount);
+    grdWords->setHorizontalHeaderLabels(
+        {QStringLiteral("Word"), QStringLiteral("List"), QStringLiteral("Wrong Answers"), QStringLiteral("Tests"),
+            QStringLiteral("First Try"), QStringLiteral("Moved On"), QStringLiteral("Most Frequent Misspelling")});
+    grdWords->horizontalHeaderItem(ColList)->setToolTip(QStringLiteral("The school test date of the word's list"));
+    grdWords->horizontalHeaderItem(ColWrong)->setToolTip(QStringLiteral("Wrong answers over all tests"));
+    grdWords->horizontalHeaderItem(ColTests)->setToolTip(QStringLiteral("Finished tests that asked the word"));
+    grdWords->horizontalHeaderItem(ColFirstTry)
+        ->setToolTip(QStringLiteral("Tests in which it was right at the first try"));
+    grdWords->horizontalHeaderItem(ColMovedOn)
+        ->setToolTip(QStringLiteral("Tests in which it was not spelled correctly in the answers allowed"));
+    grdWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdWords->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdWords->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdWords->setSortingEnabled(true);
+    grdWords->verticalHeader()->hide();
+    grdWords->horizontalHeader()->setStretchLastSection(true);
+    grdWords->setAlternatingRowColors(true);
+    lblEmpty = label(central, "lblEmpty", QStringLiteral("No word has had a wrong answer yet."));
+    lblEmpty->setVisible(false);
+
+    cmdOpenList = button(central, "cmdOpenList", QStringLiteral("&Open List"),
+        QStringLiteral("Open the selected word's list in the list editor"));
+    cmdPractise = button(central, "cmdPractise", QStringLiteral("&Practise Missed Words..."),
+        QStringLiteral("A practice test of the selected words of one list"));
+    cmdClose = button(central, "cmdClose", QStringLiteral("Close"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblList);
+    top->addWidget(cboList, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdOpenList);
+    buttons->addWidget(cmdPractise);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(central);
+    layout->addLayout(top);
+    layout->addWidget(grdWords, 1);
+    layout->addWidget(lblEmpty);
+    layout->addLayout(buttons);
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpenList = action(mnuFile, "mnuOpenList", QStringLiteral("&Open List"));
+    mnuPractise = action(mnuFile, "mnuPractise", QStringLiteral("&Practise Missed Words..."));
+    mnuFile->addSeparator();
+    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    connect(cmdOpenList, &QPushButton::clicked, this, &frmTroubleWords::openList);
+    connect(mnuOpenList, &QAction::triggered, this, &frmTroubleWords::openList);
+    connect(cmdPractise, &QPushButton::clicked, this, &frmTroubleWords::practise);
+    connect(mnuPractise, &QAction::triggered, this, &frmTroubleWords::practise);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(grdWords, &QTableWidget::cellActivated, this, &frmTroubleWords::openList);
+    connect(grdWords, &QTableWidget::itemSelectionChanged, this, &frmTroubleWords::updateButtons);
+    connect(cboList, &QComboBox::activated, this, &frmTroubleWords::fill);
+
+    cboList->addItem(QStringLiteral("All lists"), 0);
+    for (const ListSummary &list : ListSummaries(db()))
+        cboList->addItem(QStringLiteral("The list for %1").arg(list.testDate), list.listId);
+    resize(780, 440);
+}
+
+void frmTroubleWords::setListID(qint32 listId)
+{
+    const int index = cboList->findData(listId);
+    cboList->setCurrentIndex(index < 0 ? 0 : index);
+    fill();
+}
+
+qint32 frmTroubleWords::ListID() const
+{
+    return cboList->currentData().toInt();
+}
+
+void frmTroubleWords::fill()
+{
+    const QList<TroubleWord> words = TroubleWords(db(), ListID());
+    grdWords->setSortingEnabled(false);
+    grdWords->clearContents();
+    grdWords->setRowCount(int(words.size()));
+    for (int r = 0; r < words.size(); ++r) {
+        const TroubleWord &w = words.at(r);
+        auto *word = new QTableWidgetItem(w.word);
+        word->setData(Qt::UserRole, w.wordId);
+        word->setData(Qt::UserRole + 1, w.listId);
+        grdWords->setItem(r, ColWord, word);
+        grdWords->setItem(r, ColList, dateItem(w.testDate));
+        grdWords->setItem(r, ColWrong, numberItem(w.incorrect));
+        grdWords->setItem(r, ColTests, numberItem(w.testsTaken));
+        grdWords->setItem(r, ColFirstTry, numberItem(w.firstTry));
+        grdWords->setItem(r, ColMovedOn, numberItem(w.movedOn));
+        grdWords->setItem(r, ColMisspelling, new QTableWidgetItem(w.commonMisspelling));
+    }
+    // The order the query gave (most wrong answers first) until the parent
+    // clicks a heading.
+    grdWords->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    grdWords->setSortingEnabled(true);
+    grdWords->resizeColumnsToContents();
+    grdWords->setColumnHidden(ColList, ListID() != 0);
+    lblEmpty->setVisible(words.isEmpty());
+    if (!words.isEmpty())
+        grdWords->selectRow(0);
+    updateButtons();
+}
+
+qint32 frmTroubleWords::listOfRow(int row) const
+{
+    return grdWords->item(row, ColWord)->data(Qt::UserRole + 1).toInt();
+}
+
+qint32 frmTroubleWords::wordOfRow(int row) const
+{
+    return grdWords->item(row, ColWord)->data(Qt::UserRole).toInt();
+}
+
+void frmTroubleWords::updateButtons()
+{
+    const bool any = grdWords->currentRow() >= 0 && grdWords->rowCount() > 0;
+    for (QWidget *w : {static_cast<QWidget *>(cmdOpenList), static_cast<QWidget *>(cmdPractise)})
+        w->setEnabled(any);
+    mnuOpenList->setEnabled(any);
+    mnuPractise->setEnabled(any);
+}
+
+void frmTroubleWords::openList()
+{
+    const int row = grdWords->currentRow();
+    if (row < 0 || row >= grdWords->rowCount()) {
+        MsgBox(QStringLiteral("Please select a word."), MsgButtons::OK, this);
+        return;
+    }
+    emit openListRequested(listOfRow(row));
+}
+
+void frmTroubleWords::practise()
+{
+    const int current = grdWords->currentRow();
+    if (current < 0 || current >= grdWords->rowCount()) {
+        MsgBox(QStringLiteral("Please select a word."), MsgButtons::OK, this);
+        return;
+    }
+    // A test asks the words of one list: the list of the current row.
+    const qint32 listId = listOfRow(current);
+    QSet<qint32> selected;
+    for (const QModelIndex &index : grdWords->selectionModel()->selectedRows())
+        if (listOfRow(index.row()) == listId)
+            selected.insert(wordOfRow(index.row()));
+    // One word selected is where the cursor happens to be: all of the
+    // list's trouble words are offered ticked.
+    const bool tickAll = selected.size() <= 1;
+    QList<frmChooseWords::Word> words;
+    for (int r = 0; r < grdWords->rowCount(); ++r) {
+        if (listOfRow(r) != listId)
+            continue;
+        const qint32 id = wordOfRow(r);
+        words.append({id, grdWords->item(r, ColWord)->text(),
+            QStringLiteral("%1 wrong").arg(grdWords->item(r, ColWrong)->text()), tickAll || selected.contains(id)});
+    }
+    const QList<qint32> chosen = frmChooseWords::ask(
+        this, QStringLiteral("the list for %1").arg(grdWords->item(current, ColList)->text()), words);
+    if (!chosen.isEmpty())
+        emit practiseRequested(listId, chosen);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "kernel/Forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+// The words with the most wrong answers, over all lists or one, with how
+// each has gone in the tests so far.
+class frmTroubleWords : public Form<QMainWindow>
+{
+    Q_OBJECT
+
+public:
+    frmTroubleWords();
+
+    // 0 shows every list.
+    void setListID(qint32 listId);
+    qint32 ListID() const;
+
+    enum Column { ColWord, ColList, ColWrong, ColTests, ColFirstTry, ColMovedOn, ColMisspelling, ColumnCount };
+
+    QLabel *lblList;
+    QComboBox *cboList;
+    QTableWidget *grdWords;
+    QLabel *lblEmpty;
+    QPushButton *cmdOpenList;
+    QPushButton *cmdPractise;
+    QPushButton *cmdClose;
+    QMenu *mnuFile;
+    QAction *mnuOpenList;
+    QAction *mnuPractise;
+    QAction *mnuExit;
+
+signals:
+    // Open this list in the list editor.
+    void openListRequested(qint32 listId);
+    // Practise these words of this list.
+    void practiseRequested(qint32 listId, const QList<qint32> &words);
+
+private:
+    void fill();
+    void openList();
+    void practise();
+    // The list and word of a table row.
+    qint32 listOfRow(int row) const;
+    qint32 wordOfRow(int row) const;
+    void updateButtons();
+};

@@ -1,0 +1,439 @@
+#include "TestSupport.h"
+#include "data/ChosenWords.h"
+#include "data/Clock.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "lists/frmEditList.h"
+#include "practice/TestSession.h"
+#include "practice/frmChooseWords.h"
+#include "practice/frmTest.h"
+#include "results/Scoring.h"
+#include "results/TroubleWords.h"
+#include "results/frmPastTests.h"
+#include "results/frmTestResults.h"
+#include "results/frmTroubleWords.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+// A week of practice as a family leaves it: list A (ant, bee, cat, dog) with
+// two finished tests and one cut short, dog deleted since; list B without
+// tests; list C (ash, fig) with one test.
+struct Prepared
+{
+    qint32 a = 0, b = 0, c = 0;
+    qint32 ant = 0, bee = 0, cat = 0, ash = 0, fig = 0;
+    qint32 t1 = 0, t2 = 0, t4 = 0;
+};
+
+qint32 wordId(Store &s, const QString &word)
+{
+    return s.count(QStringLiteral("SELECT WORD_ID FROM WORDS WHERE WORD = ?"), {word});
+}
+
+Prepared prepare(Store &s)
+{
+    Prepared p;
+    p.a = addList(s, QDate(2026, 12, 4),
+        {QStringLiteral("ant"), QStringLiteral("bee"), QStringLiteral("cat"), QStringLiteral("dog")});
+    p.b = addList(s, QDate(2026, 12, 11), {QStringLiteral("elk")});
+    p.c = addList(s, QDate(2026, 12, 18), {QStringLiteral("ash"), QStringLiteral("fig")});
+    p.ant = wordId(s, QStringLiteral("ant"));
+    p.bee = wordId(s, QStringLiteral("bee"));
+    p.cat = wordId(s, QStringLiteral("cat"));
+    p.ash = wordId(s, QStringLiteral("ash"));
+    p.fig = wordId(s, QStringLiteral("fig"));
+    const qint32 dog = wordId(s, QStringLiteral("dog"));
+    auto test = [&](qint32 list, int day, bool finished, QList<std::pair<qint32, QStringList>> answers) {
+        const qint32 id = NextID(s, IdCodes::Test);
+        for (const auto &[word, typed] : answers) {
+            for (int n = 0; n < typed.size(); ++n) {
+                const bool right = typed.at(n) == QStringLiteral("=");
+                RecordAttempt(s, id, list, word, right ? QStringLiteral("ok") : typed.at(n),
+                    right ? QStringLiteral("CORRECT") : QStringLiteral("INCORRECT"), n + 1);
+            }
+        }
+        if (finished) {
+            const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
+            s.addRow(QStringLiteral("TESTS"),
+                {{QStringLiteral("TEST_ID"), id}, {QStringLiteral("LIST_ID"), list},
+                    {QStringLiteral("MOVE_ON_AFTER"), 3},
+                    {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
+                    {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(200))}});
+        }
+        return id;
+    };
+    const QString right = QStringLiteral("=");
+    p.t1 = test(p.a, 29, true,
+        {{p.ant, {right}}, {p.bee, {QStringLiteral("be"), QStringLiteral("bea"), QStringLiteral("bea")}},
+            {p.cat, {QStringLiteral("kat"), right}}, {dog, {right}}});
+    // Stored first but taken later: the order is by start time.
+    p.t2 = test(p.a, 30, true,
+        {{p.ant, {right}}, {p.bee, {QStringLiteral("Be"), right}},
+            {p.cat, {QStringLiteral("cet"), QStringLiteral("kat"), right}}, {dog, {QStringLiteral("dgo"), right}}});
+    test(p.a, 30, false, {{p.bee, {QStringLiteral("bii"), QStringLiteral("bii"), QStringLiteral("bii")}}});
+    p.t4 = test(p.c, 28, true,
+        {{p.ash, {QStringLiteral("asj"), QStringLiteral("ahs"), QStringLiteral("asj")}},
+            {p.fig, {QStringLiteral("fgi"), right}}});
+    s.execute(QStringLiteral(" DELETE FROM WORDS WHERE WORD_ID = ") + idFragment(dog));
+    return p;
+}
+
+QString describe(const TroubleWord &w)
+{
+    return QStringLiteral("%1 list%2 %3 wrong, %4 tests, %5 first, %6 moved, '%7'")
+        .arg(w.word)
+        .arg(w.listId)
+        .arg(w.incorrect)
+        .arg(w.testsTaken)
+        .arg(w.firstTry)
+        .arg(w.movedOn)
+        .arg(w.commonMisspelling);
+}
+
+QStringList describe(const QList<TroubleWord> &words)
+{
+    QStringList out;
+    for (const TroubleWord &w : words)
+        out << describe(w);
+    return out;
+}
+
+QStringList pastFigures(Store &s, qint32 list)
+{
+    QStringList out;
+    for (const Scoring::PastTest &t : Scoring::PastTests(s, list))
+        out << QStringLiteral("%1 %2 %3% first %4").arg(t.testId).arg(t.date).arg(t.score).arg(t.firstTry);
+    return out;
+}
+
+QStringList resultWords(Store &s, qint32 test, qint32 list)
+{
+    QStringList out;
+    for (const Scoring::WordResult &w : Scoring::WordResults(s, test, list))
+        out << QStringLiteral("%1:%2").arg(w.word).arg(w.incorrect);
+    return out;
+}
+
+QStringList column(QTableWidget *t, int col)
+{
+    QStringList out;
+    for (int r = 0; r < t->rowCount(); ++r)
+        out << t->item(r, col)->text();
+    return out;
+}
+
+QList<qreal> ys(QLineSeries *series)
+{
+    QList<qreal> out;
+    for (const QPointF &p : series->points())
+        out << p.y();
+    return out;
+}
+
+void type(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void figures_ofAnOldDatabase();
+    void missedWordsTest_storedAndScoredOverItsOwnWords();
+    void chartAndTroubleWords_throughTheWindows();
+    void practiseMissedWords_fromTheResults();
+
+private:
+    ProgramFolder *m_folder = nullptr;
+    std::unique_ptr<Store> m_store;
+    QStringList m_played;
+};
+
+void TestProgress::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestProgress::init()
+{
+    m_folder = new ProgramFolder;
+    m_store = m_folder->openStore();
+    m_played.clear();
+    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
+}
+
+void TestProgress::cleanup()
+{
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+    Audio::setPlayer(nullptr);
+    Clock::setNow({});
+    m_store.reset();
+    Globals::reset();
+    delete m_folder;
+}
+
+void TestProgress::figures_ofAnOldDatabase()
+{
+    Store &s = *m_store;
+    const Prepared p = prepare(s);
+
+    // The figures today's rules give: dog's first-try success still counts,
+    // but dog no longer counts as a word on the test (2 of 3, 1 of 3).
+    QCOMPARE(pastFigures(s, p.a),
+        QStringList({QStringLiteral("%1 11/29/2026 67% first 2").arg(p.t1),
+            QStringLiteral("%1 11/30/2026 33% first 1").arg(p.t2)}));
+    QCOMPARE(Scoring::GetTestScore(s, p.t1), 67);
+    QCOMPARE(Scoring::GetTestScore(s, p.t4), 0);
+    QCOMPARE(pastFigures(s, p.b), QStringList());
+    QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
+    QCOMPARE(resultWords(s, p.t2, p.a),
+        QStringList({QStringLiteral("ant:0"), QStringLiteral("bee:1"), QStringLiteral("cat:2")}));
+
+    // Most wrong answers first, ties by word; the test cut short and the
+    // deleted word are left out; "be" and "Be" are different misspellings
+    // (so "bea", typed twice, is bee's most frequent), and a tie goes to the
+    // misspelling typed first.
+    QCOMPARE(describe(TroubleWords(s)),
+        QStringList({QStringLiteral("bee list%1 4 wrong, 2 tests, 0 first, 1 moved, 'bea'").arg(p.a),
+            QStringLiteral("ash list%1 3 wrong, 1 tests, 0 first, 1 moved, 'asj'").arg(p.c),
+            QStringLiteral("cat list%1 3 wrong, 2 tests, 0 first, 0 moved, 'kat'").arg(p.a),
+            QStringLiteral("fig list%1 1 wrong, 1 tests, 0 first, 0 moved, 'fgi'").arg(p.c)}));
+    const QList<TroubleWord> ofA = TroubleWords(s, p.a);
+    QCOMPARE(ofA.size(), 2);
+    QCOMPARE(ofA.first().testDate, QDate(2026, 12, 4));
+    QVERIFY(TroubleWords(s, p.b).isEmpty());
+    // A tie on the count goes to the misspelling typed first.
+    RecordAttempt(s, p.t4, p.c, p.fig, QStringLiteral("fiig"), QStringLiteral("INCORRECT"), 2);
+    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, QStringLiteral("fgi"));
+    RecordAttempt(s, p.t4, p.c, p.fig, QStringLiteral("fiig"), QStringLiteral("INCORRECT"), 3);
+    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, QStringLiteral("fiig"));
+
+    // Reading never adds the new table to an old file.
+    QVERIFY(!s.hasTable(QStringLiteral("TEST_WORDS")));
+}
+
+void TestProgress::missedWordsTest_storedAndScoredOverItsOwnWords()
+{
+    Store &s = *m_store;
+    const Prepared p = prepare(s);
+    const QStringList before = pastFigures(s, p.a);
+
+    TestOptionsRecord options;
+    FakeView view;
+    TestSession session(s, view, options, sessionFiles());
+    session.Start(p.a, {p.cat, p.bee});
+    QCOMPARE(session.CurrentWord(), QStringLiteral("bee")); // alphabetical, only the chosen words
+    session.Submit(QStringLiteral("bee"));
+    session.Submit(QStringLiteral("kat"));
+    session.Submit(QStringLiteral("cat"));
+    QVERIFY(session.TestEnded());
+    const qint32 t = session.TestID();
+    QCOMPARE(ChosenWords::of(s, t), QList<qint32>({p.bee, p.cat}));
+
+    // Its figures count its two words; the other tests keep theirs.
+    QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
+    QCOMPARE(resultWords(s, t, p.a), QStringList({QStringLiteral("bee:0"), QStringLiteral("cat:1")}));
+    QCOMPARE(Scoring::GetTestScore(s, t), 50);
+    QCOMPARE(pastFigures(s, p.a), before + QStringList {QStringLiteral("%1 12/2/2026 50% first 1").arg(t)});
+    QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
+    QCOMPARE(resultWords(s, p.t1, p.a).size(), 3);
+
+    // A word added later is not on it; a word deleted since no longer counts.
+    s.addRow(QStringLiteral("WORDS"),
+        {{QStringLiteral("WORD_ID"), NextID(s, IdCodes::Word)}, {QStringLiteral("LIST_ID"), p.a},
+            {QStringLiteral("WORD"), QStringLiteral("eel")}});
+    QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
+    QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 4);
+    s.execute(QStringLiteral(" DELETE FROM WORDS WHERE WORD_ID = ") + idFragment(p.cat));
+    QCOMPARE(Scoring::GetTestScore(s, t), 100);
+    QCOMPARE(resultWords(s, t, p.a), QStringList({QStringLiteral("bee:0")}));
+
+    // A practice quit halfway leaves nothing; deleting the list removes the
+    // chosen words with its tests.
+    FakeView quitView;
+    TestSession quit(s, quitView, options, sessionFiles());
+    quit.Start(p.c, {p.fig});
+    quit.Quit();
+    QVERIFY(ChosenWords::of(s, quit.TestID()).isEmpty());
+    DeleteList(s, p.a, m_folder->file(QStringLiteral("Wavs")));
+    QCOMPARE(s.count(QStringLiteral("SELECT COUNT(*) FROM TEST_WORDS"), {}), 0);
+}
+
+void TestProgress::chartAndTroubleWords_throughTheWindows()
+{
+    const Prepared p = prepare(*m_store);
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    auto *main = Forms::findAs<frmLists>();
+    QVERIFY(main);
+
+    // The list without tests: an empty chart with a hint.
+    main->MSFlexGrid1->setRow(2); // newest first: C, B, A
+    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+    auto *past = Forms::findAs<frmPastTests>();
+    QVERIFY(past && past->isVisible());
+    QCOMPARE(past->seriesScore->count(), 0);
+    QVERIFY(past->chartScores->chart()->title().startsWith(QStringLiteral("No tests yet")));
+    past->close();
+
+    main->MSFlexGrid1->setRow(3);
+    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+    past = Forms::findAs<frmPastTests>();
+    QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
+    QCOMPARE(ys(past->seriesFirstTry), QList<qreal>({2, 1}));
+    QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0}); // the first test is selected
+    // A point chosen selects its test in the grid and shows it beside; a
+    // row chosen selects its point.
+    emit past->seriesScore->clicked(QPointF(2, 33));
+    QCOMPARE(past->MSFlexGrid1->Row(), 2);
+    QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t2);
+    past->MSFlexGrid1->setRow(1);
+    QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0});
+    QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t1);
+
+    // Its trouble words: this list's only, the list column hidden.
+    QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
+    auto *trouble = Forms::findAs<frmTroubleWords>();
+    QVERIFY(trouble && trouble->isVisible());
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord),
+        QStringList({QStringLiteral("bee"), QStringLiteral("cat")}));
+    QVERIFY(trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
+    // Every list; sorted by a click on a heading, numbers as numbers.
+    trouble->cboList->setFocus();
+    QTest::keyClick(trouble->cboList, Qt::Key_Home);
+    QCOMPARE(trouble->grdWords->rowCount(), 4);
+    QVERIFY(!trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
+    QHeaderView *header = trouble->grdWords->horizontalHeader();
+    const int x = header->sectionViewportPosition(frmTroubleWords::ColWrong) + 5;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).first(), QStringLiteral("1"));
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).last(), QStringLiteral("4"));
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColMisspelling).first(), QStringLiteral("fgi"));
+
+    // Practise from here offers the words of the current row's list, all
+    // ticked; cancelled, nothing starts.
+    trouble->grdWords->selectRow(0); // fig, list C
+    QStringList offered;
+    whenModalShows("frmChooseWords", [&](QWidget *w) {
+        auto *chooser = static_cast<frmChooseWords *>(w);
+        for (int i = 0; i < chooser->lstWords->count(); ++i)
+            offered << chooser->lstWords->item(i)->text().section(u' ', 0, 0);
+        QCOMPARE(chooser->chosen().size(), 2);
+        QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
+        QVERIFY(!chooser->cmdPractise->isEnabled());
+        QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
+    });
+    QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
+    QCOMPARE(offered, QStringList({QStringLiteral("fig"), QStringLiteral("ash")})); // in the table's order
+    QVERIFY(!Forms::findAs<frmTest>());
+
+    // A double click opens the word's list in the list editor, in place of
+    // the windows of results.
+    const QRect cell = trouble->grdWords->visualRect(trouble->grdWords->model()->index(0, 0));
+    QTest::mouseClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
+    auto *editor = Forms::findAs<frmEditList>();
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(editor->ListID(), p.c);
+    QVERIFY(!Forms::findAs<frmTroubleWords>() && !Forms::findAs<frmPastTests>() && !Forms::findAs<frmTestResults>());
+    QVERIFY(main->isHidden());
+    editor->close();
+    QVERIFY(main->isVisible());
+
+    // From the main window: over every list, without hiding it.
+    main->mnuTroubleWords->trigger();
+    trouble = Forms::findAs<frmTroubleWords>();
+    QVERIFY(trouble && trouble->isVisible() && main->isVisible());
+    QCOMPARE(trouble->ListID(), 0);
+    QCOMPARE(trouble->grdWords->rowCount(), 4);
+}
+
+void TestProgress::practiseMissedWords_fromTheResults()
+{
+    const Prepared p = prepare(*m_store);
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    Globals::gMessageTime = 0;
+    auto *main = Forms::findAs<frmLists>();
+    main->MSFlexGrid1->setRow(3);
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), QStringLiteral("2"));
+    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+    auto *results = Forms::findAs<frmTestResults>();
+    QVERIFY(results && results->TestID() == p.t1);
+
+    // The words not right at the first try come ticked.
+    QStringList ticked;
+    whenModalShows("frmChooseWords", [&](QWidget *w) {
+        auto *chooser = static_cast<frmChooseWords *>(w);
+        for (int i = 0; i < chooser->lstWords->count(); ++i) {
+            if (chooser->lstWords->item(i)->checkState() == Qt::Checked)
+                ticked << chooser->lstWords->item(i)->text();
+        }
+        QTest::mouseClick(chooser->cmdPractise, Qt::LeftButton);
+    });
+    QTest::mouseClick(results->cmdPractise, Qt::LeftButton);
+    QCOMPARE(ticked,
+        QStringList(
+            {QStringLiteral("bee  (not correct after 3 attempts)"), QStringLiteral("cat  (correct on 2nd attempt)")}));
+
+    // The practice runs in the test window, the results windows gone, no
+    // "Test Again?" asked of them.
+    auto *test = Forms::findAs<frmTest>();
+    QVERIFY(test && test->isVisible() && main->isHidden());
+    QVERIFY(!Forms::findAs<frmPastTests>());
+    for (int i = 0; i < 2; ++i)
+        type(test->txtWord, test->session().CurrentWord());
+    results = Forms::findAs<frmTestResults>();
+    QVERIFY(results && results->isVisible());
+    QCOMPARE(results->txtTotalWords->text(), QStringLiteral("2"));
+    QCOMPARE(results->txtScore->text(), QStringLiteral("100 %"));
+    QCOMPARE(results->MSFlexGrid1->Rows(), 3);
+    const qint32 practice = results->TestID();
+
+    // "Test Again?" asks the same words once more.
+    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Test Again?"));
+    results->close();
+    test = Forms::findAs<frmTest>();
+    QVERIFY(test && test->session().TestID() != practice);
+    for (int i = 0; i < 2; ++i)
+        type(test->txtWord, test->session().CurrentWord());
+    Store &db = AppFunctions::db();
+    QCOMPARE(ChosenWords::of(db, test->session().TestID()), ChosenWords::of(db, practice));
+    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Test Again?"));
+    Forms::findAs<frmTestResults>()->close();
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), QStringLiteral("4"));
+}
+
+QTEST_MAIN(TestProgress)
+#include "tst_progress.moc"
