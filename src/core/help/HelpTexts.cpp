@@ -112,6 +112,21 @@ QList<Topic> topics()
                                "each week's words with the list editor's Pronounce button, and record the ones the "
                                "voice gets wrong: your recording is then used instead.")}
                 .join(QString())},
+        {QStringLiteral("Seeing Progress"),
+            QStringList {
+                QStringLiteral("Past Tests shows a chart beside the list of tests: each test is a point, with its "
+                               "score and the number of words right at the first try. Click a point to see that "
+                               "test's results."),
+                Paragraph,
+                QStringLiteral("Trouble Words (in the File menu of the main window, and a button in Past Tests) "
+                               "lists the words with the most wrong answers, with how often each was right at the "
+                               "first try, how often the test moved on, and the misspelling typed most often. "
+                               "Click a heading to sort; double-click a word to open its list."),
+                Paragraph,
+                QStringLiteral("Practise Missed Words (in Test Results and Trouble Words) starts a test of only the "
+                               "words you tick; the words not right at the first try come ticked. Its results "
+                               "count only those words, and every other test keeps its score.")}
+                .join(QString())},
     };
 }
 

@@ -7,62 +7,101 @@
 #include <QSet>
 #include <QSqlQuery>
 
-QList<TroubleWord> TroubleWords(Store &store, qint32 listId)
-{
-    // Only attempts of tests that were finished (they have a TESTS row),
-    // and words that still exist.
-    const QString attempts = QStringLiteral(
-        " FROM WORD_ATTEMPTS A JOIN (SELECT DISTINCT TEST_ID, MOVE_ON_AFTER FROM TESTS) T ON T.TEST_ID = A.TEST_ID "
-        " JOIN WORDS W ON W.WORD_ID = A.WORD_ID ");
-    const QString oneList = listId > 0 ? QStringLiteral(" AND W.LIST_ID = ? ") : QString();
+#include <algorithm>
 
-    QList<TroubleWord> words;
-    QHash<qint32, qsizetype> rowOf;
-    {
-        QSqlQuery &q = store.prepared(
-            QStringLiteral("SELECT G.*, (SELECT TEST_DATE FROM LISTS L WHERE L.LIST_ID = G.LIST_ID LIMIT 1) FROM "
-                           "(SELECT W.WORD_ID, MIN(W.WORD) AS WORD, MIN(W.LIST_ID) AS LIST_ID, "
-                           "SUM(A.RESULT = 'INCORRECT') AS WRONG, COUNT(DISTINCT A.TEST_ID), "
-                           "SUM(A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT'), "
-                           "SUM(A.RESULT = 'INCORRECT' AND A.ATTEMPT_NUMBER = T.MOVE_ON_AFTER) ")
-            + attempts + QStringLiteral(" WHERE 1 = 1 ") + oneList
-            + QStringLiteral(" GROUP BY W.WORD_ID HAVING WRONG > 0) G ORDER BY G.WRONG DESC, G.WORD, G.WORD_ID"));
-        if (listId > 0)
-            q.bindValue(0, listId);
-        Store::run(q);
-        while (q.next()) {
-            TroubleWord w;
-            w.wordId = q.value(0).toInt();
-            w.word = q.value(1).toString();
-            w.listId = q.value(2).toInt();
-            w.incorrect = q.value(3).toInt();
-            w.testsTaken = q.value(4).toInt();
-            w.firstTry = q.value(5).toInt();
-            w.movedOn = q.value(6).toInt();
-            w.testDate = StoreDates::toDate(q.value(7));
-            rowOf.insert(w.wordId, words.size());
-            words.append(w);
-        }
-        q.finish();
-    }
-    // The most frequent misspelling of each word: the answers compared
-    // exactly (GUESS itself compares without regard to case), most often
-    // first, then the one typed first.
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT A.WORD_ID, A.GUESS, COUNT(*) AS TIMES, MIN(A.rowid) AS FIRST ")
-        + attempts + QStringLiteral(" WHERE A.RESULT = 'INCORRECT' ") + oneList
-        + QStringLiteral(" GROUP BY A.WORD_ID, A.GUESS COLLATE BINARY ORDER BY A.WORD_ID, TIMES DESC, FIRST"));
+namespace {
+bool isResult(const QVariant &value, const char16_t *result)
+{
+    // RESULT compares without regard to case in every statement.
+    return value.toString().compare(QStringView(result), Qt::CaseInsensitive) == 0;
+}
+
+// The words with the most wrong answers in finished tests, still in a list.
+// Over every list the table is read from end to end, once: that beats
+// walking an index for a hundred thousand attempts.
+QList<qint32> mostMissed(Store &store, qint32 listId, qint32 limit)
+{
+    const QString sql
+        = QStringLiteral("SELECT A.WORD_ID, COUNT(*) AS WRONG FROM WORD_ATTEMPTS A %1 WHERE A.RESULT = 'INCORRECT' "
+                         "AND A.TEST_ID IN (SELECT TEST_ID FROM TESTS) AND A.WORD_ID IN (SELECT WORD_ID FROM WORDS %2) "
+                         "GROUP BY A.WORD_ID ORDER BY WRONG DESC, A.WORD_ID LIMIT ?");
+    QSqlQuery &q = listId > 0 ? store.prepared(sql.arg(QString(), QStringLiteral("WHERE LIST_ID = ?")))
+                              : store.prepared(sql.arg(QStringLiteral("NOT INDEXED"), QString()));
+    int bound = 0;
     if (listId > 0)
-        q.bindValue(0, listId);
+        q.bindValue(bound++, listId);
+    q.bindValue(bound, limit);
     Store::run(q);
-    QSet<qint32> named;
+    QList<qint32> words;
+    while (q.next())
+        words << q.value(0).toInt();
+    q.finish();
+    return words;
+}
+
+// One word's figures from its attempts in finished tests, in the order typed.
+void addFigures(Store &store, TroubleWord &w)
+{
+    QSqlQuery &q = store.prepared(
+        QStringLiteral("SELECT A.TEST_ID, A.RESULT, A.ATTEMPT_NUMBER, A.GUESS, "
+                       "(SELECT MOVE_ON_AFTER FROM TESTS T WHERE T.TEST_ID = A.TEST_ID LIMIT 1) FROM WORD_ATTEMPTS A "
+                       "WHERE A.WORD_ID = ? AND A.TEST_ID IN (SELECT TEST_ID FROM TESTS) ORDER BY A.rowid"));
+    q.bindValue(0, w.wordId);
+    Store::run(q);
+    QSet<qint32> tests;
+    QHash<QString, qint32> times;
+    QStringList misspellings; // in the order first typed
     while (q.next()) {
-        const qint32 wordId = q.value(0).toInt();
-        const auto row = rowOf.constFind(wordId);
-        if (row != rowOf.constEnd() && !named.contains(wordId)) {
-            named.insert(wordId);
-            words[*row].commonMisspelling = q.value(1).toString();
+        tests.insert(q.value(0).toInt());
+        const qint32 attempt = q.value(2).toInt();
+        if (isResult(q.value(1), u"CORRECT")) {
+            if (attempt == 1)
+                ++w.firstTry;
+            continue;
         }
+        if (!isResult(q.value(1), u"INCORRECT"))
+            continue;
+        ++w.incorrect;
+        if (attempt == q.value(4).toInt())
+            ++w.movedOn;
+        // Compared exactly: "Be" and "be" are different slips.
+        const QString guess = q.value(3).toString();
+        if (times[guess]++ == 0)
+            misspellings << guess;
     }
     q.finish();
+    w.testsTaken = qint32(tests.size());
+    for (const QString &guess : std::as_const(misspellings)) {
+        if (w.commonMisspelling.isNull() || times.value(guess) > times.value(w.commonMisspelling))
+            w.commonMisspelling = guess;
+    }
+}
+} // namespace
+
+QList<TroubleWord> TroubleWords(Store &store, qint32 listId, qint32 limit)
+{
+    QList<TroubleWord> words;
+    for (qint32 wordId : mostMissed(store, listId, limit)) {
+        QSqlQuery &q = store.prepared(
+            QStringLiteral("SELECT W.WORD, W.LIST_ID, (SELECT TEST_DATE FROM LISTS L WHERE L.LIST_ID = W.LIST_ID "
+                           "LIMIT 1) FROM WORDS W WHERE W.WORD_ID = ? LIMIT 1"));
+        q.bindValue(0, wordId);
+        Store::run(q);
+        TroubleWord w;
+        w.wordId = wordId;
+        if (q.next()) {
+            w.word = q.value(0).toString();
+            w.listId = q.value(1).toInt();
+            w.testDate = StoreDates::toDate(q.value(2));
+        }
+        q.finish();
+        addFigures(store, w);
+        words.append(w);
+    }
+    std::stable_sort(words.begin(), words.end(), [](const TroubleWord &a, const TroubleWord &b) {
+        if (a.incorrect != b.incorrect)
+            return a.incorrect > b.incorrect;
+        return a.word.compare(b.word, Qt::CaseInsensitive) < 0;
+    });
     return words;
 }

@@ -22,6 +22,6 @@ struct TroubleWord
     QString commonMisspelling; // the wrong answer typed most often (ties: the first typed)
 };
 
-// Words with at least one wrong answer, most wrong answers first (ties by
-// word), across all lists (`listId` 0) or one list.
-QList<TroubleWord> TroubleWords(Store &store, qint32 listId = 0);
+// The `limit` words with the most wrong answers (at least one), most first,
+// ties by word, across all lists (`listId` 0) or one list.
+QList<TroubleWord> TroubleWords(Store &store, qint32 listId = 0, qint32 limit = 100);

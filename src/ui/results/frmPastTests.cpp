@@ -181,6 +181,9 @@ void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
     // replace() draws once for all points, where append() would for each.
     seriesScore->replace(scores);
     seriesFirstTry->replace(firstTries);
+    // Hundreds of markers would hide the line and cost a frame each.
+    for (QLineSeries *series : {seriesScore, seriesFirstTry})
+        series->setPointsVisible(tests.size() <= 60);
     m_axisTests->setRange(0.5, qMax(qsizetype(1), tests.size()) + 0.5);
     m_axisTests->setTickCount(int(qMin(qsizetype(11), qMax(qsizetype(2), tests.size() + 1))));
     m_axisFirstTry->setRange(0, mostFirstTry);

@@ -1,12 +1,12 @@
 #include "frmTestResults.h"
 
 #include "data/Store.h"
+#include "frmChooseWords.h"
 #include "frmTestWordDetails.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "practice/frmChooseWords.h"
 #include "results/Scoring.h"
 
 #include <QCloseEvent>

@@ -2,10 +2,10 @@
 
 #include "data/ListStore.h"
 #include "data/StoreDates.h"
+#include "frmChooseWords.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/MessageBox.h"
-#include "practice/frmChooseWords.h"
 #include "results/TroubleWords.h"
 
 #include <QComboBox>
@@ -22,6 +22,9 @@ using namespace AppFunctions;
 using namespace Controls;
 
 namespace {
+// More would be a table nobody reads; the worst come first.
+constexpr qint32 Shown = 100;
+
 // A cell that sorts by its number, not by its text.
 QTableWidgetItem *numberItem(qint32 value)
 {
@@ -72,8 +75,7 @@ frmTroubleWords::frmTroubleWords()
     grdWords->verticalHeader()->hide();
     grdWords->horizontalHeader()->setStretchLastSection(true);
     grdWords->setAlternatingRowColors(true);
-    lblEmpty = label(central, "lblEmpty", QStringLiteral("No word has had a wrong answer yet."));
-    lblEmpty->setVisible(false);
+    lblNote = label(central, "lblNote", {});
 
     cmdOpenList = button(central, "cmdOpenList", QStringLiteral("&Open List"),
         QStringLiteral("Open the selected word's list in the list editor"));
@@ -92,7 +94,7 @@ frmTroubleWords::frmTroubleWords()
     auto *layout = new QVBoxLayout(central);
     layout->addLayout(top);
     layout->addWidget(grdWords, 1);
-    layout->addWidget(lblEmpty);
+    layout->addWidget(lblNote);
     layout->addLayout(buttons);
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -132,7 +134,7 @@ qint32 frmTroubleWords::ListID() const
 
 void frmTroubleWords::fill()
 {
-    const QList<TroubleWord> words = TroubleWords(db(), ListID());
+    const QList<TroubleWord> words = TroubleWords(db(), ListID(), Shown);
     grdWords->setSortingEnabled(false);
     grdWords->clearContents();
     grdWords->setRowCount(int(words.size()));
@@ -155,7 +157,13 @@ void frmTroubleWords::fill()
     grdWords->setSortingEnabled(true);
     grdWords->resizeColumnsToContents();
     grdWords->setColumnHidden(ColList, ListID() != 0);
-    lblEmpty->setVisible(words.isEmpty());
+    if (words.isEmpty())
+        lblNote->setText(QStringLiteral("No word has had a wrong answer yet."));
+    else if (words.size() == Shown)
+        lblNote->setText(QStringLiteral("The %1 words with the most wrong answers.").arg(Shown));
+    else
+        lblNote->clear();
+    lblNote->setVisible(!lblNote->text().isEmpty());
     if (!words.isEmpty())
         grdWords->selectRow(0);
     updateButtons();

@@ -29,7 +29,7 @@ public:
     QLabel *lblList;
     QComboBox *cboList;
     QTableWidget *grdWords;
-    QLabel *lblEmpty;
+    QLabel *lblNote;
     QPushButton *cmdOpenList;
     QPushButton *cmdPractise;
     QPushButton *cmdClose;

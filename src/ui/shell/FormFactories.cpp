@@ -14,7 +14,7 @@
 #include "lists/frmEditList.h"
 #include "lists/frmEditWord.h"
 #include "lists/frmNewList.h"
-#include "practice/frmChooseWords.h"
+#include "results/frmChooseWords.h"
 #include "practice/frmRevealAnswer.h"
 #include "practice/frmTest.h"
 #include "practice/frmTestSetup.h"
