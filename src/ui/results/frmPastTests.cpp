@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+
 #include <QValueAxis>
+#include <cmath>
 
 using namespace AppFunctions;
 using namespace Controls;
@@ -87,29 +89,29 @@ frmPastTests::frmPastTests()
     chartScores = new QChartView(chart, central);
     chartScores->setObjectName(QStringLiteral("chartScores"));
     chartScores->setRenderHint(QPainter::Antialiasing);
-    chartScores->setMinimumSize(420, 300);
+    chartScores->setMinimumSize(400, 250);
     chartScores->setToolTip(QStringLiteral("Click a point to see that test"));
 
+    // The chart goes under the tests, so the results window still finds
+    // room beside this one.
     auto *figures = new QFormLayout;
     figures->addRow(Label2, txtTotalTests);
     figures->addRow(Label3, txtAverageScore);
-    auto *bottom = new QHBoxLayout;
-    bottom->addLayout(figures);
-    bottom->addStretch(1);
-    auto *left = new QVBoxLayout;
-    left->addWidget(Label1);
-    left->addWidget(MSFlexGrid1, 1);
-    left->addLayout(bottom);
+    auto *figuresColumn = new QVBoxLayout;
+    figuresColumn->addLayout(figures);
+    figuresColumn->addStretch(1);
+    auto *top = new QHBoxLayout;
+    top->addWidget(MSFlexGrid1);
+    top->addLayout(figuresColumn, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdTroubleWords);
     buttons->addStretch(1);
     buttons->addWidget(cmdExit);
-    auto *right = new QVBoxLayout;
-    right->addWidget(chartScores, 1);
-    right->addLayout(buttons);
-    auto *layout = new QHBoxLayout(central);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(Label1);
+    layout->addLayout(top, 2);
+    layout->addWidget(chartScores, 3);
+    layout->addLayout(buttons);
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -122,7 +124,7 @@ frmPastTests::frmPastTests()
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmPastTests::SelectionChanged);
 
-    resize(760, 440);
+    resize(460, 640);
     move(100 / FlexGrid::TwipsPerPixel, 600 / FlexGrid::TwipsPerPixel);
 }
 
@@ -184,8 +186,11 @@ void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
     // Hundreds of markers would hide the line and cost a frame each.
     for (QLineSeries *series : {seriesScore, seriesFirstTry})
         series->setPointsVisible(tests.size() <= 60);
-    m_axisTests->setRange(0.5, qMax(qsizetype(1), tests.size()) + 0.5);
-    m_axisTests->setTickCount(int(qMin(qsizetype(11), qMax(qsizetype(2), tests.size() + 1))));
+    // A tick on every test, or on every few when there are many.
+    m_axisTests->setRange(0.5, double(qMax(qsizetype(1), tests.size())) + 0.5);
+    m_axisTests->setTickType(QValueAxis::TicksDynamic);
+    m_axisTests->setTickAnchor(1);
+    m_axisTests->setTickInterval(std::ceil(double(qMax(qsizetype(1), tests.size())) / 10.0));
     m_axisFirstTry->setRange(0, mostFirstTry);
     chartScores->chart()->setTitle(tests.isEmpty() ? QStringLiteral("No tests yet: each test's score will appear here.")
                                                    : QStringLiteral("Scores of the tests of this list"));

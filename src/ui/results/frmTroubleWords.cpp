@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
@@ -222,8 +223,11 @@ void frmTroubleWords::practise()
         words.append({id, grdWords->item(r, ColWord)->text(),
             QStringLiteral("%1 wrong").arg(grdWords->item(r, ColWrong)->text()), tickAll || selected.contains(id)});
     }
-    const QList<qint32> chosen = frmChooseWords::ask(
-        this, QStringLiteral("the list for %1").arg(grdWords->item(current, ColList)->text()), words);
+    const QVariant testDate = grdWords->item(current, ColList)->data(Qt::DisplayRole);
+    const QString listName = testDate.typeId() == QMetaType::QDate
+        ? QStringLiteral("the list for %1").arg(QLocale::system().toString(testDate.toDate(), QLocale::ShortFormat))
+        : QStringLiteral("this list");
+    const QList<qint32> chosen = frmChooseWords::ask(this, listName, words);
     if (!chosen.isEmpty())
         emit practiseRequested(listId, chosen);
 }

@@ -7,6 +7,7 @@
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
 #include "kernel/Forms.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
@@ -14,10 +15,10 @@
 #include "lists/frmEditList.h"
 #include "lists/frmEditWord.h"
 #include "lists/frmNewList.h"
-#include "results/frmChooseWords.h"
 #include "practice/frmRevealAnswer.h"
 #include "practice/frmTest.h"
 #include "practice/frmTestSetup.h"
+#include "results/frmChooseWords.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
 #include "results/frmTestWordDetails.h"
@@ -41,6 +42,7 @@ void showTroubleWords(qint32 listId, QWidget *owner)
     auto *trouble = Forms::get<frmTroubleWords>();
     trouble->setParent(owner, trouble->windowFlags() | Qt::Window);
     trouble->setListID(listId);
+    Controls::placeOnScreen(trouble, owner->pos() + QPoint(40, 40));
     trouble->show();
     trouble->raise();
 }
