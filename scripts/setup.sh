@@ -25,6 +25,8 @@ packages=(
 # The install test runs the program as a normal user; the desktop files are
 # checked with the desktops' own tools.
 [ "$mode" = test ] && packages+=(util-linux desktop-file-utils appstream)
+# Printed pages are read back from their PDF.
+[ "$mode" = test ] && packages+=(poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

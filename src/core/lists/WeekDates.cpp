@@ -35,6 +35,12 @@ QDate GetTestDate(const QString &weekdaySetting, const QDate &today)
     return today.addDays(7);
 }
 
+Week ProposedWeek(const QString &weekdaySetting, const QDate &today)
+{
+    const QDate test = GetTestDate(weekdaySetting.isEmpty() ? QStringLiteral("Fridays") : weekdaySetting, today);
+    return {StartMonday(today), test, test};
+}
+
 QDate ParseDate(const QString &text)
 {
     const QString t = text.trimmed();

@@ -15,6 +15,15 @@ QDate StartMonday(const QDate &today);
 // ahead. An empty setting, or one that names no weekday, gives today + 7.
 QDate GetTestDate(const QString &weekdaySetting, const QDate &today);
 
+// What New List proposes: this week's Monday, and the first day after today
+// on the setting's weekday (Fridays when it names none) as the end of the
+// week and the test date.
+struct Week
+{
+    QDate start, end, test;
+};
+Week ProposedWeek(const QString &weekdaySetting, const QDate &today);
+
 // Reads a date as typed into a date box: m/d/yyyy (also m/d/yy and the ISO
 // form yyyy-mm-dd); invalid when the text is no real date.
 QDate ParseDate(const QString &text);

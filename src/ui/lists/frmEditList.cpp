@@ -1,8 +1,11 @@
 #include "frmEditList.h"
 
+#include "ListFiles.h"
 #include "audio/RecordingFiles.h"
 #include "data/ListStore.h"
 #include "frmEditWord.h"
+#include "frmPasteWords.h"
+#include "frmPrintList.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
@@ -100,8 +103,12 @@ frmEditList::frmEditList()
     cmdDeleteWord = button(central, "cmdDeleteWord", QStringLiteral("Delete a word"),
         QStringLiteral("Delete the selected word from this list"));
 
+    cmdPasteWords = button(central, "cmdPasteWords", QStringLiteral("Paste words..."),
+        QStringLiteral("Add many words at once, pasted from a document or a spreadsheet"));
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddWord);
+    buttons->addWidget(cmdPasteWords);
     buttons->addWidget(cmdEditWord);
     buttons->addWidget(cmdDeleteWord);
     buttons->addStretch(1);
@@ -119,6 +126,14 @@ frmEditList::frmEditList()
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuNewWord = action(mnuFile, "mnuNewWord", QStringLiteral("&New Word..."));
+    mnuPasteWords = action(mnuFile, "mnuPasteWords", QStringLiteral("&Paste Words..."));
+    mnuImportWords = action(mnuFile, "mnuImportWords", QStringLiteral("&Import Words..."));
+    mnuFile->addSeparator();
+    mnuExportList = action(mnuFile, "mnuExportList", QStringLiteral("&Export List..."));
+    mnuExportFolder = action(mnuFile, "mnuExportFolder", QStringLiteral("Export with &Recordings..."));
+    mnuPrint = action(mnuFile, "mnuPrint", QStringLiteral("P&rint a Paper Test..."));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("&Close"));
     mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
@@ -127,6 +142,12 @@ frmEditList::frmEditList()
 
     connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::AddWord);
     connect(mnuNewWord, &QAction::triggered, this, &frmEditList::AddWord);
+    connect(cmdPasteWords, &QPushButton::clicked, this, &frmEditList::PasteWords);
+    connect(mnuPasteWords, &QAction::triggered, this, &frmEditList::PasteWords);
+    connect(mnuImportWords, &QAction::triggered, this, &frmEditList::ImportWords);
+    connect(mnuExportList, &QAction::triggered, this, [this] { ListFiles::exportList(this, m_ListID); });
+    connect(mnuExportFolder, &QAction::triggered, this, [this] { ListFiles::exportWithRecordings(this, m_ListID); });
+    connect(mnuPrint, &QAction::triggered, this, &frmEditList::PrintList);
     connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::EditWord);
     connect(mnuEdit, &QAction::triggered, this, &frmEditList::EditWord);
     connect(cmdDeleteWord, &QPushButton::clicked, this, &frmEditList::DeleteWord);
@@ -158,6 +179,32 @@ bool frmEditList::event(QEvent *e)
         });
     }
     return Form<QMainWindow>::event(e);
+}
+
+void frmEditList::PasteWords()
+{
+    auto *paste = Forms::get<frmPasteWords>();
+    paste->setParent(this, Qt::Dialog);
+    paste->setListID(m_ListID);
+    bool added = false;
+    connect(paste, &frmPasteWords::wordsAdded, paste, [&added] { added = true; });
+    paste->exec();
+    if (added)
+        LoadWords();
+}
+
+void frmEditList::ImportWords()
+{
+    if (!ListFiles::importInto(this, m_ListID).isEmpty())
+        LoadWords();
+}
+
+void frmEditList::PrintList()
+{
+    auto *print = Forms::get<frmPrintList>();
+    print->setParent(this, Qt::Dialog);
+    print->setListID(m_ListID);
+    print->exec();
 }
 
 void frmEditList::setListID(qint32 id)

@@ -63,8 +63,14 @@ public:
     QPushButton *cmdAddWord;
     QPushButton *cmdEditWord;
     QPushButton *cmdDeleteWord;
+    QPushButton *cmdPasteWords;
     QMenu *mnuFile;
     QAction *mnuNewWord;
+    QAction *mnuPasteWords;
+    QAction *mnuImportWords;
+    QAction *mnuExportList;
+    QAction *mnuExportFolder;
+    QAction *mnuPrint;
     QAction *mnuExit;
     QMenu *mnuPopUp;
     QAction *mnuEdit;
@@ -72,6 +78,9 @@ public:
 
 public slots:
     void AddWord();
+    void PasteWords();
+    void ImportWords();
+    void PrintList();
     void EditWord();
     void DeleteWord();
     void Pronounce();

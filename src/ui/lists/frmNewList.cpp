@@ -70,12 +70,10 @@ void frmNewList::Form_Load()
 
 void frmNewList::SetDefaultDates()
 {
-    QString weekday = StoredTestDay(AppFunctions::db());
-    if (weekday.isEmpty())
-        weekday = QStringLiteral("Fridays");
-    txtTestDate->setText(GetTestDate(weekday));
-    txtEnd->setText(txtTestDate->text());
-    SetStartMonday();
+    const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(AppFunctions::db()), Clock::today());
+    txtTestDate->setText(StoreDates::mdy(week.test));
+    txtEnd->setText(StoreDates::mdy(week.end));
+    txtStart->setText(StoreDates::mdy(week.start));
 }
 
 void frmNewList::SetStartMonday()

@@ -1,12 +1,15 @@
 #include "frmTestResults.h"
 
 #include "data/Store.h"
+#include "exchange/Printouts.h"
 #include "frmChooseWords.h"
 #include "frmTestWordDetails.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
+#include "kernel/FileDialogs.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
+#include "kernel/Printing.h"
 #include "results/Scoring.h"
 
 #include <QCloseEvent>
@@ -90,9 +93,26 @@ frmTestResults::frmTestResults()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuPractise = action(mnuFile, "mnuPractise", QStringLiteral("&Practise Missed Words..."));
     mnuFile->addSeparator();
+    mnuPrint = action(mnuFile, "mnuPrint", QStringLiteral("P&rint Results..."));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuSavePdf = action(mnuFile, "mnuSavePdf", QStringLiteral("Save Results as P&DF..."));
+    mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     connect(cmdPractise, &QPushButton::clicked, this, &frmTestResults::PractiseMissedWords);
     connect(mnuPractise, &QAction::triggered, this, &frmTestResults::PractiseMissedWords);
+    connect(mnuPrint, &QAction::triggered, this,
+        [this] { Printing::preview(this, Printouts::TestResults(db(), m_testId), QStringLiteral("Test Results")); });
+    connect(mnuSavePdf, &QAction::triggered, this, [this] {
+        QString path = FileDialogs::saveFile(this, QStringLiteral("Save Results as PDF"),
+            QStringLiteral("Test results %1.pdf").arg(txtDate->text().replace(u'/', u'-')),
+            QStringLiteral("PDF files (*.pdf)"));
+        if (path.isEmpty())
+            return;
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            path += QStringLiteral(".pdf");
+        if (const QString problem = Printing::savePdf(Printouts::TestResults(db(), m_testId), path); !problem.isEmpty())
+            MsgBox(problem, MsgButtons::OK, this);
+    });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(MSFlexGrid1, &FlexGrid::SelectionChanged, this, &frmTestResults::SelectionChanged);

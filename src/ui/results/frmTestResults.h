@@ -65,6 +65,8 @@ public:
     QPushButton *cmdExit;
     QMenu *mnuFile;
     QAction *mnuPractise;
+    QAction *mnuPrint;
+    QAction *mnuSavePdf;
     QAction *mnuExit;
 
 protected:

@@ -11,8 +11,10 @@
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
+#include "lists/ListFiles.h"
 #include "lists/frmEditList.h"
 #include "lists/frmNewList.h"
+#include "lists/frmPrintList.h"
 #include "practice/frmTestSetup.h"
 #include "results/frmPastTests.h"
 #include "settings/frmOptions.h"
@@ -102,6 +104,12 @@ frmLists::frmLists()
     mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
     mnuOptions = Controls::action(mnuLists, "mnuOptions", QStringLiteral("&Options"));
     mnuTroubleWords = Controls::action(mnuFile, "mnuTroubleWords", QStringLiteral("&Trouble Words..."));
+    mnuFile->addSeparator();
+    mnuImportList = Controls::action(mnuFile, "mnuImportList", QStringLiteral("&Import a List..."));
+    mnuExportList = Controls::action(mnuFile, "mnuExportList", QStringLiteral("&Export the List..."));
+    mnuPrintList = Controls::action(mnuFile, "mnuPrintList", QStringLiteral("&Print a Paper Test..."));
+    mnuPrintList->setShortcut(QKeySequence::Print);
+    mnuFile->addSeparator();
     mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", QStringLiteral("&Restore a Backup..."));
     mnuFile->addSeparator();
     mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
@@ -128,6 +136,9 @@ frmLists::frmLists()
     connect(mnuExit, &QAction::triggered, this, &frmLists::Exit);
     connect(mnuRestoreBackup, &QAction::triggered, this, &frmLists::RestoreBackup);
     connect(mnuTroubleWords, &QAction::triggered, this, &frmLists::troubleWordsRequested);
+    connect(mnuImportList, &QAction::triggered, this, &frmLists::ImportList);
+    connect(mnuExportList, &QAction::triggered, this, &frmLists::ExportList);
+    connect(mnuPrintList, &QAction::triggered, this, &frmLists::PrintList);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::ShowHelp);
     connect(mnuAbout, &QAction::triggered, this, &frmLists::About);
 
@@ -283,6 +294,44 @@ void frmLists::Test()
     auto *setup = Forms::get<frmTestSetup>();
     setup->LoadDefaults();
     setup->show();
+}
+
+void frmLists::ImportList()
+{
+    const qint32 listId = ListFiles::importAsNewList(this);
+    if (listId <= 0)
+        return;
+    LoadWordLists();
+    for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
+        if (MSFlexGrid1->TextMatrix(r, ColListId).toInt() == listId)
+            MSFlexGrid1->setRow(r);
+    }
+    hide();
+    Globals::gCurrentListID = listId;
+    openListEditor();
+}
+
+void frmLists::ExportList()
+{
+    const QString id = selectedListId();
+    if (id.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
+        return;
+    }
+    ListFiles::exportList(this, id.toInt());
+}
+
+void frmLists::PrintList()
+{
+    const QString id = selectedListId();
+    if (id.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
+        return;
+    }
+    auto *print = Forms::get<frmPrintList>();
+    print->setParent(this, Qt::Dialog);
+    print->setListID(id.toInt());
+    print->exec();
 }
 
 void frmLists::PastTests()

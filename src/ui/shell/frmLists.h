@@ -48,6 +48,9 @@ public:
     QAction *mnuDeleteList;
     QAction *mnuOptions;
     QAction *mnuTroubleWords;
+    QAction *mnuImportList;
+    QAction *mnuExportList;
+    QAction *mnuPrintList;
     QAction *mnuRestoreBackup;
     QAction *mnuExit;
     QMenu *mnuH;
@@ -72,6 +75,9 @@ public slots:
     void ShowHelp();
     void About();
     void RestoreBackup();
+    void ImportList();
+    void ExportList();
+    void PrintList();
 
 private:
     void SelectionChanged();

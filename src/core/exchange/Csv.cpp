@@ -1,0 +1,130 @@
+#include "Csv.h"
+
+#include "data/Flags.h"
+
+namespace Csv {
+
+QList<QStringList> parse(const QString &text, QString *problem)
+{
+    QList<QStringList> records;
+    QStringList record;
+    QString value;
+    bool quoted = false;
+    bool any = false; // something on this record yet
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"') {
+                if (i + 1 < n && text.at(i + 1) == u'"') {
+                    value += u'"';
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                value += c;
+            }
+            continue;
+        }
+        if (c == u'"') {
+            quoted = true;
+            any = true;
+        } else if (c == u',') {
+            record << value;
+            value.clear();
+            any = true;
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+            if (any || !value.isEmpty()) {
+                record << value;
+                records << record;
+            }
+            record.clear();
+            value.clear();
+            any = false;
+        } else {
+            value += c;
+        }
+    }
+    if (quoted && problem)
+        *problem = QStringLiteral("A quoted field is never closed: a double quote is missing.");
+    if (any || !value.isEmpty()) {
+        record << value;
+        records << record;
+    }
+    return records;
+}
+
+QString field(const QString &value)
+{
+    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
+        return value;
+    QString escaped = value;
+    escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + escaped + u'"';
+}
+
+QString write(const QList<WordEntry> &words)
+{
+    QString out = QStringLiteral("word,definition,sentence,case_sensitive\r\n");
+    for (const WordEntry &w : words) {
+        out += field(w.word) + u',' + field(w.definition) + u',' + field(w.sentence) + u','
+            + (w.caseSensitive ? QStringLiteral("true") : QStringLiteral("false")) + QStringLiteral("\r\n");
+    }
+    return out;
+}
+
+namespace {
+bool flag(const QString &text)
+{
+    const QString t = text.trimmed().toLower();
+    return t == QLatin1String("yes") || t == QLatin1String("y") || t == QLatin1String("1") || t == QLatin1String("x")
+        || TextToBool(t);
+}
+} // namespace
+
+ReadResult read(const QString &text)
+{
+    ReadResult result;
+    QList<QStringList> records = parse(text, &result.problem);
+    if (!result.problem.isEmpty())
+        return result;
+    // Which column holds what: from the header, or in the usual order.
+    qsizetype word = 0, definition = 1, sentence = 2, caseSensitive = 3;
+    if (!records.isEmpty()) {
+        QStringList header;
+        for (const QString &h : records.first())
+            header << h.trimmed().toLower();
+        if (header.contains(QLatin1String("word"))) {
+            word = header.indexOf(QLatin1String("word"));
+            definition = header.indexOf(QLatin1String("definition"));
+            sentence = header.indexOf(QLatin1String("sentence"));
+            caseSensitive = header.indexOf(QLatin1String("case_sensitive"));
+            records.removeFirst();
+        } else {
+            for (const QStringList &r : std::as_const(records)) {
+                if (r.size() > 4) {
+                    result.problem = QStringLiteral(
+                        "Some rows have %1 fields. A word list has at most four: word, definition, sentence and "
+                        "case_sensitive (or a header row naming its columns).")
+                                         .arg(r.size());
+                    return result;
+                }
+            }
+        }
+    }
+    auto at = [](const QStringList &r, qsizetype i) { return i >= 0 && i < r.size() ? r.at(i) : QString(); };
+    for (const QStringList &r : std::as_const(records)) {
+        WordEntry e;
+        e.word = at(r, word);
+        e.definition = at(r, definition);
+        e.sentence = at(r, sentence);
+        e.caseSensitive = flag(at(r, caseSensitive));
+        result.words << e;
+    }
+    return result;
+}
+
+} // namespace Csv

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "WordEntry.h"
+
+#include <QStringList>
+
+// Comma-separated values as RFC 4180 writes them: fields in double quotes
+// when they hold a comma, a quote or a line break, quotes doubled.
+namespace Csv {
+
+// The records of the text; any of CRLF, LF or CR ends a record. Sets
+// `problem` (and returns what was read so far) when a quoted field never ends.
+QList<QStringList> parse(const QString &text, QString *problem);
+QString field(const QString &value);
+
+// A word list with the header word,definition,sentence,case_sensitive.
+QString write(const QList<WordEntry> &words);
+// Reads a word list: with that header (in any order, other columns
+// ignored), or without one as word[,definition[,sentence[,case_sensitive]]].
+ReadResult read(const QString &text);
+
+} // namespace Csv

@@ -1,0 +1,93 @@
+#include "ListExport.h"
+
+#include "Csv.h"
+#include "Kvtml.h"
+#include "audio/RecordingFiles.h"
+#include "data/Flags.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+#include "practice/WordOrder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ListExport {
+
+QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, WordOrder order)
+{
+    const TestWords words = LoadTestWords(store, listId, order);
+    QList<WordEntry> entries;
+    for (const QString &id : words.sequence) {
+        if (id.isEmpty())
+            continue;
+        const WordRow row = words.rows.value(id.toInt());
+        WordEntry e;
+        e.word = row.word;
+        e.definition = row.definition;
+        e.sentence = row.sentence;
+        e.caseSensitive = TextToBool(row.caseSensitive);
+        const QString wav = RecordingPath(wavDir, row.word);
+        if (HasRecording(wav))
+            e.recording = wav;
+        entries << e;
+    }
+    return entries;
+}
+
+QString Title(Store &store, qint32 listId)
+{
+    return QStringLiteral("Spelling words for %1").arg(GetListTestDate(store, listId));
+}
+
+namespace {
+QString save(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("The list could not be saved as %1: %2")
+            .arg(QDir::toNativeSeparators(path), file.errorString());
+    return {};
+}
+
+QList<WordEntry> withoutRecordings(QList<WordEntry> entries)
+{
+    for (WordEntry &e : entries)
+        e.recording.clear();
+    return entries;
+}
+} // namespace
+
+QString WriteFile(Store &store, qint32 listId, const QString &path, const QString &wavDir)
+{
+    const QList<WordEntry> entries = withoutRecordings(Entries(store, listId, wavDir));
+    if (QFileInfo(path).suffix().compare(QLatin1String("kvtml"), Qt::CaseInsensitive) == 0)
+        return save(path, Kvtml::write(Title(store, listId), entries));
+    return save(path, Csv::write(entries).toUtf8());
+}
+
+QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QString &wavDir)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("Wavs")))
+        return QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
+    QList<WordEntry> entries = Entries(store, listId, wavDir);
+    for (WordEntry &e : entries) {
+        if (e.recording.isEmpty())
+            continue;
+        const QString name = QFileInfo(e.recording).fileName();
+        const QString target = dir.filePath(QStringLiteral("Wavs/") + name);
+        QFile::remove(target);
+        if (!QFile::copy(e.recording, target))
+            return QStringLiteral("The recording of \"%1\" could not be copied to %2.")
+                .arg(e.word, QDir::toNativeSeparators(target));
+        e.recording = QStringLiteral("Wavs/") + name;
+    }
+    if (const QString problem
+        = save(dir.filePath(QStringLiteral("list.kvtml")), Kvtml::write(Title(store, listId), entries));
+        !problem.isEmpty())
+        return problem;
+    return save(dir.filePath(QStringLiteral("list.csv")), Csv::write(withoutRecordings(entries)).toUtf8());
+}
+
+} // namespace ListExport

@@ -1,0 +1,112 @@
+#include "Printouts.h"
+
+#include "data/Store.h"
+#include "data/StoreDates.h"
+#include "results/Scoring.h"
+
+#include <QLocale>
+#include <QSqlQuery>
+
+namespace Printouts {
+
+namespace {
+const QString Blank = QStringLiteral("________");
+
+QString esc(const QString &text)
+{
+    return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+}
+
+QString page(const QString &title, const QString &body)
+{
+    return QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>"
+                          "<h2>%1</h2>%2</body></html>")
+        .arg(esc(title), body);
+}
+} // namespace
+
+QString MaskWord(const QString &clue, const QString &word)
+{
+    if (word.isEmpty())
+        return clue;
+    QString masked = clue;
+    return masked.replace(word, Blank, Qt::CaseInsensitive);
+}
+
+QString PaperTest(const QString &title, const QList<WordEntry> &words, const PaperOptions &options)
+{
+    QString body = QStringLiteral("<p>Name: ______________________ &nbsp;&nbsp; Date: ______________</p>");
+    body += QStringLiteral("<table width=\"100%\" cellpadding=\"6\" cellspacing=\"0\">");
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const WordEntry &w = words.at(i);
+        QStringList clues;
+        if (options.definitions && !w.definition.isEmpty())
+            clues << QStringLiteral("<i>Meaning:</i> ") + esc(MaskWord(w.definition, w.word));
+        if (options.sentences && !w.sentence.isEmpty())
+            clues << QStringLiteral("<i>Sentence:</i> ") + esc(MaskWord(w.sentence, w.word));
+        if (clues.isEmpty())
+            clues << QStringLiteral("<i>Listen to the word.</i>");
+        body += QStringLiteral("<tr><td width=\"8%\" valign=\"top\" nowrap><b>%1.</b></td><td>%2"
+                               "<p style=\"margin-top:16px\">________________________________________</p></td></tr>")
+                    .arg(i + 1)
+                    .arg(clues.join(QStringLiteral("<br>")));
+    }
+    body += QStringLiteral("</table>");
+    return page(title, body);
+}
+
+QString AnswerKey(const QString &title, const QList<WordEntry> &words)
+{
+    QString body = QStringLiteral("<table cellpadding=\"4\" cellspacing=\"0\">");
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const WordEntry &w = words.at(i);
+        body += QStringLiteral("<tr><td><b>%1.</b></td><td>%2%3</td></tr>")
+                    .arg(i + 1)
+                    .arg(esc(w.word), w.caseSensitive ? QStringLiteral(" <i>(capitals count)</i>") : QString());
+    }
+    body += QStringLiteral("</table>");
+    return page(title + QStringLiteral(": answers"), body);
+}
+
+QString TestResults(Store &store, qint32 testId)
+{
+    const auto test = Scoring::ReadTest(store, testId);
+    if (!test)
+        return {};
+    const qint32 words = Scoring::WordsOnTest(store, testId, test->listId);
+    const qint32 first = Scoring::CorrectFirstTry(store, testId);
+    const QString time = test->start.isValid()
+        ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
+        : StoreDates::Unknown;
+    QString body = QStringLiteral("<table cellpadding=\"3\">");
+    for (const auto &[label, value] : {std::pair {QStringLiteral("Date:"), StoreDates::shownDate(test->start.date())},
+             std::pair {QStringLiteral("Time:"), time},
+             std::pair {QStringLiteral("Minutes:"), Scoring::MinutesText(test->start, test->end)},
+             std::pair {QStringLiteral("Words on Test:"), QString::number(words)},
+             std::pair {QStringLiteral("First Try:"), QString::number(first)},
+             std::pair {
+                 QStringLiteral("Moved on:"), QString::number(Scoring::MovedOn(store, testId, test->moveOnAfter))},
+             std::pair {QStringLiteral("Score:"), Scoring::percentText(Scoring::ScorePercent(first, words))}})
+        body += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td></tr>").arg(esc(label), esc(value));
+    body += QStringLiteral("</table><h3>Words</h3><table width=\"100%\" border=\"1\" cellpadding=\"4\" "
+                           "cellspacing=\"0\"><tr><th align=\"left\">Word</th><th align=\"left\">Result</th>"
+                           "<th align=\"left\">Typed</th></tr>");
+    for (const Scoring::WordResult &w : Scoring::WordResults(store, testId, test->listId)) {
+        QStringList typed;
+        QSqlQuery &q = store.prepared(QStringLiteral(
+            "SELECT GUESS FROM WORD_ATTEMPTS WHERE TEST_ID = ? AND WORD_ID = ? ORDER BY ATTEMPT_NUMBER"));
+        q.bindValue(0, testId);
+        q.bindValue(1, w.wordId);
+        Store::run(q);
+        while (q.next())
+            typed << q.value(0).toString();
+        q.finish();
+        body += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(esc(w.word), esc(Scoring::ResultText(w.incorrect, test->moveOnAfter)),
+                        esc(typed.join(QStringLiteral(", "))));
+    }
+    body += QStringLiteral("</table>");
+    return page(QStringLiteral("Test Results"), body);
+}
+
+} // namespace Printouts

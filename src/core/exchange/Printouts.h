@@ -1,0 +1,28 @@
+#pragma once
+
+#include "WordEntry.h"
+
+class Store;
+
+// What goes on paper, as HTML for the printer: a spelling test to write on,
+// its answer key, and a test's results.
+namespace Printouts {
+
+// The clue with the word blanked out wherever it appears (any case), so a
+// sentence never gives the answer away.
+QString MaskWord(const QString &clue, const QString &word);
+
+struct PaperOptions
+{
+    bool definitions = true;
+    bool sentences = true;
+};
+// Numbered lines to write on, with the chosen clues; never the words.
+QString PaperTest(const QString &title, const QList<WordEntry> &words, const PaperOptions &options);
+// The words, numbered in the same order.
+QString AnswerKey(const QString &title, const QList<WordEntry> &words);
+// A finished test's figures and every word's attempts; empty when there is
+// no such test.
+QString TestResults(Store &store, qint32 testId);
+
+} // namespace Printouts

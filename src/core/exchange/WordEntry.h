@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// A word as it travels between Lettermarch and other programs: pasted,
+// imported or exported. `recording` is the path of a wave file that goes
+// with it (exports with recordings, and imports of them), or empty.
+struct WordEntry
+{
+    QString word;
+    QString definition;
+    QString sentence;
+    bool caseSensitive = false;
+    QString recording;
+
+    bool operator==(const WordEntry &) const = default;
+};
+
+// What reading a file gave: its words, or why there are none.
+struct ReadResult
+{
+    QList<WordEntry> words;
+    QString problem;
+};

@@ -1,0 +1,198 @@
+#include "WordImport.h"
+
+#include "Csv.h"
+#include "Kvtml.h"
+#include "audio/RecordingFiles.h"
+#include "data/Flags.h"
+#include "data/Store.h"
+#include "lists/WordStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace WordImport {
+
+QList<WordEntry> ParsePasted(const QString &text)
+{
+    QList<WordEntry> words;
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    for (const QString &line : normalized.split(u'\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        QString separator;
+        for (const QString &s : {QStringLiteral("\t"), QStringLiteral(" - "), QStringLiteral(";")}) {
+            if (line.contains(s)) {
+                separator = s;
+                break;
+            }
+        }
+        QStringList fields = separator.isEmpty() ? QStringList {line} : line.split(separator);
+        // A sentence may hold the separator itself: the rest of the line is
+        // the sentence. Only tabs (a spreadsheet's columns) carry a fourth.
+        const qsizetype most = separator == QLatin1String("\t") ? 4 : 3;
+        while (fields.size() > most) {
+            const QString last = fields.takeLast();
+            fields.last() += separator + last;
+        }
+        WordEntry e;
+        e.word = fields.value(0);
+        e.definition = fields.value(1);
+        e.sentence = fields.value(2);
+        const QString mark = fields.value(3).trimmed().toLower();
+        e.caseSensitive = mark == QLatin1String("yes") || mark == QLatin1String("x") || mark == QLatin1String("1")
+            || TextToBool(mark);
+        words << e;
+    }
+    return words;
+}
+
+namespace {
+// A character a child could not type: controls, unassigned code points and
+// lone halves of surrogate pairs (whole pairs, such as emoji, are fine).
+bool typeable(const QString &word)
+{
+    for (const char32_t c : word.toUcs4()) {
+        if (c == 0xFFFD || !QChar::isPrint(c))
+            return false;
+    }
+    return true;
+}
+
+QString key(const QString &word)
+{
+    // The database compares words without regard to case, and so do the
+    // recordings' file names.
+    return word.toCaseFolded();
+}
+} // namespace
+
+QList<PreviewRow> Preview(Store &store, qint32 listId, const QList<WordEntry> &words, const QString &wavDir)
+{
+    QSet<QString> taken;
+    if (listId > 0) {
+        for (const auto &[id, word] : ListWords(store, listId))
+            taken.insert(key(word));
+    }
+    QSet<QString> earlier;
+    QList<PreviewRow> rows;
+    for (const WordEntry &w : words) {
+        PreviewRow row;
+        row.entry = w;
+        row.entry.word = w.word.trimmed();
+        row.entry.definition = w.definition.trimmed();
+        row.entry.sentence = w.sentence.trimmed();
+        const QString &word = row.entry.word;
+        const bool recorded
+            = (!w.recording.isEmpty() && QFileInfo(w.recording).isFile()) || HasRecording(RecordingPath(wavDir, word));
+        if (word.isEmpty())
+            row.skipReason = QStringLiteral("no word");
+        else if (!typeable(word))
+            row.skipReason = QStringLiteral("has characters that cannot be typed");
+        else if (taken.contains(key(word)))
+            row.skipReason = QStringLiteral("already in the list");
+        else if (earlier.contains(key(word)))
+            row.skipReason = QStringLiteral("appears twice");
+        else if (row.entry.definition.isEmpty() && row.entry.sentence.isEmpty() && !recorded)
+            row.skipReason = QStringLiteral("needs a definition, a sentence or a recording");
+        if (!word.isEmpty())
+            earlier.insert(key(word));
+        rows << row;
+    }
+    return rows;
+}
+
+QList<qint32> AddWords(Store &store, qint32 listId, const QList<PreviewRow> &rows)
+{
+    QList<qint32> ids;
+    Store::Transaction transaction(store);
+    for (const PreviewRow &r : rows) {
+        if (!r.skipReason.isEmpty())
+            continue;
+        WordRow row;
+        row.listId = listId;
+        row.word = r.entry.word;
+        row.definition = r.entry.definition;
+        row.sentence = r.entry.sentence;
+        row.caseSensitive = BoolToText(r.entry.caseSensitive);
+        ids << AddWord(store, row);
+    }
+    transaction.commit();
+    return ids;
+}
+
+QList<qint32> AddNewList(Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate,
+    const QDateTime &created, const QList<PreviewRow> &rows)
+{
+    Store::Transaction transaction(store);
+    const qint32 listId = AddList(store, weekStart, weekEnd, testDate, created);
+    const QList<qint32> words = AddWords(store, listId, rows);
+    transaction.commit();
+    return QList<qint32> {listId} + words;
+}
+
+QString DecodeText(const QByteArray &data, QString *problem)
+{
+    if (data.contains('\0') && !data.startsWith("\xFF\xFE") && !data.startsWith("\xFE\xFF")) {
+        *problem = QStringLiteral("This is not a text file.");
+        return {};
+    }
+    const auto encoding = QStringConverter::encodingForData(data).value_or(QStringConverter::Utf8);
+    QStringDecoder decode(encoding, QStringDecoder::Flag::Stateless);
+    QString text = decode(data);
+    if (decode.hasError()) {
+        *problem = QStringLiteral("The file is not in the UTF-8 encoding. Save it as \"CSV UTF-8\" (or as Unicode "
+                                  "text) in the program that made it, then import it again.");
+        return {};
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+ReadResult ReadFile(const QString &path)
+{
+    ReadResult result;
+    QFile file(path);
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        result.problem = QStringLiteral("There is no file %1.").arg(info.fileName());
+        return result;
+    }
+    if (info.size() > MaxFileBytes) {
+        result.problem = QStringLiteral("The file %1 is too large to be a word list (%2 MB).")
+                             .arg(info.fileName())
+                             .arg(double(info.size()) / 1048576.0, 0, 'f', 1);
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.problem = QStringLiteral("The file %1 could not be read: %2").arg(info.fileName(), file.errorString());
+        return result;
+    }
+    const QByteArray data = file.readAll();
+    const QString suffix = info.suffix().toLower();
+    const bool xml = suffix == QLatin1String("kvtml")
+        || (suffix != QLatin1String("csv") && data.left(200).trimmed().startsWith("<?xml"));
+    if (xml) {
+        result = Kvtml::read(data, info.absolutePath());
+    } else {
+        const QString text = DecodeText(data, &result.problem);
+        if (result.problem.isEmpty())
+            result = Csv::read(text);
+    }
+    if (result.problem.isEmpty() && result.words.isEmpty())
+        result.problem = QStringLiteral("The file %1 holds no words.").arg(info.fileName());
+    if (result.problem.isEmpty() && result.words.size() > MaxWords) {
+        result.problem = QStringLiteral("The file %1 holds %2 words; a word list in Lettermarch holds at most %3.")
+                             .arg(info.fileName())
+                             .arg(result.words.size())
+                             .arg(MaxWords);
+    }
+    if (!result.problem.isEmpty())
+        result.words.clear();
+    return result;
+}
+
+} // namespace WordImport

@@ -1,0 +1,66 @@
+#include "Printing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace {
+// Letter or A4 as the system prefers, with margins a child's pencil needs.
+void setPage(QPagedPaintDevice &device)
+{
+    const QPageSize size(
+        QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    device.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
+}
+
+void render(const QString &html, QPagedPaintDevice &device)
+{
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(14); // large enough for a young writer
+    document.setDefaultFont(font);
+    document.setHtml(html);
+    document.print(&device);
+}
+} // namespace
+
+namespace Printing {
+
+void preview(QWidget *parent, const QString &html, const QString &title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    setPage(printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
+    dialog.setWindowTitle(title);
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&html](QPrinter *p) { render(html, *p); });
+    dialog.resize(800, 700);
+    dialog.exec();
+}
+
+QString savePdf(const QString &html, const QString &path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return QStringLiteral("The PDF file cannot be written in the folder %1.")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    {
+        QPdfWriter pdf(path);
+        pdf.setCreator(QStringLiteral("Lettermarch"));
+        pdf.setResolution(300);
+        setPage(pdf);
+        render(html, pdf);
+    }
+    if (QFileInfo(path).size() == 0)
+        return QStringLiteral("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+    return {};
+}
+
+} // namespace Printing

@@ -1,0 +1,110 @@
+#include "ListFiles.h"
+
+#include "data/Clock.h"
+#include "data/Options.h"
+#include "exchange/ListExport.h"
+#include "exchange/WordImport.h"
+#include "frmPasteWords.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/FileDialogs.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "lists/WeekDates.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace AppFunctions;
+
+namespace ListFiles {
+
+namespace {
+const QString ReadFilter = QStringLiteral("Word lists (*.csv *.kvtml);;CSV files (*.csv);;KDE vocabulary files "
+                                          "(*.kvtml);;All files (*)");
+
+// The file's name for the list: its test date, without characters a file
+// name cannot hold.
+QString suggestedName(qint32 listId)
+{
+    QString name = ListExport::Title(db(), listId);
+    for (QChar &c : name) {
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'-';
+    }
+    return name;
+}
+
+// Shows the preview of the file's words; the identifiers added.
+QList<qint32> preview(QWidget *parent, qint32 listId, const QDate *newListDates)
+{
+    const QString path = FileDialogs::openFile(parent, QStringLiteral("Import Words"), ReadFilter);
+    if (path.isEmpty())
+        return {};
+    const ReadResult read = WordImport::ReadFile(path);
+    if (!read.problem.isEmpty()) {
+        MsgBox(read.problem + QStringLiteral("\n\nNothing was imported."), MsgButtons::OK, parent);
+        return {};
+    }
+    auto *window = Forms::get<frmPasteWords>();
+    window->setParent(parent, Qt::Dialog);
+    if (newListDates)
+        window->setNewList(newListDates[0], newListDates[1], newListDates[2]);
+    else
+        window->setListID(listId);
+    window->setEntries(read.words, QFileInfo(path).fileName());
+    QList<qint32> added;
+    qint32 madeList = 0;
+    QObject::connect(window, &frmPasteWords::wordsAdded, window, [&](qint32 list, const QList<qint32> &ids) {
+        madeList = list;
+        added = ids;
+    });
+    window->exec();
+    if (newListDates && madeList > 0)
+        added.prepend(madeList);
+    return added;
+}
+} // namespace
+
+void exportList(QWidget *parent, qint32 listId)
+{
+    QString path
+        = FileDialogs::saveFile(parent, QStringLiteral("Export List"), suggestedName(listId) + QStringLiteral(".csv"),
+            QStringLiteral("CSV files (*.csv);;KDE vocabulary files (*.kvtml)"));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("csv") && suffix != QLatin1String("kvtml"))
+        path += QStringLiteral(".csv");
+    const QString problem = ListExport::WriteFile(db(), listId, path, Globals::gWavPath);
+    MsgBox(
+        problem.isEmpty() ? QStringLiteral("The list was saved as %1.").arg(QDir::toNativeSeparators(path)) : problem,
+        MsgButtons::OK, parent);
+}
+
+void exportWithRecordings(QWidget *parent, qint32 listId)
+{
+    const QString parentFolder = FileDialogs::folder(parent, QStringLiteral("Export with Recordings"));
+    if (parentFolder.isEmpty())
+        return;
+    const QString folder = QDir(parentFolder).filePath(suggestedName(listId));
+    const QString problem = ListExport::WriteFolder(db(), listId, folder, Globals::gWavPath);
+    MsgBox(problem.isEmpty() ? QStringLiteral("The list and its recordings were saved in the folder %1.")
+                                   .arg(QDir::toNativeSeparators(folder))
+                             : problem,
+        MsgButtons::OK, parent);
+}
+
+QList<qint32> importInto(QWidget *parent, qint32 listId)
+{
+    return preview(parent, listId, nullptr);
+}
+
+qint32 importAsNewList(QWidget *parent)
+{
+    const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(db()), Clock::today());
+    const QDate dates[3] = {week.start, week.end, week.test};
+    const QList<qint32> made = preview(parent, 0, dates);
+    return made.isEmpty() ? 0 : made.first();
+}
+
+} // namespace ListFiles

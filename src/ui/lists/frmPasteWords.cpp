@@ -1,0 +1,217 @@
+#include "frmPasteWords.h"
+
+#include "audio/RecordingFiles.h"
+#include "data/Clock.h"
+#include "data/Store.h"
+#include "data/StoreDates.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "lists/WordStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+frmPasteWords::frmPasteWords()
+{
+    setObjectName(QStringLiteral("frmPasteWords"));
+    setWindowTitle(QStringLiteral("Paste Words"));
+    setModal(true);
+
+    txtPaste = named<QPlainTextEdit>(this, "txtPaste");
+    txtPaste->setPlaceholderText(QStringLiteral("because\tfor the reason that\tI stayed in because it rained."));
+    txtPaste->setTabChangesFocus(false);
+    lblHint = label(this, "lblHint",
+        QStringLiteral("&Paste or type one word a line. After the word, a definition and a sentence may follow, "
+                       "separated by tabs (as a spreadsheet copies them), \" - \" or \";\"."),
+        txtPaste);
+    lblHint->setWordWrap(true);
+    grdPreview = named<QTableWidget>(this, "grdPreview");
+    grdPreview->setColumnCount(ColumnCount);
+    grdPreview->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Definition"),
+        QStringLiteral("Sentence"), QStringLiteral("Case Sensitive"), QStringLiteral("Skipped Because")});
+    grdPreview->horizontalHeaderItem(ColCase)->setToolTip(QStringLiteral("Tick the words that must be typed in the "
+                                                                         "right case"));
+    grdPreview->verticalHeader()->hide();
+    grdPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdPreview->setWordWrap(false);
+    // The clues share the width; the word, the tick and the reason take what they need.
+    for (int c : {int(ColWord), int(ColCase), int(ColSkipped)})
+        grdPreview->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    for (int c : {int(ColDefinition), int(ColSentence)})
+        grdPreview->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+    lblSummary = label(this, "lblSummary", {});
+    cmdAdd = button(this, "cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add the words not skipped to the list"));
+    cmdAdd->setDefault(false);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(lblSummary, 1);
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblHint);
+    layout->addWidget(txtPaste, 2);
+    layout->addWidget(grdPreview, 3);
+    layout->addLayout(buttons);
+
+    // The preview follows the text once typing pauses: a long paste is read once.
+    m_typing = new QTimer(this);
+    m_typing->setSingleShot(true);
+    m_typing->setInterval(250);
+    connect(m_typing, &QTimer::timeout, this, &frmPasteWords::refresh);
+    connect(txtPaste, &QPlainTextEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
+    connect(grdPreview, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (item->column() == ColCase && item->row() < m_rows.size())
+            m_ticked.insert(m_rows.at(item->row()).entry.word, item->checkState() == Qt::Checked);
+    });
+    connect(cmdAdd, &QPushButton::clicked, this, &frmPasteWords::add);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(760, 520);
+    refresh();
+}
+
+void frmPasteWords::setListID(qint32 listId)
+{
+    m_listId = listId;
+    refresh();
+}
+
+void frmPasteWords::setNewList(const QDate &weekStart, const QDate &weekEnd, const QDate &testDate)
+{
+    m_listId = 0;
+    m_weekStart = weekStart;
+    m_weekEnd = weekEnd;
+    m_testDate = testDate;
+    refresh();
+}
+
+void frmPasteWords::setEntries(const QList<WordEntry> &words, const QString &fileName)
+{
+    m_imported = true;
+    m_entries = words;
+    setWindowTitle(QStringLiteral("Import Words"));
+    txtPaste->hide();
+    lblHint->setText(m_listId > 0 ? QStringLiteral("The words of %1, to be added to this list:").arg(fileName)
+                                  : QStringLiteral("The words of %1, to make a new list for the test on %2:")
+                                        .arg(fileName, StoreDates::mdy(m_testDate)));
+    refresh();
+}
+
+void frmPasteWords::refresh()
+{
+    if (!m_imported)
+        m_entries = WordImport::ParsePasted(txtPaste->toPlainText());
+    if (m_entries.size() > WordImport::MaxWords) {
+        m_rows.clear();
+        showRows();
+        lblSummary->setText(QStringLiteral("That is %1 lines; a list holds at most %2 words.")
+                                .arg(m_entries.size())
+                                .arg(WordImport::MaxWords));
+        cmdAdd->setEnabled(false);
+        return;
+    }
+    m_rows = WordImport::Preview(db(), m_listId, m_entries, Globals::gWavPath);
+    showRows();
+}
+
+void frmPasteWords::showRows()
+{
+    const QSignalBlocker block(grdPreview);
+    for (WordImport::PreviewRow &row : m_rows)
+        row.entry.caseSensitive = m_ticked.value(row.entry.word, row.entry.caseSensitive);
+    grdPreview->setRowCount(int(m_rows.size()));
+    qsizetype added = 0;
+    for (int r = 0; r < m_rows.size(); ++r) {
+        const WordImport::PreviewRow &row = m_rows.at(r);
+        const bool skipped = !row.skipReason.isEmpty();
+        added += skipped ? 0 : 1;
+        const QStringList texts {row.entry.word, row.entry.definition, row.entry.sentence};
+        for (int c = ColWord; c <= ColSentence; ++c) {
+            auto *item = new QTableWidgetItem(texts.at(c));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (skipped)
+                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            grdPreview->setItem(r, c, item);
+        }
+        auto *check = new QTableWidgetItem;
+        check->setFlags(
+            skipped ? Qt::ItemIsSelectable : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        check->setCheckState(row.entry.caseSensitive ? Qt::Checked : Qt::Unchecked);
+        grdPreview->setItem(r, ColCase, check);
+        auto *reason = new QTableWidgetItem(row.skipReason);
+        reason->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grdPreview->setItem(r, ColSkipped, reason);
+    }
+    const qsizetype skipped = m_rows.size() - added;
+    lblSummary->setText(m_rows.isEmpty() ? QStringLiteral("No words yet.")
+                                         : QStringLiteral("%1 to add, %2 skipped.").arg(added).arg(skipped));
+    cmdAdd->setEnabled(added > 0);
+}
+
+void frmPasteWords::add()
+{
+    m_typing->stop();
+    refresh(); // what is stored is what the preview shows now, ticks included
+    QList<qint32> ids;
+    qint32 listId = m_listId;
+    try {
+        if (listId <= 0) {
+            ids = WordImport::AddNewList(db(), m_weekStart, m_weekEnd, m_testDate, Clock::now(), m_rows);
+            listId = ids.takeFirst();
+        } else {
+            ids = WordImport::AddWords(db(), listId, m_rows);
+        }
+    } catch (const StoreError &e) {
+        MsgBox(QStringLiteral("Nothing was added: %1").arg(e.message()), MsgButtons::OK, this);
+        return;
+    }
+    m_listId = listId;
+    copyRecordings();
+    emit wordsAdded(listId, ids);
+    accept();
+}
+
+void frmPasteWords::copyRecordings()
+{
+    QStringList failed;
+    for (const WordImport::PreviewRow &row : std::as_const(m_rows)) {
+        if (!row.skipReason.isEmpty() || row.entry.recording.isEmpty())
+            continue;
+        const QString target = RecordingPath(Globals::gWavPath, row.entry.word);
+        if (QFileInfo(target).absoluteFilePath() == QFileInfo(row.entry.recording).absoluteFilePath())
+            continue;
+        if (QFile::exists(target)
+            && MsgBox(QStringLiteral("There is already a recording of \"%1\". Replace it with the one from the "
+                                     "imported file?")
+                          .arg(row.entry.word),
+                   MsgButtons::YesNo, this)
+                != MsgAnswer::Yes)
+            continue;
+        QDir().mkpath(Globals::gWavPath);
+        const QString copy = target + QStringLiteral(".new");
+        QFile::remove(copy);
+        // Copied beside it first: the old recording goes only once the new one is there.
+        if (!QFile::copy(row.entry.recording, copy) || (QFile::exists(target) && !QFile::remove(target))
+            || !QFile::rename(copy, target)) {
+            QFile::remove(copy);
+            failed << row.entry.word;
+        }
+    }
+    if (!failed.isEmpty())
+        MsgBox(QStringLiteral("The words were added, but the recordings of these could not be copied: %1")
+                   .arg(failed.join(QStringLiteral(", "))),
+            MsgButtons::OK, this);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "exchange/WordImport.h"
+#include "kernel/Forms.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QHash>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+// Many words at once: pasted lines, or the words of an imported file, shown
+// in a preview before anything is stored.
+class frmPasteWords : public Form<QDialog>
+{
+    Q_OBJECT
+
+public:
+    frmPasteWords();
+
+    // Pasting into (or importing to) an existing list.
+    void setListID(qint32 listId);
+    // Importing into a new list with these dates (made only on Add).
+    void setNewList(const QDate &weekStart, const QDate &weekEnd, const QDate &testDate);
+    // The words of an imported file: no box to paste into.
+    void setEntries(const QList<WordEntry> &words, const QString &fileName);
+
+    enum Column { ColWord, ColDefinition, ColSentence, ColCase, ColSkipped, ColumnCount };
+
+    QLabel *lblHint;
+    QPlainTextEdit *txtPaste;
+    QTableWidget *grdPreview;
+    QLabel *lblSummary;
+    QPushButton *cmdAdd;
+    QPushButton *cmdCancel;
+
+signals:
+    // Stored, in one transaction; `listId` is the new list's on an import.
+    void wordsAdded(qint32 listId, const QList<qint32> &wordIds);
+
+private:
+    void refresh();
+    void showRows();
+    void add();
+    void copyRecordings();
+
+    qint32 m_listId = 0;
+    QDate m_weekStart, m_weekEnd, m_testDate;
+    QList<WordEntry> m_entries;
+    QList<WordImport::PreviewRow> m_rows;
+    QTimer *m_typing;
+    // Ticks the parent changed, by word: kept while the text is edited.
+    QHash<QString, bool> m_ticked;
+    bool m_imported = false;
+};

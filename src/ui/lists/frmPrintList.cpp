@@ -1,0 +1,126 @@
+#include "frmPrintList.h"
+
+#include "data/Options.h"
+#include "exchange/ListExport.h"
+#include "exchange/Printouts.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/Controls.h"
+#include "kernel/FileDialogs.h"
+#include "kernel/Globals.h"
+#include "kernel/MessageBox.h"
+#include "kernel/Printing.h"
+#include "practice/TestOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace AppFunctions;
+using namespace Controls;
+
+frmPrintList::frmPrintList()
+{
+    setObjectName(QStringLiteral("frmPrintList"));
+    setWindowTitle(QStringLiteral("Print a Paper Test"));
+    setModal(true);
+
+    auto *what = new QGroupBox(QStringLiteral("Print"), this);
+    optPaperTest = named<QRadioButton>(what, "optPaperTest");
+    optPaperTest->setText(QStringLiteral("A &test to write on (the words are not shown)"));
+    optPaperTest->setChecked(true);
+    optAnswerKey = named<QRadioButton>(what, "optAnswerKey");
+    optAnswerKey->setText(QStringLiteral("Its &answer key"));
+    chkDefinitions = named<QCheckBox>(what, "chkDefinitions");
+    chkDefinitions->setText(QStringLiteral("Show the &definitions as clues"));
+    chkSentences = named<QCheckBox>(what, "chkSentences");
+    chkSentences->setText(QStringLiteral("Show the &sentences as clues (the word blanked out)"));
+    // The clue boxes belong to the test: set in under it.
+    auto *clues = new QVBoxLayout;
+    clues->setContentsMargins(24, 0, 0, 0);
+    clues->addWidget(chkDefinitions);
+    clues->addWidget(chkSentences);
+    auto *whatLayout = new QVBoxLayout(what);
+    whatLayout->addWidget(optPaperTest);
+    whatLayout->addLayout(clues);
+    whatLayout->addWidget(optAnswerKey);
+
+    cboOrder = named<QComboBox>(this, "cboOrder");
+    cboOrder->addItems({QStringLiteral("Alphabetical"), QStringLiteral("Order Created"), QStringLiteral("Random")});
+    lblOrder = label(this, "lblOrder", QStringLiteral("Word &order:"), cboOrder);
+    cmdPreview = button(this, "cmdPreview", QStringLiteral("&Preview and Print..."));
+    cmdPreview->setDefault(true);
+    cmdPdf = button(this, "cmdPdf", QStringLiteral("Save as P&DF..."));
+    cmdClose = button(this, "cmdClose", QStringLiteral("Close"));
+
+    auto *order = new QFormLayout;
+    order->addRow(lblOrder, cboOrder);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPreview);
+    buttons->addWidget(cmdPdf);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(what);
+    layout->addLayout(order);
+    layout->addLayout(buttons);
+
+    connect(optPaperTest, &QRadioButton::toggled, this, &frmPrintList::updateControls);
+    connect(cboOrder, &QComboBox::currentIndexChanged, this, &frmPrintList::drawOrder);
+    connect(cmdPreview, &QPushButton::clicked, this, [this] { Printing::preview(this, html(), m_title); });
+    connect(cmdPdf, &QPushButton::clicked, this, &frmPrintList::savePdf);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmPrintList::setListID(qint32 listId)
+{
+    m_listId = listId;
+    m_title = ListExport::Title(db(), listId);
+    // The test defaults decide the clues and the order.
+    const TestOptionsRecord defaults = LoadDefaultOptions(db());
+    chkDefinitions->setChecked(defaults.ShowDefinition);
+    chkSentences->setChecked(defaults.ShowContext);
+    const QSignalBlocker block(cboOrder);
+    cboOrder->setCurrentIndex(int(wordOrderOf(defaults.TestOrder)));
+    drawOrder();
+    updateControls();
+}
+
+void frmPrintList::drawOrder()
+{
+    m_words = ListExport::Entries(db(), m_listId, Globals::gWavPath, WordOrder(cboOrder->currentIndex()));
+}
+
+void frmPrintList::updateControls()
+{
+    chkDefinitions->setEnabled(optPaperTest->isChecked());
+    chkSentences->setEnabled(optPaperTest->isChecked());
+}
+
+QString frmPrintList::html() const
+{
+    if (optAnswerKey->isChecked())
+        return Printouts::AnswerKey(m_title, m_words);
+    return Printouts::PaperTest(m_title, m_words, {chkDefinitions->isChecked(), chkSentences->isChecked()});
+}
+
+void frmPrintList::savePdf()
+{
+    const QString name = (optAnswerKey->isChecked() ? QStringLiteral("Answer key") : QStringLiteral("Spelling test"))
+        + QStringLiteral(".pdf");
+    QString path
+        = FileDialogs::saveFile(this, QStringLiteral("Save as PDF"), name, QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const QString problem = Printing::savePdf(html(), path);
+    if (!problem.isEmpty())
+        MsgBox(problem, MsgButtons::OK, this);
+}

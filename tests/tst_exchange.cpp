@@ -1,0 +1,474 @@
+#include "TestSupport.h"
+#include "audio/RecordingFiles.h"
+#include "data/Clock.h"
+#include "data/ListStore.h"
+#include "data/Store.h"
+#include "exchange/Csv.h"
+#include "exchange/Kvtml.h"
+#include "exchange/ListExport.h"
+#include "exchange/Printouts.h"
+#include "exchange/WordImport.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/FileDialogs.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
+#include "kernel/Printing.h"
+#include "lists/WordStore.h"
+#include "lists/frmEditList.h"
+#include "lists/frmPasteWords.h"
+#include "lists/frmPrintList.h"
+#include "practice/TestSession.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+// Words that have broken word-list exchanges before: quotes, commas and
+// line breaks inside fields, letters beyond English, right-to-left text,
+// emoji, and a word that must keep its capital.
+QList<WordEntry> awkwardWords()
+{
+    return {
+        {QStringLiteral("\"quoted\""), QStringLiteral("said, with \"quotes\""),
+            QStringLiteral("Line one,\nline two;\nthree - end"), false, {}},
+        {QStringLiteral("Straße"), QStringLiteral("eine Straße in Köln"), QStringLiteral("Ærø, Ñandú, naïve"), true,
+            {}},
+        {QStringLiteral("שלום"), QStringLiteral("مرحبا بالعالم"), QString(), false, {}},
+        {QStringLiteral("fox🦊"), QString(), QStringLiteral("The 🦊 runs; the 🐕 naps."), false, {}},
+        {QStringLiteral("Wednesday"), QStringLiteral("the middle of the week"), QString(), true, {}},
+    };
+}
+
+qint32 listWith(Store &s, const QList<WordEntry> &words)
+{
+    const qint32 list = addList(s, QDate(2026, 12, 11));
+    for (const WordEntry &w : words) {
+        WordRow row;
+        row.listId = list;
+        row.word = w.word;
+        row.definition = w.definition;
+        row.sentence = w.sentence;
+        row.caseSensitive = w.caseSensitive ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        AddWord(s, row);
+    }
+    return list;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList reasons(const QList<WordImport::PreviewRow> &rows)
+{
+    QStringList out;
+    for (const auto &r : rows)
+        out << r.entry.word + u':' + r.skipReason;
+    return out;
+}
+
+// The text of a PDF as poppler reads it, and its page count.
+QString pdfText(const QString &path, int *pages)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    for (const QString &line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(QStringLiteral("Pages:")))
+            *pages = line.section(u':', 1).trimmed().toInt();
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    text.waitForFinished();
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void csvAndKvtml_roundTripEveryAwkwardWord();
+    void kvtml_writtenByHandFromTheFormat();
+    void badFiles_clearMessageNothingRead();
+    void paste_separatorsSkipsAndOneTransaction();
+    void pasteWindow_previewTickAndAdd();
+    void importExport_throughTheWindows();
+    void pdf_paperTestKeyAndResults();
+
+private:
+    ProgramFolder *m_folder = nullptr;
+    std::unique_ptr<Store> m_store;
+    QStringList m_played;
+};
+
+void TestExchange::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
+void TestExchange::init()
+{
+    m_folder = new ProgramFolder;
+    m_store = m_folder->openStore();
+    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
+    QDir().mkpath(Globals::gWavPath);
+    m_played.clear();
+    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+    Clock::setNow([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 0)); });
+}
+
+void TestExchange::cleanup()
+{
+    FileDialogsSeam::setHandler({});
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+    Audio::setPlayer(nullptr);
+    Clock::setNow({});
+    m_store.reset();
+    Globals::reset();
+    delete m_folder;
+}
+
+void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
+{
+    Store &s = *m_store;
+    const qint32 list = listWith(s, awkwardWords());
+    for (const QString &name : {QStringLiteral("list.csv"), QStringLiteral("list.kvtml")}) {
+        const QString path = m_folder->file(name);
+        QCOMPARE(ListExport::WriteFile(s, list, path, Globals::gWavPath), QString());
+        const ReadResult read = WordImport::ReadFile(path);
+        QCOMPARE(read.problem, QString());
+        QCOMPARE(read.words, awkwardWords());
+
+        // Stored again as a new list, the rows are the same.
+        const QList<qint32> made = WordImport::AddNewList(s, QDate(2026, 12, 14), QDate(2026, 12, 18),
+            QDate(2026, 12, 18), Clock::now(), WordImport::Preview(s, 0, read.words, Globals::gWavPath));
+        QCOMPARE(made.size(), 6);
+        QCOMPARE(ListExport::Entries(s, made.first(), Globals::gWavPath), awkwardWords());
+    }
+    // The CSV holds the header and quotes what needs quoting.
+    QFile csv(m_folder->file(QStringLiteral("list.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("word,definition,sentence,case_sensitive\r\n\"\"\"quoted\"\"\",\"said, with "));
+
+    // A byte-order mark, other line endings and a header in another order
+    // read the same.
+    writeFile(m_folder->file(QStringLiteral("other.csv")),
+        "\xEF\xBB\xBF"
+        "case_sensitive,word,sentence\rTRUE,Friday,\"On Friday,\nwe rest.\"\nfalse,cat,\r\n");
+    const ReadResult other = WordImport::ReadFile(m_folder->file(QStringLiteral("other.csv")));
+    QCOMPARE(other.words,
+        QList<WordEntry>({{QStringLiteral("Friday"), {}, QStringLiteral("On Friday,\nwe rest."), true, {}},
+            {QStringLiteral("cat"), {}, {}, false, {}}}));
+}
+
+void TestExchange::kvtml_writtenByHandFromTheFormat()
+{
+    // Two entries as KDE's vocabulary programs write them: one with its
+    // definition as a second translation and an example, one with its
+    // definition only as a comment; a lesson marks one as case sensitive.
+    const QByteArray file = R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
+<kvtml version="2.0">
+  <information><generator>hand</generator><title>Week 12</title></information>
+  <identifiers>
+    <identifier id="0"><name>English</name><locale>en</locale></identifier>
+    <identifier id="1"><name>Meaning</name><locale>en</locale></identifier>
+  </identifiers>
+  <entries>
+    <entry id="7">
+      <translation id="0"><text>island</text><example>We sailed to the island.</example></translation>
+      <translation id="1"><text>land with water all around</text></translation>
+    </entry>
+    <entry id="9">
+      <translation id="0"><text>Monday</text><comment>the first school day</comment><sound>rec/monday.wav</sound></translation>
+    </entry>
+  </entries>
+  <lessons>
+    <container><name>Week 12</name><entry id="7"/><entry id="9"/></container>
+    <container><name>Must be typed in the right case</name><entry id="9"/></container>
+  </lessons>
+</kvtml>)";
+    const ReadResult read = Kvtml::read(file, QStringLiteral("/lists"));
+    QCOMPARE(read.problem, QString());
+    QCOMPARE(read.words,
+        QList<WordEntry>({{QStringLiteral("island"), QStringLiteral("land with water all around"),
+                              QStringLiteral("We sailed to the island."), false, {}},
+            {QStringLiteral("Monday"), QStringLiteral("the first school day"), {}, true,
+                QStringLiteral("/lists/rec/monday.wav")}}));
+}
+
+void TestExchange::badFiles_clearMessageNothingRead()
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        const char *message;
+    };
+    QByteArray huge;
+    for (int i = 0; i < 100000; ++i)
+        huge += "word" + QByteArray::number(i) + ",a meaning\n";
+    const Case cases[] = {
+        {"picture.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "This is not a text file."},
+        {"empty.csv", QByteArray(), "holds no words"},
+        {"blank.kvtml", QByteArray(" \n"), "not a vocabulary file"},
+        {"notes.kvtml", QByteArray("just some notes"), "not a vocabulary file"},
+        {"html.kvtml", QByteArray("<html><body>hi</body></html>"), "no kvtml element"},
+        {"old.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml><e><o>cat</o></e></kvtml>"), "version 1"},
+        {"cut.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml version=\"2.0\"><entries><entry id=\"0\">"), "damaged"},
+        {"huge.csv", huge, "holds 100000 words; a word list in Lettermarch holds at most 1000"},
+        {"latin1.csv", QByteArray("caf\xe9,a place for coffee\n"), "not in the UTF-8 encoding"},
+        {"quote.csv", QByteArray("\"cat,a pet\n"), "double quote is missing"},
+        {"wide.csv", QByteArray("a,b,c,d,e\n"), "at most four"},
+    };
+    for (const Case &c : cases) {
+        const QString path = m_folder->file(QString::fromLatin1(c.name));
+        writeFile(path, c.bytes);
+        const ReadResult read = WordImport::ReadFile(path);
+        QVERIFY2(read.problem.contains(QString::fromUtf8(c.message)),
+            qPrintable(QString::fromLatin1(c.name) + QStringLiteral(": ") + read.problem));
+        QVERIFY(read.words.isEmpty());
+    }
+    // UTF-16 with its mark is text like any other.
+    writeFile(m_folder->file(QStringLiteral("utf16.csv")),
+        QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
+    QCOMPARE(WordImport::ReadFile(m_folder->file(QStringLiteral("utf16.csv"))).words.size(), 1);
+}
+
+void TestExchange::paste_separatorsSkipsAndOneTransaction()
+{
+    Store &s = *m_store;
+    const QList<WordEntry> pasted
+        = WordImport::ParsePasted(QStringLiteral("island\tland in water\tWe swam to the island.\tx\r\n\n"
+                                                 "well-known - known by many - It is well-known - really.\n"
+                                                 "rhythm; a beat; Feel the rhythm\r"
+                                                 "  spaced  \t  trimmed  \n"));
+    QCOMPARE(pasted,
+        QList<WordEntry>({{QStringLiteral("island"), QStringLiteral("land in water"),
+                              QStringLiteral("We swam to the island."), true, {}},
+            {QStringLiteral("well-known"), QStringLiteral("known by many"),
+                QStringLiteral("It is well-known - really."), false, {}},
+            {QStringLiteral("rhythm"), QStringLiteral(" a beat"), QStringLiteral(" Feel the rhythm"), false, {}},
+            {QStringLiteral("  spaced  "), QStringLiteral("  trimmed  "), {}, false, {}}}));
+
+    const qint32 list = listWith(s, {{QStringLiteral("Cat"), QStringLiteral("a pet"), {}, false, {}}});
+    QFile wav(RecordingPath(Globals::gWavPath, QStringLiteral("recorded")));
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    wav.close();
+    const QList<WordEntry> candidates = pasted
+        + WordImport::ParsePasted(QStringLiteral("\tno word\n"
+                                                 "CAT\tin the list already\n"
+                                                 "ISLAND\tpasted twice\n"
+                                                 "be\u0007ll\ta bell\n"
+                                                 "\U000F0000\tprivate use\n"
+                                                 "lonely\n"
+                                                 "recorded\n"));
+    const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, Globals::gWavPath);
+    QCOMPARE(reasons(rows),
+        QStringList({QStringLiteral("island:"), QStringLiteral("well-known:"), QStringLiteral("rhythm:"),
+            QStringLiteral("spaced:"), QStringLiteral(":no word"), QStringLiteral("CAT:already in the list"),
+            QStringLiteral("ISLAND:appears twice"), QStringLiteral("be\u0007ll:has characters that cannot be typed"),
+            QStringLiteral("\U000F0000:has characters that cannot be typed"),
+            QStringLiteral("lonely:needs a definition, a sentence or a recording"), QStringLiteral("recorded:")}));
+    QCOMPARE(rows.at(2).entry.definition, QStringLiteral("a beat")); // trimmed as the editor trims
+
+    // One transaction: when the identifiers run out half-way, nothing is added.
+    s.execute(QStringLiteral("UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"));
+    QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, WordImport::AddWords(s, list, rows));
+    QCOMPARE(ListWords(s, list).size(), 1);
+    s.execute(QStringLiteral("UPDATE IDS SET VALUE = 10 WHERE CODE = 'WORD_ID'"));
+    const QList<qint32> added = WordImport::AddWords(s, list, rows);
+    QCOMPARE(added.size(), 5);
+    const auto island = ReadWord(s, added.first());
+    QVERIFY(island);
+    QCOMPARE(island->caseSensitive, QStringLiteral("TRUE"));
+    QCOMPARE(island->listId, list);
+    QCOMPARE(ReadWord(s, added.at(3))->word, QStringLiteral("spaced"));
+}
+
+void TestExchange::pasteWindow_previewTickAndAdd()
+{
+    const qint32 list = listWith(*m_store, {{QStringLiteral("cat"), QStringLiteral("a pet"), {}, false, {}}});
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    Globals::gMessageTime = 0;
+    auto *editor = Forms::get<frmEditList>();
+    editor->setListID(list);
+    editor->show();
+    whenModalShows("frmPasteWords", [](QWidget *w) {
+        auto *paste = static_cast<frmPasteWords *>(w);
+        QVERIFY(!paste->cmdAdd->isEnabled());
+        paste->txtPaste->setFocus();
+        paste->txtPaste->insertPlainText(QStringLiteral("dog - a pet that barks\ncat - again\nFriday - a day"));
+        QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
+        QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), QStringLiteral("already in the list"));
+        QCOMPARE(paste->lblSummary->text(), QStringLiteral("2 to add, 1 skipped."));
+        // The parent ticks Friday as case sensitive with the keyboard.
+        paste->grdPreview->setCurrentCell(2, frmPasteWords::ColCase);
+        paste->grdPreview->setFocus();
+        QTest::keyClick(paste->grdPreview, Qt::Key_Space);
+        QCOMPARE(paste->grdPreview->item(2, frmPasteWords::ColCase)->checkState(), Qt::Checked);
+        QTest::mouseClick(paste->cmdAdd, Qt::LeftButton);
+    });
+    QTest::mouseClick(editor->cmdPasteWords, Qt::LeftButton);
+    QCOMPARE(editor->MSFlexGrid1->Rows(), 4); // header, cat, dog, Friday
+    QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), QStringLiteral("Friday"));
+    const QList<WordEntry> stored = ListExport::Entries(AppFunctions::db(), list, Globals::gWavPath);
+    QCOMPARE(stored.last(), (WordEntry {QStringLiteral("Friday"), QStringLiteral("a day"), {}, true, {}}));
+}
+
+void TestExchange::importExport_throughTheWindows()
+{
+    const qint32 list = listWith(*m_store, awkwardWords());
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    Globals::gMessageTime = 0;
+    auto *main = Forms::findAs<frmLists>();
+    QTemporaryDir elsewhere;
+    QString answer;
+    FileDialogsSeam::setHandler([&answer](const QString &) { return answer; });
+
+    // Exported from the main window: ".csv" added to a name without one.
+    answer = elsewhere.filePath(QStringLiteral("week"));
+    MsgBoxScript::expect(MsgAnswer::OK);
+    main->mnuExportList->trigger();
+    QCOMPARE(WordImport::ReadFile(answer + QStringLiteral(".csv")).words, awkwardWords());
+
+    // With its recordings: a folder named for the list, its vocabulary file
+    // pointing at the copies.
+    QFile wav(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday")));
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    wav.write("RIFF-old");
+    wav.close();
+    auto *editor = Forms::get<frmEditList>();
+    editor->setListID(list);
+    answer = elsewhere.path();
+    MsgBoxScript::expect(MsgAnswer::OK);
+    editor->mnuExportFolder->trigger();
+    const QString folder = elsewhere.filePath(
+        QStringLiteral("Spelling words for ") + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
+    const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(QStringLiteral("list.kvtml")));
+    QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(QStringLiteral("Wavs/WEDNESDAY.wav")));
+    QCOMPARE(fileBytes(withSound.words.last().recording), QByteArray("RIFF-old"));
+    Forms::unload(editor);
+
+    // Imported as a new list: previewed, then stored with the recording,
+    // which replaces the one there only when the parent says so.
+    writeFile(withSound.words.last().recording, "RIFF-new");
+    answer = QDir(folder).filePath(QStringLiteral("list.kvtml"));
+    whenModalShows("frmPasteWords", [](QWidget *w) {
+        auto *preview = static_cast<frmPasteWords *>(w);
+        QVERIFY(preview->txtPaste->isHidden());
+        QCOMPARE(preview->lblSummary->text(), QStringLiteral("5 to add, 0 skipped."));
+        MsgBoxScript::expect(MsgAnswer::No,
+            QStringLiteral("There is already a recording of \"Wednesday\". Replace "
+                           "it with the one from the imported file?"));
+        QTest::mouseClick(preview->cmdAdd, Qt::LeftButton);
+    });
+    main->mnuImportList->trigger();
+    editor = Forms::findAs<frmEditList>();
+    QVERIFY(editor && editor->isVisible() && main->isHidden());
+    QVERIFY(editor->ListID() != list);
+    QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
+    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday"))), QByteArray("RIFF-old"));
+    QCOMPARE(AppFunctions::db().count(QStringLiteral("SELECT COUNT(*) FROM LISTS"), {}), 2);
+
+    // Into the open list: all five are there already; a bad file says why
+    // and adds nothing.
+    whenModalShows("frmPasteWords", [](QWidget *w) {
+        auto *preview = static_cast<frmPasteWords *>(w);
+        QCOMPARE(preview->lblSummary->text(), QStringLiteral("0 to add, 5 skipped."));
+        QVERIFY(!preview->cmdAdd->isEnabled());
+        QTest::mouseClick(preview->cmdCancel, Qt::LeftButton);
+    });
+    editor->mnuImportWords->trigger();
+    answer = m_folder->dbPath();
+    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("This is not a text file.\n\nNothing was imported."));
+    editor->mnuImportWords->trigger();
+    QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
+}
+
+void TestExchange::pdf_paperTestKeyAndResults()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QList<WordEntry> words = {
+        {QStringLiteral("island"), QStringLiteral("land with water all around"),
+            QStringLiteral("We sailed to the Island."), false, {}},
+        {QStringLiteral("because"), QStringLiteral("for the reason that"), QStringLiteral("I ran because it rained."),
+            false, {}},
+        {QStringLiteral("friend"), QStringLiteral("someone you like"), QStringLiteral("My friend lives near."), false,
+            {}},
+        {QStringLiteral("said"), QStringLiteral("spoke"), QStringLiteral("She said hello."), false, {}},
+        {QStringLiteral("through"), QStringLiteral("from one side to the other"),
+            QStringLiteral("Go through the door."), false, {}},
+    };
+    const qint32 list = listWith(*m_store, words);
+    m_store.reset();
+    QVERIFY(AppFunctions::Main(m_folder->path()));
+    auto *print = Forms::get<frmPrintList>();
+    print->setListID(list);
+
+    int pages = 0;
+    const QString testPdf = m_folder->file(QStringLiteral("test.pdf"));
+    QCOMPARE(Printing::savePdf(print->html(), testPdf), QString());
+    const QString test = pdfText(testPdf, &pages);
+    QCOMPARE(pages, 1);
+    for (int n = 1; n <= 5; ++n)
+        QVERIFY2(test.contains(QStringLiteral("%1.").arg(n)), qPrintable(test));
+    QVERIFY(test.contains(QStringLiteral("land with water all around")));
+    QVERIFY(test.contains(QStringLiteral("Go ________ the door.")));
+    for (const WordEntry &w : words)
+        QVERIFY2(!test.contains(w.word, Qt::CaseInsensitive), qPrintable(w.word));
+
+    // The answer key, in the same (alphabetical, as the defaults say) order.
+    print->optAnswerKey->setChecked(true);
+    const QString keyPdf = m_folder->file(QStringLiteral("key.pdf"));
+    QCOMPARE(Printing::savePdf(print->html(), keyPdf), QString());
+    const QString key = pdfText(keyPdf, &pages).simplified();
+    QVERIFY2(key.contains(QStringLiteral("1. because 2. friend 3. island 4. said 5. through")), qPrintable(key));
+
+    // A test's results: its figures and every attempt.
+    Store &s = AppFunctions::db();
+    TestOptionsRecord options;
+    FakeView view;
+    TestSession session(s, view, options, sessionFiles());
+    session.Start(list);
+    for (const QString &typed : {QStringLiteral("becuase"), QStringLiteral("because"), QStringLiteral("friend"),
+             QStringLiteral("island"), QStringLiteral("said"), QStringLiteral("through")})
+        session.Submit(typed);
+    const QString resultsPdf = m_folder->file(QStringLiteral("results.pdf"));
+    QCOMPARE(Printing::savePdf(Printouts::TestResults(s, session.TestID()), resultsPdf), QString());
+    const QString results = pdfText(resultsPdf, &pages).simplified();
+    QVERIFY2(results.contains(QStringLiteral("Score: 80 %")), qPrintable(results));
+    QVERIFY(results.contains(QStringLiteral("because Correct on 2nd attempt becuase, because")));
+    // A folder that cannot be written to is a message, not a crash.
+    QVERIFY(!Printing::savePdf(print->html(), QStringLiteral("/nonexistent/x.pdf")).isEmpty());
+}
+
+QTEST_MAIN(TestExchange)
+#include "tst_exchange.moc"
