@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QAbstractTextDocumentLayout>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
 namespace {
@@ -21,6 +23,12 @@ void setPage(QPagedPaintDevice &device)
 void render(const QString &html, QPagedPaintDevice &device)
 {
     QTextDocument document;
+    // Laid out on the page itself: points are the page's points, and the
+    // text fills the width between the margins (unpaginated, the document
+    // would add 2 cm more on every side).
+    document.documentLayout()->setPaintDevice(&device);
+    document.setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+    document.setDocumentMargin(0);
     QFont font = document.defaultFont();
     font.setPointSizeF(14); // large enough for a young writer
     document.setDefaultFont(font);
