@@ -112,6 +112,23 @@ QList<Topic> topics()
                                "each week's words with the list editor's Pronounce button, and record the ones the "
                                "voice gets wrong: your recording is then used instead.")}
                 .join(QString())},
+        {QStringLiteral("Many Words at Once"),
+            QStringList {
+                QStringLiteral("In the list editor, 'Paste words...' adds many words at once. Copy the week's words "
+                               "from an e-mail, a document or a spreadsheet and paste them: one word a line, then "
+                               "if you like its definition and a sentence, separated by tabs (a spreadsheet's "
+                               "columns), ' - ' or ';'. The table below shows what will be added and which lines "
+                               "are skipped, and why. Tick 'Case Sensitive' for words that must keep their capital "
+                               "letters, then press Add."),
+                Paragraph,
+                QStringLiteral("The File menus can also import a word list from a CSV file or from a vocabulary "
+                               "file of KDE's Parley or KWordQuiz (.kvtml), export a list to either, or export it "
+                               "with its recordings to a folder, for another computer."),
+                Paragraph,
+                QStringLiteral("'Print a Paper Test...' prints the list as a test to write on, with the "
+                               "definitions and sentences as clues and the word itself never shown, or the answer "
+                               "key in the same order. Either can be saved as a PDF file.")}
+                .join(QString())},
         {QStringLiteral("Seeing Progress"),
             QStringList {
                 QStringLiteral("Past Tests shows a chart beside the list of tests: each test is a point, with its "
