@@ -1,11 +1,13 @@
 #include "TestSupport.h"
 
+#include "data/Clock.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
 #include "kernel/Forms.h"
 #include "kernel/Globals.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -159,4 +161,29 @@ OtherProcess::~OtherProcess()
 SessionFiles sessionFiles()
 {
     return {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, Globals::gVoice};
+}
+
+void FolderTest::setUpFolder(const QDateTime &now)
+{
+    m_folder = new ProgramFolder;
+    m_store = m_folder->openStore();
+    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
+    Globals::gCorrectSoundPath = m_folder->file(QStringLiteral("Sound_Correct.wav"));
+    Globals::gIncorrectSoundPath = m_folder->file(QStringLiteral("Sound_Incorrect.wav"));
+    QDir().mkpath(Globals::gWavPath);
+    m_played.clear();
+    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+    Clock::setNow([now] { return now; });
+}
+
+void FolderTest::tearDownFolder()
+{
+    resetProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+    Audio::setPlayer(nullptr);
+    Clock::setNow({});
+    m_store.reset();
+    Globals::reset();
+    delete m_folder;
+    m_folder = nullptr;
 }

@@ -5,7 +5,11 @@
 #include "kernel/MessageBox.h"
 #include "practice/TestSession.h"
 
+#include <QDateTime>
+#include <QObject>
+
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -90,3 +94,19 @@ private:
 
 // Unloads every window, closes the connection and resets the globals.
 void resetProgram();
+
+// Base of the test classes that work on one fresh program folder a test: its
+// database open as m_store, the recordings folder and sound paths set, a
+// fake player noting what was played, and the clock standing at `now`.
+class FolderTest : public QObject
+{
+protected:
+    void setUpFolder(const QDateTime &now);
+    // Closes every window, checks that every scripted message was shown,
+    // and puts the program back as it was.
+    void tearDownFolder();
+
+    ProgramFolder *m_folder = nullptr;
+    std::unique_ptr<Store> m_store;
+    QStringList m_played;
+};

@@ -99,7 +99,7 @@ QString pdfText(const QString &path, int *pages)
 
 } // namespace
 
-class TestExchange : public QObject
+class TestExchange : public FolderTest
 {
     Q_OBJECT
 
@@ -115,11 +115,6 @@ private slots:
     void pasteWindow_previewTickAndAdd();
     void importExport_throughTheWindows();
     void pdf_paperTestKeyAndResults();
-
-private:
-    ProgramFolder *m_folder = nullptr;
-    std::unique_ptr<Store> m_store;
-    QStringList m_played;
 };
 
 void TestExchange::initTestCase()
@@ -130,25 +125,13 @@ void TestExchange::initTestCase()
 
 void TestExchange::init()
 {
-    m_folder = new ProgramFolder;
-    m_store = m_folder->openStore();
-    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
-    QDir().mkpath(Globals::gWavPath);
-    m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    Clock::setNow([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 0)); });
+    setUpFolder(QDateTime(QDate(2026, 12, 7), QTime(17, 0)));
 }
 
 void TestExchange::cleanup()
 {
     FileDialogsSeam::setHandler({});
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-    Audio::setPlayer(nullptr);
-    Clock::setNow({});
-    m_store.reset();
-    Globals::reset();
-    delete m_folder;
+    tearDownFolder();
 }
 
 void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()

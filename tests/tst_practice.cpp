@@ -60,7 +60,7 @@ int rows(Store &store, const QString &sql)
 
 } // namespace
 
-class TestPractice : public QObject
+class TestPractice : public FolderTest
 {
     Q_OBJECT
 
@@ -84,11 +84,6 @@ private slots:
     void revealWindow_messages();
     void testSetup_defaultsCouplingAndSetAsDefault();
     void pastTests_scoresAverageAndResultsBeside();
-
-private:
-    ProgramFolder *m_folder = nullptr;
-    std::unique_ptr<Store> m_store;
-    QStringList m_played;
 };
 
 void TestPractice::initTestCase()
@@ -99,26 +94,12 @@ void TestPractice::initTestCase()
 
 void TestPractice::init()
 {
-    m_folder = new ProgramFolder;
-    m_store = m_folder->openStore();
-    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
-    Globals::gCorrectSoundPath = m_folder->file(QStringLiteral("Sound_Correct.wav"));
-    Globals::gIncorrectSoundPath = m_folder->file(QStringLiteral("Sound_Incorrect.wav"));
-    QDir().mkpath(Globals::gWavPath);
-    m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
+    setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0)));
 }
 
 void TestPractice::cleanup()
 {
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-    Audio::setPlayer(nullptr);
-    Clock::setNow({});
-    m_store.reset();
-    Globals::reset();
-    delete m_folder;
+    tearDownFolder();
 }
 
 void TestPractice::scoring_data()

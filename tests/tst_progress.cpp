@@ -156,7 +156,7 @@ void type(QLineEdit *box, const QString &text)
 
 } // namespace
 
-class TestProgress : public QObject
+class TestProgress : public FolderTest
 {
     Q_OBJECT
 
@@ -169,11 +169,6 @@ private slots:
     void missedWordsTest_storedAndScoredOverItsOwnWords();
     void chartAndTroubleWords_throughTheWindows();
     void practiseMissedWords_fromTheResults();
-
-private:
-    ProgramFolder *m_folder = nullptr;
-    std::unique_ptr<Store> m_store;
-    QStringList m_played;
 };
 
 void TestProgress::initTestCase()
@@ -184,22 +179,12 @@ void TestProgress::initTestCase()
 
 void TestProgress::init()
 {
-    m_folder = new ProgramFolder;
-    m_store = m_folder->openStore();
-    m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
+    setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0)));
 }
 
 void TestProgress::cleanup()
 {
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-    Audio::setPlayer(nullptr);
-    Clock::setNow({});
-    m_store.reset();
-    Globals::reset();
-    delete m_folder;
+    tearDownFolder();
 }
 
 void TestProgress::figures_ofAnOldDatabase()
