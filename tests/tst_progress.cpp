@@ -294,6 +294,10 @@ void TestProgress::chartAndTroubleWords_throughTheWindows()
     main->MSFlexGrid1->setRow(3);
     QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
     past = Forms::findAs<frmPastTests>();
+    // The grid and figures as they always were; the chart shows the same.
+    QCOMPARE(past->MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("67 %"));
+    QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), QStringLiteral("33 %"));
+    QCOMPARE(past->txtAverageScore->text(), QStringLiteral("50 %"));
     QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
     QCOMPARE(ys(past->seriesFirstTry), QList<qreal>({2, 1}));
     QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0}); // the first test is selected
