@@ -171,8 +171,9 @@ void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
 void TestExchange::kvtml_writtenByHandFromTheFormat()
 {
     // Two entries as KDE's vocabulary programs write them: one with its
-    // definition as a second translation and an example, one with its
-    // definition only as a comment; a lesson marks one as case sensitive.
+    // definition as a second translation (listed first: it wins over the
+    // comment) and an example, one with its definition only as a comment; a
+    // lesson marks one as case sensitive.
     const QByteArray file = R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
 <kvtml version="2.0">
@@ -183,8 +184,8 @@ void TestExchange::kvtml_writtenByHandFromTheFormat()
   </identifiers>
   <entries>
     <entry id="7">
-      <translation id="0"><text>island</text><example>We sailed to the island.</example></translation>
       <translation id="1"><text>land with water all around</text></translation>
+      <translation id="0"><text>island</text><comment>a note</comment><example>We sailed to the island.</example></translation>
     </entry>
     <entry id="9">
       <translation id="0"><text>Monday</text><comment>the first school day</comment><sound>rec/monday.wav</sound></translation>

@@ -159,10 +159,10 @@ ReadResult read(const QByteArray &data, const QString &folder)
                 definitionFromTranslation = true;
             }
         } else if (name == QLatin1String("comment") && translationId == QLatin1String("0") && !entryId.isNull()) {
-            WordEntry &e = entries[entryId];
+            // A second translation, wherever it stands, is the better definition.
             const QString comment = textOf(x);
-            if (!definitionFromTranslation && e.definition.isEmpty())
-                e.definition = comment;
+            if (!definitionFromTranslation)
+                entries[entryId].definition = comment;
         } else if (name == QLatin1String("example") && translationId == QLatin1String("0") && !entryId.isNull()) {
             entries[entryId].sentence = textOf(x);
         } else if (name == QLatin1String("sound") && translationId == QLatin1String("0") && !entryId.isNull()) {
