@@ -1,7 +1,5 @@
 #include "Csv.h"
 
-#include "data/Flags.h"
-
 namespace Csv {
 
 QList<QStringList> parse(const QString &text, QString *problem)
@@ -76,15 +74,6 @@ QString write(const QList<WordEntry> &words)
     return out;
 }
 
-namespace {
-bool flag(const QString &text)
-{
-    const QString t = text.trimmed().toLower();
-    return t == QLatin1String("yes") || t == QLatin1String("y") || t == QLatin1String("1") || t == QLatin1String("x")
-        || TextToBool(t);
-}
-} // namespace
-
 ReadResult read(const QString &text)
 {
     ReadResult result;
@@ -121,7 +110,7 @@ ReadResult read(const QString &text)
         e.word = at(r, word);
         e.definition = at(r, definition);
         e.sentence = at(r, sentence);
-        e.caseSensitive = flag(at(r, caseSensitive));
+        e.caseSensitive = MarksCaseSensitive(at(r, caseSensitive));
         result.words << e;
     }
     return result;

@@ -46,8 +46,9 @@ QString PaperTest(const QString &title, const QList<WordEntry> &words, const Pap
             clues << QStringLiteral("<i>Sentence:</i> ") + esc(MaskWord(w.sentence, w.word));
         if (clues.isEmpty())
             clues << QStringLiteral("<i>Listen to the word.</i>");
-        body += QStringLiteral("<tr><td width=\"8%\" valign=\"top\" nowrap><b>%1.</b></td><td>%2"
-                               "<p style=\"margin-top:16px\">__________________________________________________</p></td></tr>")
+        body += QStringLiteral(
+            "<tr><td width=\"8%\" valign=\"top\" nowrap><b>%1.</b></td><td>%2"
+            "<p style=\"margin-top:16px\">__________________________________________________</p></td></tr>")
                     .arg(i + 1)
                     .arg(clues.join(QStringLiteral("<br>")));
     }

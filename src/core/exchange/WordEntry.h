@@ -17,6 +17,10 @@ struct WordEntry
     bool operator==(const WordEntry &) const = default;
 };
 
+// Whether a field marks a word as case sensitive: TRUE, yes, y, 1 or x, in
+// any case (spreadsheets and hand-made lists say it in all these ways).
+bool MarksCaseSensitive(const QString &field);
+
 // What reading a file gave: its words, or why there are none.
 struct ReadResult
 {

@@ -41,9 +41,7 @@ QList<WordEntry> ParsePasted(const QString &text)
         e.word = fields.value(0);
         e.definition = fields.value(1);
         e.sentence = fields.value(2);
-        const QString mark = fields.value(3).trimmed().toLower();
-        e.caseSensitive = mark == QLatin1String("yes") || mark == QLatin1String("x") || mark == QLatin1String("1")
-            || TextToBool(mark);
+        e.caseSensitive = MarksCaseSensitive(fields.value(3));
         words << e;
     }
     return words;
