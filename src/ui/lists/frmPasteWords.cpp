@@ -35,7 +35,7 @@ frmPasteWords::frmPasteWords()
     txtPaste->setTabChangesFocus(false);
     lblHint = label(this, "lblHint",
         QStringLiteral("&Paste or type one word a line. After the word, a definition and a sentence may follow, "
-                       "separated by tabs (as a spreadsheet copies them), \" - \" or \";\"."),
+                       "separated by tabs (as a spreadsheet copies them), \" - \" or \";\". Ctrl+Tab leaves the box."),
         txtPaste);
     lblHint->setWordWrap(true);
     grdPreview = named<QTableWidget>(this, "grdPreview");
