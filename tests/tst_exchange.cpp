@@ -157,6 +157,10 @@ void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
     const QByteArray bytes = csv.readAll();
     QVERIFY(bytes.startsWith("word,definition,sentence,case_sensitive\r\n\"\"\"quoted\"\"\",\"said, with "));
 
+    // KDE's programs title their columns by the identifiers' names.
+    const QByteArray kvtml = fileBytes(m_folder->file(QStringLiteral("list.kvtml")));
+    QVERIFY(kvtml.contains("<name>Word</name>") && kvtml.contains("<name>Definition</name>"));
+
     // A byte-order mark, other line endings and a header in another order
     // read the same.
     writeFile(m_folder->file(QStringLiteral("other.csv")),
