@@ -389,6 +389,15 @@ void TestExchange::importExport_throughTheWindows()
     QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday"))), QByteArray("RIFF-old"));
     QCOMPARE(AppFunctions::db().count(QStringLiteral("SELECT COUNT(*) FROM LISTS"), {}), 2);
 
+    // Said Yes, the imported recording takes the old one's place.
+    whenModalShows("frmPasteWords", [](QWidget *w) {
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        QTest::mouseClick(static_cast<frmPasteWords *>(w)->cmdAdd, Qt::LeftButton);
+    });
+    main->mnuImportList->trigger();
+    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday"))), QByteArray("RIFF-new"));
+    editor = Forms::findAs<frmEditList>();
+
     // Into the open list: all five are there already; a bad file says why
     // and adds nothing.
     whenModalShows("frmPasteWords", [](QWidget *w) {
