@@ -340,6 +340,9 @@ void TestProgress::chartAndTroubleWords_throughTheWindows()
         QCOMPARE(chooser->chosen().size(), 2);
         QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
         QVERIFY(!chooser->cmdPractise->isEnabled());
+        QTest::mouseClick(chooser->cmdAll, Qt::LeftButton);
+        QCOMPARE(chooser->chosen().size(), 2);
+        QVERIFY(chooser->cmdPractise->isEnabled());
         QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
     });
     QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
