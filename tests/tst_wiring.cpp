@@ -5,6 +5,7 @@
 #include "data/Options.h"
 #include "data/Store.h"
 #include "kernel/AppFunctions.h"
+#include "kernel/FileDialogs.h"
 #include "kernel/Forms.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
@@ -48,6 +49,7 @@ private slots:
 
     void menuItems_reachTheirWindows_data();
     void menuItems_reachTheirWindows();
+    void fileMenuItems_askForTheirFiles();
     void captionsAndReadOnlyBoxes();
     void testSettings_fromTheControlsToTheTestAndTheStore();
     void storeAndSeams_transactionsRegistryAndRealMessageBox();
@@ -112,6 +114,38 @@ void TestWiring::menuItems_reachTheirWindows_data()
     QTest::newRow("new word") << "frmEditList"
                               << "mnuNewWord"
                               << "frmEditWord" << false;
+    QTest::newRow("trouble words") << main << "mnuTroubleWords"
+                                   << "frmTroubleWords" << false;
+    QTest::newRow("print list") << main << "mnuPrintList"
+                                << "frmPrintList" << true;
+    QTest::newRow("paste words") << "frmEditList"
+                                 << "mnuPasteWords"
+                                 << "frmPasteWords" << true;
+    QTest::newRow("print paper test") << "frmEditList"
+                                      << "mnuPrint"
+                                      << "frmPrintList" << true;
+}
+
+void TestWiring::fileMenuItems_askForTheirFiles()
+{
+    // Each item asks for its file (here: cancelled, so nothing else happens).
+    QStringList asked;
+    FileDialogsSeam::setHandler([&asked](const QString &caption) {
+        asked << caption;
+        return QString();
+    });
+    auto *main = Forms::findAs<frmLists>();
+    main->mnuImportList->trigger();
+    main->mnuExportList->trigger();
+    auto *list = Forms::get<frmEditList>();
+    list->setListID(1);
+    list->mnuImportWords->trigger();
+    list->mnuExportList->trigger();
+    list->mnuExportFolder->trigger();
+    FileDialogsSeam::setHandler({});
+    QCOMPARE(asked,
+        QStringList({QStringLiteral("Import Words"), QStringLiteral("Export List"), QStringLiteral("Import Words"),
+            QStringLiteral("Export List"), QStringLiteral("Export with Recordings")}));
 }
 
 void TestWiring::menuItems_reachTheirWindows()
