@@ -1,5 +1,9 @@
 #include "Printing.h"
 
+#include "FileDialogs.h"
+#include "MessageBox.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -7,8 +11,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QAbstractTextDocumentLayout>
-#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
 namespace {
@@ -69,6 +71,17 @@ QString savePdf(const QString &html, const QString &path)
     if (QFileInfo(path).size() == 0)
         return QStringLiteral("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(path));
     return {};
+}
+
+void askAndSavePdf(QWidget *parent, const QString &caption, const QString &name, const QString &html)
+{
+    QString path = FileDialogs::saveFile(parent, caption, name, QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (const QString problem = savePdf(html, path); !problem.isEmpty())
+        MsgBox(problem, MsgButtons::OK, parent);
 }
 
 } // namespace Printing

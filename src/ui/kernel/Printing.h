@@ -11,5 +11,8 @@ namespace Printing {
 void preview(QWidget *parent, const QString &html, const QString &title);
 // Returns a message for the user on failure, else empty.
 QString savePdf(const QString &html, const QString &path);
+// Asks where (suggesting `name`, ".pdf" added when missing), writes the
+// PDF there and tells the user when it could not be written.
+void askAndSavePdf(QWidget *parent, const QString &caption, const QString &name, const QString &html);
 
 } // namespace Printing

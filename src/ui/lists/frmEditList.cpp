@@ -201,10 +201,7 @@ void frmEditList::ImportWords()
 
 void frmEditList::PrintList()
 {
-    auto *print = Forms::get<frmPrintList>();
-    print->setParent(this, Qt::Dialog);
-    print->setListID(m_ListID);
-    print->exec();
+    frmPrintList::showFor(this, m_ListID);
 }
 
 void frmEditList::setListID(qint32 id)

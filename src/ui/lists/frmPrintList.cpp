@@ -5,9 +5,7 @@
 #include "exchange/Printouts.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
-#include "kernel/FileDialogs.h"
 #include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
 #include "kernel/Printing.h"
 #include "practice/TestOptions.h"
 
@@ -112,15 +110,16 @@ QString frmPrintList::html() const
 
 void frmPrintList::savePdf()
 {
-    const QString name = (optAnswerKey->isChecked() ? QStringLiteral("Answer key") : QStringLiteral("Spelling test"))
-        + QStringLiteral(".pdf");
-    QString path
-        = FileDialogs::saveFile(this, QStringLiteral("Save as PDF"), name, QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    const QString problem = Printing::savePdf(html(), path);
-    if (!problem.isEmpty())
-        MsgBox(problem, MsgButtons::OK, this);
+    Printing::askAndSavePdf(this, QStringLiteral("Save as PDF"),
+        (optAnswerKey->isChecked() ? QStringLiteral("Answer key") : QStringLiteral("Spelling test"))
+            + QStringLiteral(".pdf"),
+        html());
+}
+
+void frmPrintList::showFor(QWidget *parent, qint32 listId)
+{
+    auto *print = Forms::get<frmPrintList>();
+    print->setParent(parent, Qt::Dialog);
+    print->setListID(listId);
+    print->exec();
 }

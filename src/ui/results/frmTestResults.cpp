@@ -6,7 +6,6 @@
 #include "frmTestWordDetails.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
-#include "kernel/FileDialogs.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
 #include "kernel/Printing.h"
@@ -103,15 +102,9 @@ frmTestResults::frmTestResults()
     connect(mnuPrint, &QAction::triggered, this,
         [this] { Printing::preview(this, Printouts::TestResults(db(), m_testId), QStringLiteral("Test Results")); });
     connect(mnuSavePdf, &QAction::triggered, this, [this] {
-        QString path = FileDialogs::saveFile(this, QStringLiteral("Save Results as PDF"),
+        Printing::askAndSavePdf(this, QStringLiteral("Save Results as PDF"),
             QStringLiteral("Test results %1.pdf").arg(txtDate->text().replace(u'/', u'-')),
-            QStringLiteral("PDF files (*.pdf)"));
-        if (path.isEmpty())
-            return;
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            path += QStringLiteral(".pdf");
-        if (const QString problem = Printing::savePdf(Printouts::TestResults(db(), m_testId), path); !problem.isEmpty())
-            MsgBox(problem, MsgButtons::OK, this);
+            Printouts::TestResults(db(), m_testId));
     });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);

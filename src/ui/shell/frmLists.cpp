@@ -328,10 +328,7 @@ void frmLists::PrintList()
         MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
         return;
     }
-    auto *print = Forms::get<frmPrintList>();
-    print->setParent(this, Qt::Dialog);
-    print->setListID(id.toInt());
-    print->exec();
+    frmPrintList::showFor(this, id.toInt());
 }
 
 void frmLists::PastTests()
