@@ -4,6 +4,9 @@
 #include "data/Store.h"
 
 #include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
 #include <QtGlobal>
 
 ProgramFolder::ProgramFolder()
@@ -60,4 +63,29 @@ QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(), qPrintable(path));
+}
+
+QStringList rows(Store &store, const QString &query)
+{
+    QStringList out;
+    QSqlQuery q = store.select(query);
+    while (q.next()) {
+        QStringList values;
+        for (int i = 0; i < q.record().count(); ++i)
+            values << q.value(i).toString();
+        out << values.join(QLatin1Char(' '));
+    }
+    return out;
+}
+
+int number(Store &store, const QString &query)
+{
+    const QStringList all = rows(store, query);
+    return all.isEmpty() ? -1 : all.first().toInt();
 }

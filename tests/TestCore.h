@@ -30,3 +30,10 @@ qint32 addList(Store &store, const QDate &testDate, const QStringList &words = {
 
 // Bytes of a file, for checking that it was left untouched.
 QByteArray fileBytes(const QString &path);
+// Writes a whole file; the running test fails when it cannot.
+void writeFile(const QString &path, const QByteArray &bytes);
+
+// Each row of the query, its columns joined with blanks.
+QStringList rows(Store &store, const QString &query);
+// The first value of the query's first row as a number; -1 without a row.
+int number(Store &store, const QString &query);

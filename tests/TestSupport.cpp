@@ -2,14 +2,19 @@
 
 #include "data/Clock.h"
 #include "data/ListStore.h"
+#include "data/Options.h"
 #include "data/Store.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/FlexGrid.h"
 #include "kernel/Forms.h"
 #include "kernel/Globals.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -186,4 +191,29 @@ void FolderTest::tearDownFolder()
     Globals::reset();
     delete m_folder;
     m_folder = nullptr;
+}
+
+void type(QLineEdit *box, const QString &text)
+{
+    box->clear();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void click(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+QStringList gridColumn(FlexGrid *grid, int col)
+{
+    QStringList out;
+    for (int r = 1; r < grid->Rows(); ++r)
+        out << grid->TextMatrix(r, col);
+    return out;
+}
+
+QString storedOption(const char *column)
+{
+    return ReadOptionsRecord(AppFunctions::db())->value(QString::fromLatin1(column)).toString();
 }

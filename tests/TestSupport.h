@@ -11,6 +11,9 @@
 #include <functional>
 #include <memory>
 
+class FlexGrid;
+class QCheckBox;
+class QLineEdit;
 class QWidget;
 
 // Scripted answers for the program's message boxes: a test queues the
@@ -91,6 +94,15 @@ private:
     int m_pid = -1;
     bool m_holding = false;
 };
+
+// Types `text` into the box as the child would, then presses Return.
+void type(QLineEdit *box, const QString &text);
+// Clicks a check box on its box, not in the empty width a layout gives it.
+void click(QCheckBox *box);
+// The texts of one column of a grid, below its heading row.
+QStringList gridColumn(FlexGrid *grid, int col);
+// A column of the stored settings row of the running program.
+QString storedOption(const char *column);
 
 // Unloads every window, closes the connection and resets the globals.
 void resetProgram();

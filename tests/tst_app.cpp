@@ -40,20 +40,6 @@ public:
     explicit FakeWindow(const QString &name) { setObjectName(name); }
 };
 
-int count(const QString &sql)
-{
-    QSqlQuery q = AppFunctions::db().select(sql);
-    return q.next() ? q.value(0).toInt() : -1;
-}
-
-QStringList gridColumn(frmLists *w, int col)
-{
-    QStringList out;
-    for (int r = 1; r < w->MSFlexGrid1->Rows(); ++r)
-        out << w->MSFlexGrid1->TextMatrix(r, col);
-    return out;
-}
-
 QString shortDate(const QDate &d)
 {
     return QLocale::system().toString(d, QLocale::ShortFormat);
@@ -78,9 +64,7 @@ private slots:
     void deleteList_yesRemovesListAndReloads_noKeepsIt();
     void registry_findsWithoutLoadingAndEndsWithLastWindow();
     void shutdown_closesOtherWindowsButListEditor();
-    void message_ticksCloseTimedMessages();
-    void message_closesOnClickEnterSpaceOnly();
-    void showMessage_noneShowsNothing_timedClosesItself();
+    void messages_closeByTheirTimeOrByTheUser();
     void oldLists_deleteIgnoreCancelAcrossStarts();
     void secondCopy_saysSoAndTouchesNothing();
 
@@ -128,8 +112,8 @@ void TestApp::startup_emptyFolder_createsDatabaseAndDisablesListCommands()
     QVERIFY(w);
     QVERIFY(QFileInfo(m_folder->file(QStringLiteral("Wavs"))).isDir());
     QVERIFY(QFile::exists(m_folder->dbPath()));
-    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM OPTIONS")), 1);
-    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'")), 6);
+    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM OPTIONS")), 1);
+    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'")), 6);
     QCOMPARE(w->windowTitle(), QStringLiteral("Lettermarch"));
     QCOMPARE(w->MSFlexGrid1->Rows(), 1);
     QCOMPARE(w->MSFlexGrid1->Row(), 0);
@@ -162,11 +146,14 @@ void TestApp::startup_withLists_showsNewestFirstAndSelectsFirst()
     }
     frmLists *w = start();
     QVERIFY(w);
-    QCOMPARE(gridColumn(w, 0),
+    QCOMPARE(gridColumn(w->MSFlexGrid1, 0),
         QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
-    QCOMPARE(gridColumn(w, 1), QStringList({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")}));
-    QCOMPARE(gridColumn(w, 2), QStringList({QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1")}));
-    QCOMPARE(gridColumn(w, 3), QStringList({QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
+    QCOMPARE(
+        gridColumn(w->MSFlexGrid1, 1), QStringList({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")}));
+    QCOMPARE(
+        gridColumn(w->MSFlexGrid1, 2), QStringList({QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1")}));
+    QCOMPARE(
+        gridColumn(w->MSFlexGrid1, 3), QStringList({QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
     QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
     QCOMPARE(w->MSFlexGrid1->Row(), 1);
     QCOMPARE(Globals::gCurrentListID, 3);
@@ -263,7 +250,7 @@ void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
     MsgBoxScript::expect(MsgAnswer::No, question);
     QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
     QCOMPARE(w->MSFlexGrid1->Rows(), 2);
-    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM WORDS")), 1);
+    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORDS")), 1);
 
     MsgBoxScript::expect(MsgAnswer::Yes, question);
     QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
@@ -272,11 +259,11 @@ void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
     QVERIFY(!w->cmdDeleteList->isEnabled());
     for (const char *table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"})
         QCOMPARE(
-            count(
+            number(AppFunctions::db(),
                 QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2").arg(QString::fromLatin1(table)).arg(only)),
             0);
     QVERIFY(!wav.exists());
-    QCOMPARE(count(QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'")), only);
+    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'")), only);
 }
 
 void TestApp::registry_findsWithoutLoadingAndEndsWithLastWindow()
@@ -335,98 +322,62 @@ void TestApp::shutdown_closesOtherWindowsButListEditor()
     QVERIFY(ended);
 }
 
-void TestApp::message_ticksCloseTimedMessages()
+void TestApp::messages_closeByTheirTimeOrByTheUser()
 {
-    struct Case
-    {
-        qint32 time;
-        bool timed;
-        int ticksOpen; // ticks after which it is still open
-    };
-    for (const Case &c :
-        {Case {1, true, 1}, Case {6, true, 6}, Case {200, true, 200}, Case {201, false, 0}, Case {9999, false, 0}}) {
-        Globals::gMessageTime = c.time;
+    auto loaded = [] { return AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")); };
+    // None shows nothing; a time closes the real (modal) window by itself.
+    Globals::gMessageTime = 0;
+    AppFunctions::ShowMessage(QStringLiteral("List Deleted"), QString());
+    QVERIFY(!loaded());
+    Globals::gMessageTime = 1;
+    QString seen;
+    QTimer::singleShot(200, [&seen] {
+        if (auto *m = Forms::findAs<frmMessage>())
+            seen = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
+    });
+    AppFunctions::ShowMessage(QStringLiteral("List Ignored"), QStringLiteral("Not again."));
+    QCOMPARE(seen, QStringLiteral("List Ignored/Not again."));
+    QVERIFY(!loaded());
+
+    // Up to 200 ticks it closes on the tick after its count; beyond, never.
+    for (const auto &[time, timed] : {std::pair {200, true}, std::pair {201, false}}) {
+        Globals::gMessageTime = time;
         frmMessage *m = Forms::get<frmMessage>();
         m->Reset();
-        QCOMPARE(m->Timer1->isActive(), c.timed);
-        QCOMPARE(m->Timer1->interval(), 500);
-        for (int i = 0; i < c.ticksOpen; ++i)
+        QCOMPARE(m->Timer1->isActive(), timed);
+        for (int i = 0; i < time && timed; ++i)
             m->Timer1_Timer();
-        QVERIFY2(AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")), qPrintable(QString::number(c.time)));
-        if (c.timed) {
-            m->Timer1_Timer(); // the tick after the count is reached closes it
-            QVERIFY2(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")), qPrintable(QString::number(c.time)));
-        } else {
-            Forms::unload(m);
-        }
+        QVERIFY(loaded());
+        if (timed)
+            m->Timer1_Timer();
+        QCOMPARE(loaded(), !timed);
     }
-}
+    Forms::unload(Forms::find(QStringLiteral("frmMessage")));
 
-void TestApp::message_closesOnClickEnterSpaceOnly()
-{
-    Globals::gMessageTime = 9999;
+    // Waiting: other keys and a click beside the texts leave it open; a click
+    // on either text, Enter, Return or Space closes it.
     auto open = [] {
         frmMessage *m = Forms::get<frmMessage>();
-        m->lblTop->setText(QStringLiteral("Word Saved"));
         m->show();
         return m;
     };
-    auto loaded = [] { return AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")); };
-
     frmMessage *m = open();
     QTest::keyClick(m->txtDummy, Qt::Key_A);
     QTest::keyClick(m->txtDummy, Qt::Key_Escape);
-    QTest::mouseClick(m, Qt::LeftButton, {}, QPoint(2, 2)); // outside the texts
-    QVERIFY(loaded());
-    QVERIFY(m->txtDummy->text().isEmpty());
-    QTest::keyClick(m->txtDummy, Qt::Key_Return);
-    QVERIFY(!loaded());
-
-    m = open();
-    QTest::keyClick(m->txtDummy, Qt::Key_Space);
-    QVERIFY(!loaded());
-    m = open();
-    QTest::keyClick(m->txtDummy, Qt::Key_Enter);
-    QVERIFY(!loaded());
-    m = open();
-    QTest::mouseClick(m->lblTop, Qt::LeftButton);
-    QVERIFY(!loaded());
-    m = open();
-    QTest::mouseClick(m->lblBottom, Qt::LeftButton); // empty, still a target
-    QVERIFY(!loaded());
-}
-
-void TestApp::showMessage_noneShowsNothing_timedClosesItself()
-{
-    Globals::gMessageTime = 0;
-    AppFunctions::ShowMessage(QStringLiteral("List Deleted"), QString());
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")));
-
-    // Timed: the real modal window closes itself; a stuck one is closed by the
-    // guard so the test fails instead of hanging.
-    Globals::gMessageTime = 1;
-    QString seenTop, seenBottom;
-    bool stuck = false;
-    QTimer::singleShot(200, [&] {
-        if (auto *m = qobject_cast<frmMessage *>(Forms::find(QStringLiteral("frmMessage")))) {
-            seenTop = m->lblTop->text();
-            seenBottom = m->lblBottom->text();
-        }
-    });
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, [&] {
-        stuck = true;
-        if (QWidget *m = Forms::find(QStringLiteral("frmMessage")))
-            m->close();
-    });
-    guard.start(20000);
-    AppFunctions::ShowMessage(
-        QStringLiteral("List Ignored"), QStringLiteral("You will not be prompted to delete this list again."));
-    QVERIFY(!stuck);
-    QCOMPARE(seenTop, QStringLiteral("List Ignored"));
-    QCOMPARE(seenBottom, QStringLiteral("You will not be prompted to delete this list again."));
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")));
+    QTest::mouseClick(m, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(loaded() && m->txtDummy->text().isEmpty());
+    const QList<std::function<void(frmMessage *)>> closers = {
+        [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Return); },
+        [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Enter); },
+        [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Space); },
+        [](frmMessage *w) { QTest::mouseClick(w->lblTop, Qt::LeftButton); },
+        [](frmMessage *w) { QTest::mouseClick(w->lblBottom, Qt::LeftButton); },
+    };
+    for (const auto &close : closers) {
+        close(m);
+        QVERIFY(!loaded());
+        m = open();
+    }
 }
 
 namespace {
@@ -481,10 +432,12 @@ void TestApp::oldLists_deleteIgnoreCancelAcrossStarts()
         QVERIFY(w);
         QCOMPARE(answers.seen, QStringList({QStringLiteral("1: Apple,pear (2)"), QStringLiteral("2:  (0)")}));
         // Deleted before the grid was filled; the ignored list stays.
-        QCOMPARE(gridColumn(w, 3), QStringList({QStringLiteral("3"), QStringLiteral("2")}));
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1")), 0);
+        QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({QStringLiteral("3"), QStringLiteral("2")}));
+        QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1")), 0);
         QVERIFY(!QFile::exists(wav));
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'")), 1);
+        QCOMPARE(number(AppFunctions::db(),
+                     QStringLiteral("SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'")),
+            1);
     }
     resetProgram();
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cmath>
@@ -64,9 +65,11 @@ public:
     { }
     void start() override { *log << QStringLiteral("start"); }
     void stop() override { *log << QStringLiteral("stop"); }
+    // Like a device, finishes writing in an event of its own.
     void save(const QString &path) override
     {
         *log << (QFile::exists(path) ? QStringLiteral("save over old file") : QStringLiteral("save"));
+        QTimer::singleShot(0, [l = log] { *l << QStringLiteral("saved"); });
     }
     void close() override { *log << QStringLiteral("close"); }
 };
@@ -118,6 +121,18 @@ void TestAudio::waveFiles_roundTripAndConversion()
     QCOMPARE(WaveFile::decode(oddBytes)->data, odd.data);
     QCOMPARE(WaveFile::decode(oddBytes.left(1044))->data.size(), 1000);
     QVERIFY(!WaveFile::decode(QByteArrayLiteral("RIFF....WAVEjunk")));
+    // Formats a recording is never in are refused, each limit on its own.
+    auto withFormat = [&](quint16 tag, quint16 channels, quint32 rate, quint16 bits) {
+        QByteArray b = WaveFile::encode(mono);
+        qToLittleEndian(tag, b.data() + 20);
+        qToLittleEndian(channels, b.data() + 22);
+        qToLittleEndian(rate, b.data() + 24);
+        qToLittleEndian(bits, b.data() + 34);
+        return WaveFile::decode(b).has_value();
+    };
+    QVERIFY(withFormat(1, 1, 11025, 8) && withFormat(3, 2, 384000, 32) && withFormat(0xFFFE, 8, 1000, 16));
+    QVERIFY(!withFormat(2, 1, 11025, 8) && !withFormat(1, 1, 11025, 24) && !withFormat(1, 0, 11025, 8));
+    QVERIFY(!withFormat(1, 9, 11025, 8) && !withFormat(1, 1, 999, 8) && !withFormat(1, 1, 384001, 16));
     QVERIFY(!WaveFile::decode(QByteArray(100, 'x')));
 }
 
@@ -134,9 +149,10 @@ void TestAudio::stopRecording_deletesOldFileBeforeSaving()
     StartRecording();
     StopRecording(path);
     CloseRecording();
+    // Saved when StopRecording returns: the word editor copies the file next.
     QCOMPARE(log,
-        QStringList(
-            {QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("save"), QStringLiteral("close")}));
+        QStringList({QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("save"), QStringLiteral("saved"),
+            QStringLiteral("close")}));
 }
 
 void TestAudio::realDevice_recordsAndPlays()

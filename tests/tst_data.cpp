@@ -29,12 +29,6 @@ int rowCount(Store &store, const QString &table, const QString &where = {})
     return q.next() ? q.value(0).toInt() : -1;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 } // namespace
 
 class TestData : public QObject

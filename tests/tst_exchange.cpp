@@ -32,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -64,13 +65,6 @@ qint32 listWith(Store &s, const QList<WordEntry> &words)
         AddWord(s, row);
     }
     return list;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 QStringList reasons(const QList<WordImport::PreviewRow> &rows)
@@ -160,6 +154,24 @@ void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
     // KDE's programs title their columns by the identifiers' names.
     const QByteArray kvtml = fileBytes(m_folder->file(QStringLiteral("list.kvtml")));
     QVERIFY(kvtml.contains("<name>Word</name>") && kvtml.contains("<name>Definition</name>"));
+    // Each lesson stands on its own in <lessons>, not one inside the other.
+    QXmlStreamReader x(kvtml);
+    QStringList path, lessonsIn;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement()) {
+            if (x.name() == QLatin1String("container"))
+                lessonsIn << path.join(QLatin1Char('/'));
+            path << x.name().toString();
+        } else if (x.isEndElement()) {
+            path.removeLast();
+        }
+    }
+    QCOMPARE(lessonsIn, QStringList(2, QStringLiteral("kvtml/lessons")));
+    // A carriage return alone inside a field is a line break too: quoted.
+    QString problem;
+    QCOMPARE(Csv::parse(Csv::field(QStringLiteral("one\rtwo")) + QStringLiteral(",x"), &problem),
+        (QList<QStringList> {{QStringLiteral("one\rtwo"), QStringLiteral("x")}}));
 
     // A byte-order mark, other line endings and a header in another order
     // read the same.

@@ -54,20 +54,6 @@ void sql(Store &store, const QString &statement)
         qFatal("%s", qPrintable(statement));
 }
 
-// Each row's columns joined with blanks.
-QStringList rows(Store &store, const QString &query)
-{
-    QStringList out;
-    QSqlQuery q = store.select(query);
-    while (q.next()) {
-        QStringList values;
-        for (int i = 0; i < q.record().count(); ++i)
-            values << q.value(i).toString();
-        out << values.join(QLatin1Char(' '));
-    }
-    return out;
-}
-
 // List 1 with apple, bench and cloud as words 1 to 3, and finished test 1
 // with four attempts; the settings skip the setup and show no messages.
 void baseDatabase(Store &s)
@@ -114,14 +100,6 @@ bool finishesInTime(int seconds, const std::function<bool()> &check)
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-void writeText(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(bytes);
 }
 
 frmLists *mainWindow()
@@ -315,7 +293,7 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
             QStringLiteral("cannot be read")},
     };
     for (const Case &c : doubtful) {
-        writeText(lockPath, c.contents);
+        writeFile(lockPath, c.contents);
         // No: nothing is touched and the program ends.
         MsgBoxScript::expect(MsgAnswer::No);
         QVERIFY2(!AppFunctions::Main(m_folder->path()), c.what);
@@ -344,7 +322,7 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
 
     // Left by a copy on this computer that has ended, whatever process now has
     // its number (here this very process, on another folder): taken silently.
-    writeText(lockPath,
+    writeFile(lockPath,
         QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
             + "\n/some/other/folder\n");
     QVERIFY(AppFunctions::Main(m_folder->path()));
@@ -388,7 +366,7 @@ void TestHostile::lock_isRemovedWhenTheProgramEndsOnASignal()
         // While it runs, a lock elsewhere that names it is no reason to wait.
         {
             ProgramFolder elsewhere;
-            writeText(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
+            writeFile(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
                 pid + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
                     + QDir(m_folder->path()).absolutePath().toUtf8() + '\n');
             FolderLock lock(elsewhere.path());
@@ -583,8 +561,8 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
         return view.log == QStringList {QStringLiteral("word a fruit")};
     }));
 
-    // A recording longer than the limit is refused with a message; one just
-    // under it plays.
+    // A recording longer than the limit is refused with a message; one of
+    // exactly the limit plays.
     QFile::remove(apple);
     PcmSound sound;
     sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');
@@ -599,7 +577,7 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
     QVERIFY(view.log.value(1).startsWith(QStringLiteral("notice The recording")));
     QVERIFY(m_played.isEmpty());
 
-    sound.data.truncate(qsizetype(WaveFile::MaxSeconds - 1) * WaveFile::RecordingRate);
+    sound.data.truncate(qsizetype(WaveFile::MaxSeconds) * WaveFile::RecordingRate);
     QVERIFY(WaveFile::write(apple, sound));
     QVERIFY(RecordingProblem(apple).isEmpty());
     QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());

@@ -52,12 +52,6 @@ QStringList attempts(Store &store, qint32 testId)
     return out;
 }
 
-int rows(Store &store, const QString &sql)
-{
-    QSqlQuery q = store.select(sql);
-    return q.next() ? q.value(0).toInt() : -1;
-}
-
 } // namespace
 
 class TestPractice : public FolderTest
@@ -291,7 +285,7 @@ void TestPractice::session_rightWrongRevealAndRows()
 
     QVERIFY(session.Submit(QStringLiteral("apple")));
     // Every attempt is stored before its feedback is shown.
-    QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 1);
+    QCOMPARE(number(s, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 1);
     session.Submit(QStringLiteral("bensh"));
     QCOMPARE(view.answer, QStringLiteral("bensh")); // kept for correcting
     QCOMPARE(session.Attempts(), 1);
@@ -369,7 +363,7 @@ void TestPractice::session_endsOnEmptyListOrVanishedWord()
     TestSession session(s, view, options, sessionFiles());
     session.Start(empty);
     QCOMPARE(view.log, QStringList {QStringLiteral("ended")});
-    QCOMPARE(rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1").arg(empty)), 1);
+    QCOMPARE(number(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1").arg(empty)), 1);
 
     // A word deleted while the test runs ends the test when its turn comes.
     const qint32 list = addList(s, QDate(2026, 12, 4), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
@@ -383,13 +377,6 @@ void TestPractice::session_endsOnEmptyListOrVanishedWord()
 }
 
 namespace {
-void type(QLineEdit *box, const QString &text)
-{
-    box->clear();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, const QStringList &words, qint32 *listId)
 {
     *listId = addList(*store, QDate(2026, 12, 4), words);
@@ -401,13 +388,6 @@ frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, co
     return qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
 }
 
-QStringList gridColumn(FlexGrid *g, int col)
-{
-    QStringList out;
-    for (int r = 1; r < g->Rows(); ++r)
-        out << g->TextMatrix(r, col);
-    return out;
-}
 } // namespace
 
 void TestPractice::wholeTest_throughTheWindows()
@@ -448,7 +428,7 @@ void TestPractice::wholeTest_throughTheWindows()
         QStringList({QStringLiteral("2 apple CORRECT 1"), QStringLiteral("3 bensh INCORRECT 1"),
             QStringLiteral("3 bench CORRECT 2"), QStringLiteral("1 clowd INCORRECT 1"),
             QStringLiteral("1 clod INCORRECT 2"), QStringLiteral("1 cluod INCORRECT 3")}));
-    QCOMPARE(rows(db, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3")), 1);
+    QCOMPARE(number(db, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3")), 1);
     QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("1"));
     auto *results = qobject_cast<frmTestResults *>(Forms::find(QStringLiteral("frmTestResults")));
     QVERIFY(results && results->isVisible());
@@ -530,8 +510,8 @@ void TestPractice::quitQuestion_yesDeletesNoContinues()
     test->close();
     QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
     QVERIFY(main->isVisible());
-    QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
-    QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
+    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
+    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
     QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
     QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
 
@@ -594,7 +574,7 @@ void TestPractice::revealWindow_messages()
     w->txtEcho->setText(QStringLiteral("SHIP"));
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(!loaded());
-    QCOMPARE(rows(*m_store, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
+    QCOMPARE(number(*m_store, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
     QVERIFY(m_played.isEmpty());
 }
 
@@ -611,7 +591,6 @@ void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
     QCOMPARE(setup->txtTestOrder->currentText(), QStringLiteral("Random"));
     QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
 
-    auto click = [](QCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); };
     click(setup->chkRevealAnswers);
     QVERIFY(!setup->chkForceEcho->isChecked());
     click(setup->chkRevealAnswers);

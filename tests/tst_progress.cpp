@@ -148,12 +148,6 @@ QList<qreal> ys(QLineSeries *series)
     return out;
 }
 
-void type(QLineEdit *box, const QString &text)
-{
-    box->setText(text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 } // namespace
 
 class TestProgress : public FolderTest

@@ -31,12 +31,6 @@ namespace {
 const QStringList CrashWords
     = {QStringLiteral("apple"), QStringLiteral("bench"), QStringLiteral("cloud"), QStringLiteral("daisy")};
 
-int count(Store &store, const QString &sql)
-{
-    QSqlQuery q = store.select(sql);
-    return q.next() ? q.value(0).toInt() : -1;
-}
-
 void prepareFolder(const QString &folder, const QStringList &words)
 {
     QString problem;
@@ -162,7 +156,7 @@ void TestSafety::killedMidTest_keepsEveryAnswerAndStartsAgain()
             QStringList({QStringLiteral("apple CORRECT 1"), QStringLiteral("bensh INCORRECT 1"),
                 QStringLiteral("bench CORRECT 2"), QStringLiteral("cloud CORRECT 1")}));
         // The test row is only written at the end.
-        QCOMPARE(count(*store, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
+        QCOMPARE(number(*store, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
     }
     // The next start works, on the same folder, despite the lock left behind.
     QVERIFY(AppFunctions::Main(folder.path()));
@@ -239,8 +233,8 @@ void TestSafety::oddAnswers_areStoredExactlyAndChangeNoStatement()
         QStringList({QStringLiteral("'; DROP TABLE WORDS; --|CORRECT"), longAnswer + QStringLiteral("|INCORRECT"),
             QStringLiteral("שָׁלוֹם|CORRECT"), QStringLiteral("🐢🐢|CORRECT"), QStringLiteral("#1/1/2026#|CORRECT"),
             QStringLiteral("üNÏCÖDÉ|CORRECT")}));
-    QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM WORDS")), int(words.size()));
-    QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 1);
+    QCOMPARE(number(db, QStringLiteral("SELECT COUNT(*) FROM WORDS")), int(words.size()));
+    QCOMPARE(number(db, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 1);
     QSqlQuery check = db.select(QStringLiteral("PRAGMA integrity_check"));
     QVERIFY(check.next());
     QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));

@@ -37,16 +37,6 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-// Clicks a check box on its box, not in the empty width a layout gives it.
-void click(QCheckBox *box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
-
-QString stored(const char *column)
-{
-    return ReadOptionsRecord(AppFunctions::db())->value(QString::fromLatin1(column)).toString();
-}
 } // namespace
 
 class TestSettings : public QObject
@@ -150,12 +140,12 @@ void TestSettings::options_loadSaveAndReopen()
     click(w->chkPlayWrong);
     QTest::mouseClick(w->cmdSave, Qt::LeftButton);
     QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmOptions")));
-    QCOMPARE(stored("MESSAGE_TIME"), QStringLiteral("20"));
-    QCOMPARE(stored("TEST_ORDER"), QStringLiteral("Order Created"));
-    QCOMPARE(stored("MOVE_ON_AFTER"), QStringLiteral("5"));
-    QCOMPARE(stored("TEST_DAY"), QStringLiteral("Mondays"));
-    QCOMPARE(stored("SKIP_TEST_SETUP"), QStringLiteral("TRUE"));
-    QCOMPARE(stored("PLAY_INCORRECT_SOUND"), QStringLiteral("FALSE"));
+    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("20"));
+    QCOMPARE(storedOption("TEST_ORDER"), QStringLiteral("Order Created"));
+    QCOMPARE(storedOption("MOVE_ON_AFTER"), QStringLiteral("5"));
+    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Mondays"));
+    QCOMPARE(storedOption("SKIP_TEST_SETUP"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), QStringLiteral("FALSE"));
     // The running program keeps the settings it started with.
     QCOMPARE(Globals::gSkipTestSetup, false);
 
@@ -166,12 +156,12 @@ void TestSettings::options_loadSaveAndReopen()
     // Cancel changes nothing.
     w->txtTestDay->setCurrentText(QStringLiteral("Sundays"));
     QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-    QCOMPARE(stored("TEST_DAY"), QStringLiteral("Mondays"));
+    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Mondays"));
 
     // No row at all: loading writes the default row.
     AppFunctions::db().execute(QStringLiteral(" DELETE FROM OPTIONS "));
     w = openOptions();
-    QCOMPARE(stored("MESSAGE_TIME"), QStringLiteral("6"));
+    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("6"));
     QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("3 Seconds"));
 }
 
@@ -189,8 +179,8 @@ void TestSettings::options_saveNeedsAClue()
     w->mnuSave->trigger();
     QCOMPARE(w->Tab1->currentIndex(), 0);
     QVERIFY(w->isVisible());
-    QCOMPARE(stored("TEST_DAY"), QStringLiteral("Fridays"));
-    QCOMPARE(stored("PRONOUNCE"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Fridays"));
+    QCOMPARE(storedOption("PRONOUNCE"), QStringLiteral("TRUE"));
 }
 
 void TestSettings::options_couplingAndRestoreDefaults()
@@ -217,8 +207,8 @@ void TestSettings::options_couplingAndRestoreDefaults()
     AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "));
     QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
     // Written at once, before any Save, and shown.
-    QCOMPARE(stored("TEST_DAY"), QStringLiteral("Fridays"));
-    QCOMPARE(stored("MESSAGE_TIME"), QStringLiteral("6"));
+    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Fridays"));
+    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("6"));
     QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("3 Seconds"));
     QVERIFY(w->chkPlayRight->isChecked());
     QVERIFY(w->isVisible());
@@ -248,7 +238,7 @@ void TestSettings::options_testButtonUsesChosenTimeThenRestores()
     QCOMPARE(during, 9999);
     QCOMPARE(top, QStringLiteral("Testing/Click To Close"));
     QCOMPARE(Globals::gMessageTime, 4);
-    QCOMPARE(stored("MESSAGE_TIME"), QStringLiteral("6")); // testing saves nothing
+    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("6")); // testing saves nothing
 }
 
 void TestSettings::help_topicsAndResizing()

@@ -10,6 +10,8 @@
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
 #include "lists/frmEditList.h"
+#include "lists/frmPasteWords.h"
+#include "lists/frmPrintList.h"
 #include "practice/TestSession.h"
 #include "practice/frmTest.h"
 #include "practice/frmTestSetup.h"
@@ -19,24 +21,20 @@
 #include "shell/frmDeleteOldList.h"
 #include "shell/frmLists.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-QString stored(const char *column)
-{
-    return ReadOptionsRecord(AppFunctions::db())->value(QString::fromLatin1(column)).toString();
-}
-} // namespace
 
 class TestWiring : public QObject
 {
@@ -51,6 +49,7 @@ private slots:
     void menuItems_reachTheirWindows();
     void fileMenuItems_askForTheirFiles();
     void captionsAndReadOnlyBoxes();
+    void controls_laidOutInsideTheirWindowAndApart();
     void testSettings_fromTheControlsToTheTestAndTheStore();
     void storeAndSeams_transactionsRegistryAndRealMessageBox();
 
@@ -91,39 +90,60 @@ void TestWiring::cleanup()
 void TestWiring::menuItems_reachTheirWindows_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("item"); // a menu item or a button
     QTest::addColumn<QString>("opens");
     QTest::addColumn<bool>("modal");
-    const QString main = QStringLiteral("frmLists");
-    QTest::newRow("new list") << main << "mnuNewList"
-                              << "frmNewList" << true;
-    QTest::newRow("edit list") << main << "mnuEditList"
-                               << "frmEditList" << false;
-    QTest::newRow("test") << main << "mnuTest"
-                          << "frmTestSetup" << false;
-    QTest::newRow("past tests") << main << "mnuPastTests"
-                                << "frmPastTests" << false;
-    QTest::newRow("options") << main << "mnuOptions"
-                             << "frmOptions" << true;
-    QTest::newRow("help") << main << "mnuHelp"
-                          << "frmHelp" << false;
-    QTest::newRow("about") << main << "mnuAbout"
-                           << "frmAbout" << true;
-    QTest::newRow("restore") << main << "mnuRestoreBackup"
-                             << "frmRestoreBackup" << true;
-    QTest::newRow("new word") << "frmEditList"
-                              << "mnuNewWord"
-                              << "frmEditWord" << false;
-    QTest::newRow("trouble words") << main << "mnuTroubleWords"
-                                   << "frmTroubleWords" << false;
-    QTest::newRow("print list") << main << "mnuPrintList"
-                                << "frmPrintList" << true;
-    QTest::newRow("paste words") << "frmEditList"
-                                 << "mnuPasteWords"
-                                 << "frmPasteWords" << true;
-    QTest::newRow("print paper test") << "frmEditList"
-                                      << "mnuPrint"
-                                      << "frmPrintList" << true;
+    const QString main = QStringLiteral("frmLists"), list = QStringLiteral("frmEditList");
+    const QList<std::tuple<const char *, QString, const char *, const char *, bool>> rows = {
+        {"new list", main, "mnuNewList", "frmNewList", true},
+        {"edit list", main, "mnuEditList", "frmEditList", false},
+        {"test", main, "mnuTest", "frmTestSetup", false},
+        {"past tests", main, "mnuPastTests", "frmPastTests", false},
+        {"options", main, "mnuOptions", "frmOptions", true},
+        {"help", main, "mnuHelp", "frmHelp", false},
+        {"about", main, "mnuAbout", "frmAbout", true},
+        {"restore", main, "mnuRestoreBackup", "frmRestoreBackup", true},
+        {"trouble words", main, "mnuTroubleWords", "frmTroubleWords", false},
+        {"print list", main, "mnuPrintList", "frmPrintList", true},
+        {"new word", list, "mnuNewWord", "frmEditWord", false},
+        {"paste words", list, "mnuPasteWords", "frmPasteWords", true},
+        {"paste words button", list, "cmdPasteWords", "frmPasteWords", true},
+        {"print paper test", list, "mnuPrint", "frmPrintList", true},
+    };
+    for (const auto &[row, window, item, opens, modal] : rows)
+        QTest::newRow(row) << window << QString::fromLatin1(item) << QString::fromLatin1(opens) << modal;
+}
+
+void TestWiring::menuItems_reachTheirWindows()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, item);
+    QFETCH(QString, opens);
+    QFETCH(bool, modal);
+    QWidget *from = window == QStringLiteral("frmEditList") ? Forms::get<frmEditList>() : Forms::find(window);
+    if (auto *list = qobject_cast<frmEditList *>(from))
+        list->setListID(1);
+    auto *action = from->findChild<QAction *>(item);
+    auto *button = from->findChild<QAbstractButton *>(item);
+    QVERIFY(action ? action->isEnabled() : button && button->isEnabled());
+    QString shown;
+    if (modal) {
+        // A dialog's Cancel button, where it has one, closes it.
+        QTimer::singleShot(0, [&shown] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QWidget *dialog = QApplication::activeModalWidget();
+            shown = dialog->objectName();
+            if (auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")))
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            else
+                dialog->close();
+        });
+    }
+    action ? action->trigger() : button->click();
+    if (!modal)
+        shown = Forms::isLoaded(opens) ? opens : QString();
+    QCOMPARE(shown, opens);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestWiring::fileMenuItems_askForTheirFiles()
@@ -148,31 +168,6 @@ void TestWiring::fileMenuItems_askForTheirFiles()
             QStringLiteral("Export List"), QStringLiteral("Export with Recordings")}));
 }
 
-void TestWiring::menuItems_reachTheirWindows()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, item);
-    QFETCH(QString, opens);
-    QFETCH(bool, modal);
-    QWidget *from = window == QStringLiteral("frmEditList") ? Forms::get<frmEditList>() : Forms::find(window);
-    if (auto *list = qobject_cast<frmEditList *>(from))
-        list->setListID(1);
-    auto *action = from->findChild<QAction *>(item);
-    QVERIFY(action && action->isEnabled());
-    QString shown;
-    if (modal) {
-        QTimer::singleShot(0, [&shown] {
-            QTRY_VERIFY(QApplication::activeModalWidget());
-            shown = QApplication::activeModalWidget()->objectName();
-            QApplication::activeModalWidget()->close();
-        });
-    }
-    action->trigger();
-    if (!modal)
-        shown = Forms::isLoaded(opens) ? opens : QString();
-    QCOMPARE(shown, opens);
-}
-
 void TestWiring::captionsAndReadOnlyBoxes()
 {
     auto *list = Forms::get<frmEditList>();
@@ -194,7 +189,52 @@ void TestWiring::captionsAndReadOnlyBoxes()
     QVERIFY(prompt->setListID(1));
     for (QLineEdit *box : prompt->findChildren<QLineEdit *>())
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+    QVERIFY(prompt->setListID(1)); // read again, the words are not doubled
+    QCOMPARE(prompt->List1->count(), 2);
     QCOMPARE(prompt->txtTotalWords->text(), QStringLiteral("2"));
+}
+
+namespace {
+// The named controls of `parent` that show: none may cover another, and each
+// lies inside it (a control left out of its layout lands on another's spot).
+void checkApart(QWidget *parent)
+{
+    QList<QWidget *> shown;
+    for (QWidget *w : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisible() && !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"))
+            shown << w;
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QString name = parent->objectName() + QLatin1Char('/') + shown[i]->objectName();
+        QVERIFY2(parent->rect().contains(shown[i]->geometry()), qPrintable(name));
+        for (qsizetype j = i + 1; j < shown.size(); ++j)
+            QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
+                qPrintable(name + QStringLiteral(" covers ") + shown[j]->objectName()));
+        checkApart(shown[i]);
+    }
+}
+} // namespace
+
+void TestWiring::controls_laidOutInsideTheirWindowAndApart()
+{
+    QList<QWidget *> windows = {new frmPasteWords, new frmPrintList};
+    for (const char *name : {"frmLists", "frmNewList", "frmEditList", "frmEditWord", "frmTest", "frmRevealAnswer",
+             "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList", "frmOptions",
+             "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
+        windows << Forms::load(QString::fromLatin1(name));
+    for (QWidget *w : windows) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        checkApart(w);
+        if (auto *options = qobject_cast<frmOptions *>(w)) {
+            for (int page = 1; page < options->Tab1->count(); ++page) {
+                options->Tab1->setCurrentIndex(page);
+                checkApart(w);
+            }
+        }
+        w->hide();
+    }
+    qDeleteAll(windows.first(2));
 }
 
 void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
@@ -207,11 +247,11 @@ void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
     setup->chkClearWrongAnswer->setChecked(true);
     MsgBoxScript::expect(MsgAnswer::No); // Start the test now?
     QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-    QCOMPARE(stored("PLAY_CORRECT_SOUND"), QStringLiteral("FALSE"));
-    QCOMPARE(stored("PLAY_INCORRECT_SOUND"), QStringLiteral("TRUE"));
-    QCOMPARE(stored("REQUIRE_ECHO"), QStringLiteral("FALSE"));
-    QCOMPARE(stored("REVEAL_ANSWERS"), QStringLiteral("TRUE"));
-    QCOMPARE(stored("CLEAR_WRONG_ANSWER"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("PLAY_CORRECT_SOUND"), QStringLiteral("FALSE"));
+    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("REQUIRE_ECHO"), QStringLiteral("FALSE"));
+    QCOMPARE(storedOption("REVEAL_ANSWERS"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), QStringLiteral("TRUE"));
     QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
     QVERIFY(!Globals::TestOptions.PlayCorrectSound && Globals::TestOptions.PlayIncorrectSound);
     QVERIFY(!Globals::TestOptions.RequireEcho && Globals::TestOptions.ClearWrongAnswer);
@@ -232,9 +272,9 @@ void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
     options->chkPromptToDeleteOldTests->setChecked(true);
     options->chkSkipIndividualTestSetup->setChecked(true);
     QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-    QCOMPARE(stored("PROMPT_TO_DELETE_LISTS"), QStringLiteral("TRUE"));
-    QCOMPARE(stored("SKIP_TEST_SETUP"), QStringLiteral("TRUE"));
-    QCOMPARE(stored("CLEAR_WRONG_ANSWER"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("SKIP_TEST_SETUP"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), QStringLiteral("TRUE"));
 }
 
 void TestWiring::storeAndSeams_transactionsRegistryAndRealMessageBox()
