@@ -114,7 +114,6 @@ void TestApp::startup_emptyFolder_createsDatabaseAndDisablesListCommands()
     QVERIFY(QFile::exists(m_folder->dbPath()));
     QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM OPTIONS")), 1);
     QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'")), 6);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Lettermarch"));
     QCOMPARE(w->MSFlexGrid1->Rows(), 1);
     QCOMPARE(w->MSFlexGrid1->Row(), 0);
     QCOMPARE(w->MSFlexGrid1->TextMatrix(0, 0), QStringLiteral("School Test Date"));

@@ -258,6 +258,8 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
     QCOMPARE(second.value(QStringLiteral("TEST_DATE")).toString(), QStringLiteral("2026-12-04"));
     QCOMPARE(second.value(QStringLiteral("WEEK_END")).toString(), QStringLiteral("2026-12-04"));
     QCOMPARE(main->MSFlexGrid1->Rows(), 3);
+    main->MSFlexGrid1->setRow(2); // the new row stands for the new list
+    QCOMPARE(Globals::gCurrentListID, 2);
 }
 
 void TestLists::newList_cancelStoresNothing()
@@ -299,8 +301,7 @@ void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
             QVERIFY(word->cmdStop->isVisible() && !word->cmdRecord->isVisible() && word->Shape1->isVisible());
             QVERIFY(m_recorder->recording);
             const QColor first = word->Shape1->FillColor();
-            word->Timer1_Timer();
-            QVERIFY(word->Shape1->FillColor() != first); // it blinks
+            QTRY_VERIFY(word->Shape1->FillColor() != first); // it blinks
             QTest::mouseClick(word->cmdStop, Qt::LeftButton);
             QVERIFY(word->cmdRecord->isVisible() && !word->Shape1->isVisible() && word->cmdPlay->isEnabled());
         }
@@ -406,6 +407,7 @@ void TestLists::wordEditor_recordingFollowsTheWord()
     // Renamed and recorded anew: the new sound under the new name, the old file left in place.
     word = edit(3, QStringLiteral("hog"));
     QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+    QVERIFY(!word->cmdPlay->isEnabled()); // nothing to play while recording
     QTest::mouseClick(word->cmdStop, Qt::LeftButton);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
     QVERIFY(hasRecording(QStringLiteral("pig")) && hasRecording(QStringLiteral("hog")));

@@ -515,8 +515,7 @@ void TestPractice::quitQuestion_yesDeletesNoContinues()
     QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
     QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
 
-    // Without clues and pronunciation the answer panel moves up and the
-    // panel around it shrinks.
+    // Without clues and pronunciation their frames and button are hidden.
     Globals::gSkipTestSetup = false;
     Globals::TestOptions.ShowDefinition = false;
     Globals::TestOptions.ShowContext = false;
@@ -526,9 +525,6 @@ void TestPractice::quitQuestion_yesDeletesNoContinues()
     test->show();
     QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
     QVERIFY(!test->cmdPronounce->isVisible());
-    QCOMPARE(test->frameBottom->y(), 100 / 15);
-    QCOMPARE(test->frameMain->height(), 100 / 15 + test->frameBottom->height() + 200 / 15);
-    QCOMPARE(test->frameMain->geometry().center().x(), test->rect().center().x());
     Forms::unload(test);
 }
 
@@ -546,6 +542,7 @@ void TestPractice::revealWindow_messages()
     Globals::TestOptions.RequireEcho = false;
     frmRevealAnswer *w = open(QStringLiteral("  ship "), false);
     QCOMPARE(w->lblWord->text(), QStringLiteral("ship"));
+    QVERIFY(w->lblWord->font().bold()); // the answer stands out
     QVERIFY(!w->txtEcho->isVisible() && !w->lblTypeIt->isVisible());
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(!loaded());

@@ -260,6 +260,7 @@ void TestSettings::help_topicsAndResizing()
     help->show();
     QCOMPARE(help->txtTopic->currentText(), QStringLiteral("Introduction"));
     QVERIFY(help->txtHelp->toPlainText().startsWith(QStringLiteral("Lettermarch is a great way")));
+    QVERIFY(help->txtHelp->font().pointSizeF() > help->font().pointSizeF()); // larger, to read at length
     help->txtTopic->setCurrentIndex(3);
     QCOMPARE(help->txtHelp->toPlainText(), history);
     help->resize(1, 1);

@@ -177,6 +177,10 @@ void TestVoice::optionsWindow_keepsTheSettingInItsOwnTable()
     const VoiceOptions stored = ReadVoiceOptions(AppFunctions::db());
     QCOMPARE(stored, (VoiceOptions {true, QStringLiteral("kal"), -0.6}));
     QCOMPARE(Globals::gVoice, stored);
+    options = Forms::get<frmOptions>(); // shown again as saved
+    QVERIFY(options->chkUseVoice->isChecked() && options->sldRate->value() == -6);
+    QCOMPARE(options->cmbVoice->currentText(), QStringLiteral("kal"));
+    Forms::unload(options);
 
     // The list editor's Pronounce now works for the word without a recording.
     auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
