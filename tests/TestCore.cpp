@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QtGlobal>
 
+using namespace Qt::StringLiterals;
+
 ProgramFolder::ProgramFolder()
 {
     m_dir.setAutoRemove(true);
@@ -31,30 +33,26 @@ std::unique_ptr<Store> ProgramFolder::openStore() const
 qint32 addList(Store &store, const QDate &testDate, const QStringList &words, int tests)
 {
     const qint32 listId = NextID(store, IdCodes::List);
-    store.addRow(QStringLiteral("LISTS"),
-        {{QStringLiteral("LIST_ID"), listId},
-            {QStringLiteral("WEEK_START"), StoreDates::storedDate(testDate.addDays(-4))},
-            {QStringLiteral("WEEK_END"), StoreDates::storedDate(testDate)},
-            {QStringLiteral("TEST_DATE"), StoreDates::storedDate(testDate)},
-            {QStringLiteral("CREATED_DATE"), StoreDates::storedDateTime(QDateTime(testDate.addDays(-5), QTime(18, 0)))},
-            {QStringLiteral("STATUS"), QStringLiteral("CREATED")}});
+    store.addRow(u"LISTS"_s,
+        {{u"LIST_ID"_s, listId}, {u"WEEK_START"_s, StoreDates::storedDate(testDate.addDays(-4))},
+            {u"WEEK_END"_s, StoreDates::storedDate(testDate)}, {u"TEST_DATE"_s, StoreDates::storedDate(testDate)},
+            {u"CREATED_DATE"_s, StoreDates::storedDateTime(QDateTime(testDate.addDays(-5), QTime(18, 0)))},
+            {u"STATUS"_s, u"CREATED"_s}});
     for (const QString &word : words) {
-        store.addRow(QStringLiteral("WORDS"),
-            {{QStringLiteral("WORD_ID"), NextID(store, IdCodes::Word)}, {QStringLiteral("LIST_ID"), listId},
-                {QStringLiteral("WORD"), word}, {QStringLiteral("DEFINITION"), QString()},
-                {QStringLiteral("SENTENCE"), QString()}, {QStringLiteral("CASE_SENSITIVE"), QStringLiteral("FALSE")}});
+        store.addRow(u"WORDS"_s,
+            {{u"WORD_ID"_s, NextID(store, IdCodes::Word)}, {u"LIST_ID"_s, listId}, {u"WORD"_s, word},
+                {u"DEFINITION"_s, QString()}, {u"SENTENCE"_s, QString()}, {u"CASE_SENSITIVE"_s, u"FALSE"_s}});
     }
     for (int i = 0; i < tests; ++i) {
         const qint32 testId = NextID(store, IdCodes::Test);
         const QDateTime start(testDate.addDays(-3), QTime(17, i));
-        store.addRow(QStringLiteral("TESTS"),
-            {{QStringLiteral("TEST_ID"), testId}, {QStringLiteral("LIST_ID"), listId},
-                {QStringLiteral("MOVE_ON_AFTER"), 3}, {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
-                {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(50))}});
-        store.addRow(QStringLiteral("WORD_ATTEMPTS"),
-            {{QStringLiteral("TEST_ID"), testId}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), 0},
-                {QStringLiteral("GUESS"), QStringLiteral("x")}, {QStringLiteral("RESULT"), QStringLiteral("INCORRECT")},
-                {QStringLiteral("ATTEMPT_NUMBER"), 1}});
+        store.addRow(u"TESTS"_s,
+            {{u"TEST_ID"_s, testId}, {u"LIST_ID"_s, listId}, {u"MOVE_ON_AFTER"_s, 3},
+                {u"START_TIME"_s, StoreDates::storedDateTime(start)},
+                {u"END_TIME"_s, StoreDates::storedDateTime(start.addSecs(50))}});
+        store.addRow(u"WORD_ATTEMPTS"_s,
+            {{u"TEST_ID"_s, testId}, {u"LIST_ID"_s, listId}, {u"WORD_ID"_s, 0}, {u"GUESS"_s, u"x"_s},
+                {u"RESULT"_s, u"INCORRECT"_s}, {u"ATTEMPT_NUMBER"_s, 1}});
     }
     return listId;
 }

@@ -23,6 +23,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 struct Expected
 {
@@ -61,9 +63,7 @@ void watchModalWindows()
         }
         if (++ticks < 10)
             return;
-        QTest::qFail(
-            qPrintable(
-                QStringLiteral("The modal window %1 stayed open with nobody to answer it").arg(modal->objectName())),
+        QTest::qFail(qPrintable(u"The modal window %1 stayed open with nobody to answer it"_s.arg(modal->objectName())),
             __FILE__, __LINE__);
         modal->close();
         ticks = 0;
@@ -80,13 +80,13 @@ void install()
     MsgBoxSeam::setHandler([](const QString &text, MsgButtons buttons) {
         texts() << text;
         if (queue().isEmpty()) {
-            QTest::qFail(qPrintable(QStringLiteral("Unexpected message box: ") + text), __FILE__, __LINE__);
+            QTest::qFail(qPrintable(u"Unexpected message box: "_s + text), __FILE__, __LINE__);
             return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::OK;
         }
         const Expected next = queue().takeFirst();
         if (!next.text.isEmpty() && next.text != text)
-            QTest::qFail(qPrintable(QStringLiteral("Message box said \"%1\", expected \"%2\"").arg(text, next.text)),
-                __FILE__, __LINE__);
+            QTest::qFail(
+                qPrintable(u"Message box said \"%1\", expected \"%2\""_s.arg(text, next.text)), __FILE__, __LINE__);
         return next.answer;
     });
 }
@@ -107,8 +107,7 @@ void verifyAllUsedAndClear()
     queue().clear();
     texts().clear();
     if (left > 0)
-        QTest::qFail(
-            qPrintable(QStringLiteral("%1 expected message box(es) never appeared").arg(left)), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(u"%1 expected message box(es) never appeared"_s.arg(left)), __FILE__, __LINE__);
 }
 
 } // namespace MsgBoxScript
@@ -172,9 +171,9 @@ void FolderTest::setUpFolder(const QDateTime &now)
 {
     m_folder = new ProgramFolder;
     m_store = m_folder->openStore();
-    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
-    Globals::gCorrectSoundPath = m_folder->file(QStringLiteral("Sound_Correct.wav"));
-    Globals::gIncorrectSoundPath = m_folder->file(QStringLiteral("Sound_Incorrect.wav"));
+    Globals::gWavPath = m_folder->file(u"Wavs"_s);
+    Globals::gCorrectSoundPath = m_folder->file(u"Sound_Correct.wav"_s);
+    Globals::gIncorrectSoundPath = m_folder->file(u"Sound_Incorrect.wav"_s);
     QDir().mkpath(Globals::gWavPath);
     m_played.clear();
     Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));

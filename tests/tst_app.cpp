@@ -31,6 +31,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Stands in for a window of the program in registry tests.
@@ -100,7 +102,7 @@ frmLists *TestApp::start()
 {
     if (!AppFunctions::Main(m_folder->path()))
         return nullptr;
-    auto *w = qobject_cast<frmLists *>(Forms::find(QStringLiteral("FRMLISTS")));
+    auto *w = qobject_cast<frmLists *>(Forms::find(u"FRMLISTS"_s));
     if (w && !QTest::qWaitForWindowExposed(w))
         return nullptr;
     return w;
@@ -110,13 +112,13 @@ void TestApp::startup_emptyFolder_createsDatabaseAndDisablesListCommands()
 {
     frmLists *w = start();
     QVERIFY(w);
-    QVERIFY(QFileInfo(m_folder->file(QStringLiteral("Wavs"))).isDir());
+    QVERIFY(QFileInfo(m_folder->file(u"Wavs"_s)).isDir());
     QVERIFY(QFile::exists(m_folder->dbPath()));
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM OPTIONS")), 1);
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'")), 6);
+    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM OPTIONS"_s), 1);
+    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"_s), 6);
     QCOMPARE(w->MSFlexGrid1->Rows(), 1);
     QCOMPARE(w->MSFlexGrid1->Row(), 0);
-    QCOMPARE(w->MSFlexGrid1->TextMatrix(0, 0), QStringLiteral("School Test Date"));
+    QCOMPARE(w->MSFlexGrid1->TextMatrix(0, 0), u"School Test Date"_s);
     for (QPushButton *b : {w->cmdEditList, w->cmdTest, w->cmdPastTests, w->cmdDeleteList})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     for (QAction *a : {w->mnuEditList, w->mnuTest, w->mnuPastTests, w->mnuDeleteList})
@@ -127,7 +129,7 @@ void TestApp::startup_emptyFolder_createsDatabaseAndDisablesListCommands()
     QCOMPARE(Globals::gPromptToDeleteLists, true);
 
     // A Wavs folder that exists is kept with its files.
-    QFile keep(m_folder->file(QStringLiteral("Wavs/CAT.wav")));
+    QFile keep(m_folder->file(u"Wavs/CAT.wav"_s));
     QVERIFY(keep.open(QIODevice::WriteOnly));
     keep.close();
     resetProgram();
@@ -139,20 +141,17 @@ void TestApp::startup_withLists_showsNewestFirstAndSelectsFirst()
 {
     {
         auto store = m_folder->openStore();
-        addList(*store, QDate(2026, 9, 4), {QStringLiteral("a"), QStringLiteral("b")}, 1);
-        addList(*store, QDate(2026, 9, 11), {QStringLiteral("c")}, 0);
-        addList(*store, QDate(2026, 9, 18), {QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f")}, 4);
+        addList(*store, QDate(2026, 9, 4), {u"a"_s, u"b"_s}, 1);
+        addList(*store, QDate(2026, 9, 11), {u"c"_s}, 0);
+        addList(*store, QDate(2026, 9, 18), {u"d"_s, u"e"_s, u"f"_s}, 4);
     }
     frmLists *w = start();
     QVERIFY(w);
     QCOMPARE(gridColumn(w->MSFlexGrid1, 0),
         QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
-    QCOMPARE(
-        gridColumn(w->MSFlexGrid1, 1), QStringList({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")}));
-    QCOMPARE(
-        gridColumn(w->MSFlexGrid1, 2), QStringList({QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("1")}));
-    QCOMPARE(
-        gridColumn(w->MSFlexGrid1, 3), QStringList({QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
+    QCOMPARE(gridColumn(w->MSFlexGrid1, 1), QStringList({u"3"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(gridColumn(w->MSFlexGrid1, 2), QStringList({u"4"_s, u"0"_s, u"1"_s}));
+    QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s, u"1"_s}));
     QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
     QCOMPARE(w->MSFlexGrid1->Row(), 1);
     QCOMPARE(Globals::gCurrentListID, 3);
@@ -173,9 +172,9 @@ void TestApp::startup_damagedDatabase_tellsUserAndLeavesFileAlone()
     QVERIFY(!AppFunctions::Main(m_folder->path()));
     const QString shown = MsgBoxScript::shown().value(0);
     QVERIFY2(shown.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(shown));
-    QVERIFY2(shown.contains(QStringLiteral("not a Lettermarch database")), qPrintable(shown));
+    QVERIFY2(shown.contains(u"not a Lettermarch database"_s), qPrintable(shown));
     QVERIFY(ended);
-    QVERIFY(!Forms::isLoaded(QStringLiteral("frmLists")));
+    QVERIFY(!Forms::isLoaded(u"frmLists"_s));
     QCOMPARE(fileBytes(m_folder->dbPath()), junk);
 }
 
@@ -219,10 +218,10 @@ void TestApp::listCommands_withoutList_askForSelection()
     QVERIFY(w);
     // Disabled on an empty grid; the commands themselves still refuse politely.
     const QList<std::pair<void (frmLists::*)(), QString>> commands = {
-        {&frmLists::EditList, QStringLiteral("Please select a list to edit.")},
-        {&frmLists::Test, QStringLiteral("Please select a list to test.")},
-        {&frmLists::PastTests, QStringLiteral("Please select a list.")},
-        {&frmLists::DeleteList, QStringLiteral("Please select a list to delete.")},
+        {&frmLists::EditList, u"Please select a list to edit."_s},
+        {&frmLists::Test, u"Please select a list to test."_s},
+        {&frmLists::PastTests, u"Please select a list."_s},
+        {&frmLists::DeleteList, u"Please select a list to delete."_s},
     };
     for (const auto &[command, text] : commands) {
         MsgBoxScript::expect(MsgAnswer::OK, text);
@@ -236,20 +235,20 @@ void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
     qint32 only = 0;
     {
         auto store = m_folder->openStore();
-        only = addList(*store, QDate(2026, 9, 4), {QStringLiteral("cat")}, 2);
+        only = addList(*store, QDate(2026, 9, 4), {u"cat"_s}, 2);
     }
-    QDir(m_folder->path()).mkpath(QStringLiteral("Wavs"));
-    QFile wav(m_folder->file(QStringLiteral("Wavs/CAT.wav")));
+    QDir(m_folder->path()).mkpath(u"Wavs"_s);
+    QFile wav(m_folder->file(u"Wavs/CAT.wav"_s));
     QVERIFY(wav.open(QIODevice::WriteOnly));
     wav.close();
 
     frmLists *w = start();
     QVERIFY(w);
-    const QString question = QStringLiteral("Do you want to delete this list and all of it's words?");
+    const QString question = u"Do you want to delete this list and all of it's words?"_s;
     MsgBoxScript::expect(MsgAnswer::No, question);
     QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
     QCOMPARE(w->MSFlexGrid1->Rows(), 2);
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORDS")), 1);
+    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
 
     MsgBoxScript::expect(MsgAnswer::Yes, question);
     QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
@@ -257,51 +256,50 @@ void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
     QCOMPARE(w->MSFlexGrid1->Rows(), 1);
     QVERIFY(!w->cmdDeleteList->isEnabled());
     for (const char *table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"})
-        QCOMPARE(
-            number(AppFunctions::db(),
-                QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2").arg(QString::fromLatin1(table)).arg(only)),
+        QCOMPARE(number(AppFunctions::db(),
+                     u"SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2"_s.arg(QString::fromLatin1(table)).arg(only)),
             0);
     QVERIFY(!wav.exists());
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'")), only);
+    QCOMPARE(number(AppFunctions::db(), u"SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'"_s), only);
 }
 
 void TestApp::registry_findsWithoutLoadingAndEndsWithLastWindow()
 {
     int made = 0;
-    Forms::registerFactory(QStringLiteral("frmHelp"), [&] {
+    Forms::registerFactory(u"frmHelp"_s, [&] {
         ++made;
-        return new FakeWindow(QStringLiteral("frmHelp"));
+        return new FakeWindow(u"frmHelp"_s);
     });
     bool ended = false;
     Forms::setOnEmpty([&] { ended = true; });
 
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmhelp")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmhelp"_s));
     QCOMPARE(made, 0);
-    QWidget *help = Forms::load(QStringLiteral("frmHelp"));
-    QCOMPARE(Forms::load(QStringLiteral("FRMHELP")), help);
+    QWidget *help = Forms::load(u"frmHelp"_s);
+    QCOMPARE(Forms::load(u"FRMHELP"_s), help);
     QCOMPARE(made, 1);
-    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("FrmHelp")));
-    QVERIFY(!Forms::load(QStringLiteral("frmNoSuchWindow")));
+    QVERIFY(AppFunctions::IsFormLoaded(u"FrmHelp"_s));
+    QVERIFY(!Forms::load(u"frmNoSuchWindow"_s));
 
     help->show();
     help->close(); // closing by the title bar unloads it at once
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmHelp")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
     QVERIFY(ended);
 
     // A later use loads it afresh.
-    QVERIFY(Forms::load(QStringLiteral("frmHelp")) != nullptr);
+    QVERIFY(Forms::load(u"frmHelp"_s) != nullptr);
     QCOMPARE(made, 2);
 }
 
 void TestApp::shutdown_closesOtherWindowsButListEditor()
 {
     // The list editor is told apart by its type, so it is the real one.
-    Forms::registerFactory(QStringLiteral("frmHelp"), [] { return new FakeWindow(QStringLiteral("frmHelp")); });
+    Forms::registerFactory(u"frmHelp"_s, [] { return new FakeWindow(u"frmHelp"_s); });
     bool ended = false;
     Forms::setOnEmpty([&] { ended = true; });
     frmLists *w = start();
     QVERIFY(w);
-    Forms::load(QStringLiteral("frmHelp"))->show();
+    Forms::load(u"frmHelp"_s)->show();
     QTest::mouseClick(w->cmdExit, Qt::LeftButton);
     QVERIFY(ended); // main window and help are gone, the program ends
 
@@ -310,12 +308,12 @@ void TestApp::shutdown_closesOtherWindowsButListEditor()
     Forms::setOnEmpty([&] { ended = true; });
     w = start();
     QVERIFY(w);
-    Forms::load(QStringLiteral("frmHelp"))->show();
-    QWidget *editor = Forms::load(QStringLiteral("frmEditList"));
+    Forms::load(u"frmHelp"_s)->show();
+    QWidget *editor = Forms::load(u"frmEditList"_s);
     w->mnuExit->trigger();
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmLists")));
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmHelp")));
-    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmEditList")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmLists"_s));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+    QVERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
     QVERIFY(!ended);
     Forms::unload(editor);
     QVERIFY(ended);
@@ -323,10 +321,10 @@ void TestApp::shutdown_closesOtherWindowsButListEditor()
 
 void TestApp::messages_closeByTheirTimeOrByTheUser()
 {
-    auto loaded = [] { return AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")); };
+    auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmMessage"_s); };
     // None shows nothing; a time closes the real (modal) window by itself.
     Globals::gMessageTime = 0;
-    AppFunctions::ShowMessage(QStringLiteral("List Deleted"), QString());
+    AppFunctions::ShowMessage(u"List Deleted"_s, QString());
     QVERIFY(!loaded());
     Globals::gMessageTime = 1;
     QString seen;
@@ -334,8 +332,8 @@ void TestApp::messages_closeByTheirTimeOrByTheUser()
         if (auto *m = Forms::findAs<frmMessage>())
             seen = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
     });
-    AppFunctions::ShowMessage(QStringLiteral("List Ignored"), QStringLiteral("Not again."));
-    QCOMPARE(seen, QStringLiteral("List Ignored/Not again."));
+    AppFunctions::ShowMessage(u"List Ignored"_s, u"Not again."_s);
+    QCOMPARE(seen, u"List Ignored/Not again."_s);
     QVERIFY(!loaded());
 
     // Up to 200 ticks it closes on the tick after its count; beyond, never.
@@ -351,7 +349,7 @@ void TestApp::messages_closeByTheirTimeOrByTheUser()
             m->Timer1_Timer();
         QCOMPARE(loaded(), !timed);
     }
-    Forms::unload(Forms::find(QStringLiteral("frmMessage")));
+    Forms::unload(Forms::find(u"frmMessage"_s));
 
     // Waiting: other keys and a click beside the texts leave it open; a click
     // on either text, Enter, Return or Space closes it.
@@ -399,8 +397,7 @@ struct PromptAnswers
             QStringList words;
             for (int i = 0; i < prompt->List1->count(); ++i)
                 words << prompt->List1->item(i)->text();
-            seen << QStringLiteral("%1: %2 (%3)")
-                        .arg(prompt->ListID())
+            seen << u"%1: %2 (%3)"_s.arg(prompt->ListID())
                         .arg(words.join(QLatin1Char(',')))
                         .arg(prompt->txtTotalWords->text());
             QTest::mouseClick(prompt->findChild<QPushButton *>(buttons.takeFirst()), Qt::LeftButton);
@@ -417,26 +414,25 @@ void TestApp::oldLists_deleteIgnoreCancelAcrossStarts()
         OptionsRow options;
         options.messageTime = 0;
         WriteOptions(*store, options);
-        addList(*store, QDate(2026, 8, 20), {QStringLiteral("pear"), QStringLiteral("Apple")}, 1);
+        addList(*store, QDate(2026, 8, 20), {u"pear"_s, u"Apple"_s}, 1);
         addList(*store, QDate(2026, 8, 25));
         addList(*store, QDate(2026, 9, 1)); // the test is today: not old yet
     }
-    const QString wav = m_folder->file(QStringLiteral("Wavs/PEAR.wav"));
-    QDir(m_folder->path()).mkpath(QStringLiteral("Wavs"));
+    const QString wav = m_folder->file(u"Wavs/PEAR.wav"_s);
+    QDir(m_folder->path()).mkpath(u"Wavs"_s);
     QFile(wav).open(QIODevice::WriteOnly);
 
     {
-        PromptAnswers answers({QStringLiteral("cmdDelete"), QStringLiteral("cmdIgnore")});
+        PromptAnswers answers({u"cmdDelete"_s, u"cmdIgnore"_s});
         frmLists *w = start();
         QVERIFY(w);
-        QCOMPARE(answers.seen, QStringList({QStringLiteral("1: Apple,pear (2)"), QStringLiteral("2:  (0)")}));
+        QCOMPARE(answers.seen, QStringList({u"1: Apple,pear (2)"_s, u"2:  (0)"_s}));
         // Deleted before the grid was filled; the ignored list stays.
-        QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({QStringLiteral("3"), QStringLiteral("2")}));
-        QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1")), 0);
+        QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s}));
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1"_s), 0);
         QVERIFY(!QFile::exists(wav));
-        QCOMPARE(number(AppFunctions::db(),
-                     QStringLiteral("SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'")),
-            1);
+        QCOMPARE(
+            number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'"_s), 1);
     }
     resetProgram();
 
@@ -444,24 +440,24 @@ void TestApp::oldLists_deleteIgnoreCancelAcrossStarts()
     // it for the next start.
     Clock::setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
     {
-        PromptAnswers answers({QStringLiteral("cmdCancel")});
+        PromptAnswers answers({u"cmdCancel"_s});
         QVERIFY(start());
-        QCOMPARE(answers.seen, QStringList {QStringLiteral("3:  (0)")});
+        QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
     }
     resetProgram();
     {
-        PromptAnswers answers({QStringLiteral("cmdCancel")});
+        PromptAnswers answers({u"cmdCancel"_s});
         QVERIFY(start());
-        QCOMPARE(answers.seen, QStringList {QStringLiteral("3:  (0)")});
+        QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
     }
     resetProgram();
 
     // With the setting off nothing is offered.
     {
         auto store = m_folder->openStore();
-        store->execute(QStringLiteral(" UPDATE OPTIONS SET PROMPT_TO_DELETE_LISTS = 'FALSE' "));
+        store->execute(u" UPDATE OPTIONS SET PROMPT_TO_DELETE_LISTS = 'FALSE' "_s);
     }
-    PromptAnswers none({QStringLiteral("cmdDelete")});
+    PromptAnswers none({u"cmdDelete"_s});
     frmLists *w = start();
     QVERIFY(w);
     QVERIFY(none.seen.isEmpty());
@@ -472,11 +468,11 @@ void TestApp::secondCopy_saysSoAndTouchesNothing()
 {
     {
         auto store = m_folder->openStore();
-        addList(*store, QDate(2026, 9, 4), {QStringLiteral("cat")});
+        addList(*store, QDate(2026, 9, 4), {u"cat"_s});
     }
     // The first copy runs in a process of its own and holds the folder.
     auto first = std::make_unique<OtherProcess>([this] {
-        static QLockFile lock(m_folder->file(QStringLiteral("Lettermarch.lock")));
+        static QLockFile lock(m_folder->file(u"Lettermarch.lock"_s));
         return lock.tryLock(0);
     });
     QVERIFY(first->holding());
@@ -486,7 +482,7 @@ void TestApp::secondCopy_saysSoAndTouchesNothing()
     Forms::setOnEmpty([&] { ended = true; });
     MsgBoxScript::expect(MsgAnswer::OK);
     QVERIFY(!AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).startsWith(QStringLiteral("Lettermarch is already open.")));
+    QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
     QVERIFY(ended);
     QCOMPARE(fileBytes(m_folder->dbPath()), before);
 

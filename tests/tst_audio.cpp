@@ -17,6 +17,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Whether this run has an audio server with a (virtual) microphone: "1" it
 // must, "0" it must not; unset, the real-device tests are skipped without one.
@@ -63,15 +65,15 @@ public:
     explicit ScriptedRecorder(QStringList *l)
         : log(l)
     { }
-    void start() override { *log << QStringLiteral("start"); }
-    void stop() override { *log << QStringLiteral("stop"); }
+    void start() override { *log << u"start"_s; }
+    void stop() override { *log << u"stop"_s; }
     // Like a device, finishes writing in an event of its own.
     void save(const QString &path) override
     {
-        *log << (QFile::exists(path) ? QStringLiteral("save over old file") : QStringLiteral("save"));
-        QTimer::singleShot(0, [l = log] { *l << QStringLiteral("saved"); });
+        *log << (QFile::exists(path) ? u"save over old file"_s : u"save"_s);
+        QTimer::singleShot(0, [l = log] { *l << u"saved"_s; });
     }
-    void close() override { *log << QStringLiteral("close"); }
+    void close() override { *log << u"close"_s; }
 };
 } // namespace
 
@@ -111,7 +113,7 @@ void TestAudio::waveFiles_roundTripAndConversion()
         low = qMin(low, int(quint8(c)));
         high = qMax(high, int(quint8(c)));
     }
-    QVERIFY2(low < 80 && high > 176 && high <= 255, qPrintable(QStringLiteral("%1..%2").arg(low).arg(high)));
+    QVERIFY2(low < 80 && high > 176 && high <= 255, qPrintable(u"%1..%2"_s.arg(low).arg(high)));
 
     // Odd sizes are padded; a file cut short keeps what it has; junk is refused.
     PcmSound odd = mono;
@@ -139,7 +141,7 @@ void TestAudio::waveFiles_roundTripAndConversion()
 void TestAudio::stopRecording_deletesOldFileBeforeSaving()
 {
     ProgramFolder folder;
-    const QString path = folder.file(QStringLiteral("Temp with blanks.wav"));
+    const QString path = folder.file(u"Temp with blanks.wav"_s);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old recording");
@@ -150,9 +152,7 @@ void TestAudio::stopRecording_deletesOldFileBeforeSaving()
     StopRecording(path);
     CloseRecording();
     // Saved when StopRecording returns: the word editor copies the file next.
-    QCOMPARE(log,
-        QStringList({QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("save"), QStringLiteral("saved"),
-            QStringLiteral("close")}));
+    QCOMPARE(log, QStringList({u"start"_s, u"stop"_s, u"save"_s, u"saved"_s, u"close"_s}));
 }
 
 void TestAudio::realDevice_recordsAndPlays()
@@ -166,9 +166,9 @@ void TestAudio::realDevice_recordsAndPlays()
 
     ProgramFolder folder;
     Audio::installQtAudio();
-    const QString sound = folder.file(QStringLiteral("tone.wav"));
+    const QString sound = folder.file(u"tone.wav"_s);
     QVERIFY(WaveFile::write(sound, tone(3.0)));
-    const QString path = folder.file(QStringLiteral("Temp.wav"));
+    const QString path = folder.file(u"Temp.wav"_s);
 
     // The virtual microphone hears the speaker: play a tone while recording.
     StartRecording();
@@ -216,12 +216,12 @@ void TestAudio::noServer_leavesNoFileAndReturns()
     QVERIFY(QMediaDevices::audioInputs().isEmpty());
     ProgramFolder folder;
     Audio::installQtAudio();
-    const QString path = folder.file(QStringLiteral("Temp.wav"));
+    const QString path = folder.file(u"Temp.wav"_s);
     StartRecording();
     QTest::qWait(300);
     StopRecording(path);
     QVERIFY(!QFile::exists(path));
-    PlaySound(folder.file(QStringLiteral("missing.wav")));
+    PlaySound(folder.file(u"missing.wav"_s));
     QVERIFY(!Audio::player().isPlaying());
     CloseRecording();
 }
@@ -229,12 +229,12 @@ void TestAudio::noServer_leavesNoFileAndReturns()
 void TestAudio::module_loadsOnFirstSoundOnly()
 {
     // The program's own module, built beside this test.
-    const QString module = QCoreApplication::applicationDirPath() + QStringLiteral("/liblettermarch_qtaudio.so");
+    const QString module = QCoreApplication::applicationDirPath() + u"/liblettermarch_qtaudio.so"_s;
     QVERIFY(QFile::exists(module));
     AudioModule::install(module);
     CloseRecording(); // nothing to close: nothing is loaded for it
     ProgramFolder folder;
-    const QString path = folder.file(QStringLiteral("Temp.wav"));
+    const QString path = folder.file(u"Temp.wav"_s);
     StartRecording();
     QTest::qWait(expectation() == "1" ? 600 : 100);
     StopRecording(path);
@@ -246,7 +246,7 @@ void TestAudio::module_loadsOnFirstSoundOnly()
     }
 
     // A module that is missing leaves the program silent, not broken.
-    AudioModule::install(folder.file(QStringLiteral("no-such-module.so")));
+    AudioModule::install(folder.file(u"no-such-module.so"_s));
     KillFile(path);
     StartRecording();
     StopRecording(path);
@@ -257,7 +257,7 @@ void TestAudio::module_loadsOnFirstSoundOnly()
 void TestAudio::unreadableRecording_playsNothingSilently()
 {
     ProgramFolder folder;
-    const QString path = folder.file(QStringLiteral("CAT.wav"));
+    const QString path = folder.file(u"CAT.wav"_s);
     QVERIFY(WaveFile::write(path, tone(0.5)));
     QFile::setPermissions(path, QFile::WriteOwner); // nobody may read it
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);

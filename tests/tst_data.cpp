@@ -13,6 +13,8 @@
 #include <QSqlRecord>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QStringList column(Store &store, const QString &sql, const QString &name)
 {
@@ -25,7 +27,7 @@ QStringList column(Store &store, const QString &sql, const QString &name)
 
 int rowCount(Store &store, const QString &table, const QString &where = {})
 {
-    QSqlQuery q = store.select(QStringLiteral(" SELECT COUNT(*) AS N FROM ") + table + QLatin1Char(' ') + where);
+    QSqlQuery q = store.select(u" SELECT COUNT(*) AS N FROM "_s + table + QLatin1Char(' ') + where);
     return q.next() ? q.value(0).toInt() : -1;
 }
 
@@ -55,37 +57,33 @@ private slots:
 
 void TestData::dateForms_typedShownAndStored()
 {
-    QCOMPARE(StoreDates::mdy(QDate(2026, 7, 4)), QStringLiteral("7/4/2026"));
-    QCOMPARE(StoreDates::mdy(QDate(2026, 12, 25)), QStringLiteral("12/25/2026"));
+    QCOMPARE(StoreDates::mdy(QDate(2026, 7, 4)), u"7/4/2026"_s);
+    QCOMPARE(StoreDates::mdy(QDate(2026, 12, 25)), u"12/25/2026"_s);
     for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "7/4/26", "7/4/2026x"})
         QVERIFY2(!StoreDates::parseMdy(QString::fromLatin1(bad)).isValid(), bad);
-    QVERIFY(!StoreDates::parseMdy(QStringLiteral("2/29/2026")).isValid());
-    QCOMPARE(StoreDates::parseMdy(QStringLiteral(" 2/29/2028 ")), QDate(2028, 2, 29));
+    QVERIFY(!StoreDates::parseMdy(u"2/29/2026"_s).isValid());
+    QCOMPARE(StoreDates::parseMdy(u" 2/29/2028 "_s), QDate(2028, 2, 29));
     QCOMPARE(StoreDates::shownDate(QDate()), StoreDates::Unknown);
-    QCOMPARE(StoreDates::shortDate(QStringLiteral("12/25/2030")), StoreDates::Unreadable);
+    QCOMPARE(StoreDates::shortDate(u"12/25/2030"_s), StoreDates::Unreadable);
 }
 
 void TestData::textComparesAndSortsWithoutCase()
 {
     ProgramFolder folder;
     auto store = folder.openStore();
-    const qint32 list = addList(*store, QDate(2026, 7, 3),
-        {QStringLiteral("banana"), QStringLiteral("Apple"), QStringLiteral("cherry"), QStringLiteral("apricot")});
+    const qint32 list = addList(*store, QDate(2026, 7, 3), {u"banana"_s, u"Apple"_s, u"cherry"_s, u"apricot"_s});
     addList(*store, QDate(2026, 7, 4));
     addList(*store, QDate(2025, 12, 31));
-    store->execute(QStringLiteral(" UPDATE LISTS  SET STATUS = 'ignored'  WHERE LIST_ID = 3 "));
+    store->execute(u" UPDATE LISTS  SET STATUS = 'ignored'  WHERE LIST_ID = 3 "_s);
 
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM WORDS  WHERE LIST_ID = %1  ORDER BY WORD ").arg(list),
-                 QStringLiteral("WORD")),
-        QStringList(
-            {QStringLiteral("Apple"), QStringLiteral("apricot"), QStringLiteral("banana"), QStringLiteral("cherry")}));
+    QCOMPARE(column(*store, u" SELECT * FROM WORDS  WHERE LIST_ID = %1  ORDER BY WORD "_s.arg(list), u"WORD"_s),
+        QStringList({u"Apple"_s, u"apricot"_s, u"banana"_s, u"cherry"_s}));
     // Fixed words match whatever case the row holds.
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS  WHERE CODE = 'list_id' "), QStringLiteral("VALUE")),
-        QStringList {QStringLiteral("3")});
+    QCOMPARE(column(*store, u" SELECT * FROM IDS  WHERE CODE = 'list_id' "_s, u"VALUE"_s), QStringList {u"3"_s});
     // Dates compare as dates across months and years, and a list tested on
     // the day itself is not before it; an ignored list (any case) is left out.
     QCOMPARE(OldListIds(*store, QDate(2026, 7, 4)), QList<qint32> {list});
-    store->execute(QStringLiteral(" UPDATE LISTS  SET STATUS = 'CREATED'  WHERE LIST_ID = 3 "));
+    store->execute(u" UPDATE LISTS  SET STATUS = 'CREATED'  WHERE LIST_ID = 3 "_s);
     QCOMPARE(OldListIds(*store, QDate(2026, 1, 1)), QList<qint32> {3});
 }
 
@@ -94,24 +92,22 @@ void TestData::nextId_startsAtOneAndNeverRepeats()
     ProgramFolder folder;
     auto store = folder.openStore();
     QCOMPARE(NextID(*store, IdCodes::Word), 1);
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS  WHERE CODE = 'WORD_ID' "), QStringLiteral("VALUE")),
-        QStringList {QStringLiteral("1")});
+    QCOMPARE(column(*store, u" SELECT * FROM IDS  WHERE CODE = 'WORD_ID' "_s, u"VALUE"_s), QStringList {u"1"_s});
     QCOMPARE(NextID(*store, IdCodes::Word), 2);
     QCOMPARE(NextID(*store, IdCodes::Test), 1);
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS  WHERE CODE = 'WORD_ID' "), QStringLiteral("VALUE")),
-        QStringList {QStringLiteral("2")});
+    QCOMPARE(column(*store, u" SELECT * FROM IDS  WHERE CODE = 'WORD_ID' "_s, u"VALUE"_s), QStringList {u"2"_s});
     // Deleting what an identifier was used for does not free it.
-    const qint32 list = addList(*store, QDate(2026, 7, 3), {QStringLiteral("cat")});
+    const qint32 list = addList(*store, QDate(2026, 7, 3), {u"cat"_s});
     DeleteList(*store, list, folder.path());
     QCOMPARE(NextID(*store, IdCodes::List), list + 1);
-    QCOMPARE(rowCount(*store, QStringLiteral("IDS")), 3);
+    QCOMPARE(rowCount(*store, u"IDS"_s), 3);
 }
 
 void TestData::countsAndTestDate()
 {
     ProgramFolder folder;
     auto store = folder.openStore();
-    const qint32 list = addList(*store, QDate(2026, 7, 3), {QStringLiteral("a"), QStringLiteral("b")}, 3);
+    const qint32 list = addList(*store, QDate(2026, 7, 3), {u"a"_s, u"b"_s}, 3);
     const qint32 empty = addList(*store, QDate(2026, 7, 10));
     QCOMPARE(CountListWords(*store, list), 2);
     QCOMPARE(CountListTests(*store, list), 3);
@@ -125,24 +121,23 @@ void TestData::deleteList_removesRowsAndRecordings()
 {
     ProgramFolder folder;
     auto store = folder.openStore();
-    const QString wavs = folder.file(QStringLiteral("Wavs"));
+    const QString wavs = folder.file(u"Wavs"_s);
     QVERIFY(QDir().mkpath(wavs));
-    const qint32 doomed = addList(*store, QDate(2026, 7, 3), {QStringLiteral("cat"), QStringLiteral("dog")}, 2);
-    const qint32 kept = addList(*store, QDate(2026, 7, 10), {QStringLiteral("fish")}, 1);
+    const qint32 doomed = addList(*store, QDate(2026, 7, 3), {u"cat"_s, u"dog"_s}, 2);
+    const qint32 kept = addList(*store, QDate(2026, 7, 10), {u"fish"_s}, 1);
     for (const char *name : {"CAT.wav", "FISH.wav"})
         writeFile(QDir(wavs).filePath(QString::fromLatin1(name)), "RIFF");
-    const QStringList idsBefore = column(*store, QStringLiteral(" SELECT * FROM IDS "), QStringLiteral("VALUE"));
+    const QStringList idsBefore = column(*store, u" SELECT * FROM IDS "_s, u"VALUE"_s);
 
     DeleteList(*store, doomed, wavs); // dog has no recording: not a failure
 
-    for (const QString &table :
-        {QStringLiteral("LISTS"), QStringLiteral("WORDS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
-        QCOMPARE(rowCount(*store, table, QStringLiteral(" WHERE LIST_ID = %1").arg(doomed)), 0);
-        QVERIFY(rowCount(*store, table, QStringLiteral(" WHERE LIST_ID = %1").arg(kept)) > 0);
+    for (const QString &table : {u"LISTS"_s, u"WORDS"_s, u"TESTS"_s, u"WORD_ATTEMPTS"_s}) {
+        QCOMPARE(rowCount(*store, table, u" WHERE LIST_ID = %1"_s.arg(doomed)), 0);
+        QVERIFY(rowCount(*store, table, u" WHERE LIST_ID = %1"_s.arg(kept)) > 0);
     }
-    QVERIFY(!QFile::exists(QDir(wavs).filePath(QStringLiteral("CAT.wav"))));
-    QVERIFY(QFile::exists(QDir(wavs).filePath(QStringLiteral("FISH.wav"))));
-    QCOMPARE(column(*store, QStringLiteral(" SELECT * FROM IDS "), QStringLiteral("VALUE")), idsBefore);
+    QVERIFY(!QFile::exists(QDir(wavs).filePath(u"CAT.wav"_s)));
+    QVERIFY(QFile::exists(QDir(wavs).filePath(u"FISH.wav"_s)));
+    QCOMPARE(column(*store, u" SELECT * FROM IDS "_s, u"VALUE"_s), idsBefore);
 }
 
 void TestData::flags_data()
@@ -165,9 +160,9 @@ void TestData::flags()
     QFETCH(bool, set);
     QCOMPARE(TextToBool(text), set);
     QCOMPARE(TextToCheck(text), set ? Qt::Checked : Qt::Unchecked);
-    QCOMPARE(CheckToText(Qt::Checked), QStringLiteral("TRUE"));
-    QCOMPARE(CheckToText(Qt::Unchecked), QStringLiteral("FALSE"));
-    QCOMPARE(CheckToText(Qt::PartiallyChecked), QStringLiteral("FALSE"));
+    QCOMPARE(CheckToText(Qt::Checked), u"TRUE"_s);
+    QCOMPARE(CheckToText(Qt::Unchecked), u"FALSE"_s);
+    QCOMPARE(CheckToText(Qt::PartiallyChecked), u"FALSE"_s);
 }
 
 void TestData::generalSettings_writeDefaultRowOnce()
@@ -176,7 +171,7 @@ void TestData::generalSettings_writeDefaultRowOnce()
     auto store = folder.openStore();
     LoadGeneralSettings(*store);
     const GeneralSettings general = LoadGeneralSettings(*store);
-    QCOMPARE(rowCount(*store, QStringLiteral("OPTIONS")), 1);
+    QCOMPARE(rowCount(*store, u"OPTIONS"_s), 1);
     const QSqlRecord row = *ReadOptionsRecord(*store);
     const QString defaults = QStringLiteral(
         "SKIP_TEST_SETUP=FALSE PRONOUNCE=TRUE SHOW_DEFINITION=TRUE SHOW_CONTEXT=TRUE TEST_ORDER=Alphabetical "
@@ -196,14 +191,14 @@ void TestData::generalSettings_readFirstRowAndFlagRules()
     ProgramFolder folder;
     auto store = folder.openStore();
     OptionsRow first;
-    first.skipTestSetup = QStringLiteral("true");
-    first.promptToDeleteLists = QStringLiteral("yes");
+    first.skipTestSetup = u"true"_s;
+    first.promptToDeleteLists = u"yes"_s;
     first.messageTime = 0;
     WriteOptions(*store, first);
     // A second row made outside the program is never read or written.
     OptionsRow second;
     second.messageTime = 9999;
-    store->addRow(QStringLiteral("OPTIONS"), {{QStringLiteral("MESSAGE_TIME"), 9999}});
+    store->addRow(u"OPTIONS"_s, {{u"MESSAGE_TIME"_s, 9999}});
 
     const GeneralSettings general = LoadGeneralSettings(*store);
     QCOMPARE(general.messageTime, 0);
@@ -212,12 +207,12 @@ void TestData::generalSettings_readFirstRowAndFlagRules()
 
     first.messageTime = 20;
     WriteOptions(*store, first);
-    QCOMPARE(rowCount(*store, QStringLiteral("OPTIONS")), 2);
-    QCOMPARE(ReadOptionsRecord(*store)->value(QStringLiteral("MESSAGE_TIME")).toInt(), 20);
-    QCOMPARE(rowCount(*store, QStringLiteral("OPTIONS"), QStringLiteral(" WHERE MESSAGE_TIME = 9999")), 1);
+    QCOMPARE(rowCount(*store, u"OPTIONS"_s), 2);
+    QCOMPARE(ReadOptionsRecord(*store)->value(u"MESSAGE_TIME"_s).toInt(), 20);
+    QCOMPARE(rowCount(*store, u"OPTIONS"_s, u" WHERE MESSAGE_TIME = 9999"_s), 1);
 
     // A message time the program never writes falls back to the default.
-    store->execute(QStringLiteral(" UPDATE OPTIONS SET MESSAGE_TIME = 'soon' "));
+    store->execute(u" UPDATE OPTIONS SET MESSAGE_TIME = 'soon' "_s);
     QCOMPARE(LoadGeneralSettings(*store).messageTime, 6);
 }
 
@@ -226,16 +221,13 @@ void TestData::open_createsMissingDatabase()
     ProgramFolder folder;
     {
         auto store = folder.openStore();
-        QSqlQuery q
-            = store->select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+        QSqlQuery q = store->select(u"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"_s);
         QStringList tables;
         while (q.next())
             tables << q.value(0).toString();
-        QCOMPARE(tables,
-            QStringList({QStringLiteral("IDS"), QStringLiteral("LISTS"), QStringLiteral("OPTIONS"),
-                QStringLiteral("TESTS"), QStringLiteral("WORDS"), QStringLiteral("WORD_ATTEMPTS")}));
-        QVERIFY(rowCount(*store, QStringLiteral("sqlite_master"), QStringLiteral(" WHERE type = 'index'")) >= 9);
-        addList(*store, QDate(2026, 7, 3), {QStringLiteral("cat")});
+        QCOMPARE(tables, QStringList({u"IDS"_s, u"LISTS"_s, u"OPTIONS"_s, u"TESTS"_s, u"WORDS"_s, u"WORD_ATTEMPTS"_s}));
+        QVERIFY(rowCount(*store, u"sqlite_master"_s, u" WHERE type = 'index'"_s) >= 9);
+        addList(*store, QDate(2026, 7, 3), {u"cat"_s});
     }
     // Opening again keeps what is there.
     auto again = folder.openStore();
@@ -248,7 +240,7 @@ void TestData::open_refusesUnusableFilesAndLeavesThemAlone()
     {
         ProgramFolder source;
         auto store = source.openStore();
-        addList(*store, QDate(2026, 7, 3), QStringList(400, QStringLiteral("word")));
+        addList(*store, QDate(2026, 7, 3), QStringList(400, u"word"_s));
         store.reset();
         valid = fileBytes(source.dbPath());
     }
@@ -257,10 +249,10 @@ void TestData::open_refusesUnusableFilesAndLeavesThemAlone()
     QByteArray wrongTable = valid;
 
     const QList<std::pair<QByteArray, QString>> cases = {
-        {random, QStringLiteral("not a Lettermarch database")},
-        {QByteArray(), QStringLiteral("empty")},
-        {QByteArrayLiteral("LIST_ID,WORD\n1,cat\n"), QStringLiteral("not a Lettermarch database")},
-        {valid.left(valid.size() / 2), QStringLiteral("shorter")},
+        {random, u"not a Lettermarch database"_s},
+        {QByteArray(), u"empty"_s},
+        {QByteArrayLiteral("LIST_ID,WORD\n1,cat\n"), u"not a Lettermarch database"_s},
+        {valid.left(valid.size() / 2), u"shorter"_s},
     };
     for (const auto &[bytes, expected] : cases) {
         ProgramFolder folder;
@@ -269,19 +261,19 @@ void TestData::open_refusesUnusableFilesAndLeavesThemAlone()
         QVERIFY(!Store::open(folder.path(), &problem));
         QVERIFY2(problem.contains(expected), qPrintable(problem));
         QCOMPARE(fileBytes(folder.dbPath()), bytes);
-        QVERIFY(!QFile::exists(folder.dbPath() + QStringLiteral("-journal")));
+        QVERIFY(!QFile::exists(folder.dbPath() + u"-journal"_s));
     }
 
     // A database of another shape: same message, file untouched.
     ProgramFolder other;
     {
         auto store = other.openStore();
-        store->execute(QStringLiteral("ALTER TABLE WORDS RENAME COLUMN SENTENCE TO NOTES"));
+        store->execute(u"ALTER TABLE WORDS RENAME COLUMN SENTENCE TO NOTES"_s);
     }
     const QByteArray before = fileBytes(other.dbPath());
     QString problem;
     QVERIFY(!Store::open(other.path(), &problem));
-    QVERIFY2(problem.contains(QStringLiteral("SENTENCE")), qPrintable(problem));
+    QVERIFY2(problem.contains(u"SENTENCE"_s), qPrintable(problem));
     QCOMPARE(fileBytes(other.dbPath()), before);
 }
 
@@ -290,11 +282,11 @@ void TestData::open_refusesFileInUse()
     ProgramFolder folder;
     auto holder = folder.openStore();
     QSqlQuery lock(holder->database());
-    QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
     QString problem;
     QVERIFY(!Store::open(folder.path(), &problem));
-    QVERIFY2(problem.contains(QStringLiteral("in use")), qPrintable(problem));
-    QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+    QVERIFY2(problem.contains(u"in use"_s), qPrintable(problem));
+    QVERIFY(lock.exec(u"ROLLBACK"_s));
     QVERIFY(Store::open(folder.path(), &problem));
 }
 
@@ -333,7 +325,7 @@ void TestData::recordingNames()
     QFETCH(QString, word);
     QFETCH(QString, fileName);
     QCOMPARE(RecordingFileName(word), fileName);
-    const QString wavs = QStringLiteral("/tmp/program/Wavs");
+    const QString wavs = u"/tmp/program/Wavs"_s;
     QCOMPARE(QFileInfo(RecordingPath(wavs, word)).absolutePath(), wavs);
 
     // Very long words still give a name the file system takes, unique per word.

@@ -34,6 +34,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Words that have broken word-list exchanges before: quotes, commas and
@@ -42,13 +44,11 @@ namespace {
 QList<WordEntry> awkwardWords()
 {
     return {
-        {QStringLiteral("\"quoted\""), QStringLiteral("said, with \"quotes\""),
-            QStringLiteral("Line one,\nline two;\nthree - end"), false, {}},
-        {QStringLiteral("Straße"), QStringLiteral("eine Straße in Köln"), QStringLiteral("Ærø, Ñandú, naïve"), true,
-            {}},
-        {QStringLiteral("שלום"), QStringLiteral("مرحبا بالعالم"), QString(), false, {}},
-        {QStringLiteral("fox🦊"), QString(), QStringLiteral("The 🦊 runs; the 🐕 naps."), false, {}},
-        {QStringLiteral("Wednesday"), QStringLiteral("the middle of the week"), QString(), true, {}},
+        {u"\"quoted\""_s, u"said, with \"quotes\""_s, u"Line one,\nline two;\nthree - end"_s, false, {}},
+        {u"Straße"_s, u"eine Straße in Köln"_s, u"Ærø, Ñandú, naïve"_s, true, {}},
+        {u"שלום"_s, u"مرحبا بالعالم"_s, QString(), false, {}},
+        {u"fox🦊"_s, QString(), u"The 🦊 runs; the 🐕 naps."_s, false, {}},
+        {u"Wednesday"_s, u"the middle of the week"_s, QString(), true, {}},
     };
 }
 
@@ -61,7 +61,7 @@ qint32 listWith(Store &s, const QList<WordEntry> &words)
         row.word = w.word;
         row.definition = w.definition;
         row.sentence = w.sentence;
-        row.caseSensitive = w.caseSensitive ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        row.caseSensitive = w.caseSensitive ? u"TRUE"_s : u"FALSE"_s;
         AddWord(s, row);
     }
     return list;
@@ -79,14 +79,14 @@ QStringList reasons(const QList<WordImport::PreviewRow> &rows)
 QString pdfText(const QString &path, int *pages)
 {
     QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
+    info.start(u"pdfinfo"_s, {path});
     info.waitForFinished();
     for (const QString &line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
-        if (line.startsWith(QStringLiteral("Pages:")))
+        if (line.startsWith(u"Pages:"_s))
             *pages = line.section(u':', 1).trimmed().toInt();
     }
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    text.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
     text.waitForFinished();
     return QString::fromUtf8(text.readAllStandardOutput());
 }
@@ -132,7 +132,7 @@ void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
 {
     Store &s = *m_store;
     const qint32 list = listWith(s, awkwardWords());
-    for (const QString &name : {QStringLiteral("list.csv"), QStringLiteral("list.kvtml")}) {
+    for (const QString &name : {u"list.csv"_s, u"list.kvtml"_s}) {
         const QString path = m_folder->file(name);
         QCOMPARE(ListExport::WriteFile(s, list, path, Globals::gWavPath), QString());
         const ReadResult read = WordImport::ReadFile(path);
@@ -146,13 +146,13 @@ void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
         QCOMPARE(ListExport::Entries(s, made.first(), Globals::gWavPath), awkwardWords());
     }
     // The CSV holds the header and quotes what needs quoting.
-    QFile csv(m_folder->file(QStringLiteral("list.csv")));
+    QFile csv(m_folder->file(u"list.csv"_s));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
     QVERIFY(bytes.startsWith("word,definition,sentence,case_sensitive\r\n\"\"\"quoted\"\"\",\"said, with "));
 
     // KDE's programs title their columns by the identifiers' names.
-    const QByteArray kvtml = fileBytes(m_folder->file(QStringLiteral("list.kvtml")));
+    const QByteArray kvtml = fileBytes(m_folder->file(u"list.kvtml"_s));
     QVERIFY(kvtml.contains("<name>Word</name>") && kvtml.contains("<name>Definition</name>"));
     // Each lesson stands on its own in <lessons>, not one inside the other.
     QXmlStreamReader x(kvtml);
@@ -167,21 +167,19 @@ void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
             path.removeLast();
         }
     }
-    QCOMPARE(lessonsIn, QStringList(2, QStringLiteral("kvtml/lessons")));
+    QCOMPARE(lessonsIn, QStringList(2, u"kvtml/lessons"_s));
     // A carriage return alone inside a field is a line break too: quoted.
     QString problem;
-    QCOMPARE(Csv::parse(Csv::field(QStringLiteral("one\rtwo")) + QStringLiteral(",x"), &problem),
-        (QList<QStringList> {{QStringLiteral("one\rtwo"), QStringLiteral("x")}}));
+    QCOMPARE(Csv::parse(Csv::field(u"one\rtwo"_s) + u",x"_s, &problem), (QList<QStringList> {{u"one\rtwo"_s, u"x"_s}}));
 
     // A byte-order mark, other line endings and a header in another order
     // read the same.
-    writeFile(m_folder->file(QStringLiteral("other.csv")),
+    writeFile(m_folder->file(u"other.csv"_s),
         "\xEF\xBB\xBF"
         "case_sensitive,word,sentence\rTRUE,Friday,\"On Friday,\nwe rest.\"\nfalse,cat,\r\n");
-    const ReadResult other = WordImport::ReadFile(m_folder->file(QStringLiteral("other.csv")));
+    const ReadResult other = WordImport::ReadFile(m_folder->file(u"other.csv"_s));
     QCOMPARE(other.words,
-        QList<WordEntry>({{QStringLiteral("Friday"), {}, QStringLiteral("On Friday,\nwe rest."), true, {}},
-            {QStringLiteral("cat"), {}, {}, false, {}}}));
+        QList<WordEntry>({{u"Friday"_s, {}, u"On Friday,\nwe rest."_s, true, {}}, {u"cat"_s, {}, {}, false, {}}}));
 }
 
 void TestExchange::kvtml_writtenByHandFromTheFormat()
@@ -212,13 +210,11 @@ void TestExchange::kvtml_writtenByHandFromTheFormat()
     <container><name>Must be typed in the right case</name><entry id="9"/></container>
   </lessons>
 </kvtml>)";
-    const ReadResult read = Kvtml::read(file, QStringLiteral("/lists"));
+    const ReadResult read = Kvtml::read(file, u"/lists"_s);
     QCOMPARE(read.problem, QString());
     QCOMPARE(read.words,
-        QList<WordEntry>({{QStringLiteral("island"), QStringLiteral("land with water all around"),
-                              QStringLiteral("We sailed to the island."), false, {}},
-            {QStringLiteral("Monday"), QStringLiteral("the first school day"), {}, true,
-                QStringLiteral("/lists/rec/monday.wav")}}));
+        QList<WordEntry>({{u"island"_s, u"land with water all around"_s, u"We sailed to the island."_s, false, {}},
+            {u"Monday"_s, u"the first school day"_s, {}, true, u"/lists/rec/monday.wav"_s}}));
 }
 
 void TestExchange::badFiles_clearMessageNothingRead()
@@ -250,13 +246,13 @@ void TestExchange::badFiles_clearMessageNothingRead()
         writeFile(path, c.bytes);
         const ReadResult read = WordImport::ReadFile(path);
         QVERIFY2(read.problem.contains(QString::fromUtf8(c.message)),
-            qPrintable(QString::fromLatin1(c.name) + QStringLiteral(": ") + read.problem));
+            qPrintable(QString::fromLatin1(c.name) + u": "_s + read.problem));
         QVERIFY(read.words.isEmpty());
     }
     // UTF-16 with its mark is text like any other.
-    writeFile(m_folder->file(QStringLiteral("utf16.csv")),
+    writeFile(m_folder->file(u"utf16.csv"_s),
         QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
-    QCOMPARE(WordImport::ReadFile(m_folder->file(QStringLiteral("utf16.csv"))).words.size(), 1);
+    QCOMPARE(WordImport::ReadFile(m_folder->file(u"utf16.csv"_s)).words.size(), 1);
 }
 
 void TestExchange::paste_separatorsSkipsAndOneTransaction()
@@ -268,15 +264,13 @@ void TestExchange::paste_separatorsSkipsAndOneTransaction()
                                                  "rhythm; a beat; Feel the rhythm\r"
                                                  "  spaced  \t  trimmed  \n"));
     QCOMPARE(pasted,
-        QList<WordEntry>({{QStringLiteral("island"), QStringLiteral("land in water"),
-                              QStringLiteral("We swam to the island."), true, {}},
-            {QStringLiteral("well-known"), QStringLiteral("known by many"),
-                QStringLiteral("It is well-known - really."), false, {}},
-            {QStringLiteral("rhythm"), QStringLiteral(" a beat"), QStringLiteral(" Feel the rhythm"), false, {}},
-            {QStringLiteral("  spaced  "), QStringLiteral("  trimmed  "), {}, false, {}}}));
+        QList<WordEntry>({{u"island"_s, u"land in water"_s, u"We swam to the island."_s, true, {}},
+            {u"well-known"_s, u"known by many"_s, u"It is well-known - really."_s, false, {}},
+            {u"rhythm"_s, u" a beat"_s, u" Feel the rhythm"_s, false, {}},
+            {u"  spaced  "_s, u"  trimmed  "_s, {}, false, {}}}));
 
-    const qint32 list = listWith(s, {{QStringLiteral("Cat"), QStringLiteral("a pet"), {}, false, {}}});
-    QFile wav(RecordingPath(Globals::gWavPath, QStringLiteral("recorded")));
+    const qint32 list = listWith(s, {{u"Cat"_s, u"a pet"_s, {}, false, {}}});
+    QFile wav(RecordingPath(Globals::gWavPath, u"recorded"_s));
     QVERIFY(wav.open(QIODevice::WriteOnly));
     wav.close();
     const QList<WordEntry> candidates = pasted
@@ -289,30 +283,29 @@ void TestExchange::paste_separatorsSkipsAndOneTransaction()
                                                  "recorded\n"));
     const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, Globals::gWavPath);
     QCOMPARE(reasons(rows),
-        QStringList({QStringLiteral("island:"), QStringLiteral("well-known:"), QStringLiteral("rhythm:"),
-            QStringLiteral("spaced:"), QStringLiteral(":no word"), QStringLiteral("CAT:already in the list"),
-            QStringLiteral("ISLAND:appears twice"), QStringLiteral("be\u0007ll:has characters that cannot be typed"),
-            QStringLiteral("\U000F0000:has characters that cannot be typed"),
-            QStringLiteral("lonely:needs a definition, a sentence or a recording"), QStringLiteral("recorded:")}));
-    QCOMPARE(rows.at(2).entry.definition, QStringLiteral("a beat")); // trimmed as the editor trims
+        QStringList({u"island:"_s, u"well-known:"_s, u"rhythm:"_s, u"spaced:"_s, u":no word"_s,
+            u"CAT:already in the list"_s, u"ISLAND:appears twice"_s,
+            u"be\u0007ll:has characters that cannot be typed"_s, u"\U000F0000:has characters that cannot be typed"_s,
+            u"lonely:needs a definition, a sentence or a recording"_s, u"recorded:"_s}));
+    QCOMPARE(rows.at(2).entry.definition, u"a beat"_s); // trimmed as the editor trims
 
     // One transaction: when the identifiers run out half-way, nothing is added.
-    s.execute(QStringLiteral("UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"));
+    s.execute(u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"_s);
     QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, WordImport::AddWords(s, list, rows));
     QCOMPARE(ListWords(s, list).size(), 1);
-    s.execute(QStringLiteral("UPDATE IDS SET VALUE = 10 WHERE CODE = 'WORD_ID'"));
+    s.execute(u"UPDATE IDS SET VALUE = 10 WHERE CODE = 'WORD_ID'"_s);
     const QList<qint32> added = WordImport::AddWords(s, list, rows);
     QCOMPARE(added.size(), 5);
     const auto island = ReadWord(s, added.first());
     QVERIFY(island);
-    QCOMPARE(island->caseSensitive, QStringLiteral("TRUE"));
+    QCOMPARE(island->caseSensitive, u"TRUE"_s);
     QCOMPARE(island->listId, list);
-    QCOMPARE(ReadWord(s, added.at(3))->word, QStringLiteral("spaced"));
+    QCOMPARE(ReadWord(s, added.at(3))->word, u"spaced"_s);
 }
 
 void TestExchange::pasteWindow_previewTickAndAdd()
 {
-    const qint32 list = listWith(*m_store, {{QStringLiteral("cat"), QStringLiteral("a pet"), {}, false, {}}});
+    const qint32 list = listWith(*m_store, {{u"cat"_s, u"a pet"_s, {}, false, {}}});
     m_store.reset();
     QVERIFY(AppFunctions::Main(m_folder->path()));
     Globals::gMessageTime = 0;
@@ -323,10 +316,10 @@ void TestExchange::pasteWindow_previewTickAndAdd()
         auto *paste = static_cast<frmPasteWords *>(w);
         QVERIFY(!paste->cmdAdd->isEnabled());
         paste->txtPaste->setFocus();
-        paste->txtPaste->insertPlainText(QStringLiteral("dog - a pet that barks\ncat - again\nFriday - a day"));
+        paste->txtPaste->insertPlainText(u"dog - a pet that barks\ncat - again\nFriday - a day"_s);
         QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
-        QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), QStringLiteral("already in the list"));
-        QCOMPARE(paste->lblSummary->text(), QStringLiteral("2 to add, 1 skipped."));
+        QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), u"already in the list"_s);
+        QCOMPARE(paste->lblSummary->text(), u"2 to add, 1 skipped."_s);
         // The parent ticks Friday as case sensitive with the keyboard.
         paste->grdPreview->setCurrentCell(2, frmPasteWords::ColCase);
         paste->grdPreview->setFocus();
@@ -336,9 +329,9 @@ void TestExchange::pasteWindow_previewTickAndAdd()
     });
     QTest::mouseClick(editor->cmdPasteWords, Qt::LeftButton);
     QCOMPARE(editor->MSFlexGrid1->Rows(), 4); // header, cat, dog, Friday
-    QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), QStringLiteral("Friday"));
+    QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), u"Friday"_s);
     const QList<WordEntry> stored = ListExport::Entries(AppFunctions::db(), list, Globals::gWavPath);
-    QCOMPARE(stored.last(), (WordEntry {QStringLiteral("Friday"), QStringLiteral("a day"), {}, true, {}}));
+    QCOMPARE(stored.last(), (WordEntry {u"Friday"_s, u"a day"_s, {}, true, {}}));
 }
 
 void TestExchange::importExport_throughTheWindows()
@@ -353,14 +346,14 @@ void TestExchange::importExport_throughTheWindows()
     FileDialogsSeam::setHandler([&answer](const QString &) { return answer; });
 
     // Exported from the main window: ".csv" added to a name without one.
-    answer = elsewhere.filePath(QStringLiteral("week"));
+    answer = elsewhere.filePath(u"week"_s);
     MsgBoxScript::expect(MsgAnswer::OK);
     main->mnuExportList->trigger();
-    QCOMPARE(WordImport::ReadFile(answer + QStringLiteral(".csv")).words, awkwardWords());
+    QCOMPARE(WordImport::ReadFile(answer + u".csv"_s).words, awkwardWords());
 
     // With its recordings: a folder named for the list, its vocabulary file
     // pointing at the copies.
-    QFile wav(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday")));
+    QFile wav(RecordingPath(Globals::gWavPath, u"Wednesday"_s));
     QVERIFY(wav.open(QIODevice::WriteOnly));
     wav.write("RIFF-old");
     wav.close();
@@ -371,23 +364,23 @@ void TestExchange::importExport_throughTheWindows()
     for (int i = 0; i < 2; ++i) {
         MsgBoxScript::expect(MsgAnswer::OK);
         editor->mnuExportFolder->trigger();
-        QVERIFY(MsgBoxScript::shown().last().startsWith(QStringLiteral("The list and its recordings were saved")));
+        QVERIFY(MsgBoxScript::shown().last().startsWith(u"The list and its recordings were saved"_s));
     }
-    const QString folder = elsewhere.filePath(
-        QStringLiteral("Spelling words for ") + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
-    const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(QStringLiteral("list.kvtml")));
-    QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(QStringLiteral("Wavs/WEDNESDAY.wav")));
+    const QString folder
+        = elsewhere.filePath(u"Spelling words for "_s + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
+    const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(u"list.kvtml"_s));
+    QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(u"Wavs/WEDNESDAY.wav"_s));
     QCOMPARE(fileBytes(withSound.words.last().recording), QByteArray("RIFF-old"));
     Forms::unload(editor);
 
     // Imported as a new list: previewed, then stored with the recording,
     // which replaces the one there only when the parent says so.
     writeFile(withSound.words.last().recording, "RIFF-new");
-    answer = QDir(folder).filePath(QStringLiteral("list.kvtml"));
+    answer = QDir(folder).filePath(u"list.kvtml"_s);
     whenModalShows("frmPasteWords", [](QWidget *w) {
         auto *preview = static_cast<frmPasteWords *>(w);
         QVERIFY(preview->txtPaste->isHidden());
-        QCOMPARE(preview->lblSummary->text(), QStringLiteral("5 to add, 0 skipped."));
+        QCOMPARE(preview->lblSummary->text(), u"5 to add, 0 skipped."_s);
         MsgBoxScript::expect(MsgAnswer::No,
             QStringLiteral("There is already a recording of \"Wednesday\". Replace "
                            "it with the one from the imported file?"));
@@ -398,8 +391,8 @@ void TestExchange::importExport_throughTheWindows()
     QVERIFY(editor && editor->isVisible() && main->isHidden());
     QVERIFY(editor->ListID() != list);
     QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
-    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday"))), QByteArray("RIFF-old"));
-    QCOMPARE(AppFunctions::db().count(QStringLiteral("SELECT COUNT(*) FROM LISTS"), {}), 2);
+    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-old"));
+    QCOMPARE(AppFunctions::db().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
 
     // Said Yes, the imported recording takes the old one's place.
     whenModalShows("frmPasteWords", [](QWidget *w) {
@@ -407,38 +400,34 @@ void TestExchange::importExport_throughTheWindows()
         QTest::mouseClick(static_cast<frmPasteWords *>(w)->cmdAdd, Qt::LeftButton);
     });
     main->mnuImportList->trigger();
-    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, QStringLiteral("Wednesday"))), QByteArray("RIFF-new"));
+    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-new"));
     editor = Forms::findAs<frmEditList>();
 
     // Into the open list: all five are there already; a bad file says why
     // and adds nothing.
     whenModalShows("frmPasteWords", [](QWidget *w) {
         auto *preview = static_cast<frmPasteWords *>(w);
-        QCOMPARE(preview->lblSummary->text(), QStringLiteral("0 to add, 5 skipped."));
+        QCOMPARE(preview->lblSummary->text(), u"0 to add, 5 skipped."_s);
         QVERIFY(!preview->cmdAdd->isEnabled());
         QTest::mouseClick(preview->cmdCancel, Qt::LeftButton);
     });
     editor->mnuImportWords->trigger();
     answer = m_folder->dbPath();
-    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("This is not a text file.\n\nNothing was imported."));
+    MsgBoxScript::expect(MsgAnswer::OK, u"This is not a text file.\n\nNothing was imported."_s);
     editor->mnuImportWords->trigger();
     QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
 }
 
 void TestExchange::pdf_paperTestKeyAndResults()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     const QList<WordEntry> words = {
-        {QStringLiteral("island"), QStringLiteral("land with water all around"),
-            QStringLiteral("We sailed to the Island."), false, {}},
-        {QStringLiteral("because"), QStringLiteral("for the reason that"), QStringLiteral("I ran because it rained."),
-            false, {}},
-        {QStringLiteral("friend"), QStringLiteral("someone you like"), QStringLiteral("My friend lives near."), false,
-            {}},
-        {QStringLiteral("said"), QStringLiteral("spoke"), QStringLiteral("She said hello."), false, {}},
-        {QStringLiteral("through"), QStringLiteral("from one side to the other"),
-            QStringLiteral("Go through the door."), false, {}},
+        {u"island"_s, u"land with water all around"_s, u"We sailed to the Island."_s, false, {}},
+        {u"because"_s, u"for the reason that"_s, u"I ran because it rained."_s, false, {}},
+        {u"friend"_s, u"someone you like"_s, u"My friend lives near."_s, false, {}},
+        {u"said"_s, u"spoke"_s, u"She said hello."_s, false, {}},
+        {u"through"_s, u"from one side to the other"_s, u"Go through the door."_s, false, {}},
     };
     const qint32 list = listWith(*m_store, words);
     m_store.reset();
@@ -447,23 +436,23 @@ void TestExchange::pdf_paperTestKeyAndResults()
     print->setListID(list);
 
     int pages = 0;
-    const QString testPdf = m_folder->file(QStringLiteral("test.pdf"));
+    const QString testPdf = m_folder->file(u"test.pdf"_s);
     QCOMPARE(Printing::savePdf(print->html(), testPdf), QString());
     const QString test = pdfText(testPdf, &pages);
     QCOMPARE(pages, 1);
     for (int n = 1; n <= 5; ++n)
-        QVERIFY2(test.contains(QStringLiteral("%1.").arg(n)), qPrintable(test));
-    QVERIFY(test.contains(QStringLiteral("land with water all around")));
-    QVERIFY(test.contains(QStringLiteral("Go ________ the door.")));
+        QVERIFY2(test.contains(u"%1."_s.arg(n)), qPrintable(test));
+    QVERIFY(test.contains(u"land with water all around"_s));
+    QVERIFY(test.contains(u"Go ________ the door."_s));
     for (const WordEntry &w : words)
         QVERIFY2(!test.contains(w.word, Qt::CaseInsensitive), qPrintable(w.word));
 
     // The answer key, in the same (alphabetical, as the defaults say) order.
     print->optAnswerKey->setChecked(true);
-    const QString keyPdf = m_folder->file(QStringLiteral("key.pdf"));
+    const QString keyPdf = m_folder->file(u"key.pdf"_s);
     QCOMPARE(Printing::savePdf(print->html(), keyPdf), QString());
     const QString key = pdfText(keyPdf, &pages).simplified();
-    QVERIFY2(key.contains(QStringLiteral("1. because 2. friend 3. island 4. said 5. through")), qPrintable(key));
+    QVERIFY2(key.contains(u"1. because 2. friend 3. island 4. said 5. through"_s), qPrintable(key));
 
     // A test's results: its figures and every attempt.
     Store &s = AppFunctions::db();
@@ -471,16 +460,15 @@ void TestExchange::pdf_paperTestKeyAndResults()
     FakeView view;
     TestSession session(s, view, options, sessionFiles());
     session.Start(list);
-    for (const QString &typed : {QStringLiteral("becuase"), QStringLiteral("because"), QStringLiteral("friend"),
-             QStringLiteral("island"), QStringLiteral("said"), QStringLiteral("through")})
+    for (const QString &typed : {u"becuase"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
         session.Submit(typed);
-    const QString resultsPdf = m_folder->file(QStringLiteral("results.pdf"));
+    const QString resultsPdf = m_folder->file(u"results.pdf"_s);
     QCOMPARE(Printing::savePdf(Printouts::TestResults(s, session.TestID()), resultsPdf), QString());
     const QString results = pdfText(resultsPdf, &pages).simplified();
-    QVERIFY2(results.contains(QStringLiteral("Score: 80 %")), qPrintable(results));
-    QVERIFY(results.contains(QStringLiteral("because Correct on 2nd attempt becuase, because")));
+    QVERIFY2(results.contains(u"Score: 80 %"_s), qPrintable(results));
+    QVERIFY(results.contains(u"because Correct on 2nd attempt becuase, because"_s));
     // A folder that cannot be written to is a message, not a crash.
-    QVERIFY(!Printing::savePdf(print->html(), QStringLiteral("/nonexistent/x.pdf")).isEmpty());
+    QVERIFY(!Printing::savePdf(print->html(), u"/nonexistent/x.pdf"_s).isEmpty());
 }
 
 QTEST_MAIN(TestExchange)

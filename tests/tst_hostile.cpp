@@ -45,6 +45,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void sql(Store &store, const QString &statement)
@@ -64,28 +66,28 @@ void baseDatabase(Store &s)
     sql(s,
         QStringLiteral("INSERT INTO WORDS VALUES (1, 1, 'apple', 'a fruit', '', 'FALSE'), "
                        "(2, 1, 'bench', 'a seat', '', 'FALSE'), (3, 1, 'cloud', 'in the sky', '', 'FALSE')"));
-    sql(s, QStringLiteral("INSERT INTO TESTS VALUES (1, 1, 3, '2030-01-08 17:00:00', '2030-01-08 17:05:00')"));
+    sql(s, u"INSERT INTO TESTS VALUES (1, 1, 3, '2030-01-08 17:00:00', '2030-01-08 17:05:00')"_s);
     sql(s,
         QStringLiteral("INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 1, 'apple', 'CORRECT', 1), "
                        "(1, 1, 2, 'bensh', 'INCORRECT', 1), (1, 1, 2, 'bench', 'CORRECT', 2), "
                        "(1, 1, 3, 'cloud', 'CORRECT', 1)"));
-    sql(s, QStringLiteral("INSERT INTO IDS VALUES ('LIST_ID', 1), ('WORD_ID', 3), ('TEST_ID', 1)"));
+    sql(s, u"INSERT INTO IDS VALUES ('LIST_ID', 1), ('WORD_ID', 3), ('TEST_ID', 1)"_s);
     OptionsRow options;
     options.messageTime = 0;
-    options.skipTestSetup = QStringLiteral("TRUE");
-    options.testOrder = QStringLiteral("Order Created");
-    options.promptToDeleteLists = QStringLiteral("FALSE");
+    options.skipTestSetup = u"TRUE"_s;
+    options.testOrder = u"Order Created"_s;
+    options.promptToDeleteLists = u"FALSE"_s;
     WriteOptions(s, options);
 }
 
 QStringList allWords(Store &s)
 {
-    return rows(s, QStringLiteral("SELECT WORD_ID, WORD FROM WORDS ORDER BY WORD_ID"));
+    return rows(s, u"SELECT WORD_ID, WORD FROM WORDS ORDER BY WORD_ID"_s);
 }
 
 QStringList testOneAttempts(Store &s)
 {
-    return rows(s, QStringLiteral("SELECT GUESS FROM WORD_ATTEMPTS WHERE TEST_ID = 1 ORDER BY rowid"));
+    return rows(s, u"SELECT GUESS FROM WORD_ATTEMPTS WHERE TEST_ID = 1 ORDER BY rowid"_s);
 }
 
 // Runs `check` in a child process that is killed after `seconds`; true when
@@ -104,7 +106,7 @@ bool finishesInTime(int seconds, const std::function<bool()> &check)
 
 frmLists *mainWindow()
 {
-    return qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
 }
 
 } // namespace
@@ -148,7 +150,7 @@ void TestHostile::init()
     m_folder = std::make_unique<ProgramFolder>();
     m_store = m_folder->openStore();
     baseDatabase(*m_store);
-    Globals::gWavPath = m_folder->file(QStringLiteral("Wavs"));
+    Globals::gWavPath = m_folder->file(u"Wavs"_s);
     QDir().mkpath(Globals::gWavPath);
     m_played.clear();
     Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
@@ -166,10 +168,10 @@ void TestHostile::cleanup()
 void TestHostile::counterBehindTheTables_neverReusesAnIdentifier_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::newRow("set back to 0") << QStringLiteral("UPDATE IDS SET VALUE = 0");
-    QTest::newRow("rows gone") << QStringLiteral("DELETE FROM IDS");
-    QTest::newRow("no value") << QStringLiteral("UPDATE IDS SET VALUE = NULL");
-    QTest::newRow("table dropped") << QStringLiteral("DROP TABLE IDS");
+    QTest::newRow("set back to 0") << u"UPDATE IDS SET VALUE = 0"_s;
+    QTest::newRow("rows gone") << u"DELETE FROM IDS"_s;
+    QTest::newRow("no value") << u"UPDATE IDS SET VALUE = NULL"_s;
+    QTest::newRow("table dropped") << u"DROP TABLE IDS"_s;
 }
 
 void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
@@ -180,16 +182,13 @@ void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
     Store &s = *m_store;
 
     QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), Clock::now()), 2);
-    QCOMPARE(rows(s, QStringLiteral("SELECT LIST_ID FROM LISTS ORDER BY LIST_ID")),
-        QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+    QCOMPARE(rows(s, u"SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"_s), QStringList({u"1"_s, u"2"_s}));
 
     WordRow daisy;
     daisy.listId = 1;
-    daisy.word = QStringLiteral("daisy");
+    daisy.word = u"daisy"_s;
     QCOMPARE(AddWord(s, daisy), 4);
-    QCOMPARE(allWords(s),
-        QStringList({QStringLiteral("1 apple"), QStringLiteral("2 bench"), QStringLiteral("3 cloud"),
-            QStringLiteral("4 daisy")}));
+    QCOMPARE(allWords(s), QStringList({u"1 apple"_s, u"2 bench"_s, u"3 cloud"_s, u"4 daisy"_s}));
 
     // A test begun and quit takes its own identifier and removes only its rows,
     // even when its attempts are the only trace of that identifier.
@@ -199,38 +198,36 @@ void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
     TestSession first(s, view, options, sessionFiles());
     first.Start(1);
     QCOMPARE(first.TestID(), 2);
-    first.Submit(QStringLiteral("apple"));
-    sql(s, QStringLiteral("DELETE FROM IDS"));
+    first.Submit(u"apple"_s);
+    sql(s, u"DELETE FROM IDS"_s);
     TestSession second(s, view, options, sessionFiles());
     second.Start(1);
     QCOMPARE(second.TestID(), 3);
     second.Quit();
     first.Quit();
-    QCOMPARE(testOneAttempts(s),
-        QStringList(
-            {QStringLiteral("apple"), QStringLiteral("bensh"), QStringLiteral("bench"), QStringLiteral("cloud")}));
-    QCOMPARE(rows(s, QStringLiteral("SELECT TEST_ID FROM TESTS")), QStringList {QStringLiteral("1")});
+    QCOMPARE(testOneAttempts(s), QStringList({u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}));
+    QCOMPARE(rows(s, u"SELECT TEST_ID FROM TESTS"_s), QStringList {u"1"_s});
 }
 
 void TestHostile::identifiersAtTheTop_areRefusedWithNothingWritten()
 {
     Store &s = *m_store;
-    const QStringList idsBefore = rows(s, QStringLiteral("SELECT CODE, VALUE FROM IDS ORDER BY CODE"));
+    const QStringList idsBefore = rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s);
 
     // The counter at the top, or a row that holds the top identifier.
-    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"));
+    sql(s, u"UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"_s);
     QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
-    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"));
-    sql(s, QStringLiteral("INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"));
+    sql(s, u"UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"_s);
+    sql(s, u"INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"_s);
     QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
-    sql(s, QStringLiteral("DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"));
-    QCOMPARE(rows(s, QStringLiteral("SELECT CODE, VALUE FROM IDS ORDER BY CODE")), idsBefore);
+    sql(s, u"DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"_s);
+    QCOMPARE(rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s), idsBefore);
     QCOMPARE(NextID(s, IdCodes::Word), 4); // one below the top still works
-    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"));
+    sql(s, u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"_s);
     QCOMPARE(NextID(s, IdCodes::List), 2147483647);
 
     // Through the windows: each says so, writes nothing and keeps what was typed.
-    sql(s, QStringLiteral("UPDATE IDS SET VALUE = 2147483647"));
+    sql(s, u"UPDATE IDS SET VALUE = 2147483647"_s);
     m_store.reset();
     QVERIFY(AppFunctions::Main(m_folder->path()));
     Store &db = AppFunctions::db();
@@ -243,31 +240,31 @@ void TestHostile::identifiersAtTheTop_areRefusedWithNothingWritten()
         QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
     });
     QTest::mouseClick(mainWindow()->cmdNewList, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("cannot add any more word lists")));
-    QCOMPARE(rows(db, QStringLiteral("SELECT COUNT(*) FROM LISTS")), QStringList {QStringLiteral("1")});
+    QVERIFY(MsgBoxScript::shown().value(0).contains(u"cannot add any more word lists"_s));
+    QCOMPARE(rows(db, u"SELECT COUNT(*) FROM LISTS"_s), QStringList {u"1"_s});
     QVERIFY(mainWindow()->isVisible());
 
     auto *word = Forms::get<frmEditWord>();
     word->setListID(1);
     word->show();
-    QTest::keyClicks(word->txtWord, QStringLiteral("daisy"));
-    QTest::keyClicks(word->txtDefinition, QStringLiteral("a flower"));
+    QTest::keyClicks(word->txtWord, u"daisy"_s);
+    QTest::keyClicks(word->txtDefinition, u"a flower"_s);
     MsgBoxScript::expect(MsgAnswer::OK);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(1).contains(QStringLiteral("cannot add any more words")));
+    QVERIFY(MsgBoxScript::shown().value(1).contains(u"cannot add any more words"_s));
     QCOMPARE(allWords(db).size(), 3);
-    QCOMPARE(word->txtWord->text(), QStringLiteral("daisy"));
-    QCOMPARE(word->txtDefinition->toPlainText(), QStringLiteral("a flower"));
+    QCOMPARE(word->txtWord->text(), u"daisy"_s);
+    QCOMPARE(word->txtDefinition->toPlainText(), u"a flower"_s);
     Forms::unload(word);
 
     MsgBoxScript::expect(MsgAnswer::OK);
     QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(2).contains(QStringLiteral("cannot add any more tests")));
+    QVERIFY(MsgBoxScript::shown().value(2).contains(u"cannot add any more tests"_s));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
     QVERIFY(mainWindow()->isVisible());
-    QCOMPARE(rows(db, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), QStringList {QStringLiteral("4")});
-    QCOMPARE(rows(db, QStringLiteral("SELECT DISTINCT VALUE FROM IDS")), QStringList {QStringLiteral("2147483647")});
+    QCOMPARE(rows(db, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), QStringList {u"4"_s});
+    QCOMPARE(rows(db, u"SELECT DISTINCT VALUE FROM IDS"_s), QStringList {u"2147483647"_s});
 }
 
 void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
@@ -285,12 +282,11 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
         QString said;
     };
     const Case doubtful[] = {
-        {"power cut", QByteArray(), QStringLiteral("cannot be read")},
-        {"garbled", QByteArrayLiteral("\x01\x02 not a lock"), QStringLiteral("cannot be read")},
+        {"power cut", QByteArray(), u"cannot be read"_s},
+        {"garbled", QByteArrayLiteral("\x01\x02 not a lock"), u"cannot be read"_s},
         {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
-            QStringLiteral("another computer, \"family-laptop\"")},
-        {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n",
-            QStringLiteral("cannot be read")},
+            u"another computer, \"family-laptop\""_s},
+        {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n", u"cannot be read"_s},
     };
     for (const Case &c : doubtful) {
         writeFile(lockPath, c.contents);
@@ -315,7 +311,7 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
     QVERIFY(QDir().mkdir(lockPath));
     MsgBoxScript::expect(MsgAnswer::Yes);
     QVERIFY(AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("there is a folder named Lettermarch.lock")));
+    QVERIFY(MsgBoxScript::shown().value(0).contains(u"there is a folder named Lettermarch.lock"_s));
     QCOMPARE(fileBytes(lockPath), ours);
     resetProgram();
     MsgBoxScript::verifyAllUsedAndClear();
@@ -338,7 +334,7 @@ void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
     QVERIFY(other->holding());
     MsgBoxScript::expect(MsgAnswer::OK);
     QVERIFY(!AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).startsWith(QStringLiteral("Lettermarch is already open.")));
+    QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
     MsgBoxScript::verifyAllUsedAndClear();
     resetProgram();
     other.reset(); // killed: its lock file stays, and no longer counts
@@ -350,7 +346,7 @@ void TestHostile::lock_isRemovedWhenTheProgramEndsOnASignal()
 {
     m_store.reset();
     // The real program, copied into the folder it then uses as its own.
-    const QString program = m_folder->file(QStringLiteral("Lettermarch"));
+    const QString program = m_folder->file(u"Lettermarch"_s);
     QVERIFY(QFile::copy(QStringLiteral(LETTERMARCH_EXE), program));
     QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
@@ -379,18 +375,15 @@ void TestHostile::lock_isRemovedWhenTheProgramEndsOnASignal()
         QCOMPARE(run.exitCode(), 0);
         QVERIFY2(!QFile::exists(lockPath), qPrintable(QString::number(sig)));
     }
-    QCOMPARE(
-        rows(*m_folder->openStore(), QStringLiteral("PRAGMA integrity_check")), QStringList {QStringLiteral("ok")});
+    QCOMPARE(rows(*m_folder->openStore(), u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
 }
 
 void TestHostile::damageInsideTheFile_isFoundAtStartAndLeftAlone()
 {
     // One page of an index overwritten: the tables themselves still read.
-    const qint64 pageSize = rows(*m_store, QStringLiteral("PRAGMA page_size")).value(0).toLongLong();
+    const qint64 pageSize = rows(*m_store, u"PRAGMA page_size"_s).value(0).toLongLong();
     const qint64 root
-        = rows(*m_store, QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'IX_WORDS_LIST_ID'"))
-              .value(0)
-              .toLongLong();
+        = rows(*m_store, u"SELECT rootpage FROM sqlite_master WHERE name = 'IX_WORDS_LIST_ID'"_s).value(0).toLongLong();
     QVERIFY(root > 1);
     m_store.reset();
     {
@@ -403,13 +396,13 @@ void TestHostile::damageInsideTheFile_isFoundAtStartAndLeftAlone()
 
     QString problem;
     QVERIFY(!Store::open(m_folder->path(), &problem));
-    QVERIFY2(problem.startsWith(QStringLiteral("The file is damaged")), qPrintable(problem));
+    QVERIFY2(problem.startsWith(u"The file is damaged"_s), qPrintable(problem));
 
     MsgBoxScript::expect(MsgAnswer::OK);
     QVERIFY(!AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("The file is damaged")));
+    QVERIFY(MsgBoxScript::shown().value(0).contains(u"The file is damaged"_s));
     QCOMPARE(fileBytes(m_folder->dbPath()), damaged);
-    QVERIFY(!QFile::exists(m_folder->dbPath() + QStringLiteral("-journal")));
+    QVERIFY(!QFile::exists(m_folder->dbPath() + u"-journal"_s));
 }
 
 void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
@@ -421,7 +414,7 @@ void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
             QString problem;
             static auto store = Store::open(folder, &problem);
             static QSqlQuery q(store->database());
-            return q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            return q.exec(u"BEGIN EXCLUSIVE"_s);
         });
     };
     TestOptionsRecord options;
@@ -435,15 +428,15 @@ void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
     auto holder = holdFile();
     QVERIFY(holder->holding());
     view.log.clear();
-    QVERIFY(session.Submit(QStringLiteral("apple")));
+    QVERIFY(session.Submit(u"apple"_s));
     QCOMPARE(session.PendingAttempts(), 1);
-    QVERIFY(view.log.value(0).startsWith(QStringLiteral("notice Another program is using")));
-    QCOMPARE(view.log.value(2), QStringLiteral("word a seat"));
+    QVERIFY(view.log.value(0).startsWith(u"notice Another program is using"_s));
+    QCOMPARE(view.log.value(2), u"word a seat"_s);
     QCOMPARE(session.state(), TestSession::State::WordPresented);
     holder.reset();
 
     // Free again: the kept answer is written first, then the new one.
-    QVERIFY(session.Submit(QStringLiteral("bensh")));
+    QVERIFY(session.Submit(u"bensh"_s));
     QCOMPARE(session.PendingAttempts(), 0);
 
     // Held at the end: the user is asked to wait until the test is saved.
@@ -454,17 +447,14 @@ void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
         if (++notices == 2)
             holder.reset();
     };
-    QVERIFY(session.Submit(QStringLiteral("bench")));
-    QVERIFY(session.Submit(QStringLiteral("cloud")));
+    QVERIFY(session.Submit(u"bench"_s));
+    QVERIFY(session.Submit(u"cloud"_s));
     QCOMPARE(notices, 2);
-    QVERIFY(view.log.filter(QStringLiteral("notice")).last().contains(QStringLiteral("still using")));
+    QVERIFY(view.log.filter(u"notice"_s).last().contains(u"still using"_s));
     QCOMPARE(session.state(), TestSession::State::Ended);
-    QCOMPARE(
-        rows(s, QStringLiteral("SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid")),
-        QStringList({QStringLiteral("apple 1"), QStringLiteral("bensh 1"), QStringLiteral("bench 2"),
-            QStringLiteral("cloud 1")}));
-    QCOMPARE(
-        rows(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2")), QStringList {QStringLiteral("1")});
+    QCOMPARE(rows(s, u"SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid"_s),
+        QStringList({u"apple 1"_s, u"bensh 1"_s, u"bench 2"_s, u"cloud 1"_s}));
+    QCOMPARE(rows(s, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2"_s), QStringList {u"1"_s});
 }
 
 void TestHostile::unreadableDates_neverMakeAListOldAndShowAsSuch()
@@ -494,10 +484,10 @@ void TestHostile::unreadableDates_neverMakeAListOldAndShowAsSuch()
     QCOMPARE(results->txtStartTime->text(), StoreDates::Unknown);
     QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
     results->setTestID(3);
-    QCOMPARE(results->txtDate->text(), QStringLiteral("1/9/2030"));
+    QCOMPARE(results->txtDate->text(), u"1/9/2030"_s);
     QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
     results->setTestID(1);
-    QCOMPARE(results->txtTotalTime->text(), QStringLiteral("5"));
+    QCOMPARE(results->txtTotalTime->text(), u"5"_s);
     Forms::unload(results);
 
     auto *past = Forms::get<frmPastTests>();
@@ -506,12 +496,12 @@ void TestHostile::unreadableDates_neverMakeAListOldAndShowAsSuch()
     for (int r = 1; r < past->MSFlexGrid1->Rows(); ++r)
         dates << past->MSFlexGrid1->TextMatrix(r, 0);
     QVERIFY2(dates.contains(StoreDates::Unknown), qPrintable(dates.join(QLatin1Char(','))));
-    QVERIFY(!dates.contains(QStringLiteral("0/0/0000")));
+    QVERIFY(!dates.contains(u"0/0/0000"_s));
 }
 
 void TestHostile::wordWithoutIdentifier_isLeftOutAndTheTestRuns()
 {
-    sql(*m_store, QStringLiteral("INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"));
+    sql(*m_store, u"INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"_s);
     m_store.reset();
     QVERIFY(AppFunctions::Main(m_folder->path()));
     for (int round = 0; round < 2; ++round) {
@@ -519,31 +509,31 @@ void TestHostile::wordWithoutIdentifier_isLeftOutAndTheTestRuns()
         if (round == 0)
             MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-        auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
         QVERIFY(test);
-        QCOMPARE(test->txtDefinition->toPlainText(), QStringLiteral("a fruit"));
-        for (const QString &answer : {QStringLiteral("apple"), QStringLiteral("bench"), QStringLiteral("cloud")}) {
+        QCOMPARE(test->txtDefinition->toPlainText(), u"a fruit"_s);
+        for (const QString &answer : {u"apple"_s, u"bench"_s, u"cloud"_s}) {
             test->txtWord->setText(answer);
             QTest::keyClick(test->txtWord, Qt::Key_Return);
         }
-        QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
-        Forms::unload(Forms::find(QStringLiteral("frmTestResults")));
+        QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
+        Forms::unload(Forms::find(u"frmTestResults"_s));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QCOMPARE(MsgBoxScript::shown().filter(QStringLiteral("cannot be asked")).size(), 1);
-    QCOMPARE(rows(AppFunctions::db(), QStringLiteral("SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID")),
-        QStringList({QStringLiteral("1 4"), QStringLiteral("2 3"), QStringLiteral("3 3")}));
+    QCOMPARE(MsgBoxScript::shown().filter(u"cannot be asked"_s).size(), 1);
+    QCOMPARE(rows(AppFunctions::db(), u"SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID"_s),
+        QStringList({u"1 4"_s, u"2 3"_s, u"3 3"_s}));
 }
 
 void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
 {
     const QString wavs = Globals::gWavPath;
-    const QString apple = RecordingPath(wavs, QStringLiteral("apple"));
-    const QString bench = RecordingPath(wavs, QStringLiteral("bench"));
+    const QString apple = RecordingPath(wavs, u"apple"_s);
+    const QString bench = RecordingPath(wavs, u"bench"_s);
     QCOMPARE(mkfifo(QFile::encodeName(apple).constData(), 0644), 0);
-    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), bench));
-    QVERIFY(QDir(wavs).mkdir(RecordingFileName(QStringLiteral("cloud"))));
-    for (const QString &path : {apple, bench, RecordingPath(wavs, QStringLiteral("cloud"))}) {
+    QVERIFY(QFile::link(u"/dev/zero"_s, bench));
+    QVERIFY(QDir(wavs).mkdir(RecordingFileName(u"cloud"_s)));
+    for (const QString &path : {apple, bench, RecordingPath(wavs, u"cloud"_s)}) {
         QVERIFY2(finishesInTime(20,
                      [&] {
                          return !HasRecording(path) && !WaveFile::read(path) && !WaveFile::seconds(path)
@@ -558,7 +548,7 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
         FakeView view;
         TestSession session(*m_store, view, options, sessionFiles());
         session.Start(1);
-        return view.log == QStringList {QStringLiteral("word a fruit")};
+        return view.log == QStringList {u"word a fruit"_s};
     }));
 
     // A recording longer than the limit is refused with a message; one of
@@ -567,14 +557,14 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
     PcmSound sound;
     sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');
     QVERIFY(WaveFile::write(apple, sound));
-    QVERIFY(RecordingProblem(apple).contains(QStringLiteral("too long")));
+    QVERIFY(RecordingProblem(apple).contains(u"too long"_s));
     QVERIFY(!WaveFile::read(apple));
     TestOptionsRecord options;
     FakeView view;
     TestSession session(*m_store, view, options, sessionFiles());
     session.Start(1);
-    QCOMPARE(view.log.value(0), QStringLiteral("word a fruit (sound)"));
-    QVERIFY(view.log.value(1).startsWith(QStringLiteral("notice The recording")));
+    QCOMPARE(view.log.value(0), u"word a fruit (sound)"_s);
+    QVERIFY(view.log.value(1).startsWith(u"notice The recording"_s));
     QVERIFY(m_played.isEmpty());
 
     sound.data.truncate(qsizetype(WaveFile::MaxSeconds) * WaveFile::RecordingRate);
@@ -582,20 +572,20 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
     QVERIFY(RecordingProblem(apple).isEmpty());
     QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());
     session.Pronounce();
-    QCOMPARE(m_played, QStringList {QStringLiteral("APPLE.wav")});
+    QCOMPARE(m_played, QStringList {u"APPLE.wav"_s});
 }
 
 void TestHostile::unhandledStoreError_saysSoAndLeavesTheFolderFree()
 {
     m_store.reset();
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fail-with-store-error"), m_folder->path()});
+    child.start(QCoreApplication::applicationFilePath(), {u"--fail-with-store-error"_s, m_folder->path()});
     QVERIFY(child.waitForFinished(60000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), EXIT_FAILURE);
     const QString said = QString::fromUtf8(child.readAllStandardOutput());
-    QVERIFY2(said.contains(QStringLiteral("could not read or save its data and has to close")), qPrintable(said));
-    QVERIFY2(said.contains(QStringLiteral("disk I/O error")), qPrintable(said));
+    QVERIFY2(said.contains(u"could not read or save its data and has to close"_s), qPrintable(said));
+    QVERIFY2(said.contains(u"disk I/O error"_s), qPrintable(said));
     QVERIFY2(said.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(said));
     // The folder is free for the next start, which checks the whole file.
     QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(FolderLock::FileName))));
@@ -616,7 +606,7 @@ static int failWithStoreError(int argc, char *argv[])
     registerForms();
     if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
         return 2;
-    QTimer::singleShot(0, &app, [] { throw StoreError(QStringLiteral("disk I/O error"), QStringLiteral("COMMIT")); });
+    QTimer::singleShot(0, &app, [] { throw StoreError(u"disk I/O error"_s, u"COMMIT"_s); });
     return app.exec();
 }
 

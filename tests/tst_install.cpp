@@ -24,6 +24,8 @@
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList filesUnder(const QString &root)
@@ -77,18 +79,18 @@ void TestInstall::cleanup()
 void TestInstall::dataLocation_portableInstalledOrChosen()
 {
     ProgramFolder program, user, share;
-    writeFile(share.file(QStringLiteral("Sound_Correct.wav")), "RIFF");
+    writeFile(share.file(u"Sound_Correct.wav"_s), "RIFF");
 
     // A folder of its own, writable: everything beside the program.
     DataLocation where = ChooseDataLocation(program.path(), {}, user.path(), share.path());
     QCOMPARE(where.mode, DataLocation::Mode::Portable);
     QCOMPARE(where.folder, program.path());
     QCOMPARE(where.soundsFolder, share.path()); // no sounds beside it
-    writeFile(program.file(QStringLiteral("Sound_Correct.wav")), "RIFF");
+    writeFile(program.file(u"Sound_Correct.wav"_s), "RIFF");
     QCOMPARE(ChooseDataLocation(program.path(), {}, user.path(), share.path()).soundsFolder, program.path());
 
     // A system folder: the user's own folder, sounds from the share folder.
-    where = ChooseDataLocation(QStringLiteral("/usr/bin"), {}, user.path(), share.path());
+    where = ChooseDataLocation(u"/usr/bin"_s, {}, user.path(), share.path());
     QCOMPARE(where.mode, DataLocation::Mode::Installed);
     QCOMPARE(where.folder, user.path());
     QCOMPARE(where.soundsFolder, share.path());
@@ -98,9 +100,9 @@ void TestInstall::dataLocation_portableInstalledOrChosen()
         QVERIFY2(!IsSystemFolder(QString::fromLatin1(own)), own);
 
     // --data-dir wins over both.
-    where = ChooseDataLocation(QStringLiteral("/usr/bin"), QStringLiteral("/srv/family/./ann"), user.path(), {});
+    where = ChooseDataLocation(u"/usr/bin"_s, u"/srv/family/./ann"_s, user.path(), {});
     QCOMPARE(where.mode, DataLocation::Mode::Chosen);
-    QCOMPARE(where.folder, QStringLiteral("/srv/family/ann"));
+    QCOMPARE(where.folder, u"/srv/family/ann"_s);
 }
 
 void TestInstall::installedCopy_keepsDataInTheUsersFolderOnly()
@@ -111,47 +113,46 @@ void TestInstall::installedCopy_keepsDataInTheUsersFolderOnly()
     QFile::setPermissions(root.path(),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
             | QFile::ExeGroup);
-    const QString prefix = root.filePath(QStringLiteral("usr"));
+    const QString prefix = root.filePath(u"usr"_s);
     QVERIFY(run(QStringLiteral(LETTERMARCH_CMAKE),
-        {QStringLiteral("--install"), QStringLiteral(LETTERMARCH_BUILD_DIR), QStringLiteral("--prefix"), prefix}));
-    const QString program = prefix + QStringLiteral("/bin/Lettermarch");
+        {u"--install"_s, QStringLiteral(LETTERMARCH_BUILD_DIR), u"--prefix"_s, prefix}));
+    const QString program = prefix + u"/bin/Lettermarch"_s;
     QVERIFY(QFile::exists(program));
-    QVERIFY(QFile::exists(prefix + QStringLiteral("/share/lettermarch/Sound_Correct.wav")));
+    QVERIFY(QFile::exists(prefix + u"/share/lettermarch/Sound_Correct.wav"_s));
     const QStringList installed = filesUnder(prefix);
 
-    const QString home = root.filePath(QStringLiteral("home"));
+    const QString home = root.filePath(u"home"_s);
     QVERIFY(QDir().mkpath(home));
     QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home);
-    env.remove(QStringLiteral("XDG_DATA_HOME"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LETTERMARCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
-    const QStringList asUser
-        = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), program};
-    QVERIFY(run(QStringLiteral("setpriv"), asUser, env));
+    env.insert(u"HOME"_s, home);
+    env.remove(u"XDG_DATA_HOME"_s);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"LETTERMARCH_QUIT_WHEN_SHOWN"_s, u"1"_s);
+    const QStringList asUser = {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, program};
+    QVERIFY(run(u"setpriv"_s, asUser, env));
 
-    const QString data = home + QStringLiteral("/.local/share/Lettermarch");
-    QVERIFY(QFile::exists(data + QStringLiteral("/Lettermarch.mdb")));
-    QVERIFY(QFileInfo(data + QStringLiteral("/Wavs")).isDir());
-    QVERIFY(QFileInfo(data + QStringLiteral("/Backups")).isDir());
-    QVERIFY(!QFile::exists(data + QStringLiteral("/Lettermarch.lock"))); // gone with the program
+    const QString data = home + u"/.local/share/Lettermarch"_s;
+    QVERIFY(QFile::exists(data + u"/Lettermarch.mdb"_s));
+    QVERIFY(QFileInfo(data + u"/Wavs"_s).isDir());
+    QVERIFY(QFileInfo(data + u"/Backups"_s).isDir());
+    QVERIFY(!QFile::exists(data + u"/Lettermarch.lock"_s)); // gone with the program
     QCOMPARE(filesUnder(prefix), installed);
 
     // --data-dir puts it elsewhere; --version answers without a screen.
-    const QString chosen = home + QStringLiteral("/second-child");
-    QVERIFY(run(QStringLiteral("setpriv"), asUser + QStringList {QStringLiteral("--data-dir"), chosen}, env));
-    QVERIFY(QFile::exists(chosen + QStringLiteral("/Lettermarch.mdb")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
-    QVERIFY(run(program, {QStringLiteral("--version")}, env));
-    QVERIFY(!run(program, {QStringLiteral("--data-dir")}, env));
+    const QString chosen = home + u"/second-child"_s;
+    QVERIFY(run(u"setpriv"_s, asUser + QStringList {u"--data-dir"_s, chosen}, env));
+    QVERIFY(QFile::exists(chosen + u"/Lettermarch.mdb"_s));
+    env.insert(u"QT_QPA_PLATFORM"_s, u"none-such"_s);
+    QVERIFY(run(program, {u"--version"_s}, env));
+    QVERIFY(!run(program, {u"--data-dir"_s}, env));
 }
 
 void TestInstall::backups_oneADayTheLastTenNeverOfADamagedFile()
 {
     ProgramFolder folder;
     auto store = folder.openStore();
-    addList(*store, QDate(2030, 1, 4), {QStringLiteral("cat")}, 1);
+    addList(*store, QDate(2030, 1, 4), {u"cat"_s}, 1);
     const QDateTime day(QDate(2030, 1, 1), QTime(8, 0));
     QVERIFY(!Backups::takeDaily(*store, folder.path(), day).isEmpty());
     QVERIFY(Backups::takeDaily(*store, folder.path(), day.addSecs(3600)).isEmpty()); // once a day
@@ -169,7 +170,7 @@ void TestInstall::backups_oneADayTheLastTenNeverOfADamagedFile()
     // Start-up takes the day's copy; a file that fails its checks gets none.
     {
         OptionsRow options;
-        options.promptToDeleteLists = QStringLiteral("FALSE");
+        options.promptToDeleteLists = u"FALSE"_s;
         WriteOptions(*folder.openStore(), options);
     }
     Clock::setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
@@ -177,7 +178,7 @@ void TestInstall::backups_oneADayTheLastTenNeverOfADamagedFile()
     QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
     resetProgram();
     ProgramFolder damaged;
-    writeFile(damaged.file(QStringLiteral("Lettermarch.mdb")), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
+    writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
     MsgBoxScript::expect(MsgAnswer::OK);
     QVERIFY(!AppFunctions::Main(damaged.path()));
     QVERIFY(!QFileInfo::exists(Backups::folder(damaged.path())) || Backups::list(damaged.path()).isEmpty());
@@ -189,12 +190,12 @@ void TestInstall::restore_bringsBackTheListedRowsOrChangesNothing()
     ProgramFolder folder;
     {
         auto store = folder.openStore();
-        addList(*store, QDate(2030, 1, 4), {QStringLiteral("cat"), QStringLiteral("dog")}, 2);
+        addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 2);
         QVERIFY(!Backups::takeDaily(*store, folder.path(), QDateTime(QDate(2020, 1, 1), QTime(8, 0))).isEmpty());
-        addList(*store, QDate(2030, 1, 11), {QStringLiteral("emu")});
+        addList(*store, QDate(2030, 1, 11), {u"emu"_s});
     }
     QVERIFY(AppFunctions::Main(folder.path()));
-    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
     QCOMPARE(main->MSFlexGrid1->Rows(), 3);
     // Two backups now: the one above and today's.
     const QByteArray before = fileBytes(folder.dbPath());
@@ -214,7 +215,7 @@ void TestInstall::restore_bringsBackTheListedRowsOrChangesNothing()
 
     // Restored: the rows the list showed, and the lists before kept as a copy;
     // half a copy left by a restore cut short is no obstacle.
-    const QString part = folder.dbPath() + QStringLiteral(".restoring");
+    const QString part = folder.dbPath() + u".restoring"_s;
     QFile stale(part);
     QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("half a copy") > 0);
     stale.close();
@@ -228,11 +229,11 @@ void TestInstall::restore_bringsBackTheListedRowsOrChangesNothing()
         QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
     });
     main->mnuRestoreBackup->trigger();
-    QCOMPARE(shown, QStringLiteral("1/2"));
+    QCOMPARE(shown, u"1/2"_s);
     QVERIFY(!QFile::exists(part));
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM LISTS")), 1);
+    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
     QCOMPARE(main->MSFlexGrid1->Rows(), 2); // the main window reads the lists anew
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("2"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
     QCOMPARE(int(Backups::list(folder.path()).size()), copies + 1);
     QCOMPARE(Backups::list(folder.path()).first().lists, 2); // the lists before the restore
 }

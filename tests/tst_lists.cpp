@@ -31,6 +31,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Saves a short wave file for every stopped recording, as a microphone would.
@@ -148,7 +150,7 @@ frmLists *TestLists::startProgram()
     if (!AppFunctions::Main(m_folder->path()))
         return nullptr;
     Globals::gMessageTime = 0; // no temporary messages in the way
-    return qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
 }
 
 frmEditList *TestLists::openList(qint32 listId)
@@ -161,8 +163,8 @@ frmEditList *TestLists::openList(qint32 listId)
 
 void TestLists::weekDates_everyWeekdayAndSetting()
 {
-    const QStringList settings = {QStringLiteral("Mondays"), QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
-        QStringLiteral("Thursdays"), QStringLiteral("Fridays"), QStringLiteral("Saturdays"), QStringLiteral("Sundays")};
+    const QStringList settings
+        = {u"Mondays"_s, u"Tuesdays"_s, u"Wednesdays"_s, u"Thursdays"_s, u"Fridays"_s, u"Saturdays"_s, u"Sundays"_s};
     for (int d = 0; d < 7; ++d) {
         const QDate today = QDate(2026, 11, 30).addDays(d); // Monday to Sunday
         const QDate monday = WeekDates::StartMonday(today);
@@ -177,22 +179,22 @@ void TestLists::weekDates_everyWeekdayAndSetting()
             }
         }
         QCOMPARE(WeekDates::GetTestDate(QString(), today), today.addDays(7));
-        QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Someday"), today), today.addDays(7));
+        QCOMPARE(WeekDates::GetTestDate(u"Someday"_s, today), today.addDays(7));
     }
     const QDate monday(2026, 11, 30), friday(2026, 12, 4), sunday(2026, 12, 6);
-    QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Mondays"), monday), monday.addDays(7));
+    QCOMPARE(WeekDates::GetTestDate(u"Mondays"_s, monday), monday.addDays(7));
     QCOMPARE(WeekDates::StartMonday(sunday), monday);
-    QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Fridays"), sunday), QDate(2026, 12, 11));
-    QCOMPARE(WeekDates::GetTestDate(QStringLiteral("Saturdays"), friday), friday.addDays(1));
-    QCOMPARE(WeekDates::TodayText(QDate(2025, 3, 4)), QStringLiteral("Today is Tuesday 3/4/2025"));
+    QCOMPARE(WeekDates::GetTestDate(u"Fridays"_s, sunday), QDate(2026, 12, 11));
+    QCOMPARE(WeekDates::GetTestDate(u"Saturdays"_s, friday), friday.addDays(1));
+    QCOMPARE(WeekDates::TodayText(QDate(2025, 3, 4)), u"Today is Tuesday 3/4/2025"_s);
 }
 
 void TestLists::parseDate_acceptsOnlyRealDates()
 {
-    QCOMPARE(WeekDates::ParseDate(QStringLiteral("3/7/2025")), QDate(2025, 3, 7));
-    QCOMPARE(WeekDates::ParseDate(QStringLiteral(" 12/31/2026 ")), QDate(2026, 12, 31));
-    QCOMPARE(WeekDates::ParseDate(QStringLiteral("3/7/25")), QDate(2025, 3, 7));
-    QCOMPARE(WeekDates::ParseDate(QStringLiteral("2026-02-28")), QDate(2026, 2, 28));
+    QCOMPARE(WeekDates::ParseDate(u"3/7/2025"_s), QDate(2025, 3, 7));
+    QCOMPARE(WeekDates::ParseDate(u" 12/31/2026 "_s), QDate(2026, 12, 31));
+    QCOMPARE(WeekDates::ParseDate(u"3/7/25"_s), QDate(2025, 3, 7));
+    QCOMPARE(WeekDates::ParseDate(u"2026-02-28"_s), QDate(2026, 2, 28));
     for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "next friday", "", "1/1/2026; DROP TABLE LISTS"})
         QVERIFY2(!WeekDates::ParseDate(QString::fromLatin1(bad)).isValid(), bad);
 }
@@ -205,15 +207,15 @@ void TestLists::newList_proposesWeekFromSetting()
         QCOMPARE(w->txtStart->text(), QString::fromLatin1(start));
         QCOMPARE(w->txtEnd->text(), QString::fromLatin1(end));
         QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(test));
-        QCOMPARE(w->lblToday->text(), QStringLiteral("Today is Wednesday 12/2/2026"));
+        QCOMPARE(w->lblToday->text(), u"Today is Wednesday 12/2/2026"_s);
         Forms::unload(w);
     };
     check("11/30/2026", "12/4/2026", "12/4/2026"); // default row: Fridays
-    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "));
+    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
     check("11/30/2026", "12/7/2026", "12/7/2026");
-    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = '' "));
+    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = '' "_s);
     check("11/30/2026", "12/4/2026", "12/4/2026");
-    AppFunctions::db().execute(QStringLiteral(" DELETE FROM OPTIONS "));
+    AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
     check("11/30/2026", "12/4/2026", "12/4/2026");
 }
 
@@ -221,24 +223,24 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
 {
     frmLists *main = startProgram();
     QVERIFY(main);
-    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "));
+    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
     clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
         auto *w = static_cast<frmNewList *>(dialog);
-        w->txtStart->setText(QStringLiteral("2/30/2026"));
+        w->txtStart->setText(u"2/30/2026"_s);
         w->txtEnd->clear();
-        w->txtTestDate->setText(QStringLiteral("soon"));
+        w->txtTestDate->setText(u"soon"_s);
     });
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
 
     QVERIFY(Globals::gNewListCreated);
     QCOMPARE(Globals::gCurrentListID, 1);
-    QSqlQuery q = AppFunctions::db().select(QStringLiteral(" SELECT * FROM LISTS  WHERE LIST_ID = 1 "));
+    QSqlQuery q = AppFunctions::db().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 1 "_s);
     QVERIFY(q.next());
-    QCOMPARE(q.value(QStringLiteral("WEEK_START")).toString(), QStringLiteral("2026-12-02")); // today
-    QCOMPARE(q.value(QStringLiteral("TEST_DATE")).toString(), QStringLiteral("2026-12-04")); // Friday, not the setting
-    QCOMPARE(q.value(QStringLiteral("WEEK_END")).toString(), QStringLiteral("2026-12-04"));
-    QCOMPARE(q.value(QStringLiteral("CREATED_DATE")).toString(), QStringLiteral("2026-12-02 09:30:00"));
-    QCOMPARE(q.value(QStringLiteral("STATUS")).toString(), QStringLiteral("CREATED"));
+    QCOMPARE(q.value(u"WEEK_START"_s).toString(), u"2026-12-02"_s); // today
+    QCOMPARE(q.value(u"TEST_DATE"_s).toString(), u"2026-12-04"_s); // Friday, not the setting
+    QCOMPARE(q.value(u"WEEK_END"_s).toString(), u"2026-12-04"_s);
+    QCOMPARE(q.value(u"CREATED_DATE"_s).toString(), u"2026-12-02 09:30:00"_s);
+    QCOMPARE(q.value(u"STATUS"_s).toString(), u"CREATED"_s);
     // The first list is added to the grid and selected.
     QCOMPARE(main->MSFlexGrid1->Rows(), 2);
     QCOMPARE(main->MSFlexGrid1->Row(), 1);
@@ -247,16 +249,16 @@ void TestLists::newList_createRefillsBadDatesAndStoresRow()
     // More dates that are no dates, refilled the same way.
     clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
         auto *w = static_cast<frmNewList *>(dialog);
-        w->txtStart->setText(QStringLiteral("13/1/2026"));
-        w->txtEnd->setText(QStringLiteral("'; DROP TABLE LISTS; --"));
-        w->txtTestDate->setText(QStringLiteral("0/0/0"));
+        w->txtStart->setText(u"13/1/2026"_s);
+        w->txtEnd->setText(u"'; DROP TABLE LISTS; --"_s);
+        w->txtTestDate->setText(u"0/0/0"_s);
     });
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-    QSqlQuery second = AppFunctions::db().select(QStringLiteral(" SELECT * FROM LISTS  WHERE LIST_ID = 2 "));
+    QSqlQuery second = AppFunctions::db().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 2 "_s);
     QVERIFY(second.next());
-    QCOMPARE(second.value(QStringLiteral("WEEK_START")).toString(), QStringLiteral("2026-12-02"));
-    QCOMPARE(second.value(QStringLiteral("TEST_DATE")).toString(), QStringLiteral("2026-12-04"));
-    QCOMPARE(second.value(QStringLiteral("WEEK_END")).toString(), QStringLiteral("2026-12-04"));
+    QCOMPARE(second.value(u"WEEK_START"_s).toString(), u"2026-12-02"_s);
+    QCOMPARE(second.value(u"TEST_DATE"_s).toString(), u"2026-12-04"_s);
+    QCOMPARE(second.value(u"WEEK_END"_s).toString(), u"2026-12-04"_s);
     QCOMPARE(main->MSFlexGrid1->Rows(), 3);
     main->MSFlexGrid1->setRow(2); // the new row stands for the new list
     QCOMPARE(Globals::gCurrentListID, 2);
@@ -270,8 +272,7 @@ void TestLists::newList_cancelStoresNothing()
     QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
     QVERIFY(!Globals::gNewListCreated);
     QVERIFY(main->isVisible());
-    QSqlQuery q
-        = AppFunctions::db().select(QStringLiteral("SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"));
+    QSqlQuery q = AppFunctions::db().select(u"SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"_s);
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
@@ -285,12 +286,12 @@ void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
     QVERIFY(main->isHidden());
 
     // The new, empty list opens straight into its first word.
-    auto *list = qobject_cast<frmEditList *>(Forms::find(QStringLiteral("frmEditList")));
+    auto *list = qobject_cast<frmEditList *>(Forms::find(u"frmEditList"_s));
     QVERIFY(list);
-    QTRY_VERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord")));
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+    QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
     QTRY_VERIFY(word->isVisible());
-    QCOMPARE(word->windowTitle(), QStringLiteral("New Word"));
+    QCOMPARE(word->windowTitle(), u"New Word"_s);
 
     auto enter = [&](const QString &text, const QString &definition, const QString &sentence, bool record) {
         QTest::keyClicks(word->txtWord, text);
@@ -307,29 +308,28 @@ void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
         }
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
         // Ready for the next word, and the list already shows this one.
-        QCOMPARE(word->windowTitle(), QStringLiteral("New Word"));
+        QCOMPARE(word->windowTitle(), u"New Word"_s);
         QVERIFY(word->txtWord->text().isEmpty() && word->txtDefinition->toPlainText().isEmpty());
         QCOMPARE(list->MSFlexGrid1->TextMatrix(list->MSFlexGrid1->Rows() - 1, 0), text.trimmed());
     };
-    enter(QStringLiteral("  cat "), QStringLiteral("A small furry pet"), QString(), true);
-    enter(QStringLiteral("don't"), QStringLiteral("Do not"), QString(), false);
-    enter(QStringLiteral("Straße"), QString(), QStringLiteral("Die Straße ist lang."), false);
+    enter(u"  cat "_s, u"A small furry pet"_s, QString(), true);
+    enter(u"don't"_s, u"Do not"_s, QString(), false);
+    enter(u"Straße"_s, QString(), u"Die Straße ist lang."_s, false);
 
-    QVERIFY(hasRecording(QStringLiteral("cat")));
-    QVERIFY(!hasRecording(QStringLiteral("don't")));
+    QVERIFY(hasRecording(u"cat"_s));
+    QVERIFY(!hasRecording(u"don't"_s));
     QCOMPARE(ListWords(AppFunctions::db(), 1),
-        (QList<std::pair<qint32, QString>> {
-            {1, QStringLiteral("cat")}, {2, QStringLiteral("don't")}, {3, QStringLiteral("Straße")}}));
-    QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, QStringLiteral("Die Straße ist lang."));
+        (QList<std::pair<qint32, QString>> {{1, u"cat"_s}, {2, u"don't"_s}, {3, u"Straße"_s}}));
+    QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, u"Die Straße ist lang."_s);
 
     QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord")));
-    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("Temp.wav"))));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+    QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
     list->mnuExit->trigger();
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditList")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditList"_s));
     QVERIFY(main->isVisible());
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("3"));
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"3"_s);
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
 }
 
 void TestLists::wordEditor_saveChecks()
@@ -338,17 +338,16 @@ void TestLists::wordEditor_saveChecks()
     const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
     frmEditList *list = openList(listId);
     list->AddWord();
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
     QVERIFY(word);
 
-    QTest::keyClicks(word->txtWord, QStringLiteral("   "));
-    MsgBoxScript::expect(
-        MsgAnswer::OK, QStringLiteral("Can not save a blank word.  Please type the word in the box provided."));
+    QTest::keyClicks(word->txtWord, u"   "_s);
+    MsgBoxScript::expect(MsgAnswer::OK, u"Can not save a blank word.  Please type the word in the box provided."_s);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
     QVERIFY(word->txtWord->text().isEmpty());
 
-    QTest::keyClicks(word->txtWord, QStringLiteral("ship"));
-    QTest::keyClicks(word->txtDefinition, QStringLiteral("   "));
+    QTest::keyClicks(word->txtWord, u"ship"_s);
+    QTest::keyClicks(word->txtDefinition, u"   "_s);
     MsgBoxScript::expect(MsgAnswer::OK,
         QStringLiteral("At least one of the following items must be provided:\n"
                        "   1. A Definition\n   2. A Context Sentence\n"
@@ -360,23 +359,22 @@ void TestLists::wordEditor_saveChecks()
     QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
     QTest::mouseClick(word->cmdStop, Qt::LeftButton);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QTest::keyClicks(word->txtWord, QStringLiteral("Boat"));
-    QTest::keyClicks(word->txtSentence, QStringLiteral("Row, row, row your boat."));
+    QTest::keyClicks(word->txtWord, u"Boat"_s);
+    QTest::keyClicks(word->txtSentence, u"Row, row, row your boat."_s);
     word->chkCaseSensitive->setChecked(true);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
     QCOMPARE(CountListWords(AppFunctions::db(), listId), 2);
-    QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, QStringLiteral("TRUE"));
-    QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, QStringLiteral("FALSE"));
-    QVERIFY(hasRecording(QStringLiteral("SHIP")));
+    QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, u"TRUE"_s);
+    QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, u"FALSE"_s);
+    QVERIFY(hasRecording(u"SHIP"_s));
 }
 
 void TestLists::wordEditor_recordingFollowsTheWord()
 {
     QVERIFY(startProgram());
     Store &db = AppFunctions::db();
-    const qint32 listId
-        = addList(db, QDate(2026, 12, 4), {QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("pig")});
-    db.execute(QStringLiteral(" UPDATE WORDS SET DEFINITION = 'an animal' "));
+    const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s, u"pig"_s});
+    db.execute(u" UPDATE WORDS SET DEFINITION = 'an animal' "_s);
     for (const char *w : {"cat", "dog", "pig"})
         writeRecording(QString::fromLatin1(w));
     frmEditList *list = openList(listId);
@@ -385,43 +383,43 @@ void TestLists::wordEditor_recordingFollowsTheWord()
     auto edit = [&](int row, const QString &newText) {
         list->MSFlexGrid1->setRow(row);
         QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
-        auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
-        titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? QStringLiteral(" (play)") : QString());
+        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? u" (play)"_s : QString());
         word->txtWord->setText(newText);
         return word;
     };
 
     // cat becomes bat: the recording moves with it.
-    frmEditWord *word = edit(1, QStringLiteral("bat"));
+    frmEditWord *word = edit(1, u"bat"_s);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord"))); // an existing word closes after saving
-    QVERIFY(!hasRecording(QStringLiteral("cat")) && hasRecording(QStringLiteral("bat")));
-    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("bat"));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // an existing word closes after saving
+    QVERIFY(!hasRecording(u"cat"_s) && hasRecording(u"bat"_s));
+    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"bat"_s);
 
     // Only the case changes: the file stays where it is.
-    word = edit(2, QStringLiteral("Dog"));
+    word = edit(2, u"Dog"_s);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(hasRecording(QStringLiteral("DOG")));
-    QCOMPARE(GetWordText(db, 2), QStringLiteral("Dog"));
+    QVERIFY(hasRecording(u"DOG"_s));
+    QCOMPARE(GetWordText(db, 2), u"Dog"_s);
 
     // Renamed and recorded anew: the new sound under the new name, the old file left in place.
-    word = edit(3, QStringLiteral("hog"));
+    word = edit(3, u"hog"_s);
     QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
     QVERIFY(!word->cmdPlay->isEnabled()); // nothing to play while recording
     QTest::mouseClick(word->cmdStop, Qt::LeftButton);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(hasRecording(QStringLiteral("pig")) && hasRecording(QStringLiteral("hog")));
-    QCOMPARE(QFileInfo(RecordingPath(wavs(), QStringLiteral("hog"))).size(), 44 + 1102);
+    QVERIFY(hasRecording(u"pig"_s) && hasRecording(u"hog"_s));
+    QCOMPARE(QFileInfo(RecordingPath(wavs(), u"hog"_s)).size(), 44 + 1102);
 
     // Delete then Save keeps the stored recording: no new recording was made.
-    word = edit(3, QStringLiteral("hog"));
+    word = edit(3, u"hog"_s);
     QTest::mouseClick(word->cmdDeleteWav, Qt::LeftButton);
     QVERIFY(!QFile::exists(word->TempWavPath()));
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(hasRecording(QStringLiteral("hog")));
+    QVERIFY(hasRecording(u"hog"_s));
     QCOMPARE(titles,
-        QStringList({QStringLiteral("Edit Word cat (play)"), QStringLiteral("Edit Word dog (play)"),
-            QStringLiteral("Edit Word pig (play)"), QStringLiteral("Edit Word hog (play)")}));
+        QStringList({u"Edit Word cat (play)"_s, u"Edit Word dog (play)"_s, u"Edit Word pig (play)"_s,
+            u"Edit Word hog (play)"_s}));
 }
 
 void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
@@ -430,9 +428,9 @@ void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
     const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
     frmEditList *list = openList(listId);
     list->AddWord();
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
-    const QStringList words = {QStringLiteral("and/or"), QStringLiteral(".."), QStringLiteral("a\\b:c?*<>|"),
-        QStringLiteral("élan"), QStringLiteral("'; DROP TABLE WORDS; --"), QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢")};
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+    const QStringList words
+        = {u"and/or"_s, u".."_s, u"a\\b:c?*<>|"_s, u"élan"_s, u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢"_s};
     const QString longDefinition(10000, QLatin1Char('d'));
     for (const QString &text : words) {
         word->txtWord->setText(text);
@@ -455,13 +453,11 @@ void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
     }
     // Nothing was written beside Wavs but the program's own files.
     for (const QString &name : QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY2(name == QStringLiteral("Wavs") || name == QStringLiteral("Backups")
-                || name.startsWith(QStringLiteral("Lettermarch.")),
-            qPrintable(name));
+        QVERIFY2(name == u"Wavs"_s || name == u"Backups"_s || name.startsWith(u"Lettermarch."_s), qPrintable(name));
     // The grid shows them exactly, and Pronounce plays the right file.
     list->MSFlexGrid1->setRow(1);
     QTest::mouseClick(list->cmdPronounce, Qt::LeftButton);
-    QCOMPARE(m_played, QStringList {RecordingFileName(QStringLiteral("and/or"))});
+    QCOMPARE(m_played, QStringList {RecordingFileName(u"and/or"_s)});
 }
 
 void TestLists::wordEditor_failedRecordingSaveKeepsWord()
@@ -475,80 +471,79 @@ void TestLists::wordEditor_failedRecordingSaveKeepsWord()
     blocker.close();
     frmEditList *list = openList(listId);
     list->AddWord();
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(QStringLiteral("frmEditWord")));
-    word->txtWord->setText(QStringLiteral("kite"));
-    word->txtDefinition->setPlainText(QStringLiteral("It flies on a string"));
+    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+    word->txtWord->setText(u"kite"_s);
+    word->txtDefinition->setPlainText(u"It flies on a string"_s);
     QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
     QTest::mouseClick(word->cmdStop, Qt::LeftButton);
     MsgBoxScript::expect(MsgAnswer::OK);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(0).contains(QStringLiteral("could not be stored")));
-    QCOMPARE(GetWordText(AppFunctions::db(), 1), QStringLiteral("kite"));
+    QVERIFY(MsgBoxScript::shown().value(0).contains(u"could not be stored"_s));
+    QCOMPARE(GetWordText(AppFunctions::db(), 1), u"kite"_s);
     QCOMPARE(list->MSFlexGrid1->Rows(), 2);
     QVERIFY(word->isVisible());
-    QCOMPARE(word->windowTitle(), QStringLiteral("New Word"));
+    QCOMPARE(word->windowTitle(), u"New Word"_s);
 
     // A recording that fails to appear at all leaves a word without one.
     m_recorder->failSave = true;
-    word->txtWord->setText(QStringLiteral("kit"));
+    word->txtWord->setText(u"kit"_s);
     QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
     QTest::mouseClick(word->cmdStop, Qt::LeftButton);
     MsgBoxScript::expect(MsgAnswer::OK); // no clue at all: the word cannot be saved yet
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QTest::keyClicks(word->txtSentence, QStringLiteral("A first-aid kit."));
+    QTest::keyClicks(word->txtSentence, u"A first-aid kit."_s);
     QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QCOMPARE(GetWordText(AppFunctions::db(), 2), QStringLiteral("kit"));
+    QCOMPARE(GetWordText(AppFunctions::db(), 2), u"kit"_s);
 }
 
 void TestLists::listEditor_detailsTotalsAndDelete()
 {
     QVERIFY(startProgram());
     Store &db = AppFunctions::db();
-    const qint32 listId = addList(db, QDate(2026, 12, 4), {QStringLiteral("cat"), QStringLiteral("dog")}, 3);
-    addList(db, QDate(2026, 12, 11), {QStringLiteral("Cat")});
-    db.execute(QStringLiteral(" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "));
+    const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s}, 3);
+    addList(db, QDate(2026, 12, 11), {u"Cat"_s});
+    db.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "_s);
     auto attempt = [&](qint32 test, int number, const char *result) {
-        db.addRow(QStringLiteral("WORD_ATTEMPTS"),
-            {{QStringLiteral("TEST_ID"), test}, {QStringLiteral("LIST_ID"), listId}, {QStringLiteral("WORD_ID"), 1},
-                {QStringLiteral("GUESS"), QStringLiteral("x")}, {QStringLiteral("RESULT"), QString::fromLatin1(result)},
-                {QStringLiteral("ATTEMPT_NUMBER"), number}});
+        db.addRow(u"WORD_ATTEMPTS"_s,
+            {{u"TEST_ID"_s, test}, {u"LIST_ID"_s, listId}, {u"WORD_ID"_s, 1}, {u"GUESS"_s, u"x"_s},
+                {u"RESULT"_s, QString::fromLatin1(result)}, {u"ATTEMPT_NUMBER"_s, number}});
     };
     attempt(1, 1, "CORRECT");
     attempt(2, 1, "CORRECT");
     attempt(3, 1, "INCORRECT");
     attempt(3, 2, "INCORRECT");
     attempt(3, 3, "INCORRECT");
-    writeRecording(QStringLiteral("cat"));
+    writeRecording(u"cat"_s);
 
     frmEditList *list = openList(listId);
     QTRY_VERIFY(list->isActiveWindow());
     QTest::qWait(50);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord"))); // a list with words opens no editor
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // a list with words opens no editor
     QCOMPARE(list->MSFlexGrid1->Row(), 1);
-    QCOMPARE(list->txtWord->text(), QStringLiteral("cat"));
-    QCOMPARE(list->txtCaseSensitive->text(), QStringLiteral("YES"));
-    QCOMPARE(list->txtDefinition->toPlainText(), QStringLiteral("pet"));
-    QCOMPARE(list->txtTests->text(), QStringLiteral("3"));
-    QCOMPARE(list->txtCorrect->text(), QStringLiteral("2"));
-    QCOMPARE(list->txtIncorrect->text(), QStringLiteral("3"));
+    QCOMPARE(list->txtWord->text(), u"cat"_s);
+    QCOMPARE(list->txtCaseSensitive->text(), u"YES"_s);
+    QCOMPARE(list->txtDefinition->toPlainText(), u"pet"_s);
+    QCOMPARE(list->txtTests->text(), u"3"_s);
+    QCOMPARE(list->txtCorrect->text(), u"2"_s);
+    QCOMPARE(list->txtIncorrect->text(), u"3"_s);
     QVERIFY(list->cmdPronounce->isEnabled());
     QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
-    QCOMPARE(list->txtWord->text(), QStringLiteral("dog"));
-    QCOMPARE(list->txtCaseSensitive->text(), QStringLiteral("NO"));
-    QCOMPARE(list->txtCorrect->text(), QStringLiteral("0"));
+    QCOMPARE(list->txtWord->text(), u"dog"_s);
+    QCOMPARE(list->txtCaseSensitive->text(), u"NO"_s);
+    QCOMPARE(list->txtCorrect->text(), u"0"_s);
     QVERIFY(!list->cmdPronounce->isEnabled());
 
     // Deleting cat takes its attempts and the shared recording with it.
     list->MSFlexGrid1->setRow(1);
-    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Delete cat?"));
+    MsgBoxScript::expect(MsgAnswer::No, u"Delete cat?"_s);
     QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
     QCOMPARE(CountListWords(db, listId), 2);
-    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Delete cat?"));
+    MsgBoxScript::expect(MsgAnswer::Yes, u"Delete cat?"_s);
     QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
     QCOMPARE(list->MSFlexGrid1->Rows(), 2);
-    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("dog"));
-    QVERIFY(!hasRecording(QStringLiteral("cat")));
-    QSqlQuery q = db.select(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = 1"));
+    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"dog"_s);
+    QVERIFY(!hasRecording(u"cat"_s));
+    QSqlQuery q = db.select(u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = 1"_s);
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 0);
     QCOMPARE(CountListTests(db, listId), 3);
@@ -559,12 +554,12 @@ void TestLists::listEditor_detailsTotalsAndDelete()
     QApplication::sendEvent(list->MSFlexGrid1->viewport(), &menu);
     QTRY_VERIFY(list->mnuPopUp->isVisible());
     list->mnuPopUp->hide();
-    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Delete dog?"));
+    MsgBoxScript::expect(MsgAnswer::Yes, u"Delete dog?"_s);
     list->mnuDelete->trigger();
     QCOMPARE(list->MSFlexGrid1->Rows(), 1);
     QVERIFY(!list->cmdEditWord->isEnabled());
     list->EditWord(); // with only the header row: nothing happens
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmEditWord")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
 }
 
 QTEST_MAIN(TestLists)

@@ -38,6 +38,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList attempts(Store &store, qint32 testId)
@@ -47,8 +49,8 @@ QStringList attempts(Store &store, qint32 testId)
                                               "WHERE TEST_ID = %1 ORDER BY rowid")
                                    .arg(testId));
     while (q.next())
-        out << QStringLiteral("%1 %2 %3 %4")
-                   .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString());
+        out << u"%1 %2 %3 %4"_s.arg(
+            q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString());
     return out;
 }
 
@@ -116,7 +118,7 @@ void TestPractice::scoring()
     QFETCH(int, words);
     QFETCH(int, score);
     QCOMPARE(Scoring::ScorePercent(first, words), score);
-    QCOMPARE(Scoring::percentText(score), QString::number(score) + QStringLiteral(" %"));
+    QCOMPARE(Scoring::percentText(score), QString::number(score) + u" %"_s);
 }
 
 void TestPractice::scoring_timesOutcomesAndTexts()
@@ -142,23 +144,22 @@ void TestPractice::scoring_timesOutcomesAndTexts()
     QCOMPARE(outcomeOf(3, 3).attemptsShown, 3);
     QCOMPARE(outcomeOf(3, 3).rgb, 0xFF0000u);
     QCOMPARE(outcomeOf(1, 1).outcome, Outcome::MovedOn);
-    QCOMPARE(ResultText(0, 3), QStringLiteral("Correct on the first attempt"));
-    QCOMPARE(ResultText(1, 3), QStringLiteral("Correct on 2nd attempt"));
-    QCOMPARE(ResultText(2, 3), QStringLiteral("Correct after 2 incorrect attempts"));
-    QCOMPARE(ResultText(3, 3), QStringLiteral("Not correct after 3 attempts"));
-    QCOMPARE(ResultText(0, 0), QStringLiteral("Not correct after 0 attempts"));
+    QCOMPARE(ResultText(0, 3), u"Correct on the first attempt"_s);
+    QCOMPARE(ResultText(1, 3), u"Correct on 2nd attempt"_s);
+    QCOMPARE(ResultText(2, 3), u"Correct after 2 incorrect attempts"_s);
+    QCOMPARE(ResultText(3, 3), u"Not correct after 3 attempts"_s);
+    QCOMPARE(ResultText(0, 0), u"Not correct after 0 attempts"_s);
 }
 
 void TestPractice::getTestScore_andResultsRuleDifferOnlyForEmptyLists()
 {
     Store &s = *m_store;
-    const qint32 list = addList(s, QDate(2026, 12, 4), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
     auto test = [&](const QList<std::pair<qint32, const char *>> &firsts) {
         const qint32 id = NextID(s, IdCodes::Test);
-        s.addRow(QStringLiteral("TESTS"),
-            {{QStringLiteral("TEST_ID"), id}, {QStringLiteral("LIST_ID"), list}, {QStringLiteral("MOVE_ON_AFTER"), 3}});
+        s.addRow(u"TESTS"_s, {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3}});
         for (const auto &[word, result] : firsts)
-            RecordAttempt(s, id, list, word, QStringLiteral("x"), QString::fromLatin1(result), 1);
+            RecordAttempt(s, id, list, word, u"x"_s, QString::fromLatin1(result), 1);
         return id;
     };
     const qint32 twoOfThree = test({{1, "CORRECT"}, {2, "CORRECT"}, {3, "INCORRECT"}});
@@ -167,13 +168,11 @@ void TestPractice::getTestScore_andResultsRuleDifferOnlyForEmptyLists()
     QCOMPARE(Scoring::GetTestScore(s, none), 0);
     // A word added later lowers the score of the earlier test.
     addList(s, QDate(2026, 12, 4));
-    s.execute(QStringLiteral(" UPDATE WORDS SET LIST_ID = %1 ").arg(list));
-    s.addRow(QStringLiteral("WORDS"),
-        {{QStringLiteral("WORD_ID"), 50}, {QStringLiteral("LIST_ID"), list},
-            {QStringLiteral("WORD"), QStringLiteral("d")}});
+    s.execute(u" UPDATE WORDS SET LIST_ID = %1 "_s.arg(list));
+    s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, 50}, {u"LIST_ID"_s, list}, {u"WORD"_s, u"d"_s}});
     QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 50);
     // All words deleted: 100 with first-try successes, 0 without.
-    s.execute(QStringLiteral(" DELETE FROM WORDS "));
+    s.execute(u" DELETE FROM WORDS "_s);
     QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 100);
     QCOMPARE(Scoring::GetTestScore(s, none), 0);
     QCOMPARE(Scoring::ScorePercent(0, Scoring::WordsOnTest(s, none, list)), 100);
@@ -199,18 +198,15 @@ void TestPractice::randomNumber_staysInRangeAndReachesBothEnds()
 void TestPractice::wordOrder_everyWordExactlyOnce()
 {
     Store &s = *m_store;
-    const QStringList words = {QStringLiteral("pear"), QStringLiteral("Apple"), QStringLiteral("fig"),
-        QStringLiteral("banana"), QStringLiteral("cherry")};
+    const QStringList words = {u"pear"_s, u"Apple"_s, u"fig"_s, u"banana"_s, u"cherry"_s};
     const qint32 list = addList(s, QDate(2026, 12, 4), words);
-    const qint32 one = addList(s, QDate(2026, 12, 4), {QStringLiteral("solo")});
+    const qint32 one = addList(s, QDate(2026, 12, 4), {u"solo"_s});
     const qint32 none = addList(s, QDate(2026, 12, 4));
 
     QCOMPARE(LoadTestWords(s, list, WordOrder::OrderCreated).sequence,
-        QStringList(
-            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}));
+        QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
     QCOMPARE(LoadTestWords(s, list, WordOrder::Alphabetical).sequence,
-        QStringList(
-            {QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("1")}));
+        QStringList({u"2"_s, u"4"_s, u"5"_s, u"3"_s, u"1"_s}));
     QSet<QString> orders;
     for (int i = 0; i < 20; ++i) {
         QStringList random = LoadTestWords(s, list, WordOrder::Random).sequence;
@@ -219,7 +215,7 @@ void TestPractice::wordOrder_everyWordExactlyOnce()
         QCOMPARE(random, LoadTestWords(s, list, WordOrder::OrderCreated).sequence);
     }
     QVERIFY(orders.size() > 1);
-    QCOMPARE(LoadTestWords(s, one, WordOrder::Random).sequence, QStringList {QStringLiteral("6")});
+    QCOMPARE(LoadTestWords(s, one, WordOrder::Random).sequence, QStringList {u"6"_s});
     QCOMPARE(LoadTestWords(s, none, WordOrder::Random).sequence, QStringList {QString()});
 
     QStringList many;
@@ -232,10 +228,10 @@ void TestPractice::wordOrder_everyWordExactlyOnce()
         shuffled.begin(), shuffled.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
     QCOMPARE(shuffled, many);
 
-    QCOMPARE(wordOrderOf(QStringLiteral("rAnDoM")), WordOrder::Random);
-    QCOMPARE(wordOrderOf(QStringLiteral("order created")), WordOrder::OrderCreated);
-    QCOMPARE(wordOrderOf(QStringLiteral("Alphabetical")), WordOrder::Alphabetical);
-    QCOMPARE(wordOrderOf(QStringLiteral("sideways")), WordOrder::Alphabetical);
+    QCOMPARE(wordOrderOf(u"rAnDoM"_s), WordOrder::Random);
+    QCOMPARE(wordOrderOf(u"order created"_s), WordOrder::OrderCreated);
+    QCOMPARE(wordOrderOf(u"Alphabetical"_s), WordOrder::Alphabetical);
+    QCOMPARE(wordOrderOf(u"sideways"_s), WordOrder::Alphabetical);
 }
 
 void TestPractice::defaultOptions_presetsAndTextRules()
@@ -243,34 +239,33 @@ void TestPractice::defaultOptions_presetsAndTextRules()
     Store &s = *m_store;
     QCOMPARE(LoadDefaultOptions(s), TestOptionsRecord {}); // no row: the presets
     OptionsRow row;
-    row.pronounce = QStringLiteral("true");
-    row.showDefinition = QStringLiteral("yes");
-    row.showContext = QStringLiteral("1");
-    row.testOrder = QStringLiteral("random");
-    row.moveOnAfter = QStringLiteral("five");
+    row.pronounce = u"true"_s;
+    row.showDefinition = u"yes"_s;
+    row.showContext = u"1"_s;
+    row.testOrder = u"random"_s;
+    row.moveOnAfter = u"five"_s;
     row.revealAnswers = QString();
-    row.clearWrongAnswer = QStringLiteral("True");
+    row.clearWrongAnswer = u"True"_s;
     WriteOptions(s, row);
     const TestOptionsRecord o = LoadDefaultOptions(s);
     QVERIFY(o.Pronounce);
     QVERIFY(!o.ShowDefinition && !o.ShowContext && !o.RevealAnswers);
-    QCOMPARE(o.TestOrder, QStringLiteral("random"));
+    QCOMPARE(o.TestOrder, u"random"_s);
     QCOMPARE(o.MoveOnAfter, 3); // not a number: the preset stays
     QVERIFY(o.ClearWrongAnswer);
     row.testOrder.clear();
-    row.moveOnAfter = QStringLiteral("7");
+    row.moveOnAfter = u"7"_s;
     WriteOptions(s, row);
-    QCOMPARE(LoadDefaultOptions(s).TestOrder, QStringLiteral("Alphabetical"));
+    QCOMPARE(LoadDefaultOptions(s).TestOrder, u"Alphabetical"_s);
     QCOMPARE(LoadDefaultOptions(s).MoveOnAfter, 7);
 }
 
 void TestPractice::session_rightWrongRevealAndRows()
 {
     Store &s = *m_store;
-    const qint32 list
-        = addList(s, QDate(2026, 12, 4), {QStringLiteral("cloud"), QStringLiteral("apple"), QStringLiteral("bench")});
-    s.execute(QStringLiteral(" UPDATE WORDS SET DEFINITION = WORD "));
-    QFile wav(RecordingPath(Globals::gWavPath, QStringLiteral("apple")));
+    const qint32 list = addList(s, QDate(2026, 12, 4), {u"cloud"_s, u"apple"_s, u"bench"_s});
+    s.execute(u" UPDATE WORDS SET DEFINITION = WORD "_s);
+    QFile wav(RecordingPath(Globals::gWavPath, u"apple"_s));
     QVERIFY(wav.open(QIODevice::WriteOnly));
     wav.close();
     Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
@@ -280,37 +275,34 @@ void TestPractice::session_rightWrongRevealAndRows()
     TestSession session(s, view, options, sessionFiles());
     session.Start(list);
     QCOMPARE(session.TestID(), 1);
-    QCOMPARE(view.log, QStringList {QStringLiteral("word apple (sound)")});
-    QCOMPARE(m_played, QStringList {QStringLiteral("APPLE.wav")}); // pronounced at once
+    QCOMPARE(view.log, QStringList {u"word apple (sound)"_s});
+    QCOMPARE(m_played, QStringList {u"APPLE.wav"_s}); // pronounced at once
 
-    QVERIFY(session.Submit(QStringLiteral("apple")));
+    QVERIFY(session.Submit(u"apple"_s));
     // Every attempt is stored before its feedback is shown.
-    QCOMPARE(number(s, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 1);
-    session.Submit(QStringLiteral("bensh"));
-    QCOMPARE(view.answer, QStringLiteral("bensh")); // kept for correcting
+    QCOMPARE(number(s, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 1);
+    session.Submit(u"bensh"_s);
+    QCOMPARE(view.answer, u"bensh"_s); // kept for correcting
     QCOMPARE(session.Attempts(), 1);
-    session.Submit(QStringLiteral("bench"));
+    session.Submit(u"bench"_s);
     options.ClearWrongAnswer = true; // read as it stands at each decision
     options.MoveOnAfter = 3;
-    session.Submit(QStringLiteral("clowd"));
+    session.Submit(u"clowd"_s);
     QCOMPARE(view.answer, QString());
-    session.Submit(QStringLiteral("cloud?"));
-    session.Submit(QStringLiteral("klowd"));
+    session.Submit(u"cloud?"_s);
+    session.Submit(u"klowd"_s);
     QVERIFY(session.TestEnded());
 
     QCOMPARE(view.log,
-        QStringList({QStringLiteral("word apple (sound)"), QStringLiteral("Correct/apple"),
-            QStringLiteral("word bench"), QStringLiteral("Incorrect/Try Again"), QStringLiteral("Correct/bench"),
-            QStringLiteral("word cloud"), QStringLiteral("Incorrect/Try Again"), QStringLiteral("Incorrect/Try Again"),
-            QStringLiteral("Incorrect/"), QStringLiteral("reveal cloud"), QStringLiteral("ended")}));
+        QStringList({u"word apple (sound)"_s, u"Correct/apple"_s, u"word bench"_s, u"Incorrect/Try Again"_s,
+            u"Correct/bench"_s, u"word cloud"_s, u"Incorrect/Try Again"_s, u"Incorrect/Try Again"_s, u"Incorrect/"_s,
+            u"reveal cloud"_s, u"ended"_s}));
     QCOMPARE(m_played,
-        QStringList(
-            {QStringLiteral("APPLE.wav"), QStringLiteral("Sound_Correct.wav"), QStringLiteral("Sound_Incorrect.wav"),
-                QStringLiteral("Sound_Correct.wav"), QStringLiteral("Sound_Incorrect.wav"),
-                QStringLiteral("Sound_Incorrect.wav"), QStringLiteral("Sound_Incorrect.wav")}));
+        QStringList({u"APPLE.wav"_s, u"Sound_Correct.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Correct.wav"_s,
+            u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s}));
     // (The rows written are checked through the windows in wholeTest_throughTheWindows.)
     QCOMPARE(Scoring::ReadTest(s, 1)->start, QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)));
-    QVERIFY(!session.Submit(QStringLiteral("late"))); // nothing after the end
+    QVERIFY(!session.Submit(u"late"_s)); // nothing after the end
 
     // Move on after 1 (or 0): every first wrong answer moves on; no reveal, no sounds.
     options = TestOptionsRecord {};
@@ -323,35 +315,33 @@ void TestPractice::session_rightWrongRevealAndRows()
     TestSession again(s, second, options, sessionFiles());
     again.Start(list);
     for (int i = 0; i < 3; ++i)
-        again.Submit(QStringLiteral("wrong"));
+        again.Submit(u"wrong"_s);
     QVERIFY(again.TestEnded());
-    QCOMPARE(second.log.count(QStringLiteral("Incorrect/")), 3);
+    QCOMPARE(second.log.count(u"Incorrect/"_s), 3);
     QVERIFY(m_played.isEmpty());
 }
 
 void TestPractice::session_caseTrimAndEmptyAnswers()
 {
     Store &s = *m_store;
-    const qint32 list
-        = addList(s, QDate(2026, 12, 4), {QStringLiteral("Paris"), QStringLiteral("élan"), QStringLiteral("don't")});
-    s.execute(QStringLiteral(" UPDATE WORDS SET CASE_SENSITIVE = 'true' WHERE WORD = 'Paris' "));
+    const qint32 list = addList(s, QDate(2026, 12, 4), {u"Paris"_s, u"élan"_s, u"don't"_s});
+    s.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'true' WHERE WORD = 'Paris' "_s);
     TestOptionsRecord options;
-    options.TestOrder = QStringLiteral("Order Created");
+    options.TestOrder = u"Order Created"_s;
     FakeView view;
     TestSession session(s, view, options, sessionFiles());
     session.Start(list);
-    QVERIFY(!session.Submit(QStringLiteral("   "))); // not checked, not counted
+    QVERIFY(!session.Submit(u"   "_s)); // not checked, not counted
     QCOMPARE(session.Attempts(), 0);
-    session.Submit(QStringLiteral(" paris  ")); // wrong case of a case-sensitive word
+    session.Submit(u" paris  "_s); // wrong case of a case-sensitive word
     QCOMPARE(session.Attempts(), 1);
-    QCOMPARE(view.answer, QStringLiteral("paris")); // the box shows the trimmed text
-    session.Submit(QStringLiteral("  Paris  "));
-    session.Submit(QStringLiteral("ÉLAN")); // any case, full Unicode
-    session.Submit(QStringLiteral("DON'T"));
+    QCOMPARE(view.answer, u"paris"_s); // the box shows the trimmed text
+    session.Submit(u"  Paris  "_s);
+    session.Submit(u"ÉLAN"_s); // any case, full Unicode
+    session.Submit(u"DON'T"_s);
     QVERIFY(session.TestEnded());
     QCOMPARE(attempts(s, 1),
-        QStringList({QStringLiteral("1 paris INCORRECT 1"), QStringLiteral("1 Paris CORRECT 2"),
-            QStringLiteral("2 ÉLAN CORRECT 1"), QStringLiteral("3 DON'T CORRECT 1")}));
+        QStringList({u"1 paris INCORRECT 1"_s, u"1 Paris CORRECT 2"_s, u"2 ÉLAN CORRECT 1"_s, u"3 DON'T CORRECT 1"_s}));
 }
 
 void TestPractice::session_endsOnEmptyListOrVanishedWord()
@@ -362,18 +352,18 @@ void TestPractice::session_endsOnEmptyListOrVanishedWord()
     FakeView view;
     TestSession session(s, view, options, sessionFiles());
     session.Start(empty);
-    QCOMPARE(view.log, QStringList {QStringLiteral("ended")});
-    QCOMPARE(number(s, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1").arg(empty)), 1);
+    QCOMPARE(view.log, QStringList {u"ended"_s});
+    QCOMPARE(number(s, u"SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1"_s.arg(empty)), 1);
 
     // A word deleted while the test runs ends the test when its turn comes.
-    const qint32 list = addList(s, QDate(2026, 12, 4), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
     FakeView view2;
     TestSession second(s, view2, options, sessionFiles());
     second.Start(list);
     DeleteWord(s, 2, Globals::gWavPath);
-    second.Submit(QStringLiteral("a"));
+    second.Submit(u"a"_s);
     QVERIFY(second.TestEnded());
-    QCOMPARE(view2.log.last(), QStringLiteral("ended"));
+    QCOMPARE(view2.log.last(), u"ended"_s);
 }
 
 namespace {
@@ -385,7 +375,7 @@ frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, co
         return nullptr;
     Globals::gMessageTime = 0;
     Globals::gSkipTestSetup = true;
-    return qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
 }
 
 } // namespace
@@ -394,79 +384,76 @@ void TestPractice::wholeTest_throughTheWindows()
 {
     Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
     qint32 listId = 0;
-    frmLists *main = startWithList(
-        *m_folder, m_store, {QStringLiteral("cloud"), QStringLiteral("apple"), QStringLiteral("bench")}, &listId);
+    frmLists *main = startWithList(*m_folder, m_store, {u"cloud"_s, u"apple"_s, u"bench"_s}, &listId);
     QVERIFY(main);
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
     QVERIFY(main->isHidden());
-    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
     QVERIFY(test && test->isVisible());
-    QCOMPARE(test->windowTitle(), QStringLiteral("Test"));
+    QCOMPARE(test->windowTitle(), u"Test"_s);
 
-    type(test->txtWord, QStringLiteral("apple")); // right at once
-    type(test->txtWord, QStringLiteral("bensh")); // wrong, then right
-    QCOMPARE(test->txtWord->text(), QStringLiteral("bensh"));
-    test->txtWord->setText(QStringLiteral("bench"));
+    type(test->txtWord, u"apple"_s); // right at once
+    type(test->txtWord, u"bensh"_s); // wrong, then right
+    QCOMPARE(test->txtWord->text(), u"bensh"_s);
+    test->txtWord->setText(u"bench"_s);
     QTest::mouseClick(test->cmdNext, Qt::LeftButton);
-    type(test->txtWord, QStringLiteral("clowd")); // wrong three times
-    type(test->txtWord, QStringLiteral("clod"));
+    type(test->txtWord, u"clowd"_s); // wrong three times
+    type(test->txtWord, u"clod"_s);
     QString revealed;
     whenModalShows("frmRevealAnswer", [&](QWidget *w) {
         auto *reveal = static_cast<frmRevealAnswer *>(w);
         revealed = reveal->lblWord->text();
         QVERIFY(reveal->txtEcho->isVisible());
-        QTest::keyClicks(reveal->txtEcho, QStringLiteral("cloud"));
+        QTest::keyClicks(reveal->txtEcho, u"cloud"_s);
         QTest::keyClick(reveal->txtEcho, Qt::Key_Return);
     });
-    type(test->txtWord, QStringLiteral("cluod"));
-    QCOMPARE(revealed, QStringLiteral("cloud"));
+    type(test->txtWord, u"cluod"_s);
+    QCOMPARE(revealed, u"cloud"_s);
 
     // The test is stored and the results are shown.
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
     Store &db = AppFunctions::db();
     QCOMPARE(attempts(db, 1),
-        QStringList({QStringLiteral("2 apple CORRECT 1"), QStringLiteral("3 bensh INCORRECT 1"),
-            QStringLiteral("3 bench CORRECT 2"), QStringLiteral("1 clowd INCORRECT 1"),
-            QStringLiteral("1 clod INCORRECT 2"), QStringLiteral("1 cluod INCORRECT 3")}));
-    QCOMPARE(number(db, QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3")), 1);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("1"));
-    auto *results = qobject_cast<frmTestResults *>(Forms::find(QStringLiteral("frmTestResults")));
+        QStringList({u"2 apple CORRECT 1"_s, u"3 bensh INCORRECT 1"_s, u"3 bench CORRECT 2"_s, u"1 clowd INCORRECT 1"_s,
+            u"1 clod INCORRECT 2"_s, u"1 cluod INCORRECT 3"_s}));
+    QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3"_s), 1);
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"1"_s);
+    auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
     QVERIFY(results && results->isVisible());
-    QCOMPARE(results->txtDate->text(), QStringLiteral("12/2/2026"));
-    QCOMPARE(results->txtStartTime->text(), QStringLiteral("5:05 PM"));
-    QCOMPARE(results->txtTotalTime->text(), QStringLiteral("0"));
-    QCOMPARE(results->txtTotalWords->text(), QStringLiteral("3"));
-    QCOMPARE(results->txtCorrectOnFirstTry->text(), QStringLiteral("1"));
-    QCOMPARE(results->txtMovedOn->text(), QStringLiteral("1"));
-    QCOMPARE(results->txtScore->text(), QStringLiteral("33 %"));
+    QCOMPARE(results->txtDate->text(), u"12/2/2026"_s);
+    QCOMPARE(results->txtStartTime->text(), u"5:05 PM"_s);
+    QCOMPARE(results->txtTotalTime->text(), u"0"_s);
+    QCOMPARE(results->txtTotalWords->text(), u"3"_s);
+    QCOMPARE(results->txtCorrectOnFirstTry->text(), u"1"_s);
+    QCOMPARE(results->txtMovedOn->text(), u"1"_s);
+    QCOMPARE(results->txtScore->text(), u"33 %"_s);
     FlexGrid *grid = results->MSFlexGrid1;
-    QCOMPARE(
-        gridColumn(grid, 0), QStringList({QStringLiteral("apple"), QStringLiteral("bench"), QStringLiteral("cloud")}));
-    QCOMPARE(gridColumn(grid, 1), QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    QCOMPARE(gridColumn(grid, 0), QStringList({u"apple"_s, u"bench"_s, u"cloud"_s}));
+    QCOMPARE(gridColumn(grid, 1), QStringList({u"1"_s, u"2"_s, u"3"_s}));
     QCOMPARE(grid->CellBackColor(1, 0), QColor(255, 255, 255));
     QCOMPARE(grid->CellBackColor(2, 1), QColor(255, 255, 0));
     QCOMPARE(grid->CellBackColor(3, 0), QColor(255, 0, 0));
 
     // The word attempts window opens at once for the first word and follows the selection.
-    auto *details = qobject_cast<frmTestWordDetails *>(Forms::find(QStringLiteral("frmTestWordDetails")));
+    auto *details = qobject_cast<frmTestWordDetails *>(Forms::find(u"frmTestWordDetails"_s));
     QVERIFY(details && details->isVisible());
-    QCOMPARE(details->lblResult->text(), QStringLiteral("Correct on the first attempt"));
+    QCOMPARE(details->lblResult->text(), u"Correct on the first attempt"_s);
     const QPoint where = details->pos();
     QTest::keyClick(grid, Qt::Key_Down);
     QCOMPARE(details->List1->count(), 2);
-    QCOMPARE(details->lblResult->text(), QStringLiteral("Correct on 2nd attempt"));
-    results->SetFocusToWord(QStringLiteral("cloud"));
-    QCOMPARE(results->SelectedWord(), QStringLiteral("cloud"));
+    QCOMPARE(details->lblResult->text(), u"Correct on 2nd attempt"_s);
+    results->SetFocusToWord(u"cloud"_s);
+    QCOMPARE(results->SelectedWord(), u"cloud"_s);
     QCOMPARE(details->List1->count(), 3);
-    QCOMPARE(details->List1->item(0)->text(), QStringLiteral("clowd"));
-    QCOMPARE(details->lblResult->text(), QStringLiteral("Not correct after 3 attempts"));
+    QCOMPARE(details->List1->item(0)->text(), u"clowd"_s);
+    QCOMPARE(details->lblResult->text(), u"Not correct after 3 attempts"_s);
     QCOMPARE(details->pos(), where);
 
     // Closing asks "Test Again?": No brings the main window back.
-    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Test Again?"));
+    MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
     QTest::mouseClick(results->cmdExit, Qt::LeftButton);
     QVERIFY(main->isVisible());
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTestWordDetails")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
 
     // Yes starts the same list again with the same settings, even when the
     // stored defaults changed in between.
@@ -476,43 +463,43 @@ void TestPractice::wholeTest_throughTheWindows()
     QCOMPARE(Globals::TestOptions.MoveOnAfter, 3); // the test command reads the stored defaults
     Globals::TestOptions.MoveOnAfter = 1;
     Globals::TestOptions.RevealAnswers = false;
-    test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
     for (int i = 0; i < 3; ++i)
-        type(test->txtWord, QStringLiteral("zzz"));
-    results = qobject_cast<frmTestResults *>(Forms::find(QStringLiteral("frmTestResults")));
-    QCOMPARE(results->txtMovedOn->text(), QStringLiteral("3"));
-    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Test Again?"));
+        type(test->txtWord, u"zzz"_s);
+    results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+    QCOMPARE(results->txtMovedOn->text(), u"3"_s);
+    MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
     results->mnuExit->trigger();
-    test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
     QVERIFY(test && test->isVisible());
     QCOMPARE(test->session().TestID(), 3);
     QCOMPARE(Globals::TestOptions.MoveOnAfter, 1);
     QVERIFY(main->isHidden());
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("2"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
 }
 
 void TestPractice::quitQuestion_yesDeletesNoContinues()
 {
     qint32 listId = 0;
-    frmLists *main = startWithList(*m_folder, m_store, {QStringLiteral("ant"), QStringLiteral("bee")}, &listId);
+    frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
     QVERIFY(main);
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
-    type(test->txtWord, QStringLiteral("ant"));
-    type(test->txtWord, QStringLiteral("be"));
-    const QString question = QStringLiteral("You have not completed the test.\nDo you really want to quit?");
+    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+    type(test->txtWord, u"ant"_s);
+    type(test->txtWord, u"be"_s);
+    const QString question = u"You have not completed the test.\nDo you really want to quit?"_s;
     MsgBoxScript::expect(MsgAnswer::No, question);
     test->close();
     QVERIFY(test->isVisible());
-    QCOMPARE(test->session().CurrentWord(), QStringLiteral("bee"));
+    QCOMPARE(test->session().CurrentWord(), u"bee"_s);
     QCOMPARE(test->session().Attempts(), 1);
     MsgBoxScript::expect(MsgAnswer::Yes, question);
     test->close();
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
     QVERIFY(main->isVisible());
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
-    QCOMPARE(number(AppFunctions::db(), QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
+    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM TESTS"_s), 0);
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
     QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
 
     // Without clues and pronunciation their frames and button are hidden.
@@ -520,7 +507,7 @@ void TestPractice::quitQuestion_yesDeletesNoContinues()
     Globals::TestOptions.ShowDefinition = false;
     Globals::TestOptions.ShowContext = false;
     Globals::TestOptions.Pronounce = false;
-    test = qobject_cast<frmTest *>(Forms::load(QStringLiteral("frmTest")));
+    test = qobject_cast<frmTest *>(Forms::load(u"frmTest"_s));
     test->Start(listId);
     test->show();
     QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
@@ -537,55 +524,55 @@ void TestPractice::revealWindow_messages()
         w->show();
         return w;
     };
-    auto loaded = [] { return AppFunctions::IsFormLoaded(QStringLiteral("frmRevealAnswer")); };
+    auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmRevealAnswer"_s); };
 
     Globals::TestOptions.RequireEcho = false;
-    frmRevealAnswer *w = open(QStringLiteral("  ship "), false);
-    QCOMPARE(w->lblWord->text(), QStringLiteral("ship"));
+    frmRevealAnswer *w = open(u"  ship "_s, false);
+    QCOMPARE(w->lblWord->text(), u"ship"_s);
     QVERIFY(w->lblWord->font().bold()); // the answer stands out
     QVERIFY(!w->txtEcho->isVisible() && !w->lblTypeIt->isVisible());
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(!loaded());
 
     Globals::TestOptions.RequireEcho = true;
-    w = open(QStringLiteral("Paris"), true);
-    w->txtEcho->setText(QStringLiteral(" paris "));
-    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("This word is case sensitive.\nPlease tray again."));
+    w = open(u"Paris"_s, true);
+    w->txtEcho->setText(u" paris "_s);
+    MsgBoxScript::expect(MsgAnswer::OK, u"This word is case sensitive.\nPlease tray again."_s);
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QCOMPARE(w->txtEcho->text(), QStringLiteral("paris"));
+    QCOMPARE(w->txtEcho->text(), u"paris"_s);
     w->txtEcho->clear();
     QTest::mouseClick(w->cmdOK, Qt::LeftButton); // empty: simply wrong for a case-sensitive word
     Globals::TestOptions.ClearWrongAnswer = true;
-    w->txtEcho->setText(QStringLiteral("Pari"));
+    w->txtEcho->setText(u"Pari"_s);
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(w->txtEcho->text().isEmpty());
     QVERIFY(loaded());
-    w->txtEcho->setText(QStringLiteral("Paris"));
+    w->txtEcho->setText(u"Paris"_s);
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(!loaded());
 
-    w = open(QStringLiteral("ship"), false);
-    MsgBoxScript::expect(MsgAnswer::OK, QStringLiteral("You must type the word correctly before moving on"));
+    w = open(u"ship"_s, false);
+    MsgBoxScript::expect(MsgAnswer::OK, u"You must type the word correctly before moving on"_s);
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(loaded());
-    w->txtEcho->setText(QStringLiteral("SHIP"));
+    w->txtEcho->setText(u"SHIP"_s);
     QTest::mouseClick(w->cmdOK, Qt::LeftButton);
     QVERIFY(!loaded());
-    QCOMPARE(number(*m_store, QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS")), 0);
+    QCOMPARE(number(*m_store, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
     QVERIFY(m_played.isEmpty());
 }
 
 void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
 {
     qint32 listId = 0;
-    frmLists *main = startWithList(*m_folder, m_store, {QStringLiteral("ant"), QStringLiteral("bee")}, &listId);
+    frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
     QVERIFY(main);
     Globals::gSkipTestSetup = false;
-    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "));
+    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *setup = qobject_cast<frmTestSetup *>(Forms::find(QStringLiteral("frmTestSetup")));
+    auto *setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
     QVERIFY(setup && setup->isVisible() && main->isHidden());
-    QCOMPARE(setup->txtTestOrder->currentText(), QStringLiteral("Random"));
+    QCOMPARE(setup->txtTestOrder->currentText(), u"Random"_s);
     QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
 
     click(setup->chkRevealAnswers);
@@ -607,41 +594,41 @@ void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
     QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
     QVERIFY(MsgBoxScript::shown().last().startsWith(QStringLiteral("You must check at least one of the following boxes "
                                                                    "to save these defaults:")));
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTest")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
 
     // Set as Default, then No: saved, and the window stays.
     setup->chkSentence->setChecked(true);
-    setup->txtTestOrder->setCurrentText(QStringLiteral("Order Created"));
-    setup->cmbMoveOn->setCurrentText(QStringLiteral("2"));
-    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Start the test now?"));
+    setup->txtTestOrder->setCurrentText(u"Order Created"_s);
+    setup->cmbMoveOn->setCurrentText(u"2"_s);
+    MsgBoxScript::expect(MsgAnswer::No, u"Start the test now?"_s);
     QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
     QVERIFY(setup->isVisible());
     const auto row = ReadOptionsRecord(AppFunctions::db());
-    QCOMPARE(row->value(QStringLiteral("TEST_ORDER")).toString(), QStringLiteral("Order Created"));
-    QCOMPARE(row->value(QStringLiteral("MOVE_ON_AFTER")).toString(), QStringLiteral("2"));
-    QCOMPARE(row->value(QStringLiteral("PRONOUNCE")).toString(), QStringLiteral("FALSE"));
-    QCOMPARE(row->value(QStringLiteral("MESSAGE_TIME")).toInt(), 6); // general settings untouched
+    QCOMPARE(row->value(u"TEST_ORDER"_s).toString(), u"Order Created"_s);
+    QCOMPARE(row->value(u"MOVE_ON_AFTER"_s).toString(), u"2"_s);
+    QCOMPARE(row->value(u"PRONOUNCE"_s).toString(), u"FALSE"_s);
+    QCOMPARE(row->value(u"MESSAGE_TIME"_s).toInt(), 6); // general settings untouched
 
     // Continue starts the test with what is on screen now.
-    setup->cmbMoveOn->setCurrentText(QStringLiteral("4"));
+    setup->cmbMoveOn->setCurrentText(u"4"_s);
     QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTestSetup")));
-    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestSetup"_s));
+    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
     QVERIFY(test && test->isVisible() && main->isHidden());
     QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
-    QCOMPARE(Globals::TestOptions.TestOrder, QStringLiteral("Order Created"));
+    QCOMPARE(Globals::TestOptions.TestOrder, u"Order Created"_s);
     QVERIFY(!Globals::TestOptions.Pronounce && Globals::TestOptions.ShowContext);
-    QCOMPARE(test->session().CurrentWord(), QStringLiteral("ant"));
+    QCOMPARE(test->session().CurrentWord(), u"ant"_s);
     Forms::unload(test);
 
     // Cancel brings the main window back; with no settings row the user is told.
-    AppFunctions::db().execute(QStringLiteral(" DELETE FROM OPTIONS "));
+    AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
     MsgBoxScript::expect(MsgAnswer::OK,
         QStringLiteral("There was a problem loading the default settings.\n"
                        "Please use the Options screen to set defaults."));
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    setup = qobject_cast<frmTestSetup *>(Forms::find(QStringLiteral("frmTestSetup")));
-    QCOMPARE(setup->cmbMoveOn->currentText(), QStringLiteral("3"));
+    setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
+    QCOMPARE(setup->cmbMoveOn->currentText(), u"3"_s);
     QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
     QVERIFY(main->isVisible());
 }
@@ -649,25 +636,24 @@ void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
 void TestPractice::pastTests_scoresAverageAndResultsBeside()
 {
     Store &s = *m_store;
-    const QStringList words = {QStringLiteral("ant"), QStringLiteral("bee"), QStringLiteral("cat"),
-        QStringLiteral("dog"), QStringLiteral("eel"), QStringLiteral("fox")};
+    const QStringList words = {u"ant"_s, u"bee"_s, u"cat"_s, u"dog"_s, u"eel"_s, u"fox"_s};
     const qint32 list = addList(s, QDate(2026, 12, 4), words);
     // A test on which the first `right` words were right at once and the rest
     // moved on after three wrong answers.
     auto test = [&](int day, int right) {
         const qint32 id = NextID(s, IdCodes::Test);
         const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
-        s.addRow(QStringLiteral("TESTS"),
-            {{QStringLiteral("TEST_ID"), id}, {QStringLiteral("LIST_ID"), list}, {QStringLiteral("MOVE_ON_AFTER"), 3},
-                {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
-                {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(90))}});
+        s.addRow(u"TESTS"_s,
+            {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3},
+                {u"START_TIME"_s, StoreDates::storedDateTime(start)},
+                {u"END_TIME"_s, StoreDates::storedDateTime(start.addSecs(90))}});
         for (qint32 word = 1; word <= 6; ++word) {
             if (word <= right) {
-                RecordAttempt(s, id, list, word, QStringLiteral("x"), QStringLiteral("CORRECT"), 1);
+                RecordAttempt(s, id, list, word, u"x"_s, u"CORRECT"_s, 1);
                 continue;
             }
             for (int n = 1; n <= 3; ++n)
-                RecordAttempt(s, id, list, word, QStringLiteral("x"), QStringLiteral("INCORRECT"), n);
+                RecordAttempt(s, id, list, word, u"x"_s, u"INCORRECT"_s, n);
         }
     };
     // Stored out of order: the window sorts by start time.
@@ -679,25 +665,23 @@ void TestPractice::pastTests_scoresAverageAndResultsBeside()
     QVERIFY(main);
     main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
     QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-    auto *past = qobject_cast<frmPastTests *>(Forms::find(QStringLiteral("frmPastTests")));
+    auto *past = qobject_cast<frmPastTests *>(Forms::find(u"frmPastTests"_s));
     QVERIFY(past && past->isVisible() && main->isHidden());
-    QCOMPARE(gridColumn(past->MSFlexGrid1, 0),
-        QStringList({QStringLiteral("11/18/2026"), QStringLiteral("11/20/2026"), QStringLiteral("11/22/2026")}));
-    QCOMPARE(gridColumn(past->MSFlexGrid1, 1),
-        QStringList({QStringLiteral("100 %"), QStringLiteral("67 %"), QStringLiteral("50 %")}));
-    QCOMPARE(past->txtTotalTests->text(), QStringLiteral("3"));
-    QCOMPARE(past->txtAverageScore->text(), QStringLiteral("72 %"));
+    QCOMPARE(gridColumn(past->MSFlexGrid1, 0), QStringList({u"11/18/2026"_s, u"11/20/2026"_s, u"11/22/2026"_s}));
+    QCOMPARE(gridColumn(past->MSFlexGrid1, 1), QStringList({u"100 %"_s, u"67 %"_s, u"50 %"_s}));
+    QCOMPARE(past->txtTotalTests->text(), u"3"_s);
+    QCOMPARE(past->txtAverageScore->text(), u"72 %"_s);
 
     // The oldest test is shown beside, with its first word's attempts.
-    auto *results = qobject_cast<frmTestResults *>(Forms::find(QStringLiteral("frmTestResults")));
+    auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
     QVERIFY(results && results->isVisible());
     QCOMPARE(results->TestID(), 2);
-    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestWordDetails")));
-    results->SetFocusToWord(QStringLiteral("eel"));
+    QVERIFY(AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+    results->SetFocusToWord(u"eel"_s);
     past->MSFlexGrid1->setRow(3);
     QCOMPARE(results->TestID(), 3);
-    QCOMPARE(results->SelectedWord(), QStringLiteral("eel")); // the same word stays selected
-    QCOMPARE(results->txtMovedOn->text(), QStringLiteral("3"));
+    QCOMPARE(results->SelectedWord(), u"eel"_s); // the same word stays selected
+    QCOMPARE(results->txtMovedOn->text(), u"3"_s);
 
     // Closing the results window hands back to this window; closing this one
     // brings the main window back.
@@ -705,7 +689,7 @@ void TestPractice::pastTests_scoresAverageAndResultsBeside()
     QVERIFY(past->isVisible());
     past->mnuExit->trigger();
     QVERIFY(main->isVisible());
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestResults"_s));
 }
 
 QTEST_MAIN(TestPractice)

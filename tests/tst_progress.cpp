@@ -31,6 +31,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A week of practice as a family leaves it: list A (ant, bee, cat, dog) with
@@ -45,61 +47,54 @@ struct Prepared
 
 qint32 wordId(Store &s, const QString &word)
 {
-    return s.count(QStringLiteral("SELECT WORD_ID FROM WORDS WHERE WORD = ?"), {word});
+    return s.count(u"SELECT WORD_ID FROM WORDS WHERE WORD = ?"_s, {word});
 }
 
 Prepared prepare(Store &s)
 {
     Prepared p;
-    p.a = addList(s, QDate(2026, 12, 4),
-        {QStringLiteral("ant"), QStringLiteral("bee"), QStringLiteral("cat"), QStringLiteral("dog")});
-    p.b = addList(s, QDate(2026, 12, 11), {QStringLiteral("elk")});
-    p.c = addList(s, QDate(2026, 12, 18), {QStringLiteral("ash"), QStringLiteral("fig")});
-    p.ant = wordId(s, QStringLiteral("ant"));
-    p.bee = wordId(s, QStringLiteral("bee"));
-    p.cat = wordId(s, QStringLiteral("cat"));
-    p.ash = wordId(s, QStringLiteral("ash"));
-    p.fig = wordId(s, QStringLiteral("fig"));
-    const qint32 dog = wordId(s, QStringLiteral("dog"));
+    p.a = addList(s, QDate(2026, 12, 4), {u"ant"_s, u"bee"_s, u"cat"_s, u"dog"_s});
+    p.b = addList(s, QDate(2026, 12, 11), {u"elk"_s});
+    p.c = addList(s, QDate(2026, 12, 18), {u"ash"_s, u"fig"_s});
+    p.ant = wordId(s, u"ant"_s);
+    p.bee = wordId(s, u"bee"_s);
+    p.cat = wordId(s, u"cat"_s);
+    p.ash = wordId(s, u"ash"_s);
+    p.fig = wordId(s, u"fig"_s);
+    const qint32 dog = wordId(s, u"dog"_s);
     auto test = [&](qint32 list, int day, bool finished, QList<std::pair<qint32, QStringList>> answers) {
         const qint32 id = NextID(s, IdCodes::Test);
         for (const auto &[word, typed] : answers) {
             for (int n = 0; n < typed.size(); ++n) {
-                const bool right = typed.at(n) == QStringLiteral("=");
-                RecordAttempt(s, id, list, word, right ? QStringLiteral("ok") : typed.at(n),
-                    right ? QStringLiteral("CORRECT") : QStringLiteral("INCORRECT"), n + 1);
+                const bool right = typed.at(n) == u"="_s;
+                RecordAttempt(
+                    s, id, list, word, right ? u"ok"_s : typed.at(n), right ? u"CORRECT"_s : u"INCORRECT"_s, n + 1);
             }
         }
         if (finished) {
             const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
-            s.addRow(QStringLiteral("TESTS"),
-                {{QStringLiteral("TEST_ID"), id}, {QStringLiteral("LIST_ID"), list},
-                    {QStringLiteral("MOVE_ON_AFTER"), 3},
-                    {QStringLiteral("START_TIME"), StoreDates::storedDateTime(start)},
-                    {QStringLiteral("END_TIME"), StoreDates::storedDateTime(start.addSecs(200))}});
+            s.addRow(u"TESTS"_s,
+                {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3},
+                    {u"START_TIME"_s, StoreDates::storedDateTime(start)},
+                    {u"END_TIME"_s, StoreDates::storedDateTime(start.addSecs(200))}});
         }
         return id;
     };
-    const QString right = QStringLiteral("=");
+    const QString right = u"="_s;
     p.t1 = test(p.a, 29, true,
-        {{p.ant, {right}}, {p.bee, {QStringLiteral("be"), QStringLiteral("bea"), QStringLiteral("bea")}},
-            {p.cat, {QStringLiteral("kat"), right}}, {dog, {right}}});
+        {{p.ant, {right}}, {p.bee, {u"be"_s, u"bea"_s, u"bea"_s}}, {p.cat, {u"kat"_s, right}}, {dog, {right}}});
     // Stored first but taken later: the order is by start time.
     p.t2 = test(p.a, 30, true,
-        {{p.ant, {right}}, {p.bee, {QStringLiteral("Be"), right}},
-            {p.cat, {QStringLiteral("cet"), QStringLiteral("kat"), right}}, {dog, {QStringLiteral("dgo"), right}}});
-    test(p.a, 30, false, {{p.bee, {QStringLiteral("bii"), QStringLiteral("bii"), QStringLiteral("bii")}}});
-    p.t4 = test(p.c, 28, true,
-        {{p.ash, {QStringLiteral("asj"), QStringLiteral("ahs"), QStringLiteral("asj")}},
-            {p.fig, {QStringLiteral("fgi"), right}}});
-    s.execute(QStringLiteral(" DELETE FROM WORDS WHERE WORD_ID = ") + idFragment(dog));
+        {{p.ant, {right}}, {p.bee, {u"Be"_s, right}}, {p.cat, {u"cet"_s, u"kat"_s, right}}, {dog, {u"dgo"_s, right}}});
+    test(p.a, 30, false, {{p.bee, {u"bii"_s, u"bii"_s, u"bii"_s}}});
+    p.t4 = test(p.c, 28, true, {{p.ash, {u"asj"_s, u"ahs"_s, u"asj"_s}}, {p.fig, {u"fgi"_s, right}}});
+    s.execute(u" DELETE FROM WORDS WHERE WORD_ID = "_s + idFragment(dog));
     return p;
 }
 
 QString describe(const TroubleWord &w)
 {
-    return QStringLiteral("%1 list%2 %3 wrong, %4 tests, %5 first, %6 moved, '%7'")
-        .arg(w.word)
+    return u"%1 list%2 %3 wrong, %4 tests, %5 first, %6 moved, '%7'"_s.arg(w.word)
         .arg(w.listId)
         .arg(w.incorrect)
         .arg(w.testsTaken)
@@ -120,7 +115,7 @@ QStringList pastFigures(Store &s, qint32 list)
 {
     QStringList out;
     for (const Scoring::PastTest &t : Scoring::PastTests(s, list))
-        out << QStringLiteral("%1 %2 %3% first %4").arg(t.testId).arg(t.date).arg(t.score).arg(t.firstTry);
+        out << u"%1 %2 %3% first %4"_s.arg(t.testId).arg(t.date).arg(t.score).arg(t.firstTry);
     return out;
 }
 
@@ -128,7 +123,7 @@ QStringList resultWords(Store &s, qint32 test, qint32 list)
 {
     QStringList out;
     for (const Scoring::WordResult &w : Scoring::WordResults(s, test, list))
-        out << QStringLiteral("%1:%2").arg(w.word).arg(w.incorrect);
+        out << u"%1:%2"_s.arg(w.word).arg(w.incorrect);
     return out;
 }
 
@@ -189,36 +184,34 @@ void TestProgress::figures_ofAnOldDatabase()
     // The figures today's rules give: dog's first-try success still counts,
     // but dog no longer counts as a word on the test (2 of 3, 1 of 3).
     QCOMPARE(pastFigures(s, p.a),
-        QStringList({QStringLiteral("%1 11/29/2026 67% first 2").arg(p.t1),
-            QStringLiteral("%1 11/30/2026 33% first 1").arg(p.t2)}));
+        QStringList({u"%1 11/29/2026 67% first 2"_s.arg(p.t1), u"%1 11/30/2026 33% first 1"_s.arg(p.t2)}));
     QCOMPARE(Scoring::GetTestScore(s, p.t1), 67);
     QCOMPARE(Scoring::GetTestScore(s, p.t4), 0);
     QCOMPARE(pastFigures(s, p.b), QStringList());
     QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
-    QCOMPARE(resultWords(s, p.t2, p.a),
-        QStringList({QStringLiteral("ant:0"), QStringLiteral("bee:1"), QStringLiteral("cat:2")}));
+    QCOMPARE(resultWords(s, p.t2, p.a), QStringList({u"ant:0"_s, u"bee:1"_s, u"cat:2"_s}));
 
     // Most wrong answers first, ties by word; the test cut short and the
     // deleted word are left out; "be" and "Be" are different misspellings
     // (so "bea", typed twice, is bee's most frequent), and a tie goes to the
     // misspelling typed first.
     QCOMPARE(describe(TroubleWords(s)),
-        QStringList({QStringLiteral("bee list%1 4 wrong, 2 tests, 0 first, 1 moved, 'bea'").arg(p.a),
-            QStringLiteral("ash list%1 3 wrong, 1 tests, 0 first, 1 moved, 'asj'").arg(p.c),
-            QStringLiteral("cat list%1 3 wrong, 2 tests, 0 first, 0 moved, 'kat'").arg(p.a),
-            QStringLiteral("fig list%1 1 wrong, 1 tests, 0 first, 0 moved, 'fgi'").arg(p.c)}));
+        QStringList({u"bee list%1 4 wrong, 2 tests, 0 first, 1 moved, 'bea'"_s.arg(p.a),
+            u"ash list%1 3 wrong, 1 tests, 0 first, 1 moved, 'asj'"_s.arg(p.c),
+            u"cat list%1 3 wrong, 2 tests, 0 first, 0 moved, 'kat'"_s.arg(p.a),
+            u"fig list%1 1 wrong, 1 tests, 0 first, 0 moved, 'fgi'"_s.arg(p.c)}));
     const QList<TroubleWord> ofA = TroubleWords(s, p.a);
     QCOMPARE(ofA.size(), 2);
     QCOMPARE(ofA.first().testDate, QDate(2026, 12, 4));
     QVERIFY(TroubleWords(s, p.b).isEmpty());
     // A tie on the count goes to the misspelling typed first.
-    RecordAttempt(s, p.t4, p.c, p.fig, QStringLiteral("fiig"), QStringLiteral("INCORRECT"), 2);
-    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, QStringLiteral("fgi"));
-    RecordAttempt(s, p.t4, p.c, p.fig, QStringLiteral("fiig"), QStringLiteral("INCORRECT"), 3);
-    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, QStringLiteral("fiig"));
+    RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 2);
+    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fgi"_s);
+    RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 3);
+    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fiig"_s);
 
     // Reading never adds the new table to an old file.
-    QVERIFY(!s.hasTable(QStringLiteral("TEST_WORDS")));
+    QVERIFY(!s.hasTable(u"TEST_WORDS"_s));
 }
 
 void TestProgress::missedWordsTest_storedAndScoredOverItsOwnWords()
@@ -231,31 +224,29 @@ void TestProgress::missedWordsTest_storedAndScoredOverItsOwnWords()
     FakeView view;
     TestSession session(s, view, options, sessionFiles());
     session.Start(p.a, {p.cat, p.bee});
-    QCOMPARE(session.CurrentWord(), QStringLiteral("bee")); // alphabetical, only the chosen words
-    session.Submit(QStringLiteral("bee"));
-    session.Submit(QStringLiteral("kat"));
-    session.Submit(QStringLiteral("cat"));
+    QCOMPARE(session.CurrentWord(), u"bee"_s); // alphabetical, only the chosen words
+    session.Submit(u"bee"_s);
+    session.Submit(u"kat"_s);
+    session.Submit(u"cat"_s);
     QVERIFY(session.TestEnded());
     const qint32 t = session.TestID();
     QCOMPARE(ChosenWords::of(s, t), QList<qint32>({p.bee, p.cat}));
 
     // Its figures count its two words; the other tests keep theirs.
     QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
-    QCOMPARE(resultWords(s, t, p.a), QStringList({QStringLiteral("bee:0"), QStringLiteral("cat:1")}));
+    QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s, u"cat:1"_s}));
     QCOMPARE(Scoring::GetTestScore(s, t), 50);
-    QCOMPARE(pastFigures(s, p.a), before + QStringList {QStringLiteral("%1 12/2/2026 50% first 1").arg(t)});
+    QCOMPARE(pastFigures(s, p.a), before + QStringList {u"%1 12/2/2026 50% first 1"_s.arg(t)});
     QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
     QCOMPARE(resultWords(s, p.t1, p.a).size(), 3);
 
     // A word added later is not on it; a word deleted since no longer counts.
-    s.addRow(QStringLiteral("WORDS"),
-        {{QStringLiteral("WORD_ID"), NextID(s, IdCodes::Word)}, {QStringLiteral("LIST_ID"), p.a},
-            {QStringLiteral("WORD"), QStringLiteral("eel")}});
+    s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, NextID(s, IdCodes::Word)}, {u"LIST_ID"_s, p.a}, {u"WORD"_s, u"eel"_s}});
     QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
     QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 4);
-    s.execute(QStringLiteral(" DELETE FROM WORDS WHERE WORD_ID = ") + idFragment(p.cat));
+    s.execute(u" DELETE FROM WORDS WHERE WORD_ID = "_s + idFragment(p.cat));
     QCOMPARE(Scoring::GetTestScore(s, t), 100);
-    QCOMPARE(resultWords(s, t, p.a), QStringList({QStringLiteral("bee:0")}));
+    QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s}));
 
     // A practice quit halfway leaves nothing; deleting the list removes the
     // chosen words with its tests.
@@ -264,8 +255,8 @@ void TestProgress::missedWordsTest_storedAndScoredOverItsOwnWords()
     quit.Start(p.c, {p.fig});
     quit.Quit();
     QVERIFY(ChosenWords::of(s, quit.TestID()).isEmpty());
-    DeleteList(s, p.a, m_folder->file(QStringLiteral("Wavs")));
-    QCOMPARE(s.count(QStringLiteral("SELECT COUNT(*) FROM TEST_WORDS"), {}), 0);
+    DeleteList(s, p.a, m_folder->file(u"Wavs"_s));
+    QCOMPARE(s.count(u"SELECT COUNT(*) FROM TEST_WORDS"_s, {}), 0);
 }
 
 void TestProgress::chartAndTroubleWords_throughTheWindows()
@@ -282,16 +273,16 @@ void TestProgress::chartAndTroubleWords_throughTheWindows()
     auto *past = Forms::findAs<frmPastTests>();
     QVERIFY(past && past->isVisible());
     QCOMPARE(past->seriesScore->count(), 0);
-    QVERIFY(past->chartScores->chart()->title().startsWith(QStringLiteral("No tests yet")));
+    QVERIFY(past->chartScores->chart()->title().startsWith(u"No tests yet"_s));
     past->close();
 
     main->MSFlexGrid1->setRow(3);
     QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
     past = Forms::findAs<frmPastTests>();
     // The grid and figures as they always were; the chart shows the same.
-    QCOMPARE(past->MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("67 %"));
-    QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), QStringLiteral("33 %"));
-    QCOMPARE(past->txtAverageScore->text(), QStringLiteral("50 %"));
+    QCOMPARE(past->MSFlexGrid1->TextMatrix(1, 1), u"67 %"_s);
+    QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
+    QCOMPARE(past->txtAverageScore->text(), u"50 %"_s);
     QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
     QCOMPARE(ys(past->seriesFirstTry), QList<qreal>({2, 1}));
     QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0}); // the first test is selected
@@ -308,8 +299,7 @@ void TestProgress::chartAndTroubleWords_throughTheWindows()
     QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
     auto *trouble = Forms::findAs<frmTroubleWords>();
     QVERIFY(trouble && trouble->isVisible());
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord),
-        QStringList({QStringLiteral("bee"), QStringLiteral("cat")}));
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord), QStringList({u"bee"_s, u"cat"_s}));
     QVERIFY(trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
     // Every list; sorted by a click on a heading, numbers as numbers.
     trouble->cboList->setFocus();
@@ -319,9 +309,9 @@ void TestProgress::chartAndTroubleWords_throughTheWindows()
     QHeaderView *header = trouble->grdWords->horizontalHeader();
     const int x = header->sectionViewportPosition(frmTroubleWords::ColWrong) + 5;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).first(), QStringLiteral("1"));
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).last(), QStringLiteral("4"));
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColMisspelling).first(), QStringLiteral("fgi"));
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).first(), u"1"_s);
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).last(), u"4"_s);
+    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColMisspelling).first(), u"fgi"_s);
 
     // Practise from here offers the words of the current row's list, all
     // ticked; cancelled, nothing starts.
@@ -340,7 +330,7 @@ void TestProgress::chartAndTroubleWords_throughTheWindows()
         QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
     });
     QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
-    QCOMPARE(offered, QStringList({QStringLiteral("fig"), QStringLiteral("ash")})); // in the table's order
+    QCOMPARE(offered, QStringList({u"fig"_s, u"ash"_s})); // in the table's order
     QVERIFY(!Forms::findAs<frmTest>());
 
     // A double click opens the word's list in the list editor, in place of
@@ -372,7 +362,7 @@ void TestProgress::practiseMissedWords_fromTheResults()
     Globals::gMessageTime = 0;
     auto *main = Forms::findAs<frmLists>();
     main->MSFlexGrid1->setRow(3);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), QStringLiteral("2"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"2"_s);
     QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
     auto *results = Forms::findAs<frmTestResults>();
     QVERIFY(results && results->TestID() == p.t1);
@@ -388,9 +378,7 @@ void TestProgress::practiseMissedWords_fromTheResults()
         QTest::mouseClick(chooser->cmdPractise, Qt::LeftButton);
     });
     QTest::mouseClick(results->cmdPractise, Qt::LeftButton);
-    QCOMPARE(ticked,
-        QStringList(
-            {QStringLiteral("bee  (not correct after 3 attempts)"), QStringLiteral("cat  (correct on 2nd attempt)")}));
+    QCOMPARE(ticked, QStringList({u"bee  (not correct after 3 attempts)"_s, u"cat  (correct on 2nd attempt)"_s}));
 
     // The practice runs in the test window, the results windows gone, no
     // "Test Again?" asked of them.
@@ -401,13 +389,13 @@ void TestProgress::practiseMissedWords_fromTheResults()
         type(test->txtWord, test->session().CurrentWord());
     results = Forms::findAs<frmTestResults>();
     QVERIFY(results && results->isVisible());
-    QCOMPARE(results->txtTotalWords->text(), QStringLiteral("2"));
-    QCOMPARE(results->txtScore->text(), QStringLiteral("100 %"));
+    QCOMPARE(results->txtTotalWords->text(), u"2"_s);
+    QCOMPARE(results->txtScore->text(), u"100 %"_s);
     QCOMPARE(results->MSFlexGrid1->Rows(), 3);
     const qint32 practice = results->TestID();
 
     // "Test Again?" asks the same words once more.
-    MsgBoxScript::expect(MsgAnswer::Yes, QStringLiteral("Test Again?"));
+    MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
     results->close();
     test = Forms::findAs<frmTest>();
     QVERIFY(test && test->session().TestID() != practice);
@@ -415,10 +403,10 @@ void TestProgress::practiseMissedWords_fromTheResults()
         type(test->txtWord, test->session().CurrentWord());
     Store &db = AppFunctions::db();
     QCOMPARE(ChosenWords::of(db, test->session().TestID()), ChosenWords::of(db, practice));
-    MsgBoxScript::expect(MsgAnswer::No, QStringLiteral("Test Again?"));
+    MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
     Forms::findAs<frmTestResults>()->close();
     QVERIFY(main->isVisible());
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), QStringLiteral("4"));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"4"_s);
 }
 
 QTEST_MAIN(TestProgress)

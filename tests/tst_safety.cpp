@@ -26,10 +26,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList CrashWords
-    = {QStringLiteral("apple"), QStringLiteral("bench"), QStringLiteral("cloud"), QStringLiteral("daisy")};
+const QStringList CrashWords = {u"apple"_s, u"bench"_s, u"cloud"_s, u"daisy"_s};
 
 void prepareFolder(const QString &folder, const QStringList &words)
 {
@@ -37,10 +38,10 @@ void prepareFolder(const QString &folder, const QStringList &words)
     auto store = Store::open(folder, &problem);
     OptionsRow options;
     options.messageTime = 0;
-    options.skipTestSetup = QStringLiteral("TRUE");
-    options.testOrder = QStringLiteral("Order Created");
-    options.playCorrectSound = QStringLiteral("FALSE");
-    options.playIncorrectSound = QStringLiteral("FALSE");
+    options.skipTestSetup = u"TRUE"_s;
+    options.testOrder = u"Order Created"_s;
+    options.playCorrectSound = u"FALSE"_s;
+    options.playIncorrectSound = u"FALSE"_s;
     WriteOptions(*store, options);
     addList(*store, QDate(2030, 1, 4), words);
 }
@@ -54,13 +55,12 @@ int runUntilKilled(int argc, char *argv[])
     registerForms();
     if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
         return 2;
-    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
     if (!test)
         return 3;
-    for (const QString &typed :
-        {QStringLiteral("apple"), QStringLiteral("bensh"), QStringLiteral("bench"), QStringLiteral("cloud")}) {
+    for (const QString &typed : {u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}) {
         test->txtWord->setText(typed);
         QTest::keyClick(test->txtWord, Qt::Key_Return);
     }
@@ -75,7 +75,7 @@ QString asOrdinaryUser(const std::function<QString()> &check)
 {
     int out[2];
     if (pipe(out) != 0)
-        return QStringLiteral("no pipe");
+        return u"no pipe"_s;
     const pid_t child = fork();
     if (child == 0) {
         ::close(out[0]);
@@ -133,7 +133,7 @@ void TestSafety::killedMidTest_keepsEveryAnswerAndStartsAgain()
 
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run-until-killed"), folder.path()});
+    program.start(QCoreApplication::applicationFilePath(), {u"--run-until-killed"_s, folder.path()});
     QVERIFY(program.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine() || program.state() == QProcess::NotRunning, 60000);
     QCOMPARE(program.readLine().trimmed(), QByteArray("answered"));
@@ -143,32 +143,29 @@ void TestSafety::killedMidTest_keepsEveryAnswerAndStartsAgain()
 
     {
         auto store = folder.openStore();
-        QSqlQuery check = store->select(QStringLiteral("PRAGMA integrity_check"));
+        QSqlQuery check = store->select(u"PRAGMA integrity_check"_s);
         QVERIFY(check.next());
-        QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
-        QSqlQuery rows
-            = store->select(QStringLiteral("SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"));
+        QCOMPARE(check.value(0).toString(), u"ok"_s);
+        QSqlQuery rows = store->select(u"SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"_s);
         QStringList attempts;
         while (rows.next())
-            attempts << QStringLiteral("%1 %2 %3")
-                            .arg(rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString());
+            attempts << u"%1 %2 %3"_s.arg(rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString());
         QCOMPARE(attempts,
-            QStringList({QStringLiteral("apple CORRECT 1"), QStringLiteral("bensh INCORRECT 1"),
-                QStringLiteral("bench CORRECT 2"), QStringLiteral("cloud CORRECT 1")}));
+            QStringList({u"apple CORRECT 1"_s, u"bensh INCORRECT 1"_s, u"bench CORRECT 2"_s, u"cloud CORRECT 1"_s}));
         // The test row is only written at the end.
-        QCOMPARE(number(*store, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 0);
+        QCOMPARE(number(*store, u"SELECT COUNT(*) FROM TESTS"_s), 0);
     }
     // The next start works, on the same folder, despite the lock left behind.
     QVERIFY(AppFunctions::Main(folder.path()));
-    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("4"));
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("0"));
+    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"4"_s);
+    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
 }
 
 void TestSafety::unwritableFilesAndFolders_areRefusedUntouched()
 {
     ProgramFolder folder;
-    prepareFolder(folder.path(), {QStringLiteral("cat")});
+    prepareFolder(folder.path(), {u"cat"_s});
     const QByteArray before = fileBytes(folder.dbPath());
     QFile::setPermissions(folder.path(),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::WriteOther
@@ -177,19 +174,19 @@ void TestSafety::unwritableFilesAndFolders_areRefusedUntouched()
         return asOrdinaryUser([&] {
             QString problem;
             auto store = Store::open(folder.path(), &problem);
-            return store ? QStringLiteral("opened") : problem;
+            return store ? u"opened"_s : problem;
         });
     };
 
     // A file that may be read but not written.
     QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
     QString said = openAsUser();
-    QVERIFY2(said.contains(QStringLiteral("cannot be changed")), qPrintable(said));
+    QVERIFY2(said.contains(u"cannot be changed"_s), qPrintable(said));
 
     // A file that may not even be read.
     QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::WriteOwner);
     said = openAsUser();
-    QVERIFY2(said.contains(QStringLiteral("cannot be read")), qPrintable(said));
+    QVERIFY2(said.contains(u"cannot be read"_s), qPrintable(said));
 
     // A writable file in a folder that is not (no journal could be written).
     QFile::setPermissions(folder.dbPath(),
@@ -199,65 +196,63 @@ void TestSafety::unwritableFilesAndFolders_areRefusedUntouched()
         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
             | QFile::ExeGroup);
     said = openAsUser();
-    QVERIFY2(said.contains(QStringLiteral("folder")), qPrintable(said));
+    QVERIFY2(said.contains(u"folder"_s), qPrintable(said));
 
     QCOMPARE(fileBytes(folder.dbPath()), before);
-    QVERIFY(!QFile::exists(folder.dbPath() + QStringLiteral("-journal")));
+    QVERIFY(!QFile::exists(folder.dbPath() + u"-journal"_s));
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestSafety::oddAnswers_areStoredExactlyAndChangeNoStatement()
 {
     ProgramFolder folder;
-    const QStringList words = {QStringLiteral("'; DROP TABLE WORDS; --"), QStringLiteral("שָׁלוֹם"), QStringLiteral("🐢🐢"),
-        QStringLiteral("#1/1/2026#"), QStringLiteral("Ünïcödé")};
+    const QStringList words = {u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"Ünïcödé"_s};
     prepareFolder(folder.path(), words);
     QVERIFY(AppFunctions::Main(folder.path()));
-    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = qobject_cast<frmTest *>(Forms::find(QStringLiteral("frmTest")));
+    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
     QVERIFY(test);
     const QString longAnswer(10000, QChar(0x05D0));
-    const QStringList typed = {QStringLiteral("  '; DROP TABLE WORDS; --  "), longAnswer, QStringLiteral("שָׁלוֹם"),
-        QStringLiteral("🐢🐢"), QStringLiteral("#1/1/2026#"), QStringLiteral("üNÏCÖDÉ")};
+    const QStringList typed
+        = {u"  '; DROP TABLE WORDS; --  "_s, longAnswer, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"üNÏCÖDÉ"_s};
     for (const QString &answer : typed) {
         test->txtWord->setText(answer);
         QTest::keyClick(test->txtWord, Qt::Key_Return);
     }
     Store &db = AppFunctions::db();
-    QSqlQuery rows = db.select(QStringLiteral("SELECT GUESS, RESULT FROM WORD_ATTEMPTS ORDER BY rowid"));
+    QSqlQuery rows = db.select(u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS ORDER BY rowid"_s);
     QStringList stored;
     while (rows.next())
         stored << rows.value(0).toString() + QLatin1Char('|') + rows.value(1).toString();
     QCOMPARE(stored,
-        QStringList({QStringLiteral("'; DROP TABLE WORDS; --|CORRECT"), longAnswer + QStringLiteral("|INCORRECT"),
-            QStringLiteral("שָׁלוֹם|CORRECT"), QStringLiteral("🐢🐢|CORRECT"), QStringLiteral("#1/1/2026#|CORRECT"),
-            QStringLiteral("üNÏCÖDÉ|CORRECT")}));
-    QCOMPARE(number(db, QStringLiteral("SELECT COUNT(*) FROM WORDS")), int(words.size()));
-    QCOMPARE(number(db, QStringLiteral("SELECT COUNT(*) FROM TESTS")), 1);
-    QSqlQuery check = db.select(QStringLiteral("PRAGMA integrity_check"));
+        QStringList({u"'; DROP TABLE WORDS; --|CORRECT"_s, longAnswer + u"|INCORRECT"_s, u"שָׁלוֹם|CORRECT"_s,
+            u"🐢🐢|CORRECT"_s, u"#1/1/2026#|CORRECT"_s, u"üNÏCÖDÉ|CORRECT"_s}));
+    QCOMPARE(number(db, u"SELECT COUNT(*) FROM WORDS"_s), int(words.size()));
+    QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS"_s), 1);
+    QSqlQuery check = db.select(u"PRAGMA integrity_check"_s);
     QVERIFY(check.next());
-    QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
-    QVERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmTestResults")));
+    QCOMPARE(check.value(0).toString(), u"ok"_s);
+    QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
 }
 
 void TestSafety::lockedByAnotherProcess_andBlockedWavs()
 {
     ProgramFolder folder;
-    prepareFolder(folder.path(), {QStringLiteral("cat")});
+    prepareFolder(folder.path(), {u"cat"_s});
     // Another process holds the database in the middle of a write.
     auto holder = std::make_unique<OtherProcess>([&] {
         QString problem;
         static auto store = Store::open(folder.path(), &problem);
         static QSqlQuery q(store->database());
-        return q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        return q.exec(u"BEGIN EXCLUSIVE"_s);
     });
     QVERIFY(holder->holding());
     const QByteArray before = fileBytes(folder.dbPath());
     MsgBoxScript::expect(MsgAnswer::OK);
     QVERIFY(!AppFunctions::Main(folder.path()));
     const QString said = MsgBoxScript::shown().value(0);
-    QVERIFY2(said.contains(QStringLiteral("in use by another program")), qPrintable(said));
+    QVERIFY2(said.contains(u"in use by another program"_s), qPrintable(said));
     QCOMPARE(fileBytes(folder.dbPath()), before);
     holder.reset();
     MsgBoxScript::verifyAllUsedAndClear();
@@ -265,11 +260,11 @@ void TestSafety::lockedByAnotherProcess_andBlockedWavs()
 
     // Something else has taken the name Wavs: the program still starts (a
     // recording would then say it cannot be stored).
-    QFile blocker(folder.file(QStringLiteral("Wavs")));
+    QFile blocker(folder.file(u"Wavs"_s));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(AppFunctions::Main(folder.path()));
-    QVERIFY(QFileInfo(folder.file(QStringLiteral("Wavs"))).isFile());
+    QVERIFY(QFileInfo(folder.file(u"Wavs"_s)).isFile());
 }
 
 int main(int argc, char *argv[])

@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Catches the addresses the about window hands to the desktop.
 class UrlCatcher : public QObject
@@ -116,12 +118,12 @@ void TestSettings::messageTimes()
     QFETCH(QString, text);
     QFETCH(int, stored);
     QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
-    QCOMPARE(MessageTimes::SetTimeCombo(0), QStringLiteral("None"));
-    QCOMPARE(MessageTimes::SetTimeCombo(9999), QStringLiteral("Indefinately"));
-    QCOMPARE(MessageTimes::SetTimeCombo(2), QStringLiteral("1 Second"));
-    QCOMPARE(MessageTimes::SetTimeCombo(6), QStringLiteral("3 Seconds"));
-    QCOMPARE(MessageTimes::SetTimeCombo(30), QStringLiteral("15 Seconds"));
-    QCOMPARE(MessageTimes::SetTimeCombo(7), QStringLiteral("3.5 Seconds"));
+    QCOMPARE(MessageTimes::SetTimeCombo(0), u"None"_s);
+    QCOMPARE(MessageTimes::SetTimeCombo(9999), u"Indefinately"_s);
+    QCOMPARE(MessageTimes::SetTimeCombo(2), u"1 Second"_s);
+    QCOMPARE(MessageTimes::SetTimeCombo(6), u"3 Seconds"_s);
+    QCOMPARE(MessageTimes::SetTimeCombo(30), u"15 Seconds"_s);
+    QCOMPARE(MessageTimes::SetTimeCombo(7), u"3.5 Seconds"_s);
 }
 
 void TestSettings::options_loadSaveAndReopen()
@@ -129,40 +131,40 @@ void TestSettings::options_loadSaveAndReopen()
     frmOptions *w = openOptions();
     QCOMPARE(w->Tab1->currentIndex(), 0);
     QVERIFY(w->chkPronounce->isChecked() && !w->chkSkipIndividualTestSetup->isChecked());
-    QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("3 Seconds"));
-    QCOMPARE(w->txtTestDay->currentText(), QStringLiteral("Fridays"));
+    QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
+    QCOMPARE(w->txtTestDay->currentText(), u"Fridays"_s);
 
-    w->txtTempMessages->setCurrentText(QStringLiteral("10 Seconds"));
-    w->txtTestOrder->setCurrentText(QStringLiteral("Order Created"));
-    w->cmbMoveOn->setCurrentText(QStringLiteral("5"));
-    w->txtTestDay->setCurrentText(QStringLiteral("Mondays"));
+    w->txtTempMessages->setCurrentText(u"10 Seconds"_s);
+    w->txtTestOrder->setCurrentText(u"Order Created"_s);
+    w->cmbMoveOn->setCurrentText(u"5"_s);
+    w->txtTestDay->setCurrentText(u"Mondays"_s);
     click(w->chkSkipIndividualTestSetup);
     click(w->chkPlayWrong);
     QTest::mouseClick(w->cmdSave, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmOptions")));
-    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("20"));
-    QCOMPARE(storedOption("TEST_ORDER"), QStringLiteral("Order Created"));
-    QCOMPARE(storedOption("MOVE_ON_AFTER"), QStringLiteral("5"));
-    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Mondays"));
-    QCOMPARE(storedOption("SKIP_TEST_SETUP"), QStringLiteral("TRUE"));
-    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), QStringLiteral("FALSE"));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmOptions"_s));
+    QCOMPARE(storedOption("MESSAGE_TIME"), u"20"_s);
+    QCOMPARE(storedOption("TEST_ORDER"), u"Order Created"_s);
+    QCOMPARE(storedOption("MOVE_ON_AFTER"), u"5"_s);
+    QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
+    QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
+    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"FALSE"_s);
     // The running program keeps the settings it started with.
     QCOMPARE(Globals::gSkipTestSetup, false);
 
     w = openOptions();
-    QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("10 Seconds"));
+    QCOMPARE(w->txtTempMessages->currentText(), u"10 Seconds"_s);
     QVERIFY(w->chkSkipIndividualTestSetup->isChecked() && !w->chkPlayWrong->isChecked());
-    QCOMPARE(w->txtTestOrder->currentText(), QStringLiteral("Order Created"));
+    QCOMPARE(w->txtTestOrder->currentText(), u"Order Created"_s);
     // Cancel changes nothing.
-    w->txtTestDay->setCurrentText(QStringLiteral("Sundays"));
+    w->txtTestDay->setCurrentText(u"Sundays"_s);
     QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Mondays"));
+    QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
 
     // No row at all: loading writes the default row.
-    AppFunctions::db().execute(QStringLiteral(" DELETE FROM OPTIONS "));
+    AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
     w = openOptions();
-    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("6"));
-    QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("3 Seconds"));
+    QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
+    QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
 }
 
 void TestSettings::options_saveNeedsAClue()
@@ -171,7 +173,7 @@ void TestSettings::options_saveNeedsAClue()
     w->Tab1->setCurrentIndex(1);
     for (QCheckBox *box : {w->chkPronounce, w->chkDefinition, w->chkSentence})
         box->setChecked(false);
-    w->txtTestDay->setCurrentText(QStringLiteral("Tuesdays"));
+    w->txtTestDay->setCurrentText(u"Tuesdays"_s);
     MsgBoxScript::expect(MsgAnswer::OK,
         QStringLiteral("You must check at least one of the following boxes to save these "
                        "defaults:\n\n    1. Pronounce\n    2. Definition\n"
@@ -179,13 +181,13 @@ void TestSettings::options_saveNeedsAClue()
     w->mnuSave->trigger();
     QCOMPARE(w->Tab1->currentIndex(), 0);
     QVERIFY(w->isVisible());
-    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Fridays"));
-    QCOMPARE(storedOption("PRONOUNCE"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
+    QCOMPARE(storedOption("PRONOUNCE"), u"TRUE"_s);
 }
 
 void TestSettings::options_couplingAndRestoreDefaults()
 {
-    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "));
+    AppFunctions::db().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
     frmOptions *w = openOptions();
     QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked()); // typing needs revealing
 
@@ -197,19 +199,19 @@ void TestSettings::options_couplingAndRestoreDefaults()
     click(w->chkForceEcho);
     QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked());
 
-    w->txtTempMessages->setCurrentText(QStringLiteral("None"));
+    w->txtTempMessages->setCurrentText(u"None"_s);
     w->chkPlayRight->setChecked(false);
-    const QString question = QStringLiteral("Are you sure you want to restore all defaults?");
+    const QString question = u"Are you sure you want to restore all defaults?"_s;
     MsgBoxScript::expect(MsgAnswer::No, question);
     QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
-    QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("None"));
+    QCOMPARE(w->txtTempMessages->currentText(), u"None"_s);
     MsgBoxScript::expect(MsgAnswer::Yes, question);
-    AppFunctions::db().execute(QStringLiteral(" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "));
+    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "_s);
     QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
     // Written at once, before any Save, and shown.
-    QCOMPARE(storedOption("TEST_DAY"), QStringLiteral("Fridays"));
-    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("6"));
-    QCOMPARE(w->txtTempMessages->currentText(), QStringLiteral("3 Seconds"));
+    QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
+    QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
+    QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
     QVERIFY(w->chkPlayRight->isChecked());
     QVERIFY(w->isVisible());
 }
@@ -219,16 +221,16 @@ void TestSettings::options_testButtonUsesChosenTimeThenRestores()
     frmOptions *w = openOptions();
     w->Tab1->setCurrentIndex(1);
     Globals::gMessageTime = 4;
-    w->txtTempMessages->setCurrentText(QStringLiteral("None"));
+    w->txtTempMessages->setCurrentText(u"None"_s);
     QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton); // nothing to see
     QCOMPARE(Globals::gMessageTime, 4);
 
-    w->txtTempMessages->setCurrentText(QStringLiteral("Indefinately"));
+    w->txtTempMessages->setCurrentText(u"Indefinately"_s);
     qint32 during = -1;
     QString top;
     QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmMessage")));
-        auto *m = qobject_cast<frmMessage *>(Forms::find(QStringLiteral("frmMessage")));
+        QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmMessage"_s));
+        auto *m = qobject_cast<frmMessage *>(Forms::find(u"frmMessage"_s));
         during = Globals::gMessageTime;
         top = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
         QVERIFY(!m->Timer1->isActive()); // waits to be dismissed
@@ -236,30 +238,30 @@ void TestSettings::options_testButtonUsesChosenTimeThenRestores()
     });
     QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton);
     QCOMPARE(during, 9999);
-    QCOMPARE(top, QStringLiteral("Testing/Click To Close"));
+    QCOMPARE(top, u"Testing/Click To Close"_s);
     QCOMPARE(Globals::gMessageTime, 4);
-    QCOMPARE(storedOption("MESSAGE_TIME"), QStringLiteral("6")); // testing saves nothing
+    QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s); // testing saves nothing
 }
 
 void TestSettings::help_topicsAndResizing()
 {
     const auto topics = HelpTexts::topics();
     QCOMPARE(topics.size(), 9);
-    QCOMPARE(topics.at(8).name, QStringLiteral("Seeing Progress"));
-    QCOMPARE(topics.at(4).name, QStringLiteral("Options (Test Defaults)"));
-    const QString history = HelpTexts::textFor(QStringLiteral("TEST HISTORY"));
-    QVERIFY(history.contains(QStringLiteral("button.  A list of all past tests")));
+    QCOMPARE(topics.at(8).name, u"Seeing Progress"_s);
+    QCOMPARE(topics.at(4).name, u"Options (Test Defaults)"_s);
+    const QString history = HelpTexts::textFor(u"TEST HISTORY"_s);
+    QVERIFY(history.contains(u"button.  A list of all past tests"_s));
     QVERIFY(!history.contains(QLatin1Char('\n')));
-    const QString practice = HelpTexts::textFor(QStringLiteral("take a practice test"));
-    QCOMPARE(practice.count(QStringLiteral("\r\n\r\n")), 2);
-    QVERIFY(practice.contains(QStringLiteral("will begin.\r\n\r\nThe on-screen clues")));
-    QVERIFY(practice.endsWith(QStringLiteral("the result will be show to you automatically.")));
-    QVERIFY(HelpTexts::textFor(QStringLiteral("Nothing")).isEmpty());
+    const QString practice = HelpTexts::textFor(u"take a practice test"_s);
+    QCOMPARE(practice.count(u"\r\n\r\n"_s), 2);
+    QVERIFY(practice.contains(u"will begin.\r\n\r\nThe on-screen clues"_s));
+    QVERIFY(practice.endsWith(u"the result will be show to you automatically."_s));
+    QVERIFY(HelpTexts::textFor(u"Nothing"_s).isEmpty());
 
     auto *help = Forms::get<frmHelp>();
     help->show();
-    QCOMPARE(help->txtTopic->currentText(), QStringLiteral("Introduction"));
-    QVERIFY(help->txtHelp->toPlainText().startsWith(QStringLiteral("Lettermarch is a great way")));
+    QCOMPARE(help->txtTopic->currentText(), u"Introduction"_s);
+    QVERIFY(help->txtHelp->toPlainText().startsWith(u"Lettermarch is a great way"_s));
     QVERIFY(help->txtHelp->font().pointSizeF() > help->font().pointSizeF()); // larger, to read at length
     help->txtTopic->setCurrentIndex(3);
     QCOMPARE(help->txtHelp->toPlainText(), history);
@@ -271,14 +273,14 @@ void TestSettings::help_topicsAndResizing()
 void TestSettings::about_versionsLinksAndHover()
 {
     UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
+    QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
     auto *about = Forms::get<frmAbout>();
     about->show();
-    QCOMPARE(about->windowTitle(), QStringLiteral("About Lettermarch..."));
-    QCOMPARE(about->lblAppName->text(), QStringLiteral("Lettermarch"));
-    QCOMPARE(about->lblVirtualVersion->text(), QStringLiteral("1.0"));
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(about->lblHardVersion->text()).hasMatch());
+    QCOMPARE(about->windowTitle(), u"About Lettermarch..."_s);
+    QCOMPARE(about->lblAppName->text(), u"Lettermarch"_s);
+    QCOMPARE(about->lblVirtualVersion->text(), u"1.0"_s);
+    QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+$"_s).match(about->lblHardVersion->text()).hasMatch());
 
     const QColor normal = about->lblWebsite->palette().color(QPalette::WindowText);
     QTest::mouseMove(about->lblWebsite);
@@ -295,11 +297,11 @@ void TestSettings::about_versionsLinksAndHover()
     QTest::mouseClick(about->lblEmail, Qt::LeftButton);
     QCOMPARE(catcher.urls,
         QList<QUrl>({QUrl(QString::fromLatin1(frmAbout::WebSite)),
-            QUrl(QStringLiteral("mailto:%1?subject=Lettermarch").arg(QString::fromLatin1(frmAbout::SupportAddress)))}));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+            QUrl(u"mailto:%1?subject=Lettermarch"_s.arg(QString::fromLatin1(frmAbout::SupportAddress)))}));
+    QDesktopServices::unsetUrlHandler(u"https"_s);
+    QDesktopServices::unsetUrlHandler(u"mailto"_s);
     QTest::mouseClick(about->cmdClose, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmAbout")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmAbout"_s));
 }
 
 QTEST_MAIN(TestSettings)

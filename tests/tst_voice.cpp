@@ -30,6 +30,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Notes what it is asked to say.
@@ -41,10 +43,10 @@ public:
         , m_problem(std::move(problem))
     { }
     QString problem() override { return m_problem; }
-    QStringList voices() override { return {QStringLiteral("kal"), QStringLiteral("slt")}; }
+    QStringList voices() override { return {u"kal"_s, u"slt"_s}; }
     void say(const QString &text, const QString &voice, double rate) override
     {
-        *m_said << QStringLiteral("%1|%2|%3").arg(text, voice).arg(rate);
+        *m_said << u"%1|%2|%3"_s.arg(text, voice).arg(rate);
     }
     void stop() override { }
 
@@ -55,7 +57,7 @@ private:
 
 bool hasVoiceTable(Store &store)
 {
-    QSqlQuery q = store.select(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'VOICE_OPTIONS'"));
+    QSqlQuery q = store.select(u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'VOICE_OPTIONS'"_s);
     return q.next() && q.value(0).toInt() == 1;
 }
 
@@ -94,19 +96,19 @@ void TestVoice::init()
         auto store = m_folder->openStore();
         OptionsRow options;
         options.messageTime = 0;
-        options.skipTestSetup = QStringLiteral("TRUE");
-        options.testOrder = QStringLiteral("Order Created");
-        options.promptToDeleteLists = QStringLiteral("FALSE");
+        options.skipTestSetup = u"TRUE"_s;
+        options.testOrder = u"Order Created"_s;
+        options.promptToDeleteLists = u"FALSE"_s;
         WriteOptions(*store, options);
-        addList(*store, QDate(2030, 1, 4), {QStringLiteral("apple"), QStringLiteral("bench")});
-        store->execute(QStringLiteral(" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "));
+        addList(*store, QDate(2030, 1, 4), {u"apple"_s, u"bench"_s});
+        store->execute(u" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "_s);
     }
     m_played.clear();
     m_said.clear();
     Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
     Audio::setVoice(std::make_unique<FakeVoice>(&m_said));
     QVERIFY(AppFunctions::Main(m_folder->path()));
-    QVERIFY(WaveFile::write(RecordingPath(Globals::gWavPath, QStringLiteral("apple")), PcmSound {}));
+    QVERIFY(WaveFile::write(RecordingPath(Globals::gWavPath, u"apple"_s), PcmSound {}));
 }
 
 void TestVoice::cleanup()
@@ -124,33 +126,32 @@ void TestVoice::recordingFirst_voiceOtherwise_offAsBefore()
     QVERIFY(!hasVoiceTable(s));
     QCOMPARE(ReadVoiceOptions(s), VoiceOptions {});
     TestOptionsRecord options;
-    options.TestOrder = QStringLiteral("Order Created");
+    options.TestOrder = u"Order Created"_s;
     FakeView off;
     TestSession plain(s, off, options, sessionFiles());
     plain.Start(1);
-    QVERIFY(plain.Submit(QStringLiteral("apple")));
+    QVERIFY(plain.Submit(u"apple"_s));
     plain.Pronounce();
-    plain.ReadAloud(QStringLiteral("clue bench"));
-    QCOMPARE(off.log.filter(QStringLiteral("word ")),
-        QStringList({QStringLiteral("word clue apple (sound)"), QStringLiteral("word clue bench")}));
+    plain.ReadAloud(u"clue bench"_s);
+    QCOMPARE(off.log.filter(u"word "_s), QStringList({u"word clue apple (sound)"_s, u"word clue bench"_s}));
     QVERIFY(m_said.isEmpty());
     plain.Quit();
 
     // On: the recording still first, the voice (with its name and rate) for
     // the word without one, and for clues read aloud.
     SessionFiles files = sessionFiles();
-    files.voice = {true, QStringLiteral("slt"), -0.5};
+    files.voice = {true, u"slt"_s, -0.5};
     FakeView on;
     TestSession spoken(s, on, options, files);
     spoken.Start(1);
-    QCOMPARE(m_played.filter(QStringLiteral("APPLE")).size(), 2); // once per test, automatically
+    QCOMPARE(m_played.filter(u"APPLE"_s).size(), 2); // once per test, automatically
     QVERIFY(m_said.isEmpty());
-    QVERIFY(spoken.Submit(QStringLiteral("apple")));
-    QCOMPARE(on.log.filter(QStringLiteral("word ")).last(), QStringLiteral("word clue bench (sound)"));
-    QCOMPARE(m_said, QStringList {QStringLiteral("bench|slt|-0.5")});
-    spoken.ReadAloud(QStringLiteral("clue bench"));
-    spoken.ReadAloud(QStringLiteral("   "));
-    QCOMPARE(m_said.last(), QStringLiteral("clue bench|slt|-0.5"));
+    QVERIFY(spoken.Submit(u"apple"_s));
+    QCOMPARE(on.log.filter(u"word "_s).last(), u"word clue bench (sound)"_s);
+    QCOMPARE(m_said, QStringList {u"bench|slt|-0.5"_s});
+    spoken.ReadAloud(u"clue bench"_s);
+    spoken.ReadAloud(u"   "_s);
+    QCOMPARE(m_said.last(), u"clue bench|slt|-0.5"_s);
     QCOMPARE(m_said.size(), 2);
     QCOMPARE(PronunciationFor(true, files.voice), Pronunciation::Recording);
     QCOMPARE(PronunciationFor(false, VoiceOptions {}), Pronunciation::None);
@@ -169,37 +170,37 @@ void TestVoice::optionsWindow_keepsTheSettingInItsOwnTable()
     options->Tab1->setCurrentIndex(2); // the voices come from the engine now
     QCOMPARE(options->cmbVoice->count(), 2);
     options->chkUseVoice->setChecked(true);
-    options->cmbVoice->setCurrentText(QStringLiteral("kal"));
+    options->cmbVoice->setCurrentText(u"kal"_s);
     options->sldRate->setValue(-6);
     QTest::mouseClick(options->cmdTryVoice, Qt::LeftButton);
-    QVERIFY(m_said.value(0).endsWith(QStringLiteral("|kal|-0.6")));
+    QVERIFY(m_said.value(0).endsWith(u"|kal|-0.6"_s));
     QTest::mouseClick(options->cmdSave, Qt::LeftButton);
     const VoiceOptions stored = ReadVoiceOptions(AppFunctions::db());
-    QCOMPARE(stored, (VoiceOptions {true, QStringLiteral("kal"), -0.6}));
+    QCOMPARE(stored, (VoiceOptions {true, u"kal"_s, -0.6}));
     QCOMPARE(Globals::gVoice, stored);
     options = Forms::get<frmOptions>(); // shown again as saved
     QVERIFY(options->chkUseVoice->isChecked() && options->sldRate->value() == -6);
-    QCOMPARE(options->cmbVoice->currentText(), QStringLiteral("kal"));
+    QCOMPARE(options->cmbVoice->currentText(), u"kal"_s);
     Forms::unload(options);
 
     // The list editor's Pronounce now works for the word without a recording.
-    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
     QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
-    QTRY_VERIFY(AppFunctions::IsFormLoaded(QStringLiteral("frmEditList")));
-    QWidget *list = Forms::find(QStringLiteral("frmEditList"));
-    auto *pronounce = list->findChild<QPushButton *>(QStringLiteral("cmdPronounce"));
-    auto *grid = list->findChild<FlexGrid *>(QStringLiteral("MSFlexGrid1"));
+    QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
+    QWidget *list = Forms::find(u"frmEditList"_s);
+    auto *pronounce = list->findChild<QPushButton *>(u"cmdPronounce"_s);
+    auto *grid = list->findChild<FlexGrid *>(u"MSFlexGrid1"_s);
     grid->setRow(2); // bench
     QVERIFY(pronounce->isEnabled());
     QTest::mouseClick(pronounce, Qt::LeftButton);
-    QCOMPARE(m_said.last(), QStringLiteral("bench|kal|-0.6"));
+    QCOMPARE(m_said.last(), u"bench|kal|-0.6"_s);
 }
 
 void TestVoice::voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
 {
-    Audio::setVoice(std::make_unique<FakeVoice>(&m_said, QStringLiteral("No computer voice is installed.")));
+    Audio::setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
     Globals::gVoice = {true, {}, 0};
-    auto *main = qobject_cast<frmLists *>(Forms::find(QStringLiteral("frmLists")));
+    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
     for (int round = 0; round < 2; ++round) {
         if (round == 0)
             MsgBoxScript::expect(MsgAnswer::OK);
@@ -207,8 +208,8 @@ void TestVoice::voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
         auto *test = Forms::findAs<frmTest>();
         QVERIFY(test);
         QVERIFY(test->cmdReadDefinition->isVisibleTo(test) && !test->cmdReadDefinition->isEnabled());
-        QCOMPARE(test->cmdReadSentence->toolTip(), QStringLiteral("No computer voice is installed."));
-        test->txtWord->setText(QStringLiteral("apple"));
+        QCOMPARE(test->cmdReadSentence->toolTip(), u"No computer voice is installed."_s);
+        test->txtWord->setText(u"apple"_s);
         QTest::keyClick(test->txtWord, Qt::Key_Return);
         QVERIFY(!test->cmdPronounce->isEnabled()); // bench: no recording, no voice
         Forms::unload(test);
@@ -223,20 +224,20 @@ void TestVoice::realEngine_isHeardOnTheSpeaker()
         QSKIP("needs the audio server of scripts/start-audio.sh");
     // The program's own module, loaded on first use; the program ends
     // without tearing a loaded engine down, so it must know it was loaded.
-    AudioModule::installVoice(QCoreApplication::applicationDirPath() + QStringLiteral("/liblettermarch_qtvoice.so"));
+    AudioModule::installVoice(QCoreApplication::applicationDirPath() + u"/liblettermarch_qtvoice.so"_s);
     QVERIFY(!AudioModule::voiceLoaded());
     Voice *voice = &Audio::voice();
     QVERIFY2(voice->problem().isEmpty(), qPrintable(voice->problem()));
     QVERIFY(AudioModule::voiceLoaded());
     QVERIFY(!voice->voices().isEmpty());
     Audio::installQtAudio();
-    const QString heard = m_folder->file(QStringLiteral("heard.wav"));
+    const QString heard = m_folder->file(u"heard.wav"_s);
 
     auto loudest = [&heard](bool speak, Voice *v) {
         StartRecording();
         QTest::qWait(300);
         if (speak)
-            v->say(QStringLiteral("Spelling is fun."), {}, 0);
+            v->say(u"Spelling is fun."_s, {}, 0);
         QTest::qWait(2500);
         StopRecording(heard);
         int peak = 0;
@@ -249,7 +250,7 @@ void TestVoice::realEngine_isHeardOnTheSpeaker()
     const int quiet = loudest(false, voice);
     const int spoken = loudest(true, voice);
     QVERIFY2(quiet < 8, qPrintable(QString::number(quiet)));
-    QVERIFY2(spoken > 20, qPrintable(QStringLiteral("%1 against %2").arg(spoken).arg(quiet)));
+    QVERIFY2(spoken > 20, qPrintable(u"%1 against %2"_s.arg(spoken).arg(quiet)));
     CloseRecording();
 }
 

@@ -36,6 +36,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 class TestWiring : public QObject
 {
     Q_OBJECT
@@ -71,9 +73,9 @@ void TestWiring::init()
         auto store = m_folder->openStore();
         OptionsRow options;
         options.messageTime = 0;
-        options.promptToDeleteLists = QStringLiteral("FALSE");
+        options.promptToDeleteLists = u"FALSE"_s;
         WriteOptions(*store, options);
-        addList(*store, QDate(2030, 1, 4), {QStringLiteral("cat"), QStringLiteral("dog")}, 1);
+        addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
     }
     m_played.clear();
     Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
@@ -93,7 +95,7 @@ void TestWiring::menuItems_reachTheirWindows_data()
     QTest::addColumn<QString>("item"); // a menu item or a button
     QTest::addColumn<QString>("opens");
     QTest::addColumn<bool>("modal");
-    const QString main = QStringLiteral("frmLists"), list = QStringLiteral("frmEditList");
+    const QString main = u"frmLists"_s, list = u"frmEditList"_s;
     const QList<std::tuple<const char *, QString, const char *, const char *, bool>> rows = {
         {"new list", main, "mnuNewList", "frmNewList", true},
         {"edit list", main, "mnuEditList", "frmEditList", false},
@@ -120,7 +122,7 @@ void TestWiring::menuItems_reachTheirWindows()
     QFETCH(QString, item);
     QFETCH(QString, opens);
     QFETCH(bool, modal);
-    QWidget *from = window == QStringLiteral("frmEditList") ? Forms::get<frmEditList>() : Forms::find(window);
+    QWidget *from = window == u"frmEditList"_s ? Forms::get<frmEditList>() : Forms::find(window);
     if (auto *list = qobject_cast<frmEditList *>(from))
         list->setListID(1);
     auto *action = from->findChild<QAction *>(item);
@@ -133,7 +135,7 @@ void TestWiring::menuItems_reachTheirWindows()
             QTRY_VERIFY(QApplication::activeModalWidget());
             QWidget *dialog = QApplication::activeModalWidget();
             shown = dialog->objectName();
-            if (auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")))
+            if (auto *cancel = dialog->findChild<QPushButton *>(u"cmdCancel"_s))
                 QTest::mouseClick(cancel, Qt::LeftButton);
             else
                 dialog->close();
@@ -164,24 +166,24 @@ void TestWiring::fileMenuItems_askForTheirFiles()
     list->mnuExportFolder->trigger();
     FileDialogsSeam::setHandler({});
     QCOMPARE(asked,
-        QStringList({QStringLiteral("Import Words"), QStringLiteral("Export List"), QStringLiteral("Import Words"),
-            QStringLiteral("Export List"), QStringLiteral("Export with Recordings")}));
+        QStringList(
+            {u"Import Words"_s, u"Export List"_s, u"Import Words"_s, u"Export List"_s, u"Export with Recordings"_s}));
 }
 
 void TestWiring::captionsAndReadOnlyBoxes()
 {
     auto *list = Forms::get<frmEditList>();
     list->setListID(1);
-    QCOMPARE(list->frameDetails->title(), QStringLiteral("Word Details"));
-    QCOMPARE(list->framePastTests->title(), QStringLiteral("Test Totals"));
+    QCOMPARE(list->frameDetails->title(), u"Word Details"_s);
+    QCOMPARE(list->framePastTests->title(), u"Test Totals"_s);
     for (QLineEdit *box : list->frameDetails->findChildren<QLineEdit *>())
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     for (QPlainTextEdit *box : list->frameDetails->findChildren<QPlainTextEdit *>())
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
 
     auto *test = Forms::get<frmTest>();
-    QCOMPARE(test->frameDefinition->title(), QStringLiteral("Definition"));
-    QCOMPARE(test->frameContext->title(), QStringLiteral("Context Sentence"));
+    QCOMPARE(test->frameDefinition->title(), u"Definition"_s);
+    QCOMPARE(test->frameContext->title(), u"Context Sentence"_s);
     QVERIFY(test->txtDefinition->isReadOnly() && test->txtContext->isReadOnly());
     Forms::unload(test);
 
@@ -191,7 +193,7 @@ void TestWiring::captionsAndReadOnlyBoxes()
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     QVERIFY(prompt->setListID(1)); // read again, the words are not doubled
     QCOMPARE(prompt->List1->count(), 2);
-    QCOMPARE(prompt->txtTotalWords->text(), QStringLiteral("2"));
+    QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
 }
 
 namespace {
@@ -209,7 +211,7 @@ void checkApart(QWidget *parent)
         QVERIFY2(parent->rect().contains(shown[i]->geometry()), qPrintable(name));
         for (qsizetype j = i + 1; j < shown.size(); ++j)
             QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
-                qPrintable(name + QStringLiteral(" covers ") + shown[j]->objectName()));
+                qPrintable(name + u" covers "_s + shown[j]->objectName()));
         checkApart(shown[i]);
     }
 }
@@ -247,11 +249,11 @@ void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
     setup->chkClearWrongAnswer->setChecked(true);
     MsgBoxScript::expect(MsgAnswer::No); // Start the test now?
     QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-    QCOMPARE(storedOption("PLAY_CORRECT_SOUND"), QStringLiteral("FALSE"));
-    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), QStringLiteral("TRUE"));
-    QCOMPARE(storedOption("REQUIRE_ECHO"), QStringLiteral("FALSE"));
-    QCOMPARE(storedOption("REVEAL_ANSWERS"), QStringLiteral("TRUE"));
-    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("PLAY_CORRECT_SOUND"), u"FALSE"_s);
+    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"TRUE"_s);
+    QCOMPARE(storedOption("REQUIRE_ECHO"), u"FALSE"_s);
+    QCOMPARE(storedOption("REVEAL_ANSWERS"), u"TRUE"_s);
+    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
     QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
     QVERIFY(!Globals::TestOptions.PlayCorrectSound && Globals::TestOptions.PlayIncorrectSound);
     QVERIFY(!Globals::TestOptions.RequireEcho && Globals::TestOptions.ClearWrongAnswer);
@@ -259,12 +261,12 @@ void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
     // The test plays only the sound that is on.
     auto *test = Forms::findAs<frmTest>();
     QVERIFY(test);
-    test->txtWord->setText(QStringLiteral("cat"));
+    test->txtWord->setText(u"cat"_s);
     QTest::keyClick(test->txtWord, Qt::Key_Return);
-    QVERIFY(!m_played.contains(QStringLiteral("Sound_Correct.wav")));
-    test->txtWord->setText(QStringLiteral("dgo"));
+    QVERIFY(!m_played.contains(u"Sound_Correct.wav"_s));
+    test->txtWord->setText(u"dgo"_s);
     QTest::keyClick(test->txtWord, Qt::Key_Return);
-    QVERIFY(m_played.contains(QStringLiteral("Sound_Incorrect.wav")));
+    QVERIFY(m_played.contains(u"Sound_Incorrect.wav"_s));
     Forms::unload(test);
 
     // The options window keeps the general settings it shows.
@@ -272,9 +274,9 @@ void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
     options->chkPromptToDeleteOldTests->setChecked(true);
     options->chkSkipIndividualTestSetup->setChecked(true);
     QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-    QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), QStringLiteral("TRUE"));
-    QCOMPARE(storedOption("SKIP_TEST_SETUP"), QStringLiteral("TRUE"));
-    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), QStringLiteral("TRUE"));
+    QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), u"TRUE"_s);
+    QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
+    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
 }
 
 void TestWiring::storeAndSeams_transactionsRegistryAndRealMessageBox()
@@ -283,14 +285,14 @@ void TestWiring::storeAndSeams_transactionsRegistryAndRealMessageBox()
     // what a nested one committed.
     Store &s = AppFunctions::db();
     auto lists = [&s] {
-        QSqlQuery q = s.select(QStringLiteral("SELECT COUNT(*) FROM LISTS"));
+        QSqlQuery q = s.select(u"SELECT COUNT(*) FROM LISTS"_s);
         return q.next() ? q.value(0).toInt() : -1;
     };
     {
         Store::Transaction outer(s);
         {
             Store::Transaction inner(s);
-            s.addRow(QStringLiteral("LISTS"), {{QStringLiteral("LIST_ID"), 77}});
+            s.addRow(u"LISTS"_s, {{u"LIST_ID"_s, 77}});
             inner.commit();
         }
         QCOMPARE(lists(), 2);
@@ -298,9 +300,9 @@ void TestWiring::storeAndSeams_transactionsRegistryAndRealMessageBox()
     QCOMPARE(lists(), 1);
 
     // A window deleted outright is forgotten by the registry.
-    QWidget *help = Forms::load(QStringLiteral("frmHelp"));
+    QWidget *help = Forms::load(u"frmHelp"_s);
     delete help;
-    QVERIFY(!AppFunctions::IsFormLoaded(QStringLiteral("frmHelp")));
+    QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
 
     // The real message box: Yes is the default and Escape means No.
     MsgBoxSeam::setHandler({});
@@ -308,13 +310,13 @@ void TestWiring::storeAndSeams_transactionsRegistryAndRealMessageBox()
     QTimer::singleShot(0, [&checked] {
         QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QCOMPARE(box->windowTitle(), QStringLiteral("Lettermarch"));
+        QCOMPARE(box->windowTitle(), u"Lettermarch"_s);
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
         QCOMPARE(box->escapeButton(), box->button(QMessageBox::No));
         checked = true;
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    const MsgAnswer answer = MsgBox(QStringLiteral("Delete it?"), MsgButtons::YesNo);
+    const MsgAnswer answer = MsgBox(u"Delete it?"_s, MsgButtons::YesNo);
     MsgBoxScript::install();
     QVERIFY(checked);
     QCOMPARE(answer, MsgAnswer::No);
