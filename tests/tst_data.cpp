@@ -294,30 +294,12 @@ void TestData::recordingNames_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("ordinary") << "cat"
-                              << "CAT.wav";
-    QTest::newRow("shared by case") << "Cat"
-                                    << "CAT.wav";
-    QTest::newRow("quote") << "don't"
-                           << "DON'T.wav";
-    QTest::newRow("non-English") << "élan"
-                                 << "ÉLAN.wav";
-    QTest::newRow("blank inside") << "ice cream"
-                                  << "ICE CREAM.wav";
-    QTest::newRow("slash") << "and/or"
-                           << "AND%2FOR.wav";
-    QTest::newRow("backslash") << "a\\b"
-                               << "A%5CB.wav";
-    QTest::newRow("separators") << "x:y?*<>|\""
-                                << "X%3AY%3F%2A%3C%3E%7C%22.wav";
-    QTest::newRow("percent") << "50%"
-                             << "50%25.wav";
-    QTest::newRow("dot") << "."
-                         << "%2E.wav";
-    QTest::newRow("dots") << ".."
-                          << "%2E%2E.wav";
-    QTest::newRow("up and out") << "../../etc"
-                                << "%2E.%2F..%2FETC.wav";
+    const std::pair<const char *, const char *> rows[] = {{"cat", "CAT.wav"}, {"Cat", "CAT.wav"},
+        {"don't", "DON'T.wav"}, {"élan", "ÉLAN.wav"}, {"ice cream", "ICE CREAM.wav"}, {"and/or", "AND%2FOR.wav"},
+        {"a\\b", "A%5CB.wav"}, {"x:y?*<>|\"", "X%3AY%3F%2A%3C%3E%7C%22.wav"}, {"50%", "50%25.wav"}, {".", "%2E.wav"},
+        {"..", "%2E%2E.wav"}, {"../../etc", "%2E.%2F..%2FETC.wav"}};
+    for (const auto &[word, fileName] : rows)
+        QTest::newRow(word) << QString::fromUtf8(word) << QString::fromUtf8(fileName);
 }
 
 void TestData::recordingNames()
