@@ -13,6 +13,9 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -101,6 +104,41 @@ void TestData::nextId_startsAtOneAndNeverRepeats()
     DeleteList(*store, list, folder.path());
     QCOMPARE(NextID(*store, IdCodes::List), list + 1);
     QCOMPARE(rowCount(*store, u"IDS"_s), 3);
+    store.reset();
+
+    // Two copies of the program taking identifiers at the same moment never
+    // get the same one.
+    int go[2];
+    QCOMPARE(pipe(go), 0);
+    pid_t children[2];
+    for (pid_t &child : children) {
+        child = fork();
+        if (child == 0) {
+            auto own = folder.openStore();
+            ::close(go[1]);
+            char start;
+            (void)!read(go[0], &start, 1); // both begin together, when the pipe closes
+            QStringList taken;
+            for (int i = 0; i < 500; ++i)
+                taken << QString::number(NextID(*own, IdCodes::Word));
+            own.reset();
+            QFile out(folder.file(u"ids-%1"_s.arg(getpid())));
+            const bool written = out.open(QIODevice::WriteOnly) && out.write(taken.join(u' ').toLatin1()) > 0;
+            out.close();
+            _exit(written ? 0 : 1);
+        }
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    QSet<QString> all;
+    for (pid_t child : children) {
+        int status = -1;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        for (const QByteArray &id : fileBytes(folder.file(u"ids-%1"_s.arg(child))).split(' '))
+            all << QString::fromLatin1(id);
+    }
+    QCOMPARE(all.size(), 1000);
 }
 
 void TestData::countsAndTestDate()
