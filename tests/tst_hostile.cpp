@@ -111,7 +111,7 @@ frmLists *mainWindow()
 
 } // namespace
 
-class TestHostile : public QObject
+class TestHostile : public FolderTest
 {
     Q_OBJECT
 
@@ -131,11 +131,6 @@ private slots:
     void wordWithoutIdentifier_isLeftOutAndTheTestRuns();
     void oddFilesInWavs_areNeverReadAndNeverBlock();
     void unhandledStoreError_saysSoAndLeavesTheFolderFree();
-
-private:
-    std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<Store> m_store;
-    QStringList m_played;
 };
 
 void TestHostile::initTestCase()
@@ -146,23 +141,13 @@ void TestHostile::initTestCase()
 
 void TestHostile::init()
 {
-    Clock::setNow([] { return QDateTime(QDate(2030, 1, 9), QTime(17, 0)); });
-    m_folder = std::make_unique<ProgramFolder>();
-    m_store = m_folder->openStore();
+    setUpFolder(QDateTime(QDate(2030, 1, 9), QTime(17, 0)));
     baseDatabase(*m_store);
-    Globals::gWavPath = m_folder->file(u"Wavs"_s);
-    QDir().mkpath(Globals::gWavPath);
-    m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
 }
 
 void TestHostile::cleanup()
 {
-    resetProgram();
-    Audio::setPlayer(nullptr);
-    m_store.reset();
-    m_folder.reset();
-    MsgBoxScript::verifyAllUsedAndClear();
+    tearDownFolder();
 }
 
 void TestHostile::counterBehindTheTables_neverReusesAnIdentifier_data()

@@ -245,10 +245,6 @@ void TestSettings::options_testButtonUsesChosenTimeThenRestores()
 
 void TestSettings::help_topicsAndResizing()
 {
-    const auto topics = HelpTexts::topics();
-    QCOMPARE(topics.size(), 9);
-    QCOMPARE(topics.at(8).name, u"Seeing Progress"_s);
-    QCOMPARE(topics.at(4).name, u"Options (Test Defaults)"_s);
     const QString history = HelpTexts::textFor(u"TEST HISTORY"_s);
     QVERIFY(history.contains(u"button.  A list of all past tests"_s));
     QVERIFY(!history.contains(QLatin1Char('\n')));
@@ -277,8 +273,6 @@ void TestSettings::about_versionsLinksAndHover()
     QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
     auto *about = Forms::get<frmAbout>();
     about->show();
-    QCOMPARE(about->windowTitle(), u"About Lettermarch..."_s);
-    QCOMPARE(about->lblAppName->text(), u"Lettermarch"_s);
     QCOMPARE(about->lblVirtualVersion->text(), u"1.0"_s);
     QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+$"_s).match(about->lblHardVersion->text()).hasMatch());
 
