@@ -558,6 +558,14 @@ void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
     QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());
     session.Pronounce();
     QCOMPARE(m_played, QStringList {u"APPLE.wav"_s});
+
+    // So does a file of exactly the size limit, short enough in time.
+    sound = PcmSound {48000, 2, 16, false, QByteArray(4, '\0')};
+    QVERIFY(WaveFile::write(apple, sound));
+    sound.data.resize(WaveFile::MaxBytes - (QFileInfo(apple).size() - 4));
+    QVERIFY(WaveFile::write(apple, sound));
+    QCOMPARE(QFileInfo(apple).size(), WaveFile::MaxBytes);
+    QVERIFY(RecordingProblem(apple).isEmpty());
 }
 
 void TestHostile::unhandledStoreError_saysSoAndLeavesTheFolderFree()

@@ -201,18 +201,27 @@ namespace {
 // lies inside it (a control left out of its layout lands on another's spot).
 void checkApart(QWidget *parent)
 {
+    // Named controls are checked; unnamed pages and Qt's own parts are
+    // looked through, since controls sit on them too.
     QList<QWidget *> shown;
     for (QWidget *w : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (w->isVisible() && !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"))
+        if (!w->isVisible() || w->isWindow())
+            continue;
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"))
             shown << w;
+        checkApart(w);
     }
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QString name = parent->objectName() + QLatin1Char('/') + shown[i]->objectName();
         QVERIFY2(parent->rect().contains(shown[i]->geometry()), qPrintable(name));
+        // Nor is a laid-out one cut short (one left out of its layout keeps a default size).
+        const QSize hint = shown[i]->minimumSizeHint(), set = shown[i]->minimumSize();
+        const QSize least(set.width() ? set.width() : hint.width(), set.height() ? set.height() : hint.height());
+        QVERIFY2(!parent->layout() || (shown[i]->width() >= least.width() && shown[i]->height() >= least.height()),
+            qPrintable(name + u" is cut short"_s));
         for (qsizetype j = i + 1; j < shown.size(); ++j)
             QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
                 qPrintable(name + u" covers "_s + shown[j]->objectName()));
-        checkApart(shown[i]);
     }
 }
 } // namespace
