@@ -33,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QWindow>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTest>
@@ -433,6 +434,8 @@ void TestPractice::wholeTest_throughTheWindows()
     // The word attempts window opens at once for the first word and follows the selection.
     auto *details = qobject_cast<frmTestWordDetails *>(Forms::find(u"frmTestWordDetails"_s));
     QVERIFY(details && details->isVisible());
+    // It is the results window's own window, kept above it.
+    QCOMPARE(details->windowHandle()->transientParent(), results->windowHandle());
     QCOMPARE(details->lblResult->text(), u"Correct on the first attempt"_s);
     const QPoint where = details->pos();
     QTest::keyClick(grid, Qt::Key_Down);
