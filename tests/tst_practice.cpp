@@ -35,7 +35,6 @@
 #include <QListWidget>
 #include <QWindow>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -45,14 +44,9 @@ namespace {
 
 QStringList attempts(Store &store, qint32 testId)
 {
-    QStringList out;
-    QSqlQuery q = store.select(QStringLiteral("SELECT WORD_ID, GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS "
-                                              "WHERE TEST_ID = %1 ORDER BY rowid")
-                                   .arg(testId));
-    while (q.next())
-        out << u"%1 %2 %3 %4"_s.arg(
-            q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString());
-    return out;
+    return rows(store,
+        u"SELECT WORD_ID, GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = %1 ORDER BY rowid"_s.arg(
+            testId));
 }
 
 } // namespace
