@@ -219,6 +219,11 @@ void checkApart(QWidget *parent)
         const QSize least(set.width() ? set.width() : hint.width(), set.height() ? set.height() : hint.height());
         QVERIFY2(!parent->layout() || (shown[i]->width() >= least.width() && shown[i]->height() >= least.height()),
             qPrintable(name + u" is cut short"_s));
+        // Buttons keep their own width; the space between them stretches.
+        if (auto *button = qobject_cast<QPushButton *>(shown[i]); button && parent->layout()) {
+            QVERIFY2(button->width() <= qMax(button->sizeHint().width(), button->minimumWidth()),
+                qPrintable(name + u" is stretched"_s));
+        }
         for (qsizetype j = i + 1; j < shown.size(); ++j)
             QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
                 qPrintable(name + u" covers "_s + shown[j]->objectName()));

@@ -77,7 +77,7 @@ frmTestResults::frmTestResults()
     auto *left = new QVBoxLayout;
     left->addWidget(frameSummary);
     left->addStretch(1);
-    left->addWidget(cmdPractise);
+    left->addWidget(cmdPractise, 0, Qt::AlignLeft);
     left->addWidget(cmdExit, 0, Qt::AlignLeft);
     auto *right = new QVBoxLayout;
     right->addWidget(Label8);
