@@ -35,6 +35,7 @@
 #include <QListWidget>
 #include <QWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -75,6 +76,7 @@ private slots:
     void revealWindow_messages();
     void testSetup_defaultsCouplingAndSetAsDefault();
     void pastTests_scoresAverageAndResultsBeside();
+    void resultsWindow_showsAWeeksWordsWithoutScrolling();
 };
 
 void TestPractice::initTestCase()
@@ -683,6 +685,27 @@ void TestPractice::pastTests_scoresAverageAndResultsBeside()
     past->mnuExit->trigger();
     QVERIFY(main->isVisible());
     QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestResults"_s));
+}
+
+void TestPractice::resultsWindow_showsAWeeksWordsWithoutScrolling()
+{
+    Store &s = *m_store;
+    QStringList words;
+    for (char16_t c = u'a'; c < u'a' + 12; ++c)
+        words << u"word "_s + QChar(c);
+    const qint32 list = addList(s, QDate(2026, 12, 4), words);
+    const qint32 test = NextID(s, IdCodes::Test);
+    s.addRow(u"TESTS"_s, {{u"TEST_ID"_s, test}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3}});
+    for (qint32 word = 1; word <= 12; ++word)
+        RecordAttempt(s, test, list, word, u"x"_s, u"CORRECT"_s, 1);
+    qint32 listId = 0;
+    QVERIFY(startWithList(*m_folder, m_store, {}, &listId));
+    auto *results = Forms::get<frmTestResults>();
+    results->setTestID(test);
+    results->show();
+    QVERIFY(QTest::qWaitForWindowExposed(results));
+    QCOMPARE(gridColumn(results->MSFlexGrid1, 0), words);
+    QVERIFY(!results->MSFlexGrid1->verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TestPractice)
