@@ -239,7 +239,8 @@ void TestData::open_createsMissingDatabase()
     ProgramFolder folder;
     {
         auto store = folder.openStore();
-        QCOMPARE(rows(*store, u"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"_s), QStringList({u"IDS"_s, u"LISTS"_s, u"OPTIONS"_s, u"TESTS"_s, u"WORDS"_s, u"WORD_ATTEMPTS"_s}));
+        QCOMPARE(rows(*store, u"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"_s),
+            QStringList({u"IDS"_s, u"LISTS"_s, u"OPTIONS"_s, u"TESTS"_s, u"WORDS"_s, u"WORD_ATTEMPTS"_s}));
         QVERIFY(number(*store, u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"_s) >= 9);
         addList(*store, QDate(2026, 7, 3), {u"cat"_s});
     }

@@ -33,11 +33,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 

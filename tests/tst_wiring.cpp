@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -215,8 +216,7 @@ void checkApart(QWidget *parent)
         const QString name = parent->objectName() + QLatin1Char('/') + shown[i]->objectName();
         QVERIFY2(parent->rect().contains(shown[i]->geometry()), qPrintable(name));
         // Nor is a laid-out one cut short (one left out of its layout keeps a default size).
-        const QSize hint = shown[i]->minimumSizeHint(), set = shown[i]->minimumSize();
-        const QSize least(set.width() ? set.width() : hint.width(), set.height() ? set.height() : hint.height());
+        const QSize least = QLayout::closestAcceptableSize(shown[i], QSize(0, 0));
         QVERIFY2(!parent->layout() || (shown[i]->width() >= least.width() && shown[i]->height() >= least.height()),
             qPrintable(name + u" is cut short"_s));
         // Buttons keep their own width; the space between them stretches.
