@@ -3,14 +3,6 @@
 #include "data/ListStore.h"
 #include "data/Store.h"
 
-#include <QFile>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QTest>
-#include <QtGlobal>
-
-using namespace Qt::StringLiterals;
-
 ProgramFolder::ProgramFolder()
 {
     m_dir.setAutoRemove(true);

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDate>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
+// The tests include Qt by module, not class by class.
+#include <QtCore>
+#include <QtSql>
+#include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class Store;
 

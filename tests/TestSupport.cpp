@@ -9,21 +9,9 @@
 #include "kernel/Forms.h"
 #include "kernel/Globals.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QPointer>
-#include <QTest>
-
-#include <QTimer>
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 struct Expected

@@ -5,16 +5,12 @@
 #include "kernel/MessageBox.h"
 #include "practice/TestSession.h"
 
-#include <QDateTime>
-#include <QObject>
+#include <QtWidgets>
 
 #include <functional>
 #include <memory>
 
 class FlexGrid;
-class QCheckBox;
-class QLineEdit;
-class QWidget;
 
 // Scripted answers for the program's message boxes: a test queues the
 // answers to come and reads back every text shown. A message that no test

@@ -12,26 +12,9 @@
 #include "shell/frmDeleteOldList.h"
 #include "shell/frmLists.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QLockFile>
-#include <QMenu>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTest>
-#include <QTimer>
-
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -48,334 +31,6 @@ QString shortDate(const QDate &d)
 }
 
 } // namespace
-
-class TestApp : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void startup_emptyFolder_createsDatabaseAndDisablesListCommands();
-    void startup_withLists_showsNewestFirstAndSelectsFirst();
-    void startup_damagedDatabase_tellsUserAndLeavesFileAlone();
-    void selection_byKeyboardAndPopupMenu_followsRow();
-    void listCommands_withoutList_askForSelection();
-    void deleteList_yesRemovesListAndReloads_noKeepsIt();
-    void registry_findsWithoutLoadingAndEndsWithLastWindow();
-    void shutdown_closesOtherWindowsButListEditor();
-    void messages_closeByTheirTimeOrByTheUser();
-    void oldLists_deleteIgnoreCancelAcrossStarts();
-    void secondCopy_saysSoAndTouchesNothing();
-
-private:
-    ProgramFolder *m_folder = nullptr;
-    frmLists *start();
-};
-
-void TestApp::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestApp::init()
-{
-    registerForms(); // undo any stand-in windows of the previous test
-    m_folder = new ProgramFolder;
-    // Before every list's test date, so no list is offered for deletion.
-    Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
-}
-
-void TestApp::cleanup()
-{
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-    delete m_folder;
-    m_folder = nullptr;
-    Clock::setNow({});
-}
-
-frmLists *TestApp::start()
-{
-    if (!AppFunctions::Main(m_folder->path()))
-        return nullptr;
-    auto *w = qobject_cast<frmLists *>(Forms::find(u"FRMLISTS"_s));
-    if (w && !QTest::qWaitForWindowExposed(w))
-        return nullptr;
-    return w;
-}
-
-void TestApp::startup_emptyFolder_createsDatabaseAndDisablesListCommands()
-{
-    frmLists *w = start();
-    QVERIFY(w);
-    QVERIFY(QFileInfo(m_folder->file(u"Wavs"_s)).isDir());
-    QVERIFY(QFile::exists(m_folder->dbPath()));
-    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM OPTIONS"_s), 1);
-    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"_s), 6);
-    QCOMPARE(w->MSFlexGrid1->Rows(), 1);
-    QCOMPARE(w->MSFlexGrid1->Row(), 0);
-    QCOMPARE(w->MSFlexGrid1->TextMatrix(0, 0), u"School Test Date"_s);
-    for (QPushButton *b : {w->cmdEditList, w->cmdTest, w->cmdPastTests, w->cmdDeleteList})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    for (QAction *a : {w->mnuEditList, w->mnuTest, w->mnuPastTests, w->mnuDeleteList})
-        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-    for (QPushButton *b : {w->cmdNewList, w->cmdOptions, w->cmdExit})
-        QVERIFY(b->isEnabled());
-    QCOMPARE(Globals::gMessageTime, 6);
-    QCOMPARE(Globals::gPromptToDeleteLists, true);
-
-    // A Wavs folder that exists is kept with its files.
-    QFile keep(m_folder->file(u"Wavs/CAT.wav"_s));
-    QVERIFY(keep.open(QIODevice::WriteOnly));
-    keep.close();
-    resetProgram();
-    QVERIFY(start());
-    QVERIFY(keep.exists());
-}
-
-void TestApp::startup_withLists_showsNewestFirstAndSelectsFirst()
-{
-    {
-        auto store = m_folder->openStore();
-        addList(*store, QDate(2026, 9, 4), {u"a"_s, u"b"_s}, 1);
-        addList(*store, QDate(2026, 9, 11), {u"c"_s}, 0);
-        addList(*store, QDate(2026, 9, 18), {u"d"_s, u"e"_s, u"f"_s}, 4);
-    }
-    frmLists *w = start();
-    QVERIFY(w);
-    QCOMPARE(gridColumn(w->MSFlexGrid1, 0),
-        QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
-    QCOMPARE(gridColumn(w->MSFlexGrid1, 1), QStringList({u"3"_s, u"1"_s, u"2"_s}));
-    QCOMPARE(gridColumn(w->MSFlexGrid1, 2), QStringList({u"4"_s, u"0"_s, u"1"_s}));
-    QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s, u"1"_s}));
-    QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
-    QCOMPARE(w->MSFlexGrid1->Row(), 1);
-    QCOMPARE(Globals::gCurrentListID, 3);
-    QVERIFY(w->cmdDeleteList->isEnabled() && w->mnuTest->isEnabled());
-}
-
-void TestApp::startup_damagedDatabase_tellsUserAndLeavesFileAlone()
-{
-    const QByteArray junk = QByteArrayLiteral("This is a shopping list, not a database.\n").repeated(40);
-    QFile f(m_folder->dbPath());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(junk);
-    f.close();
-    bool ended = false;
-    Forms::setOnEmpty([&] { ended = true; });
-
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QVERIFY(!AppFunctions::Main(m_folder->path()));
-    const QString shown = MsgBoxScript::shown().value(0);
-    QVERIFY2(shown.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(shown));
-    QVERIFY2(shown.contains(u"not a Lettermarch database"_s), qPrintable(shown));
-    QVERIFY(ended);
-    QVERIFY(!Forms::isLoaded(u"frmLists"_s));
-    QCOMPARE(fileBytes(m_folder->dbPath()), junk);
-}
-
-void TestApp::selection_byKeyboardAndPopupMenu_followsRow()
-{
-    {
-        auto store = m_folder->openStore();
-        for (int i = 0; i < 3; ++i)
-            addList(*store, QDate(2026, 9, 4).addDays(7 * i));
-    }
-    frmLists *w = start();
-    QVERIFY(w);
-    FlexGrid *grid = w->MSFlexGrid1;
-    grid->setFocus();
-    QTest::keyClick(grid, Qt::Key_Down);
-    QCOMPARE(grid->Row(), 2);
-    QCOMPARE(Globals::gCurrentListID, 2);
-
-    // A right click on another row selects it first, then offers the list menu.
-    const QRect third = grid->visualRect(grid->model()->index(2, 0));
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, third.center());
-    QContextMenuEvent menuEvent(
-        QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
-    QApplication::sendEvent(grid->viewport(), &menuEvent);
-    QCOMPARE(grid->Row(), 3);
-    QCOMPARE(Globals::gCurrentListID, 1);
-    QTRY_VERIFY(w->mnuLists->isVisible());
-    w->mnuLists->hide();
-
-    // Below the last row there is no list: nothing changes, no menu.
-    QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(5, grid->viewport()->height() - 2),
-        grid->viewport()->mapToGlobal(QPoint(5, grid->viewport()->height() - 2)));
-    QApplication::sendEvent(grid->viewport(), &below);
-    QCOMPARE(grid->Row(), 3);
-    QVERIFY(!w->mnuLists->isVisible());
-}
-
-void TestApp::listCommands_withoutList_askForSelection()
-{
-    frmLists *w = start();
-    QVERIFY(w);
-    // Disabled on an empty grid; the commands themselves still refuse politely.
-    const QList<std::pair<void (frmLists::*)(), QString>> commands = {
-        {&frmLists::EditList, u"Please select a list to edit."_s},
-        {&frmLists::Test, u"Please select a list to test."_s},
-        {&frmLists::PastTests, u"Please select a list."_s},
-        {&frmLists::DeleteList, u"Please select a list to delete."_s},
-    };
-    for (const auto &[command, text] : commands) {
-        MsgBoxScript::expect(MsgAnswer::OK, text);
-        (w->*command)();
-        QVERIFY(w->isVisible());
-    }
-}
-
-void TestApp::deleteList_yesRemovesListAndReloads_noKeepsIt()
-{
-    qint32 only = 0;
-    {
-        auto store = m_folder->openStore();
-        only = addList(*store, QDate(2026, 9, 4), {u"cat"_s}, 2);
-    }
-    QDir(m_folder->path()).mkpath(u"Wavs"_s);
-    QFile wav(m_folder->file(u"Wavs/CAT.wav"_s));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    wav.close();
-
-    frmLists *w = start();
-    QVERIFY(w);
-    const QString question = u"Do you want to delete this list and all of it's words?"_s;
-    MsgBoxScript::expect(MsgAnswer::No, question);
-    QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
-    QCOMPARE(w->MSFlexGrid1->Rows(), 2);
-    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
-
-    MsgBoxScript::expect(MsgAnswer::Yes, question);
-    QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
-    QVERIFY(w->isVisible());
-    QCOMPARE(w->MSFlexGrid1->Rows(), 1);
-    QVERIFY(!w->cmdDeleteList->isEnabled());
-    for (const char *table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"})
-        QCOMPARE(number(AppFunctions::db(),
-                     u"SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2"_s.arg(QString::fromLatin1(table)).arg(only)),
-            0);
-    QVERIFY(!wav.exists());
-    QCOMPARE(number(AppFunctions::db(), u"SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'"_s), only);
-}
-
-void TestApp::registry_findsWithoutLoadingAndEndsWithLastWindow()
-{
-    int made = 0;
-    Forms::registerFactory(u"frmHelp"_s, [&] {
-        ++made;
-        return new FakeWindow(u"frmHelp"_s);
-    });
-    bool ended = false;
-    Forms::setOnEmpty([&] { ended = true; });
-
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmhelp"_s));
-    QCOMPARE(made, 0);
-    QWidget *help = Forms::load(u"frmHelp"_s);
-    QCOMPARE(Forms::load(u"FRMHELP"_s), help);
-    QCOMPARE(made, 1);
-    QVERIFY(AppFunctions::IsFormLoaded(u"FrmHelp"_s));
-    QVERIFY(!Forms::load(u"frmNoSuchWindow"_s));
-
-    help->show();
-    help->close(); // closing by the title bar unloads it at once
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
-    QVERIFY(ended);
-
-    // A later use loads it afresh.
-    QVERIFY(Forms::load(u"frmHelp"_s) != nullptr);
-    QCOMPARE(made, 2);
-}
-
-void TestApp::shutdown_closesOtherWindowsButListEditor()
-{
-    // The list editor is told apart by its type, so it is the real one.
-    Forms::registerFactory(u"frmHelp"_s, [] { return new FakeWindow(u"frmHelp"_s); });
-    bool ended = false;
-    Forms::setOnEmpty([&] { ended = true; });
-    frmLists *w = start();
-    QVERIFY(w);
-    Forms::load(u"frmHelp"_s)->show();
-    QTest::mouseClick(w->cmdExit, Qt::LeftButton);
-    QVERIFY(ended); // main window and help are gone, the program ends
-
-    resetProgram(); // the process would have ended here
-    ended = false;
-    Forms::setOnEmpty([&] { ended = true; });
-    w = start();
-    QVERIFY(w);
-    Forms::load(u"frmHelp"_s)->show();
-    QWidget *editor = Forms::load(u"frmEditList"_s);
-    w->mnuExit->trigger();
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmLists"_s));
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
-    QVERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
-    QVERIFY(!ended);
-    Forms::unload(editor);
-    QVERIFY(ended);
-}
-
-void TestApp::messages_closeByTheirTimeOrByTheUser()
-{
-    auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmMessage"_s); };
-    // None shows nothing; a time closes the real (modal) window by itself.
-    Globals::gMessageTime = 0;
-    AppFunctions::ShowMessage(u"List Deleted"_s, QString());
-    QVERIFY(!loaded());
-    Globals::gMessageTime = 1;
-    QString seen;
-    QTimer::singleShot(200, [&seen] {
-        if (auto *m = Forms::findAs<frmMessage>())
-            seen = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
-    });
-    AppFunctions::ShowMessage(u"List Ignored"_s, u"Not again."_s);
-    QCOMPARE(seen, u"List Ignored/Not again."_s);
-    QVERIFY(!loaded());
-
-    // Up to 200 ticks it closes on the tick after its count; beyond, never.
-    for (const auto &[time, timed] : {std::pair {200, true}, std::pair {201, false}}) {
-        Globals::gMessageTime = time;
-        frmMessage *m = Forms::get<frmMessage>();
-        m->Reset();
-        QCOMPARE(m->Timer1->isActive(), timed);
-        for (int i = 0; i < time && timed; ++i)
-            m->Timer1_Timer();
-        QVERIFY(loaded());
-        if (timed)
-            m->Timer1_Timer();
-        QCOMPARE(loaded(), !timed);
-    }
-    Forms::unload(Forms::find(u"frmMessage"_s));
-
-    // Waiting: other keys and a click beside the texts leave it open; a click
-    // on either text, Enter, Return or Space closes it.
-    auto open = [] {
-        frmMessage *m = Forms::get<frmMessage>();
-        m->show();
-        return m;
-    };
-    frmMessage *m = open();
-    QTest::keyClick(m->txtDummy, Qt::Key_A);
-    QTest::keyClick(m->txtDummy, Qt::Key_Escape);
-    QTest::mouseClick(m, Qt::LeftButton, {}, QPoint(2, 2));
-    QVERIFY(loaded() && m->txtDummy->text().isEmpty());
-    const QList<std::function<void(frmMessage *)>> closers = {
-        [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Return); },
-        [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Enter); },
-        [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Space); },
-        [](frmMessage *w) { QTest::mouseClick(w->lblTop, Qt::LeftButton); },
-        [](frmMessage *w) { QTest::mouseClick(w->lblBottom, Qt::LeftButton); },
-    };
-    for (const auto &close : closers) {
-        close(m);
-        QVERIFY(!loaded());
-        m = open();
-    }
-}
 
 namespace {
 // Answers the old-list prompts as they come, one button each, and notes
@@ -407,90 +62,402 @@ struct PromptAnswers
 };
 } // namespace
 
-void TestApp::oldLists_deleteIgnoreCancelAcrossStarts()
+class TestApp : public QObject
 {
-    {
-        auto store = m_folder->openStore();
-        OptionsRow options;
-        options.messageTime = 0;
-        WriteOptions(*store, options);
-        addList(*store, QDate(2026, 8, 20), {u"pear"_s, u"Apple"_s}, 1);
-        addList(*store, QDate(2026, 8, 25));
-        addList(*store, QDate(2026, 9, 1)); // the test is today: not old yet
-    }
-    const QString wav = m_folder->file(u"Wavs/PEAR.wav"_s);
-    QDir(m_folder->path()).mkpath(u"Wavs"_s);
-    QFile(wav).open(QIODevice::WriteOnly);
+    Q_OBJECT
 
+private slots:
+    void initTestCase()
     {
-        PromptAnswers answers({u"cmdDelete"_s, u"cmdIgnore"_s});
+        MsgBoxScript::install();
+        registerForms();
+    }
+
+    void init()
+    {
+        registerForms(); // undo any stand-in windows of the previous test
+        m_folder = new ProgramFolder;
+        // Before every list's test date, so no list is offered for deletion.
+        Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
+    }
+
+    void cleanup()
+    {
+        resetProgram();
+        MsgBoxScript::verifyAllUsedAndClear();
+        delete m_folder;
+        m_folder = nullptr;
+        Clock::setNow({});
+    }
+
+    void startup_emptyFolder_createsDatabaseAndDisablesListCommands()
+    {
         frmLists *w = start();
         QVERIFY(w);
-        QCOMPARE(answers.seen, QStringList({u"1: Apple,pear (2)"_s, u"2:  (0)"_s}));
-        // Deleted before the grid was filled; the ignored list stays.
-        QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s}));
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1"_s), 0);
-        QVERIFY(!QFile::exists(wav));
-        QCOMPARE(
-            number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'"_s), 1);
-    }
-    resetProgram();
+        QVERIFY(QFileInfo(m_folder->file(u"Wavs"_s)).isDir());
+        QVERIFY(QFile::exists(m_folder->dbPath()));
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM OPTIONS"_s), 1);
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"_s), 6);
+        QCOMPARE(w->MSFlexGrid1->Rows(), 1);
+        QCOMPARE(w->MSFlexGrid1->Row(), 0);
+        QCOMPARE(w->MSFlexGrid1->TextMatrix(0, 0), u"School Test Date"_s);
+        for (QPushButton *b : {w->cmdEditList, w->cmdTest, w->cmdPastTests, w->cmdDeleteList})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        for (QAction *a : {w->mnuEditList, w->mnuTest, w->mnuPastTests, w->mnuDeleteList})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        for (QPushButton *b : {w->cmdNewList, w->cmdOptions, w->cmdExit})
+            QVERIFY(b->isEnabled());
+        QCOMPARE(Globals::gMessageTime, 6);
+        QCOMPARE(Globals::gPromptToDeleteLists, true);
 
-    // A day later the third list is old too: only it is offered; Cancel keeps
-    // it for the next start.
-    Clock::setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
-    {
-        PromptAnswers answers({u"cmdCancel"_s});
+        // A Wavs folder that exists is kept with its files.
+        QFile keep(m_folder->file(u"Wavs/CAT.wav"_s));
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.close();
+        resetProgram();
         QVERIFY(start());
-        QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
+        QVERIFY(keep.exists());
     }
-    resetProgram();
+
+    void startup_withLists_showsNewestFirstAndSelectsFirst()
     {
-        PromptAnswers answers({u"cmdCancel"_s});
+        {
+            auto store = m_folder->openStore();
+            addList(*store, QDate(2026, 9, 4), {u"a"_s, u"b"_s}, 1);
+            addList(*store, QDate(2026, 9, 11), {u"c"_s}, 0);
+            addList(*store, QDate(2026, 9, 18), {u"d"_s, u"e"_s, u"f"_s}, 4);
+        }
+        frmLists *w = start();
+        QVERIFY(w);
+        QCOMPARE(gridColumn(w->MSFlexGrid1, 0),
+            QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
+        QCOMPARE(gridColumn(w->MSFlexGrid1, 1), QStringList({u"3"_s, u"1"_s, u"2"_s}));
+        QCOMPARE(gridColumn(w->MSFlexGrid1, 2), QStringList({u"4"_s, u"0"_s, u"1"_s}));
+        QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s, u"1"_s}));
+        QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
+        QCOMPARE(w->MSFlexGrid1->Row(), 1);
+        QCOMPARE(Globals::gCurrentListID, 3);
+        QVERIFY(w->cmdDeleteList->isEnabled() && w->mnuTest->isEnabled());
+    }
+
+    void startup_damagedDatabase_tellsUserAndLeavesFileAlone()
+    {
+        const QByteArray junk = QByteArrayLiteral("This is a shopping list, not a database.\n").repeated(40);
+        QFile f(m_folder->dbPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(junk);
+        f.close();
+        bool ended = false;
+        Forms::setOnEmpty([&] { ended = true; });
+
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!AppFunctions::Main(m_folder->path()));
+        const QString shown = MsgBoxScript::shown().value(0);
+        QVERIFY2(shown.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(shown));
+        QVERIFY2(shown.contains(u"not a Lettermarch database"_s), qPrintable(shown));
+        QVERIFY(ended);
+        QVERIFY(!Forms::isLoaded(u"frmLists"_s));
+        QCOMPARE(fileBytes(m_folder->dbPath()), junk);
+    }
+
+    void selection_byKeyboardAndPopupMenu_followsRow()
+    {
+        {
+            auto store = m_folder->openStore();
+            for (int i = 0; i < 3; ++i)
+                addList(*store, QDate(2026, 9, 4).addDays(7 * i));
+        }
+        frmLists *w = start();
+        QVERIFY(w);
+        FlexGrid *grid = w->MSFlexGrid1;
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->Row(), 2);
+        QCOMPARE(Globals::gCurrentListID, 2);
+
+        // A right click on another row selects it first, then offers the list menu.
+        const QRect third = grid->visualRect(grid->model()->index(2, 0));
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, third.center());
+        QContextMenuEvent menuEvent(
+            QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
+        QApplication::sendEvent(grid->viewport(), &menuEvent);
+        QCOMPARE(grid->Row(), 3);
+        QCOMPARE(Globals::gCurrentListID, 1);
+        QTRY_VERIFY(w->mnuLists->isVisible());
+        w->mnuLists->hide();
+
+        // Below the last row there is no list: nothing changes, no menu.
+        QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(5, grid->viewport()->height() - 2),
+            grid->viewport()->mapToGlobal(QPoint(5, grid->viewport()->height() - 2)));
+        QApplication::sendEvent(grid->viewport(), &below);
+        QCOMPARE(grid->Row(), 3);
+        QVERIFY(!w->mnuLists->isVisible());
+    }
+
+    void listCommands_withoutList_askForSelection()
+    {
+        frmLists *w = start();
+        QVERIFY(w);
+        // Disabled on an empty grid; the commands themselves still refuse politely.
+        const QList<std::pair<void (frmLists::*)(), QString>> commands = {
+            {&frmLists::EditList, u"Please select a list to edit."_s},
+            {&frmLists::Test, u"Please select a list to test."_s},
+            {&frmLists::PastTests, u"Please select a list."_s},
+            {&frmLists::DeleteList, u"Please select a list to delete."_s},
+        };
+        for (const auto &[command, text] : commands) {
+            MsgBoxScript::expect(MsgAnswer::OK, text);
+            (w->*command)();
+            QVERIFY(w->isVisible());
+        }
+    }
+
+    void deleteList_yesRemovesListAndReloads_noKeepsIt()
+    {
+        qint32 only = 0;
+        {
+            auto store = m_folder->openStore();
+            only = addList(*store, QDate(2026, 9, 4), {u"cat"_s}, 2);
+        }
+        QDir(m_folder->path()).mkpath(u"Wavs"_s);
+        QFile wav(m_folder->file(u"Wavs/CAT.wav"_s));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.close();
+
+        frmLists *w = start();
+        QVERIFY(w);
+        const QString question = u"Do you want to delete this list and all of it's words?"_s;
+        MsgBoxScript::expect(MsgAnswer::No, question);
+        QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
+        QCOMPARE(w->MSFlexGrid1->Rows(), 2);
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+
+        MsgBoxScript::expect(MsgAnswer::Yes, question);
+        QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->MSFlexGrid1->Rows(), 1);
+        QVERIFY(!w->cmdDeleteList->isEnabled());
+        for (const char *table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"})
+            QCOMPARE(number(AppFunctions::db(),
+                         u"SELECT COUNT(*) FROM %1 WHERE LIST_ID = %2"_s.arg(QString::fromLatin1(table)).arg(only)),
+                0);
+        QVERIFY(!wav.exists());
+        QCOMPARE(number(AppFunctions::db(), u"SELECT VALUE FROM IDS WHERE CODE = 'LIST_ID'"_s), only);
+    }
+
+    void registry_findsWithoutLoadingAndEndsWithLastWindow()
+    {
+        int made = 0;
+        Forms::registerFactory(u"frmHelp"_s, [&] {
+            ++made;
+            return new FakeWindow(u"frmHelp"_s);
+        });
+        bool ended = false;
+        Forms::setOnEmpty([&] { ended = true; });
+
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmhelp"_s));
+        QCOMPARE(made, 0);
+        QWidget *help = Forms::load(u"frmHelp"_s);
+        QCOMPARE(Forms::load(u"FRMHELP"_s), help);
+        QCOMPARE(made, 1);
+        QVERIFY(AppFunctions::IsFormLoaded(u"FrmHelp"_s));
+        QVERIFY(!Forms::load(u"frmNoSuchWindow"_s));
+
+        help->show();
+        help->close(); // closing by the title bar unloads it at once
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+        QVERIFY(ended);
+
+        // A later use loads it afresh.
+        QVERIFY(Forms::load(u"frmHelp"_s) != nullptr);
+        QCOMPARE(made, 2);
+    }
+
+    void shutdown_closesOtherWindowsButListEditor()
+    {
+        // The list editor is told apart by its type, so it is the real one.
+        Forms::registerFactory(u"frmHelp"_s, [] { return new FakeWindow(u"frmHelp"_s); });
+        bool ended = false;
+        Forms::setOnEmpty([&] { ended = true; });
+        frmLists *w = start();
+        QVERIFY(w);
+        Forms::load(u"frmHelp"_s)->show();
+        QTest::mouseClick(w->cmdExit, Qt::LeftButton);
+        QVERIFY(ended); // main window and help are gone, the program ends
+
+        resetProgram(); // the process would have ended here
+        ended = false;
+        Forms::setOnEmpty([&] { ended = true; });
+        w = start();
+        QVERIFY(w);
+        Forms::load(u"frmHelp"_s)->show();
+        QWidget *editor = Forms::load(u"frmEditList"_s);
+        w->mnuExit->trigger();
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmLists"_s));
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+        QVERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
+        QVERIFY(!ended);
+        Forms::unload(editor);
+        QVERIFY(ended);
+    }
+
+    void messages_closeByTheirTimeOrByTheUser()
+    {
+        auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmMessage"_s); };
+        // None shows nothing; a time closes the real (modal) window by itself.
+        Globals::gMessageTime = 0;
+        AppFunctions::ShowMessage(u"List Deleted"_s, QString());
+        QVERIFY(!loaded());
+        Globals::gMessageTime = 1;
+        QString seen;
+        QTimer::singleShot(200, [&seen] {
+            if (auto *m = Forms::findAs<frmMessage>())
+                seen = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
+        });
+        AppFunctions::ShowMessage(u"List Ignored"_s, u"Not again."_s);
+        QCOMPARE(seen, u"List Ignored/Not again."_s);
+        QVERIFY(!loaded());
+
+        // Up to 200 ticks it closes on the tick after its count; beyond, never.
+        for (const auto &[time, timed] : {std::pair {200, true}, std::pair {201, false}}) {
+            Globals::gMessageTime = time;
+            frmMessage *m = Forms::get<frmMessage>();
+            m->Reset();
+            QCOMPARE(m->Timer1->isActive(), timed);
+            for (int i = 0; i < time && timed; ++i)
+                m->Timer1_Timer();
+            QVERIFY(loaded());
+            if (timed)
+                m->Timer1_Timer();
+            QCOMPARE(loaded(), !timed);
+        }
+        Forms::unload(Forms::find(u"frmMessage"_s));
+
+        // Waiting: other keys and a click beside the texts leave it open; a click
+        // on either text, Enter, Return or Space closes it.
+        auto open = [] {
+            frmMessage *m = Forms::get<frmMessage>();
+            m->show();
+            return m;
+        };
+        frmMessage *m = open();
+        QTest::keyClick(m->txtDummy, Qt::Key_A);
+        QTest::keyClick(m->txtDummy, Qt::Key_Escape);
+        QTest::mouseClick(m, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(loaded() && m->txtDummy->text().isEmpty());
+        const QList<std::function<void(frmMessage *)>> closers = {
+            [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Return); },
+            [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Enter); },
+            [](frmMessage *w) { QTest::keyClick(w->txtDummy, Qt::Key_Space); },
+            [](frmMessage *w) { QTest::mouseClick(w->lblTop, Qt::LeftButton); },
+            [](frmMessage *w) { QTest::mouseClick(w->lblBottom, Qt::LeftButton); },
+        };
+        for (const auto &close : closers) {
+            close(m);
+            QVERIFY(!loaded());
+            m = open();
+        }
+    }
+
+    void oldLists_deleteIgnoreCancelAcrossStarts()
+    {
+        {
+            auto store = m_folder->openStore();
+            OptionsRow options;
+            options.messageTime = 0;
+            WriteOptions(*store, options);
+            addList(*store, QDate(2026, 8, 20), {u"pear"_s, u"Apple"_s}, 1);
+            addList(*store, QDate(2026, 8, 25));
+            addList(*store, QDate(2026, 9, 1)); // the test is today: not old yet
+        }
+        const QString wav = m_folder->file(u"Wavs/PEAR.wav"_s);
+        QDir(m_folder->path()).mkpath(u"Wavs"_s);
+        QFile(wav).open(QIODevice::WriteOnly);
+
+        {
+            PromptAnswers answers({u"cmdDelete"_s, u"cmdIgnore"_s});
+            frmLists *w = start();
+            QVERIFY(w);
+            QCOMPARE(answers.seen, QStringList({u"1: Apple,pear (2)"_s, u"2:  (0)"_s}));
+            // Deleted before the grid was filled; the ignored list stays.
+            QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s}));
+            QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1"_s), 0);
+            QVERIFY(!QFile::exists(wav));
+            QCOMPARE(
+                number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'"_s),
+                1);
+        }
+        resetProgram();
+
+        // A day later the third list is old too: only it is offered; Cancel keeps
+        // it for the next start.
+        Clock::setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
+        {
+            PromptAnswers answers({u"cmdCancel"_s});
+            QVERIFY(start());
+            QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
+        }
+        resetProgram();
+        {
+            PromptAnswers answers({u"cmdCancel"_s});
+            QVERIFY(start());
+            QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
+        }
+        resetProgram();
+
+        // With the setting off nothing is offered.
+        {
+            auto store = m_folder->openStore();
+            store->execute(u" UPDATE OPTIONS SET PROMPT_TO_DELETE_LISTS = 'FALSE' "_s);
+        }
+        PromptAnswers none({u"cmdDelete"_s});
+        frmLists *w = start();
+        QVERIFY(w);
+        QVERIFY(none.seen.isEmpty());
+        QCOMPARE(w->MSFlexGrid1->Rows(), 3);
+    }
+
+    void secondCopy_saysSoAndTouchesNothing()
+    {
+        {
+            auto store = m_folder->openStore();
+            addList(*store, QDate(2026, 9, 4), {u"cat"_s});
+        }
+        // The first copy runs in a process of its own and holds the folder.
+        auto first = std::make_unique<OtherProcess>([this] {
+            static QLockFile lock(m_folder->file(u"Lettermarch.lock"_s));
+            return lock.tryLock(0);
+        });
+        QVERIFY(first->holding());
+        const QByteArray before = fileBytes(m_folder->dbPath());
+
+        bool ended = false;
+        Forms::setOnEmpty([&] { ended = true; });
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!AppFunctions::Main(m_folder->path()));
+        QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
+        QVERIFY(ended);
+        QCOMPARE(fileBytes(m_folder->dbPath()), before);
+
+        // Once the first copy is gone (even killed), the folder is free again.
+        first.reset();
+        MsgBoxScript::verifyAllUsedAndClear();
         QVERIFY(start());
-        QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
     }
-    resetProgram();
 
-    // With the setting off nothing is offered.
+private:
+    ProgramFolder *m_folder = nullptr;
+
+    frmLists *start()
     {
-        auto store = m_folder->openStore();
-        store->execute(u" UPDATE OPTIONS SET PROMPT_TO_DELETE_LISTS = 'FALSE' "_s);
+        if (!AppFunctions::Main(m_folder->path()))
+            return nullptr;
+        auto *w = qobject_cast<frmLists *>(Forms::find(u"FRMLISTS"_s));
+        if (w && !QTest::qWaitForWindowExposed(w))
+            return nullptr;
+        return w;
     }
-    PromptAnswers none({u"cmdDelete"_s});
-    frmLists *w = start();
-    QVERIFY(w);
-    QVERIFY(none.seen.isEmpty());
-    QCOMPARE(w->MSFlexGrid1->Rows(), 3);
-}
-
-void TestApp::secondCopy_saysSoAndTouchesNothing()
-{
-    {
-        auto store = m_folder->openStore();
-        addList(*store, QDate(2026, 9, 4), {u"cat"_s});
-    }
-    // The first copy runs in a process of its own and holds the folder.
-    auto first = std::make_unique<OtherProcess>([this] {
-        static QLockFile lock(m_folder->file(u"Lettermarch.lock"_s));
-        return lock.tryLock(0);
-    });
-    QVERIFY(first->holding());
-    const QByteArray before = fileBytes(m_folder->dbPath());
-
-    bool ended = false;
-    Forms::setOnEmpty([&] { ended = true; });
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QVERIFY(!AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
-    QVERIFY(ended);
-    QCOMPARE(fileBytes(m_folder->dbPath()), before);
-
-    // Once the first copy is gone (even killed), the folder is free again.
-    first.reset();
-    MsgBoxScript::verifyAllUsedAndClear();
-    QVERIFY(start());
-}
+};
 
 QTEST_MAIN(TestApp)
 #include "tst_app.moc"

@@ -6,18 +6,11 @@
 #include "audio/WaveFile.h"
 
 #include <QAudioDevice>
-#include <QCoreApplication>
-#include <QFile>
 #include <QMediaDevices>
-#include <QTest>
-#include <QTimer>
-#include <QtEndian>
 
 #include <cmath>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 // Whether this run has an audio server with a (virtual) microphone: "1" it
@@ -88,195 +81,188 @@ private slots:
         Audio::setPlayer(nullptr);
     }
 
-    void waveFiles_roundTripAndConversion();
-    void stopRecording_deletesOldFileBeforeSaving();
-    void realDevice_recordsAndPlays();
-    void noServer_leavesNoFileAndReturns();
-    void module_loadsOnFirstSoundOnly();
-    void unreadableRecording_playsNothingSilently();
-};
+    void waveFiles_roundTripAndConversion()
+    {
+        const PcmSound stereo = tone(0.5);
+        const auto decoded = WaveFile::decode(WaveFile::encode(stereo));
+        QVERIFY(decoded);
+        QCOMPARE(decoded->data, stereo.data);
+        QCOMPARE(decoded->sampleRate, 44100);
 
-void TestAudio::waveFiles_roundTripAndConversion()
-{
-    const PcmSound stereo = tone(0.5);
-    const auto decoded = WaveFile::decode(WaveFile::encode(stereo));
-    QVERIFY(decoded);
-    QCOMPARE(decoded->data, stereo.data);
-    QCOMPARE(decoded->sampleRate, 44100);
+        const PcmSound mono = WaveFile::toMono(stereo);
+        QCOMPARE(mono.sampleRate, 11025);
+        QCOMPARE(mono.bitsPerSample, 8);
+        QCOMPARE(mono.frames(), 5513);
+        int low = 255, high = 0;
+        for (char c : mono.data) {
+            low = qMin(low, int(quint8(c)));
+            high = qMax(high, int(quint8(c)));
+        }
+        QVERIFY2(low < 80 && high > 176 && high <= 255, qPrintable(u"%1..%2"_s.arg(low).arg(high)));
 
-    const PcmSound mono = WaveFile::toMono(stereo);
-    QCOMPARE(mono.sampleRate, 11025);
-    QCOMPARE(mono.bitsPerSample, 8);
-    QCOMPARE(mono.frames(), 5513);
-    int low = 255, high = 0;
-    for (char c : mono.data) {
-        low = qMin(low, int(quint8(c)));
-        high = qMax(high, int(quint8(c)));
+        // Odd sizes are padded; a file cut short keeps what it has; junk is refused.
+        PcmSound odd = mono;
+        odd.data.chop(1);
+        const QByteArray oddBytes = WaveFile::encode(odd);
+        QCOMPARE(oddBytes.size() % 2, 0);
+        QCOMPARE(WaveFile::decode(oddBytes)->data, odd.data);
+        QCOMPARE(WaveFile::decode(oddBytes.left(1044))->data.size(), 1000);
+        QVERIFY(!WaveFile::decode(QByteArrayLiteral("RIFF....WAVEjunk")));
+        // Formats a recording is never in are refused, each limit on its own.
+        auto withFormat = [&](quint16 tag, quint16 channels, quint32 rate, quint16 bits) {
+            QByteArray b = WaveFile::encode(mono);
+            qToLittleEndian(tag, b.data() + 20);
+            qToLittleEndian(channels, b.data() + 22);
+            qToLittleEndian(rate, b.data() + 24);
+            qToLittleEndian(bits, b.data() + 34);
+            return WaveFile::decode(b).has_value();
+        };
+        QVERIFY(withFormat(1, 1, 11025, 8) && withFormat(3, 2, 384000, 32) && withFormat(0xFFFE, 8, 1000, 16));
+        QVERIFY(!withFormat(2, 1, 11025, 8) && !withFormat(1, 1, 11025, 24) && !withFormat(1, 0, 11025, 8));
+        QVERIFY(!withFormat(1, 9, 11025, 8) && !withFormat(1, 1, 999, 8) && !withFormat(1, 1, 384001, 16));
+        QVERIFY(!WaveFile::decode(QByteArray(100, 'x')));
     }
-    QVERIFY2(low < 80 && high > 176 && high <= 255, qPrintable(u"%1..%2"_s.arg(low).arg(high)));
 
-    // Odd sizes are padded; a file cut short keeps what it has; junk is refused.
-    PcmSound odd = mono;
-    odd.data.chop(1);
-    const QByteArray oddBytes = WaveFile::encode(odd);
-    QCOMPARE(oddBytes.size() % 2, 0);
-    QCOMPARE(WaveFile::decode(oddBytes)->data, odd.data);
-    QCOMPARE(WaveFile::decode(oddBytes.left(1044))->data.size(), 1000);
-    QVERIFY(!WaveFile::decode(QByteArrayLiteral("RIFF....WAVEjunk")));
-    // Formats a recording is never in are refused, each limit on its own.
-    auto withFormat = [&](quint16 tag, quint16 channels, quint32 rate, quint16 bits) {
-        QByteArray b = WaveFile::encode(mono);
-        qToLittleEndian(tag, b.data() + 20);
-        qToLittleEndian(channels, b.data() + 22);
-        qToLittleEndian(rate, b.data() + 24);
-        qToLittleEndian(bits, b.data() + 34);
-        return WaveFile::decode(b).has_value();
-    };
-    QVERIFY(withFormat(1, 1, 11025, 8) && withFormat(3, 2, 384000, 32) && withFormat(0xFFFE, 8, 1000, 16));
-    QVERIFY(!withFormat(2, 1, 11025, 8) && !withFormat(1, 1, 11025, 24) && !withFormat(1, 0, 11025, 8));
-    QVERIFY(!withFormat(1, 9, 11025, 8) && !withFormat(1, 1, 999, 8) && !withFormat(1, 1, 384001, 16));
-    QVERIFY(!WaveFile::decode(QByteArray(100, 'x')));
-}
+    void stopRecording_deletesOldFileBeforeSaving()
+    {
+        ProgramFolder folder;
+        const QString path = folder.file(u"Temp with blanks.wav"_s);
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old recording");
+        old.close();
+        QStringList log;
+        Audio::setRecorder(std::make_unique<ScriptedRecorder>(&log));
+        StartRecording();
+        StopRecording(path);
+        CloseRecording();
+        // Saved when StopRecording returns: the word editor copies the file next.
+        QCOMPARE(log, QStringList({u"start"_s, u"stop"_s, u"save"_s, u"saved"_s, u"close"_s}));
+    }
 
-void TestAudio::stopRecording_deletesOldFileBeforeSaving()
-{
-    ProgramFolder folder;
-    const QString path = folder.file(u"Temp with blanks.wav"_s);
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old recording");
-    old.close();
-    QStringList log;
-    Audio::setRecorder(std::make_unique<ScriptedRecorder>(&log));
-    StartRecording();
-    StopRecording(path);
-    CloseRecording();
-    // Saved when StopRecording returns: the word editor copies the file next.
-    QCOMPARE(log, QStringList({u"start"_s, u"stop"_s, u"save"_s, u"saved"_s, u"close"_s}));
-}
+    void realDevice_recordsAndPlays()
+    {
+        if (expectation() == "0")
+            QSKIP("this run has no audio server");
+        if (expectation().isEmpty() && QMediaDevices::audioInputs().isEmpty())
+            QSKIP("no audio input; run scripts/start-audio.sh and set LETTERMARCH_EXPECT_AUDIO=1");
+        QVERIFY(!QMediaDevices::audioInputs().isEmpty());
+        QVERIFY(!QMediaDevices::audioOutputs().isEmpty());
 
-void TestAudio::realDevice_recordsAndPlays()
-{
-    if (expectation() == "0")
-        QSKIP("this run has no audio server");
-    if (expectation().isEmpty() && QMediaDevices::audioInputs().isEmpty())
-        QSKIP("no audio input; run scripts/start-audio.sh and set LETTERMARCH_EXPECT_AUDIO=1");
-    QVERIFY(!QMediaDevices::audioInputs().isEmpty());
-    QVERIFY(!QMediaDevices::audioOutputs().isEmpty());
+        ProgramFolder folder;
+        Audio::installQtAudio();
+        const QString sound = folder.file(u"tone.wav"_s);
+        QVERIFY(WaveFile::write(sound, tone(3.0)));
+        const QString path = folder.file(u"Temp.wav"_s);
 
-    ProgramFolder folder;
-    Audio::installQtAudio();
-    const QString sound = folder.file(u"tone.wav"_s);
-    QVERIFY(WaveFile::write(sound, tone(3.0)));
-    const QString path = folder.file(u"Temp.wav"_s);
+        // The virtual microphone hears the speaker: play a tone while recording.
+        StartRecording();
+        PlaySound(sound);
+        QTRY_VERIFY(Audio::player().isPlaying());
+        QTest::qWait(1000);
+        StopRecording(path);
 
-    // The virtual microphone hears the speaker: play a tone while recording.
-    StartRecording();
-    PlaySound(sound);
-    QTRY_VERIFY(Audio::player().isPlaying());
-    QTest::qWait(1000);
-    StopRecording(path);
+        const QByteArray bytes = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        QVERIFY2(bytes.size() > 44, "no recording was saved");
+        QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
+        const Header h = header(bytes);
+        QCOMPARE(h.format, quint16(1));
+        QCOMPARE(h.channels, quint16(1));
+        QCOMPARE(h.bits, quint16(8));
+        QCOMPARE(h.rate, quint32(11025));
+        // About one second; generous bounds, the machine may be busy.
+        QVERIFY2(h.dataBytes > 11025 / 2 && h.dataBytes < 11025 * 3, qPrintable(QString::number(h.dataBytes)));
+        QCOMPARE(qsizetype(h.dataBytes), bytes.size() - 44 - qsizetype(h.dataBytes & 1));
+        // It heard the tone, not only silence.
+        int loudest = 0;
+        for (char c : bytes.mid(44))
+            loudest = qMax(loudest, qAbs(int(quint8(c)) - 128));
+        QVERIFY2(loudest > 20, qPrintable(QString::number(loudest)));
 
-    const QByteArray bytes = [&] {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    QVERIFY2(bytes.size() > 44, "no recording was saved");
-    QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
-    const Header h = header(bytes);
-    QCOMPARE(h.format, quint16(1));
-    QCOMPARE(h.channels, quint16(1));
-    QCOMPARE(h.bits, quint16(8));
-    QCOMPARE(h.rate, quint32(11025));
-    // About one second; generous bounds, the machine may be busy.
-    QVERIFY2(h.dataBytes > 11025 / 2 && h.dataBytes < 11025 * 3, qPrintable(QString::number(h.dataBytes)));
-    QCOMPARE(qsizetype(h.dataBytes), bytes.size() - 44 - qsizetype(h.dataBytes & 1));
-    // It heard the tone, not only silence.
-    int loudest = 0;
-    for (char c : bytes.mid(44))
-        loudest = qMax(loudest, qAbs(int(quint8(c)) - 128));
-    QVERIFY2(loudest > 20, qPrintable(QString::number(loudest)));
-
-    // Playing the recording cuts off the tone still playing, and ends by itself.
-    PlaySound(path);
-    QTRY_VERIFY(Audio::player().isPlaying());
-    QTRY_VERIFY_WITH_TIMEOUT(!Audio::player().isPlaying(), 10000);
-
-    // A new recording closes the stopped one; nothing of it is saved again.
-    StartRecording();
-    CloseRecording();
-    StopRecording(path);
-    QVERIFY(!QFile::exists(path));
-}
-
-void TestAudio::noServer_leavesNoFileAndReturns()
-{
-    if (expectation() != "0")
-        QSKIP("this run has an audio server");
-    QVERIFY(QMediaDevices::audioInputs().isEmpty());
-    ProgramFolder folder;
-    Audio::installQtAudio();
-    const QString path = folder.file(u"Temp.wav"_s);
-    StartRecording();
-    QTest::qWait(300);
-    StopRecording(path);
-    QVERIFY(!QFile::exists(path));
-    PlaySound(folder.file(u"missing.wav"_s));
-    QVERIFY(!Audio::player().isPlaying());
-    CloseRecording();
-}
-
-void TestAudio::module_loadsOnFirstSoundOnly()
-{
-    // The program's own module, built beside this test.
-    const QString module = QCoreApplication::applicationDirPath() + u"/liblettermarch_qtaudio.so"_s;
-    QVERIFY(QFile::exists(module));
-    AudioModule::install(module);
-    CloseRecording(); // nothing to close: nothing is loaded for it
-    ProgramFolder folder;
-    const QString path = folder.file(u"Temp.wav"_s);
-    StartRecording();
-    QTest::qWait(expectation() == "1" ? 600 : 100);
-    StopRecording(path);
-    // With a microphone the module records; without one it writes nothing.
-    QCOMPARE(QFile::exists(path), expectation() == "1");
-    if (expectation() == "1") {
+        // Playing the recording cuts off the tone still playing, and ends by itself.
         PlaySound(path);
         QTRY_VERIFY(Audio::player().isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!Audio::player().isPlaying(), 10000);
+
+        // A new recording closes the stopped one; nothing of it is saved again.
+        StartRecording();
+        CloseRecording();
+        StopRecording(path);
+        QVERIFY(!QFile::exists(path));
     }
 
-    // A module that is missing leaves the program silent, not broken.
-    AudioModule::install(folder.file(u"no-such-module.so"_s));
-    KillFile(path);
-    StartRecording();
-    StopRecording(path);
-    PlaySound(path);
-    QVERIFY(!QFile::exists(path) && !Audio::player().isPlaying());
-}
-
-void TestAudio::unreadableRecording_playsNothingSilently()
-{
-    ProgramFolder folder;
-    const QString path = folder.file(u"CAT.wav"_s);
-    QVERIFY(WaveFile::write(path, tone(0.5)));
-    QFile::setPermissions(path, QFile::WriteOwner); // nobody may read it
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
-    // As an ordinary user, so the permission applies even when the tests run as root.
-    const pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
+    void noServer_leavesNoFileAndReturns()
+    {
+        if (expectation() != "0")
+            QSKIP("this run has an audio server");
+        QVERIFY(QMediaDevices::audioInputs().isEmpty());
+        ProgramFolder folder;
         Audio::installQtAudio();
-        PlaySound(path);
-        const bool playing = Audio::player().isPlaying();
-        _exit(playing || QFile(path).open(QIODevice::ReadOnly) ? 1 : 0);
+        const QString path = folder.file(u"Temp.wav"_s);
+        StartRecording();
+        QTest::qWait(300);
+        StopRecording(path);
+        QVERIFY(!QFile::exists(path));
+        PlaySound(folder.file(u"missing.wav"_s));
+        QVERIFY(!Audio::player().isPlaying());
+        CloseRecording();
     }
-    int status = -1;
-    waitpid(child, &status, 0);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
+
+    void module_loadsOnFirstSoundOnly()
+    {
+        // The program's own module, built beside this test.
+        const QString module = QCoreApplication::applicationDirPath() + u"/liblettermarch_qtaudio.so"_s;
+        QVERIFY(QFile::exists(module));
+        AudioModule::install(module);
+        CloseRecording(); // nothing to close: nothing is loaded for it
+        ProgramFolder folder;
+        const QString path = folder.file(u"Temp.wav"_s);
+        StartRecording();
+        QTest::qWait(expectation() == "1" ? 600 : 100);
+        StopRecording(path);
+        // With a microphone the module records; without one it writes nothing.
+        QCOMPARE(QFile::exists(path), expectation() == "1");
+        if (expectation() == "1") {
+            PlaySound(path);
+            QTRY_VERIFY(Audio::player().isPlaying());
+        }
+
+        // A module that is missing leaves the program silent, not broken.
+        AudioModule::install(folder.file(u"no-such-module.so"_s));
+        KillFile(path);
+        StartRecording();
+        StopRecording(path);
+        PlaySound(path);
+        QVERIFY(!QFile::exists(path) && !Audio::player().isPlaying());
+    }
+
+    void unreadableRecording_playsNothingSilently()
+    {
+        ProgramFolder folder;
+        const QString path = folder.file(u"CAT.wav"_s);
+        QVERIFY(WaveFile::write(path, tone(0.5)));
+        QFile::setPermissions(path, QFile::WriteOwner); // nobody may read it
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+        // As an ordinary user, so the permission applies even when the tests run as root.
+        const pid_t child = fork();
+        if (child == 0) {
+            if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(2);
+            Audio::installQtAudio();
+            PlaySound(path);
+            const bool playing = Audio::player().isPlaying();
+            _exit(playing || QFile(path).open(QIODevice::ReadOnly) ? 1 : 0);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestAudio)
 #include "tst_audio.moc"

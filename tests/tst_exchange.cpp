@@ -22,20 +22,6 @@
 #include "shell/Startup.h"
 #include "shell/frmLists.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStandardPaths>
-#include <QTableWidget>
-#include <QTest>
-#include <QXmlStreamReader>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Words that have broken word-list exchanges before: quotes, commas and
@@ -91,6 +77,9 @@ QString pdfText(const QString &path, int *pages)
     return QString::fromUtf8(text.readAllStandardOutput());
 }
 
+// Written by hand from KDE's KVTML 2 format; defined below the test class,
+// as moc cannot read past a raw string.
+QByteArray kvtmlByHand();
 } // namespace
 
 class TestExchange : public FolderTest
@@ -98,97 +87,350 @@ class TestExchange : public FolderTest
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        MsgBoxScript::install();
+        registerForms();
+    }
 
-    void csvAndKvtml_roundTripEveryAwkwardWord();
-    void kvtml_writtenByHandFromTheFormat();
-    void badFiles_clearMessageNothingRead();
-    void paste_separatorsSkipsAndOneTransaction();
-    void pasteWindow_previewTickAndAdd();
-    void importExport_throughTheWindows();
-    void pdf_paperTestKeyAndResults();
+    void init() { setUpFolder(QDateTime(QDate(2026, 12, 7), QTime(17, 0))); }
+
+    void cleanup()
+    {
+        FileDialogsSeam::setHandler({});
+        tearDownFolder();
+    }
+
+    void csvAndKvtml_roundTripEveryAwkwardWord()
+    {
+        Store &s = *m_store;
+        const qint32 list = listWith(s, awkwardWords());
+        for (const QString &name : {u"list.csv"_s, u"list.kvtml"_s}) {
+            const QString path = m_folder->file(name);
+            QCOMPARE(ListExport::WriteFile(s, list, path, Globals::gWavPath), QString());
+            const ReadResult read = WordImport::ReadFile(path);
+            QCOMPARE(read.problem, QString());
+            QCOMPARE(read.words, awkwardWords());
+
+            // Stored again as a new list, the rows are the same.
+            const QList<qint32> made = WordImport::AddNewList(s, QDate(2026, 12, 14), QDate(2026, 12, 18),
+                QDate(2026, 12, 18), Clock::now(), WordImport::Preview(s, 0, read.words, Globals::gWavPath));
+            QCOMPARE(made.size(), 6);
+            QCOMPARE(ListExport::Entries(s, made.first(), Globals::gWavPath), awkwardWords());
+        }
+        // The CSV holds the header and quotes what needs quoting.
+        QFile csv(m_folder->file(u"list.csv"_s));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csv.readAll();
+        QVERIFY(bytes.startsWith("word,definition,sentence,case_sensitive\r\n\"\"\"quoted\"\"\",\"said, with "));
+
+        // KDE's programs title their columns by the identifiers' names.
+        const QByteArray kvtml = fileBytes(m_folder->file(u"list.kvtml"_s));
+        QVERIFY(kvtml.contains("<name>Word</name>") && kvtml.contains("<name>Definition</name>"));
+        // Each lesson stands on its own in <lessons>, not one inside the other.
+        QXmlStreamReader x(kvtml);
+        QStringList path, lessonsIn;
+        while (!x.atEnd()) {
+            x.readNext();
+            if (x.isStartElement()) {
+                if (x.name() == QLatin1String("container"))
+                    lessonsIn << path.join(QLatin1Char('/'));
+                path << x.name().toString();
+            } else if (x.isEndElement()) {
+                path.removeLast();
+            }
+        }
+        QCOMPARE(lessonsIn, QStringList(2, u"kvtml/lessons"_s));
+        // A carriage return alone inside a field is a line break too: quoted.
+        QString problem;
+        QCOMPARE(
+            Csv::parse(Csv::field(u"one\rtwo"_s) + u",x"_s, &problem), (QList<QStringList> {{u"one\rtwo"_s, u"x"_s}}));
+
+        // A byte-order mark, other line endings and a header in another order
+        // read the same.
+        writeFile(m_folder->file(u"other.csv"_s),
+            "\xEF\xBB\xBF"
+            "case_sensitive,word,sentence\rTRUE,Friday,\"On Friday,\nwe rest.\"\nfalse,cat,\r\n");
+        const ReadResult other = WordImport::ReadFile(m_folder->file(u"other.csv"_s));
+        QCOMPARE(other.words,
+            QList<WordEntry>({{u"Friday"_s, {}, u"On Friday,\nwe rest."_s, true, {}}, {u"cat"_s, {}, {}, false, {}}}));
+    }
+
+    void kvtml_writtenByHandFromTheFormat()
+    {
+        // Two entries as KDE's vocabulary programs write them: one with its
+        // definition as a second translation (listed first: it wins over the
+        // comment) and an example, one with its definition only as a comment; a
+        // lesson marks one as case sensitive.
+        const QByteArray file = kvtmlByHand();
+        const ReadResult read = Kvtml::read(file, u"/lists"_s);
+        QCOMPARE(read.problem, QString());
+        QCOMPARE(read.words,
+            QList<WordEntry>({{u"island"_s, u"land with water all around"_s, u"We sailed to the island."_s, false, {}},
+                {u"Monday"_s, u"the first school day"_s, {}, true, u"/lists/rec/monday.wav"_s}}));
+    }
+
+    void badFiles_clearMessageNothingRead()
+    {
+        struct Case
+        {
+            const char *name;
+            QByteArray bytes;
+            const char *message;
+        };
+        QByteArray huge;
+        for (int i = 0; i < 100000; ++i)
+            huge += "word" + QByteArray::number(i) + ",a meaning\n";
+        const Case cases[] = {
+            {"picture.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "This is not a text file."},
+            {"empty.csv", QByteArray(), "holds no words"},
+            {"blank.kvtml", QByteArray(" \n"), "not a vocabulary file"},
+            {"notes.kvtml", QByteArray("just some notes"), "not a vocabulary file"},
+            {"html.kvtml", QByteArray("<html><body>hi</body></html>"), "no kvtml element"},
+            {"old.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml><e><o>cat</o></e></kvtml>"), "version 1"},
+            {"cut.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml version=\"2.0\"><entries><entry id=\"0\">"),
+                "damaged"},
+            {"huge.csv", huge, "holds 100000 words; a word list in Lettermarch holds at most 1000"},
+            {"latin1.csv", QByteArray("caf\xe9,a place for coffee\n"), "not in the UTF-8 encoding"},
+            {"quote.csv", QByteArray("\"cat,a pet\n"), "double quote is missing"},
+            {"wide.csv", QByteArray("a,b,c,d,e\n"), "at most four"},
+        };
+        for (const Case &c : cases) {
+            const QString path = m_folder->file(QString::fromLatin1(c.name));
+            writeFile(path, c.bytes);
+            const ReadResult read = WordImport::ReadFile(path);
+            QVERIFY2(read.problem.contains(QString::fromUtf8(c.message)),
+                qPrintable(QString::fromLatin1(c.name) + u": "_s + read.problem));
+            QVERIFY(read.words.isEmpty());
+        }
+        // UTF-16 with its mark is text like any other.
+        writeFile(m_folder->file(u"utf16.csv"_s),
+            QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
+        QCOMPARE(WordImport::ReadFile(m_folder->file(u"utf16.csv"_s)).words.size(), 1);
+    }
+
+    void paste_separatorsSkipsAndOneTransaction()
+    {
+        Store &s = *m_store;
+        const QList<WordEntry> pasted
+            = WordImport::ParsePasted(QStringLiteral("island\tland in water\tWe swam to the island.\tx\r\n\n"
+                                                     "well-known - known by many - It is well-known - really.\n"
+                                                     "rhythm; a beat; Feel the rhythm\r"
+                                                     "  spaced  \t  trimmed  \n"));
+        QCOMPARE(pasted,
+            QList<WordEntry>({{u"island"_s, u"land in water"_s, u"We swam to the island."_s, true, {}},
+                {u"well-known"_s, u"known by many"_s, u"It is well-known - really."_s, false, {}},
+                {u"rhythm"_s, u" a beat"_s, u" Feel the rhythm"_s, false, {}},
+                {u"  spaced  "_s, u"  trimmed  "_s, {}, false, {}}}));
+
+        const qint32 list = listWith(s, {{u"Cat"_s, u"a pet"_s, {}, false, {}}});
+        QFile wav(RecordingPath(Globals::gWavPath, u"recorded"_s));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.close();
+        const QList<WordEntry> candidates = pasted
+            + WordImport::ParsePasted(QStringLiteral("\tno word\n"
+                                                     "CAT\tin the list already\n"
+                                                     "ISLAND\tpasted twice\n"
+                                                     "be\u0007ll\ta bell\n"
+                                                     "\U000F0000\tprivate use\n"
+                                                     "lonely\n"
+                                                     "recorded\n"));
+        const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, Globals::gWavPath);
+        QCOMPARE(reasons(rows),
+            QStringList({u"island:"_s, u"well-known:"_s, u"rhythm:"_s, u"spaced:"_s, u":no word"_s,
+                u"CAT:already in the list"_s, u"ISLAND:appears twice"_s,
+                u"be\u0007ll:has characters that cannot be typed"_s,
+                u"\U000F0000:has characters that cannot be typed"_s,
+                u"lonely:needs a definition, a sentence or a recording"_s, u"recorded:"_s}));
+        QCOMPARE(rows.at(2).entry.definition, u"a beat"_s); // trimmed as the editor trims
+
+        // One transaction: when the identifiers run out half-way, nothing is added.
+        s.execute(u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"_s);
+        QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, WordImport::AddWords(s, list, rows));
+        QCOMPARE(ListWords(s, list).size(), 1);
+        s.execute(u"UPDATE IDS SET VALUE = 10 WHERE CODE = 'WORD_ID'"_s);
+        const QList<qint32> added = WordImport::AddWords(s, list, rows);
+        QCOMPARE(added.size(), 5);
+        const auto island = ReadWord(s, added.first());
+        QVERIFY(island);
+        QCOMPARE(island->caseSensitive, u"TRUE"_s);
+        QCOMPARE(island->listId, list);
+        QCOMPARE(ReadWord(s, added.at(3))->word, u"spaced"_s);
+    }
+
+    void pasteWindow_previewTickAndAdd()
+    {
+        const qint32 list = listWith(*m_store, {{u"cat"_s, u"a pet"_s, {}, false, {}}});
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        Globals::gMessageTime = 0;
+        auto *editor = Forms::get<frmEditList>();
+        editor->setListID(list);
+        editor->show();
+        whenModalShows("frmPasteWords", [](QWidget *w) {
+            auto *paste = static_cast<frmPasteWords *>(w);
+            QVERIFY(!paste->cmdAdd->isEnabled());
+            paste->txtPaste->setFocus();
+            paste->txtPaste->insertPlainText(u"dog - a pet that barks\ncat - again\nFriday - a day"_s);
+            QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
+            QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), u"already in the list"_s);
+            QCOMPARE(paste->lblSummary->text(), u"2 to add, 1 skipped."_s);
+            // The parent ticks Friday as case sensitive with the keyboard.
+            paste->grdPreview->setCurrentCell(2, frmPasteWords::ColCase);
+            paste->grdPreview->setFocus();
+            QTest::keyClick(paste->grdPreview, Qt::Key_Space);
+            QCOMPARE(paste->grdPreview->item(2, frmPasteWords::ColCase)->checkState(), Qt::Checked);
+            QTest::mouseClick(paste->cmdAdd, Qt::LeftButton);
+        });
+        QTest::mouseClick(editor->cmdPasteWords, Qt::LeftButton);
+        QCOMPARE(editor->MSFlexGrid1->Rows(), 4); // header, cat, dog, Friday
+        QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), u"Friday"_s);
+        const QList<WordEntry> stored = ListExport::Entries(AppFunctions::db(), list, Globals::gWavPath);
+        QCOMPARE(stored.last(), (WordEntry {u"Friday"_s, u"a day"_s, {}, true, {}}));
+    }
+
+    void importExport_throughTheWindows()
+    {
+        const qint32 list = listWith(*m_store, awkwardWords());
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        Globals::gMessageTime = 0;
+        auto *main = Forms::findAs<frmLists>();
+        QTemporaryDir elsewhere;
+        QString answer;
+        FileDialogsSeam::setHandler([&answer](const QString &) { return answer; });
+
+        // Exported from the main window: ".csv" added to a name without one.
+        answer = elsewhere.filePath(u"week"_s);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        main->mnuExportList->trigger();
+        QCOMPARE(WordImport::ReadFile(answer + u".csv"_s).words, awkwardWords());
+
+        // With its recordings: a folder named for the list, its vocabulary file
+        // pointing at the copies.
+        QFile wav(RecordingPath(Globals::gWavPath, u"Wednesday"_s));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.write("RIFF-old");
+        wav.close();
+        auto *editor = Forms::get<frmEditList>();
+        editor->setListID(list);
+        answer = elsewhere.path();
+        // Twice: the second export replaces the first one's files.
+        for (int i = 0; i < 2; ++i) {
+            MsgBoxScript::expect(MsgAnswer::OK);
+            editor->mnuExportFolder->trigger();
+            QVERIFY(MsgBoxScript::shown().last().startsWith(u"The list and its recordings were saved"_s));
+        }
+        const QString folder = elsewhere.filePath(
+            u"Spelling words for "_s + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
+        const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(u"list.kvtml"_s));
+        QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(u"Wavs/WEDNESDAY.wav"_s));
+        QCOMPARE(fileBytes(withSound.words.last().recording), QByteArray("RIFF-old"));
+        Forms::unload(editor);
+
+        // Imported as a new list: previewed, then stored with the recording,
+        // which replaces the one there only when the parent says so.
+        writeFile(withSound.words.last().recording, "RIFF-new");
+        answer = QDir(folder).filePath(u"list.kvtml"_s);
+        whenModalShows("frmPasteWords", [](QWidget *w) {
+            auto *preview = static_cast<frmPasteWords *>(w);
+            QVERIFY(preview->txtPaste->isHidden());
+            QCOMPARE(preview->lblSummary->text(), u"5 to add, 0 skipped."_s);
+            MsgBoxScript::expect(MsgAnswer::No,
+                QStringLiteral("There is already a recording of \"Wednesday\". Replace "
+                               "it with the one from the imported file?"));
+            QTest::mouseClick(preview->cmdAdd, Qt::LeftButton);
+        });
+        main->mnuImportList->trigger();
+        editor = Forms::findAs<frmEditList>();
+        QVERIFY(editor && editor->isVisible() && main->isHidden());
+        QVERIFY(editor->ListID() != list);
+        QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
+        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-old"));
+        QCOMPARE(AppFunctions::db().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
+
+        // Said Yes, the imported recording takes the old one's place.
+        whenModalShows("frmPasteWords", [](QWidget *w) {
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            QTest::mouseClick(static_cast<frmPasteWords *>(w)->cmdAdd, Qt::LeftButton);
+        });
+        main->mnuImportList->trigger();
+        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-new"));
+        editor = Forms::findAs<frmEditList>();
+
+        // Into the open list: all five are there already; a bad file says why
+        // and adds nothing.
+        whenModalShows("frmPasteWords", [](QWidget *w) {
+            auto *preview = static_cast<frmPasteWords *>(w);
+            QCOMPARE(preview->lblSummary->text(), u"0 to add, 5 skipped."_s);
+            QVERIFY(!preview->cmdAdd->isEnabled());
+            QTest::mouseClick(preview->cmdCancel, Qt::LeftButton);
+        });
+        editor->mnuImportWords->trigger();
+        answer = m_folder->dbPath();
+        MsgBoxScript::expect(MsgAnswer::OK, u"This is not a text file.\n\nNothing was imported."_s);
+        editor->mnuImportWords->trigger();
+        QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
+    }
+
+    void pdf_paperTestKeyAndResults()
+    {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QList<WordEntry> words = {
+            {u"island"_s, u"land with water all around"_s, u"We sailed to the Island."_s, false, {}},
+            {u"because"_s, u"for the reason that"_s, u"I ran because it rained."_s, false, {}},
+            {u"friend"_s, u"someone you like"_s, u"My friend lives near."_s, false, {}},
+            {u"said"_s, u"spoke"_s, u"She said hello."_s, false, {}},
+            {u"through"_s, u"from one side to the other"_s, u"Go through the door."_s, false, {}},
+        };
+        const qint32 list = listWith(*m_store, words);
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        auto *print = Forms::get<frmPrintList>();
+        print->setListID(list);
+
+        int pages = 0;
+        const QString testPdf = m_folder->file(u"test.pdf"_s);
+        QCOMPARE(Printing::savePdf(print->html(), testPdf), QString());
+        const QString test = pdfText(testPdf, &pages);
+        QCOMPARE(pages, 1);
+        for (int n = 1; n <= 5; ++n)
+            QVERIFY2(test.contains(u"%1."_s.arg(n)), qPrintable(test));
+        QVERIFY(test.contains(u"land with water all around"_s));
+        QVERIFY(test.contains(u"Go ________ the door."_s));
+        for (const WordEntry &w : words)
+            QVERIFY2(!test.contains(w.word, Qt::CaseInsensitive), qPrintable(w.word));
+
+        // The answer key, in the same (alphabetical, as the defaults say) order.
+        print->optAnswerKey->setChecked(true);
+        const QString keyPdf = m_folder->file(u"key.pdf"_s);
+        QCOMPARE(Printing::savePdf(print->html(), keyPdf), QString());
+        const QString key = pdfText(keyPdf, &pages).simplified();
+        QVERIFY2(key.contains(u"1. because 2. friend 3. island 4. said 5. through"_s), qPrintable(key));
+
+        // A test's results: its figures and every attempt.
+        Store &s = AppFunctions::db();
+        TestOptionsRecord options;
+        FakeView view;
+        TestSession session(s, view, options, sessionFiles());
+        session.Start(list);
+        for (const QString &typed : {u"becuase"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
+            session.Submit(typed);
+        const QString resultsPdf = m_folder->file(u"results.pdf"_s);
+        QCOMPARE(Printing::savePdf(Printouts::TestResults(s, session.TestID()), resultsPdf), QString());
+        const QString results = pdfText(resultsPdf, &pages).simplified();
+        QVERIFY2(results.contains(u"Score: 80 %"_s), qPrintable(results));
+        QVERIFY(results.contains(u"because Correct on 2nd attempt becuase, because"_s));
+        // A folder that cannot be written to is a message, not a crash.
+        QVERIFY(!Printing::savePdf(print->html(), u"/nonexistent/x.pdf"_s).isEmpty());
+    }
 };
 
-void TestExchange::initTestCase()
+namespace {
+QByteArray kvtmlByHand()
 {
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestExchange::init()
-{
-    setUpFolder(QDateTime(QDate(2026, 12, 7), QTime(17, 0)));
-}
-
-void TestExchange::cleanup()
-{
-    FileDialogsSeam::setHandler({});
-    tearDownFolder();
-}
-
-void TestExchange::csvAndKvtml_roundTripEveryAwkwardWord()
-{
-    Store &s = *m_store;
-    const qint32 list = listWith(s, awkwardWords());
-    for (const QString &name : {u"list.csv"_s, u"list.kvtml"_s}) {
-        const QString path = m_folder->file(name);
-        QCOMPARE(ListExport::WriteFile(s, list, path, Globals::gWavPath), QString());
-        const ReadResult read = WordImport::ReadFile(path);
-        QCOMPARE(read.problem, QString());
-        QCOMPARE(read.words, awkwardWords());
-
-        // Stored again as a new list, the rows are the same.
-        const QList<qint32> made = WordImport::AddNewList(s, QDate(2026, 12, 14), QDate(2026, 12, 18),
-            QDate(2026, 12, 18), Clock::now(), WordImport::Preview(s, 0, read.words, Globals::gWavPath));
-        QCOMPARE(made.size(), 6);
-        QCOMPARE(ListExport::Entries(s, made.first(), Globals::gWavPath), awkwardWords());
-    }
-    // The CSV holds the header and quotes what needs quoting.
-    QFile csv(m_folder->file(u"list.csv"_s));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QByteArray bytes = csv.readAll();
-    QVERIFY(bytes.startsWith("word,definition,sentence,case_sensitive\r\n\"\"\"quoted\"\"\",\"said, with "));
-
-    // KDE's programs title their columns by the identifiers' names.
-    const QByteArray kvtml = fileBytes(m_folder->file(u"list.kvtml"_s));
-    QVERIFY(kvtml.contains("<name>Word</name>") && kvtml.contains("<name>Definition</name>"));
-    // Each lesson stands on its own in <lessons>, not one inside the other.
-    QXmlStreamReader x(kvtml);
-    QStringList path, lessonsIn;
-    while (!x.atEnd()) {
-        x.readNext();
-        if (x.isStartElement()) {
-            if (x.name() == QLatin1String("container"))
-                lessonsIn << path.join(QLatin1Char('/'));
-            path << x.name().toString();
-        } else if (x.isEndElement()) {
-            path.removeLast();
-        }
-    }
-    QCOMPARE(lessonsIn, QStringList(2, u"kvtml/lessons"_s));
-    // A carriage return alone inside a field is a line break too: quoted.
-    QString problem;
-    QCOMPARE(Csv::parse(Csv::field(u"one\rtwo"_s) + u",x"_s, &problem), (QList<QStringList> {{u"one\rtwo"_s, u"x"_s}}));
-
-    // A byte-order mark, other line endings and a header in another order
-    // read the same.
-    writeFile(m_folder->file(u"other.csv"_s),
-        "\xEF\xBB\xBF"
-        "case_sensitive,word,sentence\rTRUE,Friday,\"On Friday,\nwe rest.\"\nfalse,cat,\r\n");
-    const ReadResult other = WordImport::ReadFile(m_folder->file(u"other.csv"_s));
-    QCOMPARE(other.words,
-        QList<WordEntry>({{u"Friday"_s, {}, u"On Friday,\nwe rest."_s, true, {}}, {u"cat"_s, {}, {}, false, {}}}));
-}
-
-void TestExchange::kvtml_writtenByHandFromTheFormat()
-{
-    // Two entries as KDE's vocabulary programs write them: one with its
-    // definition as a second translation (listed first: it wins over the
-    // comment) and an example, one with its definition only as a comment; a
-    // lesson marks one as case sensitive.
-    const QByteArray file = R"(<?xml version="1.0" encoding="UTF-8"?>
+    return R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
 <kvtml version="2.0">
   <information><generator>hand</generator><title>Week 12</title></information>
@@ -210,266 +452,8 @@ void TestExchange::kvtml_writtenByHandFromTheFormat()
     <container><name>Must be typed in the right case</name><entry id="9"/></container>
   </lessons>
 </kvtml>)";
-    const ReadResult read = Kvtml::read(file, u"/lists"_s);
-    QCOMPARE(read.problem, QString());
-    QCOMPARE(read.words,
-        QList<WordEntry>({{u"island"_s, u"land with water all around"_s, u"We sailed to the island."_s, false, {}},
-            {u"Monday"_s, u"the first school day"_s, {}, true, u"/lists/rec/monday.wav"_s}}));
 }
-
-void TestExchange::badFiles_clearMessageNothingRead()
-{
-    struct Case
-    {
-        const char *name;
-        QByteArray bytes;
-        const char *message;
-    };
-    QByteArray huge;
-    for (int i = 0; i < 100000; ++i)
-        huge += "word" + QByteArray::number(i) + ",a meaning\n";
-    const Case cases[] = {
-        {"picture.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "This is not a text file."},
-        {"empty.csv", QByteArray(), "holds no words"},
-        {"blank.kvtml", QByteArray(" \n"), "not a vocabulary file"},
-        {"notes.kvtml", QByteArray("just some notes"), "not a vocabulary file"},
-        {"html.kvtml", QByteArray("<html><body>hi</body></html>"), "no kvtml element"},
-        {"old.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml><e><o>cat</o></e></kvtml>"), "version 1"},
-        {"cut.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml version=\"2.0\"><entries><entry id=\"0\">"), "damaged"},
-        {"huge.csv", huge, "holds 100000 words; a word list in Lettermarch holds at most 1000"},
-        {"latin1.csv", QByteArray("caf\xe9,a place for coffee\n"), "not in the UTF-8 encoding"},
-        {"quote.csv", QByteArray("\"cat,a pet\n"), "double quote is missing"},
-        {"wide.csv", QByteArray("a,b,c,d,e\n"), "at most four"},
-    };
-    for (const Case &c : cases) {
-        const QString path = m_folder->file(QString::fromLatin1(c.name));
-        writeFile(path, c.bytes);
-        const ReadResult read = WordImport::ReadFile(path);
-        QVERIFY2(read.problem.contains(QString::fromUtf8(c.message)),
-            qPrintable(QString::fromLatin1(c.name) + u": "_s + read.problem));
-        QVERIFY(read.words.isEmpty());
-    }
-    // UTF-16 with its mark is text like any other.
-    writeFile(m_folder->file(u"utf16.csv"_s),
-        QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
-    QCOMPARE(WordImport::ReadFile(m_folder->file(u"utf16.csv"_s)).words.size(), 1);
-}
-
-void TestExchange::paste_separatorsSkipsAndOneTransaction()
-{
-    Store &s = *m_store;
-    const QList<WordEntry> pasted
-        = WordImport::ParsePasted(QStringLiteral("island\tland in water\tWe swam to the island.\tx\r\n\n"
-                                                 "well-known - known by many - It is well-known - really.\n"
-                                                 "rhythm; a beat; Feel the rhythm\r"
-                                                 "  spaced  \t  trimmed  \n"));
-    QCOMPARE(pasted,
-        QList<WordEntry>({{u"island"_s, u"land in water"_s, u"We swam to the island."_s, true, {}},
-            {u"well-known"_s, u"known by many"_s, u"It is well-known - really."_s, false, {}},
-            {u"rhythm"_s, u" a beat"_s, u" Feel the rhythm"_s, false, {}},
-            {u"  spaced  "_s, u"  trimmed  "_s, {}, false, {}}}));
-
-    const qint32 list = listWith(s, {{u"Cat"_s, u"a pet"_s, {}, false, {}}});
-    QFile wav(RecordingPath(Globals::gWavPath, u"recorded"_s));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    wav.close();
-    const QList<WordEntry> candidates = pasted
-        + WordImport::ParsePasted(QStringLiteral("\tno word\n"
-                                                 "CAT\tin the list already\n"
-                                                 "ISLAND\tpasted twice\n"
-                                                 "be\u0007ll\ta bell\n"
-                                                 "\U000F0000\tprivate use\n"
-                                                 "lonely\n"
-                                                 "recorded\n"));
-    const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, Globals::gWavPath);
-    QCOMPARE(reasons(rows),
-        QStringList({u"island:"_s, u"well-known:"_s, u"rhythm:"_s, u"spaced:"_s, u":no word"_s,
-            u"CAT:already in the list"_s, u"ISLAND:appears twice"_s,
-            u"be\u0007ll:has characters that cannot be typed"_s, u"\U000F0000:has characters that cannot be typed"_s,
-            u"lonely:needs a definition, a sentence or a recording"_s, u"recorded:"_s}));
-    QCOMPARE(rows.at(2).entry.definition, u"a beat"_s); // trimmed as the editor trims
-
-    // One transaction: when the identifiers run out half-way, nothing is added.
-    s.execute(u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"_s);
-    QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, WordImport::AddWords(s, list, rows));
-    QCOMPARE(ListWords(s, list).size(), 1);
-    s.execute(u"UPDATE IDS SET VALUE = 10 WHERE CODE = 'WORD_ID'"_s);
-    const QList<qint32> added = WordImport::AddWords(s, list, rows);
-    QCOMPARE(added.size(), 5);
-    const auto island = ReadWord(s, added.first());
-    QVERIFY(island);
-    QCOMPARE(island->caseSensitive, u"TRUE"_s);
-    QCOMPARE(island->listId, list);
-    QCOMPARE(ReadWord(s, added.at(3))->word, u"spaced"_s);
-}
-
-void TestExchange::pasteWindow_previewTickAndAdd()
-{
-    const qint32 list = listWith(*m_store, {{u"cat"_s, u"a pet"_s, {}, false, {}}});
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    Globals::gMessageTime = 0;
-    auto *editor = Forms::get<frmEditList>();
-    editor->setListID(list);
-    editor->show();
-    whenModalShows("frmPasteWords", [](QWidget *w) {
-        auto *paste = static_cast<frmPasteWords *>(w);
-        QVERIFY(!paste->cmdAdd->isEnabled());
-        paste->txtPaste->setFocus();
-        paste->txtPaste->insertPlainText(u"dog - a pet that barks\ncat - again\nFriday - a day"_s);
-        QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
-        QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), u"already in the list"_s);
-        QCOMPARE(paste->lblSummary->text(), u"2 to add, 1 skipped."_s);
-        // The parent ticks Friday as case sensitive with the keyboard.
-        paste->grdPreview->setCurrentCell(2, frmPasteWords::ColCase);
-        paste->grdPreview->setFocus();
-        QTest::keyClick(paste->grdPreview, Qt::Key_Space);
-        QCOMPARE(paste->grdPreview->item(2, frmPasteWords::ColCase)->checkState(), Qt::Checked);
-        QTest::mouseClick(paste->cmdAdd, Qt::LeftButton);
-    });
-    QTest::mouseClick(editor->cmdPasteWords, Qt::LeftButton);
-    QCOMPARE(editor->MSFlexGrid1->Rows(), 4); // header, cat, dog, Friday
-    QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), u"Friday"_s);
-    const QList<WordEntry> stored = ListExport::Entries(AppFunctions::db(), list, Globals::gWavPath);
-    QCOMPARE(stored.last(), (WordEntry {u"Friday"_s, u"a day"_s, {}, true, {}}));
-}
-
-void TestExchange::importExport_throughTheWindows()
-{
-    const qint32 list = listWith(*m_store, awkwardWords());
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    Globals::gMessageTime = 0;
-    auto *main = Forms::findAs<frmLists>();
-    QTemporaryDir elsewhere;
-    QString answer;
-    FileDialogsSeam::setHandler([&answer](const QString &) { return answer; });
-
-    // Exported from the main window: ".csv" added to a name without one.
-    answer = elsewhere.filePath(u"week"_s);
-    MsgBoxScript::expect(MsgAnswer::OK);
-    main->mnuExportList->trigger();
-    QCOMPARE(WordImport::ReadFile(answer + u".csv"_s).words, awkwardWords());
-
-    // With its recordings: a folder named for the list, its vocabulary file
-    // pointing at the copies.
-    QFile wav(RecordingPath(Globals::gWavPath, u"Wednesday"_s));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    wav.write("RIFF-old");
-    wav.close();
-    auto *editor = Forms::get<frmEditList>();
-    editor->setListID(list);
-    answer = elsewhere.path();
-    // Twice: the second export replaces the first one's files.
-    for (int i = 0; i < 2; ++i) {
-        MsgBoxScript::expect(MsgAnswer::OK);
-        editor->mnuExportFolder->trigger();
-        QVERIFY(MsgBoxScript::shown().last().startsWith(u"The list and its recordings were saved"_s));
-    }
-    const QString folder
-        = elsewhere.filePath(u"Spelling words for "_s + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
-    const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(u"list.kvtml"_s));
-    QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(u"Wavs/WEDNESDAY.wav"_s));
-    QCOMPARE(fileBytes(withSound.words.last().recording), QByteArray("RIFF-old"));
-    Forms::unload(editor);
-
-    // Imported as a new list: previewed, then stored with the recording,
-    // which replaces the one there only when the parent says so.
-    writeFile(withSound.words.last().recording, "RIFF-new");
-    answer = QDir(folder).filePath(u"list.kvtml"_s);
-    whenModalShows("frmPasteWords", [](QWidget *w) {
-        auto *preview = static_cast<frmPasteWords *>(w);
-        QVERIFY(preview->txtPaste->isHidden());
-        QCOMPARE(preview->lblSummary->text(), u"5 to add, 0 skipped."_s);
-        MsgBoxScript::expect(MsgAnswer::No,
-            QStringLiteral("There is already a recording of \"Wednesday\". Replace "
-                           "it with the one from the imported file?"));
-        QTest::mouseClick(preview->cmdAdd, Qt::LeftButton);
-    });
-    main->mnuImportList->trigger();
-    editor = Forms::findAs<frmEditList>();
-    QVERIFY(editor && editor->isVisible() && main->isHidden());
-    QVERIFY(editor->ListID() != list);
-    QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
-    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-old"));
-    QCOMPARE(AppFunctions::db().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
-
-    // Said Yes, the imported recording takes the old one's place.
-    whenModalShows("frmPasteWords", [](QWidget *w) {
-        MsgBoxScript::expect(MsgAnswer::Yes);
-        QTest::mouseClick(static_cast<frmPasteWords *>(w)->cmdAdd, Qt::LeftButton);
-    });
-    main->mnuImportList->trigger();
-    QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-new"));
-    editor = Forms::findAs<frmEditList>();
-
-    // Into the open list: all five are there already; a bad file says why
-    // and adds nothing.
-    whenModalShows("frmPasteWords", [](QWidget *w) {
-        auto *preview = static_cast<frmPasteWords *>(w);
-        QCOMPARE(preview->lblSummary->text(), u"0 to add, 5 skipped."_s);
-        QVERIFY(!preview->cmdAdd->isEnabled());
-        QTest::mouseClick(preview->cmdCancel, Qt::LeftButton);
-    });
-    editor->mnuImportWords->trigger();
-    answer = m_folder->dbPath();
-    MsgBoxScript::expect(MsgAnswer::OK, u"This is not a text file.\n\nNothing was imported."_s);
-    editor->mnuImportWords->trigger();
-    QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
-}
-
-void TestExchange::pdf_paperTestKeyAndResults()
-{
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    const QList<WordEntry> words = {
-        {u"island"_s, u"land with water all around"_s, u"We sailed to the Island."_s, false, {}},
-        {u"because"_s, u"for the reason that"_s, u"I ran because it rained."_s, false, {}},
-        {u"friend"_s, u"someone you like"_s, u"My friend lives near."_s, false, {}},
-        {u"said"_s, u"spoke"_s, u"She said hello."_s, false, {}},
-        {u"through"_s, u"from one side to the other"_s, u"Go through the door."_s, false, {}},
-    };
-    const qint32 list = listWith(*m_store, words);
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    auto *print = Forms::get<frmPrintList>();
-    print->setListID(list);
-
-    int pages = 0;
-    const QString testPdf = m_folder->file(u"test.pdf"_s);
-    QCOMPARE(Printing::savePdf(print->html(), testPdf), QString());
-    const QString test = pdfText(testPdf, &pages);
-    QCOMPARE(pages, 1);
-    for (int n = 1; n <= 5; ++n)
-        QVERIFY2(test.contains(u"%1."_s.arg(n)), qPrintable(test));
-    QVERIFY(test.contains(u"land with water all around"_s));
-    QVERIFY(test.contains(u"Go ________ the door."_s));
-    for (const WordEntry &w : words)
-        QVERIFY2(!test.contains(w.word, Qt::CaseInsensitive), qPrintable(w.word));
-
-    // The answer key, in the same (alphabetical, as the defaults say) order.
-    print->optAnswerKey->setChecked(true);
-    const QString keyPdf = m_folder->file(u"key.pdf"_s);
-    QCOMPARE(Printing::savePdf(print->html(), keyPdf), QString());
-    const QString key = pdfText(keyPdf, &pages).simplified();
-    QVERIFY2(key.contains(u"1. because 2. friend 3. island 4. said 5. through"_s), qPrintable(key));
-
-    // A test's results: its figures and every attempt.
-    Store &s = AppFunctions::db();
-    TestOptionsRecord options;
-    FakeView view;
-    TestSession session(s, view, options, sessionFiles());
-    session.Start(list);
-    for (const QString &typed : {u"becuase"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
-        session.Submit(typed);
-    const QString resultsPdf = m_folder->file(u"results.pdf"_s);
-    QCOMPARE(Printing::savePdf(Printouts::TestResults(s, session.TestID()), resultsPdf), QString());
-    const QString results = pdfText(resultsPdf, &pages).simplified();
-    QVERIFY2(results.contains(u"Score: 80 %"_s), qPrintable(results));
-    QVERIFY(results.contains(u"because Correct on 2nd attempt becuase, because"_s));
-    // A folder that cannot be written to is a message, not a crash.
-    QVERIFY(!Printing::savePdf(print->html(), u"/nonexistent/x.pdf"_s).isEmpty());
-}
+} // namespace
 
 QTEST_MAIN(TestExchange)
 #include "tst_exchange.moc"

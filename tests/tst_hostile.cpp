@@ -25,27 +25,12 @@
 #include "shell/Startup.h"
 #include "shell/frmLists.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QSysInfo>
-#include <QTest>
-#include <QTimer>
-
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -116,475 +101,458 @@ class TestHostile : public FolderTest
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void counterBehindTheTables_neverReusesAnIdentifier_data();
-    void counterBehindTheTables_neverReusesAnIdentifier();
-    void identifiersAtTheTop_areRefusedWithNothingWritten();
-    void lockLeftBehind_isJudgedAndNeverBlocksForGood();
-    void lock_isRemovedWhenTheProgramEndsOnASignal();
-    void damageInsideTheFile_isFoundAtStartAndLeftAlone();
-    void fileHeldByAnotherProgram_keepsEveryAnswer();
-    void unreadableDates_neverMakeAListOldAndShowAsSuch();
-    void wordWithoutIdentifier_isLeftOutAndTheTestRuns();
-    void oddFilesInWavs_areNeverReadAndNeverBlock();
-    void unhandledStoreError_saysSoAndLeavesTheFolderFree();
-};
-
-void TestHostile::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestHostile::init()
-{
-    setUpFolder(QDateTime(QDate(2030, 1, 9), QTime(17, 0)));
-    baseDatabase(*m_store);
-}
-
-void TestHostile::cleanup()
-{
-    tearDownFolder();
-}
-
-void TestHostile::counterBehindTheTables_neverReusesAnIdentifier_data()
-{
-    QTest::addColumn<QString>("change");
-    QTest::newRow("set back to 0") << u"UPDATE IDS SET VALUE = 0"_s;
-    QTest::newRow("rows gone") << u"DELETE FROM IDS"_s;
-    QTest::newRow("no value") << u"UPDATE IDS SET VALUE = NULL"_s;
-    QTest::newRow("table dropped") << u"DROP TABLE IDS"_s;
-}
-
-void TestHostile::counterBehindTheTables_neverReusesAnIdentifier()
-{
-    QFETCH(QString, change);
-    sql(*m_store, change);
-    m_store = m_folder->openStore(); // a dropped table comes back empty
-    Store &s = *m_store;
-
-    QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), Clock::now()), 2);
-    QCOMPARE(rows(s, u"SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"_s), QStringList({u"1"_s, u"2"_s}));
-
-    WordRow daisy;
-    daisy.listId = 1;
-    daisy.word = u"daisy"_s;
-    QCOMPARE(AddWord(s, daisy), 4);
-    QCOMPARE(allWords(s), QStringList({u"1 apple"_s, u"2 bench"_s, u"3 cloud"_s, u"4 daisy"_s}));
-
-    // A test begun and quit takes its own identifier and removes only its rows,
-    // even when its attempts are the only trace of that identifier.
-    TestOptionsRecord options;
-    options.Pronounce = false;
-    FakeView view;
-    TestSession first(s, view, options, sessionFiles());
-    first.Start(1);
-    QCOMPARE(first.TestID(), 2);
-    first.Submit(u"apple"_s);
-    sql(s, u"DELETE FROM IDS"_s);
-    TestSession second(s, view, options, sessionFiles());
-    second.Start(1);
-    QCOMPARE(second.TestID(), 3);
-    second.Quit();
-    first.Quit();
-    QCOMPARE(testOneAttempts(s), QStringList({u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}));
-    QCOMPARE(rows(s, u"SELECT TEST_ID FROM TESTS"_s), QStringList {u"1"_s});
-}
-
-void TestHostile::identifiersAtTheTop_areRefusedWithNothingWritten()
-{
-    Store &s = *m_store;
-    const QStringList idsBefore = rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s);
-
-    // The counter at the top, or a row that holds the top identifier.
-    sql(s, u"UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"_s);
-    QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
-    sql(s, u"UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"_s);
-    sql(s, u"INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"_s);
-    QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
-    sql(s, u"DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"_s);
-    QCOMPARE(rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s), idsBefore);
-    QCOMPARE(NextID(s, IdCodes::Word), 4); // one below the top still works
-    sql(s, u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"_s);
-    QCOMPARE(NextID(s, IdCodes::List), 2147483647);
-
-    // Through the windows: each says so, writes nothing and keeps what was typed.
-    sql(s, u"UPDATE IDS SET VALUE = 2147483647"_s);
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    Store &db = AppFunctions::db();
-
-    MsgBoxScript::expect(MsgAnswer::OK);
-    whenModalShows("frmNewList", [](QWidget *dialog) {
-        auto *w = static_cast<frmNewList *>(dialog);
-        QTest::mouseClick(w->cmdCreate, Qt::LeftButton);
-        QVERIFY(w->isVisible());
-        QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-    });
-    QTest::mouseClick(mainWindow()->cmdNewList, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(0).contains(u"cannot add any more word lists"_s));
-    QCOMPARE(rows(db, u"SELECT COUNT(*) FROM LISTS"_s), QStringList {u"1"_s});
-    QVERIFY(mainWindow()->isVisible());
-
-    auto *word = Forms::get<frmEditWord>();
-    word->setListID(1);
-    word->show();
-    QTest::keyClicks(word->txtWord, u"daisy"_s);
-    QTest::keyClicks(word->txtDefinition, u"a flower"_s);
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(1).contains(u"cannot add any more words"_s));
-    QCOMPARE(allWords(db).size(), 3);
-    QCOMPARE(word->txtWord->text(), u"daisy"_s);
-    QCOMPARE(word->txtDefinition->toPlainText(), u"a flower"_s);
-    Forms::unload(word);
-
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(2).contains(u"cannot add any more tests"_s));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
-    QVERIFY(mainWindow()->isVisible());
-    QCOMPARE(rows(db, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), QStringList {u"4"_s});
-    QCOMPARE(rows(db, u"SELECT DISTINCT VALUE FROM IDS"_s), QStringList {u"2147483647"_s});
-}
-
-void TestHostile::lockLeftBehind_isJudgedAndNeverBlocksForGood()
-{
-    m_store.reset();
-    const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
-    const QByteArray dbBefore = fileBytes(m_folder->dbPath());
-    const QByteArray ours = QByteArray::number(qint64(getpid())) + "\nLettermarch\n"
-        + QSysInfo::machineHostName().toUtf8() + '\n' + QDir(m_folder->path()).absolutePath().toUtf8() + '\n';
-
-    struct Case
+    void initTestCase()
     {
-        const char *what;
-        QByteArray contents;
-        QString said;
-    };
-    const Case doubtful[] = {
-        {"power cut", QByteArray(), u"cannot be read"_s},
-        {"garbled", QByteArrayLiteral("\x01\x02 not a lock"), u"cannot be read"_s},
-        {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
-            u"another computer, \"family-laptop\""_s},
-        {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n", u"cannot be read"_s},
-    };
-    for (const Case &c : doubtful) {
-        writeFile(lockPath, c.contents);
-        // No: nothing is touched and the program ends.
-        MsgBoxScript::expect(MsgAnswer::No);
-        QVERIFY2(!AppFunctions::Main(m_folder->path()), c.what);
-        QVERIFY2(MsgBoxScript::shown().value(0).contains(c.said), qPrintable(MsgBoxScript::shown().value(0)));
-        QCOMPARE(fileBytes(lockPath), c.contents);
-        QCOMPARE(fileBytes(m_folder->dbPath()), dbBefore);
-        MsgBoxScript::verifyAllUsedAndClear();
-        resetProgram();
-        // Yes: the program starts and the lock is its own until it ends.
+        MsgBoxScript::install();
+        registerForms();
+    }
+
+    void init()
+    {
+        setUpFolder(QDateTime(QDate(2030, 1, 9), QTime(17, 0)));
+        baseDatabase(*m_store);
+    }
+
+    void cleanup() { tearDownFolder(); }
+
+    void counterBehindTheTables_neverReusesAnIdentifier_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("set back to 0") << u"UPDATE IDS SET VALUE = 0"_s;
+        QTest::newRow("rows gone") << u"DELETE FROM IDS"_s;
+        QTest::newRow("no value") << u"UPDATE IDS SET VALUE = NULL"_s;
+        QTest::newRow("table dropped") << u"DROP TABLE IDS"_s;
+    }
+
+    void counterBehindTheTables_neverReusesAnIdentifier()
+    {
+        QFETCH(QString, change);
+        sql(*m_store, change);
+        m_store = m_folder->openStore(); // a dropped table comes back empty
+        Store &s = *m_store;
+
+        QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), Clock::now()), 2);
+        QCOMPARE(rows(s, u"SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"_s), QStringList({u"1"_s, u"2"_s}));
+
+        WordRow daisy;
+        daisy.listId = 1;
+        daisy.word = u"daisy"_s;
+        QCOMPARE(AddWord(s, daisy), 4);
+        QCOMPARE(allWords(s), QStringList({u"1 apple"_s, u"2 bench"_s, u"3 cloud"_s, u"4 daisy"_s}));
+
+        // A test begun and quit takes its own identifier and removes only its rows,
+        // even when its attempts are the only trace of that identifier.
+        TestOptionsRecord options;
+        options.Pronounce = false;
+        FakeView view;
+        TestSession first(s, view, options, sessionFiles());
+        first.Start(1);
+        QCOMPARE(first.TestID(), 2);
+        first.Submit(u"apple"_s);
+        sql(s, u"DELETE FROM IDS"_s);
+        TestSession second(s, view, options, sessionFiles());
+        second.Start(1);
+        QCOMPARE(second.TestID(), 3);
+        second.Quit();
+        first.Quit();
+        QCOMPARE(testOneAttempts(s), QStringList({u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}));
+        QCOMPARE(rows(s, u"SELECT TEST_ID FROM TESTS"_s), QStringList {u"1"_s});
+    }
+
+    void identifiersAtTheTop_areRefusedWithNothingWritten()
+    {
+        Store &s = *m_store;
+        const QStringList idsBefore = rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s);
+
+        // The counter at the top, or a row that holds the top identifier.
+        sql(s, u"UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"_s);
+        QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
+        sql(s, u"UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"_s);
+        sql(s, u"INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"_s);
+        QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
+        sql(s, u"DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"_s);
+        QCOMPARE(rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s), idsBefore);
+        QCOMPARE(NextID(s, IdCodes::Word), 4); // one below the top still works
+        sql(s, u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"_s);
+        QCOMPARE(NextID(s, IdCodes::List), 2147483647);
+
+        // Through the windows: each says so, writes nothing and keeps what was typed.
+        sql(s, u"UPDATE IDS SET VALUE = 2147483647"_s);
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        Store &db = AppFunctions::db();
+
+        MsgBoxScript::expect(MsgAnswer::OK);
+        whenModalShows("frmNewList", [](QWidget *dialog) {
+            auto *w = static_cast<frmNewList *>(dialog);
+            QTest::mouseClick(w->cmdCreate, Qt::LeftButton);
+            QVERIFY(w->isVisible());
+            QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(mainWindow()->cmdNewList, Qt::LeftButton);
+        QVERIFY(MsgBoxScript::shown().value(0).contains(u"cannot add any more word lists"_s));
+        QCOMPARE(rows(db, u"SELECT COUNT(*) FROM LISTS"_s), QStringList {u"1"_s});
+        QVERIFY(mainWindow()->isVisible());
+
+        auto *word = Forms::get<frmEditWord>();
+        word->setListID(1);
+        word->show();
+        QTest::keyClicks(word->txtWord, u"daisy"_s);
+        QTest::keyClicks(word->txtDefinition, u"a flower"_s);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(MsgBoxScript::shown().value(1).contains(u"cannot add any more words"_s));
+        QCOMPARE(allWords(db).size(), 3);
+        QCOMPARE(word->txtWord->text(), u"daisy"_s);
+        QCOMPARE(word->txtDefinition->toPlainText(), u"a flower"_s);
+        Forms::unload(word);
+
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
+        QVERIFY(MsgBoxScript::shown().value(2).contains(u"cannot add any more tests"_s));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+        QVERIFY(mainWindow()->isVisible());
+        QCOMPARE(rows(db, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), QStringList {u"4"_s});
+        QCOMPARE(rows(db, u"SELECT DISTINCT VALUE FROM IDS"_s), QStringList {u"2147483647"_s});
+    }
+
+    void lockLeftBehind_isJudgedAndNeverBlocksForGood()
+    {
+        m_store.reset();
+        const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
+        const QByteArray dbBefore = fileBytes(m_folder->dbPath());
+        const QByteArray ours = QByteArray::number(qint64(getpid())) + "\nLettermarch\n"
+            + QSysInfo::machineHostName().toUtf8() + '\n' + QDir(m_folder->path()).absolutePath().toUtf8() + '\n';
+
+        struct Case
+        {
+            const char *what;
+            QByteArray contents;
+            QString said;
+        };
+        const Case doubtful[] = {
+            {"power cut", QByteArray(), u"cannot be read"_s},
+            {"garbled", QByteArrayLiteral("\x01\x02 not a lock"), u"cannot be read"_s},
+            {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
+                u"another computer, \"family-laptop\""_s},
+            {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n",
+                u"cannot be read"_s},
+        };
+        for (const Case &c : doubtful) {
+            writeFile(lockPath, c.contents);
+            // No: nothing is touched and the program ends.
+            MsgBoxScript::expect(MsgAnswer::No);
+            QVERIFY2(!AppFunctions::Main(m_folder->path()), c.what);
+            QVERIFY2(MsgBoxScript::shown().value(0).contains(c.said), qPrintable(MsgBoxScript::shown().value(0)));
+            QCOMPARE(fileBytes(lockPath), c.contents);
+            QCOMPARE(fileBytes(m_folder->dbPath()), dbBefore);
+            MsgBoxScript::verifyAllUsedAndClear();
+            resetProgram();
+            // Yes: the program starts and the lock is its own until it ends.
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            QVERIFY2(AppFunctions::Main(m_folder->path()), c.what);
+            QCOMPARE(fileBytes(lockPath), ours);
+            resetProgram();
+            QVERIFY2(!QFile::exists(lockPath), c.what);
+            MsgBoxScript::verifyAllUsedAndClear();
+        }
+
+        // A folder under the lock's name: said, and taken over when it is empty.
+        QVERIFY(QDir().mkdir(lockPath));
         MsgBoxScript::expect(MsgAnswer::Yes);
-        QVERIFY2(AppFunctions::Main(m_folder->path()), c.what);
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(MsgBoxScript::shown().value(0).contains(u"there is a folder named Lettermarch.lock"_s));
         QCOMPARE(fileBytes(lockPath), ours);
         resetProgram();
-        QVERIFY2(!QFile::exists(lockPath), c.what);
         MsgBoxScript::verifyAllUsedAndClear();
-    }
 
-    // A folder under the lock's name: said, and taken over when it is empty.
-    QVERIFY(QDir().mkdir(lockPath));
-    MsgBoxScript::expect(MsgAnswer::Yes);
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).contains(u"there is a folder named Lettermarch.lock"_s));
-    QCOMPARE(fileBytes(lockPath), ours);
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
+        // Left by a copy on this computer that has ended, whatever process now has
+        // its number (here this very process, on another folder): taken silently.
+        writeFile(lockPath,
+            QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
+                + "\n/some/other/folder\n");
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(MsgBoxScript::shown().isEmpty());
+        resetProgram();
 
-    // Left by a copy on this computer that has ended, whatever process now has
-    // its number (here this very process, on another folder): taken silently.
-    writeFile(lockPath,
-        QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
-            + "\n/some/other/folder\n");
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().isEmpty());
-    resetProgram();
-
-    // A copy that really runs on this folder holds it: "already open".
-    const QString folder = m_folder->path();
-    auto other = std::make_unique<OtherProcess>([folder] {
-        static FolderLock lock(folder);
-        return lock.claim() == FolderLock::State::Claimed;
-    });
-    QVERIFY(other->holding());
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QVERIFY(!AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
-    MsgBoxScript::verifyAllUsedAndClear();
-    resetProgram();
-    other.reset(); // killed: its lock file stays, and no longer counts
-    QVERIFY(QFile::exists(lockPath));
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-}
-
-void TestHostile::lock_isRemovedWhenTheProgramEndsOnASignal()
-{
-    m_store.reset();
-    // The real program, copied into the folder it then uses as its own.
-    const QString program = m_folder->file(u"Lettermarch"_s);
-    QVERIFY(QFile::copy(QStringLiteral(LETTERMARCH_EXE), program));
-    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
-
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
-        QProcess run;
-        run.setProcessChannelMode(QProcess::ForwardedChannels);
-        run.start(program, {});
-        QVERIFY(run.waitForStarted());
-        const QByteArray pid = QByteArray::number(run.processId());
-        QTRY_VERIFY_WITH_TIMEOUT(fileBytes(lockPath).startsWith(pid + '\n'), 30000);
-
-        // While it runs, a lock elsewhere that names it is no reason to wait.
-        {
-            ProgramFolder elsewhere;
-            writeFile(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
-                pid + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
-                    + QDir(m_folder->path()).absolutePath().toUtf8() + '\n');
-            FolderLock lock(elsewhere.path());
-            QCOMPARE(lock.claim(), FolderLock::State::Claimed);
-        }
-
-        ::kill(pid_t(run.processId()), sig);
-        QVERIFY(run.waitForFinished(30000));
-        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(run.exitCode(), 0);
-        QVERIFY2(!QFile::exists(lockPath), qPrintable(QString::number(sig)));
-    }
-    QCOMPARE(rows(*m_folder->openStore(), u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
-}
-
-void TestHostile::damageInsideTheFile_isFoundAtStartAndLeftAlone()
-{
-    // One page of an index overwritten: the tables themselves still read.
-    const qint64 pageSize = rows(*m_store, u"PRAGMA page_size"_s).value(0).toLongLong();
-    const qint64 root
-        = rows(*m_store, u"SELECT rootpage FROM sqlite_master WHERE name = 'IX_WORDS_LIST_ID'"_s).value(0).toLongLong();
-    QVERIFY(root > 1);
-    m_store.reset();
-    {
-        QFile f(m_folder->dbPath());
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        f.seek((root - 1) * pageSize);
-        f.write(QByteArray(int(pageSize), '\x7f'));
-    }
-    const QByteArray damaged = fileBytes(m_folder->dbPath());
-
-    QString problem;
-    QVERIFY(!Store::open(m_folder->path(), &problem));
-    QVERIFY2(problem.startsWith(u"The file is damaged"_s), qPrintable(problem));
-
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QVERIFY(!AppFunctions::Main(m_folder->path()));
-    QVERIFY(MsgBoxScript::shown().value(0).contains(u"The file is damaged"_s));
-    QCOMPARE(fileBytes(m_folder->dbPath()), damaged);
-    QVERIFY(!QFile::exists(m_folder->dbPath() + u"-journal"_s));
-}
-
-void TestHostile::fileHeldByAnotherProgram_keepsEveryAnswer()
-{
-    Store &s = *m_store;
-    const QString folder = m_folder->path();
-    auto holdFile = [folder] {
-        return std::make_unique<OtherProcess>([folder] {
-            QString problem;
-            static auto store = Store::open(folder, &problem);
-            static QSqlQuery q(store->database());
-            return q.exec(u"BEGIN EXCLUSIVE"_s);
+        // A copy that really runs on this folder holds it: "already open".
+        const QString folder = m_folder->path();
+        auto other = std::make_unique<OtherProcess>([folder] {
+            static FolderLock lock(folder);
+            return lock.claim() == FolderLock::State::Claimed;
         });
-    };
-    TestOptionsRecord options;
-    options.Pronounce = false;
-    FakeView view;
-    TestSession session(s, view, options, sessionFiles());
-    session.Start(1);
+        QVERIFY(other->holding());
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!AppFunctions::Main(m_folder->path()));
+        QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
+        MsgBoxScript::verifyAllUsedAndClear();
+        resetProgram();
+        other.reset(); // killed: its lock file stays, and no longer counts
+        QVERIFY(QFile::exists(lockPath));
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+    }
 
-    // Held while apple is answered: kept, said once, and the test goes on
-    // with the next word as it stood when the test began.
-    auto holder = holdFile();
-    QVERIFY(holder->holding());
-    view.log.clear();
-    QVERIFY(session.Submit(u"apple"_s));
-    QCOMPARE(session.PendingAttempts(), 1);
-    QVERIFY(view.log.value(0).startsWith(u"notice Another program is using"_s));
-    QCOMPARE(view.log.value(2), u"word a seat"_s);
-    QCOMPARE(session.state(), TestSession::State::WordPresented);
-    holder.reset();
+    void lock_isRemovedWhenTheProgramEndsOnASignal()
+    {
+        m_store.reset();
+        // The real program, copied into the folder it then uses as its own.
+        const QString program = m_folder->file(u"Lettermarch"_s);
+        QVERIFY(QFile::copy(QStringLiteral(LETTERMARCH_EXE), program));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString lockPath = m_folder->file(QString::fromLatin1(FolderLock::FileName));
 
-    // Free again: the kept answer is written first, then the new one.
-    QVERIFY(session.Submit(u"bensh"_s));
-    QCOMPARE(session.PendingAttempts(), 0);
+        for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+            QProcess run;
+            run.setProcessChannelMode(QProcess::ForwardedChannels);
+            run.start(program, {});
+            QVERIFY(run.waitForStarted());
+            const QByteArray pid = QByteArray::number(run.processId());
+            QTRY_VERIFY_WITH_TIMEOUT(fileBytes(lockPath).startsWith(pid + '\n'), 30000);
 
-    // Held at the end: the user is asked to wait until the test is saved.
-    holder = holdFile();
-    QVERIFY(holder->holding());
-    int notices = 0;
-    view.onNotice = [&] {
-        if (++notices == 2)
-            holder.reset();
-    };
-    QVERIFY(session.Submit(u"bench"_s));
-    QVERIFY(session.Submit(u"cloud"_s));
-    QCOMPARE(notices, 2);
-    QVERIFY(view.log.filter(u"notice"_s).last().contains(u"still using"_s));
-    QCOMPARE(session.state(), TestSession::State::Ended);
-    QCOMPARE(rows(s, u"SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid"_s),
-        QStringList({u"apple 1"_s, u"bensh 1"_s, u"bench 2"_s, u"cloud 1"_s}));
-    QCOMPARE(rows(s, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2"_s), QStringList {u"1"_s});
-}
+            // While it runs, a lock elsewhere that names it is no reason to wait.
+            {
+                ProgramFolder elsewhere;
+                writeFile(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
+                    pid + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
+                        + QDir(m_folder->path()).absolutePath().toUtf8() + '\n');
+                FolderLock lock(elsewhere.path());
+                QCOMPARE(lock.claim(), FolderLock::State::Claimed);
+            }
 
-void TestHostile::unreadableDates_neverMakeAListOldAndShowAsSuch()
-{
-    Store &s = *m_store;
-    sql(s,
-        QStringLiteral("INSERT INTO LISTS VALUES (2, '', '', '12/25/2030', '', 'CREATED'), "
-                       "(3, '', '', NULL, '', 'CREATED'), (4, '', '', '2030-01-08', '', 'CREATED')"));
-    // Tests with a start that is no date, and with an end before the start.
-    sql(s,
-        QStringLiteral("INSERT INTO TESTS VALUES (2, 1, 3, 'soon', '2030-01-08 17:05:00'), "
-                       "(3, 1, 3, '2030-01-09 08:00:00', '2020-01-01 00:00:00')"));
-    QCOMPARE(OldListIds(s, QDate(2030, 1, 9)), QList<qint32> {4});
-    QCOMPARE(OldListIds(s, QDate(2030, 1, 12)), QList<qint32>({1, 4}));
-    QCOMPARE(GetListTestDate(s, 2), StoreDates::Unreadable);
-    QCOMPARE(GetListTestDate(s, 99), QString());
-
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    FlexGrid *grid = mainWindow()->MSFlexGrid1;
-    QCOMPARE(grid->TextMatrix(2, 0), StoreDates::Unreadable); // list 3
-    QCOMPARE(grid->TextMatrix(3, 0), StoreDates::Unreadable); // list 2
-
-    auto *results = Forms::get<frmTestResults>();
-    results->setTestID(2);
-    QCOMPARE(results->txtDate->text(), StoreDates::Unknown);
-    QCOMPARE(results->txtStartTime->text(), StoreDates::Unknown);
-    QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
-    results->setTestID(3);
-    QCOMPARE(results->txtDate->text(), u"1/9/2030"_s);
-    QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
-    results->setTestID(1);
-    QCOMPARE(results->txtTotalTime->text(), u"5"_s);
-    Forms::unload(results);
-
-    auto *past = Forms::get<frmPastTests>();
-    past->setListID(1);
-    QStringList dates;
-    for (int r = 1; r < past->MSFlexGrid1->Rows(); ++r)
-        dates << past->MSFlexGrid1->TextMatrix(r, 0);
-    QVERIFY2(dates.contains(StoreDates::Unknown), qPrintable(dates.join(QLatin1Char(','))));
-    QVERIFY(!dates.contains(u"0/0/0000"_s));
-}
-
-void TestHostile::wordWithoutIdentifier_isLeftOutAndTheTestRuns()
-{
-    sql(*m_store, u"INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"_s);
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    for (int round = 0; round < 2; ++round) {
-        // Said once a run, not at every test.
-        if (round == 0)
-            MsgBoxScript::expect(MsgAnswer::OK);
-        QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-        QVERIFY(test);
-        QCOMPARE(test->txtDefinition->toPlainText(), u"a fruit"_s);
-        for (const QString &answer : {u"apple"_s, u"bench"_s, u"cloud"_s}) {
-            test->txtWord->setText(answer);
-            QTest::keyClick(test->txtWord, Qt::Key_Return);
+            ::kill(pid_t(run.processId()), sig);
+            QVERIFY(run.waitForFinished(30000));
+            QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(run.exitCode(), 0);
+            QVERIFY2(!QFile::exists(lockPath), qPrintable(QString::number(sig)));
         }
-        QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
-        Forms::unload(Forms::find(u"frmTestResults"_s));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(rows(*m_folder->openStore(), u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
     }
-    QCOMPARE(MsgBoxScript::shown().filter(u"cannot be asked"_s).size(), 1);
-    QCOMPARE(rows(AppFunctions::db(), u"SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID"_s),
-        QStringList({u"1 4"_s, u"2 3"_s, u"3 3"_s}));
-}
 
-void TestHostile::oddFilesInWavs_areNeverReadAndNeverBlock()
-{
-    const QString wavs = Globals::gWavPath;
-    const QString apple = RecordingPath(wavs, u"apple"_s);
-    const QString bench = RecordingPath(wavs, u"bench"_s);
-    QCOMPARE(mkfifo(QFile::encodeName(apple).constData(), 0644), 0);
-    QVERIFY(QFile::link(u"/dev/zero"_s, bench));
-    QVERIFY(QDir(wavs).mkdir(RecordingFileName(u"cloud"_s)));
-    for (const QString &path : {apple, bench, RecordingPath(wavs, u"cloud"_s)}) {
-        QVERIFY2(finishesInTime(20,
-                     [&] {
-                         return !HasRecording(path) && !WaveFile::read(path) && !WaveFile::seconds(path)
-                             && RecordingProblem(path).isEmpty();
-                     }),
-            qPrintable(path));
+    void damageInsideTheFile_isFoundAtStartAndLeftAlone()
+    {
+        // One page of an index overwritten: the tables themselves still read.
+        const qint64 pageSize = rows(*m_store, u"PRAGMA page_size"_s).value(0).toLongLong();
+        const qint64 root = rows(*m_store, u"SELECT rootpage FROM sqlite_master WHERE name = 'IX_WORDS_LIST_ID'"_s)
+                                .value(0)
+                                .toLongLong();
+        QVERIFY(root > 1);
+        m_store.reset();
+        {
+            QFile f(m_folder->dbPath());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.seek((root - 1) * pageSize);
+            f.write(QByteArray(int(pageSize), '\x7f'));
+        }
+        const QByteArray damaged = fileBytes(m_folder->dbPath());
+
+        QString problem;
+        QVERIFY(!Store::open(m_folder->path(), &problem));
+        QVERIFY2(problem.startsWith(u"The file is damaged"_s), qPrintable(problem));
+
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!AppFunctions::Main(m_folder->path()));
+        QVERIFY(MsgBoxScript::shown().value(0).contains(u"The file is damaged"_s));
+        QCOMPARE(fileBytes(m_folder->dbPath()), damaged);
+        QVERIFY(!QFile::exists(m_folder->dbPath() + u"-journal"_s));
     }
-    // Nor does a test with pronunciation on try to play them.
-    QVERIFY(finishesInTime(20, [&] {
+
+    void fileHeldByAnotherProgram_keepsEveryAnswer()
+    {
+        Store &s = *m_store;
+        const QString folder = m_folder->path();
+        auto holdFile = [folder] {
+            return std::make_unique<OtherProcess>([folder] {
+                QString problem;
+                static auto store = Store::open(folder, &problem);
+                static QSqlQuery q(store->database());
+                return q.exec(u"BEGIN EXCLUSIVE"_s);
+            });
+        };
         TestOptionsRecord options;
-        options.Pronounce = true;
+        options.Pronounce = false;
+        FakeView view;
+        TestSession session(s, view, options, sessionFiles());
+        session.Start(1);
+
+        // Held while apple is answered: kept, said once, and the test goes on
+        // with the next word as it stood when the test began.
+        auto holder = holdFile();
+        QVERIFY(holder->holding());
+        view.log.clear();
+        QVERIFY(session.Submit(u"apple"_s));
+        QCOMPARE(session.PendingAttempts(), 1);
+        QVERIFY(view.log.value(0).startsWith(u"notice Another program is using"_s));
+        QCOMPARE(view.log.value(2), u"word a seat"_s);
+        QCOMPARE(session.state(), TestSession::State::WordPresented);
+        holder.reset();
+
+        // Free again: the kept answer is written first, then the new one.
+        QVERIFY(session.Submit(u"bensh"_s));
+        QCOMPARE(session.PendingAttempts(), 0);
+
+        // Held at the end: the user is asked to wait until the test is saved.
+        holder = holdFile();
+        QVERIFY(holder->holding());
+        int notices = 0;
+        view.onNotice = [&] {
+            if (++notices == 2)
+                holder.reset();
+        };
+        QVERIFY(session.Submit(u"bench"_s));
+        QVERIFY(session.Submit(u"cloud"_s));
+        QCOMPARE(notices, 2);
+        QVERIFY(view.log.filter(u"notice"_s).last().contains(u"still using"_s));
+        QCOMPARE(session.state(), TestSession::State::Ended);
+        QCOMPARE(rows(s, u"SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid"_s),
+            QStringList({u"apple 1"_s, u"bensh 1"_s, u"bench 2"_s, u"cloud 1"_s}));
+        QCOMPARE(rows(s, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2"_s), QStringList {u"1"_s});
+    }
+
+    void unreadableDates_neverMakeAListOldAndShowAsSuch()
+    {
+        Store &s = *m_store;
+        sql(s,
+            QStringLiteral("INSERT INTO LISTS VALUES (2, '', '', '12/25/2030', '', 'CREATED'), "
+                           "(3, '', '', NULL, '', 'CREATED'), (4, '', '', '2030-01-08', '', 'CREATED')"));
+        // Tests with a start that is no date, and with an end before the start.
+        sql(s,
+            QStringLiteral("INSERT INTO TESTS VALUES (2, 1, 3, 'soon', '2030-01-08 17:05:00'), "
+                           "(3, 1, 3, '2030-01-09 08:00:00', '2020-01-01 00:00:00')"));
+        QCOMPARE(OldListIds(s, QDate(2030, 1, 9)), QList<qint32> {4});
+        QCOMPARE(OldListIds(s, QDate(2030, 1, 12)), QList<qint32>({1, 4}));
+        QCOMPARE(GetListTestDate(s, 2), StoreDates::Unreadable);
+        QCOMPARE(GetListTestDate(s, 99), QString());
+
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        FlexGrid *grid = mainWindow()->MSFlexGrid1;
+        QCOMPARE(grid->TextMatrix(2, 0), StoreDates::Unreadable); // list 3
+        QCOMPARE(grid->TextMatrix(3, 0), StoreDates::Unreadable); // list 2
+
+        auto *results = Forms::get<frmTestResults>();
+        results->setTestID(2);
+        QCOMPARE(results->txtDate->text(), StoreDates::Unknown);
+        QCOMPARE(results->txtStartTime->text(), StoreDates::Unknown);
+        QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
+        results->setTestID(3);
+        QCOMPARE(results->txtDate->text(), u"1/9/2030"_s);
+        QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
+        results->setTestID(1);
+        QCOMPARE(results->txtTotalTime->text(), u"5"_s);
+        Forms::unload(results);
+
+        auto *past = Forms::get<frmPastTests>();
+        past->setListID(1);
+        QStringList dates;
+        for (int r = 1; r < past->MSFlexGrid1->Rows(); ++r)
+            dates << past->MSFlexGrid1->TextMatrix(r, 0);
+        QVERIFY2(dates.contains(StoreDates::Unknown), qPrintable(dates.join(QLatin1Char(','))));
+        QVERIFY(!dates.contains(u"0/0/0000"_s));
+    }
+
+    void wordWithoutIdentifier_isLeftOutAndTheTestRuns()
+    {
+        sql(*m_store, u"INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"_s);
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        for (int round = 0; round < 2; ++round) {
+            // Said once a run, not at every test.
+            if (round == 0)
+                MsgBoxScript::expect(MsgAnswer::OK);
+            QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
+            auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+            QVERIFY(test);
+            QCOMPARE(test->txtDefinition->toPlainText(), u"a fruit"_s);
+            for (const QString &answer : {u"apple"_s, u"bench"_s, u"cloud"_s}) {
+                test->txtWord->setText(answer);
+                QTest::keyClick(test->txtWord, Qt::Key_Return);
+            }
+            QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
+            Forms::unload(Forms::find(u"frmTestResults"_s));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(MsgBoxScript::shown().filter(u"cannot be asked"_s).size(), 1);
+        QCOMPARE(rows(AppFunctions::db(), u"SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID"_s),
+            QStringList({u"1 4"_s, u"2 3"_s, u"3 3"_s}));
+    }
+
+    void oddFilesInWavs_areNeverReadAndNeverBlock()
+    {
+        const QString wavs = Globals::gWavPath;
+        const QString apple = RecordingPath(wavs, u"apple"_s);
+        const QString bench = RecordingPath(wavs, u"bench"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(apple).constData(), 0644), 0);
+        QVERIFY(QFile::link(u"/dev/zero"_s, bench));
+        QVERIFY(QDir(wavs).mkdir(RecordingFileName(u"cloud"_s)));
+        for (const QString &path : {apple, bench, RecordingPath(wavs, u"cloud"_s)}) {
+            QVERIFY2(finishesInTime(20,
+                         [&] {
+                             return !HasRecording(path) && !WaveFile::read(path) && !WaveFile::seconds(path)
+                                 && RecordingProblem(path).isEmpty();
+                         }),
+                qPrintable(path));
+        }
+        // Nor does a test with pronunciation on try to play them.
+        QVERIFY(finishesInTime(20, [&] {
+            TestOptionsRecord options;
+            options.Pronounce = true;
+            FakeView view;
+            TestSession session(*m_store, view, options, sessionFiles());
+            session.Start(1);
+            return view.log == QStringList {u"word a fruit"_s};
+        }));
+
+        // A recording longer than the limit is refused with a message; one of
+        // exactly the limit plays.
+        QFile::remove(apple);
+        PcmSound sound;
+        sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');
+        QVERIFY(WaveFile::write(apple, sound));
+        QVERIFY(RecordingProblem(apple).contains(u"too long"_s));
+        QVERIFY(!WaveFile::read(apple));
+        TestOptionsRecord options;
         FakeView view;
         TestSession session(*m_store, view, options, sessionFiles());
         session.Start(1);
-        return view.log == QStringList {u"word a fruit"_s};
-    }));
+        QCOMPARE(view.log.value(0), u"word a fruit (sound)"_s);
+        QVERIFY(view.log.value(1).startsWith(u"notice The recording"_s));
+        QVERIFY(m_played.isEmpty());
 
-    // A recording longer than the limit is refused with a message; one of
-    // exactly the limit plays.
-    QFile::remove(apple);
-    PcmSound sound;
-    sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');
-    QVERIFY(WaveFile::write(apple, sound));
-    QVERIFY(RecordingProblem(apple).contains(u"too long"_s));
-    QVERIFY(!WaveFile::read(apple));
-    TestOptionsRecord options;
-    FakeView view;
-    TestSession session(*m_store, view, options, sessionFiles());
-    session.Start(1);
-    QCOMPARE(view.log.value(0), u"word a fruit (sound)"_s);
-    QVERIFY(view.log.value(1).startsWith(u"notice The recording"_s));
-    QVERIFY(m_played.isEmpty());
+        sound.data.truncate(qsizetype(WaveFile::MaxSeconds) * WaveFile::RecordingRate);
+        QVERIFY(WaveFile::write(apple, sound));
+        QVERIFY(RecordingProblem(apple).isEmpty());
+        QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());
+        session.Pronounce();
+        QCOMPARE(m_played, QStringList {u"APPLE.wav"_s});
 
-    sound.data.truncate(qsizetype(WaveFile::MaxSeconds) * WaveFile::RecordingRate);
-    QVERIFY(WaveFile::write(apple, sound));
-    QVERIFY(RecordingProblem(apple).isEmpty());
-    QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());
-    session.Pronounce();
-    QCOMPARE(m_played, QStringList {u"APPLE.wav"_s});
+        // So does a file of exactly the size limit, short enough in time.
+        sound = PcmSound {48000, 2, 16, false, QByteArray(4, '\0')};
+        QVERIFY(WaveFile::write(apple, sound));
+        sound.data.resize(WaveFile::MaxBytes - (QFileInfo(apple).size() - 4));
+        QVERIFY(WaveFile::write(apple, sound));
+        QCOMPARE(QFileInfo(apple).size(), WaveFile::MaxBytes);
+        QVERIFY(RecordingProblem(apple).isEmpty());
+    }
 
-    // So does a file of exactly the size limit, short enough in time.
-    sound = PcmSound {48000, 2, 16, false, QByteArray(4, '\0')};
-    QVERIFY(WaveFile::write(apple, sound));
-    sound.data.resize(WaveFile::MaxBytes - (QFileInfo(apple).size() - 4));
-    QVERIFY(WaveFile::write(apple, sound));
-    QCOMPARE(QFileInfo(apple).size(), WaveFile::MaxBytes);
-    QVERIFY(RecordingProblem(apple).isEmpty());
-}
-
-void TestHostile::unhandledStoreError_saysSoAndLeavesTheFolderFree()
-{
-    m_store.reset();
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {u"--fail-with-store-error"_s, m_folder->path()});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), EXIT_FAILURE);
-    const QString said = QString::fromUtf8(child.readAllStandardOutput());
-    QVERIFY2(said.contains(u"could not read or save its data and has to close"_s), qPrintable(said));
-    QVERIFY2(said.contains(u"disk I/O error"_s), qPrintable(said));
-    QVERIFY2(said.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(said));
-    // The folder is free for the next start, which checks the whole file.
-    QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(FolderLock::FileName))));
-    QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(Store::CheckedName))));
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-}
+    void unhandledStoreError_saysSoAndLeavesTheFolderFree()
+    {
+        m_store.reset();
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--fail-with-store-error"_s, m_folder->path()});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), EXIT_FAILURE);
+        const QString said = QString::fromUtf8(child.readAllStandardOutput());
+        QVERIFY2(said.contains(u"could not read or save its data and has to close"_s), qPrintable(said));
+        QVERIFY2(said.contains(u"disk I/O error"_s), qPrintable(said));
+        QVERIFY2(said.contains(QDir::toNativeSeparators(m_folder->dbPath())), qPrintable(said));
+        // The folder is free for the next start, which checks the whole file.
+        QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(FolderLock::FileName))));
+        QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(Store::CheckedName))));
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+    }
+};
 
 // Runs in a process of its own: the program on `folder`, where a failure of
 // the store reaches the event loop; every message goes to standard output.

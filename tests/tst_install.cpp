@@ -14,17 +14,7 @@
 #include "shell/frmLists.h"
 #include "shell/frmRestoreBackup.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTest>
-#include <QTreeWidget>
-
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -55,188 +45,180 @@ class TestInstall : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
-    void dataLocation_portableInstalledOrChosen();
-    void installedCopy_keepsDataInTheUsersFolderOnly();
-    void backups_oneADayTheLastTenNeverOfADamagedFile();
-    void restore_bringsBackTheListedRowsOrChangesNothing();
-};
-
-void TestInstall::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestInstall::cleanup()
-{
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-}
-
-void TestInstall::dataLocation_portableInstalledOrChosen()
-{
-    ProgramFolder program, user, share;
-    writeFile(share.file(u"Sound_Correct.wav"_s), "RIFF");
-
-    // A folder of its own, writable: everything beside the program.
-    DataLocation where = ChooseDataLocation(program.path(), {}, user.path(), share.path());
-    QCOMPARE(where.mode, DataLocation::Mode::Portable);
-    QCOMPARE(where.folder, program.path());
-    QCOMPARE(where.soundsFolder, share.path()); // no sounds beside it
-    writeFile(program.file(u"Sound_Correct.wav"_s), "RIFF");
-    QCOMPARE(ChooseDataLocation(program.path(), {}, user.path(), share.path()).soundsFolder, program.path());
-
-    // A system folder: the user's own folder, sounds from the share folder.
-    where = ChooseDataLocation(u"/usr/bin"_s, {}, user.path(), share.path());
-    QCOMPARE(where.mode, DataLocation::Mode::Installed);
-    QCOMPARE(where.folder, user.path());
-    QCOMPARE(where.soundsFolder, share.path());
-    for (const char *system : {"/usr/bin", "/usr/local/bin", "/opt/lettermarch/bin", "/usr"})
-        QVERIFY2(IsSystemFolder(QString::fromLatin1(system)), system);
-    for (const char *own : {"/usr2/bin", "/home/ann/Lettermarch", "/tmp/usr/bin"})
-        QVERIFY2(!IsSystemFolder(QString::fromLatin1(own)), own);
-
-    // --data-dir wins over both.
-    where = ChooseDataLocation(u"/usr/bin"_s, u"/srv/family/./ann"_s, user.path(), {});
-    QCOMPARE(where.mode, DataLocation::Mode::Chosen);
-    QCOMPARE(where.folder, u"/srv/family/ann"_s);
-}
-
-void TestInstall::installedCopy_keepsDataInTheUsersFolderOnly()
-{
-    // Installed as a package would be, into a folder that a normal user may
-    // read but not write.
-    QTemporaryDir root;
-    QFile::setPermissions(root.path(),
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
-            | QFile::ExeGroup);
-    const QString prefix = root.filePath(u"usr"_s);
-    QVERIFY(run(QStringLiteral(LETTERMARCH_CMAKE),
-        {u"--install"_s, QStringLiteral(LETTERMARCH_BUILD_DIR), u"--prefix"_s, prefix}));
-    const QString program = prefix + u"/bin/Lettermarch"_s;
-    QVERIFY(QFile::exists(program));
-    QVERIFY(QFile::exists(prefix + u"/share/lettermarch/Sound_Correct.wav"_s));
-    const QStringList installed = filesUnder(prefix);
-
-    const QString home = root.filePath(u"home"_s);
-    QVERIFY(QDir().mkpath(home));
-    QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_s, home);
-    env.remove(u"XDG_DATA_HOME"_s);
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"LETTERMARCH_QUIT_WHEN_SHOWN"_s, u"1"_s);
-    const QStringList asUser = {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, program};
-    QVERIFY(run(u"setpriv"_s, asUser, env));
-
-    const QString data = home + u"/.local/share/Lettermarch"_s;
-    QVERIFY(QFile::exists(data + u"/Lettermarch.mdb"_s));
-    QVERIFY(QFileInfo(data + u"/Wavs"_s).isDir());
-    QVERIFY(QFileInfo(data + u"/Backups"_s).isDir());
-    QVERIFY(!QFile::exists(data + u"/Lettermarch.lock"_s)); // gone with the program
-    QCOMPARE(filesUnder(prefix), installed);
-
-    // --data-dir puts it elsewhere; --version answers without a screen.
-    const QString chosen = home + u"/second-child"_s;
-    QVERIFY(run(u"setpriv"_s, asUser + QStringList {u"--data-dir"_s, chosen}, env));
-    QVERIFY(QFile::exists(chosen + u"/Lettermarch.mdb"_s));
-    env.insert(u"QT_QPA_PLATFORM"_s, u"none-such"_s);
-    QVERIFY(run(program, {u"--version"_s}, env));
-    QVERIFY(!run(program, {u"--data-dir"_s}, env));
-}
-
-void TestInstall::backups_oneADayTheLastTenNeverOfADamagedFile()
-{
-    ProgramFolder folder;
-    auto store = folder.openStore();
-    addList(*store, QDate(2030, 1, 4), {u"cat"_s}, 1);
-    const QDateTime day(QDate(2030, 1, 1), QTime(8, 0));
-    QVERIFY(!Backups::takeDaily(*store, folder.path(), day).isEmpty());
-    QVERIFY(Backups::takeDaily(*store, folder.path(), day.addSecs(3600)).isEmpty()); // once a day
-    addList(*store, QDate(2030, 1, 11));
-    for (int d = 1; d <= 11; ++d)
-        QVERIFY(!Backups::takeDaily(*store, folder.path(), day.addDays(d)).isEmpty());
-    const QList<Backups::Backup> kept = Backups::list(folder.path());
-    QCOMPARE(kept.size(), Backups::Kept);
-    QCOMPARE(kept.first().taken.date(), QDate(2030, 1, 12));
-    QCOMPARE(kept.last().taken.date(), QDate(2030, 1, 3));
-    QCOMPARE(kept.first().lists, 2);
-    QCOMPARE(kept.first().tests, 1);
-    store.reset();
-
-    // Start-up takes the day's copy; a file that fails its checks gets none.
+    void initTestCase()
     {
-        OptionsRow options;
-        options.promptToDeleteLists = u"FALSE"_s;
-        WriteOptions(*folder.openStore(), options);
+        MsgBoxScript::install();
+        registerForms();
     }
-    Clock::setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
-    QVERIFY(AppFunctions::Main(folder.path()));
-    QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
-    resetProgram();
-    ProgramFolder damaged;
-    writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QVERIFY(!AppFunctions::Main(damaged.path()));
-    QVERIFY(!QFileInfo::exists(Backups::folder(damaged.path())) || Backups::list(damaged.path()).isEmpty());
-    Clock::setNow({});
-}
 
-void TestInstall::restore_bringsBackTheListedRowsOrChangesNothing()
-{
-    ProgramFolder folder;
+    void cleanup()
     {
+        resetProgram();
+        MsgBoxScript::verifyAllUsedAndClear();
+    }
+
+    void dataLocation_portableInstalledOrChosen()
+    {
+        ProgramFolder program, user, share;
+        writeFile(share.file(u"Sound_Correct.wav"_s), "RIFF");
+
+        // A folder of its own, writable: everything beside the program.
+        DataLocation where = ChooseDataLocation(program.path(), {}, user.path(), share.path());
+        QCOMPARE(where.mode, DataLocation::Mode::Portable);
+        QCOMPARE(where.folder, program.path());
+        QCOMPARE(where.soundsFolder, share.path()); // no sounds beside it
+        writeFile(program.file(u"Sound_Correct.wav"_s), "RIFF");
+        QCOMPARE(ChooseDataLocation(program.path(), {}, user.path(), share.path()).soundsFolder, program.path());
+
+        // A system folder: the user's own folder, sounds from the share folder.
+        where = ChooseDataLocation(u"/usr/bin"_s, {}, user.path(), share.path());
+        QCOMPARE(where.mode, DataLocation::Mode::Installed);
+        QCOMPARE(where.folder, user.path());
+        QCOMPARE(where.soundsFolder, share.path());
+        for (const char *system : {"/usr/bin", "/usr/local/bin", "/opt/lettermarch/bin", "/usr"})
+            QVERIFY2(IsSystemFolder(QString::fromLatin1(system)), system);
+        for (const char *own : {"/usr2/bin", "/home/ann/Lettermarch", "/tmp/usr/bin"})
+            QVERIFY2(!IsSystemFolder(QString::fromLatin1(own)), own);
+
+        // --data-dir wins over both.
+        where = ChooseDataLocation(u"/usr/bin"_s, u"/srv/family/./ann"_s, user.path(), {});
+        QCOMPARE(where.mode, DataLocation::Mode::Chosen);
+        QCOMPARE(where.folder, u"/srv/family/ann"_s);
+    }
+
+    void installedCopy_keepsDataInTheUsersFolderOnly()
+    {
+        // Installed as a package would be, into a folder that a normal user may
+        // read but not write.
+        QTemporaryDir root;
+        QFile::setPermissions(root.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                | QFile::ReadGroup | QFile::ExeGroup);
+        const QString prefix = root.filePath(u"usr"_s);
+        QVERIFY(run(QStringLiteral(LETTERMARCH_CMAKE),
+            {u"--install"_s, QStringLiteral(LETTERMARCH_BUILD_DIR), u"--prefix"_s, prefix}));
+        const QString program = prefix + u"/bin/Lettermarch"_s;
+        QVERIFY(QFile::exists(program));
+        QVERIFY(QFile::exists(prefix + u"/share/lettermarch/Sound_Correct.wav"_s));
+        const QStringList installed = filesUnder(prefix);
+
+        const QString home = root.filePath(u"home"_s);
+        QVERIFY(QDir().mkpath(home));
+        QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"HOME"_s, home);
+        env.remove(u"XDG_DATA_HOME"_s);
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"LETTERMARCH_QUIT_WHEN_SHOWN"_s, u"1"_s);
+        const QStringList asUser = {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, program};
+        QVERIFY(run(u"setpriv"_s, asUser, env));
+
+        const QString data = home + u"/.local/share/Lettermarch"_s;
+        QVERIFY(QFile::exists(data + u"/Lettermarch.mdb"_s));
+        QVERIFY(QFileInfo(data + u"/Wavs"_s).isDir());
+        QVERIFY(QFileInfo(data + u"/Backups"_s).isDir());
+        QVERIFY(!QFile::exists(data + u"/Lettermarch.lock"_s)); // gone with the program
+        QCOMPARE(filesUnder(prefix), installed);
+
+        // --data-dir puts it elsewhere; --version answers without a screen.
+        const QString chosen = home + u"/second-child"_s;
+        QVERIFY(run(u"setpriv"_s, asUser + QStringList {u"--data-dir"_s, chosen}, env));
+        QVERIFY(QFile::exists(chosen + u"/Lettermarch.mdb"_s));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"none-such"_s);
+        QVERIFY(run(program, {u"--version"_s}, env));
+        QVERIFY(!run(program, {u"--data-dir"_s}, env));
+    }
+
+    void backups_oneADayTheLastTenNeverOfADamagedFile()
+    {
+        ProgramFolder folder;
         auto store = folder.openStore();
-        addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 2);
-        QVERIFY(!Backups::takeDaily(*store, folder.path(), QDateTime(QDate(2020, 1, 1), QTime(8, 0))).isEmpty());
-        addList(*store, QDate(2030, 1, 11), {u"emu"_s});
+        addList(*store, QDate(2030, 1, 4), {u"cat"_s}, 1);
+        const QDateTime day(QDate(2030, 1, 1), QTime(8, 0));
+        QVERIFY(!Backups::takeDaily(*store, folder.path(), day).isEmpty());
+        QVERIFY(Backups::takeDaily(*store, folder.path(), day.addSecs(3600)).isEmpty()); // once a day
+        addList(*store, QDate(2030, 1, 11));
+        for (int d = 1; d <= 11; ++d)
+            QVERIFY(!Backups::takeDaily(*store, folder.path(), day.addDays(d)).isEmpty());
+        const QList<Backups::Backup> kept = Backups::list(folder.path());
+        QCOMPARE(kept.size(), Backups::Kept);
+        QCOMPARE(kept.first().taken.date(), QDate(2030, 1, 12));
+        QCOMPARE(kept.last().taken.date(), QDate(2030, 1, 3));
+        QCOMPARE(kept.first().lists, 2);
+        QCOMPARE(kept.first().tests, 1);
+        store.reset();
+
+        // Start-up takes the day's copy; a file that fails its checks gets none.
+        {
+            OptionsRow options;
+            options.promptToDeleteLists = u"FALSE"_s;
+            WriteOptions(*folder.openStore(), options);
+        }
+        Clock::setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
+        QVERIFY(AppFunctions::Main(folder.path()));
+        QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
+        resetProgram();
+        ProgramFolder damaged;
+        writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!AppFunctions::Main(damaged.path()));
+        QVERIFY(!QFileInfo::exists(Backups::folder(damaged.path())) || Backups::list(damaged.path()).isEmpty());
+        Clock::setNow({});
     }
-    QVERIFY(AppFunctions::Main(folder.path()));
-    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
-    QCOMPARE(main->MSFlexGrid1->Rows(), 3);
-    // Two backups now: the one above and today's.
-    const QByteArray before = fileBytes(folder.dbPath());
 
-    // Cancelled at the question: nothing changes, no copy is made.
-    const int copies = int(Backups::list(folder.path()).size());
-    MsgBoxScript::expect(MsgAnswer::No);
-    whenModalShows("frmRestoreBackup", [](QWidget *w) {
-        auto *restore = static_cast<frmRestoreBackup *>(w);
-        restore->lstBackups->setCurrentItem(restore->lstBackups->topLevelItem(1));
-        QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
-        QTest::mouseClick(restore->cmdCancel, Qt::LeftButton);
-    });
-    main->mnuRestoreBackup->trigger();
-    QCOMPARE(fileBytes(folder.dbPath()), before);
-    QCOMPARE(int(Backups::list(folder.path()).size()), copies);
+    void restore_bringsBackTheListedRowsOrChangesNothing()
+    {
+        ProgramFolder folder;
+        {
+            auto store = folder.openStore();
+            addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 2);
+            QVERIFY(!Backups::takeDaily(*store, folder.path(), QDateTime(QDate(2020, 1, 1), QTime(8, 0))).isEmpty());
+            addList(*store, QDate(2030, 1, 11), {u"emu"_s});
+        }
+        QVERIFY(AppFunctions::Main(folder.path()));
+        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        QCOMPARE(main->MSFlexGrid1->Rows(), 3);
+        // Two backups now: the one above and today's.
+        const QByteArray before = fileBytes(folder.dbPath());
 
-    // Restored: the rows the list showed, and the lists before kept as a copy;
-    // half a copy left by a restore cut short is no obstacle.
-    const QString part = folder.dbPath() + u".restoring"_s;
-    QFile stale(part);
-    QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("half a copy") > 0);
-    stale.close();
-    QString shown;
-    MsgBoxScript::expect(MsgAnswer::Yes);
-    whenModalShows("frmRestoreBackup", [&shown](QWidget *w) {
-        auto *restore = static_cast<frmRestoreBackup *>(w);
-        QTreeWidgetItem *oldest = restore->lstBackups->topLevelItem(restore->lstBackups->topLevelItemCount() - 1);
-        shown = oldest->text(1) + QLatin1Char('/') + oldest->text(2);
-        restore->lstBackups->setCurrentItem(oldest);
-        QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
-    });
-    main->mnuRestoreBackup->trigger();
-    QCOMPARE(shown, u"1/2"_s);
-    QVERIFY(!QFile::exists(part));
-    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
-    QCOMPARE(main->MSFlexGrid1->Rows(), 2); // the main window reads the lists anew
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
-    QCOMPARE(int(Backups::list(folder.path()).size()), copies + 1);
-    QCOMPARE(Backups::list(folder.path()).first().lists, 2); // the lists before the restore
-}
+        // Cancelled at the question: nothing changes, no copy is made.
+        const int copies = int(Backups::list(folder.path()).size());
+        MsgBoxScript::expect(MsgAnswer::No);
+        whenModalShows("frmRestoreBackup", [](QWidget *w) {
+            auto *restore = static_cast<frmRestoreBackup *>(w);
+            restore->lstBackups->setCurrentItem(restore->lstBackups->topLevelItem(1));
+            QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
+            QTest::mouseClick(restore->cmdCancel, Qt::LeftButton);
+        });
+        main->mnuRestoreBackup->trigger();
+        QCOMPARE(fileBytes(folder.dbPath()), before);
+        QCOMPARE(int(Backups::list(folder.path()).size()), copies);
+
+        // Restored: the rows the list showed, and the lists before kept as a copy;
+        // half a copy left by a restore cut short is no obstacle.
+        const QString part = folder.dbPath() + u".restoring"_s;
+        QFile stale(part);
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("half a copy") > 0);
+        stale.close();
+        QString shown;
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        whenModalShows("frmRestoreBackup", [&shown](QWidget *w) {
+            auto *restore = static_cast<frmRestoreBackup *>(w);
+            QTreeWidgetItem *oldest = restore->lstBackups->topLevelItem(restore->lstBackups->topLevelItemCount() - 1);
+            shown = oldest->text(1) + QLatin1Char('/') + oldest->text(2);
+            restore->lstBackups->setCurrentItem(oldest);
+            QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
+        });
+        main->mnuRestoreBackup->trigger();
+        QCOMPARE(shown, u"1/2"_s);
+        QVERIFY(!QFile::exists(part));
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
+        QCOMPARE(main->MSFlexGrid1->Rows(), 2); // the main window reads the lists anew
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
+        QCOMPARE(int(Backups::list(folder.path()).size()), copies + 1);
+        QCOMPARE(Backups::list(folder.path()).first().lists, 2); // the lists before the restore
+    }
+};
 
 QTEST_MAIN(TestInstall)
 #include "tst_install.moc"

@@ -19,20 +19,6 @@
 #include "shell/Startup.h"
 #include "shell/frmLists.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTest>
-#include <QTimer>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Saves a short wave file for every stopped recording, as a microphone would.
@@ -94,463 +80,445 @@ class TestLists : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        MsgBoxScript::install();
+        registerForms();
+    }
 
-    void weekDates_everyWeekdayAndSetting();
-    void parseDate_acceptsOnlyRealDates();
-    void newList_proposesWeekFromSetting();
-    void newList_createRefillsBadDatesAndStoresRow();
-    void newList_cancelStoresNothing();
-    void typicalWeek_newListThreeWordsShownInMainWindow();
-    void wordEditor_saveChecks();
-    void wordEditor_recordingFollowsTheWord();
-    void wordEditor_unsafeAndForeignWordsStayInsideWavs();
-    void wordEditor_failedRecordingSaveKeepsWord();
-    void listEditor_detailsTotalsAndDelete();
+    void init()
+    {
+        m_folder = new ProgramFolder;
+        auto recorder = std::make_unique<FakeRecorder>();
+        m_recorder = recorder.get();
+        Audio::setRecorder(std::move(recorder));
+        m_played.clear();
+        Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+        Clock::setNow([] { return at(2026, 12, 2); }); // a Wednesday
+    }
+
+    void cleanup()
+    {
+        resetProgram();
+        MsgBoxScript::verifyAllUsedAndClear();
+        Audio::setRecorder(nullptr);
+        Audio::setPlayer(nullptr);
+        Clock::setNow({});
+        delete m_folder;
+    }
+
+    void weekDates_everyWeekdayAndSetting()
+    {
+        const QStringList settings = {
+            u"Mondays"_s, u"Tuesdays"_s, u"Wednesdays"_s, u"Thursdays"_s, u"Fridays"_s, u"Saturdays"_s, u"Sundays"_s};
+        for (int d = 0; d < 7; ++d) {
+            const QDate today = QDate(2026, 11, 30).addDays(d); // Monday to Sunday
+            const QDate monday = WeekDates::StartMonday(today);
+            QCOMPARE(monday.dayOfWeek(), 1);
+            QVERIFY(monday <= today && monday.daysTo(today) < 7);
+            for (int s = 0; s < 7; ++s) {
+                for (const QString &setting : {settings[s], settings[s].toLower(), settings[s].chopped(1)}) {
+                    const QDate test = WeekDates::GetTestDate(setting, today);
+                    QCOMPARE(test.dayOfWeek(), s + 1);
+                    const qint64 ahead = today.daysTo(test);
+                    QVERIFY2(ahead >= 1 && ahead <= 7, qPrintable(setting + QLatin1Char(' ') + today.toString()));
+                }
+            }
+            QCOMPARE(WeekDates::GetTestDate(QString(), today), today.addDays(7));
+            QCOMPARE(WeekDates::GetTestDate(u"Someday"_s, today), today.addDays(7));
+        }
+        const QDate monday(2026, 11, 30), friday(2026, 12, 4), sunday(2026, 12, 6);
+        QCOMPARE(WeekDates::GetTestDate(u"Mondays"_s, monday), monday.addDays(7));
+        QCOMPARE(WeekDates::StartMonday(sunday), monday);
+        QCOMPARE(WeekDates::GetTestDate(u"Fridays"_s, sunday), QDate(2026, 12, 11));
+        QCOMPARE(WeekDates::GetTestDate(u"Saturdays"_s, friday), friday.addDays(1));
+        QCOMPARE(WeekDates::TodayText(QDate(2025, 3, 4)), u"Today is Tuesday 3/4/2025"_s);
+    }
+
+    void parseDate_acceptsOnlyRealDates()
+    {
+        QCOMPARE(WeekDates::ParseDate(u"3/7/2025"_s), QDate(2025, 3, 7));
+        QCOMPARE(WeekDates::ParseDate(u" 12/31/2026 "_s), QDate(2026, 12, 31));
+        QCOMPARE(WeekDates::ParseDate(u"3/7/25"_s), QDate(2025, 3, 7));
+        QCOMPARE(WeekDates::ParseDate(u"2026-02-28"_s), QDate(2026, 2, 28));
+        for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "next friday", "", "1/1/2026; DROP TABLE LISTS"})
+            QVERIFY2(!WeekDates::ParseDate(QString::fromLatin1(bad)).isValid(), bad);
+    }
+
+    void newList_proposesWeekFromSetting()
+    {
+        QVERIFY(startProgram());
+        auto check = [](const char *start, const char *end, const char *test) {
+            auto *w = Forms::get<frmNewList>();
+            QCOMPARE(w->txtStart->text(), QString::fromLatin1(start));
+            QCOMPARE(w->txtEnd->text(), QString::fromLatin1(end));
+            QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(test));
+            QCOMPARE(w->lblToday->text(), u"Today is Wednesday 12/2/2026"_s);
+            Forms::unload(w);
+        };
+        check("11/30/2026", "12/4/2026", "12/4/2026"); // default row: Fridays
+        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
+        check("11/30/2026", "12/7/2026", "12/7/2026");
+        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = '' "_s);
+        check("11/30/2026", "12/4/2026", "12/4/2026");
+        AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
+        check("11/30/2026", "12/4/2026", "12/4/2026");
+    }
+
+    void newList_createRefillsBadDatesAndStoresRow()
+    {
+        frmLists *main = startProgram();
+        QVERIFY(main);
+        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
+        clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
+            auto *w = static_cast<frmNewList *>(dialog);
+            w->txtStart->setText(u"2/30/2026"_s);
+            w->txtEnd->clear();
+            w->txtTestDate->setText(u"soon"_s);
+        });
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+
+        QVERIFY(Globals::gNewListCreated);
+        QCOMPARE(Globals::gCurrentListID, 1);
+        QSqlQuery q = AppFunctions::db().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 1 "_s);
+        QVERIFY(q.next());
+        QCOMPARE(q.value(u"WEEK_START"_s).toString(), u"2026-12-02"_s); // today
+        QCOMPARE(q.value(u"TEST_DATE"_s).toString(), u"2026-12-04"_s); // Friday, not the setting
+        QCOMPARE(q.value(u"WEEK_END"_s).toString(), u"2026-12-04"_s);
+        QCOMPARE(q.value(u"CREATED_DATE"_s).toString(), u"2026-12-02 09:30:00"_s);
+        QCOMPARE(q.value(u"STATUS"_s).toString(), u"CREATED"_s);
+        // The first list is added to the grid and selected.
+        QCOMPARE(main->MSFlexGrid1->Rows(), 2);
+        QCOMPARE(main->MSFlexGrid1->Row(), 1);
+        QVERIFY(main->cmdTest->isEnabled());
+
+        // A second list goes below the first.
+        clickWhenModalShows("frmNewList", "cmdCreate");
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+        QCOMPARE(main->MSFlexGrid1->Rows(), 3);
+        main->MSFlexGrid1->setRow(2); // the new row stands for the new list
+        QCOMPARE(Globals::gCurrentListID, 2);
+    }
+
+    void newList_cancelStoresNothing()
+    {
+        frmLists *main = startProgram();
+        QVERIFY(main);
+        clickWhenModalShows("frmNewList", "cmdCancel");
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+        QVERIFY(!Globals::gNewListCreated);
+        QVERIFY(main->isVisible());
+        QSqlQuery q = AppFunctions::db().select(u"SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"_s);
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+
+    void typicalWeek_newListThreeWordsShownInMainWindow()
+    {
+        frmLists *main = startProgram();
+        QVERIFY(main);
+        clickWhenModalShows("frmNewList", "cmdCreate");
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+        QVERIFY(main->isHidden());
+
+        // The new, empty list opens straight into its first word.
+        auto *list = qobject_cast<frmEditList *>(Forms::find(u"frmEditList"_s));
+        QVERIFY(list);
+        QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        QTRY_VERIFY(word->isVisible());
+        QCOMPARE(word->windowTitle(), u"New Word"_s);
+
+        auto enter = [&](const QString &text, const QString &definition, const QString &sentence, bool record) {
+            QTest::keyClicks(word->txtWord, text);
+            QTest::keyClicks(word->txtDefinition, definition);
+            QTest::keyClicks(word->txtSentence, sentence);
+            if (record) {
+                QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+                QVERIFY(word->cmdStop->isVisible() && !word->cmdRecord->isVisible() && word->Shape1->isVisible());
+                QVERIFY(m_recorder->recording);
+                const QColor first = word->Shape1->FillColor();
+                QTRY_VERIFY(word->Shape1->FillColor() != first); // it blinks
+                QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+                QVERIFY(word->cmdRecord->isVisible() && !word->Shape1->isVisible() && word->cmdPlay->isEnabled());
+            }
+            QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+            // Ready for the next word, and the list already shows this one.
+            QCOMPARE(word->windowTitle(), u"New Word"_s);
+            QVERIFY(word->txtWord->text().isEmpty() && word->txtDefinition->toPlainText().isEmpty());
+            QCOMPARE(list->MSFlexGrid1->TextMatrix(list->MSFlexGrid1->Rows() - 1, 0), text.trimmed());
+        };
+        enter(u"  cat "_s, u"A small furry pet"_s, QString(), true);
+        enter(u"don't"_s, u"Do not"_s, QString(), false);
+        enter(u"Straße"_s, QString(), u"Die Straße ist lang."_s, false);
+
+        QVERIFY(hasRecording(u"cat"_s));
+        QVERIFY(!hasRecording(u"don't"_s));
+        QCOMPARE(ListWords(AppFunctions::db(), 1),
+            (QList<std::pair<qint32, QString>> {{1, u"cat"_s}, {2, u"don't"_s}, {3, u"Straße"_s}}));
+        QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, u"Die Straße ist lang."_s);
+
+        QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+        QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
+        list->mnuExit->trigger();
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditList"_s));
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"3"_s);
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
+    }
+
+    void wordEditor_saveChecks()
+    {
+        QVERIFY(startProgram());
+        const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+        frmEditList *list = openList(listId);
+        list->AddWord();
+        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        QVERIFY(word);
+
+        QTest::keyClicks(word->txtWord, u"   "_s);
+        MsgBoxScript::expect(MsgAnswer::OK, u"Can not save a blank word.  Please type the word in the box provided."_s);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(word->txtWord->text().isEmpty());
+
+        QTest::keyClicks(word->txtWord, u"ship"_s);
+        QTest::keyClicks(word->txtDefinition, u"   "_s);
+        MsgBoxScript::expect(MsgAnswer::OK,
+            QStringLiteral("At least one of the following items must be provided:\n"
+                           "   1. A Definition\n   2. A Context Sentence\n"
+                           "or 3. A Recording of the word"));
+        word->mnuSave->trigger();
+        QCOMPARE(CountListWords(AppFunctions::db(), listId), 0);
+
+        // A recording alone is enough; so is a sentence alone.
+        QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+        QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QTest::keyClicks(word->txtWord, u"Boat"_s);
+        QTest::keyClicks(word->txtSentence, u"Row, row, row your boat."_s);
+        word->chkCaseSensitive->setChecked(true);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QCOMPARE(CountListWords(AppFunctions::db(), listId), 2);
+        QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, u"TRUE"_s);
+        QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, u"FALSE"_s);
+        QVERIFY(hasRecording(u"SHIP"_s));
+    }
+
+    void wordEditor_recordingFollowsTheWord()
+    {
+        QVERIFY(startProgram());
+        Store &db = AppFunctions::db();
+        const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s, u"pig"_s});
+        db.execute(u" UPDATE WORDS SET DEFINITION = 'an animal' "_s);
+        for (const char *w : {"cat", "dog", "pig"})
+            writeRecording(QString::fromLatin1(w));
+        frmEditList *list = openList(listId);
+
+        QStringList titles;
+        auto edit = [&](int row, const QString &newText) {
+            list->MSFlexGrid1->setRow(row);
+            QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
+            auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+            titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? u" (play)"_s : QString());
+            word->txtWord->setText(newText);
+            return word;
+        };
+
+        // cat becomes bat: the recording moves with it.
+        frmEditWord *word = edit(1, u"bat"_s);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // an existing word closes after saving
+        QVERIFY(!hasRecording(u"cat"_s) && hasRecording(u"bat"_s));
+        QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"bat"_s);
+
+        // Only the case changes: the file stays where it is.
+        word = edit(2, u"Dog"_s);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(hasRecording(u"DOG"_s));
+        QCOMPARE(GetWordText(db, 2), u"Dog"_s);
+
+        // Renamed and recorded anew: the new sound under the new name, the old file left in place.
+        word = edit(3, u"hog"_s);
+        QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+        QVERIFY(!word->cmdPlay->isEnabled()); // nothing to play while recording
+        QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(hasRecording(u"pig"_s) && hasRecording(u"hog"_s));
+        QCOMPARE(QFileInfo(RecordingPath(wavs(), u"hog"_s)).size(), 44 + 1102);
+
+        // Delete then Save keeps the stored recording: no new recording was made.
+        word = edit(3, u"hog"_s);
+        QTest::mouseClick(word->cmdDeleteWav, Qt::LeftButton);
+        QVERIFY(!QFile::exists(word->TempWavPath()));
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(hasRecording(u"hog"_s));
+        QCOMPARE(titles,
+            QStringList({u"Edit Word cat (play)"_s, u"Edit Word dog (play)"_s, u"Edit Word pig (play)"_s,
+                u"Edit Word hog (play)"_s}));
+    }
+
+    void wordEditor_unsafeAndForeignWordsStayInsideWavs()
+    {
+        QVERIFY(startProgram());
+        const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+        frmEditList *list = openList(listId);
+        list->AddWord();
+        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        const QStringList words
+            = {u"and/or"_s, u".."_s, u"a\\b:c?*<>|"_s, u"élan"_s, u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢"_s};
+        const QString longDefinition(10000, QLatin1Char('d'));
+        for (const QString &text : words) {
+            word->txtWord->setText(text);
+            word->txtDefinition->setPlainText(longDefinition);
+            QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+            QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+            QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        }
+        QStringList stored;
+        for (const auto &[id, text] : ListWords(AppFunctions::db(), listId)) {
+            stored << text;
+            QCOMPARE(ReadWord(AppFunctions::db(), id)->definition, longDefinition);
+        }
+        QCOMPARE(stored, words);
+        QStringList inWavs = QDir(wavs()).entryList(QDir::Files);
+        QCOMPARE(inWavs.size(), words.size());
+        for (const QString &text : words) {
+            QVERIFY2(hasRecording(text), qPrintable(text));
+            QCOMPARE(QFileInfo(RecordingPath(wavs(), text)).absolutePath(), QFileInfo(wavs()).absoluteFilePath());
+        }
+        // Nothing was written beside Wavs but the program's own files.
+        for (const QString &name : QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY2(name == u"Wavs"_s || name == u"Backups"_s || name.startsWith(u"Lettermarch."_s), qPrintable(name));
+        // The grid shows them exactly, and Pronounce plays the right file.
+        list->MSFlexGrid1->setRow(1);
+        QTest::mouseClick(list->cmdPronounce, Qt::LeftButton);
+        QCOMPARE(m_played, QStringList {RecordingFileName(u"and/or"_s)});
+    }
+
+    void wordEditor_failedRecordingSaveKeepsWord()
+    {
+        QVERIFY(startProgram());
+        const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+        // Wavs cannot hold files: something else took its name.
+        QDir(wavs()).removeRecursively();
+        QFile blocker(wavs());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        frmEditList *list = openList(listId);
+        list->AddWord();
+        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        word->txtWord->setText(u"kite"_s);
+        word->txtDefinition->setPlainText(u"It flies on a string"_s);
+        QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+        QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QVERIFY(MsgBoxScript::shown().value(0).contains(u"could not be stored"_s));
+        QCOMPARE(GetWordText(AppFunctions::db(), 1), u"kite"_s);
+        QCOMPARE(list->MSFlexGrid1->Rows(), 2);
+        QVERIFY(word->isVisible());
+        QCOMPARE(word->windowTitle(), u"New Word"_s);
+
+        // A recording that fails to appear at all leaves a word without one.
+        m_recorder->failSave = true;
+        word->txtWord->setText(u"kit"_s);
+        QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
+        QTest::mouseClick(word->cmdStop, Qt::LeftButton);
+        MsgBoxScript::expect(MsgAnswer::OK); // no clue at all: the word cannot be saved yet
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QTest::keyClicks(word->txtSentence, u"A first-aid kit."_s);
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QCOMPARE(GetWordText(AppFunctions::db(), 2), u"kit"_s);
+    }
+
+    void listEditor_detailsTotalsAndDelete()
+    {
+        QVERIFY(startProgram());
+        Store &db = AppFunctions::db();
+        const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s}, 3);
+        addList(db, QDate(2026, 12, 11), {u"Cat"_s});
+        db.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "_s);
+        auto attempt = [&](qint32 test, int number, const char *result) {
+            db.addRow(u"WORD_ATTEMPTS"_s,
+                {{u"TEST_ID"_s, test}, {u"LIST_ID"_s, listId}, {u"WORD_ID"_s, 1}, {u"GUESS"_s, u"x"_s},
+                    {u"RESULT"_s, QString::fromLatin1(result)}, {u"ATTEMPT_NUMBER"_s, number}});
+        };
+        attempt(1, 1, "CORRECT");
+        attempt(2, 1, "CORRECT");
+        attempt(3, 1, "INCORRECT");
+        attempt(3, 2, "INCORRECT");
+        attempt(3, 3, "INCORRECT");
+        writeRecording(u"cat"_s);
+
+        frmEditList *list = openList(listId);
+        QTRY_VERIFY(list->isActiveWindow());
+        QTest::qWait(50);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // a list with words opens no editor
+        QCOMPARE(list->MSFlexGrid1->Row(), 1);
+        QCOMPARE(list->txtWord->text(), u"cat"_s);
+        QCOMPARE(list->txtCaseSensitive->text(), u"YES"_s);
+        QCOMPARE(list->txtDefinition->toPlainText(), u"pet"_s);
+        QCOMPARE(list->txtTests->text(), u"3"_s);
+        QCOMPARE(list->txtCorrect->text(), u"2"_s);
+        QCOMPARE(list->txtIncorrect->text(), u"3"_s);
+        QVERIFY(list->cmdPronounce->isEnabled());
+        QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
+        QCOMPARE(list->txtWord->text(), u"dog"_s);
+        QCOMPARE(list->txtCaseSensitive->text(), u"NO"_s);
+        QCOMPARE(list->txtCorrect->text(), u"0"_s);
+        QVERIFY(!list->cmdPronounce->isEnabled());
+
+        // Deleting cat takes its attempts and the shared recording with it.
+        list->MSFlexGrid1->setRow(1);
+        MsgBoxScript::expect(MsgAnswer::No, u"Delete cat?"_s);
+        QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
+        QCOMPARE(CountListWords(db, listId), 2);
+        MsgBoxScript::expect(MsgAnswer::Yes, u"Delete cat?"_s);
+        QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
+        QCOMPARE(list->MSFlexGrid1->Rows(), 2);
+        QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"dog"_s);
+        QVERIFY(!hasRecording(u"cat"_s));
+        QSqlQuery q = db.select(u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = 1"_s);
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+        QCOMPARE(CountListTests(db, listId), 3);
+
+        // The pop-up menu deletes the last word; the grid keeps only its header.
+        const QPoint dogRow = list->MSFlexGrid1->visualRect(list->MSFlexGrid1->model()->index(0, 0)).center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, dogRow, list->MSFlexGrid1->viewport()->mapToGlobal(dogRow));
+        QApplication::sendEvent(list->MSFlexGrid1->viewport(), &menu);
+        QTRY_VERIFY(list->mnuPopUp->isVisible());
+        list->mnuPopUp->hide();
+        MsgBoxScript::expect(MsgAnswer::Yes, u"Delete dog?"_s);
+        list->mnuDelete->trigger();
+        QCOMPARE(list->MSFlexGrid1->Rows(), 1);
+        QVERIFY(!list->cmdEditWord->isEnabled());
+        list->EditWord(); // with only the header row: nothing happens
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+    }
 
 private:
     ProgramFolder *m_folder = nullptr;
     FakeRecorder *m_recorder = nullptr;
     QStringList m_played;
-    frmLists *startProgram();
-    frmEditList *openList(qint32 listId);
+
+    frmLists *startProgram()
+    {
+        if (!AppFunctions::Main(m_folder->path()))
+            return nullptr;
+        Globals::gMessageTime = 0; // no temporary messages in the way
+        return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+    }
+
+    frmEditList *openList(qint32 listId)
+    {
+        auto *editor = Forms::get<frmEditList>();
+        editor->setListID(listId);
+        editor->show();
+        return editor;
+    }
 };
-
-void TestLists::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestLists::init()
-{
-    m_folder = new ProgramFolder;
-    auto recorder = std::make_unique<FakeRecorder>();
-    m_recorder = recorder.get();
-    Audio::setRecorder(std::move(recorder));
-    m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    Clock::setNow([] { return at(2026, 12, 2); }); // a Wednesday
-}
-
-void TestLists::cleanup()
-{
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-    Audio::setRecorder(nullptr);
-    Audio::setPlayer(nullptr);
-    Clock::setNow({});
-    delete m_folder;
-}
-
-frmLists *TestLists::startProgram()
-{
-    if (!AppFunctions::Main(m_folder->path()))
-        return nullptr;
-    Globals::gMessageTime = 0; // no temporary messages in the way
-    return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
-}
-
-frmEditList *TestLists::openList(qint32 listId)
-{
-    auto *editor = Forms::get<frmEditList>();
-    editor->setListID(listId);
-    editor->show();
-    return editor;
-}
-
-void TestLists::weekDates_everyWeekdayAndSetting()
-{
-    const QStringList settings
-        = {u"Mondays"_s, u"Tuesdays"_s, u"Wednesdays"_s, u"Thursdays"_s, u"Fridays"_s, u"Saturdays"_s, u"Sundays"_s};
-    for (int d = 0; d < 7; ++d) {
-        const QDate today = QDate(2026, 11, 30).addDays(d); // Monday to Sunday
-        const QDate monday = WeekDates::StartMonday(today);
-        QCOMPARE(monday.dayOfWeek(), 1);
-        QVERIFY(monday <= today && monday.daysTo(today) < 7);
-        for (int s = 0; s < 7; ++s) {
-            for (const QString &setting : {settings[s], settings[s].toLower(), settings[s].chopped(1)}) {
-                const QDate test = WeekDates::GetTestDate(setting, today);
-                QCOMPARE(test.dayOfWeek(), s + 1);
-                const qint64 ahead = today.daysTo(test);
-                QVERIFY2(ahead >= 1 && ahead <= 7, qPrintable(setting + QLatin1Char(' ') + today.toString()));
-            }
-        }
-        QCOMPARE(WeekDates::GetTestDate(QString(), today), today.addDays(7));
-        QCOMPARE(WeekDates::GetTestDate(u"Someday"_s, today), today.addDays(7));
-    }
-    const QDate monday(2026, 11, 30), friday(2026, 12, 4), sunday(2026, 12, 6);
-    QCOMPARE(WeekDates::GetTestDate(u"Mondays"_s, monday), monday.addDays(7));
-    QCOMPARE(WeekDates::StartMonday(sunday), monday);
-    QCOMPARE(WeekDates::GetTestDate(u"Fridays"_s, sunday), QDate(2026, 12, 11));
-    QCOMPARE(WeekDates::GetTestDate(u"Saturdays"_s, friday), friday.addDays(1));
-    QCOMPARE(WeekDates::TodayText(QDate(2025, 3, 4)), u"Today is Tuesday 3/4/2025"_s);
-}
-
-void TestLists::parseDate_acceptsOnlyRealDates()
-{
-    QCOMPARE(WeekDates::ParseDate(u"3/7/2025"_s), QDate(2025, 3, 7));
-    QCOMPARE(WeekDates::ParseDate(u" 12/31/2026 "_s), QDate(2026, 12, 31));
-    QCOMPARE(WeekDates::ParseDate(u"3/7/25"_s), QDate(2025, 3, 7));
-    QCOMPARE(WeekDates::ParseDate(u"2026-02-28"_s), QDate(2026, 2, 28));
-    for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "next friday", "", "1/1/2026; DROP TABLE LISTS"})
-        QVERIFY2(!WeekDates::ParseDate(QString::fromLatin1(bad)).isValid(), bad);
-}
-
-void TestLists::newList_proposesWeekFromSetting()
-{
-    QVERIFY(startProgram());
-    auto check = [](const char *start, const char *end, const char *test) {
-        auto *w = Forms::get<frmNewList>();
-        QCOMPARE(w->txtStart->text(), QString::fromLatin1(start));
-        QCOMPARE(w->txtEnd->text(), QString::fromLatin1(end));
-        QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(test));
-        QCOMPARE(w->lblToday->text(), u"Today is Wednesday 12/2/2026"_s);
-        Forms::unload(w);
-    };
-    check("11/30/2026", "12/4/2026", "12/4/2026"); // default row: Fridays
-    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
-    check("11/30/2026", "12/7/2026", "12/7/2026");
-    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = '' "_s);
-    check("11/30/2026", "12/4/2026", "12/4/2026");
-    AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
-    check("11/30/2026", "12/4/2026", "12/4/2026");
-}
-
-void TestLists::newList_createRefillsBadDatesAndStoresRow()
-{
-    frmLists *main = startProgram();
-    QVERIFY(main);
-    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
-    clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
-        auto *w = static_cast<frmNewList *>(dialog);
-        w->txtStart->setText(u"2/30/2026"_s);
-        w->txtEnd->clear();
-        w->txtTestDate->setText(u"soon"_s);
-    });
-    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-
-    QVERIFY(Globals::gNewListCreated);
-    QCOMPARE(Globals::gCurrentListID, 1);
-    QSqlQuery q = AppFunctions::db().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 1 "_s);
-    QVERIFY(q.next());
-    QCOMPARE(q.value(u"WEEK_START"_s).toString(), u"2026-12-02"_s); // today
-    QCOMPARE(q.value(u"TEST_DATE"_s).toString(), u"2026-12-04"_s); // Friday, not the setting
-    QCOMPARE(q.value(u"WEEK_END"_s).toString(), u"2026-12-04"_s);
-    QCOMPARE(q.value(u"CREATED_DATE"_s).toString(), u"2026-12-02 09:30:00"_s);
-    QCOMPARE(q.value(u"STATUS"_s).toString(), u"CREATED"_s);
-    // The first list is added to the grid and selected.
-    QCOMPARE(main->MSFlexGrid1->Rows(), 2);
-    QCOMPARE(main->MSFlexGrid1->Row(), 1);
-    QVERIFY(main->cmdTest->isEnabled());
-
-    // A second list goes below the first.
-    clickWhenModalShows("frmNewList", "cmdCreate");
-    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-    QCOMPARE(main->MSFlexGrid1->Rows(), 3);
-    main->MSFlexGrid1->setRow(2); // the new row stands for the new list
-    QCOMPARE(Globals::gCurrentListID, 2);
-}
-
-void TestLists::newList_cancelStoresNothing()
-{
-    frmLists *main = startProgram();
-    QVERIFY(main);
-    clickWhenModalShows("frmNewList", "cmdCancel");
-    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-    QVERIFY(!Globals::gNewListCreated);
-    QVERIFY(main->isVisible());
-    QSqlQuery q = AppFunctions::db().select(u"SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"_s);
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toInt(), 0);
-}
-
-void TestLists::typicalWeek_newListThreeWordsShownInMainWindow()
-{
-    frmLists *main = startProgram();
-    QVERIFY(main);
-    clickWhenModalShows("frmNewList", "cmdCreate");
-    QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-    QVERIFY(main->isHidden());
-
-    // The new, empty list opens straight into its first word.
-    auto *list = qobject_cast<frmEditList *>(Forms::find(u"frmEditList"_s));
-    QVERIFY(list);
-    QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditWord"_s));
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
-    QTRY_VERIFY(word->isVisible());
-    QCOMPARE(word->windowTitle(), u"New Word"_s);
-
-    auto enter = [&](const QString &text, const QString &definition, const QString &sentence, bool record) {
-        QTest::keyClicks(word->txtWord, text);
-        QTest::keyClicks(word->txtDefinition, definition);
-        QTest::keyClicks(word->txtSentence, sentence);
-        if (record) {
-            QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-            QVERIFY(word->cmdStop->isVisible() && !word->cmdRecord->isVisible() && word->Shape1->isVisible());
-            QVERIFY(m_recorder->recording);
-            const QColor first = word->Shape1->FillColor();
-            QTRY_VERIFY(word->Shape1->FillColor() != first); // it blinks
-            QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-            QVERIFY(word->cmdRecord->isVisible() && !word->Shape1->isVisible() && word->cmdPlay->isEnabled());
-        }
-        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        // Ready for the next word, and the list already shows this one.
-        QCOMPARE(word->windowTitle(), u"New Word"_s);
-        QVERIFY(word->txtWord->text().isEmpty() && word->txtDefinition->toPlainText().isEmpty());
-        QCOMPARE(list->MSFlexGrid1->TextMatrix(list->MSFlexGrid1->Rows() - 1, 0), text.trimmed());
-    };
-    enter(u"  cat "_s, u"A small furry pet"_s, QString(), true);
-    enter(u"don't"_s, u"Do not"_s, QString(), false);
-    enter(u"Straße"_s, QString(), u"Die Straße ist lang."_s, false);
-
-    QVERIFY(hasRecording(u"cat"_s));
-    QVERIFY(!hasRecording(u"don't"_s));
-    QCOMPARE(ListWords(AppFunctions::db(), 1),
-        (QList<std::pair<qint32, QString>> {{1, u"cat"_s}, {2, u"don't"_s}, {3, u"Straße"_s}}));
-    QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, u"Die Straße ist lang."_s);
-
-    QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
-    QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
-    list->mnuExit->trigger();
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditList"_s));
-    QVERIFY(main->isVisible());
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"3"_s);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
-}
-
-void TestLists::wordEditor_saveChecks()
-{
-    QVERIFY(startProgram());
-    const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
-    frmEditList *list = openList(listId);
-    list->AddWord();
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
-    QVERIFY(word);
-
-    QTest::keyClicks(word->txtWord, u"   "_s);
-    MsgBoxScript::expect(MsgAnswer::OK, u"Can not save a blank word.  Please type the word in the box provided."_s);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(word->txtWord->text().isEmpty());
-
-    QTest::keyClicks(word->txtWord, u"ship"_s);
-    QTest::keyClicks(word->txtDefinition, u"   "_s);
-    MsgBoxScript::expect(MsgAnswer::OK,
-        QStringLiteral("At least one of the following items must be provided:\n"
-                       "   1. A Definition\n   2. A Context Sentence\n"
-                       "or 3. A Recording of the word"));
-    word->mnuSave->trigger();
-    QCOMPARE(CountListWords(AppFunctions::db(), listId), 0);
-
-    // A recording alone is enough; so is a sentence alone.
-    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QTest::keyClicks(word->txtWord, u"Boat"_s);
-    QTest::keyClicks(word->txtSentence, u"Row, row, row your boat."_s);
-    word->chkCaseSensitive->setChecked(true);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QCOMPARE(CountListWords(AppFunctions::db(), listId), 2);
-    QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, u"TRUE"_s);
-    QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, u"FALSE"_s);
-    QVERIFY(hasRecording(u"SHIP"_s));
-}
-
-void TestLists::wordEditor_recordingFollowsTheWord()
-{
-    QVERIFY(startProgram());
-    Store &db = AppFunctions::db();
-    const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s, u"pig"_s});
-    db.execute(u" UPDATE WORDS SET DEFINITION = 'an animal' "_s);
-    for (const char *w : {"cat", "dog", "pig"})
-        writeRecording(QString::fromLatin1(w));
-    frmEditList *list = openList(listId);
-
-    QStringList titles;
-    auto edit = [&](int row, const QString &newText) {
-        list->MSFlexGrid1->setRow(row);
-        QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
-        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
-        titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? u" (play)"_s : QString());
-        word->txtWord->setText(newText);
-        return word;
-    };
-
-    // cat becomes bat: the recording moves with it.
-    frmEditWord *word = edit(1, u"bat"_s);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // an existing word closes after saving
-    QVERIFY(!hasRecording(u"cat"_s) && hasRecording(u"bat"_s));
-    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"bat"_s);
-
-    // Only the case changes: the file stays where it is.
-    word = edit(2, u"Dog"_s);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(hasRecording(u"DOG"_s));
-    QCOMPARE(GetWordText(db, 2), u"Dog"_s);
-
-    // Renamed and recorded anew: the new sound under the new name, the old file left in place.
-    word = edit(3, u"hog"_s);
-    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-    QVERIFY(!word->cmdPlay->isEnabled()); // nothing to play while recording
-    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(hasRecording(u"pig"_s) && hasRecording(u"hog"_s));
-    QCOMPARE(QFileInfo(RecordingPath(wavs(), u"hog"_s)).size(), 44 + 1102);
-
-    // Delete then Save keeps the stored recording: no new recording was made.
-    word = edit(3, u"hog"_s);
-    QTest::mouseClick(word->cmdDeleteWav, Qt::LeftButton);
-    QVERIFY(!QFile::exists(word->TempWavPath()));
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(hasRecording(u"hog"_s));
-    QCOMPARE(titles,
-        QStringList({u"Edit Word cat (play)"_s, u"Edit Word dog (play)"_s, u"Edit Word pig (play)"_s,
-            u"Edit Word hog (play)"_s}));
-}
-
-void TestLists::wordEditor_unsafeAndForeignWordsStayInsideWavs()
-{
-    QVERIFY(startProgram());
-    const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
-    frmEditList *list = openList(listId);
-    list->AddWord();
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
-    const QStringList words
-        = {u"and/or"_s, u".."_s, u"a\\b:c?*<>|"_s, u"élan"_s, u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢"_s};
-    const QString longDefinition(10000, QLatin1Char('d'));
-    for (const QString &text : words) {
-        word->txtWord->setText(text);
-        word->txtDefinition->setPlainText(longDefinition);
-        QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-        QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    }
-    QStringList stored;
-    for (const auto &[id, text] : ListWords(AppFunctions::db(), listId)) {
-        stored << text;
-        QCOMPARE(ReadWord(AppFunctions::db(), id)->definition, longDefinition);
-    }
-    QCOMPARE(stored, words);
-    QStringList inWavs = QDir(wavs()).entryList(QDir::Files);
-    QCOMPARE(inWavs.size(), words.size());
-    for (const QString &text : words) {
-        QVERIFY2(hasRecording(text), qPrintable(text));
-        QCOMPARE(QFileInfo(RecordingPath(wavs(), text)).absolutePath(), QFileInfo(wavs()).absoluteFilePath());
-    }
-    // Nothing was written beside Wavs but the program's own files.
-    for (const QString &name : QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY2(name == u"Wavs"_s || name == u"Backups"_s || name.startsWith(u"Lettermarch."_s), qPrintable(name));
-    // The grid shows them exactly, and Pronounce plays the right file.
-    list->MSFlexGrid1->setRow(1);
-    QTest::mouseClick(list->cmdPronounce, Qt::LeftButton);
-    QCOMPARE(m_played, QStringList {RecordingFileName(u"and/or"_s)});
-}
-
-void TestLists::wordEditor_failedRecordingSaveKeepsWord()
-{
-    QVERIFY(startProgram());
-    const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
-    // Wavs cannot hold files: something else took its name.
-    QDir(wavs()).removeRecursively();
-    QFile blocker(wavs());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    frmEditList *list = openList(listId);
-    list->AddWord();
-    auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
-    word->txtWord->setText(u"kite"_s);
-    word->txtDefinition->setPlainText(u"It flies on a string"_s);
-    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().value(0).contains(u"could not be stored"_s));
-    QCOMPARE(GetWordText(AppFunctions::db(), 1), u"kite"_s);
-    QCOMPARE(list->MSFlexGrid1->Rows(), 2);
-    QVERIFY(word->isVisible());
-    QCOMPARE(word->windowTitle(), u"New Word"_s);
-
-    // A recording that fails to appear at all leaves a word without one.
-    m_recorder->failSave = true;
-    word->txtWord->setText(u"kit"_s);
-    QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-    QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-    MsgBoxScript::expect(MsgAnswer::OK); // no clue at all: the word cannot be saved yet
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QTest::keyClicks(word->txtSentence, u"A first-aid kit."_s);
-    QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-    QCOMPARE(GetWordText(AppFunctions::db(), 2), u"kit"_s);
-}
-
-void TestLists::listEditor_detailsTotalsAndDelete()
-{
-    QVERIFY(startProgram());
-    Store &db = AppFunctions::db();
-    const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s}, 3);
-    addList(db, QDate(2026, 12, 11), {u"Cat"_s});
-    db.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "_s);
-    auto attempt = [&](qint32 test, int number, const char *result) {
-        db.addRow(u"WORD_ATTEMPTS"_s,
-            {{u"TEST_ID"_s, test}, {u"LIST_ID"_s, listId}, {u"WORD_ID"_s, 1}, {u"GUESS"_s, u"x"_s},
-                {u"RESULT"_s, QString::fromLatin1(result)}, {u"ATTEMPT_NUMBER"_s, number}});
-    };
-    attempt(1, 1, "CORRECT");
-    attempt(2, 1, "CORRECT");
-    attempt(3, 1, "INCORRECT");
-    attempt(3, 2, "INCORRECT");
-    attempt(3, 3, "INCORRECT");
-    writeRecording(u"cat"_s);
-
-    frmEditList *list = openList(listId);
-    QTRY_VERIFY(list->isActiveWindow());
-    QTest::qWait(50);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // a list with words opens no editor
-    QCOMPARE(list->MSFlexGrid1->Row(), 1);
-    QCOMPARE(list->txtWord->text(), u"cat"_s);
-    QCOMPARE(list->txtCaseSensitive->text(), u"YES"_s);
-    QCOMPARE(list->txtDefinition->toPlainText(), u"pet"_s);
-    QCOMPARE(list->txtTests->text(), u"3"_s);
-    QCOMPARE(list->txtCorrect->text(), u"2"_s);
-    QCOMPARE(list->txtIncorrect->text(), u"3"_s);
-    QVERIFY(list->cmdPronounce->isEnabled());
-    QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
-    QCOMPARE(list->txtWord->text(), u"dog"_s);
-    QCOMPARE(list->txtCaseSensitive->text(), u"NO"_s);
-    QCOMPARE(list->txtCorrect->text(), u"0"_s);
-    QVERIFY(!list->cmdPronounce->isEnabled());
-
-    // Deleting cat takes its attempts and the shared recording with it.
-    list->MSFlexGrid1->setRow(1);
-    MsgBoxScript::expect(MsgAnswer::No, u"Delete cat?"_s);
-    QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
-    QCOMPARE(CountListWords(db, listId), 2);
-    MsgBoxScript::expect(MsgAnswer::Yes, u"Delete cat?"_s);
-    QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
-    QCOMPARE(list->MSFlexGrid1->Rows(), 2);
-    QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"dog"_s);
-    QVERIFY(!hasRecording(u"cat"_s));
-    QSqlQuery q = db.select(u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = 1"_s);
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toInt(), 0);
-    QCOMPARE(CountListTests(db, listId), 3);
-
-    // The pop-up menu deletes the last word; the grid keeps only its header.
-    const QPoint dogRow = list->MSFlexGrid1->visualRect(list->MSFlexGrid1->model()->index(0, 0)).center();
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, dogRow, list->MSFlexGrid1->viewport()->mapToGlobal(dogRow));
-    QApplication::sendEvent(list->MSFlexGrid1->viewport(), &menu);
-    QTRY_VERIFY(list->mnuPopUp->isVisible());
-    list->mnuPopUp->hide();
-    MsgBoxScript::expect(MsgAnswer::Yes, u"Delete dog?"_s);
-    list->mnuDelete->trigger();
-    QCOMPARE(list->MSFlexGrid1->Rows(), 1);
-    QVERIFY(!list->cmdEditWord->isEnabled());
-    list->EditWord(); // with only the header row: nothing happens
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
-}
 
 QTEST_MAIN(TestLists)
 #include "tst_lists.moc"

@@ -23,24 +23,6 @@
 #include "shell/Startup.h"
 #include "shell/frmLists.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QStringList attempts(Store &store, qint32 testId)
@@ -51,314 +33,6 @@ QStringList attempts(Store &store, qint32 testId)
 }
 
 } // namespace
-
-class TestPractice : public FolderTest
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void scoring_data();
-    void scoring();
-    void scoring_timesOutcomesAndTexts();
-    void getTestScore_andResultsRuleDifferOnlyForEmptyLists();
-    void randomNumber_staysInRangeAndReachesBothEnds();
-    void wordOrder_everyWordExactlyOnce();
-    void defaultOptions_presetsAndTextRules();
-    void session_rightWrongRevealAndRows();
-    void session_caseTrimAndEmptyAnswers();
-    void session_endsOnEmptyListOrVanishedWord();
-    void wholeTest_throughTheWindows();
-    void quitQuestion_yesDeletesNoContinues();
-    void revealWindow_messages();
-    void testSetup_defaultsCouplingAndSetAsDefault();
-    void pastTests_scoresAverageAndResultsBeside();
-    void resultsWindow_showsAWeeksWordsWithoutScrolling();
-};
-
-void TestPractice::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestPractice::init()
-{
-    setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0)));
-}
-
-void TestPractice::cleanup()
-{
-    tearDownFolder();
-}
-
-void TestPractice::scoring_data()
-{
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("words");
-    QTest::addColumn<int>("score");
-    QTest::newRow("5 of 8 rounds to even") << 5 << 8 << 62;
-    QTest::newRow("7 of 8 rounds to even") << 7 << 8 << 88;
-    QTest::newRow("2 of 3") << 2 << 3 << 67;
-    QTest::newRow("1 of 3") << 1 << 3 << 33;
-    QTest::newRow("none") << 0 << 5 << 0;
-    QTest::newRow("all") << 4 << 4 << 100;
-    QTest::newRow("no words") << 0 << 0 << 100;
-}
-
-void TestPractice::scoring()
-{
-    QFETCH(int, first);
-    QFETCH(int, words);
-    QFETCH(int, score);
-    QCOMPARE(Scoring::ScorePercent(first, words), score);
-    QCOMPARE(Scoring::percentText(score), QString::number(score) + u" %"_s);
-}
-
-void TestPractice::scoring_timesOutcomesAndTexts()
-{
-    using namespace Scoring;
-    QCOMPARE(roundHalfEven(0.5), 0);
-    QCOMPARE(roundHalfEven(1.5), 2);
-    QCOMPARE(roundHalfEven(2.5), 2);
-    QCOMPARE(roundHalfEven(72.333), 72);
-    const QDate d(2026, 12, 2);
-    QCOMPARE(Minutes(QDateTime(d, QTime(10, 0, 59)), QDateTime(d, QTime(10, 1, 0))), 1);
-    QCOMPARE(Minutes(QDateTime(d, QTime(10, 0, 0)), QDateTime(d, QTime(10, 0, 59))), 0);
-    QCOMPARE(Minutes(QDateTime(d, QTime(23, 58)), QDateTime(d.addDays(1), QTime(0, 3))), 5);
-    QCOMPARE(ListAverage({100, 67, 50}), 72);
-    QCOMPARE(ListAverage({}), 0);
-    QCOMPARE(ListAverage({0, 0}), 0);
-    QCOMPARE(ListAverage({50, 75}), 62); // 62.5 to the even 62
-
-    QCOMPARE(outcomeOf(0, 3).attemptsShown, 1);
-    QCOMPARE(outcomeOf(2, 3).attemptsShown, 3);
-    QCOMPARE(outcomeOf(3, 3).attemptsShown, 3);
-    QCOMPARE(outcomeOf(1, 1).outcome, Outcome::MovedOn);
-    QCOMPARE(ResultText(0, 3), u"Correct on the first attempt"_s);
-    QCOMPARE(ResultText(1, 3), u"Correct on 2nd attempt"_s);
-    QCOMPARE(ResultText(2, 3), u"Correct after 2 incorrect attempts"_s);
-    QCOMPARE(ResultText(3, 3), u"Not correct after 3 attempts"_s);
-    QCOMPARE(ResultText(0, 0), u"Not correct after 0 attempts"_s);
-}
-
-void TestPractice::getTestScore_andResultsRuleDifferOnlyForEmptyLists()
-{
-    Store &s = *m_store;
-    const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
-    auto test = [&](const QList<std::pair<qint32, const char *>> &firsts) {
-        const qint32 id = NextID(s, IdCodes::Test);
-        s.addRow(u"TESTS"_s, {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3}});
-        for (const auto &[word, result] : firsts)
-            RecordAttempt(s, id, list, word, u"x"_s, QString::fromLatin1(result), 1);
-        return id;
-    };
-    const qint32 twoOfThree = test({{1, "CORRECT"}, {2, "CORRECT"}, {3, "INCORRECT"}});
-    const qint32 none = test({{1, "INCORRECT"}});
-    QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 67);
-    QCOMPARE(Scoring::GetTestScore(s, none), 0);
-    // A word added later lowers the score of the earlier test.
-    addList(s, QDate(2026, 12, 4));
-    s.execute(u" UPDATE WORDS SET LIST_ID = %1 "_s.arg(list));
-    s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, 50}, {u"LIST_ID"_s, list}, {u"WORD"_s, u"d"_s}});
-    QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 50);
-    // All words deleted: 100 with first-try successes, 0 without.
-    s.execute(u" DELETE FROM WORDS "_s);
-    QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 100);
-    QCOMPARE(Scoring::GetTestScore(s, none), 0);
-    QCOMPARE(Scoring::ScorePercent(0, Scoring::WordsOnTest(s, none, list)), 100);
-    QCOMPARE(Scoring::MovedOn(s, none, 1), 1);
-}
-
-void TestPractice::randomNumber_staysInRangeAndReachesBothEnds()
-{
-    // The clock stands still: draws must still differ.
-    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(10, 0)); });
-    QList<int> seen(11, 0);
-    for (int i = 0; i < 4000; ++i) {
-        const qint32 n = RandomNumber(10);
-        QVERIFY(n >= 0 && n <= 10);
-        ++seen[n];
-    }
-    for (int v = 0; v <= 10; ++v)
-        QVERIFY2(seen[v] > 0, qPrintable(QString::number(v)));
-    QVERIFY(seen[0] < seen[5]); // the ends are half as likely
-    QCOMPARE(RandomNumber(0), 0);
-}
-
-void TestPractice::wordOrder_everyWordExactlyOnce()
-{
-    Store &s = *m_store;
-    const QStringList words = {u"pear"_s, u"Apple"_s, u"fig"_s, u"banana"_s, u"cherry"_s};
-    const qint32 list = addList(s, QDate(2026, 12, 4), words);
-    const qint32 one = addList(s, QDate(2026, 12, 4), {u"solo"_s});
-    const qint32 none = addList(s, QDate(2026, 12, 4));
-
-    QCOMPARE(LoadTestWords(s, list, WordOrder::OrderCreated).sequence,
-        QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
-    QCOMPARE(LoadTestWords(s, list, WordOrder::Alphabetical).sequence,
-        QStringList({u"2"_s, u"4"_s, u"5"_s, u"3"_s, u"1"_s}));
-    QSet<QString> orders;
-    for (int i = 0; i < 20; ++i) {
-        QStringList random = LoadTestWords(s, list, WordOrder::Random).sequence;
-        orders << random.join(QLatin1Char(','));
-        random.sort();
-        QCOMPARE(random, LoadTestWords(s, list, WordOrder::OrderCreated).sequence);
-    }
-    QVERIFY(orders.size() > 1);
-    QCOMPARE(LoadTestWords(s, one, WordOrder::Random).sequence, QStringList {u"6"_s});
-    QCOMPARE(LoadTestWords(s, none, WordOrder::Random).sequence, QStringList {QString()});
-
-    QStringList many;
-    for (int i = 0; i < 200; ++i)
-        many << QString::number(i);
-    QStringList shuffled = many;
-    ShuffleWords(shuffled);
-    QVERIFY(shuffled != many);
-    std::sort(
-        shuffled.begin(), shuffled.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
-    QCOMPARE(shuffled, many);
-
-    QCOMPARE(wordOrderOf(u"rAnDoM"_s), WordOrder::Random);
-    QCOMPARE(wordOrderOf(u"order created"_s), WordOrder::OrderCreated);
-    QCOMPARE(wordOrderOf(u"Alphabetical"_s), WordOrder::Alphabetical);
-    QCOMPARE(wordOrderOf(u"sideways"_s), WordOrder::Alphabetical);
-}
-
-void TestPractice::defaultOptions_presetsAndTextRules()
-{
-    Store &s = *m_store;
-    QCOMPARE(LoadDefaultOptions(s), TestOptionsRecord {}); // no row: the presets
-    OptionsRow row;
-    row.pronounce = u"true"_s;
-    row.showDefinition = u"yes"_s;
-    row.showContext = u"1"_s;
-    row.testOrder = u"random"_s;
-    row.moveOnAfter = u"five"_s;
-    row.revealAnswers = QString();
-    row.clearWrongAnswer = u"True"_s;
-    WriteOptions(s, row);
-    const TestOptionsRecord o = LoadDefaultOptions(s);
-    QVERIFY(o.Pronounce);
-    QVERIFY(!o.ShowDefinition && !o.ShowContext && !o.RevealAnswers);
-    QCOMPARE(o.TestOrder, u"random"_s);
-    QCOMPARE(o.MoveOnAfter, 3); // not a number: the preset stays
-    QVERIFY(o.ClearWrongAnswer);
-    row.testOrder.clear();
-    row.moveOnAfter = u"7"_s;
-    WriteOptions(s, row);
-    QCOMPARE(LoadDefaultOptions(s).TestOrder, u"Alphabetical"_s);
-    QCOMPARE(LoadDefaultOptions(s).MoveOnAfter, 7);
-}
-
-void TestPractice::session_rightWrongRevealAndRows()
-{
-    Store &s = *m_store;
-    const qint32 list = addList(s, QDate(2026, 12, 4), {u"cloud"_s, u"apple"_s, u"bench"_s});
-    s.execute(u" UPDATE WORDS SET DEFINITION = WORD "_s);
-    QFile wav(RecordingPath(Globals::gWavPath, u"apple"_s));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    wav.close();
-    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
-
-    TestOptionsRecord options;
-    FakeView view;
-    TestSession session(s, view, options, sessionFiles());
-    session.Start(list);
-    QCOMPARE(session.TestID(), 1);
-    QCOMPARE(view.log, QStringList {u"word apple (sound)"_s});
-    QCOMPARE(m_played, QStringList {u"APPLE.wav"_s}); // pronounced at once
-
-    QVERIFY(session.Submit(u"apple"_s));
-    // Every attempt is stored before its feedback is shown.
-    QCOMPARE(number(s, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 1);
-    session.Submit(u"bensh"_s);
-    QCOMPARE(view.answer, u"bensh"_s); // kept for correcting
-    QCOMPARE(session.Attempts(), 1);
-    session.Submit(u"bench"_s);
-    options.ClearWrongAnswer = true; // read as it stands at each decision
-    options.MoveOnAfter = 3;
-    session.Submit(u"clowd"_s);
-    QCOMPARE(view.answer, QString());
-    session.Submit(u"cloud?"_s);
-    session.Submit(u"klowd"_s);
-    QVERIFY(session.TestEnded());
-
-    QCOMPARE(view.log,
-        QStringList({u"word apple (sound)"_s, u"Correct/apple"_s, u"word bench"_s, u"Incorrect/Try Again"_s,
-            u"Correct/bench"_s, u"word cloud"_s, u"Incorrect/Try Again"_s, u"Incorrect/Try Again"_s, u"Incorrect/"_s,
-            u"reveal cloud"_s, u"ended"_s}));
-    QCOMPARE(m_played,
-        QStringList({u"APPLE.wav"_s, u"Sound_Correct.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Correct.wav"_s,
-            u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s}));
-    // (The rows written are checked through the windows in wholeTest_throughTheWindows.)
-    QCOMPARE(Scoring::ReadTest(s, 1)->start, QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)));
-    QVERIFY(!session.Submit(u"late"_s)); // nothing after the end
-
-    // Move on after 1 (or 0): every first wrong answer moves on; no reveal, no sounds.
-    options = TestOptionsRecord {};
-    options.MoveOnAfter = 0;
-    options.RevealAnswers = false;
-    options.PlayIncorrectSound = false;
-    options.Pronounce = false;
-    m_played.clear();
-    FakeView second;
-    TestSession again(s, second, options, sessionFiles());
-    again.Start(list);
-    for (int i = 0; i < 3; ++i)
-        again.Submit(u"wrong"_s);
-    QVERIFY(again.TestEnded());
-    QCOMPARE(second.log.count(u"Incorrect/"_s), 3);
-    QVERIFY(m_played.isEmpty());
-}
-
-void TestPractice::session_caseTrimAndEmptyAnswers()
-{
-    Store &s = *m_store;
-    const qint32 list = addList(s, QDate(2026, 12, 4), {u"Paris"_s, u"élan"_s, u"don't"_s});
-    s.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'true' WHERE WORD = 'Paris' "_s);
-    TestOptionsRecord options;
-    options.TestOrder = u"Order Created"_s;
-    FakeView view;
-    TestSession session(s, view, options, sessionFiles());
-    session.Start(list);
-    QVERIFY(!session.Submit(u"   "_s)); // not checked, not counted
-    QCOMPARE(session.Attempts(), 0);
-    session.Submit(u" paris  "_s); // wrong case of a case-sensitive word
-    QCOMPARE(session.Attempts(), 1);
-    QCOMPARE(view.answer, u"paris"_s); // the box shows the trimmed text
-    session.Submit(u"  Paris  "_s);
-    session.Submit(u"ÉLAN"_s); // any case, full Unicode
-    session.Submit(u"DON'T"_s);
-    QVERIFY(session.TestEnded());
-    QCOMPARE(attempts(s, 1),
-        QStringList({u"1 paris INCORRECT 1"_s, u"1 Paris CORRECT 2"_s, u"2 ÉLAN CORRECT 1"_s, u"3 DON'T CORRECT 1"_s}));
-}
-
-void TestPractice::session_endsOnEmptyListOrVanishedWord()
-{
-    Store &s = *m_store;
-    const qint32 empty = addList(s, QDate(2026, 12, 4));
-    TestOptionsRecord options;
-    FakeView view;
-    TestSession session(s, view, options, sessionFiles());
-    session.Start(empty);
-    QCOMPARE(view.log, QStringList {u"ended"_s});
-    QCOMPARE(number(s, u"SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1"_s.arg(empty)), 1);
-
-    // A word deleted while the test runs ends the test when its turn comes.
-    const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
-    FakeView view2;
-    TestSession second(s, view2, options, sessionFiles());
-    second.Start(list);
-    DeleteWord(s, 2, Globals::gWavPath);
-    second.Submit(u"a"_s);
-    QVERIFY(second.TestEnded());
-    QCOMPARE(view2.log.last(), u"ended"_s);
-}
 
 namespace {
 frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, const QStringList &words, qint32 *listId)
@@ -374,339 +48,622 @@ frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, co
 
 } // namespace
 
-void TestPractice::wholeTest_throughTheWindows()
+class TestPractice : public FolderTest
 {
-    Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
-    qint32 listId = 0;
-    frmLists *main = startWithList(*m_folder, m_store, {u"cloud"_s, u"apple"_s, u"bench"_s}, &listId);
-    QVERIFY(main);
-    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    QVERIFY(main->isHidden());
-    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-    QVERIFY(test && test->isVisible());
+    Q_OBJECT
 
-    type(test->txtWord, u"apple"_s); // right at once
-    type(test->txtWord, u"bensh"_s); // wrong, then right
-    QCOMPARE(test->txtWord->text(), u"bensh"_s);
-    test->txtWord->setText(u"bench"_s);
-    QTest::mouseClick(test->cmdNext, Qt::LeftButton);
-    type(test->txtWord, u"clowd"_s); // wrong three times
-    type(test->txtWord, u"clod"_s);
-    QString revealed;
-    whenModalShows("frmRevealAnswer", [&](QWidget *w) {
-        auto *reveal = static_cast<frmRevealAnswer *>(w);
-        revealed = reveal->lblWord->text();
-        QVERIFY(reveal->txtEcho->isVisible());
-        QTest::keyClicks(reveal->txtEcho, u"cloud"_s);
-        QTest::keyClick(reveal->txtEcho, Qt::Key_Return);
-    });
-    type(test->txtWord, u"cluod"_s);
-    QCOMPARE(revealed, u"cloud"_s);
+private slots:
+    void initTestCase()
+    {
+        MsgBoxScript::install();
+        registerForms();
+    }
 
-    // The test is stored and the results are shown.
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
-    Store &db = AppFunctions::db();
-    QCOMPARE(attempts(db, 1),
-        QStringList({u"2 apple CORRECT 1"_s, u"3 bensh INCORRECT 1"_s, u"3 bench CORRECT 2"_s, u"1 clowd INCORRECT 1"_s,
-            u"1 clod INCORRECT 2"_s, u"1 cluod INCORRECT 3"_s}));
-    QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3"_s), 1);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"1"_s);
-    auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
-    QVERIFY(results && results->isVisible());
-    QCOMPARE(results->txtDate->text(), u"12/2/2026"_s);
-    QCOMPARE(results->txtStartTime->text(), u"5:05 PM"_s);
-    QCOMPARE(results->txtTotalTime->text(), u"0"_s);
-    QCOMPARE(results->txtTotalWords->text(), u"3"_s);
-    QCOMPARE(results->txtCorrectOnFirstTry->text(), u"1"_s);
-    QCOMPARE(results->txtMovedOn->text(), u"1"_s);
-    QCOMPARE(results->txtScore->text(), u"33 %"_s);
-    FlexGrid *grid = results->MSFlexGrid1;
-    QCOMPARE(gridColumn(grid, 0), QStringList({u"apple"_s, u"bench"_s, u"cloud"_s}));
-    QCOMPARE(gridColumn(grid, 1), QStringList({u"1"_s, u"2"_s, u"3"_s}));
-    QCOMPARE(grid->CellBackColor(1, 0), QColor(255, 255, 255));
-    QCOMPARE(grid->CellBackColor(2, 1), QColor(255, 255, 0));
-    QCOMPARE(grid->CellBackColor(3, 0), QColor(255, 0, 0));
+    void init() { setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0))); }
 
-    // The word attempts window opens at once for the first word and follows the selection.
-    auto *details = qobject_cast<frmTestWordDetails *>(Forms::find(u"frmTestWordDetails"_s));
-    QVERIFY(details && details->isVisible());
-    // It is the results window's own window, kept above it.
-    QCOMPARE(details->windowHandle()->transientParent(), results->windowHandle());
-    QCOMPARE(details->lblResult->text(), u"Correct on the first attempt"_s);
-    const QPoint where = details->pos();
-    QTest::keyClick(grid, Qt::Key_Down);
-    QCOMPARE(details->List1->count(), 2);
-    QCOMPARE(details->lblResult->text(), u"Correct on 2nd attempt"_s);
-    results->SetFocusToWord(u"cloud"_s);
-    QCOMPARE(results->SelectedWord(), u"cloud"_s);
-    QCOMPARE(details->List1->count(), 3);
-    QCOMPARE(details->List1->item(0)->text(), u"clowd"_s);
-    QCOMPARE(details->lblResult->text(), u"Not correct after 3 attempts"_s);
-    QCOMPARE(details->pos(), where);
+    void cleanup() { tearDownFolder(); }
 
-    // Closing asks "Test Again?": No brings the main window back.
-    MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
-    QTest::mouseClick(results->cmdExit, Qt::LeftButton);
-    QVERIFY(main->isVisible());
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+    void scoring_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("score");
+        QTest::newRow("5 of 8 rounds to even") << 5 << 8 << 62;
+        QTest::newRow("7 of 8 rounds to even") << 7 << 8 << 88;
+        QTest::newRow("2 of 3") << 2 << 3 << 67;
+        QTest::newRow("1 of 3") << 1 << 3 << 33;
+        QTest::newRow("none") << 0 << 5 << 0;
+        QTest::newRow("all") << 4 << 4 << 100;
+        QTest::newRow("no words") << 0 << 0 << 100;
+    }
 
-    // Yes starts the same list again with the same settings, even when the
-    // stored defaults changed in between.
-    Globals::TestOptions.MoveOnAfter = 1;
-    Globals::TestOptions.RevealAnswers = false;
-    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    QCOMPARE(Globals::TestOptions.MoveOnAfter, 3); // the test command reads the stored defaults
-    Globals::TestOptions.MoveOnAfter = 1;
-    Globals::TestOptions.RevealAnswers = false;
-    test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-    for (int i = 0; i < 3; ++i)
-        type(test->txtWord, u"zzz"_s);
-    results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
-    QCOMPARE(results->txtMovedOn->text(), u"3"_s);
-    MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
-    results->mnuExit->trigger();
-    test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-    QVERIFY(test && test->isVisible());
-    QCOMPARE(test->session().TestID(), 3);
-    QCOMPARE(Globals::TestOptions.MoveOnAfter, 1);
-    QVERIFY(main->isHidden());
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
-}
+    void scoring()
+    {
+        QFETCH(int, first);
+        QFETCH(int, words);
+        QFETCH(int, score);
+        QCOMPARE(Scoring::ScorePercent(first, words), score);
+        QCOMPARE(Scoring::percentText(score), QString::number(score) + u" %"_s);
+    }
 
-void TestPractice::quitQuestion_yesDeletesNoContinues()
-{
-    qint32 listId = 0;
-    frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
-    QVERIFY(main);
-    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-    type(test->txtWord, u"ant"_s);
-    type(test->txtWord, u"be"_s);
-    const QString question = u"You have not completed the test.\nDo you really want to quit?"_s;
-    MsgBoxScript::expect(MsgAnswer::No, question);
-    test->close();
-    QVERIFY(test->isVisible());
-    QCOMPARE(test->session().CurrentWord(), u"bee"_s);
-    QCOMPARE(test->session().Attempts(), 1);
-    MsgBoxScript::expect(MsgAnswer::Yes, question);
-    test->close();
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
-    QVERIFY(main->isVisible());
-    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
-    QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM TESTS"_s), 0);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
-    QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
+    void scoring_timesOutcomesAndTexts()
+    {
+        using namespace Scoring;
+        QCOMPARE(roundHalfEven(0.5), 0);
+        QCOMPARE(roundHalfEven(1.5), 2);
+        QCOMPARE(roundHalfEven(2.5), 2);
+        QCOMPARE(roundHalfEven(72.333), 72);
+        const QDate d(2026, 12, 2);
+        QCOMPARE(Minutes(QDateTime(d, QTime(10, 0, 59)), QDateTime(d, QTime(10, 1, 0))), 1);
+        QCOMPARE(Minutes(QDateTime(d, QTime(10, 0, 0)), QDateTime(d, QTime(10, 0, 59))), 0);
+        QCOMPARE(Minutes(QDateTime(d, QTime(23, 58)), QDateTime(d.addDays(1), QTime(0, 3))), 5);
+        QCOMPARE(ListAverage({100, 67, 50}), 72);
+        QCOMPARE(ListAverage({}), 0);
+        QCOMPARE(ListAverage({0, 0}), 0);
+        QCOMPARE(ListAverage({50, 75}), 62); // 62.5 to the even 62
 
-    // Without clues and pronunciation their frames and button are hidden.
-    Globals::gSkipTestSetup = false;
-    Globals::TestOptions.ShowDefinition = false;
-    Globals::TestOptions.ShowContext = false;
-    Globals::TestOptions.Pronounce = false;
-    test = qobject_cast<frmTest *>(Forms::load(u"frmTest"_s));
-    test->Start(listId);
-    test->show();
-    QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
-    QVERIFY(!test->cmdPronounce->isVisible());
-    Forms::unload(test);
-}
+        QCOMPARE(outcomeOf(0, 3).attemptsShown, 1);
+        QCOMPARE(outcomeOf(2, 3).attemptsShown, 3);
+        QCOMPARE(outcomeOf(3, 3).attemptsShown, 3);
+        QCOMPARE(outcomeOf(1, 1).outcome, Outcome::MovedOn);
+        QCOMPARE(ResultText(0, 3), u"Correct on the first attempt"_s);
+        QCOMPARE(ResultText(1, 3), u"Correct on 2nd attempt"_s);
+        QCOMPARE(ResultText(2, 3), u"Correct after 2 incorrect attempts"_s);
+        QCOMPARE(ResultText(3, 3), u"Not correct after 3 attempts"_s);
+        QCOMPARE(ResultText(0, 0), u"Not correct after 0 attempts"_s);
+    }
 
-void TestPractice::revealWindow_messages()
-{
-    Globals::gMessageTime = 0;
-    auto open = [](const QString &word, bool caseSensitive) {
-        auto *w = Forms::get<frmRevealAnswer>();
-        w->TakeInWordDetails(word, caseSensitive);
-        w->show();
-        return w;
-    };
-    auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmRevealAnswer"_s); };
+    void getTestScore_andResultsRuleDifferOnlyForEmptyLists()
+    {
+        Store &s = *m_store;
+        const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
+        auto test = [&](const QList<std::pair<qint32, const char *>> &firsts) {
+            const qint32 id = NextID(s, IdCodes::Test);
+            s.addRow(u"TESTS"_s, {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3}});
+            for (const auto &[word, result] : firsts)
+                RecordAttempt(s, id, list, word, u"x"_s, QString::fromLatin1(result), 1);
+            return id;
+        };
+        const qint32 twoOfThree = test({{1, "CORRECT"}, {2, "CORRECT"}, {3, "INCORRECT"}});
+        const qint32 none = test({{1, "INCORRECT"}});
+        QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 67);
+        QCOMPARE(Scoring::GetTestScore(s, none), 0);
+        // A word added later lowers the score of the earlier test.
+        addList(s, QDate(2026, 12, 4));
+        s.execute(u" UPDATE WORDS SET LIST_ID = %1 "_s.arg(list));
+        s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, 50}, {u"LIST_ID"_s, list}, {u"WORD"_s, u"d"_s}});
+        QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 50);
+        // All words deleted: 100 with first-try successes, 0 without.
+        s.execute(u" DELETE FROM WORDS "_s);
+        QCOMPARE(Scoring::GetTestScore(s, twoOfThree), 100);
+        QCOMPARE(Scoring::GetTestScore(s, none), 0);
+        QCOMPARE(Scoring::ScorePercent(0, Scoring::WordsOnTest(s, none, list)), 100);
+        QCOMPARE(Scoring::MovedOn(s, none, 1), 1);
+    }
 
-    Globals::TestOptions.RequireEcho = false;
-    frmRevealAnswer *w = open(u"  ship "_s, false);
-    QCOMPARE(w->lblWord->text(), u"ship"_s);
-    QVERIFY(w->lblWord->font().bold()); // the answer stands out
-    QVERIFY(!w->txtEcho->isVisible() && !w->lblTypeIt->isVisible());
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QVERIFY(!loaded());
-
-    Globals::TestOptions.RequireEcho = true;
-    w = open(u"Paris"_s, true);
-    w->txtEcho->setText(u" paris "_s);
-    MsgBoxScript::expect(MsgAnswer::OK, u"This word is case sensitive.\nPlease tray again."_s);
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QCOMPARE(w->txtEcho->text(), u"paris"_s);
-    w->txtEcho->clear();
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton); // empty: simply wrong for a case-sensitive word
-    Globals::TestOptions.ClearWrongAnswer = true;
-    w->txtEcho->setText(u"Pari"_s);
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QVERIFY(w->txtEcho->text().isEmpty());
-    QVERIFY(loaded());
-    w->txtEcho->setText(u"Paris"_s);
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QVERIFY(!loaded());
-
-    w = open(u"ship"_s, false);
-    MsgBoxScript::expect(MsgAnswer::OK, u"You must type the word correctly before moving on"_s);
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QVERIFY(loaded());
-    w->txtEcho->setText(u"SHIP"_s);
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    QVERIFY(!loaded());
-    QCOMPARE(number(*m_store, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
-    QVERIFY(m_played.isEmpty());
-}
-
-void TestPractice::testSetup_defaultsCouplingAndSetAsDefault()
-{
-    qint32 listId = 0;
-    frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
-    QVERIFY(main);
-    Globals::gSkipTestSetup = false;
-    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
-    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
-    QVERIFY(setup && setup->isVisible() && main->isHidden());
-    QCOMPARE(setup->txtTestOrder->currentText(), u"Random"_s);
-    QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
-
-    click(setup->chkRevealAnswers);
-    QVERIFY(!setup->chkForceEcho->isChecked());
-    click(setup->chkRevealAnswers);
-    QVERIFY(!setup->chkForceEcho->isChecked());
-    click(setup->chkForceEcho);
-    QVERIFY(setup->chkRevealAnswers->isChecked());
-
-    // No clue chosen: nothing starts, nothing is saved.
-    for (QCheckBox *box : {setup->chkPronounce, setup->chkDefinition, setup->chkSentence})
-        box->setChecked(false);
-    MsgBoxScript::expect(MsgAnswer::OK,
-        QStringLiteral("You must check at least one of the following boxes to proceed "
-                       "with the test:\n\n    1. Pronounce\n    2. Definition\n"
-                       "    3. Context Sentence"));
-    QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-    QVERIFY(MsgBoxScript::shown().last().startsWith(QStringLiteral("You must check at least one of the following boxes "
-                                                                   "to save these defaults:")));
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
-
-    // Set as Default, then No: saved, and the window stays.
-    setup->chkSentence->setChecked(true);
-    setup->txtTestOrder->setCurrentText(u"Order Created"_s);
-    setup->cmbMoveOn->setCurrentText(u"2"_s);
-    MsgBoxScript::expect(MsgAnswer::No, u"Start the test now?"_s);
-    QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-    QVERIFY(setup->isVisible());
-    const auto row = ReadOptionsRecord(AppFunctions::db());
-    QCOMPARE(row->value(u"TEST_ORDER"_s).toString(), u"Order Created"_s);
-    QCOMPARE(row->value(u"MOVE_ON_AFTER"_s).toString(), u"2"_s);
-    QCOMPARE(row->value(u"PRONOUNCE"_s).toString(), u"FALSE"_s);
-    QCOMPARE(row->value(u"MESSAGE_TIME"_s).toInt(), 6); // general settings untouched
-
-    // Continue starts the test with what is on screen now.
-    setup->cmbMoveOn->setCurrentText(u"4"_s);
-    QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestSetup"_s));
-    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-    QVERIFY(test && test->isVisible() && main->isHidden());
-    QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
-    QCOMPARE(Globals::TestOptions.TestOrder, u"Order Created"_s);
-    QVERIFY(!Globals::TestOptions.Pronounce && Globals::TestOptions.ShowContext);
-    QCOMPARE(test->session().CurrentWord(), u"ant"_s);
-    Forms::unload(test);
-
-    // Cancel brings the main window back; with no settings row the user is told.
-    AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
-    MsgBoxScript::expect(MsgAnswer::OK,
-        QStringLiteral("There was a problem loading the default settings.\n"
-                       "Please use the Options screen to set defaults."));
-    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
-    QCOMPARE(setup->cmbMoveOn->currentText(), u"3"_s);
-    QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
-    QVERIFY(main->isVisible());
-}
-
-void TestPractice::pastTests_scoresAverageAndResultsBeside()
-{
-    Store &s = *m_store;
-    const QStringList words = {u"ant"_s, u"bee"_s, u"cat"_s, u"dog"_s, u"eel"_s, u"fox"_s};
-    const qint32 list = addList(s, QDate(2026, 12, 4), words);
-    // A test on which the first `right` words were right at once and the rest
-    // moved on after three wrong answers.
-    auto test = [&](int day, int right) {
-        const qint32 id = NextID(s, IdCodes::Test);
-        const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
-        s.addRow(u"TESTS"_s,
-            {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3},
-                {u"START_TIME"_s, StoreDates::storedDateTime(start)},
-                {u"END_TIME"_s, StoreDates::storedDateTime(start.addSecs(90))}});
-        for (qint32 word = 1; word <= 6; ++word) {
-            if (word <= right) {
-                RecordAttempt(s, id, list, word, u"x"_s, u"CORRECT"_s, 1);
-                continue;
-            }
-            for (int n = 1; n <= 3; ++n)
-                RecordAttempt(s, id, list, word, u"x"_s, u"INCORRECT"_s, n);
+    void randomNumber_staysInRangeAndReachesBothEnds()
+    {
+        // The clock stands still: draws must still differ.
+        Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(10, 0)); });
+        QList<int> seen(11, 0);
+        for (int i = 0; i < 4000; ++i) {
+            const qint32 n = RandomNumber(10);
+            QVERIFY(n >= 0 && n <= 10);
+            ++seen[n];
         }
-    };
-    // Stored out of order: the window sorts by start time.
-    test(20, 4); // 67
-    test(18, 6); // 100
-    test(22, 3); // 50
-    qint32 listId = 0;
-    frmLists *main = startWithList(*m_folder, m_store, {}, &listId);
-    QVERIFY(main);
-    main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
-    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-    auto *past = qobject_cast<frmPastTests *>(Forms::find(u"frmPastTests"_s));
-    QVERIFY(past && past->isVisible() && main->isHidden());
-    QCOMPARE(gridColumn(past->MSFlexGrid1, 0), QStringList({u"11/18/2026"_s, u"11/20/2026"_s, u"11/22/2026"_s}));
-    QCOMPARE(gridColumn(past->MSFlexGrid1, 1), QStringList({u"100 %"_s, u"67 %"_s, u"50 %"_s}));
-    QCOMPARE(past->txtTotalTests->text(), u"3"_s);
-    QCOMPARE(past->txtAverageScore->text(), u"72 %"_s);
+        for (int v = 0; v <= 10; ++v)
+            QVERIFY2(seen[v] > 0, qPrintable(QString::number(v)));
+        QVERIFY(seen[0] < seen[5]); // the ends are half as likely
+        QCOMPARE(RandomNumber(0), 0);
+    }
 
-    // The oldest test is shown beside, with its first word's attempts.
-    auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
-    QVERIFY(results && results->isVisible());
-    QCOMPARE(results->TestID(), 2);
-    QVERIFY(AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
-    results->SetFocusToWord(u"eel"_s);
-    past->MSFlexGrid1->setRow(3);
-    QCOMPARE(results->TestID(), 3);
-    QCOMPARE(results->SelectedWord(), u"eel"_s); // the same word stays selected
-    QCOMPARE(results->txtMovedOn->text(), u"3"_s);
+    void wordOrder_everyWordExactlyOnce()
+    {
+        Store &s = *m_store;
+        const QStringList words = {u"pear"_s, u"Apple"_s, u"fig"_s, u"banana"_s, u"cherry"_s};
+        const qint32 list = addList(s, QDate(2026, 12, 4), words);
+        const qint32 one = addList(s, QDate(2026, 12, 4), {u"solo"_s});
+        const qint32 none = addList(s, QDate(2026, 12, 4));
 
-    // Closing the results window hands back to this window; closing this one
-    // brings the main window back.
-    results->close();
-    QVERIFY(past->isVisible());
-    past->mnuExit->trigger();
-    QVERIFY(main->isVisible());
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestResults"_s));
-}
+        QCOMPARE(LoadTestWords(s, list, WordOrder::OrderCreated).sequence,
+            QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
+        QCOMPARE(LoadTestWords(s, list, WordOrder::Alphabetical).sequence,
+            QStringList({u"2"_s, u"4"_s, u"5"_s, u"3"_s, u"1"_s}));
+        QSet<QString> orders;
+        for (int i = 0; i < 20; ++i) {
+            QStringList random = LoadTestWords(s, list, WordOrder::Random).sequence;
+            orders << random.join(QLatin1Char(','));
+            random.sort();
+            QCOMPARE(random, LoadTestWords(s, list, WordOrder::OrderCreated).sequence);
+        }
+        QVERIFY(orders.size() > 1);
+        QCOMPARE(LoadTestWords(s, one, WordOrder::Random).sequence, QStringList {u"6"_s});
+        QCOMPARE(LoadTestWords(s, none, WordOrder::Random).sequence, QStringList {QString()});
 
-void TestPractice::resultsWindow_showsAWeeksWordsWithoutScrolling()
-{
-    Store &s = *m_store;
-    QStringList words;
-    for (char16_t c = u'a'; c < u'a' + 12; ++c)
-        words << u"word "_s + QChar(c);
-    const qint32 list = addList(s, QDate(2026, 12, 4), words);
-    const qint32 test = NextID(s, IdCodes::Test);
-    s.addRow(u"TESTS"_s, {{u"TEST_ID"_s, test}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3}});
-    for (qint32 word = 1; word <= 12; ++word)
-        RecordAttempt(s, test, list, word, u"x"_s, u"CORRECT"_s, 1);
-    qint32 listId = 0;
-    QVERIFY(startWithList(*m_folder, m_store, {}, &listId));
-    auto *results = Forms::get<frmTestResults>();
-    results->setTestID(test);
-    results->show();
-    QVERIFY(QTest::qWaitForWindowExposed(results));
-    QCOMPARE(gridColumn(results->MSFlexGrid1, 0), words);
-    QVERIFY(!results->MSFlexGrid1->verticalScrollBar()->isVisible());
-}
+        QStringList many;
+        for (int i = 0; i < 200; ++i)
+            many << QString::number(i);
+        QStringList shuffled = many;
+        ShuffleWords(shuffled);
+        QVERIFY(shuffled != many);
+        std::sort(
+            shuffled.begin(), shuffled.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
+        QCOMPARE(shuffled, many);
+
+        QCOMPARE(wordOrderOf(u"rAnDoM"_s), WordOrder::Random);
+        QCOMPARE(wordOrderOf(u"order created"_s), WordOrder::OrderCreated);
+        QCOMPARE(wordOrderOf(u"Alphabetical"_s), WordOrder::Alphabetical);
+        QCOMPARE(wordOrderOf(u"sideways"_s), WordOrder::Alphabetical);
+    }
+
+    void defaultOptions_presetsAndTextRules()
+    {
+        Store &s = *m_store;
+        QCOMPARE(LoadDefaultOptions(s), TestOptionsRecord {}); // no row: the presets
+        OptionsRow row;
+        row.pronounce = u"true"_s;
+        row.showDefinition = u"yes"_s;
+        row.showContext = u"1"_s;
+        row.testOrder = u"random"_s;
+        row.moveOnAfter = u"five"_s;
+        row.revealAnswers = QString();
+        row.clearWrongAnswer = u"True"_s;
+        WriteOptions(s, row);
+        const TestOptionsRecord o = LoadDefaultOptions(s);
+        QVERIFY(o.Pronounce);
+        QVERIFY(!o.ShowDefinition && !o.ShowContext && !o.RevealAnswers);
+        QCOMPARE(o.TestOrder, u"random"_s);
+        QCOMPARE(o.MoveOnAfter, 3); // not a number: the preset stays
+        QVERIFY(o.ClearWrongAnswer);
+        row.testOrder.clear();
+        row.moveOnAfter = u"7"_s;
+        WriteOptions(s, row);
+        QCOMPARE(LoadDefaultOptions(s).TestOrder, u"Alphabetical"_s);
+        QCOMPARE(LoadDefaultOptions(s).MoveOnAfter, 7);
+    }
+
+    void session_rightWrongRevealAndRows()
+    {
+        Store &s = *m_store;
+        const qint32 list = addList(s, QDate(2026, 12, 4), {u"cloud"_s, u"apple"_s, u"bench"_s});
+        s.execute(u" UPDATE WORDS SET DEFINITION = WORD "_s);
+        QFile wav(RecordingPath(Globals::gWavPath, u"apple"_s));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.close();
+        Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
+
+        TestOptionsRecord options;
+        FakeView view;
+        TestSession session(s, view, options, sessionFiles());
+        session.Start(list);
+        QCOMPARE(session.TestID(), 1);
+        QCOMPARE(view.log, QStringList {u"word apple (sound)"_s});
+        QCOMPARE(m_played, QStringList {u"APPLE.wav"_s}); // pronounced at once
+
+        QVERIFY(session.Submit(u"apple"_s));
+        // Every attempt is stored before its feedback is shown.
+        QCOMPARE(number(s, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 1);
+        session.Submit(u"bensh"_s);
+        QCOMPARE(view.answer, u"bensh"_s); // kept for correcting
+        QCOMPARE(session.Attempts(), 1);
+        session.Submit(u"bench"_s);
+        options.ClearWrongAnswer = true; // read as it stands at each decision
+        options.MoveOnAfter = 3;
+        session.Submit(u"clowd"_s);
+        QCOMPARE(view.answer, QString());
+        session.Submit(u"cloud?"_s);
+        session.Submit(u"klowd"_s);
+        QVERIFY(session.TestEnded());
+
+        QCOMPARE(view.log,
+            QStringList({u"word apple (sound)"_s, u"Correct/apple"_s, u"word bench"_s, u"Incorrect/Try Again"_s,
+                u"Correct/bench"_s, u"word cloud"_s, u"Incorrect/Try Again"_s, u"Incorrect/Try Again"_s,
+                u"Incorrect/"_s, u"reveal cloud"_s, u"ended"_s}));
+        QCOMPARE(m_played,
+            QStringList({u"APPLE.wav"_s, u"Sound_Correct.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Correct.wav"_s,
+                u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s}));
+        // (The rows written are checked through the windows in wholeTest_throughTheWindows.)
+        QCOMPARE(Scoring::ReadTest(s, 1)->start, QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)));
+        QVERIFY(!session.Submit(u"late"_s)); // nothing after the end
+
+        // Move on after 1 (or 0): every first wrong answer moves on; no reveal, no sounds.
+        options = TestOptionsRecord {};
+        options.MoveOnAfter = 0;
+        options.RevealAnswers = false;
+        options.PlayIncorrectSound = false;
+        options.Pronounce = false;
+        m_played.clear();
+        FakeView second;
+        TestSession again(s, second, options, sessionFiles());
+        again.Start(list);
+        for (int i = 0; i < 3; ++i)
+            again.Submit(u"wrong"_s);
+        QVERIFY(again.TestEnded());
+        QCOMPARE(second.log.count(u"Incorrect/"_s), 3);
+        QVERIFY(m_played.isEmpty());
+    }
+
+    void session_caseTrimAndEmptyAnswers()
+    {
+        Store &s = *m_store;
+        const qint32 list = addList(s, QDate(2026, 12, 4), {u"Paris"_s, u"élan"_s, u"don't"_s});
+        s.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'true' WHERE WORD = 'Paris' "_s);
+        TestOptionsRecord options;
+        options.TestOrder = u"Order Created"_s;
+        FakeView view;
+        TestSession session(s, view, options, sessionFiles());
+        session.Start(list);
+        QVERIFY(!session.Submit(u"   "_s)); // not checked, not counted
+        QCOMPARE(session.Attempts(), 0);
+        session.Submit(u" paris  "_s); // wrong case of a case-sensitive word
+        QCOMPARE(session.Attempts(), 1);
+        QCOMPARE(view.answer, u"paris"_s); // the box shows the trimmed text
+        session.Submit(u"  Paris  "_s);
+        session.Submit(u"ÉLAN"_s); // any case, full Unicode
+        session.Submit(u"DON'T"_s);
+        QVERIFY(session.TestEnded());
+        QCOMPARE(attempts(s, 1),
+            QStringList(
+                {u"1 paris INCORRECT 1"_s, u"1 Paris CORRECT 2"_s, u"2 ÉLAN CORRECT 1"_s, u"3 DON'T CORRECT 1"_s}));
+    }
+
+    void session_endsOnEmptyListOrVanishedWord()
+    {
+        Store &s = *m_store;
+        const qint32 empty = addList(s, QDate(2026, 12, 4));
+        TestOptionsRecord options;
+        FakeView view;
+        TestSession session(s, view, options, sessionFiles());
+        session.Start(empty);
+        QCOMPARE(view.log, QStringList {u"ended"_s});
+        QCOMPARE(number(s, u"SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1"_s.arg(empty)), 1);
+
+        // A word deleted while the test runs ends the test when its turn comes.
+        const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
+        FakeView view2;
+        TestSession second(s, view2, options, sessionFiles());
+        second.Start(list);
+        DeleteWord(s, 2, Globals::gWavPath);
+        second.Submit(u"a"_s);
+        QVERIFY(second.TestEnded());
+        QCOMPARE(view2.log.last(), u"ended"_s);
+    }
+
+    void wholeTest_throughTheWindows()
+    {
+        Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
+        qint32 listId = 0;
+        frmLists *main = startWithList(*m_folder, m_store, {u"cloud"_s, u"apple"_s, u"bench"_s}, &listId);
+        QVERIFY(main);
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        QVERIFY(main->isHidden());
+        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        QVERIFY(test && test->isVisible());
+
+        type(test->txtWord, u"apple"_s); // right at once
+        type(test->txtWord, u"bensh"_s); // wrong, then right
+        QCOMPARE(test->txtWord->text(), u"bensh"_s);
+        test->txtWord->setText(u"bench"_s);
+        QTest::mouseClick(test->cmdNext, Qt::LeftButton);
+        type(test->txtWord, u"clowd"_s); // wrong three times
+        type(test->txtWord, u"clod"_s);
+        QString revealed;
+        whenModalShows("frmRevealAnswer", [&](QWidget *w) {
+            auto *reveal = static_cast<frmRevealAnswer *>(w);
+            revealed = reveal->lblWord->text();
+            QVERIFY(reveal->txtEcho->isVisible());
+            QTest::keyClicks(reveal->txtEcho, u"cloud"_s);
+            QTest::keyClick(reveal->txtEcho, Qt::Key_Return);
+        });
+        type(test->txtWord, u"cluod"_s);
+        QCOMPARE(revealed, u"cloud"_s);
+
+        // The test is stored and the results are shown.
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+        Store &db = AppFunctions::db();
+        QCOMPARE(attempts(db, 1),
+            QStringList({u"2 apple CORRECT 1"_s, u"3 bensh INCORRECT 1"_s, u"3 bench CORRECT 2"_s,
+                u"1 clowd INCORRECT 1"_s, u"1 clod INCORRECT 2"_s, u"1 cluod INCORRECT 3"_s}));
+        QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3"_s), 1);
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"1"_s);
+        auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(results->txtDate->text(), u"12/2/2026"_s);
+        QCOMPARE(results->txtStartTime->text(), u"5:05 PM"_s);
+        QCOMPARE(results->txtTotalTime->text(), u"0"_s);
+        QCOMPARE(results->txtTotalWords->text(), u"3"_s);
+        QCOMPARE(results->txtCorrectOnFirstTry->text(), u"1"_s);
+        QCOMPARE(results->txtMovedOn->text(), u"1"_s);
+        QCOMPARE(results->txtScore->text(), u"33 %"_s);
+        FlexGrid *grid = results->MSFlexGrid1;
+        QCOMPARE(gridColumn(grid, 0), QStringList({u"apple"_s, u"bench"_s, u"cloud"_s}));
+        QCOMPARE(gridColumn(grid, 1), QStringList({u"1"_s, u"2"_s, u"3"_s}));
+        QCOMPARE(grid->CellBackColor(1, 0), QColor(255, 255, 255));
+        QCOMPARE(grid->CellBackColor(2, 1), QColor(255, 255, 0));
+        QCOMPARE(grid->CellBackColor(3, 0), QColor(255, 0, 0));
+
+        // The word attempts window opens at once for the first word and follows the selection.
+        auto *details = qobject_cast<frmTestWordDetails *>(Forms::find(u"frmTestWordDetails"_s));
+        QVERIFY(details && details->isVisible());
+        // It is the results window's own window, kept above it.
+        QCOMPARE(details->windowHandle()->transientParent(), results->windowHandle());
+        QCOMPARE(details->lblResult->text(), u"Correct on the first attempt"_s);
+        const QPoint where = details->pos();
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(details->List1->count(), 2);
+        QCOMPARE(details->lblResult->text(), u"Correct on 2nd attempt"_s);
+        results->SetFocusToWord(u"cloud"_s);
+        QCOMPARE(results->SelectedWord(), u"cloud"_s);
+        QCOMPARE(details->List1->count(), 3);
+        QCOMPARE(details->List1->item(0)->text(), u"clowd"_s);
+        QCOMPARE(details->lblResult->text(), u"Not correct after 3 attempts"_s);
+        QCOMPARE(details->pos(), where);
+
+        // Closing asks "Test Again?": No brings the main window back.
+        MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
+        QTest::mouseClick(results->cmdExit, Qt::LeftButton);
+        QVERIFY(main->isVisible());
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+
+        // Yes starts the same list again with the same settings, even when the
+        // stored defaults changed in between.
+        Globals::TestOptions.MoveOnAfter = 1;
+        Globals::TestOptions.RevealAnswers = false;
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        QCOMPARE(Globals::TestOptions.MoveOnAfter, 3); // the test command reads the stored defaults
+        Globals::TestOptions.MoveOnAfter = 1;
+        Globals::TestOptions.RevealAnswers = false;
+        test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        for (int i = 0; i < 3; ++i)
+            type(test->txtWord, u"zzz"_s);
+        results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+        QCOMPARE(results->txtMovedOn->text(), u"3"_s);
+        MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
+        results->mnuExit->trigger();
+        test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        QVERIFY(test && test->isVisible());
+        QCOMPARE(test->session().TestID(), 3);
+        QCOMPARE(Globals::TestOptions.MoveOnAfter, 1);
+        QVERIFY(main->isHidden());
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
+    }
+
+    void quitQuestion_yesDeletesNoContinues()
+    {
+        qint32 listId = 0;
+        frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
+        QVERIFY(main);
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        type(test->txtWord, u"ant"_s);
+        type(test->txtWord, u"be"_s);
+        const QString question = u"You have not completed the test.\nDo you really want to quit?"_s;
+        MsgBoxScript::expect(MsgAnswer::No, question);
+        test->close();
+        QVERIFY(test->isVisible());
+        QCOMPARE(test->session().CurrentWord(), u"bee"_s);
+        QCOMPARE(test->session().Attempts(), 1);
+        MsgBoxScript::expect(MsgAnswer::Yes, question);
+        test->close();
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+        QVERIFY(main->isVisible());
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM TESTS"_s), 0);
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
+        QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
+
+        // Without clues and pronunciation their frames and button are hidden.
+        Globals::gSkipTestSetup = false;
+        Globals::TestOptions.ShowDefinition = false;
+        Globals::TestOptions.ShowContext = false;
+        Globals::TestOptions.Pronounce = false;
+        test = qobject_cast<frmTest *>(Forms::load(u"frmTest"_s));
+        test->Start(listId);
+        test->show();
+        QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
+        QVERIFY(!test->cmdPronounce->isVisible());
+        Forms::unload(test);
+    }
+
+    void revealWindow_messages()
+    {
+        Globals::gMessageTime = 0;
+        auto open = [](const QString &word, bool caseSensitive) {
+            auto *w = Forms::get<frmRevealAnswer>();
+            w->TakeInWordDetails(word, caseSensitive);
+            w->show();
+            return w;
+        };
+        auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmRevealAnswer"_s); };
+
+        Globals::TestOptions.RequireEcho = false;
+        frmRevealAnswer *w = open(u"  ship "_s, false);
+        QCOMPARE(w->lblWord->text(), u"ship"_s);
+        QVERIFY(w->lblWord->font().bold()); // the answer stands out
+        QVERIFY(!w->txtEcho->isVisible() && !w->lblTypeIt->isVisible());
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QVERIFY(!loaded());
+
+        Globals::TestOptions.RequireEcho = true;
+        w = open(u"Paris"_s, true);
+        w->txtEcho->setText(u" paris "_s);
+        MsgBoxScript::expect(MsgAnswer::OK, u"This word is case sensitive.\nPlease tray again."_s);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QCOMPARE(w->txtEcho->text(), u"paris"_s);
+        w->txtEcho->clear();
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton); // empty: simply wrong for a case-sensitive word
+        Globals::TestOptions.ClearWrongAnswer = true;
+        w->txtEcho->setText(u"Pari"_s);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QVERIFY(w->txtEcho->text().isEmpty());
+        QVERIFY(loaded());
+        w->txtEcho->setText(u"Paris"_s);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QVERIFY(!loaded());
+
+        w = open(u"ship"_s, false);
+        MsgBoxScript::expect(MsgAnswer::OK, u"You must type the word correctly before moving on"_s);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QVERIFY(loaded());
+        w->txtEcho->setText(u"SHIP"_s);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QVERIFY(!loaded());
+        QCOMPARE(number(*m_store, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
+        QVERIFY(m_played.isEmpty());
+    }
+
+    void testSetup_defaultsCouplingAndSetAsDefault()
+    {
+        qint32 listId = 0;
+        frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
+        QVERIFY(main);
+        Globals::gSkipTestSetup = false;
+        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        auto *setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
+        QVERIFY(setup && setup->isVisible() && main->isHidden());
+        QCOMPARE(setup->txtTestOrder->currentText(), u"Random"_s);
+        QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
+
+        click(setup->chkRevealAnswers);
+        QVERIFY(!setup->chkForceEcho->isChecked());
+        click(setup->chkRevealAnswers);
+        QVERIFY(!setup->chkForceEcho->isChecked());
+        click(setup->chkForceEcho);
+        QVERIFY(setup->chkRevealAnswers->isChecked());
+
+        // No clue chosen: nothing starts, nothing is saved.
+        for (QCheckBox *box : {setup->chkPronounce, setup->chkDefinition, setup->chkSentence})
+            box->setChecked(false);
+        MsgBoxScript::expect(MsgAnswer::OK,
+            QStringLiteral("You must check at least one of the following boxes to proceed "
+                           "with the test:\n\n    1. Pronounce\n    2. Definition\n"
+                           "    3. Context Sentence"));
+        QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
+        QVERIFY(
+            MsgBoxScript::shown().last().startsWith(QStringLiteral("You must check at least one of the following boxes "
+                                                                   "to save these defaults:")));
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+
+        // Set as Default, then No: saved, and the window stays.
+        setup->chkSentence->setChecked(true);
+        setup->txtTestOrder->setCurrentText(u"Order Created"_s);
+        setup->cmbMoveOn->setCurrentText(u"2"_s);
+        MsgBoxScript::expect(MsgAnswer::No, u"Start the test now?"_s);
+        QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
+        QVERIFY(setup->isVisible());
+        const auto row = ReadOptionsRecord(AppFunctions::db());
+        QCOMPARE(row->value(u"TEST_ORDER"_s).toString(), u"Order Created"_s);
+        QCOMPARE(row->value(u"MOVE_ON_AFTER"_s).toString(), u"2"_s);
+        QCOMPARE(row->value(u"PRONOUNCE"_s).toString(), u"FALSE"_s);
+        QCOMPARE(row->value(u"MESSAGE_TIME"_s).toInt(), 6); // general settings untouched
+
+        // Continue starts the test with what is on screen now.
+        setup->cmbMoveOn->setCurrentText(u"4"_s);
+        QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestSetup"_s));
+        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        QVERIFY(test && test->isVisible() && main->isHidden());
+        QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
+        QCOMPARE(Globals::TestOptions.TestOrder, u"Order Created"_s);
+        QVERIFY(!Globals::TestOptions.Pronounce && Globals::TestOptions.ShowContext);
+        QCOMPARE(test->session().CurrentWord(), u"ant"_s);
+        Forms::unload(test);
+
+        // Cancel brings the main window back; with no settings row the user is told.
+        AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
+        MsgBoxScript::expect(MsgAnswer::OK,
+            QStringLiteral("There was a problem loading the default settings.\n"
+                           "Please use the Options screen to set defaults."));
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
+        QCOMPARE(setup->cmbMoveOn->currentText(), u"3"_s);
+        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+        QVERIFY(main->isVisible());
+    }
+
+    void pastTests_scoresAverageAndResultsBeside()
+    {
+        Store &s = *m_store;
+        const QStringList words = {u"ant"_s, u"bee"_s, u"cat"_s, u"dog"_s, u"eel"_s, u"fox"_s};
+        const qint32 list = addList(s, QDate(2026, 12, 4), words);
+        // A test on which the first `right` words were right at once and the rest
+        // moved on after three wrong answers.
+        auto test = [&](int day, int right) {
+            const qint32 id = NextID(s, IdCodes::Test);
+            const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
+            s.addRow(u"TESTS"_s,
+                {{u"TEST_ID"_s, id}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3},
+                    {u"START_TIME"_s, StoreDates::storedDateTime(start)},
+                    {u"END_TIME"_s, StoreDates::storedDateTime(start.addSecs(90))}});
+            for (qint32 word = 1; word <= 6; ++word) {
+                if (word <= right) {
+                    RecordAttempt(s, id, list, word, u"x"_s, u"CORRECT"_s, 1);
+                    continue;
+                }
+                for (int n = 1; n <= 3; ++n)
+                    RecordAttempt(s, id, list, word, u"x"_s, u"INCORRECT"_s, n);
+            }
+        };
+        // Stored out of order: the window sorts by start time.
+        test(20, 4); // 67
+        test(18, 6); // 100
+        test(22, 3); // 50
+        qint32 listId = 0;
+        frmLists *main = startWithList(*m_folder, m_store, {}, &listId);
+        QVERIFY(main);
+        main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
+        QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+        auto *past = qobject_cast<frmPastTests *>(Forms::find(u"frmPastTests"_s));
+        QVERIFY(past && past->isVisible() && main->isHidden());
+        QCOMPARE(gridColumn(past->MSFlexGrid1, 0), QStringList({u"11/18/2026"_s, u"11/20/2026"_s, u"11/22/2026"_s}));
+        QCOMPARE(gridColumn(past->MSFlexGrid1, 1), QStringList({u"100 %"_s, u"67 %"_s, u"50 %"_s}));
+        QCOMPARE(past->txtTotalTests->text(), u"3"_s);
+        QCOMPARE(past->txtAverageScore->text(), u"72 %"_s);
+
+        // The oldest test is shown beside, with its first word's attempts.
+        auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(results->TestID(), 2);
+        QVERIFY(AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+        results->SetFocusToWord(u"eel"_s);
+        past->MSFlexGrid1->setRow(3);
+        QCOMPARE(results->TestID(), 3);
+        QCOMPARE(results->SelectedWord(), u"eel"_s); // the same word stays selected
+        QCOMPARE(results->txtMovedOn->text(), u"3"_s);
+
+        // Closing the results window hands back to this window; closing this one
+        // brings the main window back.
+        results->close();
+        QVERIFY(past->isVisible());
+        past->mnuExit->trigger();
+        QVERIFY(main->isVisible());
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestResults"_s));
+    }
+
+    void resultsWindow_showsAWeeksWordsWithoutScrolling()
+    {
+        Store &s = *m_store;
+        QStringList words;
+        for (char16_t c = u'a'; c < u'a' + 12; ++c)
+            words << u"word "_s + QChar(c);
+        const qint32 list = addList(s, QDate(2026, 12, 4), words);
+        const qint32 test = NextID(s, IdCodes::Test);
+        s.addRow(u"TESTS"_s, {{u"TEST_ID"_s, test}, {u"LIST_ID"_s, list}, {u"MOVE_ON_AFTER"_s, 3}});
+        for (qint32 word = 1; word <= 12; ++word)
+            RecordAttempt(s, test, list, word, u"x"_s, u"CORRECT"_s, 1);
+        qint32 listId = 0;
+        QVERIFY(startWithList(*m_folder, m_store, {}, &listId));
+        auto *results = Forms::get<frmTestResults>();
+        results->setTestID(test);
+        results->show();
+        QVERIFY(QTest::qWaitForWindowExposed(results));
+        QCOMPARE(gridColumn(results->MSFlexGrid1, 0), words);
+        QVERIFY(!results->MSFlexGrid1->verticalScrollBar()->isVisible());
+    }
+};
 
 QTEST_MAIN(TestPractice)
 #include "tst_practice.moc"

@@ -21,17 +21,7 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTableWidget>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -150,264 +140,250 @@ class TestProgress : public FolderTest
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        MsgBoxScript::install();
+        registerForms();
+    }
 
-    void figures_ofAnOldDatabase();
-    void missedWordsTest_storedAndScoredOverItsOwnWords();
-    void chartAndTroubleWords_throughTheWindows();
-    void practiseMissedWords_fromTheResults();
+    void init() { setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0))); }
+
+    void cleanup() { tearDownFolder(); }
+
+    void figures_ofAnOldDatabase()
+    {
+        Store &s = *m_store;
+        const Prepared p = prepare(s);
+
+        // The figures today's rules give: dog's first-try success still counts,
+        // but dog no longer counts as a word on the test (2 of 3, 1 of 3).
+        QCOMPARE(pastFigures(s, p.a),
+            QStringList({u"%1 11/29/2026 67% first 2"_s.arg(p.t1), u"%1 11/30/2026 33% first 1"_s.arg(p.t2)}));
+        QCOMPARE(Scoring::GetTestScore(s, p.t1), 67);
+        QCOMPARE(Scoring::GetTestScore(s, p.t4), 0);
+        QCOMPARE(pastFigures(s, p.b), QStringList());
+        QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
+        QCOMPARE(resultWords(s, p.t2, p.a), QStringList({u"ant:0"_s, u"bee:1"_s, u"cat:2"_s}));
+
+        // Most wrong answers first, ties by word; the test cut short and the
+        // deleted word are left out; "be" and "Be" are different misspellings
+        // (so "bea", typed twice, is bee's most frequent), and a tie goes to the
+        // misspelling typed first.
+        QCOMPARE(describe(TroubleWords(s)),
+            QStringList({u"bee list%1 4 wrong, 2 tests, 0 first, 1 moved, 'bea'"_s.arg(p.a),
+                u"ash list%1 3 wrong, 1 tests, 0 first, 1 moved, 'asj'"_s.arg(p.c),
+                u"cat list%1 3 wrong, 2 tests, 0 first, 0 moved, 'kat'"_s.arg(p.a),
+                u"fig list%1 1 wrong, 1 tests, 0 first, 0 moved, 'fgi'"_s.arg(p.c)}));
+        const QList<TroubleWord> ofA = TroubleWords(s, p.a);
+        QCOMPARE(ofA.size(), 2);
+        QCOMPARE(ofA.first().testDate, QDate(2026, 12, 4));
+        QVERIFY(TroubleWords(s, p.b).isEmpty());
+        // A tie on the count goes to the misspelling typed first.
+        RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 2);
+        QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fgi"_s);
+        RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 3);
+        QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fiig"_s);
+
+        // Reading never adds the new table to an old file.
+        QVERIFY(!s.hasTable(u"TEST_WORDS"_s));
+    }
+
+    void missedWordsTest_storedAndScoredOverItsOwnWords()
+    {
+        Store &s = *m_store;
+        const Prepared p = prepare(s);
+        const QStringList before = pastFigures(s, p.a);
+
+        TestOptionsRecord options;
+        FakeView view;
+        TestSession session(s, view, options, sessionFiles());
+        session.Start(p.a, {p.cat, p.bee});
+        QCOMPARE(session.CurrentWord(), u"bee"_s); // alphabetical, only the chosen words
+        session.Submit(u"bee"_s);
+        session.Submit(u"kat"_s);
+        session.Submit(u"cat"_s);
+        QVERIFY(session.TestEnded());
+        const qint32 t = session.TestID();
+        QCOMPARE(ChosenWords::of(s, t), QList<qint32>({p.bee, p.cat}));
+
+        // Its figures count its two words; the other tests keep theirs.
+        QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
+        QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s, u"cat:1"_s}));
+        QCOMPARE(Scoring::GetTestScore(s, t), 50);
+        QCOMPARE(pastFigures(s, p.a), before + QStringList {u"%1 12/2/2026 50% first 1"_s.arg(t)});
+        QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
+        QCOMPARE(resultWords(s, p.t1, p.a).size(), 3);
+
+        // A word added later is not on it; a word deleted since no longer counts.
+        s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, NextID(s, IdCodes::Word)}, {u"LIST_ID"_s, p.a}, {u"WORD"_s, u"eel"_s}});
+        QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
+        QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 4);
+        s.execute(u" DELETE FROM WORDS WHERE WORD_ID = "_s + idFragment(p.cat));
+        QCOMPARE(Scoring::GetTestScore(s, t), 100);
+        QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s}));
+
+        // A practice quit halfway leaves nothing; deleting the list removes the
+        // chosen words with its tests.
+        FakeView quitView;
+        TestSession quit(s, quitView, options, sessionFiles());
+        quit.Start(p.c, {p.fig});
+        quit.Quit();
+        QVERIFY(ChosenWords::of(s, quit.TestID()).isEmpty());
+        DeleteList(s, p.a, m_folder->file(u"Wavs"_s));
+        QCOMPARE(s.count(u"SELECT COUNT(*) FROM TEST_WORDS"_s, {}), 0);
+    }
+
+    void chartAndTroubleWords_throughTheWindows()
+    {
+        const Prepared p = prepare(*m_store);
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(main);
+
+        // The list without tests: an empty chart with a hint.
+        main->MSFlexGrid1->setRow(2); // newest first: C, B, A
+        QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+        auto *past = Forms::findAs<frmPastTests>();
+        QVERIFY(past && past->isVisible());
+        QCOMPARE(past->seriesScore->count(), 0);
+        QVERIFY(past->chartScores->chart()->title().startsWith(u"No tests yet"_s));
+        past->close();
+
+        main->MSFlexGrid1->setRow(3);
+        QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+        past = Forms::findAs<frmPastTests>();
+        // The grid and figures as they always were; the chart shows the same.
+        QCOMPARE(past->MSFlexGrid1->TextMatrix(1, 1), u"67 %"_s);
+        QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
+        QCOMPARE(past->txtAverageScore->text(), u"50 %"_s);
+        QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
+        QCOMPARE(ys(past->seriesFirstTry), QList<qreal>({2, 1}));
+        QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0}); // the first test is selected
+        // A point chosen selects its test in the grid and shows it beside; a
+        // row chosen selects its point.
+        emit past->seriesScore->clicked(QPointF(2, 33));
+        QCOMPARE(past->MSFlexGrid1->Row(), 2);
+        QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t2);
+        past->MSFlexGrid1->setRow(1);
+        QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0});
+        QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t1);
+
+        // Its trouble words: this list's only, the list column hidden.
+        QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
+        auto *trouble = Forms::findAs<frmTroubleWords>();
+        QVERIFY(trouble && trouble->isVisible());
+        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord), QStringList({u"bee"_s, u"cat"_s}));
+        QVERIFY(trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
+        // Every list; sorted by a click on a heading, numbers as numbers.
+        trouble->cboList->setFocus();
+        QTest::keyClick(trouble->cboList, Qt::Key_Home);
+        QCOMPARE(trouble->grdWords->rowCount(), 4);
+        QVERIFY(!trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
+        QHeaderView *header = trouble->grdWords->horizontalHeader();
+        const int x = header->sectionViewportPosition(frmTroubleWords::ColWrong) + 5;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).first(), u"1"_s);
+        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).last(), u"4"_s);
+        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColMisspelling).first(), u"fgi"_s);
+
+        // Practise from here offers the words of the current row's list, all
+        // ticked; cancelled, nothing starts.
+        trouble->grdWords->selectRow(0); // fig, list C
+        QStringList offered;
+        whenModalShows("frmChooseWords", [&](QWidget *w) {
+            auto *chooser = static_cast<frmChooseWords *>(w);
+            for (int i = 0; i < chooser->lstWords->count(); ++i)
+                offered << chooser->lstWords->item(i)->text().section(u' ', 0, 0);
+            QCOMPARE(chooser->chosen().size(), 2);
+            QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
+            QVERIFY(!chooser->cmdPractise->isEnabled());
+            QTest::mouseClick(chooser->cmdAll, Qt::LeftButton);
+            QCOMPARE(chooser->chosen().size(), 2);
+            QVERIFY(chooser->cmdPractise->isEnabled());
+            QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
+        QCOMPARE(offered, QStringList({u"fig"_s, u"ash"_s})); // in the table's order
+        QVERIFY(!Forms::findAs<frmTest>());
+
+        // A double click opens the word's list in the list editor, in place of
+        // the windows of results.
+        const QRect cell = trouble->grdWords->visualRect(trouble->grdWords->model()->index(0, 0));
+        QTest::mouseClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
+        auto *editor = Forms::findAs<frmEditList>();
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->ListID(), p.c);
+        QVERIFY(
+            !Forms::findAs<frmTroubleWords>() && !Forms::findAs<frmPastTests>() && !Forms::findAs<frmTestResults>());
+        QVERIFY(main->isHidden());
+        editor->close();
+        QVERIFY(main->isVisible());
+
+        // From the main window: over every list, without hiding it.
+        main->mnuTroubleWords->trigger();
+        trouble = Forms::findAs<frmTroubleWords>();
+        QVERIFY(trouble && trouble->isVisible() && main->isVisible());
+        QCOMPARE(trouble->ListID(), 0);
+        QCOMPARE(trouble->grdWords->rowCount(), 4);
+    }
+
+    void practiseMissedWords_fromTheResults()
+    {
+        const Prepared p = prepare(*m_store);
+        m_store.reset();
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        Globals::gMessageTime = 0;
+        auto *main = Forms::findAs<frmLists>();
+        main->MSFlexGrid1->setRow(3);
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"2"_s);
+        QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+        auto *results = Forms::findAs<frmTestResults>();
+        QVERIFY(results && results->TestID() == p.t1);
+
+        // The words not right at the first try come ticked.
+        QStringList ticked;
+        whenModalShows("frmChooseWords", [&](QWidget *w) {
+            auto *chooser = static_cast<frmChooseWords *>(w);
+            for (int i = 0; i < chooser->lstWords->count(); ++i) {
+                if (chooser->lstWords->item(i)->checkState() == Qt::Checked)
+                    ticked << chooser->lstWords->item(i)->text();
+            }
+            QTest::mouseClick(chooser->cmdPractise, Qt::LeftButton);
+        });
+        QTest::mouseClick(results->cmdPractise, Qt::LeftButton);
+        QCOMPARE(ticked, QStringList({u"bee  (not correct after 3 attempts)"_s, u"cat  (correct on 2nd attempt)"_s}));
+
+        // The practice runs in the test window, the results windows gone, no
+        // "Test Again?" asked of them.
+        auto *test = Forms::findAs<frmTest>();
+        QVERIFY(test && test->isVisible() && main->isHidden());
+        QVERIFY(!Forms::findAs<frmPastTests>());
+        for (int i = 0; i < 2; ++i)
+            type(test->txtWord, test->session().CurrentWord());
+        results = Forms::findAs<frmTestResults>();
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(results->txtTotalWords->text(), u"2"_s);
+        QCOMPARE(results->txtScore->text(), u"100 %"_s);
+        QCOMPARE(results->MSFlexGrid1->Rows(), 3);
+        const qint32 practice = results->TestID();
+
+        // "Test Again?" asks the same words once more.
+        MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
+        results->close();
+        test = Forms::findAs<frmTest>();
+        QVERIFY(test && test->session().TestID() != practice);
+        for (int i = 0; i < 2; ++i)
+            type(test->txtWord, test->session().CurrentWord());
+        Store &db = AppFunctions::db();
+        QCOMPARE(ChosenWords::of(db, test->session().TestID()), ChosenWords::of(db, practice));
+        MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
+        Forms::findAs<frmTestResults>()->close();
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"4"_s);
+    }
 };
-
-void TestProgress::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestProgress::init()
-{
-    setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0)));
-}
-
-void TestProgress::cleanup()
-{
-    tearDownFolder();
-}
-
-void TestProgress::figures_ofAnOldDatabase()
-{
-    Store &s = *m_store;
-    const Prepared p = prepare(s);
-
-    // The figures today's rules give: dog's first-try success still counts,
-    // but dog no longer counts as a word on the test (2 of 3, 1 of 3).
-    QCOMPARE(pastFigures(s, p.a),
-        QStringList({u"%1 11/29/2026 67% first 2"_s.arg(p.t1), u"%1 11/30/2026 33% first 1"_s.arg(p.t2)}));
-    QCOMPARE(Scoring::GetTestScore(s, p.t1), 67);
-    QCOMPARE(Scoring::GetTestScore(s, p.t4), 0);
-    QCOMPARE(pastFigures(s, p.b), QStringList());
-    QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
-    QCOMPARE(resultWords(s, p.t2, p.a), QStringList({u"ant:0"_s, u"bee:1"_s, u"cat:2"_s}));
-
-    // Most wrong answers first, ties by word; the test cut short and the
-    // deleted word are left out; "be" and "Be" are different misspellings
-    // (so "bea", typed twice, is bee's most frequent), and a tie goes to the
-    // misspelling typed first.
-    QCOMPARE(describe(TroubleWords(s)),
-        QStringList({u"bee list%1 4 wrong, 2 tests, 0 first, 1 moved, 'bea'"_s.arg(p.a),
-            u"ash list%1 3 wrong, 1 tests, 0 first, 1 moved, 'asj'"_s.arg(p.c),
-            u"cat list%1 3 wrong, 2 tests, 0 first, 0 moved, 'kat'"_s.arg(p.a),
-            u"fig list%1 1 wrong, 1 tests, 0 first, 0 moved, 'fgi'"_s.arg(p.c)}));
-    const QList<TroubleWord> ofA = TroubleWords(s, p.a);
-    QCOMPARE(ofA.size(), 2);
-    QCOMPARE(ofA.first().testDate, QDate(2026, 12, 4));
-    QVERIFY(TroubleWords(s, p.b).isEmpty());
-    // A tie on the count goes to the misspelling typed first.
-    RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 2);
-    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fgi"_s);
-    RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 3);
-    QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fiig"_s);
-
-    // Reading never adds the new table to an old file.
-    QVERIFY(!s.hasTable(u"TEST_WORDS"_s));
-}
-
-void TestProgress::missedWordsTest_storedAndScoredOverItsOwnWords()
-{
-    Store &s = *m_store;
-    const Prepared p = prepare(s);
-    const QStringList before = pastFigures(s, p.a);
-
-    TestOptionsRecord options;
-    FakeView view;
-    TestSession session(s, view, options, sessionFiles());
-    session.Start(p.a, {p.cat, p.bee});
-    QCOMPARE(session.CurrentWord(), u"bee"_s); // alphabetical, only the chosen words
-    session.Submit(u"bee"_s);
-    session.Submit(u"kat"_s);
-    session.Submit(u"cat"_s);
-    QVERIFY(session.TestEnded());
-    const qint32 t = session.TestID();
-    QCOMPARE(ChosenWords::of(s, t), QList<qint32>({p.bee, p.cat}));
-
-    // Its figures count its two words; the other tests keep theirs.
-    QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
-    QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s, u"cat:1"_s}));
-    QCOMPARE(Scoring::GetTestScore(s, t), 50);
-    QCOMPARE(pastFigures(s, p.a), before + QStringList {u"%1 12/2/2026 50% first 1"_s.arg(t)});
-    QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
-    QCOMPARE(resultWords(s, p.t1, p.a).size(), 3);
-
-    // A word added later is not on it; a word deleted since no longer counts.
-    s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, NextID(s, IdCodes::Word)}, {u"LIST_ID"_s, p.a}, {u"WORD"_s, u"eel"_s}});
-    QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
-    QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 4);
-    s.execute(u" DELETE FROM WORDS WHERE WORD_ID = "_s + idFragment(p.cat));
-    QCOMPARE(Scoring::GetTestScore(s, t), 100);
-    QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s}));
-
-    // A practice quit halfway leaves nothing; deleting the list removes the
-    // chosen words with its tests.
-    FakeView quitView;
-    TestSession quit(s, quitView, options, sessionFiles());
-    quit.Start(p.c, {p.fig});
-    quit.Quit();
-    QVERIFY(ChosenWords::of(s, quit.TestID()).isEmpty());
-    DeleteList(s, p.a, m_folder->file(u"Wavs"_s));
-    QCOMPARE(s.count(u"SELECT COUNT(*) FROM TEST_WORDS"_s, {}), 0);
-}
-
-void TestProgress::chartAndTroubleWords_throughTheWindows()
-{
-    const Prepared p = prepare(*m_store);
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    auto *main = Forms::findAs<frmLists>();
-    QVERIFY(main);
-
-    // The list without tests: an empty chart with a hint.
-    main->MSFlexGrid1->setRow(2); // newest first: C, B, A
-    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-    auto *past = Forms::findAs<frmPastTests>();
-    QVERIFY(past && past->isVisible());
-    QCOMPARE(past->seriesScore->count(), 0);
-    QVERIFY(past->chartScores->chart()->title().startsWith(u"No tests yet"_s));
-    past->close();
-
-    main->MSFlexGrid1->setRow(3);
-    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-    past = Forms::findAs<frmPastTests>();
-    // The grid and figures as they always were; the chart shows the same.
-    QCOMPARE(past->MSFlexGrid1->TextMatrix(1, 1), u"67 %"_s);
-    QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
-    QCOMPARE(past->txtAverageScore->text(), u"50 %"_s);
-    QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
-    QCOMPARE(ys(past->seriesFirstTry), QList<qreal>({2, 1}));
-    QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0}); // the first test is selected
-    // A point chosen selects its test in the grid and shows it beside; a
-    // row chosen selects its point.
-    emit past->seriesScore->clicked(QPointF(2, 33));
-    QCOMPARE(past->MSFlexGrid1->Row(), 2);
-    QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t2);
-    past->MSFlexGrid1->setRow(1);
-    QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0});
-    QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t1);
-
-    // Its trouble words: this list's only, the list column hidden.
-    QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
-    auto *trouble = Forms::findAs<frmTroubleWords>();
-    QVERIFY(trouble && trouble->isVisible());
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord), QStringList({u"bee"_s, u"cat"_s}));
-    QVERIFY(trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
-    // Every list; sorted by a click on a heading, numbers as numbers.
-    trouble->cboList->setFocus();
-    QTest::keyClick(trouble->cboList, Qt::Key_Home);
-    QCOMPARE(trouble->grdWords->rowCount(), 4);
-    QVERIFY(!trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
-    QHeaderView *header = trouble->grdWords->horizontalHeader();
-    const int x = header->sectionViewportPosition(frmTroubleWords::ColWrong) + 5;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).first(), u"1"_s);
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).last(), u"4"_s);
-    QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColMisspelling).first(), u"fgi"_s);
-
-    // Practise from here offers the words of the current row's list, all
-    // ticked; cancelled, nothing starts.
-    trouble->grdWords->selectRow(0); // fig, list C
-    QStringList offered;
-    whenModalShows("frmChooseWords", [&](QWidget *w) {
-        auto *chooser = static_cast<frmChooseWords *>(w);
-        for (int i = 0; i < chooser->lstWords->count(); ++i)
-            offered << chooser->lstWords->item(i)->text().section(u' ', 0, 0);
-        QCOMPARE(chooser->chosen().size(), 2);
-        QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
-        QVERIFY(!chooser->cmdPractise->isEnabled());
-        QTest::mouseClick(chooser->cmdAll, Qt::LeftButton);
-        QCOMPARE(chooser->chosen().size(), 2);
-        QVERIFY(chooser->cmdPractise->isEnabled());
-        QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
-    });
-    QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
-    QCOMPARE(offered, QStringList({u"fig"_s, u"ash"_s})); // in the table's order
-    QVERIFY(!Forms::findAs<frmTest>());
-
-    // A double click opens the word's list in the list editor, in place of
-    // the windows of results.
-    const QRect cell = trouble->grdWords->visualRect(trouble->grdWords->model()->index(0, 0));
-    QTest::mouseClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
-    auto *editor = Forms::findAs<frmEditList>();
-    QVERIFY(editor && editor->isVisible());
-    QCOMPARE(editor->ListID(), p.c);
-    QVERIFY(!Forms::findAs<frmTroubleWords>() && !Forms::findAs<frmPastTests>() && !Forms::findAs<frmTestResults>());
-    QVERIFY(main->isHidden());
-    editor->close();
-    QVERIFY(main->isVisible());
-
-    // From the main window: over every list, without hiding it.
-    main->mnuTroubleWords->trigger();
-    trouble = Forms::findAs<frmTroubleWords>();
-    QVERIFY(trouble && trouble->isVisible() && main->isVisible());
-    QCOMPARE(trouble->ListID(), 0);
-    QCOMPARE(trouble->grdWords->rowCount(), 4);
-}
-
-void TestProgress::practiseMissedWords_fromTheResults()
-{
-    const Prepared p = prepare(*m_store);
-    m_store.reset();
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    Globals::gMessageTime = 0;
-    auto *main = Forms::findAs<frmLists>();
-    main->MSFlexGrid1->setRow(3);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"2"_s);
-    QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-    auto *results = Forms::findAs<frmTestResults>();
-    QVERIFY(results && results->TestID() == p.t1);
-
-    // The words not right at the first try come ticked.
-    QStringList ticked;
-    whenModalShows("frmChooseWords", [&](QWidget *w) {
-        auto *chooser = static_cast<frmChooseWords *>(w);
-        for (int i = 0; i < chooser->lstWords->count(); ++i) {
-            if (chooser->lstWords->item(i)->checkState() == Qt::Checked)
-                ticked << chooser->lstWords->item(i)->text();
-        }
-        QTest::mouseClick(chooser->cmdPractise, Qt::LeftButton);
-    });
-    QTest::mouseClick(results->cmdPractise, Qt::LeftButton);
-    QCOMPARE(ticked, QStringList({u"bee  (not correct after 3 attempts)"_s, u"cat  (correct on 2nd attempt)"_s}));
-
-    // The practice runs in the test window, the results windows gone, no
-    // "Test Again?" asked of them.
-    auto *test = Forms::findAs<frmTest>();
-    QVERIFY(test && test->isVisible() && main->isHidden());
-    QVERIFY(!Forms::findAs<frmPastTests>());
-    for (int i = 0; i < 2; ++i)
-        type(test->txtWord, test->session().CurrentWord());
-    results = Forms::findAs<frmTestResults>();
-    QVERIFY(results && results->isVisible());
-    QCOMPARE(results->txtTotalWords->text(), u"2"_s);
-    QCOMPARE(results->txtScore->text(), u"100 %"_s);
-    QCOMPARE(results->MSFlexGrid1->Rows(), 3);
-    const qint32 practice = results->TestID();
-
-    // "Test Again?" asks the same words once more.
-    MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
-    results->close();
-    test = Forms::findAs<frmTest>();
-    QVERIFY(test && test->session().TestID() != practice);
-    for (int i = 0; i < 2; ++i)
-        type(test->txtWord, test->session().CurrentWord());
-    Store &db = AppFunctions::db();
-    QCOMPARE(ChosenWords::of(db, test->session().TestID()), ChosenWords::of(db, practice));
-    MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
-    Forms::findAs<frmTestResults>()->close();
-    QVERIFY(main->isVisible());
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"4"_s);
-}
 
 QTEST_MAIN(TestProgress)
 #include "tst_progress.moc"

@@ -12,21 +12,10 @@
 #include "shell/Startup.h"
 #include "shell/frmLists.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTest>
-
 #include <csignal>
 #include <cstdio>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -104,168 +93,162 @@ class TestSafety : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
-    void killedMidTest_keepsEveryAnswerAndStartsAgain();
-    void unwritableFilesAndFolders_areRefusedUntouched();
-    void oddAnswers_areStoredExactlyAndChangeNoStatement();
-    void lockedByAnotherProcess_andBlockedWavs();
-};
-
-void TestSafety::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-    Clock::setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
-}
-
-void TestSafety::cleanup()
-{
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-}
-
-void TestSafety::killedMidTest_keepsEveryAnswerAndStartsAgain()
-{
-    ProgramFolder folder;
-    prepareFolder(folder.path(), CrashWords);
-
-    QProcess program;
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QCoreApplication::applicationFilePath(), {u"--run-until-killed"_s, folder.path()});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine() || program.state() == QProcess::NotRunning, 60000);
-    QCOMPARE(program.readLine().trimmed(), QByteArray("answered"));
-    ::kill(pid_t(program.processId()), SIGKILL);
-    QVERIFY(program.waitForFinished());
-    QCOMPARE(program.exitStatus(), QProcess::CrashExit);
-
+    void initTestCase()
     {
-        auto store = folder.openStore();
-        QSqlQuery check = store->select(u"PRAGMA integrity_check"_s);
+        MsgBoxScript::install();
+        registerForms();
+        Clock::setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
+    }
+
+    void cleanup()
+    {
+        resetProgram();
+        MsgBoxScript::verifyAllUsedAndClear();
+    }
+
+    void killedMidTest_keepsEveryAnswerAndStartsAgain()
+    {
+        ProgramFolder folder;
+        prepareFolder(folder.path(), CrashWords);
+
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QCoreApplication::applicationFilePath(), {u"--run-until-killed"_s, folder.path()});
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine() || program.state() == QProcess::NotRunning, 60000);
+        QCOMPARE(program.readLine().trimmed(), QByteArray("answered"));
+        ::kill(pid_t(program.processId()), SIGKILL);
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+
+        {
+            auto store = folder.openStore();
+            QSqlQuery check = store->select(u"PRAGMA integrity_check"_s);
+            QVERIFY(check.next());
+            QCOMPARE(check.value(0).toString(), u"ok"_s);
+            QSqlQuery rows = store->select(u"SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"_s);
+            QStringList attempts;
+            while (rows.next())
+                attempts << u"%1 %2 %3"_s.arg(
+                    rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString());
+            QCOMPARE(attempts,
+                QStringList(
+                    {u"apple CORRECT 1"_s, u"bensh INCORRECT 1"_s, u"bench CORRECT 2"_s, u"cloud CORRECT 1"_s}));
+            // The test row is only written at the end.
+            QCOMPARE(number(*store, u"SELECT COUNT(*) FROM TESTS"_s), 0);
+        }
+        // The next start works, on the same folder, despite the lock left behind.
+        QVERIFY(AppFunctions::Main(folder.path()));
+        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"4"_s);
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
+    }
+
+    void unwritableFilesAndFolders_areRefusedUntouched()
+    {
+        ProgramFolder folder;
+        prepareFolder(folder.path(), {u"cat"_s});
+        const QByteArray before = fileBytes(folder.dbPath());
+        QFile::setPermissions(folder.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                | QFile::WriteOther | QFile::ReadGroup | QFile::ExeGroup | QFile::WriteGroup);
+        auto openAsUser = [&] {
+            return asOrdinaryUser([&] {
+                QString problem;
+                auto store = Store::open(folder.path(), &problem);
+                return store ? u"opened"_s : problem;
+            });
+        };
+
+        // A file that may be read but not written.
+        QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
+        QString said = openAsUser();
+        QVERIFY2(said.contains(u"cannot be changed"_s), qPrintable(said));
+
+        // A file that may not even be read.
+        QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::WriteOwner);
+        said = openAsUser();
+        QVERIFY2(said.contains(u"cannot be read"_s), qPrintable(said));
+
+        // A writable file in a folder that is not (no journal could be written).
+        QFile::setPermissions(folder.dbPath(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup
+                | QFile::WriteGroup);
+        QFile::setPermissions(folder.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                | QFile::ReadGroup | QFile::ExeGroup);
+        said = openAsUser();
+        QVERIFY2(said.contains(u"folder"_s), qPrintable(said));
+
+        QCOMPARE(fileBytes(folder.dbPath()), before);
+        QVERIFY(!QFile::exists(folder.dbPath() + u"-journal"_s));
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void oddAnswers_areStoredExactlyAndChangeNoStatement()
+    {
+        ProgramFolder folder;
+        const QStringList words = {u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"Ünïcödé"_s};
+        prepareFolder(folder.path(), words);
+        QVERIFY(AppFunctions::Main(folder.path()));
+        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        QVERIFY(test);
+        const QString longAnswer(10000, QChar(0x05D0));
+        const QStringList typed
+            = {u"  '; DROP TABLE WORDS; --  "_s, longAnswer, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"üNÏCÖDÉ"_s};
+        for (const QString &answer : typed) {
+            test->txtWord->setText(answer);
+            QTest::keyClick(test->txtWord, Qt::Key_Return);
+        }
+        Store &db = AppFunctions::db();
+        QSqlQuery rows = db.select(u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS ORDER BY rowid"_s);
+        QStringList stored;
+        while (rows.next())
+            stored << rows.value(0).toString() + QLatin1Char('|') + rows.value(1).toString();
+        QCOMPARE(stored,
+            QStringList({u"'; DROP TABLE WORDS; --|CORRECT"_s, longAnswer + u"|INCORRECT"_s, u"שָׁלוֹם|CORRECT"_s,
+                u"🐢🐢|CORRECT"_s, u"#1/1/2026#|CORRECT"_s, u"üNÏCÖDÉ|CORRECT"_s}));
+        QCOMPARE(number(db, u"SELECT COUNT(*) FROM WORDS"_s), int(words.size()));
+        QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS"_s), 1);
+        QSqlQuery check = db.select(u"PRAGMA integrity_check"_s);
         QVERIFY(check.next());
         QCOMPARE(check.value(0).toString(), u"ok"_s);
-        QSqlQuery rows = store->select(u"SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"_s);
-        QStringList attempts;
-        while (rows.next())
-            attempts << u"%1 %2 %3"_s.arg(rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString());
-        QCOMPARE(attempts,
-            QStringList({u"apple CORRECT 1"_s, u"bensh INCORRECT 1"_s, u"bench CORRECT 2"_s, u"cloud CORRECT 1"_s}));
-        // The test row is only written at the end.
-        QCOMPARE(number(*store, u"SELECT COUNT(*) FROM TESTS"_s), 0);
+        QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
     }
-    // The next start works, on the same folder, despite the lock left behind.
-    QVERIFY(AppFunctions::Main(folder.path()));
-    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"4"_s);
-    QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
-}
 
-void TestSafety::unwritableFilesAndFolders_areRefusedUntouched()
-{
-    ProgramFolder folder;
-    prepareFolder(folder.path(), {u"cat"_s});
-    const QByteArray before = fileBytes(folder.dbPath());
-    QFile::setPermissions(folder.path(),
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::WriteOther
-            | QFile::ReadGroup | QFile::ExeGroup | QFile::WriteGroup);
-    auto openAsUser = [&] {
-        return asOrdinaryUser([&] {
+    void lockedByAnotherProcess_andBlockedWavs()
+    {
+        ProgramFolder folder;
+        prepareFolder(folder.path(), {u"cat"_s});
+        // Another process holds the database in the middle of a write.
+        auto holder = std::make_unique<OtherProcess>([&] {
             QString problem;
-            auto store = Store::open(folder.path(), &problem);
-            return store ? u"opened"_s : problem;
+            static auto store = Store::open(folder.path(), &problem);
+            static QSqlQuery q(store->database());
+            return q.exec(u"BEGIN EXCLUSIVE"_s);
         });
-    };
+        QVERIFY(holder->holding());
+        const QByteArray before = fileBytes(folder.dbPath());
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!AppFunctions::Main(folder.path()));
+        const QString said = MsgBoxScript::shown().value(0);
+        QVERIFY2(said.contains(u"in use by another program"_s), qPrintable(said));
+        QCOMPARE(fileBytes(folder.dbPath()), before);
+        holder.reset();
+        MsgBoxScript::verifyAllUsedAndClear();
+        resetProgram();
 
-    // A file that may be read but not written.
-    QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
-    QString said = openAsUser();
-    QVERIFY2(said.contains(u"cannot be changed"_s), qPrintable(said));
-
-    // A file that may not even be read.
-    QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::WriteOwner);
-    said = openAsUser();
-    QVERIFY2(said.contains(u"cannot be read"_s), qPrintable(said));
-
-    // A writable file in a folder that is not (no journal could be written).
-    QFile::setPermissions(folder.dbPath(),
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup
-            | QFile::WriteGroup);
-    QFile::setPermissions(folder.path(),
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
-            | QFile::ExeGroup);
-    said = openAsUser();
-    QVERIFY2(said.contains(u"folder"_s), qPrintable(said));
-
-    QCOMPARE(fileBytes(folder.dbPath()), before);
-    QVERIFY(!QFile::exists(folder.dbPath() + u"-journal"_s));
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-void TestSafety::oddAnswers_areStoredExactlyAndChangeNoStatement()
-{
-    ProgramFolder folder;
-    const QStringList words = {u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"Ünïcödé"_s};
-    prepareFolder(folder.path(), words);
-    QVERIFY(AppFunctions::Main(folder.path()));
-    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
-    QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
-    QVERIFY(test);
-    const QString longAnswer(10000, QChar(0x05D0));
-    const QStringList typed
-        = {u"  '; DROP TABLE WORDS; --  "_s, longAnswer, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"üNÏCÖDÉ"_s};
-    for (const QString &answer : typed) {
-        test->txtWord->setText(answer);
-        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        // Something else has taken the name Wavs: the program still starts (a
+        // recording would then say it cannot be stored).
+        QFile blocker(folder.file(u"Wavs"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(AppFunctions::Main(folder.path()));
+        QVERIFY(QFileInfo(folder.file(u"Wavs"_s)).isFile());
     }
-    Store &db = AppFunctions::db();
-    QSqlQuery rows = db.select(u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS ORDER BY rowid"_s);
-    QStringList stored;
-    while (rows.next())
-        stored << rows.value(0).toString() + QLatin1Char('|') + rows.value(1).toString();
-    QCOMPARE(stored,
-        QStringList({u"'; DROP TABLE WORDS; --|CORRECT"_s, longAnswer + u"|INCORRECT"_s, u"שָׁלוֹם|CORRECT"_s,
-            u"🐢🐢|CORRECT"_s, u"#1/1/2026#|CORRECT"_s, u"üNÏCÖDÉ|CORRECT"_s}));
-    QCOMPARE(number(db, u"SELECT COUNT(*) FROM WORDS"_s), int(words.size()));
-    QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS"_s), 1);
-    QSqlQuery check = db.select(u"PRAGMA integrity_check"_s);
-    QVERIFY(check.next());
-    QCOMPARE(check.value(0).toString(), u"ok"_s);
-    QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
-}
-
-void TestSafety::lockedByAnotherProcess_andBlockedWavs()
-{
-    ProgramFolder folder;
-    prepareFolder(folder.path(), {u"cat"_s});
-    // Another process holds the database in the middle of a write.
-    auto holder = std::make_unique<OtherProcess>([&] {
-        QString problem;
-        static auto store = Store::open(folder.path(), &problem);
-        static QSqlQuery q(store->database());
-        return q.exec(u"BEGIN EXCLUSIVE"_s);
-    });
-    QVERIFY(holder->holding());
-    const QByteArray before = fileBytes(folder.dbPath());
-    MsgBoxScript::expect(MsgAnswer::OK);
-    QVERIFY(!AppFunctions::Main(folder.path()));
-    const QString said = MsgBoxScript::shown().value(0);
-    QVERIFY2(said.contains(u"in use by another program"_s), qPrintable(said));
-    QCOMPARE(fileBytes(folder.dbPath()), before);
-    holder.reset();
-    MsgBoxScript::verifyAllUsedAndClear();
-    resetProgram();
-
-    // Something else has taken the name Wavs: the program still starts (a
-    // recording would then say it cannot be stored).
-    QFile blocker(folder.file(u"Wavs"_s));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QVERIFY(AppFunctions::Main(folder.path()));
-    QVERIFY(QFileInfo(folder.file(u"Wavs"_s)).isFile());
-}
+};
 
 int main(int argc, char *argv[])
 {

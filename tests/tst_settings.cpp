@@ -14,20 +14,6 @@
 #include "shell/FormFactories.h"
 #include "shell/Startup.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDesktopServices>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSqlRecord>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-#include <QUrl>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 // Catches the addresses the about window hands to the desktop.
 class UrlCatcher : public QObject
@@ -46,257 +32,243 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        MsgBoxScript::install();
+        registerForms();
+    }
 
-    void messageTimes_data();
-    void messageTimes();
-    void options_loadSaveAndReopen();
-    void options_saveNeedsAClue();
-    void options_couplingAndRestoreDefaults();
-    void options_testButtonUsesChosenTimeThenRestores();
-    void help_topicsAndResizing();
-    void about_versionsLinksAndHover();
+    void init()
+    {
+        m_folder = new ProgramFolder;
+        Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        Globals::gMessageTime = 0;
+    }
+
+    void cleanup()
+    {
+        resetProgram();
+        MsgBoxScript::verifyAllUsedAndClear();
+        Clock::setNow({});
+        delete m_folder;
+    }
+
+    void messageTimes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("None") << "None" << 0;
+        QTest::newRow("none is not None") << "none" << 6;
+        QTest::newRow("empty") << "" << 6;
+        QTest::newRow("Indefinately") << "Indefinately" << 9999;
+        QTest::newRow("Indef...") << "Indefinitely long" << 9999;
+        QTest::newRow("1 Second") << "1 Second" << 2;
+        QTest::newRow("10 Seconds") << "10 Seconds" << 20;
+        QTest::newRow("15 Seconds") << "15 Seconds" << 30;
+        QTest::newRow("4 something") << "4 something" << 8;
+        QTest::newRow("half to even below") << "2.5 Seconds" << 4;
+        QTest::newRow("half to even above") << "3.5 Seconds" << 8;
+        QTest::newRow("one word") << "Soon" << 6;
+        QTest::newRow("word first") << "about 4 seconds" << 6;
+        QTest::newRow("leading blank") << " 4 Seconds" << 6;
+    }
+
+    void messageTimes()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, stored);
+        QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
+        QCOMPARE(MessageTimes::SetTimeCombo(0), u"None"_s);
+        QCOMPARE(MessageTimes::SetTimeCombo(9999), u"Indefinately"_s);
+        QCOMPARE(MessageTimes::SetTimeCombo(2), u"1 Second"_s);
+        QCOMPARE(MessageTimes::SetTimeCombo(6), u"3 Seconds"_s);
+        QCOMPARE(MessageTimes::SetTimeCombo(30), u"15 Seconds"_s);
+        QCOMPARE(MessageTimes::SetTimeCombo(7), u"3.5 Seconds"_s);
+    }
+
+    void options_loadSaveAndReopen()
+    {
+        frmOptions *w = openOptions();
+        QCOMPARE(w->Tab1->currentIndex(), 0);
+        QVERIFY(w->chkPronounce->isChecked() && !w->chkSkipIndividualTestSetup->isChecked());
+        QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
+        QCOMPARE(w->txtTestDay->currentText(), u"Fridays"_s);
+
+        w->txtTempMessages->setCurrentText(u"10 Seconds"_s);
+        w->txtTestOrder->setCurrentText(u"Order Created"_s);
+        w->cmbMoveOn->setCurrentText(u"5"_s);
+        w->txtTestDay->setCurrentText(u"Mondays"_s);
+        click(w->chkSkipIndividualTestSetup);
+        click(w->chkPlayWrong);
+        QTest::mouseClick(w->cmdSave, Qt::LeftButton);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmOptions"_s));
+        QCOMPARE(storedOption("MESSAGE_TIME"), u"20"_s);
+        QCOMPARE(storedOption("TEST_ORDER"), u"Order Created"_s);
+        QCOMPARE(storedOption("MOVE_ON_AFTER"), u"5"_s);
+        QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
+        QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
+        QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"FALSE"_s);
+        // The running program keeps the settings it started with.
+        QCOMPARE(Globals::gSkipTestSetup, false);
+
+        w = openOptions();
+        QCOMPARE(w->txtTempMessages->currentText(), u"10 Seconds"_s);
+        QVERIFY(w->chkSkipIndividualTestSetup->isChecked() && !w->chkPlayWrong->isChecked());
+        QCOMPARE(w->txtTestOrder->currentText(), u"Order Created"_s);
+        // Cancel changes nothing.
+        w->txtTestDay->setCurrentText(u"Sundays"_s);
+        QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+        QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
+
+        // No row at all: loading writes the default row.
+        AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
+        w = openOptions();
+        QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
+        QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
+    }
+
+    void options_saveNeedsAClue()
+    {
+        frmOptions *w = openOptions();
+        w->Tab1->setCurrentIndex(1);
+        for (QCheckBox *box : {w->chkPronounce, w->chkDefinition, w->chkSentence})
+            box->setChecked(false);
+        w->txtTestDay->setCurrentText(u"Tuesdays"_s);
+        MsgBoxScript::expect(MsgAnswer::OK,
+            QStringLiteral("You must check at least one of the following boxes to save these "
+                           "defaults:\n\n    1. Pronounce\n    2. Definition\n"
+                           "    3. Context Sentence"));
+        w->mnuSave->trigger();
+        QCOMPARE(w->Tab1->currentIndex(), 0);
+        QVERIFY(w->isVisible());
+        QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
+        QCOMPARE(storedOption("PRONOUNCE"), u"TRUE"_s);
+    }
+
+    void options_couplingAndRestoreDefaults()
+    {
+        AppFunctions::db().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
+        frmOptions *w = openOptions();
+        QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked()); // typing needs revealing
+
+        click(w->chkRevealAnswers);
+        QVERIFY(!w->chkRevealAnswers->isChecked() && !w->chkForceEcho->isChecked());
+        click(w->chkRevealAnswers);
+        QVERIFY(w->chkRevealAnswers->isChecked() && !w->chkForceEcho->isChecked());
+        click(w->chkRevealAnswers);
+        click(w->chkForceEcho);
+        QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked());
+
+        w->txtTempMessages->setCurrentText(u"None"_s);
+        w->chkPlayRight->setChecked(false);
+        const QString question = u"Are you sure you want to restore all defaults?"_s;
+        MsgBoxScript::expect(MsgAnswer::No, question);
+        QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
+        QCOMPARE(w->txtTempMessages->currentText(), u"None"_s);
+        MsgBoxScript::expect(MsgAnswer::Yes, question);
+        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "_s);
+        QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
+        // Written at once, before any Save, and shown.
+        QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
+        QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
+        QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
+        QVERIFY(w->chkPlayRight->isChecked());
+        QVERIFY(w->isVisible());
+    }
+
+    void options_testButtonUsesChosenTimeThenRestores()
+    {
+        frmOptions *w = openOptions();
+        w->Tab1->setCurrentIndex(1);
+        Globals::gMessageTime = 4;
+        w->txtTempMessages->setCurrentText(u"None"_s);
+        QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton); // nothing to see
+        QCOMPARE(Globals::gMessageTime, 4);
+
+        w->txtTempMessages->setCurrentText(u"Indefinately"_s);
+        qint32 during = -1;
+        QString top;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmMessage"_s));
+            auto *m = qobject_cast<frmMessage *>(Forms::find(u"frmMessage"_s));
+            during = Globals::gMessageTime;
+            top = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
+            QVERIFY(!m->Timer1->isActive()); // waits to be dismissed
+            QTest::mouseClick(m->lblBottom, Qt::LeftButton);
+        });
+        QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton);
+        QCOMPARE(during, 9999);
+        QCOMPARE(top, u"Testing/Click To Close"_s);
+        QCOMPARE(Globals::gMessageTime, 4);
+        QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s); // testing saves nothing
+    }
+
+    void help_topicsAndResizing()
+    {
+        const QString history = HelpTexts::textFor(u"TEST HISTORY"_s);
+        QVERIFY(history.contains(u"button.  A list of all past tests"_s));
+        QVERIFY(!history.contains(QLatin1Char('\n')));
+        const QString practice = HelpTexts::textFor(u"take a practice test"_s);
+        QCOMPARE(practice.count(u"\r\n\r\n"_s), 2);
+        QVERIFY(practice.contains(u"will begin.\r\n\r\nThe on-screen clues"_s));
+        QVERIFY(practice.endsWith(u"the result will be show to you automatically."_s));
+        QVERIFY(HelpTexts::textFor(u"Nothing"_s).isEmpty());
+
+        auto *help = Forms::get<frmHelp>();
+        help->show();
+        QCOMPARE(help->txtTopic->currentText(), u"Introduction"_s);
+        QVERIFY(help->txtHelp->toPlainText().startsWith(u"Lettermarch is a great way"_s));
+        QVERIFY(help->txtHelp->font().pointSizeF() > help->font().pointSizeF()); // larger, to read at length
+        help->txtTopic->setCurrentIndex(3);
+        QCOMPARE(help->txtHelp->toPlainText(), history);
+        help->resize(1, 1);
+        help->resize(700, 500);
+        QVERIFY(help->txtHelp->width() > 600);
+    }
+
+    void about_versionsLinksAndHover()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
+        QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
+        auto *about = Forms::get<frmAbout>();
+        about->show();
+        QCOMPARE(about->lblVirtualVersion->text(), u"1.0"_s);
+        QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+$"_s).match(about->lblHardVersion->text()).hasMatch());
+
+        const QColor normal = about->lblWebsite->palette().color(QPalette::WindowText);
+        QTest::mouseMove(about->lblWebsite);
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), about->lblWebsite->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(about->lblWebsite, &move);
+        QCOMPARE(about->lblWebsite->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        QMouseEvent away(QEvent::MouseMove, QPointF(2, 2), about->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(about, &away);
+        QCOMPARE(about->lblWebsite->palette().color(QPalette::WindowText), normal);
+
+        QTest::mouseClick(about->lblWebsite, Qt::LeftButton);
+        QTest::mouseClick(about->lblEmail, Qt::LeftButton);
+        QCOMPARE(catcher.urls,
+            QList<QUrl>({QUrl(QString::fromLatin1(frmAbout::WebSite)),
+                QUrl(u"mailto:%1?subject=Lettermarch"_s.arg(QString::fromLatin1(frmAbout::SupportAddress)))}));
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+        QDesktopServices::unsetUrlHandler(u"mailto"_s);
+        QTest::mouseClick(about->cmdClose, Qt::LeftButton);
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmAbout"_s));
+    }
 
 private:
     ProgramFolder *m_folder = nullptr;
-    frmOptions *openOptions();
+
+    frmOptions *openOptions()
+    {
+        auto *w = Forms::get<frmOptions>();
+        w->show();
+        return w;
+    }
 };
-
-void TestSettings::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestSettings::init()
-{
-    m_folder = new ProgramFolder;
-    Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    Globals::gMessageTime = 0;
-}
-
-void TestSettings::cleanup()
-{
-    resetProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-    Clock::setNow({});
-    delete m_folder;
-}
-
-frmOptions *TestSettings::openOptions()
-{
-    auto *w = Forms::get<frmOptions>();
-    w->show();
-    return w;
-}
-
-void TestSettings::messageTimes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("None") << "None" << 0;
-    QTest::newRow("none is not None") << "none" << 6;
-    QTest::newRow("empty") << "" << 6;
-    QTest::newRow("Indefinately") << "Indefinately" << 9999;
-    QTest::newRow("Indef...") << "Indefinitely long" << 9999;
-    QTest::newRow("1 Second") << "1 Second" << 2;
-    QTest::newRow("10 Seconds") << "10 Seconds" << 20;
-    QTest::newRow("15 Seconds") << "15 Seconds" << 30;
-    QTest::newRow("4 something") << "4 something" << 8;
-    QTest::newRow("half to even below") << "2.5 Seconds" << 4;
-    QTest::newRow("half to even above") << "3.5 Seconds" << 8;
-    QTest::newRow("one word") << "Soon" << 6;
-    QTest::newRow("word first") << "about 4 seconds" << 6;
-    QTest::newRow("leading blank") << " 4 Seconds" << 6;
-}
-
-void TestSettings::messageTimes()
-{
-    QFETCH(QString, text);
-    QFETCH(int, stored);
-    QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
-    QCOMPARE(MessageTimes::SetTimeCombo(0), u"None"_s);
-    QCOMPARE(MessageTimes::SetTimeCombo(9999), u"Indefinately"_s);
-    QCOMPARE(MessageTimes::SetTimeCombo(2), u"1 Second"_s);
-    QCOMPARE(MessageTimes::SetTimeCombo(6), u"3 Seconds"_s);
-    QCOMPARE(MessageTimes::SetTimeCombo(30), u"15 Seconds"_s);
-    QCOMPARE(MessageTimes::SetTimeCombo(7), u"3.5 Seconds"_s);
-}
-
-void TestSettings::options_loadSaveAndReopen()
-{
-    frmOptions *w = openOptions();
-    QCOMPARE(w->Tab1->currentIndex(), 0);
-    QVERIFY(w->chkPronounce->isChecked() && !w->chkSkipIndividualTestSetup->isChecked());
-    QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
-    QCOMPARE(w->txtTestDay->currentText(), u"Fridays"_s);
-
-    w->txtTempMessages->setCurrentText(u"10 Seconds"_s);
-    w->txtTestOrder->setCurrentText(u"Order Created"_s);
-    w->cmbMoveOn->setCurrentText(u"5"_s);
-    w->txtTestDay->setCurrentText(u"Mondays"_s);
-    click(w->chkSkipIndividualTestSetup);
-    click(w->chkPlayWrong);
-    QTest::mouseClick(w->cmdSave, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmOptions"_s));
-    QCOMPARE(storedOption("MESSAGE_TIME"), u"20"_s);
-    QCOMPARE(storedOption("TEST_ORDER"), u"Order Created"_s);
-    QCOMPARE(storedOption("MOVE_ON_AFTER"), u"5"_s);
-    QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
-    QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
-    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"FALSE"_s);
-    // The running program keeps the settings it started with.
-    QCOMPARE(Globals::gSkipTestSetup, false);
-
-    w = openOptions();
-    QCOMPARE(w->txtTempMessages->currentText(), u"10 Seconds"_s);
-    QVERIFY(w->chkSkipIndividualTestSetup->isChecked() && !w->chkPlayWrong->isChecked());
-    QCOMPARE(w->txtTestOrder->currentText(), u"Order Created"_s);
-    // Cancel changes nothing.
-    w->txtTestDay->setCurrentText(u"Sundays"_s);
-    QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-    QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
-
-    // No row at all: loading writes the default row.
-    AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
-    w = openOptions();
-    QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
-    QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
-}
-
-void TestSettings::options_saveNeedsAClue()
-{
-    frmOptions *w = openOptions();
-    w->Tab1->setCurrentIndex(1);
-    for (QCheckBox *box : {w->chkPronounce, w->chkDefinition, w->chkSentence})
-        box->setChecked(false);
-    w->txtTestDay->setCurrentText(u"Tuesdays"_s);
-    MsgBoxScript::expect(MsgAnswer::OK,
-        QStringLiteral("You must check at least one of the following boxes to save these "
-                       "defaults:\n\n    1. Pronounce\n    2. Definition\n"
-                       "    3. Context Sentence"));
-    w->mnuSave->trigger();
-    QCOMPARE(w->Tab1->currentIndex(), 0);
-    QVERIFY(w->isVisible());
-    QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
-    QCOMPARE(storedOption("PRONOUNCE"), u"TRUE"_s);
-}
-
-void TestSettings::options_couplingAndRestoreDefaults()
-{
-    AppFunctions::db().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
-    frmOptions *w = openOptions();
-    QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked()); // typing needs revealing
-
-    click(w->chkRevealAnswers);
-    QVERIFY(!w->chkRevealAnswers->isChecked() && !w->chkForceEcho->isChecked());
-    click(w->chkRevealAnswers);
-    QVERIFY(w->chkRevealAnswers->isChecked() && !w->chkForceEcho->isChecked());
-    click(w->chkRevealAnswers);
-    click(w->chkForceEcho);
-    QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked());
-
-    w->txtTempMessages->setCurrentText(u"None"_s);
-    w->chkPlayRight->setChecked(false);
-    const QString question = u"Are you sure you want to restore all defaults?"_s;
-    MsgBoxScript::expect(MsgAnswer::No, question);
-    QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
-    QCOMPARE(w->txtTempMessages->currentText(), u"None"_s);
-    MsgBoxScript::expect(MsgAnswer::Yes, question);
-    AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "_s);
-    QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
-    // Written at once, before any Save, and shown.
-    QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
-    QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
-    QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
-    QVERIFY(w->chkPlayRight->isChecked());
-    QVERIFY(w->isVisible());
-}
-
-void TestSettings::options_testButtonUsesChosenTimeThenRestores()
-{
-    frmOptions *w = openOptions();
-    w->Tab1->setCurrentIndex(1);
-    Globals::gMessageTime = 4;
-    w->txtTempMessages->setCurrentText(u"None"_s);
-    QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton); // nothing to see
-    QCOMPARE(Globals::gMessageTime, 4);
-
-    w->txtTempMessages->setCurrentText(u"Indefinately"_s);
-    qint32 during = -1;
-    QString top;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmMessage"_s));
-        auto *m = qobject_cast<frmMessage *>(Forms::find(u"frmMessage"_s));
-        during = Globals::gMessageTime;
-        top = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
-        QVERIFY(!m->Timer1->isActive()); // waits to be dismissed
-        QTest::mouseClick(m->lblBottom, Qt::LeftButton);
-    });
-    QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton);
-    QCOMPARE(during, 9999);
-    QCOMPARE(top, u"Testing/Click To Close"_s);
-    QCOMPARE(Globals::gMessageTime, 4);
-    QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s); // testing saves nothing
-}
-
-void TestSettings::help_topicsAndResizing()
-{
-    const QString history = HelpTexts::textFor(u"TEST HISTORY"_s);
-    QVERIFY(history.contains(u"button.  A list of all past tests"_s));
-    QVERIFY(!history.contains(QLatin1Char('\n')));
-    const QString practice = HelpTexts::textFor(u"take a practice test"_s);
-    QCOMPARE(practice.count(u"\r\n\r\n"_s), 2);
-    QVERIFY(practice.contains(u"will begin.\r\n\r\nThe on-screen clues"_s));
-    QVERIFY(practice.endsWith(u"the result will be show to you automatically."_s));
-    QVERIFY(HelpTexts::textFor(u"Nothing"_s).isEmpty());
-
-    auto *help = Forms::get<frmHelp>();
-    help->show();
-    QCOMPARE(help->txtTopic->currentText(), u"Introduction"_s);
-    QVERIFY(help->txtHelp->toPlainText().startsWith(u"Lettermarch is a great way"_s));
-    QVERIFY(help->txtHelp->font().pointSizeF() > help->font().pointSizeF()); // larger, to read at length
-    help->txtTopic->setCurrentIndex(3);
-    QCOMPARE(help->txtHelp->toPlainText(), history);
-    help->resize(1, 1);
-    help->resize(700, 500);
-    QVERIFY(help->txtHelp->width() > 600);
-}
-
-void TestSettings::about_versionsLinksAndHover()
-{
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
-    QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
-    auto *about = Forms::get<frmAbout>();
-    about->show();
-    QCOMPARE(about->lblVirtualVersion->text(), u"1.0"_s);
-    QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+$"_s).match(about->lblHardVersion->text()).hasMatch());
-
-    const QColor normal = about->lblWebsite->palette().color(QPalette::WindowText);
-    QTest::mouseMove(about->lblWebsite);
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), about->lblWebsite->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(about->lblWebsite, &move);
-    QCOMPARE(about->lblWebsite->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-    QMouseEvent away(QEvent::MouseMove, QPointF(2, 2), about->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
-        Qt::NoModifier);
-    QApplication::sendEvent(about, &away);
-    QCOMPARE(about->lblWebsite->palette().color(QPalette::WindowText), normal);
-
-    QTest::mouseClick(about->lblWebsite, Qt::LeftButton);
-    QTest::mouseClick(about->lblEmail, Qt::LeftButton);
-    QCOMPARE(catcher.urls,
-        QList<QUrl>({QUrl(QString::fromLatin1(frmAbout::WebSite)),
-            QUrl(u"mailto:%1?subject=Lettermarch"_s.arg(QString::fromLatin1(frmAbout::SupportAddress)))}));
-    QDesktopServices::unsetUrlHandler(u"https"_s);
-    QDesktopServices::unsetUrlHandler(u"mailto"_s);
-    QTest::mouseClick(about->cmdClose, Qt::LeftButton);
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmAbout"_s));
-}
 
 QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"

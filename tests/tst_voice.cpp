@@ -21,17 +21,6 @@
 #include "shell/Startup.h"
 #include "shell/frmLists.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSlider>
-#include <QSqlQuery>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Notes what it is asked to say.
@@ -68,191 +57,182 @@ class TestVoice : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        MsgBoxScript::install();
+        registerForms();
+    }
 
-    void recordingFirst_voiceOtherwise_offAsBefore();
-    void optionsWindow_keepsTheSettingInItsOwnTable();
-    void voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn();
-    void realEngine_isHeardOnTheSpeaker();
+    void init()
+    {
+        m_folder = std::make_unique<ProgramFolder>();
+        {
+            auto store = m_folder->openStore();
+            OptionsRow options;
+            options.messageTime = 0;
+            options.skipTestSetup = u"TRUE"_s;
+            options.testOrder = u"Order Created"_s;
+            options.promptToDeleteLists = u"FALSE"_s;
+            WriteOptions(*store, options);
+            addList(*store, QDate(2030, 1, 4), {u"apple"_s, u"bench"_s});
+            store->execute(u" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "_s);
+        }
+        m_played.clear();
+        m_said.clear();
+        Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+        Audio::setVoice(std::make_unique<FakeVoice>(&m_said));
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(WaveFile::write(RecordingPath(Globals::gWavPath, u"apple"_s), PcmSound {}));
+    }
+
+    void cleanup()
+    {
+        resetProgram();
+        Audio::setPlayer(nullptr);
+        Audio::setVoice(nullptr);
+        MsgBoxScript::verifyAllUsedAndClear();
+    }
+
+    void recordingFirst_voiceOtherwise_offAsBefore()
+    {
+        Store &s = AppFunctions::db();
+        // An old database: no table, the voice off, bench not pronounced at all.
+        QVERIFY(!hasVoiceTable(s));
+        QCOMPARE(ReadVoiceOptions(s), VoiceOptions {});
+        TestOptionsRecord options;
+        options.TestOrder = u"Order Created"_s;
+        FakeView off;
+        TestSession plain(s, off, options, sessionFiles());
+        plain.Start(1);
+        QVERIFY(plain.Submit(u"apple"_s));
+        plain.Pronounce();
+        plain.ReadAloud(u"clue bench"_s);
+        QCOMPARE(off.log.filter(u"word "_s), QStringList({u"word clue apple (sound)"_s, u"word clue bench"_s}));
+        QVERIFY(m_said.isEmpty());
+        plain.Quit();
+
+        // On: the recording still first, the voice (with its name and rate) for
+        // the word without one, and for clues read aloud.
+        SessionFiles files = sessionFiles();
+        files.voice = {true, u"slt"_s, -0.5};
+        FakeView on;
+        TestSession spoken(s, on, options, files);
+        spoken.Start(1);
+        QCOMPARE(m_played.filter(u"APPLE"_s).size(), 2); // once per test, automatically
+        QVERIFY(m_said.isEmpty());
+        QVERIFY(spoken.Submit(u"apple"_s));
+        QCOMPARE(on.log.filter(u"word "_s).last(), u"word clue bench (sound)"_s);
+        QCOMPARE(m_said, QStringList {u"bench|slt|-0.5"_s});
+        spoken.ReadAloud(u"clue bench"_s);
+        spoken.ReadAloud(u"   "_s);
+        QCOMPARE(m_said.last(), u"clue bench|slt|-0.5"_s);
+        QCOMPARE(m_said.size(), 2);
+        QCOMPARE(PronunciationFor(true, files.voice), Pronunciation::Recording);
+        QCOMPARE(PronunciationFor(false, VoiceOptions {}), Pronunciation::None);
+        spoken.Quit();
+    }
+
+    void optionsWindow_keepsTheSettingInItsOwnTable()
+    {
+        // Saved without touching the voice (even with its page seen): no new table.
+        auto *options = Forms::get<frmOptions>();
+        options->Tab1->setCurrentIndex(2);
+        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+        QVERIFY(!hasVoiceTable(AppFunctions::db()));
+
+        options = Forms::get<frmOptions>();
+        options->Tab1->setCurrentIndex(2); // the voices come from the engine now
+        QCOMPARE(options->cmbVoice->count(), 2);
+        options->chkUseVoice->setChecked(true);
+        options->cmbVoice->setCurrentText(u"kal"_s);
+        options->sldRate->setValue(-6);
+        QTest::mouseClick(options->cmdTryVoice, Qt::LeftButton);
+        QVERIFY(m_said.value(0).endsWith(u"|kal|-0.6"_s));
+        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+        const VoiceOptions stored = ReadVoiceOptions(AppFunctions::db());
+        QCOMPARE(stored, (VoiceOptions {true, u"kal"_s, -0.6}));
+        QCOMPARE(Globals::gVoice, stored);
+        options = Forms::get<frmOptions>(); // shown again as saved
+        QVERIFY(options->chkUseVoice->isChecked() && options->sldRate->value() == -6);
+        QCOMPARE(options->cmbVoice->currentText(), u"kal"_s);
+        Forms::unload(options);
+
+        // The list editor's Pronounce now works for the word without a recording.
+        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
+        QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
+        QWidget *list = Forms::find(u"frmEditList"_s);
+        auto *pronounce = list->findChild<QPushButton *>(u"cmdPronounce"_s);
+        auto *grid = list->findChild<FlexGrid *>(u"MSFlexGrid1"_s);
+        grid->setRow(2); // bench
+        QVERIFY(pronounce->isEnabled());
+        QTest::mouseClick(pronounce, Qt::LeftButton);
+        QCOMPARE(m_said.last(), u"bench|kal|-0.6"_s);
+    }
+
+    void voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
+    {
+        Audio::setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
+        Globals::gVoice = {true, {}, 0};
+        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        for (int round = 0; round < 2; ++round) {
+            if (round == 0)
+                MsgBoxScript::expect(MsgAnswer::OK);
+            QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+            auto *test = Forms::findAs<frmTest>();
+            QVERIFY(test);
+            QVERIFY(test->cmdReadDefinition->isVisibleTo(test) && !test->cmdReadDefinition->isEnabled());
+            QCOMPARE(test->cmdReadSentence->toolTip(), u"No computer voice is installed."_s);
+            test->txtWord->setText(u"apple"_s);
+            QTest::keyClick(test->txtWord, Qt::Key_Return);
+            QVERIFY(!test->cmdPronounce->isEnabled()); // bench: no recording, no voice
+            Forms::unload(test);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(m_said.isEmpty());
+    }
+
+    void realEngine_isHeardOnTheSpeaker()
+    {
+        if (qgetenv("LETTERMARCH_EXPECT_AUDIO") != "1")
+            QSKIP("needs the audio server of scripts/start-audio.sh");
+        // The program's own module, loaded on first use; the program ends
+        // without tearing a loaded engine down, so it must know it was loaded.
+        AudioModule::installVoice(QCoreApplication::applicationDirPath() + u"/liblettermarch_qtvoice.so"_s);
+        QVERIFY(!AudioModule::voiceLoaded());
+        Voice *voice = &Audio::voice();
+        QVERIFY2(voice->problem().isEmpty(), qPrintable(voice->problem()));
+        QVERIFY(AudioModule::voiceLoaded());
+        QVERIFY(!voice->voices().isEmpty());
+        Audio::installQtAudio();
+        const QString heard = m_folder->file(u"heard.wav"_s);
+
+        auto loudest = [&heard](bool speak, Voice *v) {
+            StartRecording();
+            QTest::qWait(300);
+            if (speak)
+                v->say(u"Spelling is fun."_s, {}, 0);
+            QTest::qWait(2500);
+            StopRecording(heard);
+            int peak = 0;
+            if (const auto sound = WaveFile::read(heard)) {
+                for (char c : sound->data)
+                    peak = qMax(peak, qAbs(int(quint8(c)) - 128));
+            }
+            return peak;
+        };
+        const int quiet = loudest(false, voice);
+        const int spoken = loudest(true, voice);
+        QVERIFY2(quiet < 8, qPrintable(QString::number(quiet)));
+        QVERIFY2(spoken > 20, qPrintable(u"%1 against %2"_s.arg(spoken).arg(quiet)));
+        CloseRecording();
+    }
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
     QStringList m_played;
     QStringList m_said;
 };
-
-void TestVoice::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestVoice::init()
-{
-    m_folder = std::make_unique<ProgramFolder>();
-    {
-        auto store = m_folder->openStore();
-        OptionsRow options;
-        options.messageTime = 0;
-        options.skipTestSetup = u"TRUE"_s;
-        options.testOrder = u"Order Created"_s;
-        options.promptToDeleteLists = u"FALSE"_s;
-        WriteOptions(*store, options);
-        addList(*store, QDate(2030, 1, 4), {u"apple"_s, u"bench"_s});
-        store->execute(u" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "_s);
-    }
-    m_played.clear();
-    m_said.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    Audio::setVoice(std::make_unique<FakeVoice>(&m_said));
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-    QVERIFY(WaveFile::write(RecordingPath(Globals::gWavPath, u"apple"_s), PcmSound {}));
-}
-
-void TestVoice::cleanup()
-{
-    resetProgram();
-    Audio::setPlayer(nullptr);
-    Audio::setVoice(nullptr);
-    MsgBoxScript::verifyAllUsedAndClear();
-}
-
-void TestVoice::recordingFirst_voiceOtherwise_offAsBefore()
-{
-    Store &s = AppFunctions::db();
-    // An old database: no table, the voice off, bench not pronounced at all.
-    QVERIFY(!hasVoiceTable(s));
-    QCOMPARE(ReadVoiceOptions(s), VoiceOptions {});
-    TestOptionsRecord options;
-    options.TestOrder = u"Order Created"_s;
-    FakeView off;
-    TestSession plain(s, off, options, sessionFiles());
-    plain.Start(1);
-    QVERIFY(plain.Submit(u"apple"_s));
-    plain.Pronounce();
-    plain.ReadAloud(u"clue bench"_s);
-    QCOMPARE(off.log.filter(u"word "_s), QStringList({u"word clue apple (sound)"_s, u"word clue bench"_s}));
-    QVERIFY(m_said.isEmpty());
-    plain.Quit();
-
-    // On: the recording still first, the voice (with its name and rate) for
-    // the word without one, and for clues read aloud.
-    SessionFiles files = sessionFiles();
-    files.voice = {true, u"slt"_s, -0.5};
-    FakeView on;
-    TestSession spoken(s, on, options, files);
-    spoken.Start(1);
-    QCOMPARE(m_played.filter(u"APPLE"_s).size(), 2); // once per test, automatically
-    QVERIFY(m_said.isEmpty());
-    QVERIFY(spoken.Submit(u"apple"_s));
-    QCOMPARE(on.log.filter(u"word "_s).last(), u"word clue bench (sound)"_s);
-    QCOMPARE(m_said, QStringList {u"bench|slt|-0.5"_s});
-    spoken.ReadAloud(u"clue bench"_s);
-    spoken.ReadAloud(u"   "_s);
-    QCOMPARE(m_said.last(), u"clue bench|slt|-0.5"_s);
-    QCOMPARE(m_said.size(), 2);
-    QCOMPARE(PronunciationFor(true, files.voice), Pronunciation::Recording);
-    QCOMPARE(PronunciationFor(false, VoiceOptions {}), Pronunciation::None);
-    spoken.Quit();
-}
-
-void TestVoice::optionsWindow_keepsTheSettingInItsOwnTable()
-{
-    // Saved without touching the voice (even with its page seen): no new table.
-    auto *options = Forms::get<frmOptions>();
-    options->Tab1->setCurrentIndex(2);
-    QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-    QVERIFY(!hasVoiceTable(AppFunctions::db()));
-
-    options = Forms::get<frmOptions>();
-    options->Tab1->setCurrentIndex(2); // the voices come from the engine now
-    QCOMPARE(options->cmbVoice->count(), 2);
-    options->chkUseVoice->setChecked(true);
-    options->cmbVoice->setCurrentText(u"kal"_s);
-    options->sldRate->setValue(-6);
-    QTest::mouseClick(options->cmdTryVoice, Qt::LeftButton);
-    QVERIFY(m_said.value(0).endsWith(u"|kal|-0.6"_s));
-    QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-    const VoiceOptions stored = ReadVoiceOptions(AppFunctions::db());
-    QCOMPARE(stored, (VoiceOptions {true, u"kal"_s, -0.6}));
-    QCOMPARE(Globals::gVoice, stored);
-    options = Forms::get<frmOptions>(); // shown again as saved
-    QVERIFY(options->chkUseVoice->isChecked() && options->sldRate->value() == -6);
-    QCOMPARE(options->cmbVoice->currentText(), u"kal"_s);
-    Forms::unload(options);
-
-    // The list editor's Pronounce now works for the word without a recording.
-    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
-    QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
-    QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
-    QWidget *list = Forms::find(u"frmEditList"_s);
-    auto *pronounce = list->findChild<QPushButton *>(u"cmdPronounce"_s);
-    auto *grid = list->findChild<FlexGrid *>(u"MSFlexGrid1"_s);
-    grid->setRow(2); // bench
-    QVERIFY(pronounce->isEnabled());
-    QTest::mouseClick(pronounce, Qt::LeftButton);
-    QCOMPARE(m_said.last(), u"bench|kal|-0.6"_s);
-}
-
-void TestVoice::voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
-{
-    Audio::setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
-    Globals::gVoice = {true, {}, 0};
-    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
-    for (int round = 0; round < 2; ++round) {
-        if (round == 0)
-            MsgBoxScript::expect(MsgAnswer::OK);
-        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *test = Forms::findAs<frmTest>();
-        QVERIFY(test);
-        QVERIFY(test->cmdReadDefinition->isVisibleTo(test) && !test->cmdReadDefinition->isEnabled());
-        QCOMPARE(test->cmdReadSentence->toolTip(), u"No computer voice is installed."_s);
-        test->txtWord->setText(u"apple"_s);
-        QTest::keyClick(test->txtWord, Qt::Key_Return);
-        QVERIFY(!test->cmdPronounce->isEnabled()); // bench: no recording, no voice
-        Forms::unload(test);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    QVERIFY(m_said.isEmpty());
-}
-
-void TestVoice::realEngine_isHeardOnTheSpeaker()
-{
-    if (qgetenv("LETTERMARCH_EXPECT_AUDIO") != "1")
-        QSKIP("needs the audio server of scripts/start-audio.sh");
-    // The program's own module, loaded on first use; the program ends
-    // without tearing a loaded engine down, so it must know it was loaded.
-    AudioModule::installVoice(QCoreApplication::applicationDirPath() + u"/liblettermarch_qtvoice.so"_s);
-    QVERIFY(!AudioModule::voiceLoaded());
-    Voice *voice = &Audio::voice();
-    QVERIFY2(voice->problem().isEmpty(), qPrintable(voice->problem()));
-    QVERIFY(AudioModule::voiceLoaded());
-    QVERIFY(!voice->voices().isEmpty());
-    Audio::installQtAudio();
-    const QString heard = m_folder->file(u"heard.wav"_s);
-
-    auto loudest = [&heard](bool speak, Voice *v) {
-        StartRecording();
-        QTest::qWait(300);
-        if (speak)
-            v->say(u"Spelling is fun."_s, {}, 0);
-        QTest::qWait(2500);
-        StopRecording(heard);
-        int peak = 0;
-        if (const auto sound = WaveFile::read(heard)) {
-            for (char c : sound->data)
-                peak = qMax(peak, qAbs(int(quint8(c)) - 128));
-        }
-        return peak;
-    };
-    const int quiet = loudest(false, voice);
-    const int spoken = loudest(true, voice);
-    QVERIFY2(quiet < 8, qPrintable(QString::number(quiet)));
-    QVERIFY2(spoken > 20, qPrintable(u"%1 against %2"_s.arg(spoken).arg(quiet)));
-    CloseRecording();
-}
 
 QTEST_MAIN(TestVoice)
 #include "tst_voice.moc"

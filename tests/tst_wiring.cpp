@@ -21,182 +21,6 @@
 #include "shell/frmDeleteOldList.h"
 #include "shell/frmLists.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-
-using namespace Qt::StringLiterals;
-
-class TestWiring : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void menuItems_reachTheirWindows_data();
-    void menuItems_reachTheirWindows();
-    void fileMenuItems_askForTheirFiles();
-    void captionsAndReadOnlyBoxes();
-    void controls_laidOutInsideTheirWindowAndApart();
-    void testSettings_fromTheControlsToTheTestAndTheStore();
-    void storeAndSeams_transactionsRegistryAndRealMessageBox();
-
-private:
-    std::unique_ptr<ProgramFolder> m_folder;
-    QStringList m_played;
-};
-
-void TestWiring::initTestCase()
-{
-    MsgBoxScript::install();
-    registerForms();
-}
-
-void TestWiring::init()
-{
-    m_folder = std::make_unique<ProgramFolder>();
-    {
-        auto store = m_folder->openStore();
-        OptionsRow options;
-        options.messageTime = 0;
-        options.promptToDeleteLists = u"FALSE"_s;
-        WriteOptions(*store, options);
-        addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
-    }
-    m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    QVERIFY(AppFunctions::Main(m_folder->path()));
-}
-
-void TestWiring::cleanup()
-{
-    resetProgram();
-    Audio::setPlayer(nullptr);
-    MsgBoxScript::verifyAllUsedAndClear();
-}
-
-void TestWiring::menuItems_reachTheirWindows_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("item"); // a menu item or a button
-    QTest::addColumn<QString>("opens");
-    QTest::addColumn<bool>("modal");
-    const QString main = u"frmLists"_s, list = u"frmEditList"_s;
-    const QList<std::tuple<const char *, QString, const char *, const char *, bool>> rows = {
-        {"new list", main, "mnuNewList", "frmNewList", true},
-        {"edit list", main, "mnuEditList", "frmEditList", false},
-        {"test", main, "mnuTest", "frmTestSetup", false},
-        {"past tests", main, "mnuPastTests", "frmPastTests", false},
-        {"options", main, "mnuOptions", "frmOptions", true},
-        {"help", main, "mnuHelp", "frmHelp", false},
-        {"about", main, "mnuAbout", "frmAbout", true},
-        {"restore", main, "mnuRestoreBackup", "frmRestoreBackup", true},
-        {"trouble words", main, "mnuTroubleWords", "frmTroubleWords", false},
-        {"print list", main, "mnuPrintList", "frmPrintList", true},
-        {"new word", list, "mnuNewWord", "frmEditWord", false},
-        {"paste words", list, "mnuPasteWords", "frmPasteWords", true},
-        {"paste words button", list, "cmdPasteWords", "frmPasteWords", true},
-        {"print paper test", list, "mnuPrint", "frmPrintList", true},
-    };
-    for (const auto &[row, window, item, opens, modal] : rows)
-        QTest::newRow(row) << window << QString::fromLatin1(item) << QString::fromLatin1(opens) << modal;
-}
-
-void TestWiring::menuItems_reachTheirWindows()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, item);
-    QFETCH(QString, opens);
-    QFETCH(bool, modal);
-    QWidget *from = window == u"frmEditList"_s ? Forms::get<frmEditList>() : Forms::find(window);
-    if (auto *list = qobject_cast<frmEditList *>(from))
-        list->setListID(1);
-    auto *action = from->findChild<QAction *>(item);
-    auto *button = from->findChild<QAbstractButton *>(item);
-    QVERIFY(action ? action->isEnabled() : button && button->isEnabled());
-    QString shown;
-    if (modal) {
-        // A dialog's Cancel button, where it has one, closes it.
-        QTimer::singleShot(0, [&shown] {
-            QTRY_VERIFY(QApplication::activeModalWidget());
-            QWidget *dialog = QApplication::activeModalWidget();
-            shown = dialog->objectName();
-            if (auto *cancel = dialog->findChild<QPushButton *>(u"cmdCancel"_s))
-                QTest::mouseClick(cancel, Qt::LeftButton);
-            else
-                dialog->close();
-        });
-    }
-    action ? action->trigger() : button->click();
-    if (!modal)
-        shown = Forms::isLoaded(opens) ? opens : QString();
-    QCOMPARE(shown, opens);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestWiring::fileMenuItems_askForTheirFiles()
-{
-    // Each item asks for its file (here: cancelled, so nothing else happens).
-    QStringList asked;
-    FileDialogsSeam::setHandler([&asked](const QString &caption) {
-        asked << caption;
-        return QString();
-    });
-    auto *main = Forms::findAs<frmLists>();
-    main->mnuImportList->trigger();
-    main->mnuExportList->trigger();
-    auto *list = Forms::get<frmEditList>();
-    list->setListID(1);
-    list->mnuImportWords->trigger();
-    list->mnuExportList->trigger();
-    list->mnuExportFolder->trigger();
-    FileDialogsSeam::setHandler({});
-    QCOMPARE(asked,
-        QStringList(
-            {u"Import Words"_s, u"Export List"_s, u"Import Words"_s, u"Export List"_s, u"Export with Recordings"_s}));
-}
-
-void TestWiring::captionsAndReadOnlyBoxes()
-{
-    auto *list = Forms::get<frmEditList>();
-    list->setListID(1);
-    QCOMPARE(list->frameDetails->title(), u"Word Details"_s);
-    QCOMPARE(list->framePastTests->title(), u"Test Totals"_s);
-    for (QLineEdit *box : list->frameDetails->findChildren<QLineEdit *>())
-        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-    for (QPlainTextEdit *box : list->frameDetails->findChildren<QPlainTextEdit *>())
-        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-
-    auto *test = Forms::get<frmTest>();
-    QCOMPARE(test->frameDefinition->title(), u"Definition"_s);
-    QCOMPARE(test->frameContext->title(), u"Context Sentence"_s);
-    QVERIFY(test->txtDefinition->isReadOnly() && test->txtContext->isReadOnly());
-    Forms::unload(test);
-
-    auto *prompt = Forms::get<frmDeleteOldList>();
-    QVERIFY(prompt->setListID(1));
-    for (QLineEdit *box : prompt->findChildren<QLineEdit *>())
-        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-    QVERIFY(prompt->setListID(1)); // read again, the words are not doubled
-    QCOMPARE(prompt->List1->count(), 2);
-    QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
-}
-
 namespace {
 // The named controls of `parent` that show: none may cover another, and each
 // lies inside it (a control left out of its layout lands on another's spot).
@@ -231,110 +55,256 @@ void checkApart(QWidget *parent)
 }
 } // namespace
 
-void TestWiring::controls_laidOutInsideTheirWindowAndApart()
+class TestWiring : public QObject
 {
-    QList<QWidget *> windows = {new frmPasteWords, new frmPrintList};
-    for (const char *name : {"frmLists", "frmNewList", "frmEditList", "frmEditWord", "frmTest", "frmRevealAnswer",
-             "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList", "frmOptions",
-             "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
-        windows << Forms::load(QString::fromLatin1(name));
-    for (QWidget *w : windows) {
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        checkApart(w);
-        if (auto *options = qobject_cast<frmOptions *>(w)) {
-            for (int page = 1; page < options->Tab1->count(); ++page) {
-                options->Tab1->setCurrentIndex(page);
-                checkApart(w);
-            }
-        }
-        w->hide();
-    }
-    qDeleteAll(windows.first(2));
-}
+    Q_OBJECT
 
-void TestWiring::testSettings_fromTheControlsToTheTestAndTheStore()
-{
-    // The setup window: each box reaches its own setting of the test.
-    auto *setup = Forms::get<frmTestSetup>();
-    setup->LoadDefaults();
-    setup->chkPlayRight->setChecked(false);
-    setup->chkForceEcho->setChecked(false);
-    setup->chkClearWrongAnswer->setChecked(true);
-    MsgBoxScript::expect(MsgAnswer::No); // Start the test now?
-    QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-    QCOMPARE(storedOption("PLAY_CORRECT_SOUND"), u"FALSE"_s);
-    QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"TRUE"_s);
-    QCOMPARE(storedOption("REQUIRE_ECHO"), u"FALSE"_s);
-    QCOMPARE(storedOption("REVEAL_ANSWERS"), u"TRUE"_s);
-    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
-    QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-    QVERIFY(!Globals::TestOptions.PlayCorrectSound && Globals::TestOptions.PlayIncorrectSound);
-    QVERIFY(!Globals::TestOptions.RequireEcho && Globals::TestOptions.ClearWrongAnswer);
-
-    // The test plays only the sound that is on.
-    auto *test = Forms::findAs<frmTest>();
-    QVERIFY(test);
-    test->txtWord->setText(u"cat"_s);
-    QTest::keyClick(test->txtWord, Qt::Key_Return);
-    QVERIFY(!m_played.contains(u"Sound_Correct.wav"_s));
-    test->txtWord->setText(u"dgo"_s);
-    QTest::keyClick(test->txtWord, Qt::Key_Return);
-    QVERIFY(m_played.contains(u"Sound_Incorrect.wav"_s));
-    Forms::unload(test);
-
-    // The options window keeps the general settings it shows.
-    auto *options = Forms::get<frmOptions>();
-    options->chkPromptToDeleteOldTests->setChecked(true);
-    options->chkSkipIndividualTestSetup->setChecked(true);
-    QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-    QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), u"TRUE"_s);
-    QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
-    QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
-}
-
-void TestWiring::storeAndSeams_transactionsRegistryAndRealMessageBox()
-{
-    // A transaction given up (by an error, say) leaves nothing behind, even
-    // what a nested one committed.
-    Store &s = AppFunctions::db();
-    auto lists = [&s] {
-        QSqlQuery q = s.select(u"SELECT COUNT(*) FROM LISTS"_s);
-        return q.next() ? q.value(0).toInt() : -1;
-    };
+private slots:
+    void initTestCase()
     {
-        Store::Transaction outer(s);
-        {
-            Store::Transaction inner(s);
-            s.addRow(u"LISTS"_s, {{u"LIST_ID"_s, 77}});
-            inner.commit();
-        }
-        QCOMPARE(lists(), 2);
+        MsgBoxScript::install();
+        registerForms();
     }
-    QCOMPARE(lists(), 1);
 
-    // A window deleted outright is forgotten by the registry.
-    QWidget *help = Forms::load(u"frmHelp"_s);
-    delete help;
-    QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+    void init()
+    {
+        m_folder = std::make_unique<ProgramFolder>();
+        {
+            auto store = m_folder->openStore();
+            OptionsRow options;
+            options.messageTime = 0;
+            options.promptToDeleteLists = u"FALSE"_s;
+            WriteOptions(*store, options);
+            addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
+        }
+        m_played.clear();
+        Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
+        QVERIFY(AppFunctions::Main(m_folder->path()));
+    }
 
-    // The real message box: Yes is the default and Escape means No.
-    MsgBoxSeam::setHandler({});
-    bool checked = false;
-    QTimer::singleShot(0, [&checked] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QCOMPARE(box->windowTitle(), u"Lettermarch"_s);
-        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-        QCOMPARE(box->escapeButton(), box->button(QMessageBox::No));
-        checked = true;
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    const MsgAnswer answer = MsgBox(u"Delete it?"_s, MsgButtons::YesNo);
-    MsgBoxScript::install();
-    QVERIFY(checked);
-    QCOMPARE(answer, MsgAnswer::No);
-}
+    void cleanup()
+    {
+        resetProgram();
+        Audio::setPlayer(nullptr);
+        MsgBoxScript::verifyAllUsedAndClear();
+    }
+
+    void menuItems_reachTheirWindows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("item"); // a menu item or a button
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<bool>("modal");
+        const QString main = u"frmLists"_s, list = u"frmEditList"_s;
+        const QList<std::tuple<const char *, QString, const char *, const char *, bool>> rows = {
+            {"new list", main, "mnuNewList", "frmNewList", true},
+            {"edit list", main, "mnuEditList", "frmEditList", false},
+            {"test", main, "mnuTest", "frmTestSetup", false},
+            {"past tests", main, "mnuPastTests", "frmPastTests", false},
+            {"options", main, "mnuOptions", "frmOptions", true},
+            {"help", main, "mnuHelp", "frmHelp", false},
+            {"about", main, "mnuAbout", "frmAbout", true},
+            {"restore", main, "mnuRestoreBackup", "frmRestoreBackup", true},
+            {"trouble words", main, "mnuTroubleWords", "frmTroubleWords", false},
+            {"print list", main, "mnuPrintList", "frmPrintList", true},
+            {"new word", list, "mnuNewWord", "frmEditWord", false},
+            {"paste words", list, "mnuPasteWords", "frmPasteWords", true},
+            {"paste words button", list, "cmdPasteWords", "frmPasteWords", true},
+            {"print paper test", list, "mnuPrint", "frmPrintList", true},
+        };
+        for (const auto &[row, window, item, opens, modal] : rows)
+            QTest::newRow(row) << window << QString::fromLatin1(item) << QString::fromLatin1(opens) << modal;
+    }
+
+    void menuItems_reachTheirWindows()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, item);
+        QFETCH(QString, opens);
+        QFETCH(bool, modal);
+        QWidget *from = window == u"frmEditList"_s ? Forms::get<frmEditList>() : Forms::find(window);
+        if (auto *list = qobject_cast<frmEditList *>(from))
+            list->setListID(1);
+        auto *action = from->findChild<QAction *>(item);
+        auto *button = from->findChild<QAbstractButton *>(item);
+        QVERIFY(action ? action->isEnabled() : button && button->isEnabled());
+        QString shown;
+        if (modal) {
+            // A dialog's Cancel button, where it has one, closes it.
+            QTimer::singleShot(0, [&shown] {
+                QTRY_VERIFY(QApplication::activeModalWidget());
+                QWidget *dialog = QApplication::activeModalWidget();
+                shown = dialog->objectName();
+                if (auto *cancel = dialog->findChild<QPushButton *>(u"cmdCancel"_s))
+                    QTest::mouseClick(cancel, Qt::LeftButton);
+                else
+                    dialog->close();
+            });
+        }
+        action ? action->trigger() : button->click();
+        if (!modal)
+            shown = Forms::isLoaded(opens) ? opens : QString();
+        QCOMPARE(shown, opens);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void fileMenuItems_askForTheirFiles()
+    {
+        // Each item asks for its file (here: cancelled, so nothing else happens).
+        QStringList asked;
+        FileDialogsSeam::setHandler([&asked](const QString &caption) {
+            asked << caption;
+            return QString();
+        });
+        auto *main = Forms::findAs<frmLists>();
+        main->mnuImportList->trigger();
+        main->mnuExportList->trigger();
+        auto *list = Forms::get<frmEditList>();
+        list->setListID(1);
+        list->mnuImportWords->trigger();
+        list->mnuExportList->trigger();
+        list->mnuExportFolder->trigger();
+        FileDialogsSeam::setHandler({});
+        QCOMPARE(asked,
+            QStringList({u"Import Words"_s, u"Export List"_s, u"Import Words"_s, u"Export List"_s,
+                u"Export with Recordings"_s}));
+    }
+
+    void captionsAndReadOnlyBoxes()
+    {
+        auto *list = Forms::get<frmEditList>();
+        list->setListID(1);
+        QCOMPARE(list->frameDetails->title(), u"Word Details"_s);
+        QCOMPARE(list->framePastTests->title(), u"Test Totals"_s);
+        for (QLineEdit *box : list->frameDetails->findChildren<QLineEdit *>())
+            QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+        for (QPlainTextEdit *box : list->frameDetails->findChildren<QPlainTextEdit *>())
+            QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+
+        auto *test = Forms::get<frmTest>();
+        QCOMPARE(test->frameDefinition->title(), u"Definition"_s);
+        QCOMPARE(test->frameContext->title(), u"Context Sentence"_s);
+        QVERIFY(test->txtDefinition->isReadOnly() && test->txtContext->isReadOnly());
+        Forms::unload(test);
+
+        auto *prompt = Forms::get<frmDeleteOldList>();
+        QVERIFY(prompt->setListID(1));
+        for (QLineEdit *box : prompt->findChildren<QLineEdit *>())
+            QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+        QVERIFY(prompt->setListID(1)); // read again, the words are not doubled
+        QCOMPARE(prompt->List1->count(), 2);
+        QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
+    }
+
+    void controls_laidOutInsideTheirWindowAndApart()
+    {
+        QList<QWidget *> windows = {new frmPasteWords, new frmPrintList};
+        for (const char *name : {"frmLists", "frmNewList", "frmEditList", "frmEditWord", "frmTest", "frmRevealAnswer",
+                 "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList",
+                 "frmOptions", "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
+            windows << Forms::load(QString::fromLatin1(name));
+        for (QWidget *w : windows) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            checkApart(w);
+            if (auto *options = qobject_cast<frmOptions *>(w)) {
+                for (int page = 1; page < options->Tab1->count(); ++page) {
+                    options->Tab1->setCurrentIndex(page);
+                    checkApart(w);
+                }
+            }
+            w->hide();
+        }
+        qDeleteAll(windows.first(2));
+    }
+
+    void testSettings_fromTheControlsToTheTestAndTheStore()
+    {
+        // The setup window: each box reaches its own setting of the test.
+        auto *setup = Forms::get<frmTestSetup>();
+        setup->LoadDefaults();
+        setup->chkPlayRight->setChecked(false);
+        setup->chkForceEcho->setChecked(false);
+        setup->chkClearWrongAnswer->setChecked(true);
+        MsgBoxScript::expect(MsgAnswer::No); // Start the test now?
+        QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
+        QCOMPARE(storedOption("PLAY_CORRECT_SOUND"), u"FALSE"_s);
+        QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"TRUE"_s);
+        QCOMPARE(storedOption("REQUIRE_ECHO"), u"FALSE"_s);
+        QCOMPARE(storedOption("REVEAL_ANSWERS"), u"TRUE"_s);
+        QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
+        QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
+        QVERIFY(!Globals::TestOptions.PlayCorrectSound && Globals::TestOptions.PlayIncorrectSound);
+        QVERIFY(!Globals::TestOptions.RequireEcho && Globals::TestOptions.ClearWrongAnswer);
+
+        // The test plays only the sound that is on.
+        auto *test = Forms::findAs<frmTest>();
+        QVERIFY(test);
+        test->txtWord->setText(u"cat"_s);
+        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        QVERIFY(!m_played.contains(u"Sound_Correct.wav"_s));
+        test->txtWord->setText(u"dgo"_s);
+        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        QVERIFY(m_played.contains(u"Sound_Incorrect.wav"_s));
+        Forms::unload(test);
+
+        // The options window keeps the general settings it shows.
+        auto *options = Forms::get<frmOptions>();
+        options->chkPromptToDeleteOldTests->setChecked(true);
+        options->chkSkipIndividualTestSetup->setChecked(true);
+        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+        QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), u"TRUE"_s);
+        QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
+        QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
+    }
+
+    void storeAndSeams_transactionsRegistryAndRealMessageBox()
+    {
+        // A transaction given up (by an error, say) leaves nothing behind, even
+        // what a nested one committed.
+        Store &s = AppFunctions::db();
+        auto lists = [&s] {
+            QSqlQuery q = s.select(u"SELECT COUNT(*) FROM LISTS"_s);
+            return q.next() ? q.value(0).toInt() : -1;
+        };
+        {
+            Store::Transaction outer(s);
+            {
+                Store::Transaction inner(s);
+                s.addRow(u"LISTS"_s, {{u"LIST_ID"_s, 77}});
+                inner.commit();
+            }
+            QCOMPARE(lists(), 2);
+        }
+        QCOMPARE(lists(), 1);
+
+        // A window deleted outright is forgotten by the registry.
+        QWidget *help = Forms::load(u"frmHelp"_s);
+        delete help;
+        QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+
+        // The real message box: Yes is the default and Escape means No.
+        MsgBoxSeam::setHandler({});
+        bool checked = false;
+        QTimer::singleShot(0, [&checked] {
+            QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QCOMPARE(box->windowTitle(), u"Lettermarch"_s);
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+            QCOMPARE(box->escapeButton(), box->button(QMessageBox::No));
+            checked = true;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        const MsgAnswer answer = MsgBox(u"Delete it?"_s, MsgButtons::YesNo);
+        MsgBoxScript::install();
+        QVERIFY(checked);
+        QCOMPARE(answer, MsgAnswer::No);
+    }
+
+private:
+    std::unique_ptr<ProgramFolder> m_folder;
+    QStringList m_played;
+};
 
 QTEST_MAIN(TestWiring)
 #include "tst_wiring.moc"
