@@ -123,15 +123,8 @@ private slots:
 
         {
             auto store = folder.openStore();
-            QSqlQuery check = store->select(u"PRAGMA integrity_check"_s);
-            QVERIFY(check.next());
-            QCOMPARE(check.value(0).toString(), u"ok"_s);
-            QSqlQuery rows = store->select(u"SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"_s);
-            QStringList attempts;
-            while (rows.next())
-                attempts << u"%1 %2 %3"_s.arg(
-                    rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString());
-            QCOMPARE(attempts,
+            QCOMPARE(rows(*store, u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
+            QCOMPARE(rows(*store, u"SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"_s),
                 QStringList(
                     {u"apple CORRECT 1"_s, u"bensh INCORRECT 1"_s, u"bench CORRECT 2"_s, u"cloud CORRECT 1"_s}));
             // The test row is only written at the end.
@@ -203,18 +196,12 @@ private slots:
             QTest::keyClick(test->txtWord, Qt::Key_Return);
         }
         Store &db = AppFunctions::db();
-        QSqlQuery rows = db.select(u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS ORDER BY rowid"_s);
-        QStringList stored;
-        while (rows.next())
-            stored << rows.value(0).toString() + QLatin1Char('|') + rows.value(1).toString();
-        QCOMPARE(stored,
+        QCOMPARE(rows(db, u"SELECT GUESS || '|' || RESULT FROM WORD_ATTEMPTS ORDER BY rowid"_s),
             QStringList({u"'; DROP TABLE WORDS; --|CORRECT"_s, longAnswer + u"|INCORRECT"_s, u"שָׁלוֹם|CORRECT"_s,
                 u"🐢🐢|CORRECT"_s, u"#1/1/2026#|CORRECT"_s, u"üNÏCÖDÉ|CORRECT"_s}));
         QCOMPARE(number(db, u"SELECT COUNT(*) FROM WORDS"_s), int(words.size()));
         QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS"_s), 1);
-        QSqlQuery check = db.select(u"PRAGMA integrity_check"_s);
-        QVERIFY(check.next());
-        QCOMPARE(check.value(0).toString(), u"ok"_s);
+        QCOMPARE(rows(db, u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
         QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
     }
 

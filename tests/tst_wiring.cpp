@@ -240,12 +240,11 @@ private slots:
         // The test plays only the sound that is on.
         auto *test = Forms::findAs<frmTest>();
         QVERIFY(test);
-        test->txtWord->setText(u"cat"_s);
-        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        type(test->txtWord, u"cat"_s);
         QVERIFY(!m_played.contains(u"Sound_Correct.wav"_s));
-        test->txtWord->setText(u"dgo"_s);
-        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        type(test->txtWord, u"dgo"_s);
         QVERIFY(m_played.contains(u"Sound_Incorrect.wav"_s));
+        QVERIFY(test->txtWord->text().isEmpty()); // the wrong answer cleared
         Forms::unload(test);
 
         // The options window keeps the general settings it shows.
@@ -263,10 +262,7 @@ private slots:
         // A transaction given up (by an error, say) leaves nothing behind, even
         // what a nested one committed.
         Store &s = AppFunctions::db();
-        auto lists = [&s] {
-            QSqlQuery q = s.select(u"SELECT COUNT(*) FROM LISTS"_s);
-            return q.next() ? q.value(0).toInt() : -1;
-        };
+        auto lists = [&s] { return number(s, u"SELECT COUNT(*) FROM LISTS"_s); };
         {
             Store::Transaction outer(s);
             {
