@@ -31,7 +31,7 @@ qint32 addList(Store &store, const QDate &testDate, const QStringList &words = {
 
 // Bytes of a file, for checking that it was left untouched.
 QByteArray fileBytes(const QString &path);
-// Writes a whole file; the running test fails when it cannot.
+// Writes a whole file (and its folder); the running test fails when it cannot.
 void writeFile(const QString &path, const QByteArray &bytes);
 
 // Each row of the query, its columns joined with blanks.

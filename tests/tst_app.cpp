@@ -330,8 +330,7 @@ private slots:
             addList(*store, QDate(2026, 9, 1)); // the test is today: not old yet
         }
         const QString wav = m_folder->file(u"Wavs/PEAR.wav"_s);
-        QDir(m_folder->path()).mkpath(u"Wavs"_s);
-        QFile(wav).open(QIODevice::WriteOnly);
+        writeFile(wav, "RIFF");
 
         {
             PromptAnswers answers({u"cmdDelete"_s, u"cmdIgnore"_s});

@@ -20,19 +20,6 @@ QByteArray expectation()
     return qgetenv("LETTERMARCH_EXPECT_AUDIO");
 }
 
-struct Header
-{
-    quint16 format, channels, bits;
-    quint32 rate, dataBytes;
-};
-
-Header header(const QByteArray &b)
-{
-    return {qFromLittleEndian<quint16>(b.constData() + 20), qFromLittleEndian<quint16>(b.constData() + 22),
-        qFromLittleEndian<quint16>(b.constData() + 34), qFromLittleEndian<quint32>(b.constData() + 24),
-        qFromLittleEndian<quint32>(b.constData() + 40)};
-}
-
 // A sine tone as 16-bit stereo at 44100 Hz, the usual format of a sound card.
 PcmSound tone(double seconds)
 {
@@ -127,10 +114,7 @@ private slots:
     {
         ProgramFolder folder;
         const QString path = folder.file(u"Temp with blanks.wav"_s);
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old recording");
-        old.close();
+        writeFile(path, "old recording");
         QStringList log;
         Audio::setRecorder(std::make_unique<ScriptedRecorder>(&log));
         StartRecording();
@@ -162,23 +146,15 @@ private slots:
         QTest::qWait(1000);
         StopRecording(path);
 
-        const QByteArray bytes = [&] {
-            QFile f(path);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
-        QVERIFY2(bytes.size() > 44, "no recording was saved");
-        QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
-        const Header h = header(bytes);
-        QCOMPARE(h.format, quint16(1));
-        QCOMPARE(h.channels, quint16(1));
-        QCOMPARE(h.bits, quint16(8));
-        QCOMPARE(h.rate, quint32(11025));
+        const auto heard = WaveFile::read(path);
+        QVERIFY2(heard, "no readable recording was saved");
+        QCOMPARE(std::tuple(heard->sampleRate, heard->channels, heard->bitsPerSample), std::tuple(11025, 1, 8));
         // About one second; generous bounds, the machine may be busy.
-        QVERIFY2(h.dataBytes > 11025 / 2 && h.dataBytes < 11025 * 3, qPrintable(QString::number(h.dataBytes)));
-        QCOMPARE(qsizetype(h.dataBytes), bytes.size() - 44 - qsizetype(h.dataBytes & 1));
+        QVERIFY2(heard->data.size() > 11025 / 2 && heard->data.size() < 11025 * 3,
+            qPrintable(QString::number(heard->data.size())));
         // It heard the tone, not only silence.
         int loudest = 0;
-        for (char c : bytes.mid(44))
+        for (char c : heard->data)
             loudest = qMax(loudest, qAbs(int(quint8(c)) - 128));
         QVERIFY2(loudest > 20, qPrintable(QString::number(loudest)));
 

@@ -197,9 +197,7 @@ private slots:
         // Restored: the rows the list showed, and the lists before kept as a copy;
         // half a copy left by a restore cut short is no obstacle.
         const QString part = folder.dbPath() + u".restoring"_s;
-        QFile stale(part);
-        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("half a copy") > 0);
-        stale.close();
+        writeFile(part, "half a copy");
         QString shown;
         MsgBoxScript::expect(MsgAnswer::Yes);
         whenModalShows("frmRestoreBackup", [&shown](QWidget *w) {

@@ -396,9 +396,7 @@ private slots:
         const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
         // Wavs cannot hold files: something else took its name.
         QDir(wavs()).removeRecursively();
-        QFile blocker(wavs());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        writeFile(wavs(), {});
         frmEditList *list = openList(listId);
         list->AddWord();
         auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));

@@ -229,9 +229,7 @@ private slots:
 
         // Something else has taken the name Wavs: the program still starts (a
         // recording would then say it cannot be stored).
-        QFile blocker(folder.file(u"Wavs"_s));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        writeFile(folder.file(u"Wavs"_s), {});
         QVERIFY(AppFunctions::Main(folder.path()));
         QVERIFY(QFileInfo(folder.file(u"Wavs"_s)).isFile());
     }
