@@ -1,8 +1,5 @@
 #include "TestCore.h"
 
-#include "data/ListStore.h"
-#include "data/Store.h"
-
 ProgramFolder::ProgramFolder()
 {
     m_dir.setAutoRemove(true);

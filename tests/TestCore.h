@@ -1,5 +1,10 @@
 #pragma once
 
+#include "data/Clock.h"
+#include "data/ListStore.h"
+#include "data/Options.h"
+#include "data/Store.h"
+
 // The tests include Qt by module, not class by class.
 #include <QtCore>
 #include <QtSql>

@@ -1,14 +1,5 @@
 #include "TestSupport.h"
 
-#include "data/Clock.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/FlexGrid.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,16 +1,26 @@
 #pragma once
 
+// With the windows and program parts that nearly every window test uses.
 #include "TestCore.h"
+#include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
+#include "kernel/AppFunctions.h"
+#include "kernel/FlexGrid.h"
+#include "kernel/Forms.h"
+#include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
+#include "lists/WordStore.h"
+#include "lists/frmEditList.h"
 #include "practice/TestSession.h"
+#include "practice/frmTest.h"
+#include "shell/FormFactories.h"
+#include "shell/Startup.h"
+#include "shell/frmLists.h"
 
 #include <QtWidgets>
 
 #include <functional>
 #include <memory>
-
-class FlexGrid;
 
 // Scripted answers for the program's message boxes: a test queues the
 // answers to come and reads back every text shown. A message that no test

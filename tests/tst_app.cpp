@@ -1,16 +1,6 @@
 #include "TestSupport.h"
-#include "data/Clock.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "kernel/frmMessage.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
 #include "shell/frmDeleteOldList.h"
-#include "shell/frmLists.h"
 
 #include <csignal>
 #include <sys/wait.h>

@@ -1,9 +1,6 @@
 #include "TestCore.h"
 #include "audio/RecordingFiles.h"
 #include "data/Flags.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -2,27 +2,14 @@
 // files left behind or faked, damage inside the database, another program
 // holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
-#include "audio/RecordingFiles.h"
 #include "audio/WaveFile.h"
-#include "data/Clock.h"
 #include "data/FolderLock.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
 #include "kernel/Application.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "lists/WordStore.h"
 #include "lists/frmEditWord.h"
 #include "practice/TestSession.h"
-#include "practice/frmTest.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
-#include "shell/frmLists.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,17 +1,7 @@
 // Where an installed program keeps its data, and the daily backups.
 #include "TestSupport.h"
 #include "data/Backups.h"
-#include "data/Clock.h"
 #include "data/DataFolder.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
-#include "shell/frmLists.h"
 #include "shell/frmRestoreBackup.h"
 
 #include <unistd.h>

@@ -1,23 +1,10 @@
 #include "TestSupport.h"
-#include "audio/RecordingFiles.h"
 #include "audio/Sound.h"
 #include "audio/WaveFile.h"
-#include "data/Clock.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "kernel/Shape.h"
 #include "lists/WeekDates.h"
-#include "lists/WordStore.h"
-#include "lists/frmEditList.h"
 #include "lists/frmEditWord.h"
 #include "lists/frmNewList.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
-#include "shell/frmLists.h"
 
 namespace {
 

@@ -1,23 +1,12 @@
 #include "TestSupport.h"
 #include "data/ChosenWords.h"
-#include "data/Clock.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-#include "lists/frmEditList.h"
 #include "practice/TestSession.h"
-#include "practice/frmTest.h"
 #include "results/Scoring.h"
 #include "results/TroubleWords.h"
 #include "results/frmChooseWords.h"
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
 #include "results/frmTroubleWords.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
-#include "shell/frmLists.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,16 +1,6 @@
 // Faults a family's data must survive: the program killed in the middle of
 // a test, files it may not read or write, and odd typing.
 #include "TestSupport.h"
-#include "data/Clock.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-#include "practice/frmTest.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
-#include "shell/frmLists.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,18 +1,10 @@
 #include "TestSupport.h"
-#include "data/Clock.h"
-#include "data/Options.h"
-#include "data/Store.h"
 #include "help/HelpTexts.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "kernel/frmMessage.h"
 #include "settings/MessageTimes.h"
 #include "settings/frmOptions.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
 
 namespace {
 // Catches the addresses the about window hands to the desktop.

@@ -5,21 +5,11 @@
 #include "QtVoice.h"
 #include "TestSupport.h"
 #include "audio/AudioModule.h"
-#include "audio/RecordingFiles.h"
 #include "audio/Voice.h"
 #include "audio/WaveFile.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "practice/TestSession.h"
-#include "practice/frmTest.h"
 #include "settings/VoiceOptions.h"
 #include "settings/frmOptions.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
-#include "shell/frmLists.h"
 
 namespace {
 

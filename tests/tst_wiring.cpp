@@ -2,24 +2,14 @@
 // captions and read-only boxes are as shown, the test settings travel from
 // the controls to the test and the store, and the seams hold.
 #include "TestSupport.h"
-#include "data/Options.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
 #include "kernel/FileDialogs.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
-#include "lists/frmEditList.h"
 #include "lists/frmPasteWords.h"
 #include "lists/frmPrintList.h"
 #include "practice/TestSession.h"
-#include "practice/frmTest.h"
 #include "practice/frmTestSetup.h"
 #include "settings/frmOptions.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
 #include "shell/frmDeleteOldList.h"
-#include "shell/frmLists.h"
 
 namespace {
 // The named controls of `parent` that show: none may cover another, and each
