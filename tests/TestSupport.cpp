@@ -146,6 +146,12 @@ SessionFiles sessionFiles()
     return {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, Globals::gVoice};
 }
 
+void WindowTest::initTestCase()
+{
+    MsgBoxScript::install();
+    registerForms();
+}
+
 void FolderTest::setUpFolder(const QDateTime &now)
 {
     m_folder = new ProgramFolder;

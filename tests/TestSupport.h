@@ -116,7 +116,17 @@ void resetProgram();
 // Base of the test classes that work on one fresh program folder a test: its
 // database open as m_store, the recordings folder and sound paths set, a
 // fake player noting what was played, and the clock standing at `now`.
-class FolderTest : public QObject
+// Base of the window tests: before the first test the message boxes are
+// scripted and the windows registered.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+};
+
+class FolderTest : public WindowTest
 {
 protected:
     void setUpFolder(const QDateTime &now);

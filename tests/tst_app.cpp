@@ -52,17 +52,11 @@ struct PromptAnswers
 };
 } // namespace
 
-class TestApp : public QObject
+class TestApp : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init()
     {
         registerForms(); // undo any stand-in windows of the previous test

@@ -75,12 +75,6 @@ class TestExchange : public FolderTest
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init() { setUpFolder(QDateTime(QDate(2026, 12, 7), QTime(17, 0))); }
 
     void cleanup()

@@ -87,12 +87,6 @@ class TestHostile : public FolderTest
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init()
     {
         setUpFolder(QDateTime(QDate(2030, 1, 9), QTime(17, 0)));

@@ -30,17 +30,11 @@ bool run(const QString &program, const QStringList &arguments, const QProcessEnv
 
 } // namespace
 
-class TestInstall : public QObject
+class TestInstall : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void cleanup()
     {
         resetProgram();

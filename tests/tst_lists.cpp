@@ -62,17 +62,11 @@ void clickWhenModalShows(const char *className, const char *button, std::functio
 
 } // namespace
 
-class TestLists : public QObject
+class TestLists : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init()
     {
         m_folder = new ProgramFolder;

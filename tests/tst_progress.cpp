@@ -129,12 +129,6 @@ class TestProgress : public FolderTest
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init() { setUpFolder(QDateTime(QDate(2026, 12, 2), QTime(17, 0))); }
 
     void cleanup() { tearDownFolder(); }

@@ -78,15 +78,14 @@ QString asOrdinaryUser(const std::function<QString()> &check)
 
 } // namespace
 
-class TestSafety : public QObject
+class TestSafety : public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
-        MsgBoxScript::install();
-        registerForms();
+        WindowTest::initTestCase();
         Clock::setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
     }
 

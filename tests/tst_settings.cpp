@@ -19,17 +19,11 @@ public slots:
 
 } // namespace
 
-class TestSettings : public QObject
+class TestSettings : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init()
     {
         m_folder = new ProgramFolder;

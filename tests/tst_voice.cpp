@@ -42,17 +42,11 @@ bool hasVoiceTable(Store &store)
 
 } // namespace
 
-class TestVoice : public QObject
+class TestVoice : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();

@@ -45,17 +45,11 @@ void checkApart(QWidget *parent)
 }
 } // namespace
 
-class TestWiring : public QObject
+class TestWiring : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgBoxScript::install();
-        registerForms();
-    }
-
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();
