@@ -153,24 +153,6 @@ private slots:
         QVERIFY(!w->mnuLists->isVisible());
     }
 
-    void listCommands_withoutList_askForSelection()
-    {
-        frmLists *w = start();
-        QVERIFY(w);
-        // Disabled on an empty grid; the commands themselves still refuse politely.
-        const QList<std::pair<void (frmLists::*)(), QString>> commands = {
-            {&frmLists::EditList, u"Please select a list to edit."_s},
-            {&frmLists::Test, u"Please select a list to test."_s},
-            {&frmLists::PastTests, u"Please select a list."_s},
-            {&frmLists::DeleteList, u"Please select a list to delete."_s},
-        };
-        for (const auto &[command, text] : commands) {
-            MsgBoxScript::expect(MsgAnswer::OK, text);
-            (w->*command)();
-            QVERIFY(w->isVisible());
-        }
-    }
-
     void deleteList_yesRemovesListAndReloads_noKeepsIt()
     {
         addList(*m_folder->openStore(), QDate(2026, 9, 4), {u"cat"_s}, 2);

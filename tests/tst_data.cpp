@@ -10,17 +10,6 @@ class TestData : public QObject
     Q_OBJECT
 
 private slots:
-    void dateForms_typedShownAndStored()
-    {
-        QCOMPARE(StoreDates::mdy(QDate(2026, 7, 4)), u"7/4/2026"_s);
-        QCOMPARE(StoreDates::mdy(QDate(2026, 12, 25)), u"12/25/2026"_s);
-        for (const char *bad : {"2/30/2026", "13/1/2026", "0/0/0", "7/4/26", "7/4/2026x"})
-            QVERIFY2(!StoreDates::parseMdy(QString::fromLatin1(bad)).isValid(), bad);
-        QVERIFY(!StoreDates::parseMdy(u"2/29/2026"_s).isValid());
-        QCOMPARE(StoreDates::parseMdy(u" 2/29/2028 "_s), QDate(2028, 2, 29));
-        QCOMPARE(StoreDates::shownDate(QDate()), StoreDates::Unknown);
-        QCOMPARE(StoreDates::shortDate(u"12/25/2030"_s), StoreDates::Unreadable);
-    }
 
     void textComparesAndSortsWithoutCase()
     {
@@ -128,31 +117,6 @@ private slots:
         QVERIFY(!QFile::exists(QDir(wavs).filePath(u"CAT.wav"_s)));
         QVERIFY(QFile::exists(QDir(wavs).filePath(u"FISH.wav"_s)));
         QCOMPARE(rows(*store, u"SELECT VALUE FROM IDS"_s), idsBefore);
-    }
-
-    void flags_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("set");
-        QTest::newRow("TRUE") << "TRUE" << true;
-        QTest::newRow("true") << "true" << true;
-        QTest::newRow("True") << "True" << true;
-        QTest::newRow("FALSE") << "FALSE" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("YES") << "YES" << false;
-        QTest::newRow("1") << "1" << false;
-        QTest::newRow("TRUE with blank") << "TRUE " << false;
-    }
-
-    void flags()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, set);
-        QCOMPARE(TextToBool(text), set);
-        QCOMPARE(TextToCheck(text), set ? Qt::Checked : Qt::Unchecked);
-        QCOMPARE(CheckToText(Qt::Checked), u"TRUE"_s);
-        QCOMPARE(CheckToText(Qt::Unchecked), u"FALSE"_s);
-        QCOMPARE(CheckToText(Qt::PartiallyChecked), u"FALSE"_s);
     }
 
     void generalSettings_writeDefaultRowOnce()

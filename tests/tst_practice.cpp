@@ -44,29 +44,6 @@ private slots:
 
     void cleanup() { tearDownFolder(); }
 
-    void scoring_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("words");
-        QTest::addColumn<int>("score");
-        QTest::newRow("5 of 8 rounds to even") << 5 << 8 << 62;
-        QTest::newRow("7 of 8 rounds to even") << 7 << 8 << 88;
-        QTest::newRow("2 of 3") << 2 << 3 << 67;
-        QTest::newRow("1 of 3") << 1 << 3 << 33;
-        QTest::newRow("none") << 0 << 5 << 0;
-        QTest::newRow("all") << 4 << 4 << 100;
-        QTest::newRow("no words") << 0 << 0 << 100;
-    }
-
-    void scoring()
-    {
-        QFETCH(int, first);
-        QFETCH(int, words);
-        QFETCH(int, score);
-        QCOMPARE(Scoring::ScorePercent(first, words), score);
-        QCOMPARE(Scoring::percentText(score), QString::number(score) + u" %"_s);
-    }
-
     void scoring_timesOutcomesAndTexts()
     {
         using namespace Scoring;
@@ -120,22 +97,6 @@ private slots:
         QCOMPARE(Scoring::GetTestScore(s, none), 0);
         QCOMPARE(Scoring::ScorePercent(0, Scoring::WordsOnTest(s, none, list)), 100);
         QCOMPARE(Scoring::MovedOn(s, none, 1), 1);
-    }
-
-    void randomNumber_staysInRangeAndReachesBothEnds()
-    {
-        // The clock stands still: draws must still differ.
-        Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(10, 0)); });
-        QList<int> seen(11, 0);
-        for (int i = 0; i < 4000; ++i) {
-            const qint32 n = RandomNumber(10);
-            QVERIFY(n >= 0 && n <= 10);
-            ++seen[n];
-        }
-        for (int v = 0; v <= 10; ++v)
-            QVERIFY2(seen[v] > 0, qPrintable(QString::number(v)));
-        QVERIFY(seen[0] < seen[5]); // the ends are half as likely
-        QCOMPARE(RandomNumber(0), 0);
     }
 
     void wordOrder_everyWordExactlyOnce()

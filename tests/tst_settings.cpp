@@ -108,24 +108,6 @@ private slots:
         QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
     }
 
-    void options_saveNeedsAClue()
-    {
-        frmOptions *w = openOptions();
-        w->Tab1->setCurrentIndex(1);
-        for (QCheckBox *box : {w->chkPronounce, w->chkDefinition, w->chkSentence})
-            box->setChecked(false);
-        w->txtTestDay->setCurrentText(u"Tuesdays"_s);
-        MsgBoxScript::expect(MsgAnswer::OK,
-            QStringLiteral("You must check at least one of the following boxes to save these "
-                           "defaults:\n\n    1. Pronounce\n    2. Definition\n"
-                           "    3. Context Sentence"));
-        w->mnuSave->trigger();
-        QCOMPARE(w->Tab1->currentIndex(), 0);
-        QVERIFY(w->isVisible());
-        QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
-        QCOMPARE(storedOption("PRONOUNCE"), u"TRUE"_s);
-    }
-
     void options_restoreDefaults()
     {
         AppFunctions::db().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
