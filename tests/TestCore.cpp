@@ -46,6 +46,18 @@ qint32 addList(Store &store, const QDate &testDate, const QStringList &words, in
     return listId;
 }
 
+OptionsRow quietOptions(bool skipSetup)
+{
+    OptionsRow options;
+    options.messageTime = 0;
+    options.promptToDeleteLists = u"FALSE"_s;
+    if (skipSetup) {
+        options.skipTestSetup = u"TRUE"_s;
+        options.testOrder = u"Order Created"_s;
+    }
+    return options;
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);

@@ -34,6 +34,11 @@ private:
 // Adds a list with the given test date and words; returns its identifier.
 qint32 addList(Store &store, const QDate &testDate, const QStringList &words = {}, int tests = 0);
 
+// Settings that keep a test free of timed messages and old-list prompts;
+// with `skipSetup` the test starts without its setup window and asks the
+// words in the order they were made.
+OptionsRow quietOptions(bool skipSetup = true);
+
 // Bytes of a file, for checking that it was left untouched.
 QByteArray fileBytes(const QString &path);
 // Writes a whole file (and its folder); the running test fails when it cannot.

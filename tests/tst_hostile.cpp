@@ -43,12 +43,7 @@ void baseDatabase(Store &s)
                        "(1, 1, 2, 'bensh', 'INCORRECT', 1), (1, 1, 2, 'bench', 'CORRECT', 2), "
                        "(1, 1, 3, 'cloud', 'CORRECT', 1)"));
     sql(s, u"INSERT INTO IDS VALUES ('LIST_ID', 1), ('WORD_ID', 3), ('TEST_ID', 1)"_s);
-    OptionsRow options;
-    options.messageTime = 0;
-    options.skipTestSetup = u"TRUE"_s;
-    options.testOrder = u"Order Created"_s;
-    options.promptToDeleteLists = u"FALSE"_s;
-    WriteOptions(s, options);
+    WriteOptions(s, quietOptions());
 }
 
 QStringList allWords(Store &s)

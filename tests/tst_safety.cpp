@@ -15,10 +15,7 @@ void prepareFolder(const QString &folder, const QStringList &words)
 {
     QString problem;
     auto store = Store::open(folder, &problem);
-    OptionsRow options;
-    options.messageTime = 0;
-    options.skipTestSetup = u"TRUE"_s;
-    options.testOrder = u"Order Created"_s;
+    OptionsRow options = quietOptions();
     options.playCorrectSound = u"FALSE"_s;
     options.playIncorrectSound = u"FALSE"_s;
     WriteOptions(*store, options);

@@ -52,12 +52,7 @@ private slots:
         m_folder = std::make_unique<ProgramFolder>();
         {
             auto store = m_folder->openStore();
-            OptionsRow options;
-            options.messageTime = 0;
-            options.skipTestSetup = u"TRUE"_s;
-            options.testOrder = u"Order Created"_s;
-            options.promptToDeleteLists = u"FALSE"_s;
-            WriteOptions(*store, options);
+            WriteOptions(*store, quietOptions());
             addList(*store, QDate(2030, 1, 4), {u"apple"_s, u"bench"_s});
             store->execute(u" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "_s);
         }

@@ -55,10 +55,7 @@ private slots:
         m_folder = std::make_unique<ProgramFolder>();
         {
             auto store = m_folder->openStore();
-            OptionsRow options;
-            options.messageTime = 0;
-            options.promptToDeleteLists = u"FALSE"_s;
-            WriteOptions(*store, options);
+            WriteOptions(*store, quietOptions(false));
             addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
         }
         m_played.clear();
