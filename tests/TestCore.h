@@ -14,8 +14,6 @@
 
 using namespace Qt::StringLiterals;
 
-class Store;
-
 // A fresh program folder with its own database; every test gets its own.
 class ProgramFolder
 {

@@ -101,7 +101,6 @@ private slots:
         ProgramFolder folder;
         auto store = folder.openStore();
         const QString wavs = folder.file(u"Wavs"_s);
-        QVERIFY(QDir().mkpath(wavs));
         const qint32 doomed = addList(*store, QDate(2026, 7, 3), {u"cat"_s, u"dog"_s}, 2);
         const qint32 kept = addList(*store, QDate(2026, 7, 10), {u"fish"_s}, 1);
         for (const char *name : {"CAT.wav", "FISH.wav"})

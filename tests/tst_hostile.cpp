@@ -72,7 +72,7 @@ bool finishesInTime(int seconds, const std::function<bool()> &check)
 
 frmLists *mainWindow()
 {
-    return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+    return Forms::findAs<frmLists>();
 }
 
 } // namespace
@@ -427,7 +427,7 @@ private slots:
             if (round == 0)
                 MsgBoxScript::expect(MsgAnswer::OK);
             QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-            auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+            auto *test = Forms::findAs<frmTest>();
             QVERIFY(test);
             QCOMPARE(test->txtDefinition->toPlainText(), u"a fruit"_s);
             for (const QString &answer : {u"apple"_s, u"bench"_s, u"cloud"_s}) {

@@ -160,7 +160,7 @@ private slots:
             addList(*store, QDate(2030, 1, 11), {u"emu"_s});
         }
         QVERIFY(AppFunctions::Main(folder.path()));
-        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        auto *main = Forms::findAs<frmLists>();
         QCOMPARE(main->MSFlexGrid1->Rows(), 3);
         // Two backups now: the one above and today's.
         const QByteArray before = fileBytes(folder.dbPath());

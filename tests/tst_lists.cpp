@@ -191,10 +191,10 @@ private slots:
         QVERIFY(main->isHidden());
 
         // The new, empty list opens straight into its first word.
-        auto *list = qobject_cast<frmEditList *>(Forms::find(u"frmEditList"_s));
+        auto *list = Forms::findAs<frmEditList>();
         QVERIFY(list);
         QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditWord"_s));
-        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        auto *word = Forms::findAs<frmEditWord>();
         QTRY_VERIFY(word->isVisible());
         QCOMPARE(word->windowTitle(), u"New Word"_s);
 
@@ -243,7 +243,7 @@ private slots:
         const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
         frmEditList *list = openList(listId);
         list->AddWord();
-        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        auto *word = Forms::findAs<frmEditWord>();
         QVERIFY(word);
 
         QTest::keyClicks(word->txtWord, u"   "_s);
@@ -288,7 +288,7 @@ private slots:
         auto edit = [&](int row, const QString &newText) {
             list->MSFlexGrid1->setRow(row);
             QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
-            auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+            auto *word = Forms::findAs<frmEditWord>();
             titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? u" (play)"_s : QString());
             word->txtWord->setText(newText);
             return word;
@@ -333,7 +333,7 @@ private slots:
         const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
         frmEditList *list = openList(listId);
         list->AddWord();
-        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        auto *word = Forms::findAs<frmEditWord>();
         const QStringList words = {u"and/or"_s, u".."_s, u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s};
         const QString longDefinition(10000, QLatin1Char('d'));
         for (const QString &text : words) {
@@ -370,7 +370,7 @@ private slots:
         writeFile(wavs(), {});
         frmEditList *list = openList(listId);
         list->AddWord();
-        auto *word = qobject_cast<frmEditWord *>(Forms::find(u"frmEditWord"_s));
+        auto *word = Forms::findAs<frmEditWord>();
         word->txtWord->setText(u"kite"_s);
         word->txtDefinition->setPlainText(u"It flies on a string"_s);
         QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
@@ -463,7 +463,7 @@ private:
         if (!AppFunctions::Main(m_folder->path()))
             return nullptr;
         Globals::gMessageTime = 0; // no temporary messages in the way
-        return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        return Forms::findAs<frmLists>();
     }
 
     frmEditList *openList(qint32 listId)

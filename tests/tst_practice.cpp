@@ -30,7 +30,7 @@ frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, co
         return nullptr;
     Globals::gMessageTime = 0;
     Globals::gSkipTestSetup = true;
-    return qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+    return Forms::findAs<frmLists>();
 }
 
 } // namespace
@@ -204,7 +204,7 @@ private slots:
         QVERIFY(main);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         QVERIFY(main->isHidden());
-        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        auto *test = Forms::findAs<frmTest>();
         QVERIFY(test && test->isVisible());
 
         type(test->txtWord, u"apple"_s); // right at once
@@ -236,7 +236,7 @@ private slots:
                 u"1 clowd INCORRECT 1"_s, u"1 clod INCORRECT 2"_s, u"1 cluod INCORRECT 3"_s}));
         QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3"_s), 1);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"1"_s);
-        auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+        auto *results = Forms::findAs<frmTestResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->txtDate->text(), u"12/2/2026"_s);
         QCOMPARE(results->txtStartTime->text(), u"5:05 PM"_s);
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(grid->CellBackColor(3, 0), QColor(255, 0, 0));
 
         // The word attempts window opens at once for the first word and follows the selection.
-        auto *details = qobject_cast<frmTestWordDetails *>(Forms::find(u"frmTestWordDetails"_s));
+        auto *details = Forms::findAs<frmTestWordDetails>();
         QVERIFY(details && details->isVisible());
         // It is the results window's own window, kept above it.
         QCOMPARE(details->windowHandle()->transientParent(), results->windowHandle());
@@ -283,14 +283,14 @@ private slots:
         QCOMPARE(Globals::TestOptions.MoveOnAfter, 3); // the test command reads the stored defaults
         Globals::TestOptions.MoveOnAfter = 1;
         Globals::TestOptions.RevealAnswers = false;
-        test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        test = Forms::findAs<frmTest>();
         for (int i = 0; i < 3; ++i)
             type(test->txtWord, u"zzz"_s);
-        results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+        results = Forms::findAs<frmTestResults>();
         QCOMPARE(results->txtMovedOn->text(), u"3"_s);
         MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
         results->mnuExit->trigger();
-        test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        test = Forms::findAs<frmTest>();
         QVERIFY(test && test->isVisible());
         QCOMPARE(test->session().TestID(), 3);
         QCOMPARE(Globals::TestOptions.MoveOnAfter, 1);
@@ -304,7 +304,7 @@ private slots:
         frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
         QVERIFY(main);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        auto *test = Forms::findAs<frmTest>();
         type(test->txtWord, u"ant"_s);
         type(test->txtWord, u"be"_s);
         const QString question = u"You have not completed the test.\nDo you really want to quit?"_s;
@@ -390,7 +390,7 @@ private slots:
         Globals::gSkipTestSetup = false;
         AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
+        auto *setup = Forms::findAs<frmTestSetup>();
         QVERIFY(setup && setup->isVisible() && main->isHidden());
         QCOMPARE(setup->txtTestOrder->currentText(), u"Random"_s);
         QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
@@ -434,7 +434,7 @@ private slots:
         setup->cmbMoveOn->setCurrentText(u"4"_s);
         QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
         QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestSetup"_s));
-        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        auto *test = Forms::findAs<frmTest>();
         QVERIFY(test && test->isVisible() && main->isHidden());
         QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
         QCOMPARE(Globals::TestOptions.TestOrder, u"Order Created"_s);
@@ -448,7 +448,7 @@ private slots:
             QStringLiteral("There was a problem loading the default settings.\n"
                            "Please use the Options screen to set defaults."));
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        setup = qobject_cast<frmTestSetup *>(Forms::find(u"frmTestSetup"_s));
+        setup = Forms::findAs<frmTestSetup>();
         QCOMPARE(setup->cmbMoveOn->currentText(), u"3"_s);
         QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
         QVERIFY(main->isVisible());
@@ -486,7 +486,7 @@ private slots:
         QVERIFY(main);
         main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-        auto *past = qobject_cast<frmPastTests *>(Forms::find(u"frmPastTests"_s));
+        auto *past = Forms::findAs<frmPastTests>();
         QVERIFY(past && past->isVisible() && main->isHidden());
         QCOMPARE(gridColumn(past->MSFlexGrid1, 0), QStringList({u"11/18/2026"_s, u"11/20/2026"_s, u"11/22/2026"_s}));
         QCOMPARE(gridColumn(past->MSFlexGrid1, 1), QStringList({u"100 %"_s, u"67 %"_s, u"50 %"_s}));
@@ -494,7 +494,7 @@ private slots:
         QCOMPARE(past->txtAverageScore->text(), u"72 %"_s);
 
         // The oldest test is shown beside, with its first word's attempts.
-        auto *results = qobject_cast<frmTestResults *>(Forms::find(u"frmTestResults"_s));
+        auto *results = Forms::findAs<frmTestResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->TestID(), 2);
         QVERIFY(AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));

@@ -31,9 +31,9 @@ int runUntilKilled(int argc, char *argv[])
     registerForms();
     if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
         return 2;
-    auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+    auto *main = Forms::findAs<frmLists>();
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+    auto *test = Forms::findAs<frmTest>();
     if (!test)
         return 3;
     for (const QString &typed : {u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}) {
@@ -118,7 +118,7 @@ private slots:
         }
         // The next start works, on the same folder, despite the lock left behind.
         QVERIFY(AppFunctions::Main(folder.path()));
-        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        auto *main = Forms::findAs<frmLists>();
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"4"_s);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
     }
@@ -170,9 +170,9 @@ private slots:
         const QStringList words = {u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"Ünïcödé"_s};
         prepareFolder(folder.path(), words);
         QVERIFY(AppFunctions::Main(folder.path()));
-        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        auto *main = Forms::findAs<frmLists>();
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *test = qobject_cast<frmTest *>(Forms::find(u"frmTest"_s));
+        auto *test = Forms::findAs<frmTest>();
         QVERIFY(test);
         const QString longAnswer(10000, QChar(0x05D0));
         const QStringList typed

@@ -145,7 +145,7 @@ private slots:
         QString top;
         QTimer::singleShot(0, [&] {
             QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmMessage"_s));
-            auto *m = qobject_cast<frmMessage *>(Forms::find(u"frmMessage"_s));
+            auto *m = Forms::findAs<frmMessage>();
             during = Globals::gMessageTime;
             top = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
             QVERIFY(!m->Timer1->isActive()); // waits to be dismissed

@@ -137,7 +137,7 @@ private slots:
         Forms::unload(options);
 
         // The list editor's Pronounce now works for the word without a recording.
-        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        auto *main = Forms::findAs<frmLists>();
         QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
         QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
         QWidget *list = Forms::find(u"frmEditList"_s);
@@ -153,7 +153,7 @@ private slots:
     {
         Audio::setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
         Globals::gVoice = {true, {}, 0};
-        auto *main = qobject_cast<frmLists *>(Forms::find(u"frmLists"_s));
+        auto *main = Forms::findAs<frmLists>();
         for (int round = 0; round < 2; ++round) {
             if (round == 0)
                 MsgBoxScript::expect(MsgAnswer::OK);
