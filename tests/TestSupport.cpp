@@ -143,7 +143,8 @@ OtherProcess::~OtherProcess()
 
 SessionFiles sessionFiles()
 {
-    return {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, Globals::gVoice};
+    return {
+        Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, Globals::gVoice, FamilyOptions {}};
 }
 
 void WindowTest::initTestCase()

@@ -58,6 +58,8 @@ public:
     {
         log << QStringLiteral("word %1%2").arg(definition, canPronounce ? QStringLiteral(" (sound)") : QString());
     }
+    QString progress;
+    void showProgress(qint32 number, qint32 total) override { progress = u"%1 of %2"_s.arg(number).arg(total); }
     void setAnswer(const QString &text) override { answer = text; }
     void focusAnswer() override { }
     void showMessage(const QString &top, const QString &bottom) override

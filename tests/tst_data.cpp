@@ -1,6 +1,7 @@
 #include "TestCore.h"
 #include "audio/RecordingFiles.h"
 #include "data/Flags.h"
+#include "settings/FamilyOptions.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -175,13 +176,38 @@ private slots:
         {
             auto store = folder.openStore();
             QCOMPARE(rows(*store, u"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"_s),
-                QStringList({u"IDS"_s, u"LISTS"_s, u"OPTIONS"_s, u"TESTS"_s, u"WORDS"_s, u"WORD_ATTEMPTS"_s}));
+                QStringList({u"FAMILY_OPTIONS"_s, u"IDS"_s, u"LISTS"_s, u"OPTIONS"_s, u"TESTS"_s, u"WORDS"_s,
+                    u"WORD_ATTEMPTS"_s}));
             QVERIFY(number(*store, u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"_s) >= 9);
             addList(*store, QDate(2026, 7, 3), {u"cat"_s});
         }
         // Opening again keeps what is there.
         auto again = folder.openStore();
         QCOMPARE(CountListWords(*again, 1), 1);
+    }
+
+    void familyOptions_onInNewDatabasesOffInOldOnes()
+    {
+        ProgramFolder folder;
+        const FamilyOptions allOn {true, true, true};
+        {
+            auto store = folder.openStore();
+            QCOMPARE(ReadFamilyOptions(*store), allOn);
+            // A database from before the improvements has no such table.
+            store->execute(u"DROP TABLE FAMILY_OPTIONS"_s);
+        }
+        auto store = folder.openStore();
+        QVERIFY(!store->hasTable(u"FAMILY_OPTIONS"_s)); // an existing file is not given one
+        QCOMPARE(ReadFamilyOptions(*store), FamilyOptions {});
+        WriteFamilyOptions(*store, {false, true, false});
+        QCOMPARE(ReadFamilyOptions(*store), (FamilyOptions {false, true, false}));
+        // A table another program changed reads as off and is made afresh on saving.
+        store->execute(u"DROP TABLE FAMILY_OPTIONS"_s);
+        store->execute(u"CREATE TABLE FAMILY_OPTIONS (OTHER TEXT)"_s);
+        store->execute(u"INSERT INTO FAMILY_OPTIONS VALUES ('TRUE')"_s);
+        QCOMPARE(ReadFamilyOptions(*store), FamilyOptions {});
+        WriteFamilyOptions(*store, allOn);
+        QCOMPARE(ReadFamilyOptions(*store), allOn);
     }
 
     void open_refusesUnusableFilesAndLeavesThemAlone()

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "data/ListNames.h"
 #include "exchange/Csv.h"
 #include "exchange/Kvtml.h"
 #include "exchange/ListExport.h"
@@ -220,6 +221,16 @@ private slots:
                 u"\U000F0000:has characters that cannot be typed"_s,
                 u"lonely:needs a definition, a sentence or a recording"_s, u"recorded:"_s}));
         QCOMPARE(rows.at(2).entry.definition, u"a beat"_s); // trimmed as the editor trims
+        // With the computer voice on, the voice is a bare word's clue.
+        QCOMPARE(reasons(WordImport::Preview(s, list, {{u"lonely"_s, {}, {}, false, {}}}, Globals::gWavPath, true)),
+            QStringList {u"lonely:"_s});
+        // A document's numbering and bullets are not part of the word, and its
+        // dashes separate like " - ".
+        QCOMPARE(WordImport::ParsePasted(u"1. because\n12) knight \u2013 a soldier\n\u2022 island\n"
+                                         "- rhythm \u2014 a beat\n-ish\n2.5"_s),
+            QList<WordEntry>({{u"because"_s, {}, {}, false, {}}, {u"knight"_s, u"a soldier"_s, {}, false, {}},
+                {u"island"_s, {}, {}, false, {}}, {u"rhythm"_s, u"a beat"_s, {}, false, {}},
+                {u"-ish"_s, {}, {}, false, {}}, {u"2.5"_s, {}, {}, false, {}}}));
 
         // One transaction: when the identifiers run out half-way, nothing is added.
         s.execute(u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"_s);
@@ -252,6 +263,13 @@ private slots:
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), u"already in the list"_s);
             QCOMPARE(paste->lblSummary->text(), u"2 to add, 1 skipped."_s);
+            // A bare word waits for a clue, and the summary says how to take it.
+            paste->txtPaste->insertPlainText(u"\nknight"_s);
+            QTRY_COMPARE(paste->grdPreview->rowCount(), 4);
+            QVERIFY(paste->lblSummary->text().startsWith(
+                u"2 to add, 2 skipped. Words without a clue are added when the computer voice is on"_s));
+            paste->txtPaste->undo();
+            QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             // The parent ticks Friday as case sensitive with the keyboard.
             paste->grdPreview->setCurrentCell(2, frmPasteWords::ColCase);
             paste->grdPreview->setFocus();
@@ -321,6 +339,14 @@ private slots:
         QVERIFY(editor->ListID() != list);
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
         QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-old"));
+        // Named after the file's own title; renamed in the list editor.
+        QCOMPARE(editor->txtListName->text(), withSound.title);
+        QVERIFY(withSound.title.startsWith(u"Spelling words for "_s));
+        editor->txtListName->setFocus();
+        editor->txtListName->selectAll();
+        QTest::keyClicks(editor->txtListName, u"Week 12"_s);
+        QTest::keyClick(editor->txtListName, Qt::Key_Return);
+        QCOMPARE(ListNames::of(AppFunctions::db(), editor->ListID()), u"Week 12"_s);
         QCOMPARE(AppFunctions::db().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
 
         // Said Yes, the imported recording takes the old one's place.

@@ -140,6 +140,7 @@ private slots:
     {
         frmLists *main = startProgram();
         QVERIFY(main);
+        AppFunctions::db().execute(u"DROP TABLE FAMILY_OPTIONS"_s); // a database from before strict dates
         AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
         clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
             auto *w = static_cast<frmNewList *>(dialog);
@@ -169,6 +170,52 @@ private slots:
         QCOMPARE(main->MSFlexGrid1->Rows(), 3);
         main->MSFlexGrid1->setRow(2); // the new row stands for the new list
         QCOMPARE(Globals::gCurrentListID, 2);
+    }
+
+    void newList_datesInTheFamilysOrderRefusedWhenUnreadableAndNamed()
+    {
+        frmLists *main = startProgram();
+        QVERIFY(main);
+        struct Case
+        {
+            const char *locale, *proposed, *typed, *unreadable, *form;
+        };
+        // Wednesday 2 December 2026: the test on Friday the 4th.
+        for (const Case &c : {Case {"en_GB", "4/12/2026", "18/12/2026", "12/18/2026", "d/m/yyyy"},
+                 Case {"en_US", "12/4/2026", "12/18/2026", "18/12/2026", "m/d/yyyy"}}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+            QString proposed, todayText;
+            QPointer<QLineEdit> refusedIn;
+            whenModalShows("frmNewList", [&](QWidget *dialog) {
+                auto *w = static_cast<frmNewList *>(dialog);
+                proposed = w->txtTestDate->text();
+                todayText = w->lblToday->text();
+                w->txtTestDate->setText(QString::fromLatin1(c.unreadable));
+                MsgBoxScript::expect(MsgAnswer::OK,
+                    u"\"%1\" is not a date Lettermarch can read (date of test).\n\nType the date as %2, for example %3."_s
+                        .arg(QString::fromLatin1(c.unreadable), QString::fromLatin1(c.form),
+                            QString::fromLatin1(c.proposed).replace(u"4"_s, u"2"_s)));
+                QTest::mouseClick(w->cmdCreate, Qt::LeftButton);
+                // Refused: the window stays, the box keeps what was typed.
+                QVERIFY(w->isVisible());
+                QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(c.unreadable));
+                w->txtTestDate->setText(QString::fromLatin1(c.typed));
+                w->txtName->setText(u"  Week 12 \u00e9t\u00e9  "_s);
+                QTest::mouseClick(w->cmdCreate, Qt::LeftButton);
+            });
+            QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+            QCOMPARE(proposed, QString::fromLatin1(c.proposed));
+            QVERIFY(todayText.endsWith(QString::fromLatin1(c.proposed).replace(u"4"_s, u"2"_s)));
+            const qint32 id = Globals::gCurrentListID;
+            QCOMPARE(rows(AppFunctions::db(), u"SELECT TEST_DATE FROM LISTS WHERE LIST_ID = %1"_s.arg(id)),
+                QStringList {u"2026-12-18"_s});
+            Forms::unload(Forms::findAs<frmEditList>());
+        }
+        QLocale::setDefault(QLocale::c());
+        // Both lists show their names in a column of their own.
+        main->LoadWordLists();
+        QCOMPARE(gridColumn(main->MSFlexGrid1, 4), QStringList(2, u"Week 12 \u00e9t\u00e9"_s));
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(0, 4), u"Name"_s);
     }
 
     void newList_cancelStoresNothing()
@@ -272,6 +319,22 @@ private slots:
         QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, u"TRUE"_s);
         QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, u"FALSE"_s);
         QVERIFY(hasRecording(u"SHIP"_s));
+
+        // With the computer voice on, a bare word needs no other clue; the next
+        // word typed while "Word Saved" shows lands in the cleared word box.
+        Globals::gVoice.enabled = true;
+        Globals::gMessageTime = 1;
+        QTest::keyClicks(word->txtWord, u"kite"_s);
+        whenModalShows("frmMessage", [](QWidget *w) {
+            auto *keys = w->findChild<QLineEdit *>(u"txtDummy"_s);
+            QInputMethodEvent composed; // a letter made with a dead key
+            composed.setCommitString(u"\u00e9"_s);
+            QCoreApplication::sendEvent(keys, &composed);
+            QTest::keyClicks(keys, u"clair"_s);
+        });
+        QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
+        QCOMPARE(GetWordText(AppFunctions::db(), 3), u"kite"_s);
+        QCOMPARE(word->txtWord->text(), u"\u00e9clair"_s);
     }
 
     void wordEditor_recordingFollowsTheWord()

@@ -298,6 +298,71 @@ private slots:
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
     }
 
+    void testWindow_hidesTheWordSaysHowFarAndKeepsWhatIsTypedDuringAMessage()
+    {
+        qint32 listId = 0;
+        frmLists *main = startWithList(*m_folder, m_store, {u"February"_s, u"honour"_s, u"Paris"_s}, &listId);
+        QVERIFY(main);
+        Store &db = AppFunctions::db();
+        db.execute(u"UPDATE WORDS SET SENTENCE = 'My birthday is in February.', DEFINITION = 'february has 28 "
+                   "days' WHERE WORD = 'February'"_s);
+        db.execute(u"UPDATE WORDS SET CASE_SENSITIVE = 'TRUE' WHERE WORD = 'Paris'"_s);
+        Globals::gMessageTime = 1;
+        QStringList bottoms;
+        auto noteMessage = [&](const QString &typeMeanwhile = {}) {
+            whenModalShows("frmMessage", [&bottoms, typeMeanwhile](QWidget *w) {
+                bottoms << w->findChild<QLabel *>(u"lblBottom"_s)->text();
+                if (!typeMeanwhile.isEmpty()) {
+                    auto *keys = w->findChild<QLineEdit *>(u"txtDummy"_s);
+                    QTest::keyClicks(keys, typeMeanwhile);
+                    QTest::keyClick(keys, Qt::Key_Backspace);
+                    QTest::keyClicks(keys, typeMeanwhile.right(1));
+                    QTest::keyClick(keys, Qt::Key_Return); // closes it, and is not passed on
+                }
+            });
+        };
+
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        auto *test = Forms::findAs<frmTest>();
+        QCOMPARE(test->txtContext->toPlainText(), u"My birthday is in ________."_s);
+        QCOMPARE(test->txtDefinition->toPlainText(), u"________ has 28 days"_s);
+        QCOMPARE(test->lblProgress->text(), u"Word 1 of 3"_s);
+        // The next word typed while "Correct" shows goes to its answer box.
+        noteMessage(u"honour"_s);
+        type(test->txtWord, u"February"_s);
+        QCOMPARE(test->lblProgress->text(), u"Word 2 of 3"_s);
+        QCOMPARE(test->txtWord->text(), u"honour"_s);
+        noteMessage();
+        QTest::keyClick(test->txtWord, Qt::Key_Return);
+        // Only the capital letters wrong: the message says so.
+        noteMessage();
+        type(test->txtWord, u"paris"_s);
+        noteMessage();
+        type(test->txtWord, u"Paris"_s);
+        QCOMPARE(attempts(db, 1),
+            QStringList({u"1 February CORRECT 1"_s, u"2 honour CORRECT 1"_s, u"3 paris INCORRECT 1"_s,
+                u"3 Paris CORRECT 2"_s}));
+        QCOMPARE(bottoms, QStringList({u"February"_s, u"honour"_s, u"Check the capital letters"_s, u"Paris"_s}));
+        MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
+        QTest::mouseClick(Forms::findAs<frmTestResults>()->cmdExit, Qt::LeftButton);
+
+        // A database from before these improvements shows the test as it always did.
+        db.execute(u"DROP TABLE FAMILY_OPTIONS"_s);
+        Globals::gMessageTime = 0;
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        test = Forms::findAs<frmTest>();
+        QCOMPARE(test->txtContext->toPlainText(), u"My birthday is in February."_s);
+        type(test->txtWord, u"February"_s);
+        type(test->txtWord, u"honour"_s);
+        Globals::gMessageTime = 1;
+        bottoms.clear();
+        noteMessage();
+        type(test->txtWord, u"PARIS"_s);
+        QCOMPARE(bottoms, QStringList {u"Try Again"_s});
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        test->close();
+    }
+
     void quitQuestion_yesDeletesNoContinues()
     {
         qint32 listId = 0;

@@ -108,6 +108,32 @@ private slots:
         QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
     }
 
+    void options_familyImprovementsOnWhenNewAndOnlyByTheParentInAnOldDatabase()
+    {
+        Store &db = AppFunctions::db();
+        auto *options = Forms::get<frmOptions>();
+        QVERIFY(options->chkHideWordInClues->isChecked() && options->chkStrictDates->isChecked()
+            && options->chkCaseHint->isChecked());
+        Forms::unload(options);
+
+        // An old database: shown off, and saving the other settings adds no table.
+        db.execute(u"DROP TABLE FAMILY_OPTIONS"_s);
+        options = Forms::get<frmOptions>();
+        QVERIFY(!options->chkHideWordInClues->isChecked() && !options->chkStrictDates->isChecked()
+            && !options->chkCaseHint->isChecked());
+        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+        QVERIFY(!db.hasTable(u"FAMILY_OPTIONS"_s));
+        // Ticked by the parent: kept, and shown so again.
+        options = Forms::get<frmOptions>();
+        options->Tab1->setCurrentIndex(1);
+        click(options->chkHideWordInClues);
+        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+        QCOMPARE(ReadFamilyOptions(db), (FamilyOptions {true, false, false}));
+        options = Forms::get<frmOptions>();
+        QVERIFY(options->chkHideWordInClues->isChecked() && !options->chkStrictDates->isChecked());
+        Forms::unload(options);
+    }
+
     void options_restoreDefaults()
     {
         AppFunctions::db().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);

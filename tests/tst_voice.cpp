@@ -109,6 +109,18 @@ private slots:
         QCOMPARE(PronunciationFor(true, files.voice), Pronunciation::Recording);
         QCOMPARE(PronunciationFor(false, VoiceOptions {}), Pronunciation::None);
         spoken.Quit();
+
+        // The word blanked on the screen is still said when its clue is read aloud.
+        files.family.hideWordInClues = true;
+        FakeView hidden;
+        TestSession masked(s, hidden, options, files);
+        masked.Start(1);
+        QCOMPARE(hidden.log.filter(u"word "_s), QStringList {u"word clue ________ (sound)"_s});
+        masked.ReadDefinition();
+        masked.ReadSentence(); // there is none: nothing said
+        QCOMPARE(m_said.last(), u"clue apple|slt|-0.5"_s);
+        QCOMPARE(m_said.size(), 3);
+        masked.Quit();
     }
 
     void optionsWindow_keepsTheSettingInItsOwnTable()

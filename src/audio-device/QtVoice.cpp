@@ -26,8 +26,8 @@ public:
         else if (!engines.isEmpty())
             m_speech = std::make_unique<QTextToSpeech>(engines.first());
         if (m_speech) {
-            QObject::connect(m_speech.get(), &QTextToSpeech::stateChanged, m_speech.get(),
-                [this](QTextToSpeech::State state) {
+            QObject::connect(
+                m_speech.get(), &QTextToSpeech::stateChanged, m_speech.get(), [this](QTextToSpeech::State state) {
                     if (state == QTextToSpeech::Ready)
                         sayPending();
                 });
@@ -83,10 +83,7 @@ public:
     // What waits is dropped; a word being said ends by itself (see say()).
     void stop() override { m_pending.reset(); }
 
-    bool isSpeaking() override
-    {
-        return m_speech && (m_pending || m_speech->state() == QTextToSpeech::Speaking);
-    }
+    bool isSpeaking() override { return m_speech && (m_pending || m_speech->state() == QTextToSpeech::Speaking); }
 
 private:
     struct Request

@@ -1,6 +1,7 @@
 #include "ListStore.h"
 
 #include "ChosenWords.h"
+#include "ListNames.h"
 #include "Store.h"
 #include "audio/RecordingFiles.h"
 
@@ -113,12 +114,13 @@ QList<ListSummary> ListSummaries(Store &store)
     // Two grouped counts instead of two queries per list.
     const QHash<qint32, qint32> words = CountWordsByList(store);
     const QHash<qint32, qint32> tests = CountTestsByList(store);
+    const QHash<qint32, QString> names = ListNames::all(store);
     QList<ListSummary> lists;
     QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" ORDER BY LIST_ID DESC "));
     while (q.next()) {
         const qint32 id = q.value(QStringLiteral("LIST_ID")).toInt();
-        lists.append(
-            {id, StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))), words.value(id), tests.value(id)});
+        lists.append({id, StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))), words.value(id), tests.value(id),
+            names.value(id)});
     }
     return lists;
 }
@@ -184,6 +186,7 @@ void DeleteList(Store &store, qint32 listId, const QString &wavDir)
     // tests without their list or words without their list.
     Store::Transaction transaction(store);
     ChosenWords::removeList(store, listId);
+    ListNames::remove(store, listId);
     for (const QString &table :
         {QStringLiteral("WORDS"), QStringLiteral("LISTS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
         store.execute(

@@ -30,13 +30,15 @@ QHash<qint32, qint32> CountWordsByList(Store &store);
 QHash<qint32, qint32> CountTestsByList(Store &store);
 
 // One row of the table of all lists: the test date as shown (system short
-// form, or "unreadable"), and the list's word and test counts.
+// form, or "unreadable"), the list's word and test counts, and its name
+// (empty when it has none).
 struct ListSummary
 {
     qint32 listId = 0;
     QString testDate;
     qint32 words = 0;
     qint32 tests = 0;
+    QString name;
 };
 // Every list, newest (highest LIST_ID) first.
 QList<ListSummary> ListSummaries(Store &store);

@@ -96,6 +96,12 @@ bool isTruncated(const QByteArray &header, qint64 fileSize, const QString &path)
 
 namespace Schema {
 
+QString familyOptionsTable()
+{
+    return QStringLiteral("CREATE TABLE FAMILY_OPTIONS (HIDE_WORD_IN_CLUES TEXT COLLATE NOCASE, "
+                          "STRICT_DATES TEXT COLLATE NOCASE, CASE_HINT TEXT COLLATE NOCASE)");
+}
+
 QString fileProblem(const QString &path)
 {
     const QFileInfo info(path);
@@ -184,6 +190,11 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
         for (const Column &column : table.columns)
             defs << latin(column.name) + QLatin1Char(' ') + latin(column.type);
         statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(tableName, defs.join(QStringLiteral(", ")));
+    }
+    if (!existed && !present.contains(QStringLiteral("FAMILY_OPTIONS"))) {
+        statements << familyOptionsTable()
+                   << QStringLiteral("INSERT INTO FAMILY_OPTIONS (HIDE_WORD_IN_CLUES, STRICT_DATES, CASE_HINT) "
+                                     "VALUES ('TRUE', 'TRUE', 'TRUE')");
     }
     for (const auto &index : Indexes) {
         statements

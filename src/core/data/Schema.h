@@ -17,4 +17,8 @@ QString fileProblem(const QString &path);
 // Returns a message when the file must not be used; nothing is written then.
 QString prepare(QSqlDatabase db, bool existed, bool checkWhole);
 
+// The statement that makes the family settings' table. A new database gets
+// it with every improvement on; an old one only when the parent saves one.
+QString familyOptionsTable();
+
 } // namespace Schema

@@ -5,9 +5,66 @@
 
 namespace StoreDates {
 
-QString mdy(const QDate &date)
+namespace {
+enum class Order { MonthFirst, DayFirst, YearFirst };
+struct NumericForm
 {
-    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year(), 4, 10, QLatin1Char('0'));
+    Order order = Order::MonthFirst;
+    QChar separator = u'/';
+};
+
+// The order of the numbers in the locale's short date. The C locale (no
+// language set) keeps the program's month-first form.
+NumericForm formOf(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return {};
+    const QString f = locale.dateFormat(QLocale::ShortFormat);
+    const qsizetype d = f.indexOf(u'd'), m = f.indexOf(u'M'), y = f.indexOf(u'y');
+    if (d < 0 || m < 0 || y < 0)
+        return {};
+    NumericForm form;
+    form.order = y < m && m < d ? Order::YearFirst : d < m ? Order::DayFirst : Order::MonthFirst;
+    for (const QChar c : {u'/', u'.', u'-'}) {
+        if (f.contains(c)) {
+            form.separator = c;
+            break;
+        }
+    }
+    return form;
+}
+} // namespace
+
+QString numericDate(const QDate &date, const QLocale &locale)
+{
+    const NumericForm form = formOf(locale);
+    const QString y = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+    const QString m = QString::number(date.month());
+    const QString d = QString::number(date.day());
+    switch (form.order) {
+    case Order::DayFirst:
+        return d + form.separator + m + form.separator + y;
+    case Order::YearFirst:
+        return y + form.separator + m + form.separator + d;
+    case Order::MonthFirst:
+        break;
+    }
+    return m + form.separator + d + form.separator + y;
+}
+
+QString numericDateForm(const QLocale &locale)
+{
+    const NumericForm form = formOf(locale);
+    const QChar s = form.separator;
+    switch (form.order) {
+    case Order::DayFirst:
+        return QStringLiteral("d%1m%1yyyy").arg(s);
+    case Order::YearFirst:
+        return QStringLiteral("yyyy%1m%1d").arg(s);
+    case Order::MonthFirst:
+        break;
+    }
+    return QStringLiteral("m%1d%1yyyy").arg(s);
 }
 
 QString storedDate(const QDate &date)
@@ -76,16 +133,34 @@ QString shortDate(const QVariant &stored)
 
 QString shownDate(const QDate &date)
 {
-    return date.isValid() ? mdy(date) : Unknown;
+    return date.isValid() ? numericDate(date) : Unknown;
 }
 
-QDate parseMdy(const QString &text)
+QDate parseNumericDate(const QString &text, const QLocale &locale)
 {
-    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
-    const auto match = form.match(text);
+    static const QRegularExpression numbers(
+        QStringLiteral("^\\s*(\\d{1,4})\\s*[/.-]\\s*(\\d{1,2})\\s*[/.-]\\s*(\\d{1,4})\\s*$"));
+    const auto match = numbers.match(text);
     if (!match.hasMatch())
         return {};
-    return QDate(match.captured(3).toInt(), match.captured(1).toInt(), match.captured(2).toInt());
+    const QString a = match.captured(1), b = match.captured(2), c = match.captured(3);
+    auto year = [](const QString &digits) {
+        return digits.size() == 4 ? digits.toInt() : digits.size() == 2 ? 2000 + digits.toInt() : -1;
+    };
+    // A four-digit first number is always a year: yyyy-mm-dd.
+    if (a.size() == 4)
+        return c.size() <= 2 ? QDate(a.toInt(), b.toInt(), c.toInt()) : QDate();
+    if (c.size() != 4 && c.size() != 2)
+        return {};
+    switch (formOf(locale).order) {
+    case Order::DayFirst:
+        return QDate(year(c), b.toInt(), a.toInt());
+    case Order::YearFirst:
+        return a.size() == 2 ? QDate(year(a), b.toInt(), c.toInt()) : QDate();
+    case Order::MonthFirst:
+        break;
+    }
+    return QDate(year(c), a.toInt(), b.toInt());
 }
 
 } // namespace StoreDates

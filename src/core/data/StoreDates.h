@@ -2,16 +2,23 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QVariant>
 
 // Date forms used between the program, its windows and the database.
 namespace StoreDates {
-// "m/d/yyyy": no leading zeros, four-digit year (7/4/2026), as dates are
-// typed and shown in the program's windows.
-QString mdy(const QDate &date);
-// Parses "m/d/yyyy" strictly (a real calendar date); invalid otherwise.
-QDate parseMdy(const QString &text);
+// A date as typed and shown in the program's windows: numbers in the order
+// the system's own short date puts them (month first in the US and in the C
+// locale, 7/4/2026; day first where the system puts the day first, 4/7/2026),
+// without leading zeros, with a four-digit year.
+QString numericDate(const QDate &date, const QLocale &locale = QLocale());
+// The same form in letters, for the user ("m/d/yyyy", "d/m/yyyy").
+QString numericDateForm(const QLocale &locale = QLocale());
+// Reads a date typed in that order (a four-digit or two-digit year, in the
+// 2000s; "/", "." or "-" between the numbers) or as yyyy-mm-dd; invalid when
+// the text is no real calendar date.
+QDate parseNumericDate(const QString &text, const QLocale &locale = QLocale());
 // How dates and date-times are kept in the columns (ISO 8601 text, which
 // sorts and compares as the dates do).
 QString storedDate(const QDate &date);
@@ -26,6 +33,6 @@ inline const QString Unknown = QStringLiteral("unknown");
 // The date in the system's short date form, as the lists show it;
 // Unreadable when the column holds no date.
 QString shortDate(const QVariant &stored);
-// A date as results show it, "m/d/yyyy"; Unknown when invalid.
+// A date as results show it, as numericDate; Unknown when invalid.
 QString shownDate(const QDate &date);
 } // namespace StoreDates

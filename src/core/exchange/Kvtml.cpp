@@ -136,7 +136,9 @@ ReadResult read(const QByteArray &data, const QString &folder)
         if (token != QXmlStreamReader::StartElement)
             continue;
         const auto name = x.name();
-        if (name == QLatin1String("container")) {
+        if (name == QLatin1String("title") && entryId.isNull() && containers.isEmpty() && result.title.isEmpty()) {
+            result.title = textOf(x).simplified();
+        } else if (name == QLatin1String("container")) {
             containers << QString();
         } else if (name == QLatin1String("name") && !containers.isEmpty()) {
             containers.last() = textOf(x);

@@ -4,6 +4,7 @@
 #include "Kvtml.h"
 #include "audio/RecordingFiles.h"
 #include "data/Flags.h"
+#include "data/ListNames.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
 #include "practice/WordOrder.h"
@@ -37,8 +38,18 @@ QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, Wor
 
 QString Title(Store &store, qint32 listId)
 {
-    return QStringLiteral("Spelling words for %1").arg(GetListTestDate(store, listId));
+    return QStringLiteral("Spelling words for %1")
+        .arg(ListNames::titled(GetListTestDate(store, listId), ListNames::of(store, listId)));
 }
+
+namespace {
+// A vocabulary file carries the list's own name, so an import names it again.
+QString fileTitle(Store &store, qint32 listId)
+{
+    const QString name = ListNames::of(store, listId);
+    return name.isEmpty() ? Title(store, listId) : name;
+}
+} // namespace
 
 namespace {
 QString save(const QString &path, const QByteArray &bytes)
@@ -62,7 +73,7 @@ QString WriteFile(Store &store, qint32 listId, const QString &path, const QStrin
 {
     const QList<WordEntry> entries = withoutRecordings(Entries(store, listId, wavDir));
     if (QFileInfo(path).suffix().compare(QLatin1String("kvtml"), Qt::CaseInsensitive) == 0)
-        return save(path, Kvtml::write(Title(store, listId), entries));
+        return save(path, Kvtml::write(fileTitle(store, listId), entries));
     return save(path, Csv::write(entries).toUtf8());
 }
 
@@ -84,7 +95,7 @@ QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QS
         e.recording = QStringLiteral("Wavs/") + name;
     }
     if (const QString problem
-        = save(dir.filePath(QStringLiteral("list.kvtml")), Kvtml::write(Title(store, listId), entries));
+        = save(dir.filePath(QStringLiteral("list.kvtml")), Kvtml::write(fileTitle(store, listId), entries));
         !problem.isEmpty())
         return problem;
     return save(dir.filePath(QStringLiteral("list.csv")), Csv::write(withoutRecordings(entries)).toUtf8());

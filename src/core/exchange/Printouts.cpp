@@ -2,6 +2,7 @@
 
 #include "data/Store.h"
 #include "data/StoreDates.h"
+#include "lists/Clues.h"
 #include "results/Scoring.h"
 
 #include <QLocale>
@@ -10,7 +11,6 @@
 namespace Printouts {
 
 namespace {
-const QString Blank = QStringLiteral("________");
 
 QString esc(const QString &text)
 {
@@ -24,14 +24,6 @@ QString page(const QString &title, const QString &body)
         .arg(esc(title), body);
 }
 } // namespace
-
-QString MaskWord(const QString &clue, const QString &word)
-{
-    if (word.isEmpty())
-        return clue;
-    QString masked = clue;
-    return masked.replace(word, Blank, Qt::CaseInsensitive);
-}
 
 QString PaperTest(const QString &title, const QList<WordEntry> &words, const PaperOptions &options)
 {

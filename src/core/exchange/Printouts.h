@@ -8,10 +8,6 @@ class Store;
 // its answer key, and a test's results.
 namespace Printouts {
 
-// The clue with the word blanked out wherever it appears (any case), so a
-// sentence never gives the answer away.
-QString MaskWord(const QString &clue, const QString &word);
-
 struct PaperOptions
 {
     bool definitions = true;

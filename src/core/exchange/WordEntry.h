@@ -26,4 +26,6 @@ struct ReadResult
 {
     QList<WordEntry> words;
     QString problem;
+    // The title the file gives its words (a vocabulary file's), or empty.
+    QString title;
 };

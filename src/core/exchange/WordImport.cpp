@@ -9,19 +9,36 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 
 namespace WordImport {
+
+namespace {
+// "1. ", "12) ", "• ", "- ", "* " at the start of a line, as lists copied
+// from a document or a web page carry them.
+QString withoutNumbering(const QString &line)
+{
+    static const QRegularExpression marker(
+        QStringLiteral("^\\s*(?:\\d{1,3}[.)]|[\\x{2022}\\x{25CF}\\x{25E6}\\x{2023}\\x{2043}\\x{00B7}*-])\\s+"));
+    QString rest = line;
+    return rest.remove(marker);
+}
+} // namespace
 
 QList<WordEntry> ParsePasted(const QString &text)
 {
     QList<WordEntry> words;
     QString normalized = text;
     normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    for (const QString &line : normalized.split(u'\n')) {
+    for (QString line : normalized.split(u'\n')) {
         if (line.trimmed().isEmpty())
             continue;
+        line = withoutNumbering(line);
+        // Word processors turn " - " into a dash of their own.
+        line.replace(QStringLiteral(" \u2013 "), QStringLiteral(" - "))
+            .replace(QStringLiteral(" \u2014 "), QStringLiteral(" - "));
         QString separator;
         for (const QString &s : {QStringLiteral("\t"), QStringLiteral(" - "), QStringLiteral(";")}) {
             if (line.contains(s)) {
@@ -67,7 +84,8 @@ QString key(const QString &word)
 }
 } // namespace
 
-QList<PreviewRow> Preview(Store &store, qint32 listId, const QList<WordEntry> &words, const QString &wavDir)
+QList<PreviewRow> Preview(
+    Store &store, qint32 listId, const QList<WordEntry> &words, const QString &wavDir, bool voiceOn)
 {
     QSet<QString> taken;
     if (listId > 0) {
@@ -93,8 +111,8 @@ QList<PreviewRow> Preview(Store &store, qint32 listId, const QList<WordEntry> &w
             row.skipReason = QStringLiteral("already in the list");
         else if (earlier.contains(key(word)))
             row.skipReason = QStringLiteral("appears twice");
-        else if (row.entry.definition.isEmpty() && row.entry.sentence.isEmpty() && !recorded)
-            row.skipReason = QStringLiteral("needs a definition, a sentence or a recording");
+        else if (row.entry.definition.isEmpty() && row.entry.sentence.isEmpty() && !recorded && !voiceOn)
+            row.skipReason = NeedsClue;
         if (!word.isEmpty())
             earlier.insert(key(word));
         rows << row;
@@ -122,10 +140,10 @@ QList<qint32> AddWords(Store &store, qint32 listId, const QList<PreviewRow> &row
 }
 
 QList<qint32> AddNewList(Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate,
-    const QDateTime &created, const QList<PreviewRow> &rows)
+    const QDateTime &created, const QList<PreviewRow> &rows, const QString &name)
 {
     Store::Transaction transaction(store);
-    const qint32 listId = AddList(store, weekStart, weekEnd, testDate, created);
+    const qint32 listId = AddList(store, weekStart, weekEnd, testDate, created, name);
     const QList<qint32> words = AddWords(store, listId, rows);
     transaction.commit();
     return QList<qint32> {listId} + words;

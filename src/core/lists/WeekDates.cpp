@@ -3,7 +3,6 @@
 #include "data/Store.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace WeekDates {
 
@@ -43,21 +42,12 @@ Week ProposedWeek(const QString &weekdaySetting, const QDate &today)
 
 QDate ParseDate(const QString &text)
 {
-    const QString t = text.trimmed();
-    if (QDate d = StoreDates::parseMdy(t); d.isValid())
-        return d;
-    static const QRegularExpression shortYear(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$"));
-    if (const auto m = shortYear.match(t); m.hasMatch())
-        return QDate(2000 + m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
-    static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    if (iso.match(t).hasMatch())
-        return QDate::fromString(t, Qt::ISODate);
-    return {};
+    return StoreDates::parseNumericDate(text);
 }
 
 QString TodayText(const QDate &today)
 {
-    return QStringLiteral("Today is ") + englishWeekday(today) + QLatin1Char(' ') + StoreDates::mdy(today);
+    return QStringLiteral("Today is ") + englishWeekday(today) + QLatin1Char(' ') + StoreDates::numericDate(today);
 }
 
 } // namespace WeekDates

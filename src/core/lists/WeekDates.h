@@ -24,11 +24,12 @@ struct Week
 };
 Week ProposedWeek(const QString &weekdaySetting, const QDate &today);
 
-// Reads a date as typed into a date box: m/d/yyyy (also m/d/yy and the ISO
-// form yyyy-mm-dd); invalid when the text is no real date.
+// Reads a date as typed into a date box: in the system's numeric order
+// (m/d/yyyy in the US), also with a two-digit year, or yyyy-mm-dd; invalid
+// when the text is no real date.
 QDate ParseDate(const QString &text);
 
-// "Today is Tuesday 3/4/2025".
+// "Today is Tuesday 3/4/2025" (the date in the system's numeric order).
 QString TodayText(const QDate &today);
 
 } // namespace WeekDates

@@ -1,6 +1,7 @@
 #include "WordStore.h"
 
 #include "audio/RecordingFiles.h"
+#include "data/ListNames.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
 
@@ -95,8 +96,8 @@ void DeleteWord(Store &store, qint32 wordId, const QString &wavDir)
     KillFile(RecordingPath(wavDir, word));
 }
 
-qint32 AddList(
-    Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate, const QDateTime &created)
+qint32 AddList(Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate,
+    const QDateTime &created, const QString &name)
 {
     Store::Transaction transaction(store);
     const qint32 id = NextID(store, IdCodes::List);
@@ -106,6 +107,7 @@ qint32 AddList(
             {QStringLiteral("TEST_DATE"), StoreDates::storedDate(testDate)},
             {QStringLiteral("CREATED_DATE"), StoreDates::storedDateTime(created)},
             {QStringLiteral("STATUS"), QStringLiteral("CREATED")}});
+    ListNames::set(store, id, name);
     transaction.commit();
     return id;
 }

@@ -38,9 +38,10 @@ qint32 CountIncorrectGuesses(Store &store, qint32 wordId);
 // Deletes the word, its attempts and the recording of its text.
 void DeleteWord(Store &store, qint32 wordId, const QString &wavDir);
 
-// Adds a new list and returns its identifier. The dates are real dates.
-qint32 AddList(
-    Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate, const QDateTime &created);
+// Adds a new list, with its name when it has one, and returns its
+// identifier. The dates are real dates.
+qint32 AddList(Store &store, const QDate &weekStart, const QDate &weekEnd, const QDate &testDate,
+    const QDateTime &created, const QString &name = {});
 
 // When a word's text changes, its recording follows it to the new name. The
 // file of the old text is copied first and removed only once the copy is in

@@ -9,6 +9,7 @@
 #include "data/Flags.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
+#include "lists/Clues.h"
 #include "lists/WordStore.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@
 namespace {
 const QString Correct = QStringLiteral("CORRECT");
 const QString Incorrect = QStringLiteral("INCORRECT");
+const QString CaseHint = QStringLiteral("Check the capital letters");
 
 const QString BusyKept
     = QStringLiteral("Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
@@ -97,7 +99,13 @@ void TestSession::NextWord()
     m_caseSensitive = TextToBool(word->caseSensitive);
     m_canPronounce = PronunciationFor(HasRecording(RecordingPath(m_files.wavDir, m_currentWord)), m_files.voice)
         != Pronunciation::None;
-    m_view.presentWord(word->definition, word->sentence, m_canPronounce);
+    m_definition = word->definition;
+    m_sentence = word->sentence;
+    if (m_files.family.hideWordInClues)
+        m_view.presentWord(MaskWord(m_definition, m_currentWord), MaskWord(m_sentence, m_currentWord), m_canPronounce);
+    else
+        m_view.presentWord(m_definition, m_sentence, m_canPronounce);
+    m_view.showProgress(m_wordIndex + 1, qint32(m_words.sequence.size()));
     m_view.setAnswer(QString());
     m_view.focusAnswer();
     if (m_canPronounce && m_options.Pronounce)
@@ -141,14 +149,16 @@ void TestSession::AnswerIncorrect(const QString &answer)
     storeAttempt(answer, Incorrect);
     if (m_options.PlayIncorrectSound)
         PlaySound(m_files.incorrectSound);
+    const bool caseOnly
+        = m_files.family.caseHint && m_caseSensitive && answer.compare(m_currentWord, Qt::CaseInsensitive) == 0;
     if (m_attempts >= m_options.MoveOnAfter) {
-        m_view.showMessage(QStringLiteral("Incorrect"), QString());
+        m_view.showMessage(QStringLiteral("Incorrect"), caseOnly ? CaseHint : QString());
         if (m_options.RevealAnswers)
             m_view.revealAnswer(m_currentWord, m_caseSensitive);
         NextWord();
         return;
     }
-    m_view.showMessage(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+    m_view.showMessage(QStringLiteral("Incorrect"), caseOnly ? CaseHint : QStringLiteral("Try Again"));
     if (m_options.ClearWrongAnswer)
         m_view.setAnswer(QString());
     if (m_canPronounce && m_options.Pronounce)

@@ -2,6 +2,7 @@
 
 #include "TestOptions.h"
 #include "WordOrder.h"
+#include "settings/FamilyOptions.h"
 #include "settings/VoiceOptions.h"
 
 #include <QDateTime>
@@ -24,6 +25,8 @@ public:
     virtual ~TestView() = default;
     // Shows the clues of the next word and empties the answer box.
     virtual void presentWord(const QString &definition, const QString &sentence, bool canPronounce) = 0;
+    // How far the test is: word `number` (from 1) of `total`.
+    virtual void showProgress(qint32 number, qint32 total) = 0;
     // Replaces the text of the answer box.
     virtual void setAnswer(const QString &text) = 0;
     // Puts the focus in the answer box, the caret after the text.
@@ -41,14 +44,16 @@ public:
     virtual void wordsLeftOut(qint32 listId, qint32 count) = 0;
 };
 
-// How a test sounds: the recordings folder, the two notification sounds,
-// and the computer voice for words without a recording.
+// How a test sounds and shows: the recordings folder, the two notification
+// sounds, the computer voice for words without a recording, and the family's
+// choices of how clues and wrong answers are shown.
 struct SessionFiles
 {
     QString wavDir;
     QString correctSound;
     QString incorrectSound;
     VoiceOptions voice;
+    FamilyOptions family;
 };
 
 // The practice test itself: the order of the words, the checking of each
@@ -75,8 +80,11 @@ public:
     void Quit();
     // Says the current word: its recording, or the computer voice.
     void Pronounce();
-    // Reads a clue aloud with the computer voice (when it is on).
+    // Reads a clue aloud with the computer voice (when it is on), the word
+    // said in it even when the screen blanks it.
     void ReadAloud(const QString &clue);
+    void ReadDefinition() { ReadAloud(m_definition); }
+    void ReadSentence() { ReadAloud(m_sentence); }
 
     State state() const { return m_state; }
     qint32 TestID() const { return m_testId; }
@@ -125,6 +133,8 @@ private:
     qint32 m_attempts = 0;
     qint32 m_wordId = 0;
     QString m_currentWord;
+    QString m_definition;
+    QString m_sentence;
     bool m_caseSensitive = false;
     bool m_canPronounce = false;
     QDateTime m_startTime;

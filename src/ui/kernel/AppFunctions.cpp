@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
 
 namespace AppFunctions {
 
@@ -22,15 +23,21 @@ bool IsFormLoaded(const QString &name)
     return Forms::isLoaded(name);
 }
 
-void ShowMessage(const QVariant &top, const QVariant &bottom)
+QString ShowMessage(const QVariant &top, const QVariant &bottom)
 {
     if (Globals::gMessageTime <= 0)
-        return;
+        return {};
     frmMessage *message = Forms::get<frmMessage>();
     message->lblTop->setText(top.toString());
     message->lblBottom->setText(bottom.toString());
     message->Reset();
+    QString typed;
+    message->TypedAhead = &typed;
+    const QPointer<frmMessage> guard(message);
     message->exec();
+    if (guard)
+        guard->TypedAhead = nullptr;
+    return typed;
 }
 
 void DoEvents(int times)

@@ -15,8 +15,9 @@ Store &db();
 bool IsFormLoaded(const QString &name);
 
 // The temporary message: modal for the message time, or nothing at all when
-// the time is 0 or less.
-void ShowMessage(const QVariant &top, const QVariant &bottom);
+// the time is 0 or less. Returns what was typed while it showed, for the box
+// that takes the next typing.
+QString ShowMessage(const QVariant &top, const QVariant &bottom);
 
 // Lets the toolkit process pending events `times` times in a row.
 void DoEvents(int times);

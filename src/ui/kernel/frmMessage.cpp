@@ -4,6 +4,7 @@
 #include "data/Options.h"
 
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,10 +83,14 @@ bool frmMessage::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == txtDummy && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
-            close();
+        takeKey(static_cast<QKeyEvent *>(event));
         return true; // nothing is typed into the hidden box
+    }
+    if (watched == txtDummy && event->type() == QEvent::InputMethod) {
+        // Letters composed with dead keys or an input method.
+        if (TypedAhead)
+            *TypedAhead += static_cast<QInputMethodEvent *>(event)->commitString();
+        return true;
     }
     return Form<QDialog>::eventFilter(watched, event);
 }
@@ -101,5 +106,24 @@ void frmMessage::showEvent(QShowEvent *event)
 void frmMessage::keyPressEvent(QKeyEvent *event)
 {
     // Only Enter and Space dismiss the message; Escape does not.
+    takeKey(event);
     event->accept();
+}
+
+void frmMessage::takeKey(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        close();
+        return;
+    }
+    if (!TypedAhead)
+        return;
+    if (key == Qt::Key_Backspace) {
+        TypedAhead->chop(1);
+        return;
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        *TypedAhead += text;
 }

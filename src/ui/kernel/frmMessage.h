@@ -9,7 +9,8 @@ class QLineEdit;
 class QTimer;
 
 // The temporary message: closes itself after the message time, or at once on
-// a click on its texts, Enter or Space.
+// a click on its texts, Enter or Space. Whatever else is typed while it shows
+// is kept, in order, for the box that takes the next typing.
 class frmMessage : public Form<QDialog>
 {
     Q_OBJECT
@@ -27,9 +28,16 @@ public:
     QTimer *Timer1;
     QLineEdit *txtDummy;
     qint32 TickCount = 0;
+    // Where the keys typed meanwhile go (null: they are dropped).
+    QString *TypedAhead = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Enter and Space close the message; text keys are kept; nothing is
+    // typed into the message itself.
+    void takeKey(QKeyEvent *event);
 };

@@ -48,7 +48,9 @@ QList<qint32> preview(QWidget *parent, qint32 listId, const QDate *newListDates)
     auto *window = Forms::get<frmPasteWords>();
     window->setParent(parent, Qt::Dialog);
     if (newListDates)
-        window->setNewList(newListDates[0], newListDates[1], newListDates[2]);
+        // The list is named after the file: its own title, else its name.
+        window->setNewList(newListDates[0], newListDates[1], newListDates[2],
+            read.title.isEmpty() ? QFileInfo(path).completeBaseName() : read.title);
     else
         window->setListID(listId);
     window->setEntries(read.words, QFileInfo(path).fileName());

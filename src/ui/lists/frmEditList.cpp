@@ -2,7 +2,9 @@
 
 #include "ListFiles.h"
 #include "audio/RecordingFiles.h"
+#include "data/ListNames.h"
 #include "data/ListStore.h"
+#include "data/Store.h"
 #include "frmEditWord.h"
 #include "frmPasteWords.h"
 #include "frmPrintList.h"
@@ -112,7 +114,18 @@ frmEditList::frmEditList()
     buttons->addWidget(cmdEditWord);
     buttons->addWidget(cmdDeleteWord);
     buttons->addStretch(1);
+    // The list's own name, kept as soon as the box is left.
+    txtListName = named<QLineEdit>(central, "txtListName");
+    txtListName->setMaxLength(int(ListNames::MaxLength));
+    txtListName->setPlaceholderText(QStringLiteral("optional, e.g. Week 12"));
+    txtListName->setToolTip(QStringLiteral("A name that tells this list apart from others"));
+    lblListName = label(central, "lblListName", QStringLiteral("List &name"), txtListName);
+    connect(txtListName, &QLineEdit::editingFinished, this, &frmEditList::saveListName);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(lblListName);
+    nameRow->addWidget(txtListName, 1);
     auto *right = new QVBoxLayout;
+    right->addLayout(nameRow);
     right->addWidget(frameDetails);
     right->addWidget(framePastTests);
     right->addStretch(1);
@@ -208,7 +221,23 @@ void frmEditList::setListID(qint32 id)
 {
     m_ListID = id;
     m_testCount = CountListTests(db(), id);
+    txtListName->setText(ListNames::of(db(), id));
+    txtListName->setModified(false);
     LoadWords();
+}
+
+void frmEditList::saveListName()
+{
+    if (!txtListName->isModified() || m_ListID <= 0)
+        return;
+    txtListName->setModified(false);
+    try {
+        ListNames::set(db(), m_ListID, txtListName->text());
+    } catch (const StoreError &e) {
+        MsgBox(QStringLiteral("The name could not be saved: %1").arg(e.message()), MsgButtons::OK, this);
+        return;
+    }
+    txtListName->setText(ListNames::of(db(), m_ListID));
 }
 
 void frmEditList::ResetGrid()
@@ -378,5 +407,6 @@ void frmEditList::Form_Unload()
     // The word editor belongs to this window and goes with it.
     if (QWidget *editor = Forms::findAs<frmEditWord>())
         Forms::unload(editor);
+    saveListName(); // a name still being typed is kept too
     emit closed(m_ListID);
 }

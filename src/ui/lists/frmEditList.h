@@ -46,6 +46,8 @@ public:
     QGroupBox *frameDetails;
     QLabel *Label1;
     QLineEdit *txtWord;
+    QLabel *lblListName;
+    QLineEdit *txtListName;
     QLabel *Label2;
     QPlainTextEdit *txtDefinition;
     QLabel *Label3;
@@ -89,6 +91,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void saveListName();
     void rowSelected();
     void showPopUp(const QPoint &viewportPos);
     void clearDetails();

@@ -235,8 +235,9 @@ void frmEditWord::Save()
         txtWord->setFocus();
         return;
     }
-    if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty()
-        && !QFile::exists(m_TempWavPath)) {
+    // With the computer voice on, the voice is the word's clue.
+    if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty() && !QFile::exists(m_TempWavPath)
+        && !Globals::gVoice.enabled) {
         MsgBox(QStringLiteral("At least one of the following items must be provided:\n"
                               "   1. A Definition\n"
                               "   2. A Context Sentence\n"
@@ -288,7 +289,8 @@ void frmEditWord::SaveWord()
             }
         }
     }
-    ShowMessage(QStringLiteral("Word Saved"), row.word);
+    // The next word may be typed while the message shows; it is not lost.
+    const QString typedAhead = ShowMessage(QStringLiteral("Word Saved"), row.word);
     if (isNew)
         emit wordAdded(m_WordID);
     else
@@ -296,6 +298,7 @@ void frmEditWord::SaveWord()
     if (isNew) {
         txtWord->clear();
         setWordID(0);
+        txtWord->insert(typedAhead);
         txtWord->setFocus();
     } else {
         close();

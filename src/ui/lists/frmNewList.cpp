@@ -1,14 +1,17 @@
 #include "frmNewList.h"
 
 #include "data/Clock.h"
+#include "data/ListNames.h"
 #include "data/Options.h"
 #include "data/Store.h"
+#include "data/StoreDates.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
 #include "lists/WeekDates.h"
 #include "lists/WordStore.h"
+#include "settings/FamilyOptions.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,7 +28,7 @@ frmNewList::frmNewList()
     auto box = [this](const char *name) {
         auto *e = Controls::named<QLineEdit>(this, name);
         e->setMaxLength(40);
-        e->setPlaceholderText(QStringLiteral("m/d/yyyy"));
+        e->setPlaceholderText(StoreDates::numericDateForm());
         return e;
     };
     txtStart = box("txtStart");
@@ -35,6 +38,11 @@ frmNewList::frmNewList()
     Label2 = Controls::label(this, "Label2", QStringLiteral("End of week"), txtEnd);
     Label3 = Controls::label(this, "Label3", QStringLiteral("Date of test"), txtTestDate);
     lblToday = Controls::named<QLabel>(this, "lblToday");
+    // Optional: tells apart lists for the same test date.
+    txtName = Controls::named<QLineEdit>(this, "txtName");
+    txtName->setMaxLength(int(ListNames::MaxLength));
+    txtName->setPlaceholderText(QStringLiteral("optional, e.g. Week 12"));
+    lblName = Controls::label(this, "lblName", QStringLiteral("Name"), txtName);
 
     cmdCreate = Controls::button(this, "cmdCreate", QStringLiteral("Create"), QStringLiteral("Create a new word list"));
     cmdCreate->setDefault(true);
@@ -45,6 +53,7 @@ frmNewList::frmNewList()
     form->addRow(Label1, txtStart);
     form->addRow(Label2, txtEnd);
     form->addRow(Label3, txtTestDate);
+    form->addRow(lblName, txtName);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdCreate);
@@ -65,33 +74,59 @@ void frmNewList::Form_Load()
 {
     Globals::gNewListCreated = false;
     lblToday->setText(WeekDates::TodayText(Clock::today()));
+    txtName->clear();
     SetDefaultDates();
 }
 
 void frmNewList::SetDefaultDates()
 {
     const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(AppFunctions::db()), Clock::today());
-    txtTestDate->setText(StoreDates::mdy(week.test));
-    txtEnd->setText(StoreDates::mdy(week.end));
-    txtStart->setText(StoreDates::mdy(week.start));
+    txtTestDate->setText(StoreDates::numericDate(week.test));
+    txtEnd->setText(StoreDates::numericDate(week.end));
+    txtStart->setText(StoreDates::numericDate(week.start));
 }
 
 void frmNewList::SetStartMonday()
 {
-    txtStart->setText(StoreDates::mdy(WeekDates::StartMonday(Clock::today())));
+    txtStart->setText(StoreDates::numericDate(WeekDates::StartMonday(Clock::today())));
 }
 
 QString frmNewList::GetTestDate(const QString &weekdaySetting) const
 {
-    return StoreDates::mdy(WeekDates::GetTestDate(weekdaySetting, Clock::today()));
+    return StoreDates::numericDate(WeekDates::GetTestDate(weekdaySetting, Clock::today()));
+}
+
+QLineEdit *frmNewList::unreadableDate()
+{
+    if (!ReadFamilyOptions(AppFunctions::db()).strictDates)
+        return nullptr;
+    for (QLineEdit *box : {txtStart, txtEnd, txtTestDate}) {
+        if (WeekDates::ParseDate(box->text()).isValid())
+            continue;
+        const QString label = box == txtStart ? Label1->text() : box == txtEnd ? Label2->text() : Label3->text();
+        MsgBox(QStringLiteral("\"%1\" is not a date Lettermarch can read (%2).\n\nType the date as %3, for example %4.")
+                   .arg(box->text().left(40), label.toLower(), StoreDates::numericDateForm(),
+                       StoreDates::numericDate(Clock::today())),
+            MsgButtons::OK, this);
+        return box;
+    }
+    return nullptr;
 }
 
 void frmNewList::Create()
 {
-    // A box that holds no date is refilled without a message; nothing else
-    // is checked (not even the order of the dates).
+    // A box that holds no date is refused when the family has chosen so.
+    if (QLineEdit *box = unreadableDate()) {
+        // The message has gone before the focus moves.
+        AppFunctions::DoEvents(3);
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    // Otherwise it is refilled without a message; nothing else is checked
+    // (not even the order of the dates).
     if (!WeekDates::ParseDate(txtStart->text()).isValid())
-        txtStart->setText(StoreDates::mdy(Clock::today()));
+        txtStart->setText(StoreDates::numericDate(Clock::today()));
     if (!WeekDates::ParseDate(txtTestDate->text()).isValid())
         txtTestDate->setText(GetTestDate(QStringLiteral("Fridays")));
     if (!WeekDates::ParseDate(txtEnd->text()).isValid())
@@ -102,8 +137,9 @@ void frmNewList::Create()
 void frmNewList::CreateList()
 {
     try {
-        Globals::gCurrentListID = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()),
-            WeekDates::ParseDate(txtEnd->text()), WeekDates::ParseDate(txtTestDate->text()), Clock::now());
+        Globals::gCurrentListID
+            = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()), WeekDates::ParseDate(txtEnd->text()),
+                WeekDates::ParseDate(txtTestDate->text()), Clock::now(), txtName->text());
     } catch (const IdentifiersExhausted &e) {
         MsgBox(e.message(), MsgButtons::OK, this);
         return;

@@ -30,10 +30,15 @@ public:
     QLineEdit *txtEnd;
     QLabel *Label3;
     QLineEdit *txtTestDate;
+    QLabel *lblName;
+    QLineEdit *txtName;
     QLabel *lblToday;
     QPushButton *cmdCreate;
     QPushButton *cmdCancel;
 
 private:
     void Create();
+    // With the family's strict dates: the first box that holds no date, after
+    // saying so; null when every box holds one.
+    QLineEdit *unreadableDate();
 };

@@ -2,6 +2,7 @@
 
 #include "audio/RecordingFiles.h"
 #include "data/Clock.h"
+#include "data/ListNames.h"
 #include "data/Store.h"
 #include "data/StoreDates.h"
 #include "kernel/AppFunctions.h"
@@ -53,6 +54,7 @@ frmPasteWords::frmPasteWords()
     for (int c : {int(ColDefinition), int(ColSentence)})
         grdPreview->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     lblSummary = label(this, "lblSummary", {});
+    lblSummary->setWordWrap(true);
     cmdAdd = button(this, "cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add the words not skipped to the list"));
     cmdAdd->setDefault(false);
     cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
@@ -89,12 +91,13 @@ void frmPasteWords::setListID(qint32 listId)
     refresh();
 }
 
-void frmPasteWords::setNewList(const QDate &weekStart, const QDate &weekEnd, const QDate &testDate)
+void frmPasteWords::setNewList(const QDate &weekStart, const QDate &weekEnd, const QDate &testDate, const QString &name)
 {
     m_listId = 0;
     m_weekStart = weekStart;
     m_weekEnd = weekEnd;
     m_testDate = testDate;
+    m_listName = name;
     refresh();
 }
 
@@ -104,9 +107,10 @@ void frmPasteWords::setEntries(const QList<WordEntry> &words, const QString &fil
     m_entries = words;
     setWindowTitle(QStringLiteral("Import Words"));
     txtPaste->hide();
-    lblHint->setText(m_listId > 0 ? QStringLiteral("The words of %1, to be added to this list:").arg(fileName)
-                                  : QStringLiteral("The words of %1, to make a new list for the test on %2:")
-                                        .arg(fileName, StoreDates::mdy(m_testDate)));
+    lblHint->setText(m_listId > 0
+            ? QStringLiteral("The words of %1, to be added to this list:").arg(fileName)
+            : QStringLiteral("The words of %1, to make a new list for the test on %2:")
+                  .arg(fileName, ListNames::titled(StoreDates::numericDate(m_testDate), m_listName)));
     refresh();
 }
 
@@ -123,7 +127,7 @@ void frmPasteWords::refresh()
         cmdAdd->setEnabled(false);
         return;
     }
-    m_rows = WordImport::Preview(db(), m_listId, m_entries, Globals::gWavPath);
+    m_rows = WordImport::Preview(db(), m_listId, m_entries, Globals::gWavPath, Globals::gVoice.enabled);
     showRows();
 }
 
@@ -156,8 +160,14 @@ void frmPasteWords::showRows()
         grdPreview->setItem(r, ColSkipped, reason);
     }
     const qsizetype skipped = m_rows.size() - added;
-    lblSummary->setText(m_rows.isEmpty() ? QStringLiteral("No words yet.")
-                                         : QStringLiteral("%1 to add, %2 skipped.").arg(added).arg(skipped));
+    QString summary = m_rows.isEmpty() ? QStringLiteral("No words yet.")
+                                       : QStringLiteral("%1 to add, %2 skipped.").arg(added).arg(skipped);
+    // Most school lists are bare words: say how to take them.
+    if (std::any_of(m_rows.cbegin(), m_rows.cend(),
+            [](const WordImport::PreviewRow &r) { return r.skipReason == WordImport::NeedsClue; }))
+        summary += QStringLiteral(" Words without a clue are added when the computer voice is on (Options, "
+                                  "Voice tab): it then says them in the test.");
+    lblSummary->setText(summary);
     cmdAdd->setEnabled(added > 0);
 }
 
@@ -169,7 +179,7 @@ void frmPasteWords::add()
     qint32 listId = m_listId;
     try {
         if (listId <= 0) {
-            ids = WordImport::AddNewList(db(), m_weekStart, m_weekEnd, m_testDate, Clock::now(), m_rows);
+            ids = WordImport::AddNewList(db(), m_weekStart, m_weekEnd, m_testDate, Clock::now(), m_rows, m_listName);
             listId = ids.takeFirst();
         } else {
             ids = WordImport::AddWords(db(), listId, m_rows);

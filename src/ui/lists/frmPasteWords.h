@@ -25,7 +25,8 @@ public:
     // Pasting into (or importing to) an existing list.
     void setListID(qint32 listId);
     // Importing into a new list with these dates (made only on Add).
-    void setNewList(const QDate &weekStart, const QDate &weekEnd, const QDate &testDate);
+    // The words make a new list with these dates and this name.
+    void setNewList(const QDate &weekStart, const QDate &weekEnd, const QDate &testDate, const QString &name = {});
     // The words of an imported file: no box to paste into.
     void setEntries(const QList<WordEntry> &words, const QString &fileName);
 
@@ -50,6 +51,7 @@ private:
 
     qint32 m_listId = 0;
     QDate m_weekStart, m_weekEnd, m_testDate;
+    QString m_listName;
     QList<WordEntry> m_entries;
     QList<WordImport::PreviewRow> m_rows;
     QTimer *m_typing;

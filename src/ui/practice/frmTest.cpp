@@ -101,6 +101,8 @@ frmTest::frmTest()
     txtWord->setGeometry(twips(840, 840, 5055, 285));
     lblWord = label(frameBottom, "lblWord", QStringLiteral("Word"), txtWord);
     lblWord->setGeometry(twips(120, 840, 615, 255));
+    lblProgress = named<QLabel>(frameBottom, "lblProgress");
+    lblProgress->setGeometry(twips(120, 300, 1740, 255));
     cmdNext = button(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
     cmdNext->setGeometry(twips(1920, 1320, 2175, 375));
 
@@ -119,11 +121,11 @@ frmTest::frmTest()
     }
     connect(cmdReadDefinition, &QPushButton::clicked, this, [this] {
         if (m_session)
-            m_session->ReadAloud(txtDefinition->toPlainText());
+            m_session->ReadDefinition();
     });
     connect(cmdReadSentence, &QPushButton::clicked, this, [this] {
         if (m_session)
-            m_session->ReadAloud(txtContext->toPlainText());
+            m_session->ReadSentence();
     });
 
     connect(cmdPronounce, &QPushButton::clicked, this, [this] {
@@ -170,7 +172,8 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords)
         }
     }
     m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions,
-        SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, voice});
+        SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, voice,
+            ReadFamilyOptions(db())});
     ArrangeFrames();
     try {
         m_session->Start(m_ListID, onlyWords);
@@ -250,6 +253,11 @@ void frmTest::presentWord(const QString &definition, const QString &sentence, bo
     cmdPronounce->setEnabled(canPronounce);
 }
 
+void frmTest::showProgress(qint32 number, qint32 total)
+{
+    lblProgress->setText(QStringLiteral("Word %1 of %2").arg(number).arg(total));
+}
+
 void frmTest::setAnswer(const QString &text)
 {
     if (txtWord->text() != text)
@@ -260,12 +268,16 @@ void frmTest::focusAnswer()
 {
     txtWord->deselect();
     txtWord->end(false);
+    if (!m_typedAhead.isEmpty()) {
+        txtWord->insert(m_typedAhead);
+        m_typedAhead.clear();
+    }
     txtWord->setFocus();
 }
 
 void frmTest::showMessage(const QString &top, const QString &bottom)
 {
-    ShowMessage(top, bottom);
+    m_typedAhead += ShowMessage(top, bottom);
 }
 
 void frmTest::revealAnswer(const QString &word, bool caseSensitive)
@@ -273,6 +285,10 @@ void frmTest::revealAnswer(const QString &word, bool caseSensitive)
     auto *reveal = Forms::get<frmRevealAnswer>();
     reveal->TakeInWordDetails(word, caseSensitive);
     reveal->setParent(this, reveal->windowFlags() | Qt::Dialog);
+    if (reveal->txtEcho->isVisibleTo(reveal)) {
+        reveal->txtEcho->insert(m_typedAhead);
+        m_typedAhead.clear();
+    }
     reveal->exec();
 }
 

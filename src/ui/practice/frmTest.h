@@ -51,6 +51,7 @@ public:
     QGroupBox *frameBottom;
     QPushButton *cmdPronounce;
     QLabel *lblWord;
+    QLabel *lblProgress;
     QLineEdit *txtWord;
     QPushButton *cmdNext;
 
@@ -65,6 +66,7 @@ private:
 
     // TestView
     void presentWord(const QString &definition, const QString &sentence, bool canPronounce) override;
+    void showProgress(qint32 number, qint32 total) override;
     void setAnswer(const QString &text) override;
     void focusAnswer() override;
     void showMessage(const QString &top, const QString &bottom) override;
@@ -78,4 +80,6 @@ private:
     bool m_closingByProgram = false;
     int m_busy = 0;
     bool m_deleteWhenDone = false;
+    // Keys typed while a message showed, for the box that is next typed in.
+    QString m_typedAhead;
 };

@@ -72,6 +72,19 @@ frmOptions::frmOptions()
     Label4 = label(generalTab, "Label4", QStringLiteral("Temporary Messages"), txtTempMessages);
     cmdTestMessageTime = button(
         generalTab, "cmdTestMessageTime", QStringLiteral("Test"), QStringLiteral("Test the selected message time"));
+    // Improvements a family may switch on in a database from before them.
+    auto check = [generalTab](const char *name, const QString &text, const QString &tip) {
+        auto *c = named<QCheckBox>(generalTab, name);
+        c->setText(text);
+        c->setToolTip(tip);
+        return c;
+    };
+    chkHideWordInClues = check("chkHideWordInClues", QStringLiteral("Hide the word in its clues"),
+        QStringLiteral("During a test the word is blanked out of its definition and sentence"));
+    chkCaseHint = check("chkCaseHint", QStringLiteral("Say when only the capital letters are wrong"),
+        QStringLiteral("A case-sensitive word typed with the wrong capitals is told so"));
+    chkStrictDates = check("chkStrictDates", QStringLiteral("Refuse a date that cannot be read"),
+        QStringLiteral("A new list's date that cannot be read is refused instead of replaced"));
     auto *general = new QGridLayout(generalTab);
     general->addWidget(Label3, 0, 0);
     general->addWidget(txtTestDay, 0, 1);
@@ -79,7 +92,10 @@ frmOptions::frmOptions()
     general->addWidget(Label4, 2, 0);
     general->addWidget(txtTempMessages, 2, 1);
     general->addWidget(cmdTestMessageTime, 2, 2);
-    general->setRowStretch(3, 1);
+    general->addWidget(chkHideWordInClues, 3, 0, 1, 3);
+    general->addWidget(chkCaseHint, 4, 0, 1, 3);
+    general->addWidget(chkStrictDates, 5, 0, 1, 3);
+    general->setRowStretch(6, 1);
     general->setColumnStretch(3, 1);
     Tab1->addTab(generalTab, QStringLiteral("General Defaults"));
 
@@ -155,6 +171,10 @@ void frmOptions::Form_Load()
 
 void frmOptions::LoadOptions()
 {
+    m_storedFamily = ReadFamilyOptions(db());
+    chkHideWordInClues->setChecked(m_storedFamily.hideWordInClues);
+    chkCaseHint->setChecked(m_storedFamily.caseHint);
+    chkStrictDates->setChecked(m_storedFamily.strictDates);
     const auto row = ReadOptionsRecord(db());
     if (!row) {
         RestoreDefaults();
@@ -174,6 +194,11 @@ void frmOptions::LoadOptions()
         chkPromptToDeleteOldTests->setChecked(*general.promptToDeleteLists);
     m_storedVoice = ReadVoiceOptions(db());
     ShowVoice(m_storedVoice);
+}
+
+FamilyOptions frmOptions::chosenFamily() const
+{
+    return {chkHideWordInClues->isChecked(), chkStrictDates->isChecked(), chkCaseHint->isChecked()};
 }
 
 void frmOptions::ShowVoice(const VoiceOptions &voice)
@@ -241,6 +266,12 @@ void frmOptions::SaveOptions()
         WriteVoiceOptions(db(), voice);
     m_storedVoice = voice;
     Globals::gVoice = voice;
+    // Likewise the family's table: an old database gets it only when the
+    // parent changes one of these.
+    if (const FamilyOptions family = chosenFamily(); !(family == m_storedFamily)) {
+        WriteFamilyOptions(db(), family);
+        m_storedFamily = family;
+    }
 }
 
 void frmOptions::RestoreDefaults()

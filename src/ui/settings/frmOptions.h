@@ -2,6 +2,7 @@
 
 #include "kernel/Forms.h"
 #include "kernel/TestDefaultsControls.h"
+#include "settings/FamilyOptions.h"
 #include "settings/VoiceOptions.h"
 
 #include <QDialog>
@@ -40,6 +41,9 @@ public:
     QLabel *Label3;
     QComboBox *txtTestDay;
     QCheckBox *chkPromptToDeleteOldTests;
+    QCheckBox *chkHideWordInClues;
+    QCheckBox *chkStrictDates;
+    QCheckBox *chkCaseHint;
     QLabel *Label4;
     QComboBox *txtTempMessages;
     QPushButton *cmdTestMessageTime;
@@ -60,6 +64,8 @@ public:
 
 private:
     VoiceOptions m_storedVoice;
+    FamilyOptions m_storedFamily;
+    FamilyOptions chosenFamily() const;
     bool m_voicesLoaded = false;
     qint32 GetTimeFromCombo() const;
     void Save();

@@ -1,6 +1,7 @@
 #include "frmLists.h"
 
 #include "audio/Sound.h"
+#include "data/ListNames.h"
 #include "data/ListStore.h"
 #include "data/Options.h"
 #include "data/Store.h"
@@ -37,6 +38,10 @@ constexpr int ColTestDate = 0;
 constexpr int ColWords = 1;
 constexpr int ColTests = 2;
 constexpr int ColListId = 3;
+// The list's own name, after the hidden identifier so the first columns stay
+// as they always were.
+constexpr int ColName = 4;
+constexpr int Cols = 5;
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &tip)
 {
@@ -154,7 +159,7 @@ frmLists::frmLists()
 void frmLists::Form_Load()
 {
     // The window keeps its design size: the grid's columns and the buttons.
-    MSFlexGrid1->setMinimumSize(MSFlexGrid1->widthForColumns(2100 + 1800 + 1800), 300);
+    MSFlexGrid1->setMinimumSize(MSFlexGrid1->widthForColumns(2100 + 1800 + 1800 + 2700), 300);
     setFixedSize(sizeHint());
 }
 
@@ -163,12 +168,13 @@ void frmLists::ClearGrid()
     FlexGrid *g = MSFlexGrid1;
     g->Clear();
     g->setRows(1);
-    g->setCols(4);
+    g->setCols(Cols);
     g->setTextMatrix(0, ColTestDate, QStringLiteral("School Test Date"));
     g->setTextMatrix(0, ColWords, QStringLiteral("Words"));
     g->setTextMatrix(0, ColTests, QStringLiteral("Tests"));
-    const int widths[] = {2100, 1800, 1800, 1};
-    for (int c = 0; c < 4; ++c) {
+    g->setTextMatrix(0, ColName, QStringLiteral("Name"));
+    const int widths[Cols] = {2100, 1800, 1800, 1, 2700};
+    for (int c = 0; c < Cols; ++c) {
         g->setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
         g->setColWidth(c, widths[c]);
     }
@@ -191,6 +197,7 @@ void frmLists::LoadWordLists()
             g->setTextMatrix(r, ColWords, QString::number(list.words));
             g->setTextMatrix(r, ColTests, QString::number(list.tests));
             g->setTextMatrix(r, ColListId, QString::number(list.listId));
+            g->setTextMatrix(r, ColName, list.name);
             ++r;
         }
         g->setRow(g->Rows() > 1 ? 1 : 0);
@@ -253,6 +260,7 @@ void frmLists::LaunchNewList()
         g->setTextMatrix(r, ColWords, QStringLiteral("0"));
         g->setTextMatrix(r, ColTests, QStringLiteral("0"));
         g->setTextMatrix(r, ColListId, QString::number(Globals::gCurrentListID));
+        g->setTextMatrix(r, ColName, ListNames::of(db(), Globals::gCurrentListID));
     }
     if (g->Rows() == 2) {
         g->setRow(1);
@@ -404,6 +412,7 @@ void frmLists::UpdateList(const QVariant &m_ListID)
         if (MSFlexGrid1->TextMatrix(r, ColListId) == key) {
             MSFlexGrid1->setTextMatrix(r, ColWords, QString::number(CountListWords(db(), key.toInt())));
             MSFlexGrid1->setTextMatrix(r, ColTests, QString::number(CountListTests(db(), key.toInt())));
+            MSFlexGrid1->setTextMatrix(r, ColName, ListNames::of(db(), key.toInt())); // renamed in the editor
         }
     }
 }

@@ -1,0 +1,38 @@
+#include "FamilyOptions.h"
+
+#include "data/Flags.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+FamilyOptions ReadFamilyOptions(Store &store)
+{
+    FamilyOptions o;
+    if (!store.hasTable(QStringLiteral("FAMILY_OPTIONS")))
+        return o;
+    // A table another program changed is read as far as it can be; a column
+    // that is not there leaves its improvement off.
+    QSqlQuery q(store.database());
+    if (!q.exec(QStringLiteral("SELECT * FROM FAMILY_OPTIONS LIMIT 1")) || !q.next())
+        return o;
+    const QSqlRecord row = q.record();
+    o.hideWordInClues = TextToBool(row.value(QStringLiteral("HIDE_WORD_IN_CLUES")).toString());
+    o.strictDates = TextToBool(row.value(QStringLiteral("STRICT_DATES")).toString());
+    o.caseHint = TextToBool(row.value(QStringLiteral("CASE_HINT")).toString());
+    return o;
+}
+
+void WriteFamilyOptions(Store &store, const FamilyOptions &options)
+{
+    Store::Transaction transaction(store);
+    // Made afresh, so a table another program changed cannot stop the save.
+    store.execute(QStringLiteral("DROP TABLE IF EXISTS FAMILY_OPTIONS"));
+    store.execute(Schema::familyOptionsTable());
+    store.addRow(QStringLiteral("FAMILY_OPTIONS"),
+        {{QStringLiteral("HIDE_WORD_IN_CLUES"), BoolToText(options.hideWordInClues)},
+            {QStringLiteral("STRICT_DATES"), BoolToText(options.strictDates)},
+            {QStringLiteral("CASE_HINT"), BoolToText(options.caseHint)}});
+    transaction.commit();
+}
