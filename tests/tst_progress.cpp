@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 #include "data/ChosenWords.h"
+#include "data/ListNames.h"
+#include "exchange/Printouts.h"
 #include "practice/TestSession.h"
 #include "results/Scoring.h"
 #include "results/TroubleWords.h"
@@ -7,6 +9,7 @@
 #include "results/frmPastTests.h"
 #include "results/frmTestResults.h"
 #include "results/frmTroubleWords.h"
+#include <QValueAxis>
 
 #include <QChart>
 #include <QChartView>
@@ -219,9 +222,20 @@ private slots:
         QVERIFY(past->chartScores->chart()->title().startsWith(u"No tests yet"_s));
         past->close();
 
+        // A named list carries its name into the windows of its results and on paper.
+        ListNames::set(AppFunctions::db(), p.a, u"Week 12"_s);
         main->MSFlexGrid1->setRow(3);
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         past = Forms::findAs<frmPastTests>();
+        QCOMPARE(past->windowTitle(), u"Past Tests - Week 12"_s);
+        QCOMPARE(past->chartScores->chart()->title(), u"Scores of the tests of Week 12"_s);
+        QCOMPARE(Forms::findAs<frmTestResults>()->windowTitle(), u"Test Results - Week 12"_s);
+        QVERIFY(Printouts::TestResults(AppFunctions::db(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
+        // First tries are counted in whole numbers: a tick on each.
+        auto *counts = qobject_cast<QValueAxis *>(past->chartScores->chart()->axes(Qt::Vertical).last());
+        QVERIFY(counts && counts->tickType() == QValueAxis::TicksDynamic);
+        QCOMPARE(counts->tickInterval(), 1.0);
+        QCOMPARE(counts->max(), 2.0);
         // The chart shows the grid's figures (the grid's own test is the practice suite's).
         QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
         QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
@@ -293,6 +307,7 @@ private slots:
         trouble = Forms::findAs<frmTroubleWords>();
         QVERIFY(trouble && trouble->isVisible() && main->isVisible());
         QCOMPARE(trouble->ListID(), 0);
+        QVERIFY(trouble->cboList->itemText(3).endsWith(u" - Week 12"_s));
         QCOMPARE(trouble->grdWords->rowCount(), 4);
     }
 

@@ -76,4 +76,9 @@ QString titled(const QString &testDate, const QString &name)
     return name.isEmpty() ? testDate : testDate + QStringLiteral(" - ") + name;
 }
 
+QString withName(const QString &title, const QString &name)
+{
+    return titled(title, name);
+}
+
 } // namespace ListNames

@@ -1,5 +1,6 @@
 #include "Printouts.h"
 
+#include "data/ListNames.h"
 #include "data/Store.h"
 #include "data/StoreDates.h"
 #include "lists/Clues.h"
@@ -72,6 +73,8 @@ QString TestResults(Store &store, qint32 testId)
         ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
         : StoreDates::Unknown;
     QString body = QStringLiteral("<table cellpadding=\"3\">");
+    if (const QString name = ListNames::of(store, test->listId); !name.isEmpty())
+        body += QStringLiteral("<tr><td>List:</td><td><b>%1</b></td></tr>").arg(esc(name));
     for (const auto &[label, value] : {std::pair {QStringLiteral("Date:"), StoreDates::shownDate(test->start.date())},
              std::pair {QStringLiteral("Time:"), time},
              std::pair {QStringLiteral("Minutes:"), Scoring::MinutesText(test->start, test->end)},

@@ -223,6 +223,7 @@ void frmEditList::setListID(qint32 id)
     m_testCount = CountListTests(db(), id);
     txtListName->setText(ListNames::of(db(), id));
     txtListName->setModified(false);
+    setWindowTitle(ListNames::withName(QStringLiteral("Edit Word List"), txtListName->text()));
     LoadWords();
 }
 
@@ -238,6 +239,7 @@ void frmEditList::saveListName()
         return;
     }
     txtListName->setText(ListNames::of(db(), m_ListID));
+    setWindowTitle(ListNames::withName(QStringLiteral("Edit Word List"), txtListName->text()));
 }
 
 void frmEditList::ResetGrid()

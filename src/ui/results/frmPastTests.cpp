@@ -1,5 +1,6 @@
 #include "frmPastTests.h"
 
+#include "data/ListNames.h"
 #include "data/Store.h"
 #include "frmTestResults.h"
 #include "kernel/AppFunctions.h"
@@ -72,6 +73,7 @@ frmPastTests::frmPastTests()
     m_axisScore->setLabelFormat(QStringLiteral("%d %%"));
     m_axisFirstTry = new QValueAxis(chart);
     m_axisFirstTry->setLabelFormat(QStringLiteral("%d"));
+    m_axisFirstTry->setGridLineVisible(false); // the score's lines are the chart's grid
     chart->addAxis(m_axisTests, Qt::AlignBottom);
     chart->addAxis(m_axisScore, Qt::AlignLeft);
     chart->addAxis(m_axisFirstTry, Qt::AlignRight);
@@ -133,6 +135,8 @@ void frmPastTests::setListID(qint32 vNewValue)
     m_ListID = vNewValue;
     FlexGrid *g = MSFlexGrid1;
     Store &store = db();
+    m_listName = ListNames::of(store, m_ListID);
+    setWindowTitle(ListNames::withName(QStringLiteral("Past Tests"), m_listName));
     QList<qint32> scores;
     {
         const QSignalBlocker block(g);
@@ -191,9 +195,15 @@ void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
     m_axisTests->setTickType(QValueAxis::TicksDynamic);
     m_axisTests->setTickAnchor(1);
     m_axisTests->setTickInterval(std::ceil(double(qMax(qsizetype(1), tests.size())) / 10.0));
-    m_axisFirstTry->setRange(0, mostFirstTry);
+    // Counts are whole numbers: ticks only on whole steps, at most about eight.
+    const qint32 step = qMax(1, qint32(std::ceil(mostFirstTry / 8.0)));
+    m_axisFirstTry->setRange(0, double((mostFirstTry + step - 1) / step * step));
+    m_axisFirstTry->setTickType(QValueAxis::TicksDynamic);
+    m_axisFirstTry->setTickAnchor(0);
+    m_axisFirstTry->setTickInterval(step);
     chartScores->chart()->setTitle(tests.isEmpty() ? QStringLiteral("No tests yet: each test's score will appear here.")
-                                                   : QStringLiteral("Scores of the tests of this list"));
+            : m_listName.isEmpty()                 ? QStringLiteral("Scores of the tests of this list")
+                                                   : QStringLiteral("Scores of the tests of %1").arg(m_listName));
 }
 
 void frmPastTests::pointChosen(const QPointF &point)
@@ -226,6 +236,9 @@ void frmPastTests::SelectionChanged()
         if (row >= 1 && row <= series->count())
             series->selectPoint(row - 1);
     }
+    // A selected marker is drawn larger than the others; the whole chart is
+    // drawn again so the one chosen before loses its mark.
+    chartScores->scene()->update();
     if (row < 1)
         return;
     QString word;

@@ -59,6 +59,7 @@ private:
     void fillChart(const QList<Scoring::PastTest> &tests);
     void pointChosen(const QPointF &point);
     void showPointTip(const QPointF &point, bool hovering);
+    QString m_listName;
     QValueAxis *m_axisTests;
     QValueAxis *m_axisScore;
     QValueAxis *m_axisFirstTry;

@@ -1,5 +1,6 @@
 #include "frmTestResults.h"
 
+#include "data/ListNames.h"
 #include "data/Store.h"
 #include "exchange/Printouts.h"
 #include "frmChooseWords.h"
@@ -125,6 +126,7 @@ void frmTestResults::setTestID(qint32 m_TestID)
     Store &store = db();
     if (const auto test = Scoring::ReadTest(store, m_testId)) {
         m_listId = test->listId;
+        setWindowTitle(ListNames::withName(QStringLiteral("Test Results"), ListNames::of(store, m_listId)));
         m_wordsOnTest = Scoring::WordsOnTest(store, m_testId, m_listId);
         txtTotalWords->setText(QString::number(m_wordsOnTest));
         txtTotalTime->setText(Scoring::MinutesText(test->start, test->end));
@@ -185,7 +187,9 @@ void frmTestResults::PractiseMissedWords()
             : Scoring::ResultText(w.incorrect, m_moveOnAfter).toLower();
         words.append({w.wordId, w.word, note, outcome.outcome != Scoring::Outcome::FirstAttempt});
     }
-    const QList<qint32> chosen = frmChooseWords::ask(this, QStringLiteral("this test"), words);
+    const QString name = ListNames::of(db(), m_listId);
+    const QList<qint32> chosen = frmChooseWords::ask(
+        this, name.isEmpty() ? QStringLiteral("this test") : QStringLiteral("this test of %1").arg(name), words);
     if (!chosen.isEmpty())
         emit practiseRequested(m_listId, chosen, m_opener == Opener::Test);
 }

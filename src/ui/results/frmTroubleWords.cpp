@@ -1,5 +1,6 @@
 #include "frmTroubleWords.h"
 
+#include "data/ListNames.h"
 #include "data/ListStore.h"
 #include "data/StoreDates.h"
 #include "frmChooseWords.h"
@@ -117,7 +118,8 @@ frmTroubleWords::frmTroubleWords()
 
     cboList->addItem(QStringLiteral("All lists"), 0);
     for (const ListSummary &list : ListSummaries(db()))
-        cboList->addItem(QStringLiteral("The list for %1").arg(list.testDate), list.listId);
+        cboList->addItem(
+            QStringLiteral("The list for %1").arg(ListNames::titled(list.testDate, list.name)), list.listId);
     resize(780, 440);
 }
 
@@ -224,9 +226,12 @@ void frmTroubleWords::practise()
             QStringLiteral("%1 wrong").arg(grdWords->item(r, ColWrong)->text()), tickAll || selected.contains(id)});
     }
     const QVariant testDate = grdWords->item(current, ColList)->data(Qt::DisplayRole);
+    const QString name = ListNames::of(db(), listId);
     const QString listName = testDate.typeId() == QMetaType::QDate
-        ? QStringLiteral("the list for %1").arg(QLocale::system().toString(testDate.toDate(), QLocale::ShortFormat))
-        : QStringLiteral("this list");
+        ? QStringLiteral("the list for %1")
+              .arg(ListNames::titled(QLocale::system().toString(testDate.toDate(), QLocale::ShortFormat), name))
+        : name.isEmpty() ? QStringLiteral("this list")
+                         : name;
     const QList<qint32> chosen = frmChooseWords::ask(this, listName, words);
     if (!chosen.isEmpty())
         emit practiseRequested(listId, chosen);
