@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "data/Backups.h"
 #include "data/DataFolder.h"
+#include "kernel/Application.h"
 #include "shell/frmRestoreBackup.h"
 
 #include <unistd.h>
@@ -141,7 +142,24 @@ private slots:
         Clock::setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
         QVERIFY(AppFunctions::Main(folder.path()));
         QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
-        resetProgram();
+        // Closing after a session that changed nothing adds no copy; after one
+        // that did, the day's work is kept, in one closing copy a day.
+        QVERIFY(Backups::takeOnClose(AppFunctions::db(), folder.path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
+                    .isEmpty());
+        for (int hour : {17, 18}) {
+            if (hour == 18)
+                QVERIFY(AppFunctions::Main(folder.path()));
+            addList(AppFunctions::db(), QDate(2030, 2, 8));
+            Clock::setNow([hour] { return QDateTime(QDate(2030, 2, 1), QTime(hour, 0)); });
+            releaseProgramFolder(); // as the program ends
+            resetProgram();
+            const QList<Backups::Backup> copies = Backups::list(folder.path());
+            QCOMPARE(copies.first().kind, Backups::Kind::Closing);
+            QCOMPARE(copies.first().taken, QDateTime(QDate(2030, 2, 1), QTime(hour, 0)));
+            QCOMPARE(copies.first().lists, hour == 17 ? 3 : 4);
+            QCOMPARE(copies.at(1).kind, Backups::Kind::Daily);
+            QCOMPARE(copies.size(), Backups::Kept);
+        }
         ProgramFolder damaged;
         writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
         MsgBoxScript::expect(MsgAnswer::OK);
@@ -187,12 +205,12 @@ private slots:
         whenModalShows("frmRestoreBackup", [&shown](QWidget *w) {
             auto *restore = static_cast<frmRestoreBackup *>(w);
             QTreeWidgetItem *oldest = restore->lstBackups->topLevelItem(restore->lstBackups->topLevelItemCount() - 1);
-            shown = oldest->text(1) + QLatin1Char('/') + oldest->text(2);
+            shown = oldest->text(1) + QLatin1Char('/') + oldest->text(2) + QLatin1Char('/') + oldest->text(3);
             restore->lstBackups->setCurrentItem(oldest);
             QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
         });
         main->mnuRestoreBackup->trigger();
-        QCOMPARE(shown, u"1/2"_s);
+        QCOMPARE(shown, u"1/2/the day's first start"_s);
         QVERIFY(!QFile::exists(part));
         QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
         QCOMPARE(main->MSFlexGrid1->Rows(), 2); // the main window reads the lists anew

@@ -177,6 +177,45 @@ private slots:
         QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
     }
 
+    void escape_closesEveryWindowWithCancelOrClose()
+    {
+        for (const char *name :
+            {"frmNewList", "frmEditList", "frmEditWord", "frmTestResults", "frmTestWordDetails", "frmTestSetup",
+                "frmPastTests", "frmOptions", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"}) {
+            QWidget *w = Forms::load(QString::fromLatin1(name));
+            w->show();
+            QTest::keyClick(w, Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(!Forms::isLoaded(QString::fromLatin1(name)), name);
+        }
+        // A test is never left on a key; its question stays the only way out.
+        auto *test = Forms::get<frmTest>();
+        test->Start(1);
+        test->show();
+        QTest::keyClick(test->txtWord, Qt::Key_Escape);
+        QVERIFY(Forms::isLoaded(u"frmTest"_s) && test->isVisible());
+        Forms::unload(test);
+    }
+
+    void mainWindow_comesBackWhereItWasAndOnTheScreen()
+    {
+        auto *main = Forms::findAs<frmLists>();
+        const QRect screen = main->screen()->availableGeometry();
+        for (const QPoint where : {QPoint(30, 20), QPoint(screen.right() - 10, screen.bottom() - 10)}) {
+            main->move(where);
+            QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
+            QVERIFY(main->isHidden());
+            main->move(0, 0); // as a window manager might place it anew
+            Forms::findAs<frmEditList>()->close();
+            QVERIFY(main->isVisible());
+            if (where == QPoint(30, 20))
+                QCOMPARE(main->pos(), where);
+            else
+                QVERIFY2(screen.contains(main->frameGeometry()) || main->pos() == screen.topLeft(),
+                    qPrintable(u"%1,%2"_s.arg(main->x()).arg(main->y())));
+        }
+    }
+
     void controls_laidOutInsideTheirWindowAndApart()
     {
         QList<QWidget *> windows = {new frmPasteWords, new frmPrintList};

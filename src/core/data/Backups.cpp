@@ -53,8 +53,18 @@ QList<Backup> named(const QString &dataDir)
         Backup b;
         b.path = info.absoluteFilePath();
         b.taken = takenFrom(info.fileName());
-        if (b.taken.isValid())
-            all.append(b);
+        if (!b.taken.isValid())
+            continue;
+        const QString name = info.completeBaseName();
+        b.kind = name.size() == 22                             ? Kind::Daily // Lettermarch-2026-12-06
+            : name.endsWith(QStringLiteral("-closing"))        ? Kind::Closing
+            : name.endsWith(QStringLiteral("-before-restore")) ? Kind::BeforeRestore
+                                                               : Kind::Other;
+        // A daily copy's name holds its day only; the file knows the time.
+        const QDateTime modified = info.lastModified();
+        if (b.kind == Kind::Daily && modified.date() == b.taken.date())
+            b.taken = modified;
+        all.append(b);
     }
     std::sort(all.begin(), all.end(), [](const Backup &a, const Backup &b) { return a.taken > b.taken; });
     return all;
@@ -85,6 +95,8 @@ QString takeDaily(Store &store, const QString &dataDir, const QDateTime &now)
 {
     const QString target
         = QDir(folder(dataDir)).filePath(Prefix + now.date().toString(Qt::ISODate) + QStringLiteral(".mdb"));
+    // What the session changes from here on goes into the closing copy.
+    store.noteBackedUp();
     // One a day is enough: the day's copy is there already.
     if (QFile::exists(target) || !QDir().mkpath(folder(dataDir)))
         return {};
@@ -92,6 +104,22 @@ QString takeDaily(Store &store, const QString &dataDir, const QDateTime &now)
         return {};
     prune(dataDir);
     return target;
+}
+
+QString takeOnClose(Store &store, const QString &dataDir, const QDateTime &now)
+{
+    if (!store.isSound() || !store.changedSinceBackup())
+        return {};
+    const QString made = takeNow(store, dataDir, now, QStringLiteral("closing"));
+    if (made.isEmpty())
+        return {};
+    store.noteBackedUp();
+    for (const Backup &b : named(dataDir)) {
+        if (b.kind == Kind::Closing && b.taken.date() == now.date() && b.path != made)
+            QFile::remove(b.path);
+    }
+    prune(dataDir);
+    return made;
 }
 
 QString takeNow(Store &store, const QString &dataDir, const QDateTime &now, const QString &why)

@@ -13,10 +13,14 @@ namespace Backups {
 
 constexpr int Kept = 10;
 
+// Why a copy was taken, from its name.
+enum class Kind { Daily, Closing, BeforeRestore, Other };
+
 struct Backup
 {
     QString path;
-    QDateTime taken; // from the file name
+    QDateTime taken; // from the file name; a daily copy's time from the file
+    Kind kind = Kind::Daily;
     qint32 lists = -1; // -1: the copy cannot be read
     qint32 tests = -1;
 };
@@ -27,6 +31,12 @@ QString folder(const QString &dataDir);
 // copies stay. Returns the copy made, or empty (none needed, or none could
 // be made: a backup never stops the program).
 QString takeDaily(Store &store, const QString &dataDir, const QDateTime &now);
+
+// When the program closes after a session that changed the data (and the file
+// passed its checks): a copy of the day's work, one a day (the day's earlier
+// closing copy goes), then only the newest `Kept` copies stay. Empty when
+// none was needed or none could be made.
+QString takeOnClose(Store &store, const QString &dataDir, const QDateTime &now);
 
 // A copy made now under its own name, whatever copies exist (before a
 // restore). Empty when it could not be made.

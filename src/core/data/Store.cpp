@@ -184,6 +184,12 @@ qint32 Store::count(const QString &sql, const QVariantList &values)
     return n;
 }
 
+qint64 Store::totalChanges()
+{
+    QSqlQuery q(database());
+    return q.exec(QStringLiteral("SELECT total_changes()")) && q.next() ? q.value(0).toLongLong() : 0;
+}
+
 bool Store::hasTable(const QString &name)
 {
     return count(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?"), {name}) > 0;

@@ -69,6 +69,13 @@ public:
     // The file may be damaged (a failure nobody handled): it is checked in
     // full at the next opening, whatever it looks like then.
     void distrust() { m_sound = false; }
+    bool isSound() const { return m_sound; }
+    // Rows changed through this connection since it was opened.
+    qint64 totalChanges();
+    // Backups compare the changes with those when the last copy was taken (or
+    // found not needed), so a session that changed nothing adds no copy.
+    void noteBackedUp() { m_changesBackedUp = totalChanges(); }
+    bool changedSinceBackup() { return totalChanges() > m_changesBackedUp; }
     Store(const Store &) = delete;
     Store &operator=(const Store &) = delete;
 
@@ -122,6 +129,7 @@ private:
     QHash<QString, QSqlQuery> m_prepared;
     int m_transactionDepth = 0;
     bool m_sound = false;
+    qint64 m_changesBackedUp = 0;
 };
 
 // An identifier as statements carry it: decimal text and the blank of the

@@ -3,6 +3,8 @@
 #include "AppIcon.h"
 #include "Globals.h"
 #include "MessageBox.h"
+#include "data/Backups.h"
+#include "data/Clock.h"
 #include "data/FolderLock.h"
 #include "data/Store.h"
 
@@ -81,6 +83,10 @@ bool Application::terminationRequested()
 
 void releaseProgramFolder()
 {
+    // The day's work is in a backup before the program lets go of the file
+    // (never a copy of a file that may be damaged).
+    if (Globals::gConnection)
+        Backups::takeOnClose(*Globals::gConnection, Globals::gProgramDir, Clock::now());
     Globals::setConnection(nullptr);
     delete Globals::gInstanceLock;
     Globals::gInstanceLock = nullptr;

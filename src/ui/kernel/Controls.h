@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -56,6 +57,31 @@ inline void placeOnScreen(QWidget *window, QPoint topLeft)
         topLeft.setY(qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - size.height())));
     }
     window->move(topLeft);
+}
+
+// Escape closes the window, as its Close or Cancel button does (dialogs do so
+// by themselves). Keys the focused control leaves alone reach the window.
+class EscapeCloses : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                static_cast<QWidget *>(watched)->close();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+inline void closeOnEscape(QWidget *window)
+{
+    window->installEventFilter(new EscapeCloses(window));
 }
 
 // A drop-down list whose text can also be typed.

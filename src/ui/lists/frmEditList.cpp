@@ -45,6 +45,7 @@ QLineEdit *display(QWidget *parent, const char *name)
 frmEditList::frmEditList()
 {
     setObjectName(QStringLiteral("frmEditList"));
+    Controls::closeOnEscape(this);
     setWindowTitle(QStringLiteral("Edit Word List"));
     auto *central = new QWidget(this);
     setCentralWidget(central);

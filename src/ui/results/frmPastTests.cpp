@@ -34,6 +34,7 @@ constexpr int ColTestId = 2;
 frmPastTests::frmPastTests()
 {
     setObjectName(QStringLiteral("frmPastTests"));
+    Controls::closeOnEscape(this);
     setWindowTitle(QStringLiteral("Past Tests"));
     auto *central = new QWidget(this);
     setCentralWidget(central);

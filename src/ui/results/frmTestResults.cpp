@@ -35,6 +35,7 @@ constexpr int ColWordId = 2;
 frmTestResults::frmTestResults()
 {
     setObjectName(QStringLiteral("frmTestResults"));
+    Controls::closeOnEscape(this);
     setWindowTitle(QStringLiteral("Test Results"));
     auto *central = new QWidget(this);
     setCentralWidget(central);

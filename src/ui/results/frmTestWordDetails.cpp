@@ -15,6 +15,7 @@ using namespace Controls;
 frmTestWordDetails::frmTestWordDetails()
 {
     setObjectName(QStringLiteral("frmTestWordDetails"));
+    Controls::closeOnEscape(this);
     setWindowTitle(QStringLiteral("Word Attempts"));
     setWindowFlag(Qt::Window);
 

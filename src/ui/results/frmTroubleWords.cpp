@@ -51,6 +51,7 @@ QTableWidgetItem *dateItem(const QDate &date)
 frmTroubleWords::frmTroubleWords()
 {
     setObjectName(QStringLiteral("frmTroubleWords"));
+    Controls::closeOnEscape(this);
     setWindowTitle(QStringLiteral("Trouble Words"));
     auto *central = new QWidget(this);
     setCentralWidget(central);

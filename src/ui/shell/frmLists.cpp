@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -396,10 +397,22 @@ void frmLists::Exit()
     close();
 }
 
+void frmLists::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        m_hiddenAt = pos();
+    Form<QMainWindow>::hideEvent(event);
+}
+
 void frmLists::SetFocusHere()
 {
-    if (isHidden())
+    if (isHidden()) {
         show();
+        // Back where it was, and wholly on the screen (a window manager may
+        // place a window shown again anywhere, at a large scale partly off it).
+        if (m_hiddenAt)
+            Controls::placeOnScreen(this, *m_hiddenAt);
+    }
     // The window is shown and active before it takes the focus.
     DoEvents(5);
     MSFlexGrid1->setFocus();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "kernel/FlexGrid.h"
 #include "kernel/Forms.h"
 #include "practice/TestOptions.h"
@@ -79,7 +81,12 @@ public slots:
     void ExportList();
     void PrintList();
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 private:
+    // Where the window was when the program hid it, to come back there.
+    std::optional<QPoint> m_hiddenAt;
     void SelectionChanged();
     void showListsMenu(const QPoint &viewportPos);
     // Column 3 of the current row: the selected list's identifier, or empty.

@@ -26,18 +26,20 @@ frmRestoreBackup::frmRestoreBackup()
     setObjectName(QStringLiteral("frmRestoreBackup"));
     setWindowTitle(QStringLiteral("Restore a Backup"));
     auto *intro = label(this, "lblIntro",
-        QStringLiteral("Lettermarch keeps a copy of your lists each day it starts, the last %1 of them.\n"
-                       "Choose the copy to go back to:")
+        QStringLiteral("Lettermarch keeps a copy of your lists each day it starts and each day it closes after "
+                       "a change, the last %1 of them.\nChoose the copy to go back to:")
             .arg(Backups::Kept));
     lstBackups = named<QTreeWidget>(this, "lstBackups");
-    lstBackups->setColumnCount(3);
-    lstBackups->setHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Lists"), QStringLiteral("Tests")});
+    lstBackups->setColumnCount(4);
+    lstBackups->setHeaderLabels(
+        {QStringLiteral("Taken"), QStringLiteral("Lists"), QStringLiteral("Tests"), QStringLiteral("Copy of")});
     lstBackups->setRootIsDecorated(false);
     lstBackups->header()->setStretchLastSection(false);
     lstBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lstBackups->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     lstBackups->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    lstBackups->setMinimumSize(420, 220);
+    lstBackups->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    lstBackups->setMinimumSize(560, 220);
     cmdRestore = button(this, "cmdRestore", QStringLiteral("Restore"), QStringLiteral("Go back to the chosen copy"));
     cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
     cmdRestore->setDefault(true);
@@ -61,17 +63,35 @@ void frmRestoreBackup::Form_Load()
     LoadBackups();
 }
 
+namespace {
+QString kindText(Backups::Kind kind)
+{
+    switch (kind) {
+    case Backups::Kind::Daily:
+        return QStringLiteral("the day's first start");
+    case Backups::Kind::Closing:
+        return QStringLiteral("the day's work, at closing");
+    case Backups::Kind::BeforeRestore:
+        return QStringLiteral("the lists before a restore");
+    case Backups::Kind::Other:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
 void frmRestoreBackup::LoadBackups()
 {
     lstBackups->clear();
     const QLocale locale = QLocale::system();
     for (const Backups::Backup &b : Backups::list(Globals::gProgramDir)) {
         auto *item = new QTreeWidgetItem(lstBackups);
-        // The daily copies carry a day; a copy kept before a restore its time too.
+        // A copy whose time is not known carries its day only.
         QString taken = locale.toString(b.taken.date(), QLocale::LongFormat);
         if (b.taken.time() != QTime(0, 0))
             taken += QStringLiteral(", ") + locale.toString(b.taken.time(), QLocale::ShortFormat);
         item->setText(0, taken);
+        item->setText(3, kindText(b.kind));
         item->setText(1, b.lists < 0 ? QStringLiteral("unreadable") : QString::number(b.lists));
         item->setText(2, b.tests < 0 ? QStringLiteral("unreadable") : QString::number(b.tests));
         item->setData(0, Qt::UserRole, b.path);
