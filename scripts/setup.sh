@@ -19,14 +19,16 @@ packages=(
     qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
     qt6-charts-dev
     fonts-dejavu-core
+    help2man
 )
 # The audio tests record and play through a PulseAudio server of their own.
 [ "$mode" = test ] && packages+=(pulseaudio pulseaudio-utils)
 # The install test runs the program as a normal user; the desktop files are
 # checked with the desktops' own tools.
 [ "$mode" = test ] && packages+=(util-linux desktop-file-utils appstream)
-# Printed pages are read back from their PDF.
-[ "$mode" = test ] && packages+=(poppler-utils)
+# Printed pages are read back from their PDF; the package is checked with
+# Debian's own tool.
+[ "$mode" = test ] && packages+=(poppler-utils lintian)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -49,7 +49,7 @@ public:
     QString problem() override
     {
         if (!m_speech)
-            return QStringLiteral("No computer voice is installed on this computer.");
+            return NoVoiceInstalled;
         if (m_speech->state() == QTextToSpeech::Error)
             return QStringLiteral("The computer voice does not work on this computer.");
         if (m_speech->availableVoices().isEmpty())

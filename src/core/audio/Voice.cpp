@@ -7,7 +7,7 @@ namespace {
 class NoVoice : public Voice
 {
 public:
-    QString problem() override { return QStringLiteral("No computer voice is installed on this computer."); }
+    QString problem() override { return NoVoiceInstalled; }
     QStringList voices() override { return {}; }
     void say(const QString &, const QString &, double) override { }
     void stop() override { }

@@ -52,9 +52,10 @@ QString HelpText(const DataLocation &where)
                           "\n"
                           "Files:\n"
                           "  The data folder holds Lettermarch.mdb (every list, word, test and setting),\n"
-                          "  Wavs/ (the recordings) and Backups/ (a copy a day, the last 10). It lies\n"
-                          "  beside the program when the program's folder already holds a database or\n"
-                          "  can be written; otherwise it is the user's data folder.\n"
+                          "  Wavs/ (the recordings) and Backups/ (a copy at the first start of a day and\n"
+                          "  one of the day's work at closing, the last 10). It lies beside the program\n"
+                          "  when the program's folder already holds a database or can be written;\n"
+                          "  otherwise it is the user's data folder.\n"
                           "\n"
                           "  Data folder now: %1 (%2)\n")
         .arg(QDir::toNativeSeparators(where.folder), where.describe());
