@@ -110,14 +110,19 @@ QList<Topic> topics()
                 QStringLiteral("A computer voice does not say every word well: names, words from other languages "
                                "and words spelled differently from how they sound often come out wrong. Listen to "
                                "each week's words with the list editor's Pronounce button, and record the ones the "
-                               "voice gets wrong: your recording is then used instead.")}
+                               "voice gets wrong: your recording is then used instead."),
+                Paragraph,
+                QStringLiteral("Most school lists are just words. With the computer voice on, a word needs no "
+                               "definition, sentence or recording: the voice says it in the test. This holds in "
+                               "the word editor, for pasted words and for imported files.")}
                 .join(QString())},
         {QStringLiteral("Many Words at Once"),
             QStringList {
                 QStringLiteral("In the list editor, 'Paste words...' adds many words at once. Copy the week's words "
                                "from an e-mail, a document or a spreadsheet and paste them: one word a line, then "
                                "if you like its definition and a sentence, separated by tabs (a spreadsheet's "
-                               "columns), ' - ' or ';'. The table below shows what will be added and which lines "
+                               "columns), ' - ' or ';'. Numbers and bullets at the start of a line are left "
+                               "out. The table below shows what will be added and which lines "
                                "are skipped, and why. Tick 'Case Sensitive' for words that must keep their capital "
                                "letters, then press Add."),
                 Paragraph,
@@ -128,6 +133,28 @@ QList<Topic> topics()
                 QStringLiteral("'Print a Paper Test...' prints the list as a test to write on, with the "
                                "definitions and sentences as clues and the word itself never shown, or the answer "
                                "key in the same order. Either can be saved as a PDF file.")}
+                .join(QString())},
+        {QStringLiteral("Names, Dates and Family Settings"),
+            QStringList {
+                QStringLiteral("A list may have a name ('Week 12', 'Spelling bee') as well as its test date: type it "
+                               "in the New List window, or in the list editor's 'List name' box. The main window "
+                               "shows it beside the test date, and so do the windows of the list's results and "
+                               "what is printed. An imported list is named after its file."),
+                Paragraph,
+                QStringLiteral("Dates are typed and shown with the numbers in your computer's order: day first "
+                               "where the computer puts the day first (18/12/2026), month first in the United "
+                               "States (12/18/2026)."),
+                Paragraph,
+                QStringLiteral("Under Options, on the General Defaults page: 'Hide the word in its clues' blanks the "
+                               "word out of its definition and sentence during a test (reading a clue aloud still "
+                               "says it); 'Say when only the capital letters are wrong' tells the child so; 'Refuse "
+                               "a date that cannot be read' keeps a mistyped date in its box with a message instead "
+                               "of replacing it. A database made by this version has all three on; one from an "
+                               "earlier version keeps working as it did until you tick them."),
+                Paragraph,
+                QStringLiteral("Lettermarch copies your lists into the Backups folder at the first start of each day "
+                               "and again when it closes after you changed something, keeping the last 10 copies. "
+                               "File > Restore a Backup... says when each copy was taken and what it holds.")}
                 .join(QString())},
         {QStringLiteral("Seeing Progress"),
             QStringList {
