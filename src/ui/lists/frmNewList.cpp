@@ -41,7 +41,8 @@ frmNewList::frmNewList()
     // Optional: tells apart lists for the same test date.
     txtName = Controls::named<QLineEdit>(this, "txtName");
     txtName->setMaxLength(int(ListNames::MaxLength));
-    txtName->setPlaceholderText(QStringLiteral("optional, e.g. Week 12"));
+    txtName->setPlaceholderText(QStringLiteral("optional"));
+    txtName->setToolTip(QStringLiteral("A name that tells this list apart from others, such as Week 12"));
     lblName = Controls::label(this, "lblName", QStringLiteral("Name"), txtName);
 
     cmdCreate = Controls::button(this, "cmdCreate", QStringLiteral("Create"), QStringLiteral("Create a new word list"));
