@@ -111,27 +111,23 @@ private slots:
     void options_familyImprovementsOnWhenNewAndOnlyByTheParentInAnOldDatabase()
     {
         Store &db = AppFunctions::db();
-        auto *options = Forms::get<frmOptions>();
-        QVERIFY(options->chkHideWordInClues->isChecked() && options->chkStrictDates->isChecked()
-            && options->chkCaseHint->isChecked());
-        Forms::unload(options);
-
+        auto ticks = [](frmOptions *o) {
+            return QList<bool> {
+                o->chkHideWordInClues->isChecked(), o->chkStrictDates->isChecked(), o->chkCaseHint->isChecked()};
+        };
+        QCOMPARE(ticks(Forms::get<frmOptions>()), QList<bool>(3, true));
+        Forms::unload(Forms::get<frmOptions>());
         // An old database: shown off, and saving the other settings adds no table.
         db.execute(u"DROP TABLE FAMILY_OPTIONS"_s);
-        options = Forms::get<frmOptions>();
-        QVERIFY(!options->chkHideWordInClues->isChecked() && !options->chkStrictDates->isChecked()
-            && !options->chkCaseHint->isChecked());
+        auto *options = Forms::get<frmOptions>();
+        QCOMPARE(ticks(options), QList<bool>(3, false));
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
         QVERIFY(!db.hasTable(u"FAMILY_OPTIONS"_s));
-        // Ticked by the parent: kept, and shown so again.
         options = Forms::get<frmOptions>();
         options->Tab1->setCurrentIndex(1);
         click(options->chkHideWordInClues);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
         QCOMPARE(ReadFamilyOptions(db), (FamilyOptions {true, false, false}));
-        options = Forms::get<frmOptions>();
-        QVERIFY(options->chkHideWordInClues->isChecked() && !options->chkStrictDates->isChecked());
-        Forms::unload(options);
     }
 
     void options_restoreDefaults()

@@ -201,19 +201,12 @@ private slots:
     {
         auto *main = Forms::findAs<frmLists>();
         const QRect screen = main->screen()->availableGeometry();
-        for (const QPoint where : {QPoint(30, 20), QPoint(screen.right() - 10, screen.bottom() - 10)}) {
-            main->move(where);
-            QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
-            QVERIFY(main->isHidden());
-            main->move(0, 0); // as a window manager might place it anew
-            Forms::findAs<frmEditList>()->close();
-            QVERIFY(main->isVisible());
-            if (where == QPoint(30, 20))
-                QCOMPARE(main->pos(), where);
-            else
-                QVERIFY2(screen.contains(main->frameGeometry()) || main->pos() == screen.topLeft(),
-                    qPrintable(u"%1,%2"_s.arg(main->x()).arg(main->y())));
-        }
+        main->move(screen.right() - 10, 40); // partly off the screen
+        QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
+        main->move(0, 0); // as a window manager might place it anew
+        Forms::findAs<frmEditList>()->close();
+        QVERIFY(main->isVisible() && screen.contains(main->frameGeometry()));
+        QCOMPARE(main->y(), 40);
     }
 
     void controls_laidOutInsideTheirWindowAndApart()
