@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "audio/WaveFile.h"
 #include "data/ListNames.h"
 #include "exchange/Csv.h"
 #include "exchange/Kvtml.h"
@@ -10,6 +11,10 @@
 #include "lists/frmPasteWords.h"
 #include "lists/frmPrintList.h"
 #include "practice/TestSession.h"
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -371,6 +376,33 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::OK, u"This is not a text file.\n\nNothing was imported."_s);
         editor->mnuImportWords->trigger();
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
+    }
+
+    void fullDisk_aFailedWriteSaysSoAndKeepsTheEarlierFile()
+    {
+        const qint32 list = listWith(*m_store, awkwardWords());
+        const QStringList paths {m_folder->file(u"list.csv"_s), m_folder->file(u"list.kvtml"_s),
+            m_folder->file(u"test.pdf"_s), m_folder->file(u"word.wav"_s)};
+        for (const QString &path : paths)
+            writeFile(path, "earlier");
+        // A child process whose files may not grow past 100 bytes, as on a full disk.
+        const pid_t child = fork();
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small {100, 100};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            const QList<bool> failed {!ListExport::WriteFile(*m_store, list, paths[0], Globals::gWavPath).isEmpty(),
+                !ListExport::WriteFile(*m_store, list, paths[1], Globals::gWavPath).isEmpty(),
+                !Printing::savePdf(Printouts::AnswerKey(u"Key"_s, awkwardWords()), paths[2]).isEmpty(),
+                !WaveFile::write(paths[3], PcmSound {11025, 1, 8, false, QByteArray(5000, char(128))})};
+            ::_exit(int(failed.count(true)));
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 4);
+        for (const QString &path : paths)
+            QCOMPARE(fileBytes(path), QByteArray("earlier"));
     }
 
     void pdf_paperTestKeyAndResults()

@@ -1,8 +1,9 @@
 #include "WaveFile.h"
 
+#include "data/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cmath>
@@ -175,11 +176,7 @@ std::optional<double> seconds(const QString &path)
 
 bool write(const QString &path, const PcmSound &sound)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(encode(sound));
-    return f.commit();
+    return WriteWholeFile(path, encode(sound)).isEmpty();
 }
 
 PcmSound toMono(const PcmSound &sound, int rate, int bitsPerSample)

@@ -7,11 +7,11 @@
 #include "data/ListNames.h"
 #include "data/ListStore.h"
 #include "data/Store.h"
+#include "data/WholeFile.h"
 #include "practice/WordOrder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace ListExport {
 
@@ -54,10 +54,8 @@ QString fileTitle(Store &store, qint32 listId)
 namespace {
 QString save(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("The list could not be saved as %1: %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+    if (const QString why = WriteWholeFile(path, bytes); !why.isEmpty())
+        return QStringLiteral("The list could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), why);
     return {};
 }
 

@@ -3,7 +3,10 @@
 #include "FileDialogs.h"
 #include "MessageBox.h"
 
+#include "data/WholeFile.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -61,15 +64,20 @@ QString savePdf(const QString &html, const QString &path)
     if (!folder.isDir() || !folder.isWritable())
         return QStringLiteral("The PDF file cannot be written in the folder %1.")
             .arg(QDir::toNativeSeparators(folder.filePath()));
+    // Made in memory first, so a full disk cannot leave half a file, nor
+    // take the earlier one with it.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&bytes);
         pdf.setCreator(QStringLiteral("Lettermarch"));
         pdf.setResolution(300);
         setPage(pdf);
         render(html, pdf);
     }
-    if (QFileInfo(path).size() == 0)
-        return QStringLiteral("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+    if (const QString why = WriteWholeFile(path, bytes.data()); !why.isEmpty() || bytes.data().isEmpty())
+        return QStringLiteral("The PDF file %1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(path), why.isEmpty() ? QStringLiteral("nothing was made.") : why);
     return {};
 }
 

@@ -1,0 +1,20 @@
+#include "WholeFile.h"
+
+#include <QSaveFile>
+
+QString WriteWholeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // commit() may report success although the write of its buffer failed (a
+    // full disk): the buffer is written and checked here first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why.isEmpty() ? QStringLiteral("The disk may be full.") : why;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
