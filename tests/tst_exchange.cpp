@@ -13,6 +13,7 @@
 #include "practice/TestSession.h"
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -153,7 +154,48 @@ private slots:
         QCOMPARE(read.problem, QString());
         QCOMPARE(read.words,
             QList<WordEntry>({{u"island"_s, u"land with water all around"_s, u"We sailed to the island."_s, false, {}},
-                {u"Monday"_s, u"the first school day"_s, {}, true, u"/lists/rec/monday.wav"_s}}));
+                {u"Monday"_s, u"the first school day"_s, {}, true, {}, u"its recording is not there"_s}}));
+    }
+
+    void kvtml_soundsOnlyFromTheFilesOwnFolderAndOnlyWaves_data()
+    {
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<QString>("refused");
+        const QString outside = u"its recording lies outside the imported file's folder"_s;
+        QTest::newRow("a wave beside it") << u"rec/good.wav"_s << QString();
+        QTest::newRow("climbing out") << u"../../../../etc/passwd"_s << outside;
+        QTest::newRow("absolute") << u"/etc/passwd"_s << outside;
+        QTest::newRow("file address") << u"file:///etc/hostname"_s << outside;
+        QTest::newRow("link out") << u"rec/zero.wav"_s << outside;
+        QTest::newRow("text") << u"rec/notes.wav"_s << u"its recording is not a wave file"_s;
+        QTest::newRow("too large") << u"rec/big.wav"_s << u"its recording is larger than 32 MB"_s;
+        QTest::newRow("a pipe") << u"rec/pipe.wav"_s << u"its recording is not a file"_s;
+        QTest::newRow("missing") << u"rec/none.wav"_s << u"its recording is not there"_s;
+    }
+
+    void kvtml_soundsOnlyFromTheFilesOwnFolderAndOnlyWaves()
+    {
+        QFETCH(QString, sound);
+        QFETCH(QString, refused);
+        const QDir dir(m_folder->file(u"import"_s));
+        writeFile(dir.filePath(u"rec/notes.wav"_s), "just some text, no sound at all");
+        QVERIFY(WaveFile::write(dir.filePath(u"rec/good.wav"_s), PcmSound {11025, 1, 8, false, QByteArray(500, 'x')}));
+        QFile big(dir.filePath(u"rec/big.wav"_s));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(40LL * 1024 * 1024)); // sparse: takes no room
+        big.close();
+        QVERIFY(QFile::link(u"/dev/zero"_s, dir.filePath(u"rec/zero.wav"_s)));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"rec/pipe.wav"_s)).constData(), 0600), 0);
+        QByteArray file = kvtmlByHand();
+        file.replace("rec/monday.wav", sound.toUtf8());
+        writeFile(dir.filePath(u"list.kvtml"_s), file);
+        const ReadResult read = WordImport::ReadFile(dir.filePath(u"list.kvtml"_s));
+        const WordEntry monday = read.words.value(1);
+        QCOMPARE(monday.recordingRefused, refused);
+        QCOMPARE(monday.recording.isEmpty(), !refused.isEmpty());
+        // The word itself is still offered; the preview says why its sound is not.
+        const auto rows = WordImport::Preview(*m_store, 0, read.words, Globals::gWavPath);
+        QCOMPARE(rows.value(1).skipReason, QString());
+        QCOMPARE(rows.value(1).note, refused.isEmpty() ? QString() : u"recording left out: "_s + refused);
     }
 
     void badFiles_clearMessageNothingRead()
@@ -308,7 +350,9 @@ private slots:
 
         // With its recordings: a folder named for the list, its vocabulary file
         // pointing at the copies.
-        writeFile(RecordingPath(Globals::gWavPath, u"Wednesday"_s), "RIFF-old");
+        const QByteArray oldSound = WaveFile::encode(PcmSound {11025, 1, 8, false, QByteArray(300, 'o')});
+        const QByteArray newSound = WaveFile::encode(PcmSound {11025, 1, 8, false, QByteArray(300, 'n')});
+        writeFile(RecordingPath(Globals::gWavPath, u"Wednesday"_s), oldSound);
         auto *editor = Forms::get<frmEditList>();
         editor->setListID(list);
         answer = elsewhere.path();
@@ -322,12 +366,12 @@ private slots:
             u"Spelling words for "_s + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
         const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(u"list.kvtml"_s));
         QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(u"Wavs/WEDNESDAY.wav"_s));
-        QCOMPARE(fileBytes(withSound.words.last().recording), QByteArray("RIFF-old"));
+        QCOMPARE(fileBytes(withSound.words.last().recording), oldSound);
         Forms::unload(editor);
 
         // Imported as a new list: previewed, then stored with the recording,
         // which replaces the one there only when the parent says so.
-        writeFile(withSound.words.last().recording, "RIFF-new");
+        writeFile(withSound.words.last().recording, newSound);
         answer = QDir(folder).filePath(u"list.kvtml"_s);
         whenModalShows("frmPasteWords", [](QWidget *w) {
             auto *preview = static_cast<frmPasteWords *>(w);
@@ -343,7 +387,7 @@ private slots:
         QVERIFY(editor && editor->isVisible() && main->isHidden());
         QVERIFY(editor->ListID() != list);
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
-        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-old"));
+        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), oldSound);
         // Named after the file's own title; renamed in the list editor.
         QCOMPARE(editor->txtListName->text(), withSound.title);
         QVERIFY(withSound.title.startsWith(u"Spelling words for "_s));
@@ -360,7 +404,7 @@ private slots:
             QTest::mouseClick(static_cast<frmPasteWords *>(w)->cmdAdd, Qt::LeftButton);
         });
         main->mnuImportList->trigger();
-        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), QByteArray("RIFF-new"));
+        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), newSound);
         editor = Forms::findAs<frmEditList>();
 
         // Into the open list: all five are there already; a bad file says why

@@ -169,8 +169,13 @@ ReadResult read(const QByteArray &data, const QString &folder)
             entries[entryId].sentence = textOf(x);
         } else if (name == QLatin1String("sound") && translationId == QLatin1String("0") && !entryId.isNull()) {
             const QString sound = textOf(x);
-            if (!sound.isEmpty())
-                entries[entryId].recording = soundPath(sound, folder);
+            if (!sound.isEmpty()) {
+                WordEntry &e = entries[entryId];
+                e.recording = soundPath(sound, folder);
+                e.recordingRefused = ImportedSoundProblem(e.recording, folder);
+                if (!e.recordingRefused.isEmpty())
+                    e.recording.clear();
+            }
         } else if (name == QLatin1String("lessons")) {
             entryId = QString();
             translationId.clear();

@@ -113,6 +113,8 @@ QList<PreviewRow> Preview(
             row.skipReason = QStringLiteral("appears twice");
         else if (row.entry.definition.isEmpty() && row.entry.sentence.isEmpty() && !recorded && !voiceOn)
             row.skipReason = NeedsClue;
+        if (!w.recordingRefused.isEmpty())
+            row.note = QStringLiteral("recording left out: %1").arg(w.recordingRefused);
         if (!word.isEmpty())
             earlier.insert(key(word));
         rows << row;

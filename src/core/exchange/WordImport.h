@@ -23,6 +23,8 @@ struct PreviewRow
 {
     WordEntry entry;
     QString skipReason;
+    // What else the preview says of the row: a recording left out, and why.
+    QString note;
 };
 // Trims each field as the word editor does and marks what the editor would
 // refuse: an empty word, one already in the list (or earlier in these

@@ -155,7 +155,9 @@ void frmPasteWords::showRows()
             skipped ? Qt::ItemIsSelectable : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         check->setCheckState(row.entry.caseSensitive ? Qt::Checked : Qt::Unchecked);
         grdPreview->setItem(r, ColCase, check);
-        auto *reason = new QTableWidgetItem(row.skipReason);
+        auto *reason = new QTableWidgetItem(row.note.isEmpty() ? row.skipReason
+                : row.skipReason.isEmpty()                     ? row.note
+                                                               : row.skipReason + QStringLiteral("; ") + row.note);
         reason->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         grdPreview->setItem(r, ColSkipped, reason);
     }
