@@ -168,6 +168,36 @@ private slots:
         Clock::setNow({});
     }
 
+    void backups_onlyRealCopiesCountNewestByTheirOwnTime()
+    {
+        ProgramFolder folder;
+        auto store = folder.openStore();
+        auto day = [](int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(8, 0)); };
+        const QDir copies(Backups::folder(folder.path()));
+        for (int d = 1; d <= 3; ++d)
+            QVERIFY(!Backups::takeDaily(*store, folder.path(), day(2030, 1, d)).isEmpty());
+        // Files named like copies from the future, one under today's name, and
+        // what a copy cut short left behind.
+        for (int d = 1; d <= 9; ++d)
+            writeFile(copies.filePath(u"Lettermarch-2099-01-0%1.mdb"_s.arg(d)), "not a copy");
+        writeFile(copies.filePath(u"Lettermarch-2030-01-04.mdb"_s), "not a copy");
+        writeFile(copies.filePath(u"Lettermarch-2030-01-02.mdb.part"_s), "half");
+        writeFile(copies.filePath(u"Lettermarch-2030-01-02.mdb.part-journal"_s), "half");
+        QVERIFY(!Backups::takeDaily(*store, folder.path(), day(2030, 1, 4)).isEmpty());
+        QVERIFY(copies.exists(u"Lettermarch-2030-01-04.mdb.not-a-copy"_s));
+        QCOMPARE(copies.entryList({u"*.part*"_s}), QStringList());
+        // The clock set back: each copy made is kept, the oldest written go.
+        for (int d = 1; d <= 8; ++d)
+            QVERIFY(!Backups::takeDaily(*store, folder.path(), day(2020, 1, d)).isEmpty());
+        QStringList real;
+        for (const Backups::Backup &b : Backups::list(folder.path()))
+            if (b.lists >= 0)
+                real << b.taken.date().toString(Qt::ISODate);
+        QCOMPARE(real.size(), Backups::Kept);
+        QVERIFY(!real.contains(u"2030-01-01"_s) && real.contains(u"2030-01-03"_s) && real.contains(u"2020-01-08"_s));
+        QCOMPARE(copies.entryList({u"Lettermarch-2099-*"_s}).size(), 9); // no copy of ours: left alone
+    }
+
     void restore_bringsBackTheListedRowsOrChangesNothing()
     {
         ProgramFolder folder;

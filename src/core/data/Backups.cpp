@@ -38,10 +38,13 @@ bool vacuumInto(Store &store, const QString &target)
     if (!q.prepare(QStringLiteral("VACUUM INTO ?")))
         return false;
     q.addBindValue(target + QStringLiteral(".part"));
-    if (!q.exec())
-        return false;
-    // Only a finished copy carries the name the list shows.
-    return QFile::rename(target + QStringLiteral(".part"), target);
+    // Only a finished copy carries the name the list shows; a failed one
+    // leaves nothing behind.
+    if (q.exec() && QFile::rename(target + QStringLiteral(".part"), target))
+        return true;
+    QFile::remove(target + QStringLiteral(".part"));
+    QFile::remove(target + QStringLiteral(".part-journal"));
+    return false;
 }
 
 // The copies by their names alone, newest first; nothing is opened.
@@ -70,11 +73,60 @@ QList<Backup> named(const QString &dataDir)
     return all;
 }
 
-void prune(const QString &dataDir)
+// Whether the file is one of this program's copies: a database with the six
+// tables, checked by opening it (a name alone can be any file's).
+bool isCopy(const QString &path)
 {
-    const QList<Backup> all = named(dataDir);
-    for (qsizetype i = Kept; i < all.size(); ++i)
-        QFile::remove(all.at(i).path);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
+        return false;
+    file.close();
+    static int n = 0;
+    const QString name = QStringLiteral("lettermarch-backup-check-%1").arg(n++);
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            ok = q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                                       "('LISTS', 'WORDS', 'TESTS', 'WORD_ATTEMPTS', 'OPTIONS', 'IDS')"))
+                && q.next() && q.value(0).toInt() == 6;
+            q.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Keeps the newest `Kept` of the program's own copies, by the time each file
+// was written (a name can claim any date), and never `made`, the copy just
+// taken. Files that are no copy are left alone; what a copy cut short left
+// behind goes.
+void prune(const QString &dataDir, const QString &made)
+{
+    const QDir dir(folder(dataDir));
+    for (const QFileInfo &part : dir.entryInfoList({QStringLiteral("Lettermarch-*.mdb.part*")}, QDir::Files))
+        QFile::remove(part.absoluteFilePath());
+    QList<QFileInfo> copies;
+    for (const Backup &b : named(dataDir)) {
+        if (isCopy(b.path))
+            copies.append(QFileInfo(b.path));
+    }
+    std::sort(copies.begin(), copies.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() != b.lastModified() ? a.lastModified() > b.lastModified() : a.fileName() > b.fileName();
+    });
+    qsizetype kept = QFileInfo::exists(made) ? 1 : 0;
+    for (const QFileInfo &copy : std::as_const(copies)) {
+        if (copy.absoluteFilePath() == QFileInfo(made).absoluteFilePath())
+            continue;
+        if (kept < Kept)
+            ++kept;
+        else
+            QFile::remove(copy.absoluteFilePath());
+    }
 }
 
 qint32 countRows(QSqlDatabase &db, const char *table)
@@ -97,12 +149,20 @@ QString takeDaily(Store &store, const QString &dataDir, const QDateTime &now)
         = QDir(folder(dataDir)).filePath(Prefix + now.date().toString(Qt::ISODate) + QStringLiteral(".mdb"));
     // What the session changes from here on goes into the closing copy.
     store.noteBackedUp();
-    // One a day is enough: the day's copy is there already.
-    if (QFile::exists(target) || !QDir().mkpath(folder(dataDir)))
+    // One a day is enough: the day's copy is there already. Another file under
+    // its name is set aside, so it cannot stand in for the copy.
+    if (QFileInfo::exists(target)) {
+        if (isCopy(target))
+            return {};
+        QFile::remove(target + QStringLiteral(".not-a-copy"));
+        if (!QFile::rename(target, target + QStringLiteral(".not-a-copy")))
+            return {};
+    }
+    if (!QDir().mkpath(folder(dataDir)))
         return {};
     if (!vacuumInto(store, target))
         return {};
-    prune(dataDir);
+    prune(dataDir, target);
     return target;
 }
 
@@ -115,10 +175,10 @@ QString takeOnClose(Store &store, const QString &dataDir, const QDateTime &now)
         return {};
     store.noteBackedUp();
     for (const Backup &b : named(dataDir)) {
-        if (b.kind == Kind::Closing && b.taken.date() == now.date() && b.path != made)
+        if (b.kind == Kind::Closing && b.taken.date() == now.date() && b.path != made && isCopy(b.path))
             QFile::remove(b.path);
     }
-    prune(dataDir);
+    prune(dataDir, made);
     return made;
 }
 
