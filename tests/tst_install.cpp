@@ -198,6 +198,43 @@ private slots:
         QCOMPARE(copies.entryList({u"Lettermarch-2099-*"_s}).size(), 9); // no copy of ours: left alone
     }
 
+    void restore_aCopyThatWouldNotOpenChangesNothing()
+    {
+        ProgramFolder folder;
+        addList(*folder.openStore(), QDate(2030, 1, 4), {u"cat"_s});
+        // Another program's database with the six tables, one of them without a
+        // column Lettermarch needs: it passes the copy's checks, not the opening.
+        {
+            ProgramFolder other;
+            auto foreign = other.openStore();
+            foreign->execute(u"ALTER TABLE LISTS DROP COLUMN STATUS"_s);
+            foreign.reset();
+            QDir().mkpath(Backups::folder(folder.path()));
+            QVERIFY(QFile::copy(other.dbPath(), Backups::folder(folder.path()) + u"/Lettermarch-2020-01-01.mdb"_s));
+        }
+        QVERIFY(AppFunctions::Main(folder.path()));
+        auto restoreOldest = [] {
+            whenModalShows("frmRestoreBackup", [](QWidget *w) {
+                auto *restore = static_cast<frmRestoreBackup *>(w);
+                restore->lstBackups->setCurrentItem(
+                    restore->lstBackups->topLevelItem(restore->lstBackups->topLevelItemCount() - 1));
+                QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
+                QTest::mouseClick(restore->cmdCancel, Qt::LeftButton); // it stays for another choice
+            });
+            Forms::findAs<frmLists>()->mnuRestoreBackup->trigger();
+        };
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        restoreOldest();
+        QVERIFY(MsgBoxScript::shown().last().endsWith(u"Your lists as they were have been put back."_s));
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+        // A copy that is no database at all is refused before anything is done.
+        writeFile(Backups::folder(folder.path()) + u"/Lettermarch-2019-01-01.mdb"_s, QByteArray(4096, 'x'));
+        MsgBoxScript::expect(MsgAnswer::OK, u"This copy cannot be read, so it cannot be restored."_s);
+        restoreOldest();
+        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+    }
+
     void restore_bringsBackTheListedRowsOrChangesNothing()
     {
         ProgramFolder folder;

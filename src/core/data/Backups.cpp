@@ -213,8 +213,38 @@ QList<Backup> list(const QString &dataDir)
     return all;
 }
 
+QString copyProblem(const QString &path)
+{
+    if (!isCopy(path))
+        return QStringLiteral("This copy is not a Lettermarch database (it may be damaged, or belong to another "
+                              "program), so it cannot be restored.");
+    static int n = 0;
+    const QString name = QStringLiteral("lettermarch-backup-verify-%1").arg(n++);
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery q(db);
+        if (!db.open() || !q.exec(QStringLiteral("PRAGMA quick_check(5)")) || !q.next()
+            || q.value(0).toString() != QLatin1String("ok"))
+            problem = QStringLiteral("This copy is damaged, so it cannot be restored.");
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return problem;
+}
+
 bool restore(const QString &dataDir, const QString &backupPath, QString *problem)
 {
+    // Checked before anything is replaced: a copy that would not open would
+    // lock the family out of its lists.
+    if (const QString why = copyProblem(backupPath); !why.isEmpty()) {
+        if (problem)
+            *problem = why;
+        return false;
+    }
     const QString target = QDir(dataDir).filePath(QString::fromLatin1(Store::FileName));
     const QString part = target + QStringLiteral(".restoring");
     QFile::remove(part);

@@ -45,7 +45,12 @@ QString takeNow(Store &store, const QString &dataDir, const QDateTime &now, cons
 // The copies, newest first, with their counts of lists and tests.
 QList<Backup> list(const QString &dataDir);
 
-// Puts the copy in place of Lettermarch.mdb. The database must be closed.
+// Why the copy cannot be restored (not a Lettermarch database, or damaged:
+// the engine's own check of the whole file), or empty.
+QString copyProblem(const QString &path);
+
+// Puts the copy in place of Lettermarch.mdb, after checking it. The database
+// must be closed.
 // False with a message when the copy could not be put in place; the current
 // file is then unchanged.
 bool restore(const QString &dataDir, const QString &backupPath, QString *problem);

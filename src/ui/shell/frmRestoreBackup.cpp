@@ -119,8 +119,13 @@ void frmRestoreBackup::Restore()
         != MsgAnswer::Yes)
         return;
     const QString chosen = item->data(0, Qt::UserRole).toString();
-    if (Backups::takeNow(AppFunctions::db(), Globals::gProgramDir, Clock::now(), QStringLiteral("before-restore"))
-            .isEmpty()) {
+    if (const QString why = Backups::copyProblem(chosen); !why.isEmpty()) {
+        MsgBox(why + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
+        return;
+    }
+    const QString before
+        = Backups::takeNow(AppFunctions::db(), Globals::gProgramDir, Clock::now(), QStringLiteral("before-restore"));
+    if (before.isEmpty()) {
         MsgBox(QStringLiteral("Your lists as they are now could not be kept as a backup, so nothing was restored."),
             MsgButtons::OK, this);
         return;
@@ -128,17 +133,28 @@ void frmRestoreBackup::Restore()
     // The data layer starts again on the restored file.
     Globals::setConnection(nullptr);
     QString problem;
-    const bool replaced = Backups::restore(Globals::gProgramDir, chosen, &problem);
+    bool replaced = Backups::restore(Globals::gProgramDir, chosen, &problem);
     QString openProblem;
-    if (!AppFunctions::OpenDatabase(&openProblem)) {
-        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nLettermarch will now close.")
+    if (replaced && !AppFunctions::OpenDatabase(&openProblem)) {
+        // The lists as they were go back in its place.
+        QString ignored;
+        Backups::restore(Globals::gProgramDir, before, &ignored);
+        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nYour lists as they were have been put "
+                              "back.")
                    .arg(openProblem),
+            MsgButtons::OK, this);
+        replaced = false;
+        problem.clear();
+    }
+    if (!Globals::gConnection && !AppFunctions::OpenDatabase(&openProblem)) {
+        MsgBox(QStringLiteral("The database cannot be used:\n\n%1\n\nLettermarch will now close.").arg(openProblem),
             MsgButtons::OK, this);
         QCoreApplication::exit(1);
         return;
     }
     if (!replaced) {
-        MsgBox(problem + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
+        if (!problem.isEmpty())
+            MsgBox(problem + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
         return;
     }
     emit restored();
