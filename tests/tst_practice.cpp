@@ -172,6 +172,22 @@ private slots:
         QCOMPARE(attempts(s, 1),
             QStringList(
                 {u"1 paris INCORRECT 1"_s, u"1 Paris CORRECT 2"_s, u"2 ÉLAN CORRECT 1"_s, u"3 DON'T CORRECT 1"_s}));
+
+        // The last attempt allowed says only "Incorrect", unless only the
+        // capital letters were wrong and the family wants that said.
+        options.MoveOnAfter = 1;
+        options.RevealAnswers = false;
+        SessionFiles files = sessionFiles();
+        files.family.caseHint = true;
+        FakeView hinted;
+        TestSession last(s, hinted, options, files);
+        last.Start(list);
+        last.Submit(u"paris"_s);
+        last.Submit(u"elan"_s); // not only the case: the accent
+        QCOMPARE(hinted.log.filter(u"Incorrect"_s),
+            QStringList({u"Incorrect/Check the capital letters"_s, u"Incorrect/"_s}));
+        QCOMPARE(hinted.progress, u"3 of 3"_s);
+        last.Quit();
     }
 
     void session_endsOnEmptyListOrVanishedWord()
