@@ -27,8 +27,8 @@ QList<WordEntry> awkwardWords()
     return {
         {u"\"quoted\""_s, u"said, with \"quotes\""_s, u"Line one,\nline two;\nthree - end"_s, false, {}},
         {u"Straße"_s, u"eine Straße in Köln"_s, u"Ærø, Ñandú, naïve"_s, true, {}},
-        {u"שלום"_s, u"مرحبا بالعالم"_s, QString(), false, {}},
-        {u"fox🦊"_s, QString(), u"The 🦊 runs; the 🐕 naps."_s, false, {}},
+        {u"שלום"_s, u"مرحبا بالعالم"_s, u"=HYPERLINK(\"http://x.example\",\"click\")"_s, false, {}},
+        {u"fox🦊"_s, u"'-a fox's mark"_s, u"The 🦊 runs; the 🐕 naps."_s, false, {}},
         {u"Wednesday"_s, u"the middle of the week"_s, QString(), true, {}},
     };
 }
@@ -110,6 +110,11 @@ private slots:
         // The CSV holds the header and quotes what needs quoting.
         QVERIFY(fileBytes(m_folder->file(u"list.csv"_s))
                     .startsWith("word,definition,sentence,case_sensitive\r\n\"\"\"quoted\"\"\",\"said, with "));
+        // A cell a spreadsheet would run as a formula is marked as text.
+        QVERIFY(fileBytes(m_folder->file(u"list.csv"_s)).contains(",\"'=HYPERLINK(\"\"http"));
+        QVERIFY(fileBytes(m_folder->file(u"list.csv"_s)).contains(",''-a fox's mark,"));
+        QCOMPARE(Csv::textCell(u"@SUM(A1)"_s), u"'@SUM(A1)"_s);
+        QCOMPARE(Csv::readCell(u"'plain"_s), u"'plain"_s);
 
         // KDE's programs title their columns by the identifiers' names.
         const QByteArray kvtml = fileBytes(m_folder->file(u"list.kvtml"_s));

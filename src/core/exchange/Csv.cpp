@@ -64,12 +64,35 @@ QString field(const QString &value)
     return u'"' + escaped + u'"';
 }
 
+namespace {
+// A cell a spreadsheet would run as a formula (=, +, -, @, or a tab or
+// carriage return first), or one that would look like such a cell marked.
+bool needsMark(QStringView value)
+{
+    if (value.isEmpty())
+        return false;
+    const QChar c = value.front();
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r'
+        || (c == u'\'' && needsMark(value.mid(1)));
+}
+} // namespace
+
+QString textCell(const QString &value)
+{
+    return needsMark(value) ? u'\'' + value : value;
+}
+
+QString readCell(const QString &cell)
+{
+    return cell.startsWith(u'\'') && needsMark(QStringView(cell).mid(1)) ? cell.mid(1) : cell;
+}
+
 QString write(const QList<WordEntry> &words)
 {
     QString out = QStringLiteral("word,definition,sentence,case_sensitive\r\n");
     for (const WordEntry &w : words) {
-        out += field(w.word) + u',' + field(w.definition) + u',' + field(w.sentence) + u','
-            + (w.caseSensitive ? QStringLiteral("true") : QStringLiteral("false")) + QStringLiteral("\r\n");
+        out += field(textCell(w.word)) + u',' + field(textCell(w.definition)) + u',' + field(textCell(w.sentence))
+            + u',' + (w.caseSensitive ? QStringLiteral("true") : QStringLiteral("false")) + QStringLiteral("\r\n");
     }
     return out;
 }
@@ -107,9 +130,9 @@ ReadResult read(const QString &text)
     auto at = [](const QStringList &r, qsizetype i) { return i >= 0 && i < r.size() ? r.at(i) : QString(); };
     for (const QStringList &r : std::as_const(records)) {
         WordEntry e;
-        e.word = at(r, word);
-        e.definition = at(r, definition);
-        e.sentence = at(r, sentence);
+        e.word = readCell(at(r, word));
+        e.definition = readCell(at(r, definition));
+        e.sentence = readCell(at(r, sentence));
         e.caseSensitive = MarksCaseSensitive(at(r, caseSensitive));
         result.words << e;
     }

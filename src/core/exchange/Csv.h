@@ -13,6 +13,13 @@ namespace Csv {
 QList<QStringList> parse(const QString &text, QString *problem);
 QString field(const QString &value);
 
+// A text cell as written: one a spreadsheet would run as a formula (it begins
+// with =, +, -, @, a tab or a carriage return) gets a leading apostrophe, the
+// usual mark that shows it as text; readCell takes the mark off again, so a
+// list comes back exactly as it was written.
+QString textCell(const QString &value);
+QString readCell(const QString &cell);
+
 // A word list with the header word,definition,sentence,case_sensitive.
 QString write(const QList<WordEntry> &words);
 // Reads a word list: with that header (in any order, other columns
