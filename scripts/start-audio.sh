@@ -30,10 +30,14 @@ pactl set-default-source lettermarch_microphone
 # running in real time, as a real microphone does. Signed 16-bit zeros are
 # true silence (8-bit zeros would be the loudest negative level), so a test
 # can tell sound from it.
-pkill -f "pacat --playback --raw --format=u8 --rate=11025" 2>/dev/null || true
-if ! pgrep -f "pacat --playback --raw --format=s16le --rate=11025" >/dev/null; then
+# Only the stream this script started is looked at, by the process id it
+# noted: never another user's or another test run's.
+pidfile="$XDG_RUNTIME_DIR/lettermarch-silence.pid"
+pid=$(cat "$pidfile" 2>/dev/null || true)
+if [ -z "$pid" ] || ! grep -q pacat "/proc/$pid/cmdline" 2>/dev/null; then
     nohup pacat --playback --raw --format=s16le --rate=11025 --channels=1 --latency-msec=20 \
         --device=lettermarch_speaker < /dev/zero >/dev/null 2>&1 &
+    echo $! >"$pidfile"
 fi
 # Wait until the microphone delivers sound at its real rate.
 for _ in $(seq 1 20); do
