@@ -112,6 +112,10 @@ private slots:
         env.insert(u"QT_QPA_PLATFORM"_s, u"none-such"_s);
         QVERIFY(run(program, {u"--version"_s}, env));
         QVERIFY(!run(program, {u"--data-dir"_s}, env));
+        // A name whose bytes are no UTF-8 is refused, not taken for another folder.
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        QVERIFY(!run(u"sh"_s, {u"-c"_s, u"exec \"$0\" --data-dir \"$1/$(printf 'kid\\377')\""_s, program, home}, env));
+        QCOMPARE(QDir(home).entryList({u"kid*"_s}, QDir::AllEntries | QDir::System), QStringList());
     }
 
     void backups_oneADayTheLastTenNeverOfADamagedFile()

@@ -34,6 +34,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             line.error = QStringLiteral("Unexpected argument: %1").arg(a);
         }
     }
+    // Bytes that are no UTF-8 were read as U+FFFD: two such names would be
+    // taken for one folder, so none is used.
+    if (line.error.isEmpty() && line.dataDir.contains(QChar::ReplacementCharacter))
+        line.error = QStringLiteral("The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch "
+                                    "cannot tell which folder it is. Rename the folder, or choose another.");
     return line;
 }
 
