@@ -2,6 +2,7 @@
 
 #include "Store.h"
 
+#include <QDateTime>
 #include <QSqlQuery>
 
 namespace ChosenWords {
@@ -10,13 +11,27 @@ namespace {
 const QString Table = QStringLiteral("TEST_WORDS");
 }
 
+namespace {
+// The table holds the two columns the program reads; one another program
+// made with other columns is left alone and not read.
+bool usable(Store &store)
+{
+    QSqlQuery q(store.database());
+    return q.exec(QStringLiteral("SELECT TEST_ID, WORD_ID FROM TEST_WORDS LIMIT 0"));
+}
+} // namespace
+
 bool tableExists(Store &store)
 {
-    return store.hasTable(Table);
+    return store.hasTable(Table) && usable(store);
 }
 
 void write(Store &store, qint32 testId, const QList<qint32> &wordIds)
 {
+    // A table of that name the program cannot use is kept under another name.
+    if (store.hasTable(Table) && !usable(store))
+        store.execute(QStringLiteral("ALTER TABLE TEST_WORDS RENAME TO TEST_WORDS_NOT_LETTERMARCH_%1")
+                          .arg(QDateTime::currentSecsSinceEpoch()));
     store.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS TEST_WORDS (TEST_ID INTEGER NOT NULL, "
                                  "WORD_ID INTEGER NOT NULL, PRIMARY KEY (TEST_ID, WORD_ID))"));
     QSqlQuery &q = store.prepared(QStringLiteral("INSERT OR IGNORE INTO TEST_WORDS (TEST_ID, WORD_ID) VALUES (?, ?)"));

@@ -88,6 +88,10 @@ std::optional<TestRow> ReadTest(Store &store, qint32 testId)
 }
 
 namespace {
+// The chosen-words rows of test T that belong to it: words of its own list.
+const QString ChosenOfT = QStringLiteral(
+    "C.TEST_ID = T.TEST_ID AND C.WORD_ID IN (SELECT W2.WORD_ID FROM WORDS W2 WHERE W2.LIST_ID = T.LIST_ID)");
+
 // How many words the test T of the enclosing statement counts (T.TEST_ID,
 // T.LIST_ID). Without the chosen-words table this is the plain count of the
 // list's words, so an old database runs the very statements it always did.
@@ -96,14 +100,24 @@ QString wordsCounted(bool chosenTable)
     const QString listWords = QStringLiteral("(SELECT COUNT(*) FROM WORDS W WHERE W.LIST_ID = T.LIST_ID)");
     if (!chosenTable)
         return listWords;
-    return QStringLiteral("(CASE WHEN EXISTS (SELECT 1 FROM TEST_WORDS C WHERE C.TEST_ID = T.TEST_ID) "
-                          "THEN (SELECT COUNT(*) FROM TEST_WORDS C WHERE C.TEST_ID = T.TEST_ID "
-                          "AND C.WORD_ID IN (SELECT WORD_ID FROM WORDS)) ELSE ")
-        + listWords + QStringLiteral(" END)");
+    // Only rows that belong count: a word of the test's own list, once.
+    return QStringLiteral("(CASE WHEN EXISTS (SELECT 1 FROM TEST_WORDS C WHERE ") + ChosenOfT
+        + QStringLiteral(") THEN (SELECT COUNT(DISTINCT C.WORD_ID) FROM TEST_WORDS C WHERE ") + ChosenOfT
+        + QStringLiteral(") ELSE ") + listWords + QStringLiteral(" END)");
 }
 
-const QString FirstTry = QStringLiteral("(SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID "
-                                        "AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT')");
+// The attempts right at the first try; with the chosen-words table, only
+// those of the words the test counts.
+QString firstTry(bool chosenTable)
+{
+    const QString all = QStringLiteral("(SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID "
+                                       "AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT'");
+    if (!chosenTable)
+        return all + QLatin1Char(')');
+    return all + QStringLiteral(" AND (NOT EXISTS (SELECT 1 FROM TEST_WORDS C WHERE ") + ChosenOfT
+        + QStringLiteral(") OR A.WORD_ID IN (SELECT C.WORD_ID FROM TEST_WORDS C WHERE ") + ChosenOfT
+        + QStringLiteral(")))");
+}
 
 // Nothing right at the first try is 0 %, even for a list without words.
 qint32 pastTestScore(qint32 first, qint32 words)
@@ -162,9 +176,10 @@ QList<WordResult> WordResults(Store &store, qint32 testId, qint32 listId)
                          "AND A.TEST_ID = ? AND A.RESULT = 'INCORRECT') FROM WORDS W WHERE W.LIST_ID = ? ");
     QVariantList values {testId, listId};
     if (ChosenWords::tableExists(store)) {
-        sql += QStringLiteral("AND (NOT EXISTS (SELECT 1 FROM TEST_WORDS C WHERE C.TEST_ID = ?) "
+        sql += QStringLiteral("AND (NOT EXISTS (SELECT 1 FROM TEST_WORDS C WHERE C.TEST_ID = ? AND C.WORD_ID IN "
+                              "(SELECT W2.WORD_ID FROM WORDS W2 WHERE W2.LIST_ID = ?)) "
                               "OR W.WORD_ID IN (SELECT C.WORD_ID FROM TEST_WORDS C WHERE C.TEST_ID = ?)) ");
-        values << testId << testId;
+        values << testId << listId << testId;
     }
     QSqlQuery &q = store.prepared(sql + QStringLiteral("ORDER BY W.WORD"));
     for (int i = 0; i < values.size(); ++i)
@@ -179,9 +194,10 @@ QList<WordResult> WordResults(Store &store, qint32 testId, qint32 listId)
 
 QList<PastTest> PastTests(Store &store, qint32 listId)
 {
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT T.TEST_ID, T.START_TIME, ") + FirstTry + QStringLiteral(", ")
-        + wordsCounted(ChosenWords::tableExists(store))
-        + QStringLiteral(" FROM TESTS T WHERE T.LIST_ID = ? ORDER BY T.START_TIME"));
+    const bool chosen = ChosenWords::tableExists(store);
+    QSqlQuery &q
+        = store.prepared(QStringLiteral("SELECT T.TEST_ID, T.START_TIME, ") + firstTry(chosen) + QStringLiteral(", ")
+            + wordsCounted(chosen) + QStringLiteral(" FROM TESTS T WHERE T.LIST_ID = ? ORDER BY T.START_TIME"));
     q.bindValue(0, listId);
     Store::run(q);
     QList<PastTest> tests;
@@ -200,8 +216,9 @@ QList<PastTest> PastTests(Store &store, qint32 listId)
 
 qint32 GetTestScore(Store &store, qint32 testId)
 {
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT ") + FirstTry + QStringLiteral(", ")
-        + wordsCounted(ChosenWords::tableExists(store))
+    const bool chosen = ChosenWords::tableExists(store);
+    QSqlQuery &q = store.prepared(QStringLiteral("SELECT ") + firstTry(chosen) + QStringLiteral(", ")
+        + wordsCounted(chosen)
         + QStringLiteral(" FROM (SELECT ? AS TEST_ID, (SELECT LIST_ID FROM TESTS WHERE TEST_ID = ?) AS LIST_ID) T"));
     q.bindValue(0, testId);
     q.bindValue(1, testId);

@@ -7,19 +7,23 @@
 #include "data/Store.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 VoiceOptions ReadVoiceOptions(Store &store)
 {
     VoiceOptions o;
     if (!store.hasTable(QStringLiteral("VOICE_OPTIONS")))
         return o;
-    QSqlQuery q = store.select(QStringLiteral("SELECT USE_VOICE, VOICE, RATE FROM VOICE_OPTIONS LIMIT 1"));
-    if (!q.next())
+    // A table another program changed is read as far as it goes: a missing
+    // column keeps its default, and the program starts all the same.
+    QSqlQuery q(store.database());
+    if (!q.exec(QStringLiteral("SELECT * FROM VOICE_OPTIONS LIMIT 1")) || !q.next())
         return o;
-    o.enabled = TextToBool(q.value(0).toString());
-    o.voice = q.value(1).toString();
+    const QSqlRecord row = q.record();
+    o.enabled = TextToBool(row.value(QStringLiteral("USE_VOICE")).toString());
+    o.voice = row.value(QStringLiteral("VOICE")).toString();
     bool ok = false;
-    const double rate = q.value(2).toDouble(&ok);
+    const double rate = row.value(QStringLiteral("RATE")).toDouble(&ok);
     if (ok)
         o.rate = qBound(-1.0, rate, 1.0);
     return o;
@@ -28,9 +32,9 @@ VoiceOptions ReadVoiceOptions(Store &store)
 void WriteVoiceOptions(Store &store, const VoiceOptions &options)
 {
     Store::Transaction transaction(store);
-    store.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS VOICE_OPTIONS "
-                                 "(USE_VOICE TEXT COLLATE NOCASE, VOICE TEXT, RATE REAL)"));
-    store.execute(QStringLiteral("DELETE FROM VOICE_OPTIONS"));
+    // Made afresh, so a table another program changed cannot stop the save.
+    store.execute(QStringLiteral("DROP TABLE IF EXISTS VOICE_OPTIONS"));
+    store.execute(QStringLiteral("CREATE TABLE VOICE_OPTIONS (USE_VOICE TEXT COLLATE NOCASE, VOICE TEXT, RATE REAL)"));
     store.addRow(QStringLiteral("VOICE_OPTIONS"),
         {{QStringLiteral("USE_VOICE"), options.enabled ? QStringLiteral("TRUE") : QStringLiteral("FALSE")},
             {QStringLiteral("VOICE"), options.voice}, {QStringLiteral("RATE"), options.rate}});
