@@ -177,12 +177,16 @@ private slots:
         QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
     }
 
-    void escape_closesEveryWindowWithCancelOrClose()
+    void escape_closesEveryWindowWithCancelOrClose_andTitles()
     {
-        for (const char *name :
-            {"frmNewList", "frmEditList", "frmEditWord", "frmTestResults", "frmTestWordDetails", "frmTestSetup",
-                "frmPastTests", "frmOptions", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"}) {
+        const std::pair<const char *, const char *> windows[] = {{"frmNewList", "New Word List"},
+            {"frmEditList", "Edit Word List"}, {"frmEditWord", "New Word"}, {"frmTestResults", "Test Results"},
+            {"frmTestWordDetails", "Word Attempts"}, {"frmTestSetup", "Test Setup"}, {"frmPastTests", "Past Tests"},
+            {"frmOptions", "Options"}, {"frmAbout", "About Lettermarch..."}, {"frmRestoreBackup", "Restore a Backup"},
+            {"frmTroubleWords", "Trouble Words"}, {"frmChooseWords", "Practise Missed Words"}};
+        for (const auto &[name, title] : windows) {
             QWidget *w = Forms::load(QString::fromLatin1(name));
+            QCOMPARE(w->windowTitle(), QString::fromUtf8(title));
             w->show();
             QTest::keyClick(w, Qt::Key_Escape);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
