@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     }
 
     Application app(argc, argv);
-    app.quitOnTerminationSignals();
+    Application::quitOnTerminationSignals();
     Forms::setOnEmpty([] { QCoreApplication::quit(); });
     registerForms();
     // The sound and voice modules lie beside the program in a build or a
@@ -67,9 +67,11 @@ int main(int argc, char *argv[])
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
         code = app.exec();
     }
-    // Ended by a signal: an orderly end, not a failure.
-    if (Application::terminationRequested())
+    // Ended by a signal: an orderly end, not a failure, with nothing typed lost.
+    if (Application::terminationRequested()) {
+        AppFunctions::EndAfterSignal();
         code = 0;
+    }
     // A word being spoken is let finish: the voice cannot be stopped in
     // mid-word without ending the program uncleanly.
     Audio::waitUntilQuiet(4000);

@@ -291,6 +291,43 @@ private slots:
         QCOMPARE(rows(*m_folder->openStore(), u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
     }
 
+    void signal_savesTheAnswerKeptInMemoryFirst()
+    {
+        m_store.reset();
+        const QString folder = m_folder->path();
+        // A child runs the program: an answer is kept in memory while another
+        // program holds the file, then a real SIGTERM ends it.
+        const pid_t child = fork();
+        if (child == 0) {
+            if (!AppFunctions::Main(folder))
+                ::_exit(2);
+            Application::quitOnTerminationSignals();
+            QTest::mouseClick(Forms::findAs<frmLists>()->cmdTest, Qt::LeftButton);
+            {
+                OtherProcess holder([folder] {
+                    QString problem;
+                    static auto store = Store::open(folder, &problem);
+                    static QSqlQuery q(store->database());
+                    return q.exec(u"BEGIN EXCLUSIVE"_s);
+                });
+                MsgBoxScript::expect(MsgAnswer::OK); // the answer is kept
+                type(Forms::findAs<frmTest>()->txtWord, u"apple"_s);
+                if (!holder.holding() || Forms::findAs<frmTest>()->session().PendingAttempts() != 1)
+                    ::_exit(3);
+            }
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+            QCoreApplication::exec();
+            AppFunctions::EndAfterSignal();
+            ::_exit(Application::terminationRequested() && Forms::loaded().isEmpty() ? 0 : 4);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(rows(*m_folder->openStore(), u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS WHERE TEST_ID = 2"_s),
+            QStringList {u"apple CORRECT"_s});
+    }
+
     void damageInsideTheFile_isFoundAtStartAndLeftAlone()
     {
         // One page of an index overwritten: the tables themselves still read.

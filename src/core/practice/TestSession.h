@@ -98,6 +98,9 @@ public:
     // Answers checked while another program held the database file, kept
     // here until they can be written.
     qint32 PendingAttempts() const { return qint32(m_pending.size()); }
+    // Writes the kept answers now (the program is ending), waiting as long as
+    // the store waits for a busy file; false when the file is still held.
+    bool SavePending() { return writePending(); }
 
 private:
     void AnswerCorrect(const QString &answer);

@@ -13,7 +13,7 @@ public:
 
     // SIGTERM, SIGINT and SIGHUP (log-out, kill, Ctrl+C) end the program
     // through its event loop, so the store is closed and the lock removed.
-    void quitOnTerminationSignals();
+    static void quitOnTerminationSignals();
     // Whether such a signal has asked the program to end.
     static bool terminationRequested();
 };

@@ -209,6 +209,22 @@ void frmTest::CheckAnswer()
         m_session->CheckAnswer(txtWord->text());
 }
 
+QString frmTest::SaveBeforeTheEnd()
+{
+    m_closingByProgram = true;
+    if (!m_session || m_session->PendingAttempts() == 0)
+        return {};
+    const qint32 pending = m_session->PendingAttempts();
+    try {
+        if (m_session->SavePending())
+            return {};
+    } catch (const StoreError &e) {
+        return QStringLiteral("%1 answers of the test could not be saved: %2").arg(pending).arg(e.message());
+    }
+    return QStringLiteral("%1 answers of the test could not be saved: another program still holds the database file.")
+        .arg(pending);
+}
+
 void frmTest::submit()
 {
     const Busy busy(this);

@@ -31,6 +31,10 @@ public:
     void CheckAnswer();
 
     const TestSession &session() const { return *m_session; }
+    // The program ends without the test (a log-out, Ctrl+C): the answers
+    // kept in memory are saved as far as the file allows, the window then
+    // goes without its question. Returns what could not be saved, or empty.
+    QString SaveBeforeTheEnd();
 
 signals:
     // The test is stored and counts for its list.

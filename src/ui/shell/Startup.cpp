@@ -15,8 +15,11 @@
 #include "practice/frmTest.h"
 #include "settings/VoiceOptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <cstdio>
 
 namespace AppFunctions {
 
@@ -55,6 +58,18 @@ bool prepare()
     return true;
 }
 } // namespace
+
+void EndAfterSignal()
+{
+    if (auto *test = Forms::findAs<frmTest>()) {
+        if (const QString lost = test->SaveBeforeTheEnd(); !lost.isEmpty())
+            std::fprintf(stderr, "Lettermarch: %s\n", qPrintable(lost));
+    }
+    Forms::setOnEmpty({});
+    for (QWidget *w : Forms::loaded())
+        Forms::unload(w);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 bool Main(const QString &programDir)
 {

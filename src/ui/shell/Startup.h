@@ -16,6 +16,12 @@ bool Main(const QString &programDir);
 // The same with the data in `dataDir` and the sounds read from `soundsDir`.
 bool Main(const QString &dataDir, const QString &soundsDir);
 
+// The end of the program when a signal (a log-out, Ctrl+C) ended it: the
+// answers a running test kept in memory are saved first (what cannot be is
+// said on stderr), and every window is closed without its questions, as
+// Exit closes them. Nothing to do after an ordinary Exit.
+void EndAfterSignal();
+
 // Claims the program folder for this copy of the program. False when another
 // copy already runs on it, or when the user chose not to use a folder whose
 // lock could not be judged (the user has been told). A lock left by a copy
