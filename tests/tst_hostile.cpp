@@ -293,12 +293,11 @@ private slots:
 
     void signal_savesTheAnswerKeptInMemoryFirst()
     {
-        m_store.reset();
-        const QString folder = m_folder->path();
-        // A child runs the program: an answer is kept in memory while another
-        // program holds the file, then a real SIGTERM ends it.
-        const pid_t child = fork();
-        if (child == 0) {
+        // Run again as a fresh process (a fork would inherit the painting
+        // threads of earlier tests without the threads themselves): the
+        // program keeps an answer in memory while another process holds the
+        // file, then a real SIGTERM ends it.
+        if (const QString folder = qEnvironmentVariable("LETTERMARCH_SIGNAL_CHILD"); !folder.isEmpty()) {
             if (!AppFunctions::Main(folder))
                 ::_exit(2);
             Application::quitOnTerminationSignals();
@@ -320,10 +319,15 @@ private slots:
             AppFunctions::EndAfterSignal();
             ::_exit(Application::terminationRequested() && Forms::loaded().isEmpty() ? 0 : 4);
         }
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+        m_store.reset();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LETTERMARCH_SIGNAL_CHILD"_s, m_folder->path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {u"signal_savesTheAnswerKeptInMemoryFirst"_s});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
         QCOMPARE(rows(*m_folder->openStore(), u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS WHERE TEST_ID = 2"_s),
             QStringList {u"apple CORRECT"_s});
     }
