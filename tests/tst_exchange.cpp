@@ -352,6 +352,11 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::OK);
         main->mnuExportList->trigger();
         QCOMPARE(WordImport::ReadFile(answer + u".csv"_s).words, awkwardWords());
+        // Once more: the name the dialog was not asked about is not replaced unasked.
+        writeFile(answer + u".csv"_s, "kept");
+        MsgBoxScript::expect(MsgAnswer::No);
+        main->mnuExportList->trigger();
+        QCOMPARE(fileBytes(answer + u".csv"_s), QByteArray("kept"));
 
         // With its recordings: a folder named for the list, its vocabulary file
         // pointing at the copies.
@@ -363,6 +368,8 @@ private slots:
         answer = elsewhere.path();
         // Twice: the second export replaces the first one's files.
         for (int i = 0; i < 2; ++i) {
+            if (i == 1)
+                MsgBoxScript::expect(MsgAnswer::Yes); // asked first
             MsgBoxScript::expect(MsgAnswer::OK);
             editor->mnuExportFolder->trigger();
             QVERIFY(MsgBoxScript::shown().last().startsWith(u"The list and its recordings were saved"_s));
@@ -425,6 +432,22 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::OK, u"This is not a text file.\n\nNothing was imported."_s);
         editor->mnuImportWords->trigger();
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
+    }
+
+    void exportWithRecordings_neverWritesThroughALink()
+    {
+        const qint32 list = listWith(*m_store, awkwardWords());
+        const QDir out(m_folder->file(u"out"_s));
+        writeFile(m_folder->file(u"elsewhere.txt"_s), "someone else's");
+        QVERIFY(out.mkpath(u"."_s));
+        QVERIFY(QFile::link(m_folder->file(u"elsewhere.txt"_s), out.filePath(u"list.csv"_s)));
+        QVERIFY(ListExport::WriteFolder(*m_store, list, out.path(), Globals::gWavPath).contains(u"is a link"_s));
+        QCOMPARE(fileBytes(m_folder->file(u"elsewhere.txt"_s)), QByteArray("someone else's"));
+        QVERIFY(QFile::remove(out.filePath(u"list.csv"_s)));
+        QVERIFY(QFile::link(m_folder->file(u"made-elsewhere.kvtml"_s), out.filePath(u"list.kvtml"_s))); // dangling
+        QVERIFY(ListExport::WriteFolder(*m_store, list, out.path(), Globals::gWavPath).contains(u"is a link"_s));
+        QVERIFY(!QFile::exists(m_folder->file(u"made-elsewhere.kvtml"_s)));
+        QVERIFY(ListExport::FolderHoldsExport(out.path()));
     }
 
     void fullDisk_aFailedWriteSaysSoAndKeepsTheEarlierFile()

@@ -75,12 +75,38 @@ QString WriteFile(Store &store, qint32 listId, const QString &path, const QStrin
     return save(path, Csv::write(entries).toUtf8());
 }
 
+bool FolderHoldsExport(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const char *name : {"list.csv", "list.kvtml", "Wavs"}) {
+        if (QFileInfo(dir.filePath(QString::fromLatin1(name))).exists()
+            || QFileInfo(dir.filePath(QString::fromLatin1(name))).isSymLink())
+            return true;
+    }
+    return false;
+}
+
 QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QString &wavDir)
 {
     QDir dir(folder);
+    // Nothing is written through a link: it could point anywhere, and the user
+    // chose this folder, not where the link leads.
+    auto linked = [](const QString &path) { return QFileInfo(path).isSymLink(); };
+    QList<WordEntry> entries = Entries(store, listId, wavDir);
+    QStringList targets {folder, dir.filePath(QStringLiteral("Wavs")), dir.filePath(QStringLiteral("list.kvtml")),
+        dir.filePath(QStringLiteral("list.csv"))};
+    for (const WordEntry &e : std::as_const(entries)) {
+        if (!e.recording.isEmpty())
+            targets << dir.filePath(QStringLiteral("Wavs/") + QFileInfo(e.recording).fileName());
+    }
+    for (const QString &target : std::as_const(targets)) {
+        if (linked(target))
+            return QStringLiteral("%1 is a link to somewhere else, so nothing was written. Choose another folder, "
+                                  "or remove the link.")
+                .arg(QDir::toNativeSeparators(target));
+    }
     if (!dir.mkpath(QStringLiteral("Wavs")))
         return QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
-    QList<WordEntry> entries = Entries(store, listId, wavDir);
     for (WordEntry &e : entries) {
         if (e.recording.isEmpty())
             continue;

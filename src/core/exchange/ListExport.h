@@ -19,8 +19,11 @@ QString Title(Store &store, qint32 listId);
 // otherwise), replacing it whole or not at all. Returns a message for the
 // user on failure, else empty.
 QString WriteFile(Store &store, qint32 listId, const QString &path, const QString &wavDir);
+// Whether the folder already holds an export (so the user is asked first).
+bool FolderHoldsExport(const QString &folder);
 // A folder holding the list as list.kvtml and list.csv, and its recordings
-// in Wavs, referred to by the vocabulary file.
+// in Wavs, referred to by the vocabulary file. Nothing is written through a
+// link (the folder, Wavs or any of the files being one).
 QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QString &wavDir);
 
 } // namespace ListExport

@@ -75,8 +75,15 @@ void exportList(QWidget *parent, qint32 listId)
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("csv") && suffix != QLatin1String("kvtml"))
+    if (suffix != QLatin1String("csv") && suffix != QLatin1String("kvtml")) {
         path += QStringLiteral(".csv");
+        // The file dialog asked about the name as typed, not about this one.
+        if (QFileInfo(path).exists()
+            && MsgBox(QStringLiteral("There is already a file %1. Replace it?").arg(QDir::toNativeSeparators(path)),
+                   MsgButtons::YesNo, parent)
+                != MsgAnswer::Yes)
+            return;
+    }
     const QString problem = ListExport::WriteFile(db(), listId, path, Globals::gWavPath);
     MsgBox(
         problem.isEmpty() ? QStringLiteral("The list was saved as %1.").arg(QDir::toNativeSeparators(path)) : problem,
@@ -89,6 +96,12 @@ void exportWithRecordings(QWidget *parent, qint32 listId)
     if (parentFolder.isEmpty())
         return;
     const QString folder = QDir(parentFolder).filePath(suggestedName(listId));
+    if (ListExport::FolderHoldsExport(folder)
+        && MsgBox(QStringLiteral("The folder %1 already holds an export of this list. Replace it?")
+                      .arg(QDir::toNativeSeparators(folder)),
+               MsgButtons::YesNo, parent)
+            != MsgAnswer::Yes)
+        return;
     const QString problem = ListExport::WriteFolder(db(), listId, folder, Globals::gWavPath);
     MsgBox(problem.isEmpty() ? QStringLiteral("The list and its recordings were saved in the folder %1.")
                                    .arg(QDir::toNativeSeparators(folder))
