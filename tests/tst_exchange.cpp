@@ -222,7 +222,7 @@ private slots:
             {"old.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml><e><o>cat</o></e></kvtml>"), "version 1"},
             {"cut.kvtml", QByteArray("<?xml version=\"1.0\"?><kvtml version=\"2.0\"><entries><entry id=\"0\">"),
                 "damaged"},
-            {"huge.csv", huge, "holds 100000 words; a word list in Lettermarch holds at most 1000"},
+            {"huge.csv", huge, "holds more than 1000 words; a word list in Lettermarch holds at most 1000"},
             {"latin1.csv", QByteArray("caf\xe9,a place for coffee\n"), "not in the UTF-8 encoding"},
             {"quote.csv", QByteArray("\"cat,a pet\n"), "double quote is missing"},
             {"wide.csv", QByteArray("a,b,c,d,e\n"), "at most four"},
@@ -235,6 +235,13 @@ private slots:
                 qPrintable(QString::fromLatin1(c.name) + u": "_s + read.problem));
             QVERIFY(read.words.isEmpty());
         }
+        // A long file is read only as far as it must be to know that.
+        QString problem;
+        QCOMPARE(Csv::parse(QString::fromLatin1(huge), &problem, 5).size(), 6);
+        // A field longer than the word editor takes is not offered.
+        const QList<WordImport::PreviewRow> long_
+            = WordImport::Preview(*m_store, 0, {{u"long"_s, QString(40000, u'x'), {}, false, {}}}, Globals::gWavPath);
+        QCOMPARE(long_.value(0).skipReason, u"is longer than the word editor takes"_s);
         // UTF-16 with its mark is text like any other.
         writeFile(m_folder->file(u"utf16.csv"_s),
             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));

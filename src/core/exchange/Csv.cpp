@@ -2,7 +2,7 @@
 
 namespace Csv {
 
-QList<QStringList> parse(const QString &text, QString *problem)
+QList<QStringList> parse(const QString &text, QString *problem, qsizetype maxRecords)
 {
     QList<QStringList> records;
     QStringList record;
@@ -38,6 +38,9 @@ QList<QStringList> parse(const QString &text, QString *problem)
             if (any || !value.isEmpty()) {
                 record << value;
                 records << record;
+                // Enough to know the file is too long: the rest is not read.
+                if (maxRecords >= 0 && records.size() > maxRecords)
+                    return records;
             }
             record.clear();
             value.clear();
@@ -97,10 +100,11 @@ QString write(const QList<WordEntry> &words)
     return out;
 }
 
-ReadResult read(const QString &text)
+ReadResult read(const QString &text, qsizetype maxWords)
 {
     ReadResult result;
-    QList<QStringList> records = parse(text, &result.problem);
+    // The header and one word more than the most that may be read.
+    QList<QStringList> records = parse(text, &result.problem, maxWords < 0 ? -1 : maxWords + 1);
     if (!result.problem.isEmpty())
         return result;
     // Which column holds what: from the header, or in the usual order.

@@ -100,7 +100,7 @@ QString soundPath(const QString &stored, const QString &folder)
 }
 } // namespace
 
-ReadResult read(const QByteArray &data, const QString &folder)
+ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWords)
 {
     ReadResult result;
     QXmlStreamReader x(data);
@@ -147,6 +147,9 @@ ReadResult read(const QByteArray &data, const QString &folder)
                 caseSensitive.insert(x.attributes().value(QStringLiteral("id")).toString());
         } else if (name == QLatin1String("entry")) {
             entryId = x.attributes().value(QStringLiteral("id")).toString();
+            // Enough to know the file is too long: the rest is not read.
+            if (maxWords >= 0 && order.size() > maxWords)
+                break;
             order << entryId;
             entries.insert(entryId, {});
             definitionFromTranslation = false;

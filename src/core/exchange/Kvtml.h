@@ -17,6 +17,7 @@ inline const QString CaseLesson = QStringLiteral("Must be typed in the right cas
 // `recording` paths are written as given (relative to the file's folder).
 QByteArray write(const QString &title, const QList<WordEntry> &words);
 // Relative sound paths are resolved against `folder`.
-ReadResult read(const QByteArray &data, const QString &folder);
+// With `maxWords`, reading stops once more words than that are read.
+ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWords = -1);
 
 } // namespace Kvtml

@@ -107,6 +107,9 @@ QList<PreviewRow> Preview(
             row.skipReason = QStringLiteral("no word");
         else if (!typeable(word))
             row.skipReason = QStringLiteral("has characters that cannot be typed");
+        else if (word.size() > MaxFieldLength || row.entry.definition.size() > MaxFieldLength
+            || row.entry.sentence.size() > MaxFieldLength)
+            row.skipReason = QStringLiteral("is longer than the word editor takes");
         else if (taken.contains(key(word)))
             row.skipReason = QStringLiteral("already in the list");
         else if (earlier.contains(key(word)))
@@ -194,18 +197,18 @@ ReadResult ReadFile(const QString &path)
     const bool xml = suffix == QLatin1String("kvtml")
         || (suffix != QLatin1String("csv") && data.left(200).trimmed().startsWith("<?xml"));
     if (xml) {
-        result = Kvtml::read(data, info.absolutePath());
+        result = Kvtml::read(data, info.absolutePath(), MaxWords);
     } else {
         const QString text = DecodeText(data, &result.problem);
         if (result.problem.isEmpty())
-            result = Csv::read(text);
+            result = Csv::read(text, MaxWords);
     }
     if (result.problem.isEmpty() && result.words.isEmpty())
         result.problem = QStringLiteral("The file %1 holds no words.").arg(info.fileName());
     if (result.problem.isEmpty() && result.words.size() > MaxWords) {
-        result.problem = QStringLiteral("The file %1 holds %2 words; a word list in Lettermarch holds at most %3.")
+        result.problem = QStringLiteral("The file %1 holds more than %2 words; a word list in Lettermarch holds at "
+                                        "most %2.")
                              .arg(info.fileName())
-                             .arg(result.words.size())
                              .arg(MaxWords);
     }
     if (!result.problem.isEmpty())

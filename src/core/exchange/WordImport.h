@@ -47,6 +47,8 @@ QList<qint32> AddNewList(Store &store, const QDate &weekStart, const QDate &week
 // More than this is no week's spelling list.
 inline constexpr qsizetype MaxWords = 1000;
 inline constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+// The longest text a box of the word editor takes.
+inline constexpr qsizetype MaxFieldLength = 32767;
 
 // Reads a .csv or .kvtml file (by its name, else by its content), with a
 // message for the user when it cannot be used.

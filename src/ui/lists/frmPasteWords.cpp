@@ -134,6 +134,12 @@ void frmPasteWords::refresh()
 void frmPasteWords::showRows()
 {
     const QSignalBlocker block(grdPreview);
+    // Filled in one pass: columns sized to their contents would be measured
+    // again for every cell set (a thousand rows took seconds).
+    QHeaderView *header = grdPreview->horizontalHeader();
+    grdPreview->setUpdatesEnabled(false);
+    for (int c : {int(ColWord), int(ColCase), int(ColSkipped)})
+        header->setSectionResizeMode(c, QHeaderView::Interactive);
     for (WordImport::PreviewRow &row : m_rows)
         row.entry.caseSensitive = m_ticked.value(row.entry.word, row.entry.caseSensitive);
     grdPreview->setRowCount(int(m_rows.size()));
@@ -161,6 +167,9 @@ void frmPasteWords::showRows()
         reason->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         grdPreview->setItem(r, ColSkipped, reason);
     }
+    for (int c : {int(ColWord), int(ColCase), int(ColSkipped)})
+        header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    grdPreview->setUpdatesEnabled(true);
     const qsizetype skipped = m_rows.size() - added;
     QString summary = m_rows.isEmpty() ? QStringLiteral("No words yet.")
                                        : QStringLiteral("%1 to add, %2 skipped.").arg(added).arg(skipped);
