@@ -321,6 +321,7 @@ private slots:
             paste->txtPaste->insertPlainText(u"dog - a pet that barks\ncat - again\nFriday - a day"_s);
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), u"already in the list"_s);
+            QCOMPARE(paste->grdPreview->item(0, frmPasteWords::ColDefinition)->text(), u"a pet that barks"_s);
             QCOMPARE(paste->lblSummary->text(), u"2 to add, 1 skipped."_s);
             // A bare word waits for a clue, and the summary says how to take it.
             paste->txtPaste->insertPlainText(u"\nknight"_s);

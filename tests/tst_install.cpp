@@ -223,7 +223,8 @@ private slots:
                 restore->lstBackups->setCurrentItem(
                     restore->lstBackups->topLevelItem(restore->lstBackups->topLevelItemCount() - 1));
                 QTest::mouseClick(restore->cmdRestore, Qt::LeftButton);
-                QTest::mouseClick(restore->cmdCancel, Qt::LeftButton); // it stays for another choice
+                QVERIFY(restore->isVisible()); // nothing restored: it stays for another choice
+                QTest::mouseClick(restore->cmdCancel, Qt::LeftButton);
             });
             Forms::findAs<frmLists>()->mnuRestoreBackup->trigger();
         };
