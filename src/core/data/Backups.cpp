@@ -73,6 +73,27 @@ QList<Backup> named(const QString &dataDir)
     return all;
 }
 
+// Runs `read` on a read-only connection to the copy; false when it cannot be
+// opened. The connection is gone when this returns.
+template<class Read>
+bool readCopy(const QString &path, Read read)
+{
+    static int n = 0;
+    const QString name = QStringLiteral("lettermarch-backup-%1").arg(n++);
+    bool opened = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        opened = db.open();
+        if (opened)
+            read(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return opened;
+}
+
 // Whether the file is one of this program's copies: a database with the six
 // tables, checked by opening it (a name alone can be any file's).
 bool isCopy(const QString &path)
@@ -81,23 +102,13 @@ bool isCopy(const QString &path)
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
         return false;
     file.close();
-    static int n = 0;
-    const QString name = QStringLiteral("lettermarch-backup-check-%1").arg(n++);
     bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery q(db);
-            ok = q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-                                       "('LISTS', 'WORDS', 'TESTS', 'WORD_ATTEMPTS', 'OPTIONS', 'IDS')"))
-                && q.next() && q.value(0).toInt() == 6;
-            q.finish();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
+    readCopy(path, [&ok](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        ok = q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                                   "('LISTS', 'WORDS', 'TESTS', 'WORD_ATTEMPTS', 'OPTIONS', 'IDS')"))
+            && q.next() && q.value(0).toInt() == 6;
+    });
     return ok;
 }
 
@@ -195,20 +206,11 @@ QString takeNow(Store &store, const QString &dataDir, const QDateTime &now, cons
 QList<Backup> list(const QString &dataDir)
 {
     QList<Backup> all = named(dataDir);
-    int n = 0;
     for (Backup &b : all) {
-        const QString name = QStringLiteral("lettermarch-backup-%1").arg(n++);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(b.path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-            if (db.open()) {
-                b.lists = countRows(db, "LISTS");
-                b.tests = countRows(db, "TESTS");
-                db.close();
-            }
-        }
-        QSqlDatabase::removeDatabase(name);
+        readCopy(b.path, [&b](QSqlDatabase &db) {
+            b.lists = countRows(db, "LISTS");
+            b.tests = countRows(db, "TESTS");
+        });
     }
     return all;
 }
@@ -218,33 +220,17 @@ QString copyProblem(const QString &path)
     if (!isCopy(path))
         return QStringLiteral("This copy is not a Lettermarch database (it may be damaged, or belong to another "
                               "program), so it cannot be restored.");
-    static int n = 0;
-    const QString name = QStringLiteral("lettermarch-backup-verify-%1").arg(n++);
-    QString problem;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    bool sound = false;
+    readCopy(path, [&sound](QSqlDatabase &db) {
         QSqlQuery q(db);
-        if (!db.open() || !q.exec(QStringLiteral("PRAGMA quick_check(5)")) || !q.next()
-            || q.value(0).toString() != QLatin1String("ok"))
-            problem = QStringLiteral("This copy is damaged, so it cannot be restored.");
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return problem;
+        sound = q.exec(QStringLiteral("PRAGMA quick_check(5)")) && q.next()
+            && q.value(0).toString() == QLatin1String("ok");
+    });
+    return sound ? QString() : QStringLiteral("This copy is damaged, so it cannot be restored.");
 }
 
 bool restore(const QString &dataDir, const QString &backupPath, QString *problem)
 {
-    // Checked before anything is replaced: a copy that would not open would
-    // lock the family out of its lists.
-    if (const QString why = copyProblem(backupPath); !why.isEmpty()) {
-        if (problem)
-            *problem = why;
-        return false;
-    }
     const QString target = QDir(dataDir).filePath(QString::fromLatin1(Store::FileName));
     const QString part = target + QStringLiteral(".restoring");
     QFile::remove(part);

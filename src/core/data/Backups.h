@@ -49,8 +49,9 @@ QList<Backup> list(const QString &dataDir);
 // the engine's own check of the whole file), or empty.
 QString copyProblem(const QString &path);
 
-// Puts the copy in place of Lettermarch.mdb, after checking it. The database
-// must be closed.
+// Puts the copy in place of Lettermarch.mdb. The database must be closed,
+// and the copy checked with copyProblem before (a copy that would not open
+// would lock the family out of its lists).
 // False with a message when the copy could not be put in place; the current
 // file is then unchanged.
 bool restore(const QString &dataDir, const QString &backupPath, QString *problem);

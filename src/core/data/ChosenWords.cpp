@@ -16,14 +16,13 @@ namespace {
 // made with other columns is left alone and not read.
 bool usable(Store &store)
 {
-    QSqlQuery q(store.database());
-    return q.exec(QStringLiteral("SELECT TEST_ID, WORD_ID FROM TEST_WORDS LIMIT 0"));
+    return store.hasColumns(Table, QStringLiteral("TEST_ID, WORD_ID"));
 }
 } // namespace
 
 bool tableExists(Store &store)
 {
-    return store.hasTable(Table) && usable(store);
+    return usable(store);
 }
 
 void write(Store &store, qint32 testId, const QList<qint32> &wordIds)

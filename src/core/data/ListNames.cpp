@@ -12,10 +12,7 @@ const QString Table = QStringLiteral("LIST_NAMES");
 // A table another program changed is read as holding no names.
 bool readable(Store &store)
 {
-    if (!store.hasTable(Table))
-        return false;
-    QSqlQuery q(store.database());
-    return q.exec(QStringLiteral("SELECT LIST_ID, NAME FROM LIST_NAMES LIMIT 0"));
+    return store.hasColumns(Table, QStringLiteral("LIST_ID, NAME"));
 }
 
 QString cleaned(const QString &name)
@@ -71,14 +68,9 @@ void remove(Store &store, qint32 listId)
         store.execute(QStringLiteral("DELETE FROM LIST_NAMES WHERE LIST_ID = ") + idFragment(listId));
 }
 
-QString titled(const QString &testDate, const QString &name)
+QString titled(const QString &text, const QString &name)
 {
-    return name.isEmpty() ? testDate : testDate + QStringLiteral(" - ") + name;
-}
-
-QString withName(const QString &title, const QString &name)
-{
-    return titled(title, name);
+    return name.isEmpty() ? text : text + QStringLiteral(" - ") + name;
 }
 
 } // namespace ListNames

@@ -23,11 +23,8 @@ void set(Store &store, qint32 listId, const QString &name);
 // Forgets the list's name (the list is being deleted).
 void remove(Store &store, qint32 listId);
 
-// "12/11/2026" or "12/11/2026 - Week 12": how a list is named in titles and
-// on paper, after its test date.
-QString titled(const QString &testDate, const QString &name);
-// A window's title with the list's name after it ("Past Tests - Week 12"),
-// or alone for a list without one.
-QString withName(const QString &title, const QString &name);
+// "12/11/2026 - Week 12", "Past Tests - Week 12": a test date or a window's
+// title with the list's name after it, or alone for a list without one.
+QString titled(const QString &text, const QString &name);
 
 } // namespace ListNames

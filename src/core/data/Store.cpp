@@ -184,6 +184,20 @@ qint32 Store::count(const QString &sql, const QVariantList &values)
     return n;
 }
 
+bool Store::hasColumns(const QString &table, const QString &columns)
+{
+    QSqlQuery q(database());
+    return q.exec(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(columns, table));
+}
+
+std::optional<QSqlRecord> Store::firstRow(const QString &table)
+{
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 1").arg(table)) || !q.next())
+        return std::nullopt;
+    return q.record();
+}
+
 qint64 Store::totalChanges()
 {
     QSqlQuery q(database());

@@ -7,10 +7,12 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 // A failure of the data store that the operation cannot recover from: the
@@ -97,6 +99,13 @@ public:
     // Whether the file has this table (later features keep their state in
     // tables of their own, made only when first needed).
     bool hasTable(const QString &name);
+    // Whether the table is there with these columns ("TEST_ID, WORD_ID"):
+    // one another program made differently is not read.
+    bool hasColumns(const QString &table, const QString &columns);
+    // The first row of a table of the program's own later features, read by
+    // column name; nothing when the table is missing, empty or unreadable
+    // (a missing column then reads as empty).
+    std::optional<QSqlRecord> firstRow(const QString &table);
 
     // Adds one row with the given values.
     void addRow(const QString &table, const QList<Field> &fields);

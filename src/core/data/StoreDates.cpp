@@ -33,38 +33,32 @@ NumericForm formOf(const QLocale &locale)
     }
     return form;
 }
+
+// The three parts in the form's order.
+QString inOrder(const NumericForm &form, const QString &d, const QString &m, const QString &y)
+{
+    const QChar s = form.separator;
+    switch (form.order) {
+    case Order::DayFirst:
+        return d + s + m + s + y;
+    case Order::YearFirst:
+        return y + s + m + s + d;
+    case Order::MonthFirst:
+        break;
+    }
+    return m + s + d + s + y;
+}
 } // namespace
 
 QString numericDate(const QDate &date, const QLocale &locale)
 {
-    const NumericForm form = formOf(locale);
-    const QString y = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-    const QString m = QString::number(date.month());
-    const QString d = QString::number(date.day());
-    switch (form.order) {
-    case Order::DayFirst:
-        return d + form.separator + m + form.separator + y;
-    case Order::YearFirst:
-        return y + form.separator + m + form.separator + d;
-    case Order::MonthFirst:
-        break;
-    }
-    return m + form.separator + d + form.separator + y;
+    return inOrder(formOf(locale), QString::number(date.day()), QString::number(date.month()),
+        QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0')));
 }
 
 QString numericDateForm(const QLocale &locale)
 {
-    const NumericForm form = formOf(locale);
-    const QChar s = form.separator;
-    switch (form.order) {
-    case Order::DayFirst:
-        return QStringLiteral("d%1m%1yyyy").arg(s);
-    case Order::YearFirst:
-        return QStringLiteral("yyyy%1m%1d").arg(s);
-    case Order::MonthFirst:
-        break;
-    }
-    return QStringLiteral("m%1d%1yyyy").arg(s);
+    return inOrder(formOf(locale), QStringLiteral("d"), QStringLiteral("m"), QStringLiteral("yyyy"));
 }
 
 QString storedDate(const QDate &date)

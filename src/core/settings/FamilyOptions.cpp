@@ -4,23 +4,15 @@
 #include "data/Schema.h"
 #include "data/Store.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
-
 FamilyOptions ReadFamilyOptions(Store &store)
 {
     FamilyOptions o;
-    if (!store.hasTable(QStringLiteral("FAMILY_OPTIONS")))
-        return o;
-    // A table another program changed is read as far as it can be; a column
-    // that is not there leaves its improvement off.
-    QSqlQuery q(store.database());
-    if (!q.exec(QStringLiteral("SELECT * FROM FAMILY_OPTIONS LIMIT 1")) || !q.next())
-        return o;
-    const QSqlRecord row = q.record();
-    o.hideWordInClues = TextToBool(row.value(QStringLiteral("HIDE_WORD_IN_CLUES")).toString());
-    o.strictDates = TextToBool(row.value(QStringLiteral("STRICT_DATES")).toString());
-    o.caseHint = TextToBool(row.value(QStringLiteral("CASE_HINT")).toString());
+    // A column another program took away leaves its improvement off.
+    if (const auto row = store.firstRow(QStringLiteral("FAMILY_OPTIONS"))) {
+        o.hideWordInClues = TextToBool(row->value(QStringLiteral("HIDE_WORD_IN_CLUES")).toString());
+        o.strictDates = TextToBool(row->value(QStringLiteral("STRICT_DATES")).toString());
+        o.caseHint = TextToBool(row->value(QStringLiteral("CASE_HINT")).toString());
+    }
     return o;
 }
 

@@ -6,24 +6,18 @@
 #include "data/Flags.h"
 #include "data/Store.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
-
 VoiceOptions ReadVoiceOptions(Store &store)
 {
     VoiceOptions o;
-    if (!store.hasTable(QStringLiteral("VOICE_OPTIONS")))
-        return o;
     // A table another program changed is read as far as it goes: a missing
     // column keeps its default, and the program starts all the same.
-    QSqlQuery q(store.database());
-    if (!q.exec(QStringLiteral("SELECT * FROM VOICE_OPTIONS LIMIT 1")) || !q.next())
+    const auto row = store.firstRow(QStringLiteral("VOICE_OPTIONS"));
+    if (!row)
         return o;
-    const QSqlRecord row = q.record();
-    o.enabled = TextToBool(row.value(QStringLiteral("USE_VOICE")).toString());
-    o.voice = row.value(QStringLiteral("VOICE")).toString();
+    o.enabled = TextToBool(row->value(QStringLiteral("USE_VOICE")).toString());
+    o.voice = row->value(QStringLiteral("VOICE")).toString();
     bool ok = false;
-    const double rate = row.value(QStringLiteral("RATE")).toDouble(&ok);
+    const double rate = row->value(QStringLiteral("RATE")).toDouble(&ok);
     if (ok)
         o.rate = qBound(-1.0, rate, 1.0);
     return o;

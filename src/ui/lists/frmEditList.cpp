@@ -224,7 +224,7 @@ void frmEditList::setListID(qint32 id)
     m_testCount = CountListTests(db(), id);
     txtListName->setText(ListNames::of(db(), id));
     txtListName->setModified(false);
-    setWindowTitle(ListNames::withName(QStringLiteral("Edit Word List"), txtListName->text()));
+    setWindowTitle(ListNames::titled(QStringLiteral("Edit Word List"), txtListName->text()));
     LoadWords();
 }
 
@@ -240,7 +240,7 @@ void frmEditList::saveListName()
         return;
     }
     txtListName->setText(ListNames::of(db(), m_ListID));
-    setWindowTitle(ListNames::withName(QStringLiteral("Edit Word List"), txtListName->text()));
+    setWindowTitle(ListNames::titled(QStringLiteral("Edit Word List"), txtListName->text()));
 }
 
 void frmEditList::ResetGrid()

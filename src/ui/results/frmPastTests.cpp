@@ -137,7 +137,7 @@ void frmPastTests::setListID(qint32 vNewValue)
     FlexGrid *g = MSFlexGrid1;
     Store &store = db();
     m_listName = ListNames::of(store, m_ListID);
-    setWindowTitle(ListNames::withName(QStringLiteral("Past Tests"), m_listName));
+    setWindowTitle(ListNames::titled(QStringLiteral("Past Tests"), m_listName));
     QList<qint32> scores;
     {
         const QSignalBlocker block(g);

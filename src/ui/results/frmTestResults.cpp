@@ -127,7 +127,8 @@ void frmTestResults::setTestID(qint32 m_TestID)
     Store &store = db();
     if (const auto test = Scoring::ReadTest(store, m_testId)) {
         m_listId = test->listId;
-        setWindowTitle(ListNames::withName(QStringLiteral("Test Results"), ListNames::of(store, m_listId)));
+        m_listName = ListNames::of(store, m_listId);
+        setWindowTitle(ListNames::titled(QStringLiteral("Test Results"), m_listName));
         m_wordsOnTest = Scoring::WordsOnTest(store, m_testId, m_listId);
         txtTotalWords->setText(QString::number(m_wordsOnTest));
         txtTotalTime->setText(Scoring::MinutesText(test->start, test->end));
@@ -188,9 +189,8 @@ void frmTestResults::PractiseMissedWords()
             : Scoring::ResultText(w.incorrect, m_moveOnAfter).toLower();
         words.append({w.wordId, w.word, note, outcome.outcome != Scoring::Outcome::FirstAttempt});
     }
-    const QString name = ListNames::of(db(), m_listId);
-    const QList<qint32> chosen = frmChooseWords::ask(
-        this, name.isEmpty() ? QStringLiteral("this test") : QStringLiteral("this test of %1").arg(name), words);
+    const QList<qint32> chosen = frmChooseWords::ask(this,
+        m_listName.isEmpty() ? QStringLiteral("this test") : QStringLiteral("this test of %1").arg(m_listName), words);
     if (!chosen.isEmpty())
         emit practiseRequested(m_listId, chosen, m_opener == Opener::Test);
 }

@@ -78,6 +78,7 @@ private:
 
     qint32 m_testId = 0;
     qint32 m_listId = 0;
+    QString m_listName; // the list's own name, for the titles
     qint32 m_moveOnAfter = 0;
     Opener m_opener = Opener::None;
     qint32 m_wordsOnTest = 0;
