@@ -141,6 +141,16 @@ OtherProcess::~OtherProcess()
     }
 }
 
+std::unique_ptr<OtherProcess> holdDatabase(const QString &folder)
+{
+    return std::make_unique<OtherProcess>([folder] {
+        QString problem;
+        static auto store = Store::open(folder, &problem);
+        static QSqlQuery q(store->database());
+        return q.exec(u"BEGIN EXCLUSIVE"_s);
+    });
+}
+
 SessionFiles sessionFiles()
 {
     return {

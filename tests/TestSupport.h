@@ -103,6 +103,9 @@ private:
     bool m_holding = false;
 };
 
+// Another process holding the folder's database in an exclusive transaction.
+std::unique_ptr<OtherProcess> holdDatabase(const QString &folder);
+
 // Types `text` into the box as the child would, then presses Return.
 void type(QLineEdit *box, const QString &text);
 // Clicks a check box on its box, not in the empty width a layout gives it.

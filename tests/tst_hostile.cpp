@@ -293,27 +293,19 @@ private slots:
 
     void signal_savesTheAnswerKeptInMemoryFirst()
     {
-        // Run again as a fresh process (a fork would inherit the painting
-        // threads of earlier tests without the threads themselves): the
-        // program keeps an answer in memory while another process holds the
-        // file, then a real SIGTERM ends it.
+        // In a fresh process (a fork would inherit painting threads' state), an
+        // answer kept in memory while another process holds the file, then SIGTERM.
         if (const QString folder = qEnvironmentVariable("LETTERMARCH_SIGNAL_CHILD"); !folder.isEmpty()) {
             if (!AppFunctions::Main(folder))
                 ::_exit(2);
             Application::quitOnTerminationSignals();
             QTest::mouseClick(Forms::findAs<frmLists>()->cmdTest, Qt::LeftButton);
-            {
-                OtherProcess holder([folder] {
-                    QString problem;
-                    static auto store = Store::open(folder, &problem);
-                    static QSqlQuery q(store->database());
-                    return q.exec(u"BEGIN EXCLUSIVE"_s);
-                });
-                MsgBoxScript::expect(MsgAnswer::OK); // the answer is kept
-                type(Forms::findAs<frmTest>()->txtWord, u"apple"_s);
-                if (!holder.holding() || Forms::findAs<frmTest>()->session().PendingAttempts() != 1)
-                    ::_exit(3);
-            }
+            auto holder = holdDatabase(folder);
+            MsgBoxScript::expect(MsgAnswer::OK); // the answer is kept
+            type(Forms::findAs<frmTest>()->txtWord, u"apple"_s);
+            if (!holder->holding() || Forms::findAs<frmTest>()->session().PendingAttempts() != 1)
+                ::_exit(3);
+            holder.reset();
             QTimer::singleShot(0, [] { ::raise(SIGTERM); });
             QCoreApplication::exec();
             AppFunctions::EndAfterSignal();
@@ -321,12 +313,10 @@ private slots:
         }
         m_store.reset();
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"LETTERMARCH_SIGNAL_CHILD"_s, m_folder->path());
-        child.setProcessEnvironment(env);
+        qputenv("LETTERMARCH_SIGNAL_CHILD", m_folder->path().toLocal8Bit());
         child.start(QCoreApplication::applicationFilePath(), {u"signal_savesTheAnswerKeptInMemoryFirst"_s});
-        QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        qunsetenv("LETTERMARCH_SIGNAL_CHILD");
+        QVERIFY(child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
         QCOMPARE(rows(*m_folder->openStore(), u"SELECT GUESS, RESULT FROM WORD_ATTEMPTS WHERE TEST_ID = 2"_s),
             QStringList {u"apple CORRECT"_s});
@@ -368,14 +358,6 @@ private slots:
     {
         Store &s = *m_store;
         const QString folder = m_folder->path();
-        auto holdFile = [folder] {
-            return std::make_unique<OtherProcess>([folder] {
-                QString problem;
-                static auto store = Store::open(folder, &problem);
-                static QSqlQuery q(store->database());
-                return q.exec(u"BEGIN EXCLUSIVE"_s);
-            });
-        };
         TestOptionsRecord options;
         options.Pronounce = false;
         FakeView view;
@@ -384,7 +366,7 @@ private slots:
 
         // Held while apple is answered: kept, said once, and the test goes on
         // with the next word as it stood when the test began.
-        auto holder = holdFile();
+        auto holder = holdDatabase(folder);
         QVERIFY(holder->holding());
         view.log.clear();
         QVERIFY(session.Submit(u"apple"_s));
@@ -399,7 +381,7 @@ private slots:
         QCOMPARE(session.PendingAttempts(), 0);
 
         // Held at the end: the user is asked to wait until the test is saved.
-        holder = holdFile();
+        holder = holdDatabase(folder);
         QVERIFY(holder->holding());
         int notices = 0;
         view.onNotice = [&] {

@@ -176,48 +176,42 @@ private slots:
     {
         ProgramFolder folder;
         auto store = folder.openStore();
-        auto day = [](int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(8, 0)); };
+        auto copy = [&](int y, int d) {
+            return !Backups::takeDaily(*store, folder.path(), {QDate(y, 1, d), {8, 0}}).isEmpty();
+        };
         const QDir copies(Backups::folder(folder.path()));
-        for (int d = 1; d <= 3; ++d)
-            QVERIFY(!Backups::takeDaily(*store, folder.path(), day(2030, 1, d)).isEmpty());
+        QVERIFY(copy(2030, 1) && copy(2030, 2) && copy(2030, 3));
         // Files named like copies from the future, one under today's name, and
         // what a copy cut short left behind.
-        for (int d = 1; d <= 9; ++d)
-            writeFile(copies.filePath(u"Lettermarch-2099-01-0%1.mdb"_s.arg(d)), "not a copy");
-        writeFile(copies.filePath(u"Lettermarch-2030-01-04.mdb"_s), "not a copy");
-        writeFile(copies.filePath(u"Lettermarch-2030-01-02.mdb.part"_s), "half");
-        writeFile(copies.filePath(u"Lettermarch-2030-01-02.mdb.part-journal"_s), "half");
-        QVERIFY(!Backups::takeDaily(*store, folder.path(), day(2030, 1, 4)).isEmpty());
-        QVERIFY(copies.exists(u"Lettermarch-2030-01-04.mdb.not-a-copy"_s));
+        for (const QString &junk : {u"2099-01-01.mdb"_s, u"2099-01-02.mdb"_s, u"2099-01-03.mdb"_s, u"2030-01-04.mdb"_s,
+                 u"2030-01-02.mdb.part"_s, u"2030-01-02.mdb.part-journal"_s})
+            writeFile(copies.filePath(u"Lettermarch-"_s + junk), "not a copy");
+        QVERIFY(copy(2030, 4) && copies.exists(u"Lettermarch-2030-01-04.mdb.not-a-copy"_s));
         QCOMPARE(copies.entryList({u"*.part*"_s}), QStringList());
         // The clock set back: each copy made is kept, the oldest written go.
         for (int d = 1; d <= 8; ++d)
-            QVERIFY(!Backups::takeDaily(*store, folder.path(), day(2020, 1, d)).isEmpty());
+            QVERIFY(copy(2020, d));
         QStringList real;
         for (const Backups::Backup &b : Backups::list(folder.path()))
-            if (b.lists >= 0)
-                real << b.taken.date().toString(Qt::ISODate);
-        QCOMPARE(real.size(), Backups::Kept);
+            real << (b.lists >= 0 ? b.taken.date().toString(Qt::ISODate) : QString());
+        QCOMPARE(real.count(QString()), 3); // no copy of ours: left alone, not counted
+        QCOMPARE(real.size(), Backups::Kept + 3);
         QVERIFY(!real.contains(u"2030-01-01"_s) && real.contains(u"2030-01-03"_s) && real.contains(u"2020-01-08"_s));
-        QCOMPARE(copies.entryList({u"Lettermarch-2099-*"_s}).size(), 9); // no copy of ours: left alone
     }
 
     void restore_aCopyThatWouldNotOpenChangesNothing()
     {
         ProgramFolder folder;
         addList(*folder.openStore(), QDate(2030, 1, 4), {u"cat"_s});
-        // Another program's database with the six tables, one of them without a
-        // column Lettermarch needs: it passes the copy's checks, not the opening.
-        {
-            ProgramFolder other;
-            auto foreign = other.openStore();
-            foreign->execute(u"ALTER TABLE LISTS DROP COLUMN STATUS"_s);
-            foreign.reset();
-            QDir().mkpath(Backups::folder(folder.path()));
-            QVERIFY(QFile::copy(other.dbPath(), Backups::folder(folder.path()) + u"/Lettermarch-2020-01-01.mdb"_s));
-        }
+        // Another program's database with the six tables, one without a column
+        // Lettermarch needs: it passes the copy's checks, not the opening.
+        ProgramFolder other;
+        other.openStore()->execute(u"ALTER TABLE LISTS DROP COLUMN STATUS"_s);
+        QVERIFY(QDir().mkpath(Backups::folder(folder.path()))
+            && QFile::copy(other.dbPath(), Backups::folder(folder.path()) + u"/Lettermarch-2020-01-01.mdb"_s));
         QVERIFY(AppFunctions::Main(folder.path()));
-        auto restoreOldest = [] {
+        for (const QString &said : {u"Your lists as they were have been put back."_s,
+                 u"This copy cannot be read, so it cannot be restored."_s}) {
             whenModalShows("frmRestoreBackup", [](QWidget *w) {
                 auto *restore = static_cast<frmRestoreBackup *>(w);
                 restore->lstBackups->setCurrentItem(
@@ -226,18 +220,15 @@ private slots:
                 QVERIFY(restore->isVisible()); // nothing restored: it stays for another choice
                 QTest::mouseClick(restore->cmdCancel, Qt::LeftButton);
             });
+            if (said.startsWith(u"Your"_s))
+                MsgBoxScript::expect(MsgAnswer::Yes);
+            MsgBoxScript::expect(MsgAnswer::OK);
             Forms::findAs<frmLists>()->mnuRestoreBackup->trigger();
-        };
-        MsgBoxScript::expect(MsgAnswer::Yes);
-        MsgBoxScript::expect(MsgAnswer::OK);
-        restoreOldest();
-        QVERIFY(MsgBoxScript::shown().last().endsWith(u"Your lists as they were have been put back."_s));
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
-        // A copy that is no database at all is refused before anything is done.
-        writeFile(Backups::folder(folder.path()) + u"/Lettermarch-2019-01-01.mdb"_s, QByteArray(4096, 'x'));
-        MsgBoxScript::expect(MsgAnswer::OK, u"This copy cannot be read, so it cannot be restored."_s);
-        restoreOldest();
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+            QVERIFY(MsgBoxScript::shown().last().endsWith(said));
+            QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+            // Next, a copy that is no database at all: refused before anything is done.
+            writeFile(Backups::folder(folder.path()) + u"/Lettermarch-2019-01-01.mdb"_s, QByteArray(4096, 'x'));
+        }
     }
 
     void restore_bringsBackTheListedRowsOrChangesNothing()

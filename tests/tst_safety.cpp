@@ -196,12 +196,7 @@ private slots:
         ProgramFolder folder;
         prepareFolder(folder.path(), {u"cat"_s});
         // Another process holds the database in the middle of a write.
-        auto holder = std::make_unique<OtherProcess>([&] {
-            QString problem;
-            static auto store = Store::open(folder.path(), &problem);
-            static QSqlQuery q(store->database());
-            return q.exec(u"BEGIN EXCLUSIVE"_s);
-        });
+        auto holder = holdDatabase(folder.path());
         QVERIFY(holder->holding());
         const QByteArray before = fileBytes(folder.dbPath());
         MsgBoxScript::expect(MsgAnswer::OK);
