@@ -104,6 +104,21 @@ QStringList column(QTableWidget *t, int col)
     return out;
 }
 
+// The chart of the past tests window, and one of its series by name.
+QChart *chartOf(frmPastTests *past)
+{
+    auto *view = qobject_cast<QChartView *>(past->chartScores);
+    return view ? view->chart() : nullptr;
+}
+
+QLineSeries *series(frmPastTests *past, const char *name)
+{
+    for (QAbstractSeries *s : chartOf(past)->series())
+        if (s->objectName() == QLatin1String(name))
+            return qobject_cast<QLineSeries *>(s);
+    return nullptr;
+}
+
 QList<qreal> ys(QLineSeries *series)
 {
     QList<qreal> out;
@@ -250,8 +265,9 @@ private slots:
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         auto *past = Forms::findAs<frmPastTests>();
         QVERIFY(past && past->isVisible());
-        QCOMPARE(past->seriesScore->count(), 0);
-        QVERIFY(past->chartScores->chart()->title().startsWith(u"No tests yet"_s));
+        QVERIFY2(chartOf(past), "the charts module was loaded");
+        QCOMPARE(series(past, "seriesScore")->count(), 0);
+        QVERIFY(chartOf(past)->title().startsWith(u"No tests yet"_s));
         past->close();
 
         // A named list carries its name into the windows of its results and on paper.
@@ -260,26 +276,26 @@ private slots:
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         past = Forms::findAs<frmPastTests>();
         QCOMPARE(past->windowTitle(), u"Past Tests - Week 12"_s);
-        QCOMPARE(past->chartScores->chart()->title(), u"Scores of the tests of Week 12"_s);
+        QCOMPARE(chartOf(past)->title(), u"Scores of the tests of Week 12"_s);
         QCOMPARE(Forms::findAs<frmTestResults>()->windowTitle(), u"Test Results - Week 12"_s);
         QVERIFY(Printouts::TestResults(AppFunctions::db(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
         // First tries are counted in whole numbers: a tick on each.
-        auto *counts = qobject_cast<QValueAxis *>(past->chartScores->chart()->axes(Qt::Vertical).last());
+        auto *counts = qobject_cast<QValueAxis *>(chartOf(past)->axes(Qt::Vertical).last());
         QVERIFY(counts && counts->tickType() == QValueAxis::TicksDynamic);
         QCOMPARE(counts->tickInterval(), 1.0);
         QCOMPARE(counts->max(), 2.0);
         // The chart shows the grid's figures (the grid's own test is the practice suite's).
         QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
-        QCOMPARE(ys(past->seriesScore), QList<qreal>({67, 33}));
-        QCOMPARE(ys(past->seriesFirstTry), QList<qreal>({2, 1}));
-        QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0}); // the first test is selected
+        QCOMPARE(ys(series(past, "seriesScore")), QList<qreal>({67, 33}));
+        QCOMPARE(ys(series(past, "seriesFirstTry")), QList<qreal>({2, 1}));
+        QCOMPARE(series(past, "seriesScore")->selectedPoints(), QList<int> {0}); // the first test is selected
         // A point chosen selects its test in the grid and shows it beside; a
         // row chosen selects its point.
-        emit past->seriesScore->clicked(QPointF(2, 33));
+        emit series(past, "seriesScore")->clicked(QPointF(2, 33));
         QCOMPARE(past->MSFlexGrid1->Row(), 2);
         QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t2);
         past->MSFlexGrid1->setRow(1);
-        QCOMPARE(past->seriesScore->selectedPoints(), QList<int> {0});
+        QCOMPARE(series(past, "seriesScore")->selectedPoints(), QList<int> {0});
         QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t1);
 
         // Its trouble words: this list's only, the list column hidden.

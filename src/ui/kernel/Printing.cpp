@@ -2,60 +2,22 @@
 
 #include "FileDialogs.h"
 #include "MessageBox.h"
+#include "Modules.h"
+#include "Page.h"
 
 #include "data/WholeFile.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QTextDocument>
-
-namespace {
-// Letter or A4 as the system prefers, with margins a child's pencil needs.
-void setPage(QPagedPaintDevice &device)
-{
-    const QPageSize size(
-        QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
-    device.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
-}
-
-void render(const QString &html, QPagedPaintDevice &device)
-{
-    QTextDocument document;
-    // Laid out on the page itself: points are the page's points, and the
-    // text fills the width between the margins (unpaginated, the document
-    // would add 2 cm more on every side).
-    document.documentLayout()->setPaintDevice(&device);
-    document.setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    document.setDocumentMargin(0);
-    QFont font = document.defaultFont();
-    font.setPointSizeF(14); // large enough for a young writer
-    document.setDefaultFont(font);
-    document.setHtml(html);
-    document.print(&device);
-}
-} // namespace
 
 namespace Printing {
 
 void preview(QWidget *parent, const QString &html, const QString &title)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    setPage(printer);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
-    dialog.setWindowTitle(title);
-    QObject::connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&html](QPrinter *p) { render(html, *p); });
-    dialog.resize(800, 700);
-    dialog.exec();
+    if (const QString problem = Modules::printPreview(parent, html, title); !problem.isEmpty())
+        MsgBox(problem, MsgButtons::OK, parent);
 }
 
 QString savePdf(const QString &html, const QString &path)
@@ -72,8 +34,8 @@ QString savePdf(const QString &html, const QString &path)
         QPdfWriter pdf(&bytes);
         pdf.setCreator(QStringLiteral("Lettermarch"));
         pdf.setResolution(300);
-        setPage(pdf);
-        render(html, pdf);
+        Page::setUp(pdf);
+        Page::render(html, pdf);
     }
     if (const QString why = WriteWholeFile(path, bytes.data()); !why.isEmpty() || bytes.data().isEmpty())
         return QStringLiteral("The PDF file %1 could not be written: %2")

@@ -5,22 +5,17 @@
 #include "frmTestResults.h"
 #include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
+#include "kernel/Modules.h"
 #include "results/Scoring.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
-
-#include <QValueAxis>
-#include <cmath>
 
 using namespace AppFunctions;
 using namespace Controls;
@@ -59,41 +54,22 @@ frmPastTests::frmPastTests()
     cmdTroubleWords = button(central, "cmdTroubleWords", QStringLiteral("&Trouble Words..."),
         QStringLiteral("The words of this list with the most wrong answers"));
 
-    auto *chart = new QChart;
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    seriesScore = new QLineSeries(chart);
-    seriesScore->setName(QStringLiteral("Score (%)"));
-    seriesFirstTry = new QLineSeries(chart);
-    seriesFirstTry->setName(QStringLiteral("Right at the first try"));
-    m_axisTests = new QValueAxis(chart);
-    m_axisTests->setTitleText(QStringLiteral("Test"));
-    m_axisTests->setLabelFormat(QStringLiteral("%d"));
-    m_axisScore = new QValueAxis(chart);
-    m_axisScore->setRange(0, 100);
-    m_axisScore->setLabelFormat(QStringLiteral("%d %%"));
-    m_axisFirstTry = new QValueAxis(chart);
-    m_axisFirstTry->setLabelFormat(QStringLiteral("%d"));
-    m_axisFirstTry->setGridLineVisible(false); // the score's lines are the chart's grid
-    chart->addAxis(m_axisTests, Qt::AlignBottom);
-    chart->addAxis(m_axisScore, Qt::AlignLeft);
-    chart->addAxis(m_axisFirstTry, Qt::AlignRight);
-    for (QLineSeries *series : {seriesScore, seriesFirstTry}) {
-        chart->addSeries(series);
-        series->attachAxis(m_axisTests);
-        series->setPointsVisible(true);
-        series->setMarkerSize(8);
-        series->setSelectedColor(Qt::red);
-        connect(series, &QXYSeries::clicked, this, &frmPastTests::pointChosen);
-        connect(series, &QXYSeries::hovered, this, &frmPastTests::showPointTip);
+    // Drawn by the charts module, loaded when this window first opens; without
+    // it the window still lists every test.
+    m_chart = Modules::scoreChart(central);
+    if (m_chart) {
+        chartScores = m_chart->widget();
+        m_chart->chosen = [this](int test) { pointChosen(test); };
+        m_chart->hovered = [this](int test, bool hovering) { showPointTip(test, hovering); };
+        chartScores->setToolTip(QStringLiteral("Click a point to see that test"));
+    } else {
+        chartScores = label(central, "lblNoChart",
+            QStringLiteral("The chart cannot be shown: Qt's chart library could not be loaded "
+                           "(Debian package libqt6charts6)."));
+        static_cast<QLabel *>(chartScores)->setWordWrap(true);
     }
-    seriesScore->attachAxis(m_axisScore);
-    seriesFirstTry->attachAxis(m_axisFirstTry);
-    chartScores = new QChartView(chart, central);
     chartScores->setObjectName(QStringLiteral("chartScores"));
-    chartScores->setRenderHint(QPainter::Antialiasing);
     chartScores->setMinimumSize(400, 250);
-    chartScores->setToolTip(QStringLiteral("Click a point to see that test"));
 
     // The chart goes under the tests, so the results window still finds
     // room beside this one.
@@ -177,69 +153,44 @@ void frmPastTests::setListID(qint32 vNewValue)
 
 void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
 {
-    QList<QPointF> scores;
-    QList<QPointF> firstTries;
-    qint32 mostFirstTry = 1;
-    for (int i = 0; i < tests.size(); ++i) {
-        scores << QPointF(i + 1, tests.at(i).score);
-        firstTries << QPointF(i + 1, tests.at(i).firstTry);
-        mostFirstTry = qMax(mostFirstTry, tests.at(i).firstTry);
+    QList<qint32> scores;
+    m_firstTries.clear();
+    for (const Scoring::PastTest &t : tests) {
+        scores << t.score;
+        m_firstTries << t.firstTry;
     }
-    // replace() draws once for all points, where append() would for each.
-    seriesScore->replace(scores);
-    seriesFirstTry->replace(firstTries);
-    // Hundreds of markers would hide the line and cost a frame each.
-    for (QLineSeries *series : {seriesScore, seriesFirstTry})
-        series->setPointsVisible(tests.size() <= 60);
-    // A tick on every test, or on every few when there are many.
-    m_axisTests->setRange(0.5, double(qMax(qsizetype(1), tests.size())) + 0.5);
-    m_axisTests->setTickType(QValueAxis::TicksDynamic);
-    m_axisTests->setTickAnchor(1);
-    m_axisTests->setTickInterval(std::ceil(double(qMax(qsizetype(1), tests.size())) / 10.0));
-    // Counts are whole numbers: ticks only on whole steps, at most about eight.
-    const qint32 step = qMax(1, qint32(std::ceil(mostFirstTry / 8.0)));
-    m_axisFirstTry->setRange(0, double((mostFirstTry + step - 1) / step * step));
-    m_axisFirstTry->setTickType(QValueAxis::TicksDynamic);
-    m_axisFirstTry->setTickAnchor(0);
-    m_axisFirstTry->setTickInterval(step);
-    chartScores->chart()->setTitle(tests.isEmpty() ? QStringLiteral("No tests yet: each test's score will appear here.")
-            : m_listName.isEmpty()                 ? QStringLiteral("Scores of the tests of this list")
-                                                   : QStringLiteral("Scores of the tests of %1").arg(m_listName));
+    if (m_chart)
+        m_chart->setTests(scores, m_firstTries,
+            tests.isEmpty()            ? QStringLiteral("No tests yet: each test's score will appear here.")
+                : m_listName.isEmpty() ? QStringLiteral("Scores of the tests of this list")
+                                       : QStringLiteral("Scores of the tests of %1").arg(m_listName));
 }
 
-void frmPastTests::pointChosen(const QPointF &point)
+void frmPastTests::pointChosen(int test)
 {
-    const int row = qRound(point.x());
-    if (row >= 1 && row < MSFlexGrid1->Rows())
-        MSFlexGrid1->setRow(row);
+    if (test >= 1 && test < MSFlexGrid1->Rows())
+        MSFlexGrid1->setRow(test);
 }
 
-void frmPastTests::showPointTip(const QPointF &point, bool hovering)
+void frmPastTests::showPointTip(int test, bool hovering)
 {
-    const int row = qRound(point.x());
-    if (!hovering || row < 1 || row >= MSFlexGrid1->Rows()) {
+    if (!hovering || test < 1 || test >= MSFlexGrid1->Rows()) {
         QToolTip::hideText();
         return;
     }
     QToolTip::showText(QCursor::pos(),
         QStringLiteral("Test %1, %2: %3, %4 right at the first try")
-            .arg(row)
-            .arg(MSFlexGrid1->TextMatrix(row, ColDate), MSFlexGrid1->TextMatrix(row, ColScore))
-            .arg(seriesFirstTry->at(row - 1).y()),
+            .arg(test)
+            .arg(MSFlexGrid1->TextMatrix(test, ColDate), MSFlexGrid1->TextMatrix(test, ColScore))
+            .arg(m_firstTries.value(test - 1)),
         chartScores);
 }
 
 void frmPastTests::SelectionChanged()
 {
     const int row = MSFlexGrid1->Row();
-    for (QLineSeries *series : {seriesScore, seriesFirstTry}) {
-        series->deselectAllPoints();
-        if (row >= 1 && row <= series->count())
-            series->selectPoint(row - 1);
-    }
-    // A selected marker is drawn larger than the others; the whole chart is
-    // drawn again so the one chosen before loses its mark.
-    chartScores->scene()->update();
+    if (m_chart)
+        m_chart->select(row);
     if (row < 1)
         return;
     QString word;

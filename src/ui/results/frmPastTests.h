@@ -2,6 +2,7 @@
 
 #include "kernel/FlexGrid.h"
 #include "kernel/Forms.h"
+#include "kernel/Modules.h"
 #include "results/Scoring.h"
 
 #include <QMainWindow>
@@ -11,10 +12,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QChart;
-class QChartView;
-class QLineSeries;
-class QValueAxis;
 
 // Every test of one list, oldest first, with its score; the selected test
 // is shown in the results window beside this one.
@@ -45,9 +42,7 @@ public:
     QLineEdit *txtAverageScore;
     // Each test as a point: its score, and how many words were right at the
     // first try; choosing a point selects its test in the grid.
-    QChartView *chartScores;
-    QLineSeries *seriesScore;
-    QLineSeries *seriesFirstTry;
+    QWidget *chartScores;
     QPushButton *cmdTroubleWords;
     QPushButton *cmdExit;
     QMenu *mnuFile;
@@ -57,11 +52,10 @@ public:
 private:
     void SelectionChanged();
     void fillChart(const QList<Scoring::PastTest> &tests);
-    void pointChosen(const QPointF &point);
-    void showPointTip(const QPointF &point, bool hovering);
+    void pointChosen(int test);
+    void showPointTip(int test, bool hovering);
     QString m_listName;
-    QValueAxis *m_axisTests;
-    QValueAxis *m_axisScore;
-    QValueAxis *m_axisFirstTry;
+    std::unique_ptr<ScoreChart> m_chart;
+    QList<qint32> m_firstTries;
     qint32 m_ListID = 0;
 };
