@@ -111,16 +111,16 @@ QHash<qint32, qint32> CountTestsByList(Store &store)
 
 QList<ListSummary> ListSummaries(Store &store)
 {
-    // Two grouped counts instead of two queries per list.
-    const QHash<qint32, qint32> words = CountWordsByList(store);
-    const QHash<qint32, qint32> tests = CountTestsByList(store);
+    // One statement: each list's counts are read from the indexes on LIST_ID,
+    // and the rows come out in the order shown, newest first.
     const QHash<qint32, QString> names = ListNames::all(store);
     QList<ListSummary> lists;
-    QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM LISTS ") + QStringLiteral(" ORDER BY LIST_ID DESC "));
+    QSqlQuery q = store.select(QStringLiteral(
+        "SELECT L.LIST_ID, L.TEST_DATE, (SELECT COUNT(*) FROM WORDS W WHERE W.LIST_ID = L.LIST_ID), "
+        "(SELECT COUNT(*) FROM TESTS T WHERE T.LIST_ID = L.LIST_ID) FROM LISTS L ORDER BY L.LIST_ID DESC"));
     while (q.next()) {
-        const qint32 id = q.value(QStringLiteral("LIST_ID")).toInt();
-        lists.append({id, StoreDates::shortDate(q.value(QStringLiteral("TEST_DATE"))), words.value(id), tests.value(id),
-            names.value(id)});
+        const qint32 id = q.value(0).toInt();
+        lists.append({id, StoreDates::shortDate(q.value(1)), q.value(2).toInt(), q.value(3).toInt(), names.value(id)});
     }
     return lists;
 }

@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlRecord>
 
 #include <atomic>
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace {
@@ -73,10 +73,19 @@ Store::~Store()
         QFile::remove(checked);
         return;
     }
-    // Best effort: without the note the next start checks the file in full.
-    QSaveFile note(checked);
-    if (note.open(QIODevice::WriteOnly) && note.write(fingerprint(m_filePath)) > 0)
-        note.commit();
+    // Best effort, and not forced to the disk: SQLite has made the database
+    // itself durable at each commit, and a note lost or cut short by a crash
+    // only fails to match, so the next start checks the file in full. The
+    // rename still keeps a half-written note from ever being read.
+    const QString part = checked + QStringLiteral(".part");
+    QFile note(part);
+    const QByteArray bytes = fingerprint(m_filePath);
+    if (!bytes.isEmpty() && note.open(QIODevice::WriteOnly) && note.write(bytes) == bytes.size() && note.flush()) {
+        note.close();
+        if (::rename(QFile::encodeName(part).constData(), QFile::encodeName(checked).constData()) == 0)
+            return;
+    }
+    QFile::remove(part);
 }
 
 QSqlDatabase Store::database() const

@@ -68,8 +68,27 @@ QString FlexGrid::TextMatrix(int row, int col) const
 
 void FlexGrid::setTextMatrix(int row, int col, const QString &text)
 {
-    if (QTableWidgetItem *it = cell(row, col))
+    // A new cell is made with its text: the model then tells the view once.
+    if (row > 0 && row <= rowCount() && col >= 0 && col < columnCount() && !item(row - 1, col)) {
+        auto *it = new QTableWidgetItem(text);
+        it->setTextAlignment(m_alignment.value(col, Qt::AlignLeft | Qt::AlignVCenter));
+        setItem(row - 1, col, it);
+    } else if (QTableWidgetItem *it = cell(row, col)) {
         it->setText(text);
+    }
+}
+
+void FlexGrid::fillRows(int first, const QList<QStringList> &rows)
+{
+    {
+        // Thousands of cells: the model's notice for each is held back, and
+        // the grid is drawn once at the end.
+        const QSignalBlocker quiet(model());
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < rows.at(r).size(); ++c)
+                setTextMatrix(first + r, c, rows.at(r).at(c));
+    }
+    viewport()->update();
 }
 
 void FlexGrid::setColWidth(int col, int twips)

@@ -23,6 +23,8 @@ public:
 
     QString TextMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString &text);
+    // Sets the texts of data rows `first` on, a list of column texts a row.
+    void fillRows(int first, const QList<QStringList> &rows);
 
     // A column narrower than one pixel is out of sight.
     void setColWidth(int col, int twips);

@@ -37,14 +37,16 @@ QString path(const QString &fileName)
 std::unique_ptr<ScoreChart> scoreChart(QWidget *parent)
 {
     using Factory = ScoreChart *(*)(QWidget *);
-    auto factory = reinterpret_cast<Factory>(resolve(QStringLiteral("liblettermarch_charts.so"), "lettermarchCreateScoreChart"));
+    auto factory
+        = reinterpret_cast<Factory>(resolve(QStringLiteral("liblettermarch_charts.so"), "lettermarchCreateScoreChart"));
     return std::unique_ptr<ScoreChart>(factory ? factory(parent) : nullptr);
 }
 
 QString printPreview(QWidget *parent, const QString &html, const QString &title)
 {
     using Preview = void (*)(QWidget *, const QString &, const QString &);
-    auto preview = reinterpret_cast<Preview>(resolve(QStringLiteral("liblettermarch_print.so"), "lettermarchPrintPreview"));
+    auto preview
+        = reinterpret_cast<Preview>(resolve(QStringLiteral("liblettermarch_print.so"), "lettermarchPrintPreview"));
     if (!preview)
         return QStringLiteral("The print preview cannot be shown: Qt's printing library could not be loaded "
                               "(Debian package libqt6printsupport6).");

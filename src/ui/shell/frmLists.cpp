@@ -192,15 +192,18 @@ void frmLists::LoadWordLists()
         const QList<ListSummary> lists = ListSummaries(store);
         // All rows at once: growing the grid a row at a time costs far more.
         g->setRows(int(lists.size()) + 1);
-        int r = 1;
+        QList<QStringList> rows;
+        rows.reserve(lists.size());
         for (const ListSummary &list : lists) {
-            g->setTextMatrix(r, ColTestDate, list.testDate);
-            g->setTextMatrix(r, ColWords, QString::number(list.words));
-            g->setTextMatrix(r, ColTests, QString::number(list.tests));
-            g->setTextMatrix(r, ColListId, QString::number(list.listId));
-            g->setTextMatrix(r, ColName, list.name);
-            ++r;
+            QStringList row(Cols);
+            row[ColTestDate] = list.testDate;
+            row[ColWords] = QString::number(list.words);
+            row[ColTests] = QString::number(list.tests);
+            row[ColListId] = QString::number(list.listId);
+            row[ColName] = list.name;
+            rows << row;
         }
+        g->fillRows(1, rows);
         g->setRow(g->Rows() > 1 ? 1 : 0);
         g->setUpdatesEnabled(true);
     }
