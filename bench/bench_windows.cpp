@@ -55,7 +55,8 @@ void openProgram(QTemporaryDir &folder, int words, int tests, int lists = 1)
 }
 
 template<class Fill>
-double timeWindow(Fill fill)
+// The median of seven fills; `first` gets the first one (a module loaded then).
+double timeWindow(Fill fill, double *first = nullptr)
 {
     std::vector<double> runs;
     for (int i = 0; i < 7; ++i) {
@@ -65,6 +66,8 @@ double timeWindow(Fill fill)
         QCoreApplication::processEvents();
         runs.push_back(double(t.nsecsElapsed()) / 1e6);
     }
+    if (first)
+        *first = runs.front();
     return percentile(runs, 0.5);
 }
 
@@ -136,12 +139,16 @@ int main(int argc, char *argv[])
     {
         QTemporaryDir folder;
         openProgram(folder, 20, 1000);
-        const double ms = timeWindow([] {
-            auto *past = Forms::get<frmPastTests>();
-            past->setListID(1);
-            past->show();
-        });
-        std::printf("  past tests window, 1,000 tests: %.1f ms\n", ms);
+        double first = 0;
+        const double ms = timeWindow(
+            [] {
+                auto *past = Forms::get<frmPastTests>();
+                past->setListID(1);
+                past->show();
+            },
+            &first);
+        std::printf("  past tests window, 1,000 tests: %.1f ms (its first opening, charts module loaded: %.1f ms)\n",
+            ms, first);
         closeProgram();
     }
     {

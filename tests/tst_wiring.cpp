@@ -8,6 +8,7 @@
 #include "lists/frmPrintList.h"
 #include "practice/TestSession.h"
 #include "practice/frmTestSetup.h"
+#include "results/frmPastTests.h"
 #include "settings/frmOptions.h"
 #include "shell/frmDeleteOldList.h"
 
@@ -68,6 +69,24 @@ private slots:
         resetProgram();
         Audio::setPlayer(nullptr);
         MsgBoxScript::verifyAllUsedAndClear();
+    }
+
+    void start_mapsNoChartOrPrintLibraryUntilTheirWindowOpens()
+    {
+        // Runs first: nothing before it has opened past tests or a preview.
+        auto mapped = [](const char *library) {
+            QFile maps(u"/proc/self/maps"_s);
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+        };
+        for (const char *library : {"libQt6Charts", "libQt6OpenGL", "libQt6PrintSupport"})
+            QVERIFY2(!mapped(library), library);
+        auto *main = Forms::findAs<frmLists>();
+        QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
+        QVERIFY(mapped("libQt6Charts") && !mapped("libQt6PrintSupport"));
+        QVERIFY(qobject_cast<QGraphicsView *>(Forms::findAs<frmPastTests>()->chartScores)); // a chart, not its stand-in
+        whenModalShows("QPrintPreviewDialog", [](QWidget *preview) { preview->close(); });
+        QTest::mouseClick(Forms::get<frmPrintList>()->cmdPreview, Qt::LeftButton);
+        QVERIFY(mapped("libQt6PrintSupport"));
     }
 
     void menuItems_reachTheirWindows_data()
