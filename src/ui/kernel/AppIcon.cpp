@@ -23,8 +23,11 @@ QImage drawAppIcon(int size)
 
 QIcon appIcon()
 {
+    // The sizes a title bar and a task switcher ask for; the desktop takes
+    // the large ones from the installed icon theme, and drawing them here
+    // would cost every start.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(QPixmap::fromImage(drawAppIcon(size)));
     return icon;
 }
