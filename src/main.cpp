@@ -4,12 +4,12 @@
 #include "data/DataFolder.h"
 #include "kernel/Application.h"
 #include "kernel/Forms.h"
+#include "kernel/Modules.h"
 #include "shell/CommandLine.h"
 #include "shell/FormFactories.h"
 #include "shell/Startup.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
@@ -45,20 +45,12 @@ int main(int argc, char *argv[])
     Application::quitOnTerminationSignals();
     Forms::setOnEmpty([] { QCoreApplication::quit(); });
     registerForms();
-    // The sound and voice modules lie beside the program in a build or a
-    // portable copy, in lib/lettermarch once installed; each is loaded on its
-    // first use.
-    auto module = [&programDir](const char *name) {
-        for (const QString &folder : {QStringLiteral("."), QStringLiteral("../lib/lettermarch")}) {
-            const QString path = QDir(programDir).filePath(folder + QLatin1Char('/') + QLatin1String(name));
-            if (QFile::exists(path))
-                return path;
-        }
-        return QString();
-    };
-    if (const QString audio = module("liblettermarch_qtaudio.so"); !audio.isEmpty())
+    // The sound and voice modules, like the windows' modules, lie beside the
+    // program in a build or a portable copy, in lib/lettermarch once
+    // installed; each is loaded on its first use.
+    if (const QString audio = Modules::path(QStringLiteral("liblettermarch_qtaudio.so")); !audio.isEmpty())
         AudioModule::install(audio);
-    if (const QString voice = module("liblettermarch_qtvoice.so"); !voice.isEmpty())
+    if (const QString voice = Modules::path(QStringLiteral("liblettermarch_qtvoice.so")); !voice.isEmpty())
         AudioModule::installVoice(voice);
     int code = 1;
     if (AppFunctions::Main(where.folder, where.soundsFolder) && !Application::terminationRequested()) {
