@@ -29,6 +29,8 @@ packages=(
 # Printed pages are read back from their PDF; the package is checked with
 # Debian's own tool.
 [ "$mode" = test ] && packages+=(poppler-utils lintian)
+# CI also runs a few static checks of clang-tidy (scripts/tidy.sh).
+[ "$mode" = test ] && packages+=(clang-tidy)
 
 missing=()
 for p in "${packages[@]}"; do

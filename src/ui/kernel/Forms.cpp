@@ -44,9 +44,9 @@ void forgetWindow(QWidget *window, bool runUnloadHandler)
 
 namespace Forms {
 
-void registerFactory(const QString &name, Factory factory)
+void registerFactory(const QString &name, const Factory &factory)
 {
-    registry().factories.insert(name.toUpper(), std::move(factory));
+    registry().factories.insert(name.toUpper(), factory);
 }
 
 bool hasFactory(const QString &name)

@@ -16,7 +16,7 @@ namespace Forms {
 
 using Factory = std::function<QWidget *()>;
 
-void registerFactory(const QString &name, Factory factory);
+void registerFactory(const QString &name, const Factory &factory);
 bool hasFactory(const QString &name);
 
 // The loaded window of that name, loading it first when needed; null when no
