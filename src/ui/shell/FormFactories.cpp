@@ -175,9 +175,9 @@ void wire(frmPastTests *w)
 
 void wire(frmRestoreBackup *w)
 {
-    QObject::connect(w, &frmRestoreBackup::restored, [] {
-        if (auto *main = Forms::findAs<frmLists>())
-            main->LoadWordLists();
+    QObject::connect(w, &frmRestoreBackup::restoreChosen, w, [w](const QString &path) {
+        if (AppFunctions::RestoreFrom(path, w))
+            w->accept();
     });
 }
 

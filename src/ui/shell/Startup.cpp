@@ -92,6 +92,47 @@ bool Main(const QString &dataDir, const QString &soundsDir)
     return true;
 }
 
+bool RestoreFrom(const QString &chosen, QWidget *parent)
+{
+    const QString before
+        = Backups::takeNow(AppFunctions::db(), Globals::gProgramDir, Clock::now(), QStringLiteral("before-restore"));
+    if (before.isEmpty()) {
+        MsgBox(QStringLiteral("Your lists as they are now could not be kept as a backup, so nothing was restored."),
+            MsgButtons::OK, parent);
+        return false;
+    }
+    // The data layer starts again on the restored file.
+    Globals::setConnection(nullptr);
+    QString problem;
+    bool replaced = Backups::restore(Globals::gProgramDir, chosen, &problem);
+    QString openProblem;
+    if (replaced && !AppFunctions::OpenDatabase(&openProblem)) {
+        // The lists as they were go back in its place.
+        QString ignored;
+        Backups::restore(Globals::gProgramDir, before, &ignored);
+        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nYour lists as they were have been put "
+                              "back.")
+                   .arg(openProblem),
+            MsgButtons::OK, parent);
+        replaced = false;
+        problem.clear();
+    }
+    if (!Globals::gConnection && !AppFunctions::OpenDatabase(&openProblem)) {
+        MsgBox(QStringLiteral("The database cannot be used:\n\n%1\n\nLettermarch will now close.").arg(openProblem),
+            MsgButtons::OK, parent);
+        QCoreApplication::exit(1);
+        return false;
+    }
+    if (!replaced) {
+        if (!problem.isEmpty())
+            MsgBox(problem + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, parent);
+        return false;
+    }
+    if (auto *main = Forms::findAs<frmLists>())
+        main->LoadWordLists();
+    return true;
+}
+
 bool ClaimProgramFolder()
 {
     auto lock = std::make_unique<FolderLock>(Globals::gProgramDir);

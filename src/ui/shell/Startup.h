@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // Starting the program, and starting a practice test: the steps that join
 // several windows.
 namespace AppFunctions {
@@ -31,6 +33,11 @@ bool ClaimProgramFolder();
 // Opens Lettermarch.mdb in the program folder and sets the paths; creates
 // Wavs when missing. On failure returns false with a message for the user.
 bool OpenDatabase(QString *problem);
+// Replaces the database with a checked backup copy, the current file first
+// kept as one more copy, and starts the data layer again on it; a copy that
+// will not open is replaced again by the file as it was. Says what went
+// wrong over `parent`; true when the copy is in use.
+bool RestoreFrom(const QString &chosen, QWidget *parent);
 
 // Offers each list past its school test date for deletion, one after the
 // other (when the setting asks for it).

@@ -1,15 +1,10 @@
 #include "frmRestoreBackup.h"
 
-#include "Startup.h"
 #include "data/Backups.h"
-#include "data/Clock.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
 #include "kernel/Controls.h"
 #include "kernel/Globals.h"
 #include "kernel/MessageBox.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -123,40 +118,7 @@ void frmRestoreBackup::Restore()
         MsgBox(why + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
         return;
     }
-    const QString before
-        = Backups::takeNow(AppFunctions::db(), Globals::gProgramDir, Clock::now(), QStringLiteral("before-restore"));
-    if (before.isEmpty()) {
-        MsgBox(QStringLiteral("Your lists as they are now could not be kept as a backup, so nothing was restored."),
-            MsgButtons::OK, this);
-        return;
-    }
-    // The data layer starts again on the restored file.
-    Globals::setConnection(nullptr);
-    QString problem;
-    bool replaced = Backups::restore(Globals::gProgramDir, chosen, &problem);
-    QString openProblem;
-    if (replaced && !AppFunctions::OpenDatabase(&openProblem)) {
-        // The lists as they were go back in its place.
-        QString ignored;
-        Backups::restore(Globals::gProgramDir, before, &ignored);
-        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nYour lists as they were have been put "
-                              "back.")
-                   .arg(openProblem),
-            MsgButtons::OK, this);
-        replaced = false;
-        problem.clear();
-    }
-    if (!Globals::gConnection && !AppFunctions::OpenDatabase(&openProblem)) {
-        MsgBox(QStringLiteral("The database cannot be used:\n\n%1\n\nLettermarch will now close.").arg(openProblem),
-            MsgButtons::OK, this);
-        QCoreApplication::exit(1);
-        return;
-    }
-    if (!replaced) {
-        if (!problem.isEmpty())
-            MsgBox(problem + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
-        return;
-    }
-    emit restored();
-    accept();
+    // The shell replaces the file and starts the data layer again on it; the
+    // window closes when it did, and stays for another choice when not.
+    emit restoreChosen(chosen);
 }

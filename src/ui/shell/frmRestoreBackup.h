@@ -26,6 +26,6 @@ public:
     QPushButton *cmdCancel;
 
 signals:
-    // The database was replaced and opened again: the lists are to be read anew.
-    void restored();
+    // The user chose this copy and agreed; it has passed its checks.
+    void restoreChosen(const QString &path);
 };
