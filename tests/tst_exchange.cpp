@@ -223,6 +223,8 @@ private slots:
         // A long file is read only as far as it must be to know that.
         QString problem;
         QCOMPARE(Csv::parse(QString::fromLatin1(huge), &problem, 5).size(), 6);
+        // A bare word is a record; a blank line is none.
+        QCOMPARE(Csv::parse(u"cat\n\nant,b"_s, &problem), QList<QStringList>({{u"cat"_s}, {u"ant"_s, u"b"_s}}));
         // A field longer than the word editor takes is not offered.
         QCOMPARE(WordImport::Preview(*m_store, 0, {{u"long"_s, QString(40000, u'x'), {}, false, {}}}, {})[0].skipReason,
             u"is longer than the word editor takes"_s);

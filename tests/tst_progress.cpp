@@ -15,6 +15,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -284,6 +286,10 @@ private slots:
         QVERIFY(counts && counts->tickType() == QValueAxis::TicksDynamic);
         QCOMPARE(counts->tickInterval(), 1.0);
         QCOMPARE(counts->max(), 2.0);
+        // Scores in per cent on the left; both lines run along the tests' axis.
+        auto *percent = qobject_cast<QValueAxis *>(chartOf(past)->axes(Qt::Vertical).first());
+        QVERIFY(percent && percent->min() == 0 && percent->max() == 100);
+        QCOMPARE(series(past, "seriesScore")->attachedAxes().size(), 2);
         // The chart shows the grid's figures (the grid's own test is the practice suite's).
         QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
         QCOMPARE(ys(series(past, "seriesScore")), QList<qreal>({67, 33}));
@@ -294,9 +300,18 @@ private slots:
         emit series(past, "seriesScore")->clicked(QPointF(2, 33));
         QCOMPARE(past->MSFlexGrid1->Row(), 2);
         QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t2);
-        past->MSFlexGrid1->setRow(1);
+        emit series(past, "seriesFirstTry")->clicked(QPointF(1, 2));
         QCOMPARE(series(past, "seriesScore")->selectedPoints(), QList<int> {0});
         QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t1);
+        emit series(past, "seriesScore")->hovered(QPointF(1, 67), true);
+        QVERIFY2(QToolTip::text().startsWith(u"Test 1, "_s), qPrintable(QToolTip::text()));
+        // On paper with the margins a pencil needs.
+        whenModalShows("QPrintPreviewDialog", [](QWidget *w) {
+            QCOMPARE(static_cast<QPrintPreviewDialog *>(w)->printer()->pageLayout().margins(QPageLayout::Millimeter),
+                QMarginsF(18, 18, 18, 18));
+            w->close();
+        });
+        Forms::findAs<frmTestResults>()->mnuPrint->trigger();
 
         // Its trouble words: this list's only, the list column hidden.
         QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
