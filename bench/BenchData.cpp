@@ -1,7 +1,7 @@
 #include "BenchData.h"
 
-#include "data/Options.h"
-#include "data/Store.h"
+#include "core/data/Options.h"
+#include "core/data/Store.h"
 
 #include <QDateTime>
 

@@ -1,19 +1,19 @@
 // Answer latency of a practice test, and the time to fill the windows that
 // show many rows. Runs the real windows in this process (offscreen).
 #include "BenchData.h"
-#include "QtVoice.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Forms.h"
-#include "kernel/Globals.h"
-#include "lists/frmEditList.h"
-#include "lists/frmPasteWords.h"
-#include "practice/frmTest.h"
-#include "results/frmPastTests.h"
-#include "results/frmTestResults.h"
-#include "results/frmTroubleWords.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
+#include "audio-device/QtVoice.h"
+#include "core/data/Store.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Forms.h"
+#include "ui/kernel/Globals.h"
+#include "ui/lists/frmEditList.h"
+#include "ui/lists/frmPasteWords.h"
+#include "ui/practice/frmTest.h"
+#include "ui/results/frmPastTests.h"
+#include "ui/results/frmTestResults.h"
+#include "ui/results/frmTroubleWords.h"
+#include "ui/shell/FormFactories.h"
+#include "ui/shell/Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

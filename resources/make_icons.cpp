@@ -1,6 +1,6 @@
 // Draws the program's icon as PNG files of the hicolor theme's sizes:
 // <folder>/<size>x<size>/apps/org.lettermarch.Lettermarch.png
-#include "kernel/AppIcon.h"
+#include "ui/kernel/AppIcon.h"
 
 #include <QDir>
 #include <QGuiApplication>

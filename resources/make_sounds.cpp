@@ -1,7 +1,7 @@
 // Writes the two notification sounds the practice test plays: a bright,
 // rising chime after a right answer and a soft, falling tone after a wrong
 // one. Made at build time so the project carries no binary sound files.
-#include "audio/WaveFile.h"
+#include "core/audio/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,13 +1,13 @@
-#include "audio/AudioModule.h"
-#include "audio/Sound.h"
-#include "audio/Voice.h"
-#include "data/DataFolder.h"
-#include "kernel/Application.h"
-#include "kernel/Forms.h"
-#include "kernel/Modules.h"
-#include "shell/CommandLine.h"
-#include "shell/FormFactories.h"
-#include "shell/Startup.h"
+#include "core/audio/AudioModule.h"
+#include "core/audio/Sound.h"
+#include "core/audio/Voice.h"
+#include "core/data/DataFolder.h"
+#include "ui/kernel/Application.h"
+#include "ui/kernel/Forms.h"
+#include "ui/kernel/Modules.h"
+#include "ui/shell/CommandLine.h"
+#include "ui/shell/FormFactories.h"
+#include "ui/shell/Startup.h"
 
 #include <QDir>
 #include <QFileInfo>

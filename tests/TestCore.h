@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/Clock.h"
-#include "data/ListStore.h"
-#include "data/Options.h"
-#include "data/Store.h"
+#include "core/data/Clock.h"
+#include "core/data/ListStore.h"
+#include "core/data/Options.h"
+#include "core/data/Store.h"
 
 // The tests include Qt by module, not class by class.
 #include <QtCore>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "kernel/frmMessage.h"
-#include "shell/frmDeleteOldList.h"
+#include "ui/kernel/frmMessage.h"
+#include "ui/shell/frmDeleteOldList.h"
 
 #include <csignal>
 #include <sys/wait.h>

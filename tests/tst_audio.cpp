@@ -1,9 +1,9 @@
-#include "QtAudio.h"
 #include "TestCore.h"
-#include "audio/AudioModule.h"
-#include "audio/RecordingFiles.h"
-#include "audio/Sound.h"
-#include "audio/WaveFile.h"
+#include "audio-device/QtAudio.h"
+#include "core/audio/AudioModule.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/audio/Sound.h"
+#include "core/audio/WaveFile.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

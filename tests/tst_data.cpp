@@ -1,7 +1,7 @@
 #include "TestCore.h"
-#include "audio/RecordingFiles.h"
-#include "data/Flags.h"
-#include "settings/FamilyOptions.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/data/Flags.h"
+#include "core/settings/FamilyOptions.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

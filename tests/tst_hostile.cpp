@@ -2,14 +2,14 @@
 // files left behind or faked, damage inside the database, another program
 // holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
-#include "audio/WaveFile.h"
-#include "data/FolderLock.h"
-#include "kernel/Application.h"
-#include "kernel/MessageBox.h"
-#include "lists/frmEditWord.h"
-#include "practice/TestSession.h"
-#include "results/frmPastTests.h"
-#include "results/frmTestResults.h"
+#include "core/audio/WaveFile.h"
+#include "core/data/FolderLock.h"
+#include "core/practice/TestSession.h"
+#include "ui/kernel/Application.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/lists/frmEditWord.h"
+#include "ui/results/frmPastTests.h"
+#include "ui/results/frmTestResults.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // Where an installed program keeps its data, and the daily backups.
 #include "TestSupport.h"
-#include "data/Backups.h"
-#include "data/DataFolder.h"
-#include "kernel/Application.h"
-#include "shell/frmRestoreBackup.h"
+#include "core/data/Backups.h"
+#include "core/data/DataFolder.h"
+#include "ui/kernel/Application.h"
+#include "ui/shell/frmRestoreBackup.h"
 
 #include <unistd.h>
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
-#include "audio/Sound.h"
-#include "audio/WaveFile.h"
-#include "kernel/Shape.h"
-#include "lists/WeekDates.h"
-#include "lists/frmEditWord.h"
-#include "lists/frmNewList.h"
+#include "core/audio/Sound.h"
+#include "core/audio/WaveFile.h"
+#include "core/lists/WeekDates.h"
+#include "ui/kernel/Shape.h"
+#include "ui/lists/frmEditWord.h"
+#include "ui/lists/frmNewList.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
-#include "help/HelpTexts.h"
-#include "help/frmAbout.h"
-#include "help/frmHelp.h"
-#include "kernel/frmMessage.h"
-#include "settings/MessageTimes.h"
-#include "settings/frmOptions.h"
+#include "core/help/HelpTexts.h"
+#include "core/settings/MessageTimes.h"
+#include "ui/help/frmAbout.h"
+#include "ui/help/frmHelp.h"
+#include "ui/kernel/frmMessage.h"
+#include "ui/settings/frmOptions.h"
 
 namespace {
 // Catches the addresses the about window hands to the desktop.

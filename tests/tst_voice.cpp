@@ -1,15 +1,15 @@
 // The computer voice: recording first, the voice for words without one, off
 // (and an old database) exactly as without a voice, and the real engine
 // heard on the speaker.
-#include "QtAudio.h"
-#include "QtVoice.h"
 #include "TestSupport.h"
-#include "audio/AudioModule.h"
-#include "audio/Voice.h"
-#include "audio/WaveFile.h"
-#include "practice/TestSession.h"
-#include "settings/VoiceOptions.h"
-#include "settings/frmOptions.h"
+#include "audio-device/QtAudio.h"
+#include "audio-device/QtVoice.h"
+#include "core/audio/AudioModule.h"
+#include "core/audio/Voice.h"
+#include "core/audio/WaveFile.h"
+#include "core/practice/TestSession.h"
+#include "core/settings/VoiceOptions.h"
+#include "ui/settings/frmOptions.h"
 
 namespace {
 

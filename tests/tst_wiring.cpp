@@ -2,15 +2,15 @@
 // captions and read-only boxes are as shown, the test settings travel from
 // the controls to the test and the store, and the seams hold.
 #include "TestSupport.h"
-#include "kernel/FileDialogs.h"
-#include "kernel/MessageBox.h"
-#include "lists/frmPasteWords.h"
-#include "lists/frmPrintList.h"
-#include "practice/TestSession.h"
-#include "practice/frmTestSetup.h"
-#include "results/frmPastTests.h"
-#include "settings/frmOptions.h"
-#include "shell/frmDeleteOldList.h"
+#include "core/practice/TestSession.h"
+#include "ui/kernel/FileDialogs.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/lists/frmPasteWords.h"
+#include "ui/lists/frmPrintList.h"
+#include "ui/practice/frmTestSetup.h"
+#include "ui/results/frmPastTests.h"
+#include "ui/settings/frmOptions.h"
+#include "ui/shell/frmDeleteOldList.h"
 
 namespace {
 // The named controls of `parent` that show: none may cover another, and each

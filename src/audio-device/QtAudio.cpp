@@ -1,7 +1,7 @@
-#include "QtAudio.h"
+#include "audio-device/QtAudio.h"
 
-#include "audio/Sound.h"
-#include "audio/WaveFile.h"
+#include "core/audio/Sound.h"
+#include "core/audio/WaveFile.h"
 
 #include <QAudioSink>
 #include <QAudioSource>

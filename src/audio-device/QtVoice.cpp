@@ -1,4 +1,4 @@
-#include "QtVoice.h"
+#include "audio-device/QtVoice.h"
 
 #include <QTextToSpeech>
 #include <QVoice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/Voice.h"
+#include "core/audio/Voice.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 // The print preview, in its own module: Qt Print Support is mapped only when
 // a family first looks at a page before printing it.
-#include "kernel/Page.h"
+#include "ui/kernel/Page.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>

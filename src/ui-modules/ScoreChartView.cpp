@@ -1,6 +1,6 @@
 // The past tests' chart on Qt Charts, in its own module: Qt Charts and the
 // OpenGL libraries it brings are mapped only when Past Tests first opens.
-#include "kernel/Modules.h"
+#include "ui/kernel/Modules.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,8 +1,8 @@
-#include "AudioModule.h"
+#include "core/audio/AudioModule.h"
 
-#include "Voice.h"
+#include "core/audio/Voice.h"
 
-#include "audio/Sound.h"
+#include "core/audio/Sound.h"
 
 #include <QLibrary>
 

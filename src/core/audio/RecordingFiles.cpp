@@ -1,6 +1,6 @@
-#include "RecordingFiles.h"
+#include "core/audio/RecordingFiles.h"
 
-#include "WaveFile.h"
+#include "core/audio/WaveFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "Sound.h"
+#include "core/audio/Sound.h"
 
-#include "RecordingFiles.h"
+#include "core/audio/RecordingFiles.h"
 
 #include <QCoreApplication>
 

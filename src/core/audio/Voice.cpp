@@ -1,4 +1,4 @@
-#include "Voice.h"
+#include "core/audio/Voice.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

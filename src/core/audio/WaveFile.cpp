@@ -1,6 +1,6 @@
-#include "WaveFile.h"
+#include "core/audio/WaveFile.h"
 
-#include "data/WholeFile.h"
+#include "core/data/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

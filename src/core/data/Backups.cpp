@@ -1,6 +1,6 @@
-#include "Backups.h"
+#include "core/data/Backups.h"
 
-#include "Store.h"
+#include "core/data/Store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "ChosenWords.h"
+#include "core/data/ChosenWords.h"
 
-#include "Store.h"
+#include "core/data/Store.h"
 
 #include <QDateTime>
 #include <QSqlQuery>

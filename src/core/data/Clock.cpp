@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "core/data/Clock.h"
 
 namespace {
 std::function<QDateTime()> &source()

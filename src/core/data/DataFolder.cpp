@@ -1,4 +1,4 @@
-#include "DataFolder.h"
+#include "core/data/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

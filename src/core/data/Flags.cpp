@@ -1,4 +1,4 @@
-#include "Flags.h"
+#include "core/data/Flags.h"
 
 QString CheckToText(Qt::CheckState state)
 {

@@ -1,4 +1,4 @@
-#include "FolderLock.h"
+#include "core/data/FolderLock.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ListNames.h"
+#include "core/data/ListNames.h"
 
-#include "Store.h"
+#include "core/data/Store.h"
 
 #include <QSqlQuery>
 

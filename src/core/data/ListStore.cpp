@@ -1,9 +1,9 @@
-#include "ListStore.h"
+#include "core/data/ListStore.h"
 
-#include "ChosenWords.h"
-#include "ListNames.h"
-#include "Store.h"
-#include "audio/RecordingFiles.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/data/ChosenWords.h"
+#include "core/data/ListNames.h"
+#include "core/data/Store.h"
 
 #include <QSqlQuery>
 

@@ -1,7 +1,7 @@
-#include "Options.h"
+#include "core/data/Options.h"
 
-#include "Flags.h"
-#include "Store.h"
+#include "core/data/Flags.h"
+#include "core/data/Store.h"
 
 #include <QSqlQuery>
 

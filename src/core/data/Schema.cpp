@@ -1,6 +1,6 @@
-#include "Schema.h"
+#include "core/data/Schema.h"
 
-#include "SqlErrors.h"
+#include "core/data/SqlErrors.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "SqlErrors.h"
+#include "core/data/SqlErrors.h"
 
 QString describeSqlError(const QSqlError &error)
 {

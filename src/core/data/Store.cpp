@@ -1,7 +1,7 @@
-#include "Store.h"
+#include "core/data/Store.h"
 
-#include "Schema.h"
-#include "SqlErrors.h"
+#include "core/data/Schema.h"
+#include "core/data/SqlErrors.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreDates.h"
+#include "core/data/StoreDates.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "StoreDates.h"
+#include "core/data/StoreDates.h"
 
 #include <QLocale>
 #include <QRegularExpression>

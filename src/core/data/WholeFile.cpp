@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "core/data/WholeFile.h"
 
 #include <QSaveFile>
 

@@ -1,4 +1,4 @@
-#include "Csv.h"
+#include "core/exchange/Csv.h"
 
 namespace Csv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WordEntry.h"
+#include "core/exchange/WordEntry.h"
 
 #include <QStringList>
 

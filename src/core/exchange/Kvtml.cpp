@@ -1,4 +1,4 @@
-#include "Kvtml.h"
+#include "core/exchange/Kvtml.h"
 
 #include <QDate>
 #include <QDir>

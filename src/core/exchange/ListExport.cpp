@@ -1,14 +1,14 @@
-#include "ListExport.h"
+#include "core/exchange/ListExport.h"
 
-#include "Csv.h"
-#include "Kvtml.h"
-#include "audio/RecordingFiles.h"
-#include "data/Flags.h"
-#include "data/ListNames.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
-#include "data/WholeFile.h"
-#include "practice/WordOrder.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/data/Flags.h"
+#include "core/data/ListNames.h"
+#include "core/data/ListStore.h"
+#include "core/data/Store.h"
+#include "core/data/WholeFile.h"
+#include "core/exchange/Csv.h"
+#include "core/exchange/Kvtml.h"
+#include "core/practice/WordOrder.h"
 
 #include <QDir>
 #include <QFileInfo>

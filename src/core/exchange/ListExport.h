@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WordEntry.h"
-#include "practice/TestOptions.h"
+#include "core/exchange/WordEntry.h"
+#include "core/practice/TestOptions.h"
 
 class Store;
 

@@ -1,10 +1,10 @@
-#include "Printouts.h"
+#include "core/exchange/Printouts.h"
 
-#include "data/ListNames.h"
-#include "data/Store.h"
-#include "data/StoreDates.h"
-#include "lists/Clues.h"
-#include "results/Scoring.h"
+#include "core/data/ListNames.h"
+#include "core/data/Store.h"
+#include "core/data/StoreDates.h"
+#include "core/lists/Clues.h"
+#include "core/results/Scoring.h"
 
 #include <QLocale>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
-#include "WordEntry.h"
+#include "core/exchange/WordEntry.h"
 
-#include "audio/WaveFile.h"
+#include "core/audio/WaveFile.h"
 
 #include <QDir>
 #include <QFile>

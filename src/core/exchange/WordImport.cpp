@@ -1,11 +1,11 @@
-#include "WordImport.h"
+#include "core/exchange/WordImport.h"
 
-#include "Csv.h"
-#include "Kvtml.h"
-#include "audio/RecordingFiles.h"
-#include "data/Flags.h"
-#include "data/Store.h"
-#include "lists/WordStore.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/data/Flags.h"
+#include "core/data/Store.h"
+#include "core/exchange/Csv.h"
+#include "core/exchange/Kvtml.h"
+#include "core/lists/WordStore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "HelpTexts.h"
+#include "core/help/HelpTexts.h"
 
 namespace HelpTexts {
 

@@ -1,4 +1,4 @@
-#include "Clues.h"
+#include "core/lists/Clues.h"
 
 QString MaskWord(const QString &clue, const QString &word)
 {

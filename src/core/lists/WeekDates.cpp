@@ -1,6 +1,6 @@
-#include "WeekDates.h"
+#include "core/lists/WeekDates.h"
 
-#include "data/Store.h"
+#include "core/data/Store.h"
 
 #include <QLocale>
 

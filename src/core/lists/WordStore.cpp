@@ -1,9 +1,9 @@
-#include "WordStore.h"
+#include "core/lists/WordStore.h"
 
-#include "audio/RecordingFiles.h"
-#include "data/ListNames.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/data/ListNames.h"
+#include "core/data/ListStore.h"
+#include "core/data/Store.h"
 
 #include <QFile>
 #include <QSqlQuery>

@@ -1,8 +1,8 @@
-#include "TestOptions.h"
+#include "core/practice/TestOptions.h"
 
-#include "data/Flags.h"
-#include "data/Options.h"
-#include "data/Store.h"
+#include "core/data/Flags.h"
+#include "core/data/Options.h"
+#include "core/data/Store.h"
 
 #include <QSqlRecord>
 #include <QVariant>

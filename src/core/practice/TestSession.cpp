@@ -1,16 +1,16 @@
-#include "TestSession.h"
+#include "core/practice/TestSession.h"
 
-#include "WordOrder.h"
-#include "audio/RecordingFiles.h"
-#include "audio/Sound.h"
-#include "audio/Voice.h"
-#include "data/ChosenWords.h"
-#include "data/Clock.h"
-#include "data/Flags.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
-#include "lists/Clues.h"
-#include "lists/WordStore.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/audio/Sound.h"
+#include "core/audio/Voice.h"
+#include "core/data/ChosenWords.h"
+#include "core/data/Clock.h"
+#include "core/data/Flags.h"
+#include "core/data/ListStore.h"
+#include "core/data/Store.h"
+#include "core/lists/Clues.h"
+#include "core/lists/WordStore.h"
+#include "core/practice/WordOrder.h"
 
 #include <QFile>
 

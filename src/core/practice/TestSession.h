@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TestOptions.h"
-#include "WordOrder.h"
-#include "settings/FamilyOptions.h"
-#include "settings/VoiceOptions.h"
+#include "core/practice/TestOptions.h"
+#include "core/practice/WordOrder.h"
+#include "core/settings/FamilyOptions.h"
+#include "core/settings/VoiceOptions.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "WordOrder.h"
+#include "core/practice/WordOrder.h"
 
-#include "data/Clock.h"
-#include "data/Store.h"
+#include "core/data/Clock.h"
+#include "core/data/Store.h"
 
 #include <QSqlQuery>
 

@@ -3,8 +3,8 @@
 #include <QHash>
 #include <QStringList>
 
-#include "TestOptions.h"
-#include "lists/WordStore.h"
+#include "core/lists/WordStore.h"
+#include "core/practice/TestOptions.h"
 
 class Store;
 

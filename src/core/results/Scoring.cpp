@@ -1,8 +1,8 @@
-#include "Scoring.h"
+#include "core/results/Scoring.h"
 
-#include "data/ChosenWords.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
+#include "core/data/ChosenWords.h"
+#include "core/data/ListStore.h"
+#include "core/data/Store.h"
 
 #include <QSqlQuery>
 

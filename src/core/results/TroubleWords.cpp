@@ -1,7 +1,7 @@
-#include "TroubleWords.h"
+#include "core/results/TroubleWords.h"
 
-#include "data/Store.h"
-#include "data/StoreDates.h"
+#include "core/data/Store.h"
+#include "core/data/StoreDates.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,8 +1,8 @@
-#include "FamilyOptions.h"
+#include "core/settings/FamilyOptions.h"
 
-#include "data/Flags.h"
-#include "data/Schema.h"
-#include "data/Store.h"
+#include "core/data/Flags.h"
+#include "core/data/Schema.h"
+#include "core/data/Store.h"
 
 FamilyOptions ReadFamilyOptions(Store &store)
 {

@@ -1,7 +1,7 @@
-#include "MessageTimes.h"
+#include "core/settings/MessageTimes.h"
 
-#include "data/Options.h"
-#include "results/Scoring.h"
+#include "core/data/Options.h"
+#include "core/results/Scoring.h"
 
 #include <QLocale>
 

@@ -1,10 +1,10 @@
-#include "VoiceOptions.h"
+#include "core/settings/VoiceOptions.h"
 
-#include "audio/RecordingFiles.h"
-#include "audio/Sound.h"
-#include "audio/Voice.h"
-#include "data/Flags.h"
-#include "data/Store.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/audio/Sound.h"
+#include "core/audio/Voice.h"
+#include "core/data/Flags.h"
+#include "core/data/Store.h"
 
 VoiceOptions ReadVoiceOptions(Store &store)
 {

@@ -1,8 +1,8 @@
-#include "frmAbout.h"
+#include "ui/help/frmAbout.h"
 
-#include "kernel/Globals.h"
+#include "ui/kernel/Globals.h"
 
-#include "kernel/Controls.h"
+#include "ui/kernel/Controls.h"
 
 #include <QDesktopServices>
 #include <QDir>

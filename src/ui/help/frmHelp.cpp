@@ -1,7 +1,7 @@
-#include "frmHelp.h"
+#include "ui/help/frmHelp.h"
 
-#include "help/HelpTexts.h"
-#include "kernel/Controls.h"
+#include "core/help/HelpTexts.h"
+#include "ui/kernel/Controls.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "AppFunctions.h"
+#include "ui/kernel/AppFunctions.h"
 
-#include "Forms.h"
-#include "Globals.h"
-#include "data/Store.h"
-#include "frmMessage.h"
+#include "core/data/Store.h"
+#include "ui/kernel/Forms.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/frmMessage.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "AppIcon.h"
+#include "ui/kernel/AppIcon.h"
 
 #include <QPainter>
 

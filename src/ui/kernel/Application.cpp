@@ -1,12 +1,12 @@
-#include "Application.h"
+#include "ui/kernel/Application.h"
 
-#include "AppIcon.h"
-#include "Globals.h"
-#include "MessageBox.h"
-#include "data/Backups.h"
-#include "data/Clock.h"
-#include "data/FolderLock.h"
-#include "data/Store.h"
+#include "core/data/Backups.h"
+#include "core/data/Clock.h"
+#include "core/data/FolderLock.h"
+#include "core/data/Store.h"
+#include "ui/kernel/AppIcon.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QDir>
 #include <QSocketNotifier>

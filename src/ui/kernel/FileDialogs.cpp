@@ -1,4 +1,4 @@
-#include "FileDialogs.h"
+#include "ui/kernel/FileDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

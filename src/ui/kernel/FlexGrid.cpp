@@ -1,4 +1,4 @@
-#include "FlexGrid.h"
+#include "ui/kernel/FlexGrid.h"
 
 #include <QHeaderView>
 #include <QStyle>

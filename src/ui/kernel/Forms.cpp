@@ -1,4 +1,4 @@
-#include "Forms.h"
+#include "ui/kernel/Forms.h"
 
 #include <QHash>
 #include <QPointer>

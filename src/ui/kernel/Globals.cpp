@@ -1,8 +1,8 @@
-#include "Globals.h"
+#include "ui/kernel/Globals.h"
 
-#include "data/Store.h"
+#include "core/data/Store.h"
 
-#include "data/FolderLock.h"
+#include "core/data/FolderLock.h"
 
 namespace Globals {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice/TestOptions.h"
-#include "settings/VoiceOptions.h"
+#include "core/practice/TestOptions.h"
+#include "core/settings/VoiceOptions.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "Modules.h"
+#include "ui/kernel/Modules.h"
 
 #include <QCoreApplication>
 #include <QDir>

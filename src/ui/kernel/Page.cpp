@@ -1,4 +1,4 @@
-#include "Page.h"
+#include "ui/kernel/Page.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLocale>

@@ -1,11 +1,11 @@
-#include "Printing.h"
+#include "ui/kernel/Printing.h"
 
-#include "FileDialogs.h"
-#include "MessageBox.h"
-#include "Modules.h"
-#include "Page.h"
+#include "ui/kernel/FileDialogs.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/kernel/Modules.h"
+#include "ui/kernel/Page.h"
 
-#include "data/WholeFile.h"
+#include "core/data/WholeFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "Shape.h"
+#include "ui/kernel/Shape.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "TestDefaultsControls.h"
+#include "ui/kernel/TestDefaultsControls.h"
 
-#include "kernel/Controls.h"
-#include "kernel/MessageBox.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

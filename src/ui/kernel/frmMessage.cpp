@@ -1,7 +1,7 @@
-#include "frmMessage.h"
+#include "ui/kernel/frmMessage.h"
 
-#include "Globals.h"
-#include "data/Options.h"
+#include "core/data/Options.h"
+#include "ui/kernel/Globals.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>

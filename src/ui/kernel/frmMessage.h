@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Forms.h"
+#include "ui/kernel/Forms.h"
 
 #include <QDialog>
 

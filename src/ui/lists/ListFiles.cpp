@@ -1,15 +1,15 @@
-#include "ListFiles.h"
+#include "ui/lists/ListFiles.h"
 
-#include "data/Clock.h"
-#include "data/Options.h"
-#include "exchange/ListExport.h"
-#include "exchange/WordImport.h"
-#include "frmPasteWords.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/FileDialogs.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
-#include "lists/WeekDates.h"
+#include "core/data/Clock.h"
+#include "core/data/Options.h"
+#include "core/exchange/ListExport.h"
+#include "core/exchange/WordImport.h"
+#include "core/lists/WeekDates.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/FileDialogs.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/lists/frmPasteWords.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kernel/FlexGrid.h"
-#include "kernel/Forms.h"
+#include "ui/kernel/FlexGrid.h"
+#include "ui/kernel/Forms.h"
 
 #include <QMainWindow>
 

@@ -1,16 +1,16 @@
-#include "frmEditWord.h"
+#include "ui/lists/frmEditWord.h"
 
-#include "audio/RecordingFiles.h"
-#include "audio/Sound.h"
-#include "data/Flags.h"
-#include "data/ListStore.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
-#include "kernel/Shape.h"
-#include "lists/WordStore.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/audio/Sound.h"
+#include "core/data/Flags.h"
+#include "core/data/ListStore.h"
+#include "core/data/Store.h"
+#include "core/lists/WordStore.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/kernel/Shape.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kernel/Forms.h"
+#include "ui/kernel/Forms.h"
 
 #include <QDate>
 #include <QDialog>

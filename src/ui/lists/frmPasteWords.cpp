@@ -1,15 +1,15 @@
-#include "frmPasteWords.h"
+#include "ui/lists/frmPasteWords.h"
 
-#include "audio/RecordingFiles.h"
-#include "data/Clock.h"
-#include "data/ListNames.h"
-#include "data/Store.h"
-#include "data/StoreDates.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
-#include "lists/WordStore.h"
+#include "core/audio/RecordingFiles.h"
+#include "core/data/Clock.h"
+#include "core/data/ListNames.h"
+#include "core/data/Store.h"
+#include "core/data/StoreDates.h"
+#include "core/lists/WordStore.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QDir>
 #include <QFile>

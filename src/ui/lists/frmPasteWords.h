@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exchange/WordImport.h"
-#include "kernel/Forms.h"
+#include "core/exchange/WordImport.h"
+#include "ui/kernel/Forms.h"
 
 #include <QDate>
 #include <QDialog>

@@ -1,13 +1,13 @@
-#include "frmPrintList.h"
+#include "ui/lists/frmPrintList.h"
 
-#include "data/Options.h"
-#include "exchange/ListExport.h"
-#include "exchange/Printouts.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/Printing.h"
-#include "practice/TestOptions.h"
+#include "core/data/Options.h"
+#include "core/exchange/ListExport.h"
+#include "core/exchange/Printouts.h"
+#include "core/practice/TestOptions.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/Printing.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exchange/WordEntry.h"
-#include "kernel/Forms.h"
+#include "core/exchange/WordEntry.h"
+#include "ui/kernel/Forms.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
-#include "frmRevealAnswer.h"
+#include "ui/practice/frmRevealAnswer.h"
 
-#include "practice/WordOrder.h"
+#include "core/practice/WordOrder.h"
 
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/FlexGrid.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/FlexGrid.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QGridLayout>
 #include <QLabel>

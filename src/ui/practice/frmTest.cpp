@@ -1,13 +1,13 @@
-#include "frmTest.h"
+#include "ui/practice/frmTest.h"
 
-#include "audio/Voice.h"
-#include "data/Store.h"
-#include "frmRevealAnswer.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/FlexGrid.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
+#include "core/audio/Voice.h"
+#include "core/data/Store.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/FlexGrid.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/practice/frmRevealAnswer.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kernel/Forms.h"
-#include "practice/TestSession.h"
+#include "core/practice/TestSession.h"
+#include "ui/kernel/Forms.h"
 
 #include <QWidget>
 

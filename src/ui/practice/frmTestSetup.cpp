@@ -1,9 +1,9 @@
-#include "frmTestSetup.h"
+#include "ui/practice/frmTestSetup.h"
 
-#include "data/Options.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/MessageBox.h"
+#include "core/data/Options.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

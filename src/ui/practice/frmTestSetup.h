@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kernel/Forms.h"
-#include "kernel/TestDefaultsControls.h"
-#include "practice/TestOptions.h"
+#include "core/practice/TestOptions.h"
+#include "ui/kernel/Forms.h"
+#include "ui/kernel/TestDefaultsControls.h"
 
 #include <QDialog>
 

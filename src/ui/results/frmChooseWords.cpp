@@ -1,6 +1,6 @@
-#include "frmChooseWords.h"
+#include "ui/results/frmChooseWords.h"
 
-#include "kernel/Controls.h"
+#include "ui/kernel/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

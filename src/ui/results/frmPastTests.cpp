@@ -1,12 +1,12 @@
-#include "frmPastTests.h"
+#include "ui/results/frmPastTests.h"
 
-#include "data/ListNames.h"
-#include "data/Store.h"
-#include "frmTestResults.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Modules.h"
-#include "results/Scoring.h"
+#include "core/data/ListNames.h"
+#include "core/data/Store.h"
+#include "core/results/Scoring.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Modules.h"
+#include "ui/results/frmTestResults.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kernel/FlexGrid.h"
-#include "kernel/Forms.h"
-#include "kernel/Modules.h"
-#include "results/Scoring.h"
+#include "core/results/Scoring.h"
+#include "ui/kernel/FlexGrid.h"
+#include "ui/kernel/Forms.h"
+#include "ui/kernel/Modules.h"
 
 #include <QMainWindow>
 

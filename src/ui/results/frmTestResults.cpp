@@ -1,16 +1,16 @@
-#include "frmTestResults.h"
+#include "ui/results/frmTestResults.h"
 
-#include "data/ListNames.h"
-#include "data/Store.h"
-#include "exchange/Printouts.h"
-#include "frmChooseWords.h"
-#include "frmTestWordDetails.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
-#include "kernel/Printing.h"
-#include "results/Scoring.h"
+#include "core/data/ListNames.h"
+#include "core/data/Store.h"
+#include "core/exchange/Printouts.h"
+#include "core/results/Scoring.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/kernel/Printing.h"
+#include "ui/results/frmChooseWords.h"
+#include "ui/results/frmTestWordDetails.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

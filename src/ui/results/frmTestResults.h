@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kernel/FlexGrid.h"
-#include "kernel/Forms.h"
-#include "results/Scoring.h"
+#include "core/results/Scoring.h"
+#include "ui/kernel/FlexGrid.h"
+#include "ui/kernel/Forms.h"
 
 #include <QMainWindow>
 

@@ -1,8 +1,8 @@
-#include "frmTestWordDetails.h"
+#include "ui/results/frmTestWordDetails.h"
 
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "results/Scoring.h"
+#include "core/results/Scoring.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "frmTroubleWords.h"
+#include "ui/results/frmTroubleWords.h"
 
-#include "data/ListNames.h"
-#include "data/ListStore.h"
-#include "data/StoreDates.h"
-#include "frmChooseWords.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/MessageBox.h"
-#include "results/TroubleWords.h"
+#include "core/data/ListNames.h"
+#include "core/data/ListStore.h"
+#include "core/data/StoreDates.h"
+#include "core/results/TroubleWords.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/MessageBox.h"
+#include "ui/results/frmChooseWords.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,16 +1,16 @@
-#include "frmOptions.h"
+#include "ui/settings/frmOptions.h"
 
-#include "audio/Voice.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
+#include "core/audio/Voice.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
 
-#include "data/Flags.h"
-#include "data/Options.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
-#include "settings/MessageTimes.h"
+#include "core/data/Flags.h"
+#include "core/data/Options.h"
+#include "core/settings/MessageTimes.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

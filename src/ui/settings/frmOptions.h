@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kernel/Forms.h"
-#include "kernel/TestDefaultsControls.h"
-#include "settings/FamilyOptions.h"
-#include "settings/VoiceOptions.h"
+#include "core/settings/FamilyOptions.h"
+#include "core/settings/VoiceOptions.h"
+#include "ui/kernel/Forms.h"
+#include "ui/kernel/TestDefaultsControls.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "ui/shell/CommandLine.h"
 
 #include <QDir>
 

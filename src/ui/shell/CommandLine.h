@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DataFolder.h"
+#include "core/data/DataFolder.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/TestOptions.h"
+#include "core/practice/TestOptions.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "frmDeleteOldList.h"
+#include "ui/shell/frmDeleteOldList.h"
 
-#include "data/ListStore.h"
-#include "data/Store.h"
-#include "kernel/AppFunctions.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
+#include "core/data/ListStore.h"
+#include "core/data/Store.h"
+#include "ui/kernel/AppFunctions.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

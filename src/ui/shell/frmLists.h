@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "kernel/FlexGrid.h"
-#include "kernel/Forms.h"
-#include "practice/TestOptions.h"
+#include "core/practice/TestOptions.h"
+#include "ui/kernel/FlexGrid.h"
+#include "ui/kernel/Forms.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
-#include "frmRestoreBackup.h"
+#include "ui/shell/frmRestoreBackup.h"
 
-#include "data/Backups.h"
-#include "kernel/Controls.h"
-#include "kernel/Globals.h"
-#include "kernel/MessageBox.h"
+#include "core/data/Backups.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/Globals.h"
+#include "ui/kernel/MessageBox.h"
 
 #include <QDir>
 #include <QHBoxLayout>
