@@ -185,11 +185,10 @@ bool frmEditList::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate && m_firstShowing) {
         m_firstShowing = false;
-        // A new, empty list goes straight to entering its first word (unless
-        // a word is already being entered: that text must not be lost).
+        // A new, empty list goes straight to entering its first word.
         QTimer::singleShot(0, this, [this] {
-            if (MSFlexGrid1->Rows() < 2 && !IsFormLoaded(QStringLiteral("frmEditWord")))
-                AddWord();
+            if (MSFlexGrid1->Rows() < 2)
+                emit shownEmpty();
         });
     }
     return Form<QMainWindow>::event(e);

@@ -33,6 +33,9 @@ public:
 signals:
     // The editor has been unloaded: the list's counts may have changed.
     void closed(qint32 listId);
+    // The list was first shown without a word: its first word is to be
+    // entered (unless one is being entered already).
+    void shownEmpty();
 
 public:
     void ResetGrid();

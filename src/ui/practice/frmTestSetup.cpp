@@ -107,7 +107,5 @@ void frmTestSetup::SaveAsDefaults()
 
 void frmTestSetup::Form_Unload()
 {
-    // Without a test running, the main window comes back.
-    if (!IsFormLoaded(QStringLiteral("frmTest")))
-        emit cancelled();
+    emit closed();
 }

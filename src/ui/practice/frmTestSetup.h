@@ -25,8 +25,8 @@ public:
 signals:
     // Continue: a test is to begin with these settings.
     void startRequested(const TestOptionsRecord &options);
-    // Closed without a test: back to the main window.
-    void cancelled();
+    // The window was closed (after a test began, or without one).
+    void closed();
 
 public:
     QPushButton *cmdCancel;

@@ -112,6 +112,11 @@ void wire(frmEditList *w)
             main->SetFocusHere();
         }
     });
+    // A word already being entered keeps its text: no second editor.
+    QObject::connect(w, &frmEditList::shownEmpty, w, [w] {
+        if (!Forms::findAs<frmEditWord>())
+            w->AddWord();
+    });
 }
 
 void wire(frmEditWord *w)
@@ -134,7 +139,11 @@ void wire(frmEditWord *w)
 void wire(frmTestSetup *w)
 {
     QObject::connect(w, &frmTestSetup::startRequested, &AppFunctions::StartTest);
-    QObject::connect(w, &frmTestSetup::cancelled, &backToMain);
+    // Without a test running, the main window comes back.
+    QObject::connect(w, &frmTestSetup::closed, [] {
+        if (!Forms::findAs<frmTest>())
+            backToMain();
+    });
 }
 
 void wire(frmTest *w)
