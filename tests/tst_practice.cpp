@@ -293,17 +293,17 @@ private slots:
 
         // Yes starts the same list again with the same settings, even when the
         // stored defaults changed in between.
-        Globals::TestOptions.MoveOnAfter = 1;
-        Globals::TestOptions.RevealAnswers = false;
-        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        QCOMPARE(Globals::TestOptions.MoveOnAfter, 3); // the test command reads the stored defaults
-        Globals::TestOptions.MoveOnAfter = 1;
-        Globals::TestOptions.RevealAnswers = false;
+        TestOptionsRecord quick = LoadDefaultOptions(AppFunctions::db());
+        quick.MoveOnAfter = 1;
+        quick.RevealAnswers = false;
+        QVERIFY(WriteTestDefaults(AppFunctions::db(), quick));
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton); // the test command reads the stored defaults
         test = Forms::findAs<frmTest>();
         for (int i = 0; i < 3; ++i)
             type(test->txtWord, u"zzz"_s);
         results = Forms::findAs<frmTestResults>();
         QCOMPARE(results->txtMovedOn->text(), u"3"_s);
+        QVERIFY(WriteTestDefaults(AppFunctions::db(), TestOptionsRecord {}));
         MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
         results->mnuExit->trigger();
         test = Forms::findAs<frmTest>();

@@ -46,10 +46,10 @@ void DeleteTest(Store &store, qint32 testId)
     transaction.commit();
 }
 
-TestSession::TestSession(Store &store, TestView &view, const TestOptionsRecord &options, SessionFiles files)
+TestSession::TestSession(Store &store, TestView &view, TestOptionsRecord options, SessionFiles files)
     : m_store(store)
     , m_view(view)
-    , m_options(options)
+    , m_options(std::move(options))
     , m_files(std::move(files))
 { }
 

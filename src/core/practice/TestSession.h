@@ -64,8 +64,8 @@ class TestSession
 public:
     enum class State { NotStarted, WordPresented, Ended, Quit };
 
-    // `options` is read at every decision, as it stands at that moment.
-    TestSession(Store &store, TestView &view, const TestOptionsRecord &options, SessionFiles files);
+    // The session keeps its own copy of the settings it was started with.
+    TestSession(Store &store, TestView &view, TestOptionsRecord options, SessionFiles files);
 
     // A test of the whole list, or with `onlyWords` a practice of just those
     // words (kept with the test, so its figures count only them).
@@ -126,7 +126,7 @@ private:
 
     Store &m_store;
     TestView &m_view;
-    const TestOptionsRecord &m_options;
+    const TestOptionsRecord m_options;
     const SessionFiles m_files;
     State m_state = State::NotStarted;
     qint32 m_testId = 0;
