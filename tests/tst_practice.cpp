@@ -419,31 +419,29 @@ private slots:
     void revealWindow_messages()
     {
         Globals::gMessageTime = 0;
-        auto open = [](const QString &word, bool caseSensitive) {
+        auto open = [](const QString &word, bool caseSensitive, bool echo = true, bool clear = false) {
             auto *w = Forms::get<frmRevealAnswer>();
+            w->setRetype(echo, clear);
             w->TakeInWordDetails(word, caseSensitive);
             w->show();
             return w;
         };
         auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmRevealAnswer"_s); };
 
-        Globals::TestOptions.RequireEcho = false;
-        frmRevealAnswer *w = open(u"  ship "_s, false);
+        frmRevealAnswer *w = open(u"  ship "_s, false, false);
         QCOMPARE(w->lblWord->text(), u"ship"_s);
         QVERIFY(w->lblWord->font().bold()); // the answer stands out
         QVERIFY(!w->txtEcho->isVisible() && !w->lblTypeIt->isVisible());
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
         QVERIFY(!loaded());
 
-        Globals::TestOptions.RequireEcho = true;
-        w = open(u"Paris"_s, true);
+        w = open(u"Paris"_s, true, true, true);
         w->txtEcho->setText(u" paris "_s);
         MsgBoxScript::expect(MsgAnswer::OK, u"This word is case sensitive.\nPlease tray again."_s);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
         QCOMPARE(w->txtEcho->text(), u"paris"_s);
         w->txtEcho->clear();
         QTest::mouseClick(w->cmdOK, Qt::LeftButton); // empty: simply wrong for a case-sensitive word
-        Globals::TestOptions.ClearWrongAnswer = true;
         w->txtEcho->setText(u"Pari"_s);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
         QVERIFY(w->txtEcho->text().isEmpty());

@@ -67,6 +67,9 @@ public:
     // The session keeps its own copy of the settings it was started with.
     TestSession(Store &store, TestView &view, TestOptionsRecord options, SessionFiles files);
 
+    // The settings this session runs with.
+    const TestOptionsRecord &options() const { return m_options; }
+
     // A test of the whole list, or with `onlyWords` a practice of just those
     // words (kept with the test, so its figures count only them).
     void Start(qint32 listId, const QList<qint32> &onlyWords = {});

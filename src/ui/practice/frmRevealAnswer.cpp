@@ -5,7 +5,6 @@
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 
 #include <QGridLayout>
@@ -51,11 +50,11 @@ frmRevealAnswer::frmRevealAnswer()
     connect(cmdOK, &QPushButton::clicked, this, &frmRevealAnswer::OK);
 }
 
-void frmRevealAnswer::Form_Load()
+void frmRevealAnswer::setRetype(bool requireEcho, bool clearWrongAnswer)
 {
-    const bool echo = Globals::TestOptions.RequireEcho;
-    lblTypeIt->setVisible(echo);
-    txtEcho->setVisible(echo);
+    lblTypeIt->setVisible(requireEcho);
+    txtEcho->setVisible(requireEcho);
+    m_clearWrongAnswer = clearWrongAnswer;
 }
 
 void frmRevealAnswer::TakeInWordDetails(const QString &m_Word, bool m_blnCaseSensitive)
@@ -84,7 +83,7 @@ void frmRevealAnswer::OK()
     const QString word = lblWord->text();
     auto wrong = [this] {
         ShowMessage(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
-        if (Globals::TestOptions.ClearWrongAnswer)
+        if (m_clearWrongAnswer)
             txtEcho->clear();
         txtEcho->setFocus();
     };

@@ -17,8 +17,10 @@ class frmRevealAnswer : public Form<QDialog>
 public:
     frmRevealAnswer();
 
-    void Form_Load() override;
     void TakeInWordDetails(const QString &m_Word, bool m_blnCaseSensitive);
+    // Whether the word must be typed once before the test goes on, and
+    // whether a wrong retyping is cleared: the running test's settings.
+    void setRetype(bool requireEcho, bool clearWrongAnswer);
 
     QLabel *Label1;
     QLabel *lblWord;
@@ -32,4 +34,5 @@ protected:
 private:
     void OK();
     bool m_caseSensitive = false;
+    bool m_clearWrongAnswer = false;
 };

@@ -234,7 +234,7 @@ void frmTest::submit()
 
 void frmTest::ArrangeFrames()
 {
-    const TestOptionsRecord &o = Globals::TestOptions;
+    const TestOptionsRecord &o = m_session->options();
     const int gap = px(150);
     frameDefinition->move(frameDefinition->x(), px(100));
     cmdPronounce->setVisible(o.Pronounce);
@@ -299,6 +299,7 @@ void frmTest::showMessage(const QString &top, const QString &bottom)
 void frmTest::revealAnswer(const QString &word, bool caseSensitive)
 {
     auto *reveal = Forms::get<frmRevealAnswer>();
+    reveal->setRetype(m_session->options().RequireEcho, m_session->options().ClearWrongAnswer);
     reveal->TakeInWordDetails(word, caseSensitive);
     reveal->setParent(this, reveal->windowFlags() | Qt::Dialog);
     if (reveal->txtEcho->isVisibleTo(reveal)) {
