@@ -483,6 +483,9 @@ private slots:
         QCOMPARE(list->txtCorrect->text(), u"2"_s);
         QCOMPARE(list->txtIncorrect->text(), u"3"_s);
         QVERIFY(list->cmdPronounce->isEnabled());
+        // A word another program removed meanwhile shows no stale details.
+        list->ShowWordDetails(999);
+        QVERIFY(list->txtWord->text().isEmpty() && !list->cmdPronounce->isEnabled());
         QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
         QCOMPARE(list->txtWord->text(), u"dog"_s);
         QCOMPARE(list->txtCaseSensitive->text(), u"NO"_s);
