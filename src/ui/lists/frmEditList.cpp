@@ -12,7 +12,6 @@
 #include "ui/lists/ListFiles.h"
 #include "ui/lists/frmEditWord.h"
 #include "ui/lists/frmPasteWords.h"
-#include "ui/lists/frmPrintList.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -214,7 +213,7 @@ void frmEditList::ImportWords()
 
 void frmEditList::PrintList()
 {
-    frmPrintList::showFor(this, m_ListID);
+    emit printRequested(m_ListID);
 }
 
 void frmEditList::setListID(qint32 id)

@@ -36,6 +36,8 @@ signals:
     // The list was first shown without a word: its first word is to be
     // entered (unless one is being entered already).
     void shownEmpty();
+    // The list is to go on paper (a paper test or its answer key).
+    void printRequested(qint32 listId);
 
 public:
     void ResetGrid();

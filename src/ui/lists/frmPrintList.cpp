@@ -115,11 +115,3 @@ void frmPrintList::savePdf()
             + QStringLiteral(".pdf"),
         html());
 }
-
-void frmPrintList::showFor(QWidget *parent, qint32 listId)
-{
-    auto *print = Forms::get<frmPrintList>();
-    print->setParent(parent, Qt::Dialog);
-    print->setListID(listId);
-    print->exec();
-}

@@ -22,8 +22,6 @@ public:
     frmPrintList();
 
     void setListID(qint32 listId);
-    // Opens the window for the list, modal over `parent`.
-    static void showFor(QWidget *parent, qint32 listId);
     // The page as it would be printed now.
     QString html() const;
 

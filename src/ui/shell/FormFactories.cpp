@@ -82,6 +82,7 @@ void wire(frmLists *w)
 {
     QObject::connect(w, &frmLists::testRequested, &AppFunctions::StartTest);
     QObject::connect(w, &frmLists::troubleWordsRequested, w, [w] { showTroubleWords(0, w); });
+    QObject::connect(w, &frmLists::printRequested, w, [w](qint32 listId) { AppFunctions::ShowPrintList(w, listId); });
 }
 
 void wire(frmTroubleWords *w)
@@ -112,6 +113,8 @@ void wire(frmEditList *w)
             main->SetFocusHere();
         }
     });
+    QObject::connect(
+        w, &frmEditList::printRequested, w, [w](qint32 listId) { AppFunctions::ShowPrintList(w, listId); });
     // A word already being entered keeps its text: no second editor.
     QObject::connect(w, &frmEditList::shownEmpty, w, [w] {
         if (!Forms::findAs<frmEditWord>())

@@ -11,6 +11,7 @@
 #include "ui/kernel/Forms.h"
 #include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
+#include "ui/lists/frmPrintList.h"
 #include "ui/practice/frmTest.h"
 #include "ui/shell/frmDeleteOldList.h"
 #include "ui/shell/frmLists.h"
@@ -131,6 +132,14 @@ bool RestoreFrom(const QString &chosen, QWidget *parent)
     if (auto *main = Forms::findAs<frmLists>())
         main->LoadWordLists();
     return true;
+}
+
+void ShowPrintList(QWidget *parent, qint32 listId)
+{
+    auto *print = Forms::get<frmPrintList>();
+    print->setParent(parent, Qt::Dialog);
+    print->setListID(listId);
+    print->exec();
 }
 
 bool ClaimProgramFolder()

@@ -38,6 +38,8 @@ bool OpenDatabase(QString *problem);
 // will not open is replaced again by the file as it was. Says what went
 // wrong over `parent`; true when the copy is in use.
 bool RestoreFrom(const QString &chosen, QWidget *parent);
+// The window that puts a list on paper, over `parent`.
+void ShowPrintList(QWidget *parent, qint32 listId);
 
 // Offers each list past its school test date for deletion, one after the
 // other (when the setting asks for it).

@@ -14,7 +14,6 @@
 #include "ui/lists/ListFiles.h"
 #include "ui/lists/frmEditList.h"
 #include "ui/lists/frmNewList.h"
-#include "ui/lists/frmPrintList.h"
 #include "ui/practice/frmTestSetup.h"
 #include "ui/results/frmPastTests.h"
 #include "ui/settings/frmOptions.h"
@@ -340,7 +339,7 @@ void frmLists::PrintList()
         MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
         return;
     }
-    frmPrintList::showFor(this, id.toInt());
+    emit printRequested(id.toInt());
 }
 
 void frmLists::PastTests()

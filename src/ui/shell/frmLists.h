@@ -65,6 +65,8 @@ signals:
     void testRequested(const TestOptionsRecord &options);
     // The words with the most wrong answers, over every list.
     void troubleWordsRequested();
+    // The chosen list is to go on paper.
+    void printRequested(qint32 listId);
 
 public slots:
     void NewList();
