@@ -284,6 +284,8 @@ private slots:
         QCOMPARE(details->List1->item(0)->text(), u"clowd"_s);
         QCOMPARE(details->lblResult->text(), u"Not correct after 3 attempts"_s);
         QCOMPARE(details->pos(), where);
+        QTest::mouseClick(details->Command1, Qt::LeftButton); // its Close button unloads it
+        QTRY_VERIFY(!AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
 
         // Closing asks "Test Again?": No brings the main window back.
         MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);

@@ -42,7 +42,7 @@ frmTestWordDetails::frmTestWordDetails()
     layout->addLayout(buttons);
     resize(240, 300);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Forms::unload(this); });
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmTestWordDetails::LoadWordDetails(qint32 m_TestID, const QString &m_Word, qint32 m_WordID, qint32 m_MoveOnAfter)
