@@ -88,27 +88,6 @@ qint32 CountListTests(Store &store, qint32 listId)
     return store.count(QStringLiteral("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?"), {listId});
 }
 
-namespace {
-QHash<qint32, qint32> countByList(Store &store, const QString &sql)
-{
-    QHash<qint32, qint32> counts;
-    QSqlQuery q = store.select(sql);
-    while (q.next())
-        counts.insert(q.value(0).toInt(), q.value(1).toInt());
-    return counts;
-}
-} // namespace
-
-QHash<qint32, qint32> CountWordsByList(Store &store)
-{
-    return countByList(store, QStringLiteral("SELECT LIST_ID, COUNT(*) FROM WORDS GROUP BY LIST_ID"));
-}
-
-QHash<qint32, qint32> CountTestsByList(Store &store)
-{
-    return countByList(store, QStringLiteral("SELECT LIST_ID, COUNT(*) FROM TESTS GROUP BY LIST_ID"));
-}
-
 QList<ListSummary> ListSummaries(Store &store)
 {
     // One statement: each list's counts are read from the indexes on LIST_ID,

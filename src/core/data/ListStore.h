@@ -24,11 +24,6 @@ qint32 NextID(Store &store, const QString &code);
 qint32 CountListWords(Store &store, qint32 listId);
 qint32 CountListTests(Store &store, qint32 listId);
 
-// The words and tests of every list at once, by LIST_ID: the same figures
-// as the two counts above, for filling the table of all lists.
-QHash<qint32, qint32> CountWordsByList(Store &store);
-QHash<qint32, qint32> CountTestsByList(Store &store);
-
 // One row of the table of all lists: the test date as shown (system short
 // form, or "unreadable"), the list's word and test counts, and its name
 // (empty when it has none).
