@@ -6,7 +6,6 @@
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/Modules.h"
-#include "ui/results/frmTestResults.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -193,19 +192,7 @@ void frmPastTests::SelectionChanged()
         m_chart->select(row);
     if (row < 1)
         return;
-    QString word;
-    auto *results = Forms::findAs<frmTestResults>();
-    if (results) {
-        word = results->SelectedWord();
-    } else {
-        results = Forms::get<frmTestResults>();
-        results->setParent(this, Qt::Window);
-        placeOnScreen(results, {frameGeometry().right() + 1, y()});
-        results->setParentForm(frmTestResults::Opener::PastTests);
-    }
-    results->setTestID(MSFlexGrid1->TextMatrix(row, ColTestId).toInt());
-    results->SetFocusToWord(word);
-    results->show();
+    emit testChosen(MSFlexGrid1->TextMatrix(row, ColTestId).toInt());
     // The results beside this window are shown before the focus comes back.
     DoEvents(6);
     MSFlexGrid1->setFocus();
@@ -220,7 +207,5 @@ void frmPastTests::SetFocusHere()
 
 void frmPastTests::Form_Unload()
 {
-    if (QWidget *results = Forms::findAs<frmTestResults>())
-        Forms::unload(results);
     emit closed();
 }

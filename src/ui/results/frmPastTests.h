@@ -28,10 +28,13 @@ public:
     void SetFocusHere();
 
 signals:
-    // The window has been unloaded: back to the main window.
+    // The window has been unloaded: its results window goes, and the main
+    // window comes back.
     void closed();
     // The trouble words of this window's list.
     void troubleWordsRequested(qint32 listId);
+    // A test was chosen: its results are to be shown beside this window.
+    void testChosen(qint32 testId);
 
 public:
     QLabel *Label1;

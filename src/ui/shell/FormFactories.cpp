@@ -181,7 +181,27 @@ void wire(frmTestResults *w)
 
 void wire(frmPastTests *w)
 {
-    QObject::connect(w, &frmPastTests::closed, &backToMain);
+    QObject::connect(w, &frmPastTests::closed, [] {
+        if (QWidget *results = Forms::findAs<frmTestResults>())
+            Forms::unload(results);
+        backToMain();
+    });
+    // The chosen test's results beside the window, keeping the word selected there.
+    QObject::connect(w, &frmPastTests::testChosen, w, [w](qint32 testId) {
+        QString word;
+        auto *results = Forms::findAs<frmTestResults>();
+        if (results) {
+            word = results->SelectedWord();
+        } else {
+            results = Forms::get<frmTestResults>();
+            results->setParent(w, Qt::Window);
+            Controls::placeOnScreen(results, {w->frameGeometry().right() + 1, w->y()});
+            results->setParentForm(frmTestResults::Opener::PastTests);
+        }
+        results->setTestID(testId);
+        results->SetFocusToWord(word);
+        results->show();
+    });
     QObject::connect(w, &frmPastTests::troubleWordsRequested, w, [w](qint32 listId) { showTroubleWords(listId, w); });
 }
 
