@@ -1,21 +1,93 @@
+#include "core/app/Program.h"
 #include "core/audio/AudioModule.h"
-#include "core/audio/Sound.h"
 #include "core/audio/Voice.h"
 #include "core/data/DataFolder.h"
 #include "ui/kernel/Application.h"
-#include "ui/kernel/Forms.h"
 #include "ui/kernel/Modules.h"
 #include "ui/shell/CommandLine.h"
-#include "ui/shell/FormFactories.h"
-#include "ui/shell/Startup.h"
+#include "ui/shell/Shell.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+// A signal handler may only write to a descriptor; the event loop reads it.
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
+}
+
+void quitOnTerminationSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    Application::quitWhenSignalled(signalPipe[0]);
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
+
+int run(Application &app, const DataLocation &where)
+{
+    auto program = std::make_unique<Program>(where.folder, where.soundsFolder);
+    // The sound and voice modules, like the windows' modules, lie beside the
+    // program in a build or a portable copy, in lib/lettermarch once
+    // installed; each is loaded on its first use.
+    if (const QString audio = Modules::path(QStringLiteral("liblettermarch_qtaudio.so")); !audio.isEmpty())
+        AudioModule::install(program->devices(), audio);
+    if (const QString voice = Modules::path(QStringLiteral("liblettermarch_qtvoice.so")); !voice.isEmpty())
+        AudioModule::installVoice(program->devices(), voice);
+    Devices &devices = program->devices();
+    bool engineLoaded = false;
+    int code = 1;
+    {
+        Shell shell(std::move(program));
+        app.setProgram(&shell.program());
+        shell.forms().setOnEmpty([] { QCoreApplication::quit(); });
+        if (shell.Main() && !Application::terminationRequested()) {
+            // For the start-up benchmark: end as soon as the main window is up.
+            if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
+                QTimer::singleShot(0, &app, &QCoreApplication::quit);
+            code = app.exec();
+        }
+        // Ended by a signal: an orderly end, not a failure, with nothing typed lost.
+        if (Application::terminationRequested()) {
+            shell.EndAfterSignal();
+            code = 0;
+        }
+        // A word being spoken is let finish: the voice cannot be stopped in
+        // mid-word without ending the program uncleanly.
+        devices.waitUntilQuiet(4000);
+        engineLoaded = devices.voice().engineLoaded();
+        app.setProgram(nullptr);
+        // The windows, then the store, the lock and the devices go, before
+        // the application object they live in.
+        shell.program().end();
+    }
+    // Once the voice has spoken, its engine (flite in Qt 6.4) cannot be torn
+    // down without crashing in its audio thread; everything is saved and
+    // closed by now, so the process ends here, without that teardown.
+    if (engineLoaded) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -42,42 +114,6 @@ int main(int argc, char *argv[])
     }
 
     Application app(argc, argv);
-    Application::quitOnTerminationSignals();
-    Forms::setOnEmpty([] { QCoreApplication::quit(); });
-    registerForms();
-    // The sound and voice modules, like the windows' modules, lie beside the
-    // program in a build or a portable copy, in lib/lettermarch once
-    // installed; each is loaded on its first use.
-    if (const QString audio = Modules::path(QStringLiteral("liblettermarch_qtaudio.so")); !audio.isEmpty())
-        AudioModule::install(audio);
-    if (const QString voice = Modules::path(QStringLiteral("liblettermarch_qtvoice.so")); !voice.isEmpty())
-        AudioModule::installVoice(voice);
-    int code = 1;
-    if (AppFunctions::Main(where.folder, where.soundsFolder) && !Application::terminationRequested()) {
-        // For the start-up benchmark: end as soon as the main window is up.
-        if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
-            QTimer::singleShot(0, &app, &QCoreApplication::quit);
-        code = app.exec();
-    }
-    // Ended by a signal: an orderly end, not a failure, with nothing typed lost.
-    if (Application::terminationRequested()) {
-        AppFunctions::EndAfterSignal();
-        code = 0;
-    }
-    // A word being spoken is let finish: the voice cannot be stopped in
-    // mid-word without ending the program uncleanly.
-    Audio::waitUntilQuiet(4000);
-    // The devices go before the application object they live in.
-    Audio::setRecorder(nullptr);
-    Audio::setPlayer(nullptr);
-    Audio::setVoice(nullptr);
-    releaseProgramFolder();
-    // Once the voice has spoken, its engine (flite in Qt 6.4) cannot be torn
-    // down without crashing in its audio thread; everything is saved and
-    // closed by now, so the process ends here, without that teardown.
-    if (AudioModule::voiceLoaded()) {
-        std::fflush(nullptr);
-        std::_Exit(code);
-    }
-    return code;
+    quitOnTerminationSignals();
+    return run(app, where);
 }

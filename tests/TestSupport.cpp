@@ -1,5 +1,12 @@
 #include "TestSupport.h"
 
+#include "core/data/FolderLock.h"
+#include "ui/kernel/frmMessage.h"
+#include "ui/lists/frmPasteWords.h"
+#include "ui/practice/frmRevealAnswer.h"
+#include "ui/results/frmChooseWords.h"
+#include "ui/results/frmTestWordDetails.h"
+
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,14 +98,103 @@ void verifyAllUsedAndClear()
 
 } // namespace MsgBoxScript
 
-void resetProgram()
+namespace {
+std::unique_ptr<Shell> &current()
 {
-    Forms::setOnEmpty({});
-    for (QWidget *w : Forms::loaded())
-        Forms::unload(w);
+    static std::unique_ptr<Shell> s;
+    return s;
+}
+} // namespace
+
+Program &newProgram(const QString &folder)
+{
+    discardProgram();
+    current() = std::make_unique<Shell>(std::make_unique<Program>(folder));
+    return current()->program();
+}
+
+Shell &shell()
+{
+    if (!current())
+        newProgram(QDir::tempPath());
+    return *current();
+}
+
+Program &program()
+{
+    return shell().program();
+}
+
+Forms &forms()
+{
+    return shell().forms();
+}
+
+bool startProgram(const QString &folder, const QString &soundsFolder)
+{
+    // The same program object starts again, as on the same computer: the
+    // devices and clock the test set stay, everything else starts afresh.
+    endProgram();
+    Globals &g = program().globals;
+    g.gProgramDir = QDir::cleanPath(folder);
+    g.gSoundsDir = soundsFolder.isEmpty() ? g.gProgramDir : QDir::cleanPath(soundsFolder);
+    return shell().Main();
+}
+
+void endProgram()
+{
+    if (current()) {
+        current()->forms().unloadAll();
+        Program &p = current()->program();
+        p.closeStore();
+        p.holdFolder(nullptr);
+        const QString dir = p.globals.gProgramDir;
+        const QString sounds = p.globals.gSoundsDir;
+        p.globals = Globals {};
+        p.globals.gProgramDir = dir;
+        p.globals.gSoundsDir = sounds;
+    }
+    // Windows their openers kept go too.
+    QList<QPointer<QWidget>> left;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (dynamic_cast<FormLoad *>(w))
+            left << w;
+    }
+    for (const QPointer<QWidget> &w : left)
+        delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    Globals::reset();
+}
+
+void discardProgram()
+{
+    endProgram();
+    current().reset();
+}
+
+QWidget *window(const QString &name)
+{
+    if (QWidget *w = forms().load(name))
+        return w;
+    const QHash<QString, std::function<QWidget *()>> kept = {
+        {u"frmTestWordDetails"_s, [] { return makeForm<frmTestWordDetails>(program()); }},
+        {u"frmChooseWords"_s, [] { return makeForm<frmChooseWords>(); }},
+        {u"frmRevealAnswer"_s, [] { return makeForm<frmRevealAnswer>(program()); }},
+        {u"frmPasteWords"_s, [] { return makeForm<frmPasteWords>(program()); }},
+        {u"frmMessage"_s, [] { return makeForm<frmMessage>(program().globals.gMessageTime); }},
+    };
+    const auto make = kept.value(name);
+    return make ? make() : nullptr;
+}
+
+bool isLoaded(const QString &name)
+{
+    if (forms().find(name))
+        return true;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0 && w->isVisible())
+            return true;
+    }
+    return false;
 }
 
 void FakePlayer::play(const QString &path)
@@ -153,37 +249,36 @@ std::unique_ptr<OtherProcess> holdDatabase(const QString &folder)
 
 SessionFiles sessionFiles()
 {
-    return {
-        Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, Globals::gVoice, FamilyOptions {}};
+    const Globals &g = program().globals;
+    return {g.gWavPath, g.gCorrectSoundPath, g.gIncorrectSoundPath, g.gVoice, FamilyOptions {}};
+}
+
+TestSession::Surroundings surroundings(Store &store)
+{
+    return {store, program().devices(), program().clock(), program().random()};
 }
 
 void WindowTest::initTestCase()
 {
     MsgBoxScript::install();
-    registerForms();
 }
 
 void FolderTest::setUpFolder(const QDateTime &now)
 {
     m_folder = new ProgramFolder;
     m_store = m_folder->openStore();
-    Globals::gWavPath = m_folder->file(u"Wavs"_s);
-    Globals::gCorrectSoundPath = m_folder->file(u"Sound_Correct.wav"_s);
-    Globals::gIncorrectSoundPath = m_folder->file(u"Sound_Incorrect.wav"_s);
-    QDir().mkpath(Globals::gWavPath);
+    Program &p = newProgram(m_folder->path());
+    QDir().mkpath(p.globals.gWavPath);
     m_played.clear();
-    Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-    Clock::setNow([now] { return now; });
+    p.devices().setPlayer(std::make_unique<FakePlayer>(&m_played));
+    p.clock().setNow([now] { return now; });
 }
 
 void FolderTest::tearDownFolder()
 {
-    resetProgram();
+    discardProgram();
     MsgBoxScript::verifyAllUsedAndClear();
-    Audio::setPlayer(nullptr);
-    Clock::setNow({});
     m_store.reset();
-    Globals::reset();
     delete m_folder;
     m_folder = nullptr;
 }
@@ -210,5 +305,5 @@ QStringList gridColumn(FlexGrid *grid, int col)
 
 QString storedOption(const char *column)
 {
-    return ReadOptionsRecord(AppFunctions::db())->value(QString::fromLatin1(column)).toString();
+    return ReadOptionsRecord(program().store())->value(QString::fromLatin1(column)).toString();
 }

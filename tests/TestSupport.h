@@ -2,19 +2,18 @@
 
 // With the windows and program parts that nearly every window test uses.
 #include "TestCore.h"
+#include "core/app/Program.h"
 #include "core/audio/RecordingFiles.h"
 #include "core/audio/Sound.h"
 #include "core/lists/WordStore.h"
 #include "core/practice/TestSession.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Forms.h"
-#include "ui/kernel/Globals.h"
+#include "ui/kernel/Form.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmEditList.h"
 #include "ui/practice/frmTest.h"
-#include "ui/shell/FormFactories.h"
-#include "ui/shell/Startup.h"
+#include "ui/shell/Shell.h"
 #include "ui/shell/frmLists.h"
 
 #include <QtWidgets>
@@ -83,8 +82,44 @@ public:
     std::function<void()> onNotice;
 };
 
-// The sounds of a test as the program's globals name them.
+// The program of the running test: every test makes its own, with its own
+// shell (windows), on its own folder.
+Shell &shell();
+Program &program();
+Forms &forms();
+// Starts a new program on `folder` as the real start does (the previous one
+// is closed first); false when it could not start.
+bool startProgram(const QString &folder, const QString &soundsFolder = {});
+// A new program on `folder` with nothing opened yet.
+Program &newProgram(const QString &folder);
+// Closes every window and the store and lock, as the program ends; the
+// program object (its devices and clock) stays for the next start.
+void endProgram();
+// Ends the program and drops it: the next use makes a new one.
+void discardProgram();
+// Whether a window of that name is open: kept by the registry, or a window
+// its opener keeps.
+bool isLoaded(const QString &name);
+// The open window of class T (see isLoaded), or null.
+template<class T>
+T *openWindow()
+{
+    if (T *w = forms().findAs<T>())
+        return w;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
+            return t;
+    }
+    return nullptr;
+}
+
+// Any window by name: loaded by the registry, or made as its opener makes it.
+QWidget *window(const QString &name);
+
+// The sounds of a test as the program names them.
 SessionFiles sessionFiles();
+// The surroundings of a session in the test's program.
+TestSession::Surroundings surroundings(Store &store);
 
 // Runs `answer` on the modal window of that class as soon as it shows.
 void whenModalShows(const char *className, std::function<void(QWidget *)> answer);
@@ -115,14 +150,11 @@ QStringList gridColumn(FlexGrid *grid, int col);
 // A column of the stored settings row of the running program.
 QString storedOption(const char *column);
 
-// Unloads every window, closes the connection and resets the globals.
-void resetProgram();
-
 // Base of the test classes that work on one fresh program folder a test: its
 // database open as m_store, the recordings folder and sound paths set, a
 // fake player noting what was played, and the clock standing at `now`.
 // Base of the window tests: before the first test the message boxes are
-// scripted and the windows registered.
+// scripted.
 class WindowTest : public QObject
 {
     Q_OBJECT

@@ -59,19 +59,18 @@ class TestApp : public WindowTest
 private slots:
     void init()
     {
-        registerForms(); // undo any stand-in windows of the previous test
         m_folder = new ProgramFolder;
         // Before every list's test date, so no list is offered for deletion.
-        Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
+        program().clock().setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
     }
 
     void cleanup()
     {
-        resetProgram();
+        endProgram();
         MsgBoxScript::verifyAllUsedAndClear();
         delete m_folder;
         m_folder = nullptr;
-        Clock::setNow({});
+        program().clock().setNow({});
     }
 
     void startup_emptyFolder_createsDatabaseAndDisablesListCommands()
@@ -80,7 +79,7 @@ private slots:
         QVERIFY(w);
         QVERIFY(QFileInfo(m_folder->file(u"Wavs"_s)).isDir());
         QVERIFY(QFile::exists(m_folder->dbPath()));
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM OPTIONS"_s), 1);
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM OPTIONS"_s), 1);
         QCOMPARE(w->MSFlexGrid1->Rows(), 1);
         QCOMPARE(w->MSFlexGrid1->Row(), 0);
         for (QPushButton *b : {w->cmdEditList, w->cmdTest, w->cmdPastTests, w->cmdDeleteList})
@@ -88,12 +87,12 @@ private slots:
         for (QAction *a : {w->mnuEditList, w->mnuTest, w->mnuPastTests, w->mnuDeleteList})
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
         QVERIFY(w->cmdNewList->isEnabled());
-        QCOMPARE(Globals::gMessageTime, 6);
-        QCOMPARE(Globals::gPromptToDeleteLists, true);
+        QCOMPARE(program().globals.gMessageTime, 6);
+        QCOMPARE(program().globals.gPromptToDeleteLists, true);
 
         // A Wavs folder that exists is kept with its files.
         writeFile(m_folder->file(u"Wavs/CAT.wav"_s), "RIFF");
-        resetProgram();
+        endProgram();
         QVERIFY(start());
         QVERIFY(QFile::exists(m_folder->file(u"Wavs/CAT.wav"_s)));
     }
@@ -115,7 +114,7 @@ private slots:
         QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s, u"1"_s}));
         QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
         QCOMPARE(w->MSFlexGrid1->Row(), 1);
-        QCOMPARE(Globals::gCurrentListID, 3);
+        QCOMPARE(program().globals.gCurrentListID, 3);
         QVERIFY(w->cmdDeleteList->isEnabled() && w->mnuTest->isEnabled());
     }
 
@@ -132,7 +131,7 @@ private slots:
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(grid->Row(), 2);
-        QCOMPARE(Globals::gCurrentListID, 2);
+        QCOMPARE(program().globals.gCurrentListID, 2);
 
         // A right click on another row selects it first, then offers the list menu.
         const QRect third = grid->visualRect(grid->model()->index(2, 0));
@@ -141,7 +140,7 @@ private slots:
             QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
         QApplication::sendEvent(grid->viewport(), &menuEvent);
         QCOMPARE(grid->Row(), 3);
-        QCOMPARE(Globals::gCurrentListID, 1);
+        QCOMPARE(program().globals.gCurrentListID, 1);
         QTRY_VERIFY(w->mnuLists->isVisible());
         w->mnuLists->hide();
 
@@ -162,93 +161,93 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::No, question);
         QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
         QCOMPARE(w->MSFlexGrid1->Rows(), 2);
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
 
         MsgBoxScript::expect(MsgAnswer::Yes, question);
         QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
         QVERIFY(w->isVisible());
         QCOMPARE(w->MSFlexGrid1->Rows(), 1);
         QVERIFY(!w->cmdDeleteList->isEnabled());
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 0); // the rest: DeleteList's own test
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORDS"_s), 0); // the rest: DeleteList's own test
     }
 
     void registry_findsWithoutLoadingAndEndsWithLastWindow()
     {
         int made = 0;
-        Forms::registerFactory(u"frmHelp"_s, [&] {
+        forms().registerFactory(u"frmHelp"_s, [&] {
             ++made;
             return new FakeWindow(u"frmHelp"_s);
         });
         bool ended = false;
-        Forms::setOnEmpty([&] { ended = true; });
+        forms().setOnEmpty([&] { ended = true; });
 
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmhelp"_s));
+        QVERIFY(!isLoaded(u"frmhelp"_s));
         QCOMPARE(made, 0);
-        QWidget *help = Forms::load(u"frmHelp"_s);
-        QCOMPARE(Forms::load(u"FRMHELP"_s), help);
+        QWidget *help = forms().load(u"frmHelp"_s);
+        QCOMPARE(forms().load(u"FRMHELP"_s), help);
         QCOMPARE(made, 1);
-        QVERIFY(AppFunctions::IsFormLoaded(u"FrmHelp"_s));
-        QVERIFY(!Forms::load(u"frmNoSuchWindow"_s));
+        QVERIFY(isLoaded(u"FrmHelp"_s));
+        QVERIFY(!forms().load(u"frmNoSuchWindow"_s));
 
         help->show();
         help->close(); // closing by the title bar unloads it at once
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+        QVERIFY(!isLoaded(u"frmHelp"_s));
         QVERIFY(ended);
 
         // A later use loads it afresh.
-        QVERIFY(Forms::load(u"frmHelp"_s) != nullptr);
+        QVERIFY(forms().load(u"frmHelp"_s) != nullptr);
         QCOMPARE(made, 2);
     }
 
     void shutdown_closesOtherWindowsButListEditor()
     {
         // The list editor is told apart by its type, so it is the real one.
-        Forms::registerFactory(u"frmHelp"_s, [] { return new FakeWindow(u"frmHelp"_s); });
+        forms().registerFactory(u"frmHelp"_s, [] { return new FakeWindow(u"frmHelp"_s); });
         bool ended = false;
-        Forms::setOnEmpty([&] { ended = true; });
+        forms().setOnEmpty([&] { ended = true; });
         frmLists *w = start();
         QVERIFY(w);
-        Forms::load(u"frmHelp"_s)->show();
+        forms().load(u"frmHelp"_s)->show();
         QTest::mouseClick(w->cmdExit, Qt::LeftButton);
         QVERIFY(ended); // main window and help are gone, the program ends
 
-        resetProgram(); // the process would have ended here
+        endProgram(); // the process would have ended here
         ended = false;
-        Forms::setOnEmpty([&] { ended = true; });
+        forms().setOnEmpty([&] { ended = true; });
         w = start();
         QVERIFY(w);
-        Forms::load(u"frmHelp"_s)->show();
-        QWidget *editor = Forms::load(u"frmEditList"_s);
+        forms().load(u"frmHelp"_s)->show();
+        QWidget *editor = forms().load(u"frmEditList"_s);
         w->mnuExit->trigger();
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmLists"_s));
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
-        QVERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
+        QVERIFY(!isLoaded(u"frmLists"_s));
+        QVERIFY(!isLoaded(u"frmHelp"_s));
+        QVERIFY(isLoaded(u"frmEditList"_s));
         QVERIFY(!ended);
-        Forms::unload(editor);
+        forms().unload(editor);
         QVERIFY(ended);
     }
 
     void messages_closeByTheirTimeOrByTheUser()
     {
-        auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmMessage"_s); };
+        auto loaded = [] { return isLoaded(u"frmMessage"_s); };
         // None shows nothing; a time closes the real (modal) window by itself.
-        Globals::gMessageTime = 0;
-        AppFunctions::ShowMessage(u"List Deleted"_s, QString());
+        program().globals.gMessageTime = 0;
+        AppFunctions::ShowMessage(program().globals.gMessageTime, u"List Deleted"_s, QString());
         QVERIFY(!loaded());
-        Globals::gMessageTime = 1;
+        program().globals.gMessageTime = 1;
         QString seen;
         QTimer::singleShot(200, [&seen] {
-            if (auto *m = Forms::findAs<frmMessage>())
+            if (auto *m = openWindow<frmMessage>())
                 seen = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
         });
-        AppFunctions::ShowMessage(u"List Ignored"_s, u"Not again."_s);
+        AppFunctions::ShowMessage(program().globals.gMessageTime, u"List Ignored"_s, u"Not again."_s);
         QCOMPARE(seen, u"List Ignored/Not again."_s);
         QVERIFY(!loaded());
 
         // Up to 200 ticks it closes on the tick after its count; beyond, never.
         for (const auto &[time, timed] : {std::pair {200, true}, std::pair {201, false}}) {
-            Globals::gMessageTime = time;
-            frmMessage *m = Forms::get<frmMessage>();
+            frmMessage *m = makeForm<frmMessage>(time);
+            m->show();
             m->Reset();
             QCOMPARE(m->Timer1->isActive(), timed);
             for (int i = 0; i < time && timed; ++i)
@@ -257,13 +256,14 @@ private slots:
             if (timed)
                 m->Timer1_Timer();
             QCOMPARE(loaded(), !timed);
+            m->close();
         }
-        Forms::unload(Forms::find(u"frmMessage"_s));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // Waiting: other keys and a click beside the texts leave it open; a click
         // on either text, Enter, Return or Space closes it.
         auto open = [] {
-            frmMessage *m = Forms::get<frmMessage>();
+            frmMessage *m = makeForm<frmMessage>(MessageTime::FirstIndefinite);
             m->show();
             return m;
         };
@@ -305,22 +305,21 @@ private slots:
             QCOMPARE(answers.seen, QStringList({u"1: Apple,pear (2)"_s, u"2:  (0)"_s}));
             // Deleted before the grid was filled; the ignored list stays.
             QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s}));
-            QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1"_s), 0);
+            QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1"_s), 0);
             QVERIFY(!QFile::exists(wav));
             QCOMPARE(
-                number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'"_s),
-                1);
+                number(program().store(), u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'"_s), 1);
         }
-        resetProgram();
+        endProgram();
 
         // A day later the third list is old too: only it is offered; Cancel keeps
         // it for the next start.
-        Clock::setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
+        program().clock().setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
         for (int run = 0; run < 2; ++run) {
             PromptAnswers answers({u"cmdCancel"_s});
             QVERIFY(start());
             QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
-            resetProgram();
+            endProgram();
         }
 
         // With the setting off nothing is offered.
@@ -337,9 +336,9 @@ private:
 
     frmLists *start()
     {
-        if (!AppFunctions::Main(m_folder->path()))
+        if (!startProgram(m_folder->path()))
             return nullptr;
-        auto *w = qobject_cast<frmLists *>(Forms::find(u"FRMLISTS"_s));
+        auto *w = qobject_cast<frmLists *>(forms().find(u"FRMLISTS"_s));
         if (w && !QTest::qWaitForWindowExposed(w))
             return nullptr;
         return w;

@@ -64,10 +64,14 @@ class TestAudio : public QObject
 private slots:
     void cleanup()
     {
-        Audio::setRecorder(nullptr);
-        Audio::setPlayer(nullptr);
+        m_devices.setRecorder(nullptr);
+        m_devices.setPlayer(nullptr);
     }
 
+private:
+    Devices m_devices;
+
+private slots:
     void waveFiles_roundTripAndConversion()
     {
         const PcmSound stereo = tone(0.5);
@@ -116,10 +120,10 @@ private slots:
         const QString path = folder.file(u"Temp with blanks.wav"_s);
         writeFile(path, "old recording");
         QStringList log;
-        Audio::setRecorder(std::make_unique<ScriptedRecorder>(&log));
-        StartRecording();
-        StopRecording(path);
-        CloseRecording();
+        m_devices.setRecorder(std::make_unique<ScriptedRecorder>(&log));
+        m_devices.StartRecording();
+        m_devices.StopRecording(path);
+        m_devices.CloseRecording();
         // Saved when StopRecording returns: the word editor copies the file next.
         QCOMPARE(log, QStringList({u"start"_s, u"stop"_s, u"save"_s, u"saved"_s, u"close"_s}));
     }
@@ -134,17 +138,17 @@ private slots:
         QVERIFY(!QMediaDevices::audioOutputs().isEmpty());
 
         ProgramFolder folder;
-        Audio::installQtAudio();
+        installQtAudio(m_devices);
         const QString sound = folder.file(u"tone.wav"_s);
         QVERIFY(WaveFile::write(sound, tone(3.0)));
         const QString path = folder.file(u"Temp.wav"_s);
 
         // The virtual microphone hears the speaker: play a tone while recording.
-        StartRecording();
-        PlaySound(sound);
-        QTRY_VERIFY(Audio::player().isPlaying());
+        m_devices.StartRecording();
+        m_devices.PlaySound(sound);
+        QTRY_VERIFY(m_devices.player().isPlaying());
         QTest::qWait(1000);
-        StopRecording(path);
+        m_devices.StopRecording(path);
 
         const auto heard = WaveFile::read(path);
         QVERIFY2(heard, "no readable recording was saved");
@@ -159,14 +163,14 @@ private slots:
         QVERIFY2(loudest > 20, qPrintable(QString::number(loudest)));
 
         // Playing the recording cuts off the tone still playing, and ends by itself.
-        PlaySound(path);
-        QTRY_VERIFY(Audio::player().isPlaying());
-        QTRY_VERIFY_WITH_TIMEOUT(!Audio::player().isPlaying(), 10000);
+        m_devices.PlaySound(path);
+        QTRY_VERIFY(m_devices.player().isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_devices.player().isPlaying(), 10000);
 
         // A new recording closes the stopped one; nothing of it is saved again.
-        StartRecording();
-        CloseRecording();
-        StopRecording(path);
+        m_devices.StartRecording();
+        m_devices.CloseRecording();
+        m_devices.StopRecording(path);
         QVERIFY(!QFile::exists(path));
     }
 
@@ -176,15 +180,15 @@ private slots:
             QSKIP("this run has an audio server");
         QVERIFY(QMediaDevices::audioInputs().isEmpty());
         ProgramFolder folder;
-        Audio::installQtAudio();
+        installQtAudio(m_devices);
         const QString path = folder.file(u"Temp.wav"_s);
-        StartRecording();
+        m_devices.StartRecording();
         QTest::qWait(300);
-        StopRecording(path);
+        m_devices.StopRecording(path);
         QVERIFY(!QFile::exists(path));
-        PlaySound(folder.file(u"missing.wav"_s));
-        QVERIFY(!Audio::player().isPlaying());
-        CloseRecording();
+        m_devices.PlaySound(folder.file(u"missing.wav"_s));
+        QVERIFY(!m_devices.player().isPlaying());
+        m_devices.CloseRecording();
     }
 
     void module_loadsOnFirstSoundOnly()
@@ -192,27 +196,27 @@ private slots:
         // The program's own module, built beside this test.
         const QString module = QCoreApplication::applicationDirPath() + u"/liblettermarch_qtaudio.so"_s;
         QVERIFY(QFile::exists(module));
-        AudioModule::install(module);
-        CloseRecording(); // nothing to close: nothing is loaded for it
+        AudioModule::install(m_devices, module);
+        m_devices.CloseRecording(); // nothing to close: nothing is loaded for it
         ProgramFolder folder;
         const QString path = folder.file(u"Temp.wav"_s);
-        StartRecording();
+        m_devices.StartRecording();
         QTest::qWait(expectation() == "1" ? 600 : 100);
-        StopRecording(path);
+        m_devices.StopRecording(path);
         // With a microphone the module records; without one it writes nothing.
         QCOMPARE(QFile::exists(path), expectation() == "1");
         if (expectation() == "1") {
-            PlaySound(path);
-            QTRY_VERIFY(Audio::player().isPlaying());
+            m_devices.PlaySound(path);
+            QTRY_VERIFY(m_devices.player().isPlaying());
         }
 
         // A module that is missing leaves the program silent, not broken.
-        AudioModule::install(folder.file(u"no-such-module.so"_s));
+        AudioModule::install(m_devices, folder.file(u"no-such-module.so"_s));
         KillFile(path);
-        StartRecording();
-        StopRecording(path);
-        PlaySound(path);
-        QVERIFY(!QFile::exists(path) && !Audio::player().isPlaying());
+        m_devices.StartRecording();
+        m_devices.StopRecording(path);
+        m_devices.PlaySound(path);
+        QVERIFY(!QFile::exists(path) && !m_devices.player().isPlaying());
     }
 
     void unreadableRecording_playsNothingSilently()
@@ -227,9 +231,9 @@ private slots:
         if (child == 0) {
             if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(2);
-            Audio::installQtAudio();
-            PlaySound(path);
-            const bool playing = Audio::player().isPlaying();
+            installQtAudio(m_devices);
+            m_devices.PlaySound(path);
+            const bool playing = m_devices.player().isPlaying();
             _exit(playing || QFile(path).open(QIODevice::ReadOnly) ? 1 : 0);
         }
         int status = -1;

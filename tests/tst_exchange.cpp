@@ -96,16 +96,17 @@ private slots:
         const qint32 list = listWith(s, awkwardWords());
         for (const QString &name : {u"list.csv"_s, u"list.kvtml"_s}) {
             const QString path = m_folder->file(name);
-            QCOMPARE(ListExport::WriteFile(s, list, path, Globals::gWavPath), QString());
+            QCOMPARE(ListExport::WriteFile(s, list, path, program().globals.gWavPath), QString());
             const ReadResult read = WordImport::ReadFile(path);
             QCOMPARE(read.problem, QString());
             QCOMPARE(read.words, awkwardWords());
 
             // Stored again as a new list, the rows are the same.
-            const QList<qint32> made = WordImport::AddNewList(s, QDate(2026, 12, 14), QDate(2026, 12, 18),
-                QDate(2026, 12, 18), Clock::now(), WordImport::Preview(s, 0, read.words, Globals::gWavPath));
+            const QList<qint32> made
+                = WordImport::AddNewList(s, QDate(2026, 12, 14), QDate(2026, 12, 18), QDate(2026, 12, 18),
+                    program().clock().now(), WordImport::Preview(s, 0, read.words, program().globals.gWavPath));
             QCOMPARE(made.size(), 6);
-            QCOMPARE(ListExport::Entries(s, made.first(), Globals::gWavPath), awkwardWords());
+            QCOMPARE(ListExport::Entries(s, made.first(), program().globals.gWavPath), awkwardWords());
         }
         // The CSV holds the header and quotes what needs quoting.
         QVERIFY(fileBytes(m_folder->file(u"list.csv"_s))
@@ -182,7 +183,7 @@ private slots:
             QCOMPARE(read.words.value(1).recordingRefused, why);
             QCOMPARE(read.words.value(1).recording.isEmpty(), !refused.isEmpty());
             // The word itself is still offered; the preview says why its sound is not.
-            const auto rows = WordImport::Preview(*m_store, 0, read.words, Globals::gWavPath);
+            const auto rows = WordImport::Preview(*m_store, 0, read.words, program().globals.gWavPath);
             QCOMPARE(
                 rows.value(1).note + rows.value(1).skipReason, why.isEmpty() ? why : u"recording left out: "_s + why);
         }
@@ -249,7 +250,7 @@ private slots:
                 {u"  spaced  "_s, u"  trimmed  "_s, {}, false, {}}}));
 
         const qint32 list = listWith(s, {{u"Cat"_s, u"a pet"_s, {}, false, {}}});
-        writeFile(RecordingPath(Globals::gWavPath, u"recorded"_s), "RIFF");
+        writeFile(RecordingPath(program().globals.gWavPath, u"recorded"_s), "RIFF");
         const QList<WordEntry> candidates = pasted
             + WordImport::ParsePasted(QStringLiteral("\tno word\n"
                                                      "CAT\tin the list already\n"
@@ -258,7 +259,7 @@ private slots:
                                                      "\U000F0000\tprivate use\n"
                                                      "lonely\n"
                                                      "recorded\n"));
-        const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, Globals::gWavPath);
+        const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, program().globals.gWavPath);
         QCOMPARE(reasons(rows),
             QStringList({u"island:"_s, u"well-known:"_s, u"rhythm:"_s, u"spaced:"_s, u":no word"_s,
                 u"CAT:already in the list"_s, u"ISLAND:appears twice"_s,
@@ -267,7 +268,8 @@ private slots:
                 u"lonely:needs a definition, a sentence or a recording"_s, u"recorded:"_s}));
         QCOMPARE(rows.at(2).entry.definition, u"a beat"_s); // trimmed as the editor trims
         // With the computer voice on, the voice is a bare word's clue.
-        QCOMPARE(reasons(WordImport::Preview(s, list, {{u"lonely"_s, {}, {}, false, {}}}, Globals::gWavPath, true)),
+        QCOMPARE(
+            reasons(WordImport::Preview(s, list, {{u"lonely"_s, {}, {}, false, {}}}, program().globals.gWavPath, true)),
             QStringList {u"lonely:"_s});
         // A document's numbering and bullets are not part of the word, and its
         // dashes separate like " - ".
@@ -295,9 +297,9 @@ private slots:
     {
         const qint32 list = listWith(*m_store, {{u"cat"_s, u"a pet"_s, {}, false, {}}});
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        Globals::gMessageTime = 0;
-        auto *editor = Forms::get<frmEditList>();
+        QVERIFY(startProgram(m_folder->path()));
+        program().globals.gMessageTime = 0;
+        auto *editor = forms().get<frmEditList>();
         editor->setListID(list);
         editor->show();
         whenModalShows("frmPasteWords", [](QWidget *w) {
@@ -326,7 +328,7 @@ private slots:
         QTest::mouseClick(editor->cmdPasteWords, Qt::LeftButton);
         QCOMPARE(editor->MSFlexGrid1->Rows(), 4); // header, cat, dog, Friday
         QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), u"Friday"_s);
-        const QList<WordEntry> stored = ListExport::Entries(AppFunctions::db(), list, Globals::gWavPath);
+        const QList<WordEntry> stored = ListExport::Entries(program().store(), list, program().globals.gWavPath);
         QCOMPARE(stored.last(), (WordEntry {u"Friday"_s, u"a day"_s, {}, true, {}}));
     }
 
@@ -334,9 +336,9 @@ private slots:
     {
         const qint32 list = listWith(*m_store, awkwardWords());
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        Globals::gMessageTime = 0;
-        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(startProgram(m_folder->path()));
+        program().globals.gMessageTime = 0;
+        auto *main = forms().findAs<frmLists>();
         QTemporaryDir elsewhere;
         QString answer;
         FileDialogsSeam::setHandler([&answer](const QString &) { return answer; });
@@ -355,8 +357,8 @@ private slots:
         // pointing at the copies.
         const QByteArray oldSound = WaveFile::encode(PcmSound {11025, 1, 8, false, QByteArray(300, 'o')});
         const QByteArray newSound = WaveFile::encode(PcmSound {11025, 1, 8, false, QByteArray(300, 'n')});
-        writeFile(RecordingPath(Globals::gWavPath, u"Wednesday"_s), oldSound);
-        auto *editor = Forms::get<frmEditList>();
+        writeFile(RecordingPath(program().globals.gWavPath, u"Wednesday"_s), oldSound);
+        auto *editor = forms().get<frmEditList>();
         editor->setListID(list);
         answer = elsewhere.path();
         // Twice: the second export replaces the first one's files.
@@ -368,11 +370,11 @@ private slots:
             QVERIFY(MsgBoxScript::shown().last().startsWith(u"The list and its recordings were saved"_s));
         }
         const QString folder = elsewhere.filePath(
-            u"Spelling words for "_s + GetListTestDate(AppFunctions::db(), list).replace(u'/', u'-'));
+            u"Spelling words for "_s + GetListTestDate(program().store(), list).replace(u'/', u'-'));
         const ReadResult withSound = WordImport::ReadFile(QDir(folder).filePath(u"list.kvtml"_s));
         QCOMPARE(withSound.words.last().recording, QDir(folder).filePath(u"Wavs/WEDNESDAY.wav"_s));
         QCOMPARE(fileBytes(withSound.words.last().recording), oldSound);
-        Forms::unload(editor);
+        forms().unload(editor);
 
         // Imported as a new list: previewed, then stored with the recording,
         // which replaces the one there only when the parent says so.
@@ -388,11 +390,11 @@ private slots:
             QTest::mouseClick(preview->cmdAdd, Qt::LeftButton);
         });
         main->mnuImportList->trigger();
-        editor = Forms::findAs<frmEditList>();
+        editor = forms().findAs<frmEditList>();
         QVERIFY(editor && editor->isVisible() && main->isHidden());
         QVERIFY(editor->ListID() != list);
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
-        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), oldSound);
+        QCOMPARE(fileBytes(RecordingPath(program().globals.gWavPath, u"Wednesday"_s)), oldSound);
         // Named after the file's own title; renamed in the list editor.
         QCOMPARE(editor->txtListName->text(), withSound.title);
         QVERIFY(withSound.title.startsWith(u"Spelling words for "_s));
@@ -400,8 +402,8 @@ private slots:
         editor->txtListName->selectAll();
         QTest::keyClicks(editor->txtListName, u"Week 12"_s);
         QTest::keyClick(editor->txtListName, Qt::Key_Return);
-        QCOMPARE(ListNames::of(AppFunctions::db(), editor->ListID()), u"Week 12"_s);
-        QCOMPARE(AppFunctions::db().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
+        QCOMPARE(ListNames::of(program().store(), editor->ListID()), u"Week 12"_s);
+        QCOMPARE(program().store().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
 
         // Said Yes, the imported recording takes the old one's place.
         whenModalShows("frmPasteWords", [](QWidget *w) {
@@ -409,8 +411,8 @@ private slots:
             QTest::mouseClick(static_cast<frmPasteWords *>(w)->cmdAdd, Qt::LeftButton);
         });
         main->mnuImportList->trigger();
-        QCOMPARE(fileBytes(RecordingPath(Globals::gWavPath, u"Wednesday"_s)), newSound);
-        editor = Forms::findAs<frmEditList>();
+        QCOMPARE(fileBytes(RecordingPath(program().globals.gWavPath, u"Wednesday"_s)), newSound);
+        editor = forms().findAs<frmEditList>();
 
         // Into the open list: all five are there already; a bad file says why
         // and adds nothing.
@@ -433,11 +435,13 @@ private slots:
         const QDir out(m_folder->file(u"out"_s));
         writeFile(m_folder->file(u"elsewhere.txt"_s), "someone else's");
         QVERIFY(out.mkpath(u"."_s) && QFile::link(m_folder->file(u"elsewhere.txt"_s), out.filePath(u"list.csv"_s)));
-        QVERIFY(ListExport::WriteFolder(*m_store, list, out.path(), Globals::gWavPath).contains(u"is a link"_s));
+        QVERIFY(
+            ListExport::WriteFolder(*m_store, list, out.path(), program().globals.gWavPath).contains(u"is a link"_s));
         QCOMPARE(fileBytes(m_folder->file(u"elsewhere.txt"_s)), QByteArray("someone else's"));
         QVERIFY(
             QFile::remove(out.filePath(u"list.csv"_s)) && QFile::link(u"gone.kvtml"_s, out.filePath(u"list.kvtml"_s)));
-        QVERIFY(ListExport::WriteFolder(*m_store, list, out.path(), Globals::gWavPath).contains(u"is a link"_s));
+        QVERIFY(
+            ListExport::WriteFolder(*m_store, list, out.path(), program().globals.gWavPath).contains(u"is a link"_s));
         QVERIFY(!QFile::exists(out.filePath(u"gone.kvtml"_s)) && ListExport::FolderHoldsExport(out.path()));
     }
 
@@ -452,8 +456,8 @@ private slots:
             ::signal(SIGXFSZ, SIG_IGN);
             const rlimit small {100, 100};
             ::setrlimit(RLIMIT_FSIZE, &small);
-            ::_exit(!ListExport::WriteFile(*m_store, list, paths[0], Globals::gWavPath).isEmpty()
-                + !ListExport::WriteFile(*m_store, list, paths[1], Globals::gWavPath).isEmpty()
+            ::_exit(!ListExport::WriteFile(*m_store, list, paths[0], program().globals.gWavPath).isEmpty()
+                + !ListExport::WriteFile(*m_store, list, paths[1], program().globals.gWavPath).isEmpty()
                 + !Printing::savePdf(Printouts::AnswerKey(u"Key"_s, awkwardWords()), paths[2]).isEmpty()
                 + !WaveFile::write(paths[3], PcmSound {11025, 1, 8, false, QByteArray(5000, char(128))}));
         } else {
@@ -478,8 +482,8 @@ private slots:
         };
         const qint32 list = listWith(*m_store, words);
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        auto *print = Forms::get<frmPrintList>();
+        QVERIFY(startProgram(m_folder->path()));
+        auto *print = forms().get<frmPrintList>();
         print->setListID(list);
 
         int pages = 0;
@@ -502,10 +506,10 @@ private slots:
         QVERIFY2(key.contains(u"1. because 2. friend 3. island 4. said 5. through"_s), qPrintable(key));
 
         // A test's results: its figures and every attempt.
-        Store &s = AppFunctions::db();
+        Store &s = program().store();
         TestOptionsRecord options;
         FakeView view;
-        TestSession session(s, view, options, sessionFiles());
+        TestSession session(surroundings(s), view, options, sessionFiles());
         session.Start(list);
         for (const QString &typed : {u"becuase"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
             session.Submit(typed);

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -72,7 +73,7 @@ bool finishesInTime(int seconds, const std::function<bool()> &check)
 
 frmLists *mainWindow()
 {
-    return Forms::findAs<frmLists>();
+    return forms().findAs<frmLists>();
 }
 
 } // namespace
@@ -106,7 +107,7 @@ private slots:
         m_store = m_folder->openStore(); // a dropped table comes back empty
         Store &s = *m_store;
 
-        QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), Clock::now()), 2);
+        QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), program().clock().now()), 2);
         QCOMPARE(rows(s, u"SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"_s), QStringList({u"1"_s, u"2"_s}));
 
         WordRow daisy;
@@ -120,12 +121,12 @@ private slots:
         TestOptionsRecord options;
         options.Pronounce = false;
         FakeView view;
-        TestSession first(s, view, options, sessionFiles());
+        TestSession first(surroundings(s), view, options, sessionFiles());
         first.Start(1);
         QCOMPARE(first.TestID(), 2);
         first.Submit(u"apple"_s);
         sql(s, u"DELETE FROM IDS"_s);
-        TestSession second(s, view, options, sessionFiles());
+        TestSession second(surroundings(s), view, options, sessionFiles());
         second.Start(1);
         QCOMPARE(second.TestID(), 3);
         second.Quit();
@@ -154,10 +155,10 @@ private slots:
         // Through the windows: each says so, writes nothing and keeps what was typed.
         sql(s, u"UPDATE IDS SET VALUE = 2147483647"_s);
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        Store &db = AppFunctions::db();
+        QVERIFY(startProgram(m_folder->path()));
+        Store &db = program().store();
 
-        auto *word = Forms::get<frmEditWord>();
+        auto *word = forms().get<frmEditWord>();
         word->setListID(1);
         word->show();
         QTest::keyClicks(word->txtWord, u"daisy"_s);
@@ -168,13 +169,13 @@ private slots:
         QCOMPARE(allWords(db).size(), 3);
         QCOMPARE(word->txtWord->text(), u"daisy"_s);
         QCOMPARE(word->txtDefinition->toPlainText(), u"a flower"_s);
-        Forms::unload(word);
+        forms().unload(word);
 
         MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
         QVERIFY(MsgBoxScript::shown().value(1).contains(u"cannot add any more tests"_s));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+        QVERIFY(!isLoaded(u"frmTest"_s));
         QVERIFY(mainWindow()->isVisible());
         QCOMPARE(rows(db, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), QStringList {u"4"_s});
         QCOMPARE(rows(db, u"SELECT DISTINCT VALUE FROM IDS"_s), QStringList {u"2147483647"_s});
@@ -205,17 +206,17 @@ private slots:
             writeFile(lockPath, c.contents);
             // No: nothing is touched and the program ends.
             MsgBoxScript::expect(MsgAnswer::No);
-            QVERIFY2(!AppFunctions::Main(m_folder->path()), c.what);
+            QVERIFY2(!startProgram(m_folder->path()), c.what);
             QVERIFY2(MsgBoxScript::shown().value(0).contains(c.said), qPrintable(MsgBoxScript::shown().value(0)));
             QCOMPARE(fileBytes(lockPath), c.contents);
             QCOMPARE(fileBytes(m_folder->dbPath()), dbBefore);
             MsgBoxScript::verifyAllUsedAndClear();
-            resetProgram();
+            endProgram();
             // Yes: the program starts and the lock is its own until it ends.
             MsgBoxScript::expect(MsgAnswer::Yes);
-            QVERIFY2(AppFunctions::Main(m_folder->path()), c.what);
+            QVERIFY2(startProgram(m_folder->path()), c.what);
             QCOMPARE(fileBytes(lockPath), ours);
-            resetProgram();
+            endProgram();
             QVERIFY2(!QFile::exists(lockPath), c.what);
             MsgBoxScript::verifyAllUsedAndClear();
         }
@@ -223,10 +224,10 @@ private slots:
         // A folder under the lock's name: said, and taken over when it is empty.
         QVERIFY(QDir().mkdir(lockPath));
         MsgBoxScript::expect(MsgAnswer::Yes);
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(startProgram(m_folder->path()));
         QVERIFY(MsgBoxScript::shown().value(0).contains(u"there is a folder named Lettermarch.lock"_s));
         QCOMPARE(fileBytes(lockPath), ours);
-        resetProgram();
+        endProgram();
         MsgBoxScript::verifyAllUsedAndClear();
 
         // Left by a copy on this computer that has ended, whatever process now has
@@ -234,9 +235,9 @@ private slots:
         writeFile(lockPath,
             QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
                 + "\n/some/other/folder\n");
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(startProgram(m_folder->path()));
         QVERIFY(MsgBoxScript::shown().isEmpty());
-        resetProgram();
+        endProgram();
 
         // A copy that really runs on this folder holds it: "already open".
         const QString folder = m_folder->path();
@@ -246,13 +247,13 @@ private slots:
         });
         QVERIFY(other->holding());
         MsgBoxScript::expect(MsgAnswer::OK);
-        QVERIFY(!AppFunctions::Main(m_folder->path()));
+        QVERIFY(!startProgram(m_folder->path()));
         QVERIFY(MsgBoxScript::shown().value(0).startsWith(u"Lettermarch is already open."_s));
         MsgBoxScript::verifyAllUsedAndClear();
-        resetProgram();
+        endProgram();
         other.reset(); // killed: its lock file stays, and no longer counts
         QVERIFY(QFile::exists(lockPath));
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(startProgram(m_folder->path()));
     }
 
     void lock_isRemovedWhenTheProgramEndsOnASignal()
@@ -296,20 +297,24 @@ private slots:
         // In a fresh process (a fork would inherit painting threads' state), an
         // answer kept in memory while another process holds the file, then SIGTERM.
         if (const QString folder = qEnvironmentVariable("LETTERMARCH_SIGNAL_CHILD"); !folder.isEmpty()) {
-            if (!AppFunctions::Main(folder))
+            if (!startProgram(folder))
                 ::_exit(2);
-            Application::quitOnTerminationSignals();
-            QTest::mouseClick(Forms::findAs<frmLists>()->cmdTest, Qt::LeftButton);
+            // What the program's signal handler does: a byte down a pipe.
+            int pipe[2];
+            if (::socketpair(AF_UNIX, SOCK_STREAM, 0, pipe) != 0)
+                ::_exit(5);
+            Application::quitWhenSignalled(pipe[0]);
+            QTest::mouseClick(forms().findAs<frmLists>()->cmdTest, Qt::LeftButton);
             auto holder = holdDatabase(folder);
             MsgBoxScript::expect(MsgAnswer::OK); // the answer is kept
-            type(Forms::findAs<frmTest>()->txtWord, u"apple"_s);
-            if (!holder->holding() || Forms::findAs<frmTest>()->session().PendingAttempts() != 1)
+            type(forms().findAs<frmTest>()->txtWord, u"apple"_s);
+            if (!holder->holding() || forms().findAs<frmTest>()->session().PendingAttempts() != 1)
                 ::_exit(3);
             holder.reset();
-            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+            QTimer::singleShot(0, [&pipe] { [[maybe_unused]] auto n = ::write(pipe[1], "x", 1); });
             QCoreApplication::exec();
-            AppFunctions::EndAfterSignal();
-            ::_exit(Application::terminationRequested() && Forms::loaded().isEmpty() ? 0 : 4);
+            shell().EndAfterSignal();
+            ::_exit(Application::terminationRequested() && forms().loaded().isEmpty() ? 0 : 4);
         }
         m_store.reset();
         QProcess child;
@@ -344,9 +349,9 @@ private slots:
         QVERIFY2(problem.startsWith(u"The file is damaged"_s), qPrintable(problem));
 
         bool ended = false;
-        Forms::setOnEmpty([&] { ended = true; });
+        forms().setOnEmpty([&] { ended = true; });
         MsgBoxScript::expect(MsgAnswer::OK);
-        QVERIFY(!AppFunctions::Main(m_folder->path()));
+        QVERIFY(!startProgram(m_folder->path()));
         QVERIFY(MsgBoxScript::shown().value(0).contains(u"The file is damaged"_s));
         QVERIFY(MsgBoxScript::shown().value(0).contains(QDir::toNativeSeparators(m_folder->dbPath())));
         QVERIFY(ended); // the program ends
@@ -361,7 +366,7 @@ private slots:
         TestOptionsRecord options;
         options.Pronounce = false;
         FakeView view;
-        TestSession session(s, view, options, sessionFiles());
+        TestSession session(surroundings(s), view, options, sessionFiles());
         session.Start(1);
 
         // Held while apple is answered: kept, said once, and the test goes on
@@ -414,12 +419,12 @@ private slots:
         QCOMPARE(GetListTestDate(s, 99), QString());
 
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(startProgram(m_folder->path()));
         FlexGrid *grid = mainWindow()->MSFlexGrid1;
         QCOMPARE(grid->TextMatrix(2, 0), StoreDates::Unreadable); // list 3
         QCOMPARE(grid->TextMatrix(3, 0), StoreDates::Unreadable); // list 2
 
-        auto *results = Forms::get<frmTestResults>();
+        auto *results = forms().get<frmTestResults>();
         results->setTestID(2);
         QCOMPARE(results->txtDate->text(), StoreDates::Unknown);
         QCOMPARE(results->txtStartTime->text(), StoreDates::Unknown);
@@ -429,9 +434,9 @@ private slots:
         QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
         results->setTestID(1);
         QCOMPARE(results->txtTotalTime->text(), u"5"_s);
-        Forms::unload(results);
+        forms().unload(results);
 
-        auto *past = Forms::get<frmPastTests>();
+        auto *past = forms().get<frmPastTests>();
         past->setListID(1);
         QStringList dates;
         for (int r = 1; r < past->MSFlexGrid1->Rows(); ++r)
@@ -444,31 +449,31 @@ private slots:
     {
         sql(*m_store, u"INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"_s);
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(startProgram(m_folder->path()));
         for (int round = 0; round < 2; ++round) {
             // Said once a run, not at every test.
             if (round == 0)
                 MsgBoxScript::expect(MsgAnswer::OK);
             QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-            auto *test = Forms::findAs<frmTest>();
+            auto *test = forms().findAs<frmTest>();
             QVERIFY(test);
             QCOMPARE(test->txtDefinition->toPlainText(), u"a fruit"_s);
             for (const QString &answer : {u"apple"_s, u"bench"_s, u"cloud"_s}) {
                 test->txtWord->setText(answer);
                 QTest::keyClick(test->txtWord, Qt::Key_Return);
             }
-            QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
-            Forms::unload(Forms::find(u"frmTestResults"_s));
+            QVERIFY(isLoaded(u"frmTestResults"_s));
+            forms().unload(forms().find(u"frmTestResults"_s));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QCOMPARE(MsgBoxScript::shown().filter(u"cannot be asked"_s).size(), 1);
-        QCOMPARE(rows(AppFunctions::db(), u"SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID"_s),
+        QCOMPARE(rows(program().store(), u"SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID"_s),
             QStringList({u"1 4"_s, u"2 3"_s, u"3 3"_s}));
     }
 
     void oddFilesInWavs_areNeverReadAndNeverBlock()
     {
-        const QString wavs = Globals::gWavPath;
+        const QString wavs = program().globals.gWavPath;
         const QString apple = RecordingPath(wavs, u"apple"_s);
         const QString bench = RecordingPath(wavs, u"bench"_s);
         QCOMPARE(mkfifo(QFile::encodeName(apple).constData(), 0644), 0);
@@ -487,7 +492,7 @@ private slots:
             TestOptionsRecord options;
             options.Pronounce = true;
             FakeView view;
-            TestSession session(*m_store, view, options, sessionFiles());
+            TestSession session(surroundings(*m_store), view, options, sessionFiles());
             session.Start(1);
             return view.log == QStringList {u"word a fruit"_s};
         }));
@@ -502,7 +507,7 @@ private slots:
         QVERIFY(!WaveFile::read(apple));
         TestOptionsRecord options;
         FakeView view;
-        TestSession session(*m_store, view, options, sessionFiles());
+        TestSession session(surroundings(*m_store), view, options, sessionFiles());
         session.Start(1);
         QCOMPARE(view.log.value(0), u"word a fruit (sound)"_s);
         QVERIFY(view.log.value(1).startsWith(u"notice The recording"_s));
@@ -539,7 +544,7 @@ private slots:
         // The folder is free for the next start, which checks the whole file.
         QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(FolderLock::FileName))));
         QVERIFY(!QFile::exists(m_folder->file(QString::fromLatin1(Store::CheckedName))));
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        QVERIFY(startProgram(m_folder->path()));
     }
 };
 
@@ -553,9 +558,9 @@ static int failWithStoreError(int argc, char *argv[])
         std::fflush(stdout);
         return MsgAnswer::OK;
     });
-    registerForms();
-    if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
+    if (!startProgram(QString::fromLocal8Bit(argv[2])))
         return 2;
+    app.setProgram(&program());
     QTimer::singleShot(0, &app, [] { throw StoreError(u"disk I/O error"_s, u"COMMIT"_s); });
     return app.exec();
 }

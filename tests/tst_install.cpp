@@ -38,7 +38,7 @@ class TestInstall : public WindowTest
 private slots:
     void cleanup()
     {
-        resetProgram();
+        endProgram();
         MsgBoxScript::verifyAllUsedAndClear();
     }
 
@@ -143,20 +143,20 @@ private slots:
             options.promptToDeleteLists = u"FALSE"_s;
             WriteOptions(*folder.openStore(), options);
         }
-        Clock::setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
-        QVERIFY(AppFunctions::Main(folder.path()));
+        program().clock().setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
+        QVERIFY(startProgram(folder.path()));
         QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
         // Closing after a session that changed nothing adds no copy; after one
         // that did, the day's work is kept, in one closing copy a day.
-        QVERIFY(Backups::takeOnClose(AppFunctions::db(), folder.path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
+        QVERIFY(Backups::takeOnClose(program().store(), folder.path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
                     .isEmpty());
         for (int hour : {17, 18}) {
             if (hour == 18)
-                QVERIFY(AppFunctions::Main(folder.path()));
-            addList(AppFunctions::db(), QDate(2030, 2, 8));
-            Clock::setNow([hour] { return QDateTime(QDate(2030, 2, 1), QTime(hour, 0)); });
-            releaseProgramFolder(); // as the program ends
-            resetProgram();
+                QVERIFY(startProgram(folder.path()));
+            addList(program().store(), QDate(2030, 2, 8));
+            program().clock().setNow([hour] { return QDateTime(QDate(2030, 2, 1), QTime(hour, 0)); });
+            program().end(); // as the program ends
+            endProgram();
             const QList<Backups::Backup> copies = Backups::list(folder.path());
             QCOMPARE(copies.first().kind, Backups::Kind::Closing);
             QCOMPARE(copies.first().taken, QDateTime(QDate(2030, 2, 1), QTime(hour, 0)));
@@ -167,9 +167,9 @@ private slots:
         ProgramFolder damaged;
         writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
         MsgBoxScript::expect(MsgAnswer::OK);
-        QVERIFY(!AppFunctions::Main(damaged.path()));
+        QVERIFY(!startProgram(damaged.path()));
         QVERIFY(!QFileInfo::exists(Backups::folder(damaged.path())) || Backups::list(damaged.path()).isEmpty());
-        Clock::setNow({});
+        program().clock().setNow({});
     }
 
     void backups_onlyRealCopiesCountNewestByTheirOwnTime()
@@ -208,7 +208,7 @@ private slots:
         other.openStore()->execute(u"ALTER TABLE LISTS DROP COLUMN STATUS"_s);
         QVERIFY(QDir().mkpath(Backups::folder(folder.path()))
             && QFile::copy(other.dbPath(), Backups::folder(folder.path()) + u"/Lettermarch-2020-01-01.mdb"_s));
-        QVERIFY(AppFunctions::Main(folder.path()));
+        QVERIFY(startProgram(folder.path()));
         // Then a copy that is no database at all, refused before anything is
         // asked; then one without the words' table, refused after the question.
         ProgramFolder noWords;
@@ -227,9 +227,9 @@ private slots:
             if (i != 1)
                 MsgBoxScript::expect(MsgAnswer::Yes);
             MsgBoxScript::expect(MsgAnswer::OK);
-            Forms::findAs<frmLists>()->mnuRestoreBackup->trigger();
+            forms().findAs<frmLists>()->mnuRestoreBackup->trigger();
             QVERIFY2(MsgBoxScript::shown().last().endsWith(said[i]), qPrintable(MsgBoxScript::shown().last()));
-            QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
+            QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
             if (i == 0)
                 writeFile(Backups::folder(folder.path()) + u"/Lettermarch-2019-01-01.mdb"_s, QByteArray(4096, 'x'));
             else if (i == 1)
@@ -247,8 +247,8 @@ private slots:
             QVERIFY(!Backups::takeDaily(*store, folder.path(), QDateTime(QDate(2020, 1, 1), QTime(8, 0))).isEmpty());
             addList(*store, QDate(2030, 1, 11), {u"emu"_s});
         }
-        QVERIFY(AppFunctions::Main(folder.path()));
-        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(startProgram(folder.path()));
+        auto *main = forms().findAs<frmLists>();
         QCOMPARE(main->MSFlexGrid1->Rows(), 3);
         // Two backups now: the one above and today's.
         const QByteArray before = fileBytes(folder.dbPath());
@@ -282,7 +282,7 @@ private slots:
         main->mnuRestoreBackup->trigger();
         QCOMPARE(shown, u"1/2/the day's first start"_s);
         QVERIFY(!QFile::exists(part));
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
         QCOMPARE(main->MSFlexGrid1->Rows(), 2); // the main window reads the lists anew
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
         QCOMPARE(int(Backups::list(folder.path()).size()), copies + 1);

@@ -29,7 +29,7 @@ public:
 
 QString wavs()
 {
-    return Globals::gWavPath;
+    return program().globals.gWavPath;
 }
 
 bool hasRecording(const QString &word)
@@ -72,19 +72,19 @@ private slots:
         m_folder = new ProgramFolder;
         auto recorder = std::make_unique<FakeRecorder>();
         m_recorder = recorder.get();
-        Audio::setRecorder(std::move(recorder));
+        program().devices().setRecorder(std::move(recorder));
         m_played.clear();
-        Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-        Clock::setNow([] { return at(2026, 12, 2); }); // a Wednesday
+        program().devices().setPlayer(std::make_unique<FakePlayer>(&m_played));
+        program().clock().setNow([] { return at(2026, 12, 2); }); // a Wednesday
     }
 
     void cleanup()
     {
-        resetProgram();
+        endProgram();
         MsgBoxScript::verifyAllUsedAndClear();
-        Audio::setRecorder(nullptr);
-        Audio::setPlayer(nullptr);
-        Clock::setNow({});
+        program().devices().setRecorder(nullptr);
+        program().devices().setPlayer(nullptr);
+        program().clock().setNow({});
         delete m_folder;
     }
 
@@ -120,19 +120,19 @@ private slots:
     {
         QVERIFY(startProgram());
         auto check = [](const char *start, const char *end, const char *test) {
-            auto *w = Forms::get<frmNewList>();
+            auto *w = forms().get<frmNewList>();
             QCOMPARE(w->txtStart->text(), QString::fromLatin1(start));
             QCOMPARE(w->txtEnd->text(), QString::fromLatin1(end));
             QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(test));
             QCOMPARE(w->lblToday->text(), u"Today is Wednesday 12/2/2026"_s);
-            Forms::unload(w);
+            forms().unload(w);
         };
         check("11/30/2026", "12/4/2026", "12/4/2026"); // default row: Fridays
-        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
+        program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
         check("11/30/2026", "12/7/2026", "12/7/2026");
-        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = '' "_s);
+        program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = '' "_s);
         check("11/30/2026", "12/4/2026", "12/4/2026");
-        AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
+        program().store().execute(u" DELETE FROM OPTIONS "_s);
         check("11/30/2026", "12/4/2026", "12/4/2026");
     }
 
@@ -140,8 +140,8 @@ private slots:
     {
         frmLists *main = startProgram();
         QVERIFY(main);
-        AppFunctions::db().execute(u"DROP TABLE FAMILY_OPTIONS"_s); // a database from before strict dates
-        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
+        program().store().execute(u"DROP TABLE FAMILY_OPTIONS"_s); // a database from before strict dates
+        program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
         clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
             auto *w = static_cast<frmNewList *>(dialog);
             w->txtStart->setText(u"2/30/2026"_s);
@@ -150,9 +150,9 @@ private slots:
         });
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
 
-        QVERIFY(Globals::gNewListCreated);
-        QCOMPARE(Globals::gCurrentListID, 1);
-        QSqlQuery q = AppFunctions::db().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 1 "_s);
+        QCOMPARE(program().globals.gCurrentListID, 1);
+        QVERIFY(isLoaded(u"frmEditList"_s));
+        QSqlQuery q = program().store().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 1 "_s);
         QVERIFY(q.next());
         QCOMPARE(q.value(u"WEEK_START"_s).toString(), u"2026-12-02"_s); // today
         QCOMPARE(q.value(u"TEST_DATE"_s).toString(), u"2026-12-04"_s); // Friday, not the setting
@@ -169,7 +169,7 @@ private slots:
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
         QCOMPARE(main->MSFlexGrid1->Rows(), 3);
         main->MSFlexGrid1->setRow(2); // the new row stands for the new list
-        QCOMPARE(Globals::gCurrentListID, 2);
+        QCOMPARE(program().globals.gCurrentListID, 2);
     }
 
     void newList_datesInTheFamilysOrderRefusedWhenUnreadableAndNamed()
@@ -206,10 +206,10 @@ private slots:
             QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
             QCOMPARE(proposed, QString::fromLatin1(c.proposed));
             QVERIFY(todayText.endsWith(QString::fromLatin1(c.proposed).replace(u"4"_s, u"2"_s)));
-            const qint32 id = Globals::gCurrentListID;
-            QCOMPARE(rows(AppFunctions::db(), u"SELECT TEST_DATE FROM LISTS WHERE LIST_ID = %1"_s.arg(id)),
+            const qint32 id = program().globals.gCurrentListID;
+            QCOMPARE(rows(program().store(), u"SELECT TEST_DATE FROM LISTS WHERE LIST_ID = %1"_s.arg(id)),
                 QStringList {u"2026-12-18"_s});
-            Forms::unload(Forms::findAs<frmEditList>());
+            forms().unload(forms().findAs<frmEditList>());
         }
         QLocale::setDefault(QLocale::c());
         // Both lists show their names in a column of their own.
@@ -224,9 +224,9 @@ private slots:
         QVERIFY(main);
         clickWhenModalShows("frmNewList", "cmdCancel");
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-        QVERIFY(!Globals::gNewListCreated);
+        QVERIFY(!isLoaded(u"frmEditList"_s));
         QVERIFY(main->isVisible());
-        QCOMPARE(number(AppFunctions::db(), u"SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"_s), 0);
+        QCOMPARE(number(program().store(), u"SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"_s), 0);
     }
 
     void typicalWeek_newListThreeWordsShownInMainWindow()
@@ -238,10 +238,10 @@ private slots:
         QVERIFY(main->isHidden());
 
         // The new, empty list opens straight into its first word.
-        auto *list = Forms::findAs<frmEditList>();
+        auto *list = forms().findAs<frmEditList>();
         QVERIFY(list);
-        QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditWord"_s));
-        auto *word = Forms::findAs<frmEditWord>();
+        QTRY_VERIFY(isLoaded(u"frmEditWord"_s));
+        auto *word = forms().findAs<frmEditWord>();
         QTRY_VERIFY(word->isVisible());
         QCOMPARE(word->windowTitle(), u"New Word"_s);
 
@@ -270,15 +270,15 @@ private slots:
 
         QVERIFY(hasRecording(u"cat"_s));
         QVERIFY(!hasRecording(u"don't"_s));
-        QCOMPARE(ListWords(AppFunctions::db(), 1),
+        QCOMPARE(ListWords(program().store(), 1),
             (QList<std::pair<qint32, QString>> {{1, u"cat"_s}, {2, u"don't"_s}, {3, u"Straße"_s}}));
-        QCOMPARE(ReadWord(AppFunctions::db(), 3)->sentence, u"Die Straße ist lang."_s);
+        QCOMPARE(ReadWord(program().store(), 3)->sentence, u"Die Straße ist lang."_s);
 
         QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+        QVERIFY(!isLoaded(u"frmEditWord"_s));
         QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
         list->mnuExit->trigger();
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditList"_s));
+        QVERIFY(!isLoaded(u"frmEditList"_s));
         QVERIFY(main->isVisible());
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"3"_s);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
@@ -287,10 +287,10 @@ private slots:
     void wordEditor_saveChecks()
     {
         QVERIFY(startProgram());
-        const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+        const qint32 listId = addList(program().store(), QDate(2026, 12, 4));
         frmEditList *list = openList(listId);
         list->AddWord();
-        auto *word = Forms::findAs<frmEditWord>();
+        auto *word = forms().findAs<frmEditWord>();
         QVERIFY(word);
 
         QTest::keyClicks(word->txtWord, u"   "_s);
@@ -305,7 +305,7 @@ private slots:
                            "   1. A Definition\n   2. A Context Sentence\n"
                            "or 3. A Recording of the word"));
         word->mnuSave->trigger();
-        QCOMPARE(CountListWords(AppFunctions::db(), listId), 0);
+        QCOMPARE(CountListWords(program().store(), listId), 0);
 
         // A recording alone is enough; so is a sentence alone.
         QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
@@ -315,15 +315,15 @@ private slots:
         QTest::keyClicks(word->txtSentence, u"Row, row, row your boat."_s);
         word->chkCaseSensitive->setChecked(true);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QCOMPARE(CountListWords(AppFunctions::db(), listId), 2);
-        QCOMPARE(ReadWord(AppFunctions::db(), 2)->caseSensitive, u"TRUE"_s);
-        QCOMPARE(ReadWord(AppFunctions::db(), 1)->caseSensitive, u"FALSE"_s);
+        QCOMPARE(CountListWords(program().store(), listId), 2);
+        QCOMPARE(ReadWord(program().store(), 2)->caseSensitive, u"TRUE"_s);
+        QCOMPARE(ReadWord(program().store(), 1)->caseSensitive, u"FALSE"_s);
         QVERIFY(hasRecording(u"SHIP"_s));
 
         // With the computer voice on, a bare word needs no other clue; the next
         // word typed while "Word Saved" shows lands in the cleared word box.
-        Globals::gVoice.enabled = true;
-        Globals::gMessageTime = 1;
+        program().globals.gVoice.enabled = true;
+        program().globals.gMessageTime = 1;
         QTest::keyClicks(word->txtWord, u"kite"_s);
         whenModalShows("frmMessage", [](QWidget *w) {
             auto *keys = w->findChild<QLineEdit *>(u"txtDummy"_s);
@@ -333,14 +333,14 @@ private slots:
             QTest::keyClicks(keys, u"clair"_s);
         });
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QCOMPARE(GetWordText(AppFunctions::db(), 3), u"kite"_s);
+        QCOMPARE(GetWordText(program().store(), 3), u"kite"_s);
         QCOMPARE(word->txtWord->text(), u"\u00e9clair"_s);
     }
 
     void wordEditor_recordingFollowsTheWord()
     {
         QVERIFY(startProgram());
-        Store &db = AppFunctions::db();
+        Store &db = program().store();
         const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s, u"pig"_s});
         db.execute(u" UPDATE WORDS SET DEFINITION = 'an animal' "_s);
         for (const char *w : {"cat", "dog", "pig"})
@@ -351,7 +351,7 @@ private slots:
         auto edit = [&](int row, const QString &newText) {
             list->MSFlexGrid1->setRow(row);
             QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
-            auto *word = Forms::findAs<frmEditWord>();
+            auto *word = forms().findAs<frmEditWord>();
             titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? u" (play)"_s : QString());
             word->txtWord->setText(newText);
             return word;
@@ -360,7 +360,7 @@ private slots:
         // cat becomes bat: the recording moves with it.
         frmEditWord *word = edit(1, u"bat"_s);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // an existing word closes after saving
+        QVERIFY(!isLoaded(u"frmEditWord"_s)); // an existing word closes after saving
         QVERIFY(!hasRecording(u"cat"_s) && hasRecording(u"bat"_s));
         QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"bat"_s);
 
@@ -393,10 +393,10 @@ private slots:
     void wordEditor_unsafeAndForeignWordsStayInsideWavs()
     {
         QVERIFY(startProgram());
-        const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+        const qint32 listId = addList(program().store(), QDate(2026, 12, 4));
         frmEditList *list = openList(listId);
         list->AddWord();
-        auto *word = Forms::findAs<frmEditWord>();
+        auto *word = forms().findAs<frmEditWord>();
         const QStringList words = {u"and/or"_s, u".."_s, u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s};
         const QString longDefinition(10000, QLatin1Char('d'));
         for (const QString &text : words) {
@@ -407,9 +407,9 @@ private slots:
             QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
         }
         QStringList stored;
-        for (const auto &[id, text] : ListWords(AppFunctions::db(), listId)) {
+        for (const auto &[id, text] : ListWords(program().store(), listId)) {
             stored << text;
-            QCOMPARE(ReadWord(AppFunctions::db(), id)->definition, longDefinition);
+            QCOMPARE(ReadWord(program().store(), id)->definition, longDefinition);
         }
         QCOMPARE(stored, words);
         QCOMPARE(QDir(wavs()).entryList(QDir::Files).size(), words.size());
@@ -427,13 +427,13 @@ private slots:
     void wordEditor_failedRecordingSaveKeepsWord()
     {
         QVERIFY(startProgram());
-        const qint32 listId = addList(AppFunctions::db(), QDate(2026, 12, 4));
+        const qint32 listId = addList(program().store(), QDate(2026, 12, 4));
         // Wavs cannot hold files: something else took its name.
         QDir(wavs()).removeRecursively();
         writeFile(wavs(), {});
         frmEditList *list = openList(listId);
         list->AddWord();
-        auto *word = Forms::findAs<frmEditWord>();
+        auto *word = forms().findAs<frmEditWord>();
         word->txtWord->setText(u"kite"_s);
         word->txtDefinition->setPlainText(u"It flies on a string"_s);
         QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
@@ -441,7 +441,7 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
         QVERIFY(MsgBoxScript::shown().value(0).contains(u"could not be stored"_s));
-        QCOMPARE(GetWordText(AppFunctions::db(), 1), u"kite"_s);
+        QCOMPARE(GetWordText(program().store(), 1), u"kite"_s);
         QCOMPARE(list->MSFlexGrid1->Rows(), 2);
         QVERIFY(word->isVisible());
         QCOMPARE(word->windowTitle(), u"New Word"_s);
@@ -455,13 +455,13 @@ private slots:
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
         QTest::keyClicks(word->txtSentence, u"A first-aid kit."_s);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QCOMPARE(GetWordText(AppFunctions::db(), 2), u"kit"_s);
+        QCOMPARE(GetWordText(program().store(), 2), u"kit"_s);
     }
 
     void listEditor_detailsTotalsAndDelete()
     {
         QVERIFY(startProgram());
-        Store &db = AppFunctions::db();
+        Store &db = program().store();
         const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s}, 3);
         addList(db, QDate(2026, 12, 11), {u"Cat"_s});
         db.execute(u" UPDATE WORDS SET CASE_SENSITIVE = 'TRUE', DEFINITION = 'pet' WHERE WORD_ID = 1 "_s);
@@ -474,7 +474,7 @@ private slots:
         frmEditList *list = openList(listId);
         QTRY_VERIFY(list->isActiveWindow());
         QTest::qWait(50);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s)); // a list with words opens no editor
+        QVERIFY(!isLoaded(u"frmEditWord"_s)); // a list with words opens no editor
         QCOMPARE(list->MSFlexGrid1->Row(), 1);
         QCOMPARE(list->txtWord->text(), u"cat"_s);
         QCOMPARE(list->txtCaseSensitive->text(), u"YES"_s);
@@ -516,7 +516,7 @@ private slots:
         QCOMPARE(list->MSFlexGrid1->Rows(), 1);
         QVERIFY(!list->cmdEditWord->isEnabled());
         list->EditWord(); // with only the header row: nothing happens
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmEditWord"_s));
+        QVERIFY(!isLoaded(u"frmEditWord"_s));
     }
 
 private:
@@ -526,15 +526,15 @@ private:
 
     frmLists *startProgram()
     {
-        if (!AppFunctions::Main(m_folder->path()))
+        if (!::startProgram(m_folder->path()))
             return nullptr;
-        Globals::gMessageTime = 0; // no temporary messages in the way
-        return Forms::findAs<frmLists>();
+        program().globals.gMessageTime = 0; // no temporary messages in the way
+        return forms().findAs<frmLists>();
     }
 
     frmEditList *openList(qint32 listId)
     {
-        auto *editor = Forms::get<frmEditList>();
+        auto *editor = forms().get<frmEditList>();
         editor->setListID(listId);
         editor->show();
         return editor;

@@ -26,11 +26,11 @@ frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, co
 {
     *listId = addList(*store, QDate(2026, 12, 4), words);
     store.reset();
-    if (!AppFunctions::Main(folder.path()))
+    if (!startProgram(folder.path()))
         return nullptr;
-    Globals::gMessageTime = 0;
-    Globals::gSkipTestSetup = true;
-    return Forms::findAs<frmLists>();
+    program().globals.gMessageTime = 0;
+    program().globals.gSkipTestSetup = true;
+    return forms().findAs<frmLists>();
 }
 
 } // namespace
@@ -106,20 +106,20 @@ private slots:
         const qint32 one = addList(s, QDate(2026, 12, 4), {u"solo"_s});
         const qint32 none = addList(s, QDate(2026, 12, 4));
 
-        QCOMPARE(LoadTestWords(s, list, WordOrder::OrderCreated).sequence,
+        QCOMPARE(LoadTestWords(s, program().random(), list, WordOrder::OrderCreated).sequence,
             QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
-        QCOMPARE(LoadTestWords(s, list, WordOrder::Alphabetical).sequence,
+        QCOMPARE(LoadTestWords(s, program().random(), list, WordOrder::Alphabetical).sequence,
             QStringList({u"2"_s, u"4"_s, u"5"_s, u"3"_s, u"1"_s}));
         QSet<QString> orders;
         for (int i = 0; i < 20; ++i) {
-            QStringList random = LoadTestWords(s, list, wordOrderOf(u"rAnDoM"_s)).sequence;
+            QStringList random = LoadTestWords(s, program().random(), list, wordOrderOf(u"rAnDoM"_s)).sequence;
             orders << random.join(QLatin1Char(','));
             random.sort();
-            QCOMPARE(random, LoadTestWords(s, list, WordOrder::OrderCreated).sequence);
+            QCOMPARE(random, LoadTestWords(s, program().random(), list, WordOrder::OrderCreated).sequence);
         }
         QVERIFY(orders.size() > 1);
-        QCOMPARE(LoadTestWords(s, one, WordOrder::Random).sequence, QStringList {u"6"_s});
-        QCOMPARE(LoadTestWords(s, none, WordOrder::Random).sequence, QStringList {QString()});
+        QCOMPARE(LoadTestWords(s, program().random(), one, WordOrder::Random).sequence, QStringList {u"6"_s});
+        QCOMPARE(LoadTestWords(s, program().random(), none, WordOrder::Random).sequence, QStringList {QString()});
         QCOMPARE(wordOrderOf(u"order created"_s), WordOrder::OrderCreated);
         QCOMPARE(wordOrderOf(u"sideways"_s), WordOrder::Alphabetical);
     }
@@ -158,7 +158,7 @@ private slots:
         TestOptionsRecord options;
         options.TestOrder = u"Order Created"_s;
         FakeView view;
-        TestSession session(s, view, options, sessionFiles());
+        TestSession session(surroundings(s), view, options, sessionFiles());
         session.Start(list);
         QVERIFY(!session.Submit(u"   "_s)); // not checked, not counted
         QCOMPARE(session.Attempts(), 0);
@@ -180,7 +180,7 @@ private slots:
         SessionFiles files = sessionFiles();
         files.family.caseHint = true;
         FakeView hinted;
-        TestSession last(s, hinted, options, files);
+        TestSession last(surroundings(s), hinted, options, files);
         last.Start(list);
         last.Submit(u"paris"_s);
         last.Submit(u"elan"_s); // not only the case: the accent
@@ -196,7 +196,7 @@ private slots:
         const qint32 empty = addList(s, QDate(2026, 12, 4));
         TestOptionsRecord options;
         FakeView view;
-        TestSession session(s, view, options, sessionFiles());
+        TestSession session(surroundings(s), view, options, sessionFiles());
         session.Start(empty);
         QCOMPARE(view.log, QStringList {u"ended"_s});
         QCOMPARE(number(s, u"SELECT COUNT(*) FROM TESTS WHERE LIST_ID = %1"_s.arg(empty)), 1);
@@ -204,9 +204,9 @@ private slots:
         // A word deleted while the test runs ends the test when its turn comes.
         const qint32 list = addList(s, QDate(2026, 12, 4), {u"a"_s, u"b"_s, u"c"_s});
         FakeView view2;
-        TestSession second(s, view2, options, sessionFiles());
+        TestSession second(surroundings(s), view2, options, sessionFiles());
         second.Start(list);
-        DeleteWord(s, 2, Globals::gWavPath);
+        DeleteWord(s, 2, program().globals.gWavPath);
         second.Submit(u"a"_s);
         QVERIFY(second.TestEnded());
         QCOMPARE(view2.log.last(), u"ended"_s);
@@ -214,13 +214,13 @@ private slots:
 
     void wholeTest_throughTheWindows()
     {
-        Clock::setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
+        program().clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
         qint32 listId = 0;
         frmLists *main = startWithList(*m_folder, m_store, {u"cloud"_s, u"apple"_s, u"bench"_s}, &listId);
         QVERIFY(main);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         QVERIFY(main->isHidden());
-        auto *test = Forms::findAs<frmTest>();
+        auto *test = forms().findAs<frmTest>();
         QVERIFY(test && test->isVisible());
 
         type(test->txtWord, u"apple"_s); // right at once
@@ -245,14 +245,14 @@ private slots:
                 u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s}));
 
         // The test is stored and the results are shown.
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
-        Store &db = AppFunctions::db();
+        QVERIFY(!isLoaded(u"frmTest"_s));
+        Store &db = program().store();
         QCOMPARE(attempts(db, 1),
             QStringList({u"2 apple CORRECT 1"_s, u"3 bensh INCORRECT 1"_s, u"3 bench CORRECT 2"_s,
                 u"1 clowd INCORRECT 1"_s, u"1 clod INCORRECT 2"_s, u"1 cluod INCORRECT 3"_s}));
         QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3"_s), 1);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"1"_s);
-        auto *results = Forms::findAs<frmTestResults>();
+        auto *results = forms().findAs<frmTestResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->txtDate->text(), u"12/2/2026"_s);
         QCOMPARE(results->txtStartTime->text(), u"5:05 PM"_s);
@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(grid->CellBackColor(3, 0), QColor(255, 0, 0));
 
         // The word attempts window opens at once for the first word and follows the selection.
-        auto *details = Forms::findAs<frmTestWordDetails>();
+        auto *details = openWindow<frmTestWordDetails>();
         QVERIFY(details && details->isVisible());
         // It is the results window's own window, kept above it.
         QCOMPARE(details->windowHandle()->transientParent(), results->windowHandle());
@@ -285,33 +285,33 @@ private slots:
         QCOMPARE(details->lblResult->text(), u"Not correct after 3 attempts"_s);
         QCOMPARE(details->pos(), where);
         QTest::mouseClick(details->Command1, Qt::LeftButton); // its Close button unloads it
-        QTRY_VERIFY(!AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+        QTRY_VERIFY(!isLoaded(u"frmTestWordDetails"_s));
 
         // Closing asks "Test Again?": No brings the main window back.
         MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
         QTest::mouseClick(results->cmdExit, Qt::LeftButton);
         QVERIFY(main->isVisible());
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+        QVERIFY(!isLoaded(u"frmTestWordDetails"_s));
 
         // Yes starts the same list again with the same settings, even when the
         // stored defaults changed in between.
-        TestOptionsRecord quick = LoadDefaultOptions(AppFunctions::db());
+        TestOptionsRecord quick = LoadDefaultOptions(program().store());
         quick.MoveOnAfter = 1;
         quick.RevealAnswers = false;
-        QVERIFY(WriteTestDefaults(AppFunctions::db(), quick));
+        QVERIFY(WriteTestDefaults(program().store(), quick));
         QTest::mouseClick(main->cmdTest, Qt::LeftButton); // the test command reads the stored defaults
-        test = Forms::findAs<frmTest>();
+        test = forms().findAs<frmTest>();
         for (int i = 0; i < 3; ++i)
             type(test->txtWord, u"zzz"_s);
-        results = Forms::findAs<frmTestResults>();
+        results = forms().findAs<frmTestResults>();
         QCOMPARE(results->txtMovedOn->text(), u"3"_s);
-        QVERIFY(WriteTestDefaults(AppFunctions::db(), TestOptionsRecord {}));
+        QVERIFY(WriteTestDefaults(program().store(), TestOptionsRecord {}));
         MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
         results->mnuExit->trigger();
-        test = Forms::findAs<frmTest>();
+        test = forms().findAs<frmTest>();
         QVERIFY(test && test->isVisible());
         QCOMPARE(test->session().TestID(), 3);
-        QCOMPARE(Globals::TestOptions.MoveOnAfter, 1);
+        QCOMPARE(program().globals.TestOptions.MoveOnAfter, 1);
         QVERIFY(main->isHidden());
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
     }
@@ -321,11 +321,11 @@ private slots:
         qint32 listId = 0;
         frmLists *main = startWithList(*m_folder, m_store, {u"February"_s, u"honour"_s, u"Paris"_s}, &listId);
         QVERIFY(main);
-        Store &db = AppFunctions::db();
+        Store &db = program().store();
         db.execute(u"UPDATE WORDS SET SENTENCE = 'My birthday is in February.', DEFINITION = 'february has 28 "
                    "days' WHERE WORD = 'February'"_s);
         db.execute(u"UPDATE WORDS SET CASE_SENSITIVE = 'TRUE' WHERE WORD = 'Paris'"_s);
-        Globals::gMessageTime = 1;
+        program().globals.gMessageTime = 1;
         QStringList bottoms;
         auto noteMessage = [&](const QString &typeMeanwhile = {}) {
             whenModalShows("frmMessage", [&bottoms, typeMeanwhile](QWidget *w) {
@@ -341,7 +341,7 @@ private slots:
         };
 
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *test = Forms::findAs<frmTest>();
+        auto *test = forms().findAs<frmTest>();
         QCOMPARE(test->txtContext->toPlainText(), u"My birthday is in ________."_s);
         QCOMPARE(test->txtDefinition->toPlainText(), u"________ has 28 days"_s);
         QCOMPARE(test->lblProgress->text(), u"Word 1 of 3"_s);
@@ -362,17 +362,17 @@ private slots:
                 u"3 Paris CORRECT 2"_s}));
         QCOMPARE(bottoms, QStringList({u"February"_s, u"honour"_s, u"Check the capital letters"_s, u"Paris"_s}));
         MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
-        QTest::mouseClick(Forms::findAs<frmTestResults>()->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(forms().findAs<frmTestResults>()->cmdExit, Qt::LeftButton);
 
         // A database from before these improvements shows the test as it always did.
         db.execute(u"DROP TABLE FAMILY_OPTIONS"_s);
-        Globals::gMessageTime = 0;
+        program().globals.gMessageTime = 0;
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        test = Forms::findAs<frmTest>();
+        test = forms().findAs<frmTest>();
         QCOMPARE(test->txtContext->toPlainText(), u"My birthday is in February."_s);
         type(test->txtWord, u"February"_s);
         type(test->txtWord, u"honour"_s);
-        Globals::gMessageTime = 1;
+        program().globals.gMessageTime = 1;
         bottoms.clear();
         noteMessage();
         type(test->txtWord, u"PARIS"_s);
@@ -387,7 +387,7 @@ private slots:
         frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
         QVERIFY(main);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *test = Forms::findAs<frmTest>();
+        auto *test = forms().findAs<frmTest>();
         type(test->txtWord, u"ant"_s);
         type(test->txtWord, u"be"_s);
         const QString question = u"You have not completed the test.\nDo you really want to quit?"_s;
@@ -398,37 +398,37 @@ private slots:
         QCOMPARE(test->session().Attempts(), 1);
         MsgBoxScript::expect(MsgAnswer::Yes, question);
         test->close();
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+        QVERIFY(!isLoaded(u"frmTest"_s));
         QVERIFY(main->isVisible());
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
-        QCOMPARE(number(AppFunctions::db(), u"SELECT COUNT(*) FROM TESTS"_s), 0);
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM TESTS"_s), 0);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
-        QCOMPARE(NextID(AppFunctions::db(), IdCodes::Test), 2); // the quit test's identifier stays used
+        QCOMPARE(NextID(program().store(), IdCodes::Test), 2); // the quit test's identifier stays used
 
         // Without clues and pronunciation their frames and button are hidden.
-        Globals::gSkipTestSetup = false;
-        Globals::TestOptions.ShowDefinition = false;
-        Globals::TestOptions.ShowContext = false;
-        Globals::TestOptions.Pronounce = false;
-        test = qobject_cast<frmTest *>(Forms::load(u"frmTest"_s));
-        test->Start(listId);
+        program().globals.gSkipTestSetup = false;
+        program().globals.TestOptions.ShowDefinition = false;
+        program().globals.TestOptions.ShowContext = false;
+        program().globals.TestOptions.Pronounce = false;
+        test = qobject_cast<frmTest *>(forms().load(u"frmTest"_s));
+        test->Start(listId, {}, program().globals.TestOptions);
         test->show();
         QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
         QVERIFY(!test->cmdPronounce->isVisible());
-        Forms::unload(test);
+        forms().unload(test);
     }
 
     void revealWindow_messages()
     {
-        Globals::gMessageTime = 0;
+        program().globals.gMessageTime = 0;
         auto open = [](const QString &word, bool caseSensitive, bool echo = true, bool clear = false) {
-            auto *w = Forms::get<frmRevealAnswer>();
+            auto *w = qobject_cast<frmRevealAnswer *>(window(u"frmRevealAnswer"_s));
             w->setRetype(echo, clear);
             w->TakeInWordDetails(word, caseSensitive);
             w->show();
             return w;
         };
-        auto loaded = [] { return AppFunctions::IsFormLoaded(u"frmRevealAnswer"_s); };
+        auto loaded = [] { return isLoaded(u"frmRevealAnswer"_s); };
 
         frmRevealAnswer *w = open(u"  ship "_s, false, false);
         QCOMPARE(w->lblWord->text(), u"ship"_s);
@@ -468,10 +468,10 @@ private slots:
         qint32 listId = 0;
         frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
         QVERIFY(main);
-        Globals::gSkipTestSetup = false;
-        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
+        program().globals.gSkipTestSetup = false;
+        program().store().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *setup = Forms::findAs<frmTestSetup>();
+        auto *setup = forms().findAs<frmTestSetup>();
         QVERIFY(setup && setup->isVisible() && main->isHidden());
         QCOMPARE(setup->txtTestOrder->currentText(), u"Random"_s);
         QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
@@ -496,7 +496,7 @@ private slots:
         QVERIFY(
             MsgBoxScript::shown().last().startsWith(QStringLiteral("You must check at least one of the following boxes "
                                                                    "to save these defaults:")));
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTest"_s));
+        QVERIFY(!isLoaded(u"frmTest"_s));
 
         // Set as Default, then No: saved, and the window stays.
         setup->chkSentence->setChecked(true);
@@ -505,7 +505,7 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::No, u"Start the test now?"_s);
         QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
         QVERIFY(setup->isVisible());
-        const auto row = ReadOptionsRecord(AppFunctions::db());
+        const auto row = ReadOptionsRecord(program().store());
         QCOMPARE(row->value(u"TEST_ORDER"_s).toString(), u"Order Created"_s);
         QCOMPARE(row->value(u"MOVE_ON_AFTER"_s).toString(), u"2"_s);
         QCOMPARE(row->value(u"PRONOUNCE"_s).toString(), u"FALSE"_s);
@@ -514,22 +514,22 @@ private slots:
         // Continue starts the test with what is on screen now.
         setup->cmbMoveOn->setCurrentText(u"4"_s);
         QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestSetup"_s));
-        auto *test = Forms::findAs<frmTest>();
+        QVERIFY(!isLoaded(u"frmTestSetup"_s));
+        auto *test = forms().findAs<frmTest>();
         QVERIFY(test && test->isVisible() && main->isHidden());
-        QCOMPARE(Globals::TestOptions.MoveOnAfter, 4);
-        QCOMPARE(Globals::TestOptions.TestOrder, u"Order Created"_s);
-        QVERIFY(!Globals::TestOptions.Pronounce && Globals::TestOptions.ShowContext);
+        QCOMPARE(program().globals.TestOptions.MoveOnAfter, 4);
+        QCOMPARE(program().globals.TestOptions.TestOrder, u"Order Created"_s);
+        QVERIFY(!program().globals.TestOptions.Pronounce && program().globals.TestOptions.ShowContext);
         QCOMPARE(test->session().CurrentWord(), u"ant"_s);
-        Forms::unload(test);
+        forms().unload(test);
 
         // Cancel brings the main window back; with no settings row the user is told.
-        AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
+        program().store().execute(u" DELETE FROM OPTIONS "_s);
         MsgBoxScript::expect(MsgAnswer::OK,
             QStringLiteral("There was a problem loading the default settings.\n"
                            "Please use the Options screen to set defaults."));
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        setup = Forms::findAs<frmTestSetup>();
+        setup = forms().findAs<frmTestSetup>();
         QCOMPARE(setup->cmbMoveOn->currentText(), u"3"_s);
         QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
         QVERIFY(main->isVisible());
@@ -567,7 +567,7 @@ private slots:
         QVERIFY(main);
         main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-        auto *past = Forms::findAs<frmPastTests>();
+        auto *past = forms().findAs<frmPastTests>();
         QVERIFY(past && past->isVisible() && main->isHidden());
         QCOMPARE(gridColumn(past->MSFlexGrid1, 0), QStringList({u"11/18/2026"_s, u"11/20/2026"_s, u"11/22/2026"_s}));
         QCOMPARE(gridColumn(past->MSFlexGrid1, 1), QStringList({u"100 %"_s, u"67 %"_s, u"50 %"_s}));
@@ -575,10 +575,10 @@ private slots:
         QCOMPARE(past->txtAverageScore->text(), u"72 %"_s);
 
         // The oldest test is shown beside, with its first word's attempts.
-        auto *results = Forms::findAs<frmTestResults>();
+        auto *results = forms().findAs<frmTestResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->TestID(), 2);
-        QVERIFY(AppFunctions::IsFormLoaded(u"frmTestWordDetails"_s));
+        QVERIFY(isLoaded(u"frmTestWordDetails"_s));
         results->SetFocusToWord(u"eel"_s);
         past->MSFlexGrid1->setRow(3);
         QCOMPARE(results->TestID(), 3);
@@ -591,7 +591,7 @@ private slots:
         QVERIFY(past->isVisible());
         past->mnuExit->trigger();
         QVERIFY(main->isVisible());
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmTestResults"_s));
+        QVERIFY(!isLoaded(u"frmTestResults"_s));
     }
 
     void resultsWindow_showsAWeeksWordsWithoutScrolling()
@@ -607,7 +607,7 @@ private slots:
             RecordAttempt(s, test, list, word, u"x"_s, u"CORRECT"_s, 1);
         qint32 listId = 0;
         QVERIFY(startWithList(*m_folder, m_store, {}, &listId));
-        auto *results = Forms::get<frmTestResults>();
+        auto *results = forms().get<frmTestResults>();
         results->setTestID(test);
         results->show();
         QVERIFY(QTest::qWaitForWindowExposed(results));

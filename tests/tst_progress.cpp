@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(pastFigures(s, p.a) + pastFigures(s, p.c), before);
         const TestOptionsRecord options;
         FakeView view;
-        TestSession practice(s, view, options, sessionFiles());
+        TestSession practice(surroundings(s), view, options, sessionFiles());
         practice.Start(p.c, {p.fig});
         practice.Submit(u"fig"_s);
         QCOMPARE(ChosenWords::of(s, practice.TestID()), QList<qint32> {p.fig});
@@ -217,7 +217,7 @@ private slots:
 
         TestOptionsRecord options;
         FakeView view;
-        TestSession session(s, view, options, sessionFiles());
+        TestSession session(surroundings(s), view, options, sessionFiles());
         session.Start(p.a, {p.cat, p.bee});
         QCOMPARE(session.CurrentWord(), u"bee"_s); // alphabetical, only the chosen words
         session.Submit(u"bee"_s);
@@ -246,7 +246,7 @@ private slots:
         // A practice quit halfway leaves nothing; deleting the list removes the
         // chosen words with its tests.
         FakeView quitView;
-        TestSession quit(s, quitView, options, sessionFiles());
+        TestSession quit(surroundings(s), quitView, options, sessionFiles());
         quit.Start(p.c, {p.fig});
         quit.Quit();
         QVERIFY(ChosenWords::of(s, quit.TestID()).isEmpty());
@@ -258,14 +258,14 @@ private slots:
     {
         const Prepared p = prepare(*m_store);
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(startProgram(m_folder->path()));
+        auto *main = forms().findAs<frmLists>();
         QVERIFY(main);
 
         // The list without tests: an empty chart with a hint.
         main->MSFlexGrid1->setRow(2); // newest first: C, B, A
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-        auto *past = Forms::findAs<frmPastTests>();
+        auto *past = forms().findAs<frmPastTests>();
         QVERIFY(past && past->isVisible());
         QVERIFY2(chartOf(past), "the charts module was loaded");
         QCOMPARE(series(past, "seriesScore")->count(), 0);
@@ -273,14 +273,14 @@ private slots:
         past->close();
 
         // A named list carries its name into the windows of its results and on paper.
-        ListNames::set(AppFunctions::db(), p.a, u"Week 12"_s);
+        ListNames::set(program().store(), p.a, u"Week 12"_s);
         main->MSFlexGrid1->setRow(3);
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-        past = Forms::findAs<frmPastTests>();
+        past = forms().findAs<frmPastTests>();
         QCOMPARE(past->windowTitle(), u"Past Tests - Week 12"_s);
         QCOMPARE(chartOf(past)->title(), u"Scores of the tests of Week 12"_s);
-        QCOMPARE(Forms::findAs<frmTestResults>()->windowTitle(), u"Test Results - Week 12"_s);
-        QVERIFY(Printouts::TestResults(AppFunctions::db(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
+        QCOMPARE(forms().findAs<frmTestResults>()->windowTitle(), u"Test Results - Week 12"_s);
+        QVERIFY(Printouts::TestResults(program().store(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
         // First tries are counted in whole numbers: a tick on each.
         auto *counts = qobject_cast<QValueAxis *>(chartOf(past)->axes(Qt::Vertical).last());
         QVERIFY(counts && counts->tickType() == QValueAxis::TicksDynamic);
@@ -299,10 +299,10 @@ private slots:
         // row chosen selects its point.
         emit series(past, "seriesScore")->clicked(QPointF(2, 33));
         QCOMPARE(past->MSFlexGrid1->Row(), 2);
-        QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t2);
+        QCOMPARE(forms().findAs<frmTestResults>()->TestID(), p.t2);
         emit series(past, "seriesFirstTry")->clicked(QPointF(1, 2));
         QCOMPARE(series(past, "seriesScore")->selectedPoints(), QList<int> {0});
-        QCOMPARE(Forms::findAs<frmTestResults>()->TestID(), p.t1);
+        QCOMPARE(forms().findAs<frmTestResults>()->TestID(), p.t1);
         emit series(past, "seriesScore")->hovered(QPointF(1, 67), true);
         QVERIFY2(QToolTip::text().startsWith(u"Test 1, "_s), qPrintable(QToolTip::text()));
         // On paper with the margins a pencil needs.
@@ -311,11 +311,11 @@ private slots:
                 QMarginsF(18, 18, 18, 18));
             w->close();
         });
-        Forms::findAs<frmTestResults>()->mnuPrint->trigger();
+        forms().findAs<frmTestResults>()->mnuPrint->trigger();
 
         // Its trouble words: this list's only, the list column hidden.
         QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
-        auto *trouble = Forms::findAs<frmTroubleWords>();
+        auto *trouble = forms().findAs<frmTroubleWords>();
         QVERIFY(trouble && trouble->isVisible());
         QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord), QStringList({u"bee"_s, u"cat"_s}));
         QVERIFY(trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
@@ -349,25 +349,25 @@ private slots:
         });
         QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
         QCOMPARE(offered, QStringList({u"fig"_s, u"ash"_s})); // in the table's order
-        QVERIFY(!Forms::findAs<frmTest>());
+        QVERIFY(!forms().findAs<frmTest>());
 
         // A double click opens the word's list in the list editor, in place of
         // the windows of results.
         const QRect cell = trouble->grdWords->visualRect(trouble->grdWords->model()->index(0, 0));
         QTest::mouseClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
-        auto *editor = Forms::findAs<frmEditList>();
+        auto *editor = forms().findAs<frmEditList>();
         QVERIFY(editor && editor->isVisible());
         QCOMPARE(editor->ListID(), p.c);
         QVERIFY(
-            !Forms::findAs<frmTroubleWords>() && !Forms::findAs<frmPastTests>() && !Forms::findAs<frmTestResults>());
+            !forms().findAs<frmTroubleWords>() && !forms().findAs<frmPastTests>() && !forms().findAs<frmTestResults>());
         QVERIFY(main->isHidden());
         editor->close();
         QVERIFY(main->isVisible());
 
         // From the main window: over every list, without hiding it.
         main->mnuTroubleWords->trigger();
-        trouble = Forms::findAs<frmTroubleWords>();
+        trouble = forms().findAs<frmTroubleWords>();
         QVERIFY(trouble && trouble->isVisible() && main->isVisible());
         QCOMPARE(trouble->ListID(), 0);
         QVERIFY(trouble->cboList->itemText(3).endsWith(u" - Week 12"_s));
@@ -378,13 +378,13 @@ private slots:
     {
         const Prepared p = prepare(*m_store);
         m_store.reset();
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        Globals::gMessageTime = 0;
-        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(startProgram(m_folder->path()));
+        program().globals.gMessageTime = 0;
+        auto *main = forms().findAs<frmLists>();
         main->MSFlexGrid1->setRow(3);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"2"_s);
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
-        auto *results = Forms::findAs<frmTestResults>();
+        auto *results = forms().findAs<frmTestResults>();
         QVERIFY(results && results->TestID() == p.t1);
 
         // The words not right at the first try come ticked.
@@ -402,12 +402,12 @@ private slots:
 
         // The practice runs in the test window, the results windows gone, no
         // "Test Again?" asked of them.
-        auto *test = Forms::findAs<frmTest>();
+        auto *test = forms().findAs<frmTest>();
         QVERIFY(test && test->isVisible() && main->isHidden());
-        QVERIFY(!Forms::findAs<frmPastTests>());
+        QVERIFY(!forms().findAs<frmPastTests>());
         for (int i = 0; i < 2; ++i)
             type(test->txtWord, test->session().CurrentWord());
-        results = Forms::findAs<frmTestResults>();
+        results = forms().findAs<frmTestResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->txtTotalWords->text(), u"2"_s);
         QCOMPARE(results->txtScore->text(), u"100 %"_s);
@@ -417,14 +417,14 @@ private slots:
         // "Test Again?" asks the same words once more.
         MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
         results->close();
-        test = Forms::findAs<frmTest>();
+        test = forms().findAs<frmTest>();
         QVERIFY(test && test->session().TestID() != practice);
         for (int i = 0; i < 2; ++i)
             type(test->txtWord, test->session().CurrentWord());
-        Store &db = AppFunctions::db();
+        Store &db = program().store();
         QCOMPARE(ChosenWords::of(db, test->session().TestID()), ChosenWords::of(db, practice));
         MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
-        Forms::findAs<frmTestResults>()->close();
+        forms().findAs<frmTestResults>()->close();
         QVERIFY(main->isVisible());
         QCOMPARE(main->MSFlexGrid1->TextMatrix(3, 2), u"4"_s);
     }

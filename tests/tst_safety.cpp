@@ -28,12 +28,11 @@ void prepareFolder(const QString &folder, const QStringList &words)
 int runUntilKilled(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    registerForms();
-    if (!AppFunctions::Main(QString::fromLocal8Bit(argv[2])))
+    if (!startProgram(QString::fromLocal8Bit(argv[2])))
         return 2;
-    auto *main = Forms::findAs<frmLists>();
+    auto *main = forms().findAs<frmLists>();
     QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-    auto *test = Forms::findAs<frmTest>();
+    auto *test = forms().findAs<frmTest>();
     if (!test)
         return 3;
     for (const QString &typed : {u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}) {
@@ -83,12 +82,12 @@ private slots:
     void initTestCase()
     {
         WindowTest::initTestCase();
-        Clock::setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
+        program().clock().setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
     }
 
     void cleanup()
     {
-        resetProgram();
+        endProgram();
         MsgBoxScript::verifyAllUsedAndClear();
     }
 
@@ -117,8 +116,8 @@ private slots:
             QCOMPARE(number(*store, u"SELECT COUNT(*) FROM TESTS"_s), 0);
         }
         // The next start works, on the same folder, despite the lock left behind.
-        QVERIFY(AppFunctions::Main(folder.path()));
-        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(startProgram(folder.path()));
+        auto *main = forms().findAs<frmLists>();
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"4"_s);
         QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
     }
@@ -169,10 +168,10 @@ private slots:
         ProgramFolder folder;
         const QStringList words = {u"'; DROP TABLE WORDS; --"_s, u"שָׁלוֹם"_s, u"🐢🐢"_s, u"#1/1/2026#"_s, u"Ünïcödé"_s};
         prepareFolder(folder.path(), words);
-        QVERIFY(AppFunctions::Main(folder.path()));
-        auto *main = Forms::findAs<frmLists>();
+        QVERIFY(startProgram(folder.path()));
+        auto *main = forms().findAs<frmLists>();
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        auto *test = Forms::findAs<frmTest>();
+        auto *test = forms().findAs<frmTest>();
         QVERIFY(test);
         const QString longAnswer(10000, QChar(0x05D0));
         const QStringList typed
@@ -181,14 +180,14 @@ private slots:
             test->txtWord->setText(answer);
             QTest::keyClick(test->txtWord, Qt::Key_Return);
         }
-        Store &db = AppFunctions::db();
+        Store &db = program().store();
         QCOMPARE(rows(db, u"SELECT GUESS || '|' || RESULT FROM WORD_ATTEMPTS ORDER BY rowid"_s),
             QStringList({u"'; DROP TABLE WORDS; --|CORRECT"_s, longAnswer + u"|INCORRECT"_s, u"שָׁלוֹם|CORRECT"_s,
                 u"🐢🐢|CORRECT"_s, u"#1/1/2026#|CORRECT"_s, u"üNÏCÖDÉ|CORRECT"_s}));
         QCOMPARE(number(db, u"SELECT COUNT(*) FROM WORDS"_s), int(words.size()));
         QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS"_s), 1);
         QCOMPARE(rows(db, u"PRAGMA integrity_check"_s), QStringList {u"ok"_s});
-        QVERIFY(AppFunctions::IsFormLoaded(u"frmTestResults"_s));
+        QVERIFY(isLoaded(u"frmTestResults"_s));
     }
 
     void lockedByAnotherProcess_andBlockedWavs()
@@ -200,18 +199,18 @@ private slots:
         QVERIFY(holder->holding());
         const QByteArray before = fileBytes(folder.dbPath());
         MsgBoxScript::expect(MsgAnswer::OK);
-        QVERIFY(!AppFunctions::Main(folder.path()));
+        QVERIFY(!startProgram(folder.path()));
         const QString said = MsgBoxScript::shown().value(0);
         QVERIFY2(said.contains(u"in use by another program"_s), qPrintable(said));
         QCOMPARE(fileBytes(folder.dbPath()), before);
         holder.reset();
         MsgBoxScript::verifyAllUsedAndClear();
-        resetProgram();
+        endProgram();
 
         // Something else has taken the name Wavs: the program still starts (a
         // recording would then say it cannot be stored).
         writeFile(folder.file(u"Wavs"_s), {});
-        QVERIFY(AppFunctions::Main(folder.path()));
+        QVERIFY(startProgram(folder.path()));
         QVERIFY(QFileInfo(folder.file(u"Wavs"_s)).isFile());
     }
 };

@@ -27,16 +27,16 @@ private slots:
     void init()
     {
         m_folder = new ProgramFolder;
-        Clock::setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        Globals::gMessageTime = 0;
+        program().clock().setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
+        QVERIFY(startProgram(m_folder->path()));
+        program().globals.gMessageTime = 0;
     }
 
     void cleanup()
     {
-        resetProgram();
+        endProgram();
         MsgBoxScript::verifyAllUsedAndClear();
-        Clock::setNow({});
+        program().clock().setNow({});
         delete m_folder;
     }
 
@@ -82,7 +82,7 @@ private slots:
         click(w->chkSkipIndividualTestSetup);
         click(w->chkPlayWrong);
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmOptions"_s));
+        QVERIFY(!isLoaded(u"frmOptions"_s));
         QCOMPARE(storedOption("MESSAGE_TIME"), u"20"_s);
         QCOMPARE(storedOption("TEST_ORDER"), u"Order Created"_s);
         QCOMPARE(storedOption("MOVE_ON_AFTER"), u"5"_s);
@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
         QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"FALSE"_s);
         // The running program keeps the settings it started with.
-        QCOMPARE(Globals::gSkipTestSetup, false);
+        QCOMPARE(program().globals.gSkipTestSetup, false);
 
         w = openOptions();
         QCOMPARE(w->txtTempMessages->currentText(), u"10 Seconds"_s);
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
 
         // No row at all: loading writes the default row.
-        AppFunctions::db().execute(u" DELETE FROM OPTIONS "_s);
+        program().store().execute(u" DELETE FROM OPTIONS "_s);
         w = openOptions();
         QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
         QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
@@ -110,20 +110,20 @@ private slots:
 
     void options_familyImprovementsOnWhenNewAndOnlyByTheParentInAnOldDatabase()
     {
-        Store &db = AppFunctions::db();
+        Store &db = program().store();
         auto ticks = [](frmOptions *o) {
             return QList<bool> {
                 o->chkHideWordInClues->isChecked(), o->chkStrictDates->isChecked(), o->chkCaseHint->isChecked()};
         };
-        QCOMPARE(ticks(Forms::get<frmOptions>()), QList<bool>(3, true));
-        Forms::unload(Forms::get<frmOptions>());
+        QCOMPARE(ticks(forms().get<frmOptions>()), QList<bool>(3, true));
+        forms().unload(forms().get<frmOptions>());
         // An old database: shown off, and saving the other settings adds no table.
         db.execute(u"DROP TABLE FAMILY_OPTIONS"_s);
-        auto *options = Forms::get<frmOptions>();
+        auto *options = forms().get<frmOptions>();
         QCOMPARE(ticks(options), QList<bool>(3, false));
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
         QVERIFY(!db.hasTable(u"FAMILY_OPTIONS"_s));
-        options = Forms::get<frmOptions>();
+        options = forms().get<frmOptions>();
         options->Tab1->setCurrentIndex(1);
         click(options->chkHideWordInClues);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
@@ -132,7 +132,7 @@ private slots:
 
     void options_restoreDefaults()
     {
-        AppFunctions::db().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
+        program().store().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
         frmOptions *w = openOptions();
         QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked()); // typing needs revealing
 
@@ -143,7 +143,7 @@ private slots:
         QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
         QCOMPARE(w->txtTempMessages->currentText(), u"None"_s);
         MsgBoxScript::expect(MsgAnswer::Yes, question);
-        AppFunctions::db().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "_s);
+        program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "_s);
         QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
         // Written at once, before any Save, and shown.
         QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
@@ -157,18 +157,18 @@ private slots:
     {
         frmOptions *w = openOptions();
         w->Tab1->setCurrentIndex(1);
-        Globals::gMessageTime = 4;
+        program().globals.gMessageTime = 4;
         w->txtTempMessages->setCurrentText(u"None"_s);
         QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton); // nothing to see
-        QCOMPARE(Globals::gMessageTime, 4);
+        QCOMPARE(program().globals.gMessageTime, 4);
 
         w->txtTempMessages->setCurrentText(u"Indefinately"_s);
         qint32 during = -1;
         QString top;
         QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmMessage"_s));
-            auto *m = Forms::findAs<frmMessage>();
-            during = Globals::gMessageTime;
+            QTRY_VERIFY(isLoaded(u"frmMessage"_s));
+            auto *m = openWindow<frmMessage>();
+            during = program().globals.gMessageTime;
             top = m->lblTop->text() + QLatin1Char('/') + m->lblBottom->text();
             QVERIFY(!m->Timer1->isActive()); // waits to be dismissed
             QTest::mouseClick(m->lblBottom, Qt::LeftButton);
@@ -176,7 +176,7 @@ private slots:
         QTest::mouseClick(w->cmdTestMessageTime, Qt::LeftButton);
         QCOMPARE(during, 9999);
         QCOMPARE(top, u"Testing/Click To Close"_s);
-        QCOMPARE(Globals::gMessageTime, 4);
+        QCOMPARE(program().globals.gMessageTime, 4);
         QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s); // testing saves nothing
     }
 
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(HelpTexts::textFor(u"take a practice test"_s).contains(u"will begin.\r\n\r\nThe on-screen clues"_s));
         QVERIFY(HelpTexts::textFor(u"Nothing"_s).isEmpty());
 
-        auto *help = Forms::get<frmHelp>();
+        auto *help = forms().get<frmHelp>();
         help->show();
         QCOMPARE(help->txtTopic->currentText(), u"Introduction"_s);
         QVERIFY(help->txtHelp->toPlainText().startsWith(u"Lettermarch is a great way"_s));
@@ -205,7 +205,7 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
         QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
-        auto *about = Forms::get<frmAbout>();
+        auto *about = forms().get<frmAbout>();
         about->show();
         QCOMPARE(about->lblVirtualVersion->text(), u"1.0"_s);
         QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+$"_s).match(about->lblHardVersion->text()).hasMatch());
@@ -218,7 +218,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(u"https"_s);
         QDesktopServices::unsetUrlHandler(u"mailto"_s);
         QTest::mouseClick(about->cmdClose, Qt::LeftButton);
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmAbout"_s));
+        QVERIFY(!isLoaded(u"frmAbout"_s));
     }
 
 private:
@@ -226,7 +226,7 @@ private:
 
     frmOptions *openOptions()
     {
-        auto *w = Forms::get<frmOptions>();
+        auto *w = forms().get<frmOptions>();
         w->show();
         return w;
     }

@@ -58,30 +58,30 @@ private slots:
         }
         m_played.clear();
         m_said.clear();
-        Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-        Audio::setVoice(std::make_unique<FakeVoice>(&m_said));
-        QVERIFY(AppFunctions::Main(m_folder->path()));
-        QVERIFY(WaveFile::write(RecordingPath(Globals::gWavPath, u"apple"_s), PcmSound {}));
+        program().devices().setPlayer(std::make_unique<FakePlayer>(&m_played));
+        program().devices().setVoice(std::make_unique<FakeVoice>(&m_said));
+        QVERIFY(startProgram(m_folder->path()));
+        QVERIFY(WaveFile::write(RecordingPath(program().globals.gWavPath, u"apple"_s), PcmSound {}));
     }
 
     void cleanup()
     {
-        resetProgram();
-        Audio::setPlayer(nullptr);
-        Audio::setVoice(nullptr);
+        endProgram();
+        program().devices().setPlayer(nullptr);
+        program().devices().setVoice(nullptr);
         MsgBoxScript::verifyAllUsedAndClear();
     }
 
     void recordingFirst_voiceOtherwise_offAsBefore()
     {
-        Store &s = AppFunctions::db();
+        Store &s = program().store();
         // An old database: no table, the voice off, bench not pronounced at all.
         QVERIFY(!hasVoiceTable(s));
         QCOMPARE(ReadVoiceOptions(s), VoiceOptions {});
         TestOptionsRecord options;
         options.TestOrder = u"Order Created"_s;
         FakeView off;
-        TestSession plain(s, off, options, sessionFiles());
+        TestSession plain(surroundings(s), off, options, sessionFiles());
         plain.Start(1);
         QVERIFY(plain.Submit(u"apple"_s));
         plain.Pronounce();
@@ -95,7 +95,7 @@ private slots:
         SessionFiles files = sessionFiles();
         files.voice = {true, u"slt"_s, -0.5};
         FakeView on;
-        TestSession spoken(s, on, options, files);
+        TestSession spoken(surroundings(s), on, options, files);
         spoken.Start(1);
         QCOMPARE(m_played.filter(u"APPLE"_s).size(), 2); // once per test, automatically
         QVERIFY(m_said.isEmpty());
@@ -113,7 +113,7 @@ private slots:
         // The word blanked on the screen is still said when its clue is read aloud.
         files.family.hideWordInClues = true;
         FakeView hidden;
-        TestSession masked(s, hidden, options, files);
+        TestSession masked(surroundings(s), hidden, options, files);
         masked.Start(1);
         QCOMPARE(hidden.log.filter(u"word "_s), QStringList {u"word clue ________ (sound)"_s});
         masked.ReadDefinition();
@@ -126,12 +126,12 @@ private slots:
     void optionsWindow_keepsTheSettingInItsOwnTable()
     {
         // Saved without touching the voice (even with its page seen): no new table.
-        auto *options = Forms::get<frmOptions>();
+        auto *options = forms().get<frmOptions>();
         options->Tab1->setCurrentIndex(2);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        QVERIFY(!hasVoiceTable(AppFunctions::db()));
+        QVERIFY(!hasVoiceTable(program().store()));
 
-        options = Forms::get<frmOptions>();
+        options = forms().get<frmOptions>();
         options->Tab1->setCurrentIndex(2); // the voices come from the engine now
         QCOMPARE(options->cmbVoice->count(), 2);
         options->chkUseVoice->setChecked(true);
@@ -140,19 +140,19 @@ private slots:
         QTest::mouseClick(options->cmdTryVoice, Qt::LeftButton);
         QVERIFY(m_said.value(0).endsWith(u"|kal|-0.6"_s));
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        const VoiceOptions stored = ReadVoiceOptions(AppFunctions::db());
+        const VoiceOptions stored = ReadVoiceOptions(program().store());
         QCOMPARE(stored, (VoiceOptions {true, u"kal"_s, -0.6}));
-        QCOMPARE(Globals::gVoice, stored);
-        options = Forms::get<frmOptions>(); // shown again as saved
+        QCOMPARE(program().globals.gVoice, stored);
+        options = forms().get<frmOptions>(); // shown again as saved
         QVERIFY(options->chkUseVoice->isChecked() && options->sldRate->value() == -6);
         QCOMPARE(options->cmbVoice->currentText(), u"kal"_s);
-        Forms::unload(options);
+        forms().unload(options);
 
         // The list editor's Pronounce now works for the word without a recording.
-        auto *main = Forms::findAs<frmLists>();
+        auto *main = forms().findAs<frmLists>();
         QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
-        QTRY_VERIFY(AppFunctions::IsFormLoaded(u"frmEditList"_s));
-        QWidget *list = Forms::find(u"frmEditList"_s);
+        QTRY_VERIFY(isLoaded(u"frmEditList"_s));
+        QWidget *list = forms().find(u"frmEditList"_s);
         auto *pronounce = list->findChild<QPushButton *>(u"cmdPronounce"_s);
         auto *grid = list->findChild<FlexGrid *>(u"MSFlexGrid1"_s);
         grid->setRow(2); // bench
@@ -163,21 +163,21 @@ private slots:
 
     void voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
     {
-        Audio::setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
-        Globals::gVoice = {true, {}, 0};
-        auto *main = Forms::findAs<frmLists>();
+        program().devices().setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
+        program().globals.gVoice = {true, {}, 0};
+        auto *main = forms().findAs<frmLists>();
         for (int round = 0; round < 2; ++round) {
             if (round == 0)
                 MsgBoxScript::expect(MsgAnswer::OK);
             QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-            auto *test = Forms::findAs<frmTest>();
+            auto *test = forms().findAs<frmTest>();
             QVERIFY(test);
             QVERIFY(test->cmdReadDefinition->isVisibleTo(test) && !test->cmdReadDefinition->isEnabled());
             QCOMPARE(test->cmdReadSentence->toolTip(), u"No computer voice is installed."_s);
             test->txtWord->setText(u"apple"_s);
             QTest::keyClick(test->txtWord, Qt::Key_Return);
             QVERIFY(!test->cmdPronounce->isEnabled()); // bench: no recording, no voice
-            Forms::unload(test);
+            forms().unload(test);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QVERIFY(m_said.isEmpty());
@@ -189,22 +189,23 @@ private slots:
             QSKIP("needs the audio server of scripts/start-audio.sh");
         // The program's own module, loaded on first use; the program ends
         // without tearing a loaded engine down, so it must know it was loaded.
-        AudioModule::installVoice(QCoreApplication::applicationDirPath() + u"/liblettermarch_qtvoice.so"_s);
-        QVERIFY(!AudioModule::voiceLoaded());
-        Voice *voice = &Audio::voice();
+        AudioModule::installVoice(
+            program().devices(), QCoreApplication::applicationDirPath() + u"/liblettermarch_qtvoice.so"_s);
+        QVERIFY(!program().devices().voice().engineLoaded());
+        Voice *voice = &program().devices().voice();
         QVERIFY2(voice->problem().isEmpty(), qPrintable(voice->problem()));
-        QVERIFY(AudioModule::voiceLoaded());
+        QVERIFY(program().devices().voice().engineLoaded());
         QVERIFY(!voice->voices().isEmpty());
-        Audio::installQtAudio();
+        installQtAudio(program().devices());
         const QString heard = m_folder->file(u"heard.wav"_s);
 
         auto loudest = [&heard](bool speak, Voice *v) {
-            StartRecording();
+            program().devices().StartRecording();
             QTest::qWait(300);
             if (speak)
                 v->say(u"Spelling is fun."_s, {}, 0);
             QTest::qWait(2500);
-            StopRecording(heard);
+            program().devices().StopRecording(heard);
             int peak = 0;
             if (const auto sound = WaveFile::read(heard)) {
                 for (char c : sound->data)
@@ -216,7 +217,7 @@ private slots:
         const int spoken = loudest(true, voice);
         QVERIFY2(quiet < 8, qPrintable(QString::number(quiet)));
         QVERIFY2(spoken > 20, qPrintable(u"%1 against %2"_s.arg(spoken).arg(quiet)));
-        CloseRecording();
+        program().devices().CloseRecording();
     }
 
 private:

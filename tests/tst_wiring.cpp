@@ -60,14 +60,14 @@ private slots:
             addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
         }
         m_played.clear();
-        Audio::setPlayer(std::make_unique<FakePlayer>(&m_played));
-        QVERIFY(AppFunctions::Main(m_folder->path()));
+        program().devices().setPlayer(std::make_unique<FakePlayer>(&m_played));
+        QVERIFY(startProgram(m_folder->path()));
     }
 
     void cleanup()
     {
-        resetProgram();
-        Audio::setPlayer(nullptr);
+        endProgram();
+        program().devices().setPlayer(nullptr);
         MsgBoxScript::verifyAllUsedAndClear();
     }
 
@@ -80,12 +80,13 @@ private slots:
         };
         for (const char *library : {"libQt6Charts", "libQt6OpenGL", "libQt6PrintSupport"})
             QVERIFY2(!mapped(library), library);
-        auto *main = Forms::findAs<frmLists>();
+        auto *main = forms().findAs<frmLists>();
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         QVERIFY(mapped("libQt6Charts") && !mapped("libQt6PrintSupport"));
-        QVERIFY(qobject_cast<QGraphicsView *>(Forms::findAs<frmPastTests>()->chartScores)); // a chart, not its stand-in
+        QVERIFY(
+            qobject_cast<QGraphicsView *>(forms().findAs<frmPastTests>()->chartScores)); // a chart, not its stand-in
         whenModalShows("QPrintPreviewDialog", [](QWidget *preview) { preview->close(); });
-        QTest::mouseClick(Forms::get<frmPrintList>()->cmdPreview, Qt::LeftButton);
+        QTest::mouseClick(forms().get<frmPrintList>()->cmdPreview, Qt::LeftButton);
         QVERIFY(mapped("libQt6PrintSupport"));
     }
 
@@ -122,7 +123,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, opens);
         QFETCH(bool, modal);
-        QWidget *from = window == u"frmEditList"_s ? Forms::get<frmEditList>() : Forms::find(window);
+        QWidget *from = window == u"frmEditList"_s ? forms().get<frmEditList>() : forms().find(window);
         if (auto *list = qobject_cast<frmEditList *>(from))
             list->setListID(1);
         auto *action = from->findChild<QAction *>(item);
@@ -143,7 +144,7 @@ private slots:
         }
         action ? action->trigger() : button->click();
         if (!modal)
-            shown = Forms::isLoaded(opens) ? opens : QString();
+            shown = isLoaded(opens) ? opens : QString();
         QCOMPARE(shown, opens);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -156,10 +157,10 @@ private slots:
             asked << caption;
             return QString();
         });
-        auto *main = Forms::findAs<frmLists>();
+        auto *main = forms().findAs<frmLists>();
         main->mnuImportList->trigger();
         main->mnuExportList->trigger();
-        auto *list = Forms::get<frmEditList>();
+        auto *list = forms().get<frmEditList>();
         list->setListID(1);
         list->mnuImportWords->trigger();
         list->mnuExportList->trigger();
@@ -172,7 +173,7 @@ private slots:
 
     void captionsAndReadOnlyBoxes()
     {
-        auto *list = Forms::get<frmEditList>();
+        auto *list = forms().get<frmEditList>();
         list->setListID(1);
         QCOMPARE(list->frameDetails->title(), u"Word Details"_s);
         QCOMPARE(list->framePastTests->title(), u"Test Totals"_s);
@@ -181,13 +182,13 @@ private slots:
         for (QPlainTextEdit *box : list->frameDetails->findChildren<QPlainTextEdit *>())
             QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
 
-        auto *test = Forms::get<frmTest>();
+        auto *test = forms().get<frmTest>();
         QCOMPARE(test->frameDefinition->title(), u"Definition"_s);
         QCOMPARE(test->frameContext->title(), u"Context Sentence"_s);
         QVERIFY(test->txtDefinition->isReadOnly() && test->txtContext->isReadOnly());
-        Forms::unload(test);
+        forms().unload(test);
 
-        auto *prompt = Forms::get<frmDeleteOldList>();
+        auto *prompt = forms().get<frmDeleteOldList>();
         QVERIFY(prompt->setListID(1));
         for (QLineEdit *box : prompt->findChildren<QLineEdit *>())
             QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
@@ -204,41 +205,41 @@ private slots:
             {"frmOptions", "Options"}, {"frmAbout", "About Lettermarch..."}, {"frmRestoreBackup", "Restore a Backup"},
             {"frmTroubleWords", "Trouble Words"}, {"frmChooseWords", "Practise Missed Words"}};
         for (const auto &[name, title] : windows) {
-            QWidget *w = Forms::load(QString::fromLatin1(name));
+            QWidget *w = window(QString::fromLatin1(name));
             QCOMPARE(w->windowTitle(), QString::fromUtf8(title));
             w->show();
             QTest::keyClick(w, Qt::Key_Escape);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(!Forms::isLoaded(QString::fromLatin1(name)), name);
+            QVERIFY2(!isLoaded(QString::fromLatin1(name)), name);
         }
         // A test is never left on a key; its question stays the only way out.
-        auto *test = Forms::get<frmTest>();
-        test->Start(1);
+        auto *test = forms().get<frmTest>();
+        test->Start(1, {}, program().globals.TestOptions);
         test->show();
         QTest::keyClick(test->txtWord, Qt::Key_Escape);
-        QVERIFY(Forms::isLoaded(u"frmTest"_s) && test->isVisible());
-        Forms::unload(test);
+        QVERIFY(isLoaded(u"frmTest"_s) && test->isVisible());
+        forms().unload(test);
     }
 
     void mainWindow_comesBackWhereItWasAndOnTheScreen()
     {
-        auto *main = Forms::findAs<frmLists>();
+        auto *main = forms().findAs<frmLists>();
         const QRect screen = main->screen()->availableGeometry();
         main->move(screen.right() - 10, 40); // partly off the screen
         QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
         main->move(0, 0); // as a window manager might place it anew
-        Forms::findAs<frmEditList>()->close();
+        forms().findAs<frmEditList>()->close();
         QVERIFY(main->isVisible() && screen.contains(main->frameGeometry()));
         QCOMPARE(main->y(), 40);
     }
 
     void controls_laidOutInsideTheirWindowAndApart()
     {
-        QList<QWidget *> windows = {new frmPasteWords, new frmPrintList};
+        QList<QWidget *> windows = {window(u"frmPasteWords"_s), window(u"frmPrintList"_s)};
         for (const char *name : {"frmLists", "frmNewList", "frmEditList", "frmEditWord", "frmTest", "frmRevealAnswer",
                  "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList",
                  "frmOptions", "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
-            windows << Forms::load(QString::fromLatin1(name));
+            windows << window(QString::fromLatin1(name));
         for (QWidget *w : windows) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -257,7 +258,7 @@ private slots:
     void testSettings_fromTheControlsToTheTestAndTheStore()
     {
         // The setup window: each box reaches its own setting of the test.
-        auto *setup = Forms::get<frmTestSetup>();
+        auto *setup = forms().get<frmTestSetup>();
         setup->LoadDefaults();
         setup->chkPlayRight->setChecked(false);
         setup->chkForceEcho->setChecked(false);
@@ -270,21 +271,21 @@ private slots:
         QCOMPARE(storedOption("REVEAL_ANSWERS"), u"TRUE"_s);
         QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
         QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-        QVERIFY(!Globals::TestOptions.PlayCorrectSound && Globals::TestOptions.PlayIncorrectSound);
-        QVERIFY(!Globals::TestOptions.RequireEcho && Globals::TestOptions.ClearWrongAnswer);
+        QVERIFY(!program().globals.TestOptions.PlayCorrectSound && program().globals.TestOptions.PlayIncorrectSound);
+        QVERIFY(!program().globals.TestOptions.RequireEcho && program().globals.TestOptions.ClearWrongAnswer);
 
         // The test plays only the sound that is on.
-        auto *test = Forms::findAs<frmTest>();
+        auto *test = forms().findAs<frmTest>();
         QVERIFY(test);
         type(test->txtWord, u"cat"_s);
         QVERIFY(!m_played.contains(u"Sound_Correct.wav"_s));
         type(test->txtWord, u"dgo"_s);
         QVERIFY(m_played.contains(u"Sound_Incorrect.wav"_s));
         QVERIFY(test->txtWord->text().isEmpty()); // the wrong answer cleared
-        Forms::unload(test);
+        forms().unload(test);
 
         // The options window keeps the general settings it shows.
-        auto *options = Forms::get<frmOptions>();
+        auto *options = forms().get<frmOptions>();
         options->chkPromptToDeleteOldTests->setChecked(true);
         options->chkSkipIndividualTestSetup->setChecked(true);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
@@ -297,7 +298,7 @@ private slots:
     {
         // A transaction given up (by an error, say) leaves nothing behind, even
         // what a nested one committed.
-        Store &s = AppFunctions::db();
+        Store &s = program().store();
         auto lists = [&s] { return number(s, u"SELECT COUNT(*) FROM LISTS"_s); };
         {
             Store::Transaction outer(s);
@@ -311,9 +312,9 @@ private slots:
         QCOMPARE(lists(), 1);
 
         // A window deleted outright is forgotten by the registry.
-        QWidget *help = Forms::load(u"frmHelp"_s);
+        QWidget *help = forms().load(u"frmHelp"_s);
         delete help;
-        QVERIFY(!AppFunctions::IsFormLoaded(u"frmHelp"_s));
+        QVERIFY(!isLoaded(u"frmHelp"_s));
 
         // The real message box: Yes is the default and Escape means No.
         MsgBoxSeam::setHandler({});

@@ -181,13 +181,11 @@ private:
 
 } // namespace
 
-namespace Audio {
-void installQtAudio()
+void installQtAudio(Devices &devices)
 {
-    setRecorder(std::make_unique<QtRecorder>());
-    setPlayer(std::make_unique<QtPlayer>());
+    devices.setRecorder(std::make_unique<QtRecorder>());
+    devices.setPlayer(std::make_unique<QtPlayer>());
 }
-} // namespace Audio
 
 // The entry points of the audio module: the program loads it on the first
 // recording or sound, so Qt Multimedia and the sound server's libraries

@@ -1,6 +1,6 @@
 #pragma once
 
+class Devices;
+
 // Puts the real recording and playback devices of Qt Multimedia in place.
-namespace Audio {
-void installQtAudio();
-}
+void installQtAudio(Devices &devices);

@@ -55,12 +55,6 @@ private:
     bool m_tried = false;
 };
 
-bool &voiceLoadedFlag()
-{
-    static bool loaded = false;
-    return loaded;
-}
-
 class LoadingRecorder : public Recorder
 {
 public:
@@ -133,14 +127,10 @@ public:
             v->stop();
     }
     bool isSpeaking() override { return m_real.made() && m_real.made()->isSpeaking(); }
+    bool engineLoaded() const override { return m_real.made() != nullptr; }
 
 private:
-    Voice *real()
-    {
-        Voice *v = m_real.get();
-        voiceLoadedFlag() = voiceLoadedFlag() || v;
-        return v;
-    }
+    Voice *real() { return m_real.get(); }
 
     Lazy<Voice> m_real;
 };
@@ -148,20 +138,15 @@ private:
 } // namespace
 
 namespace AudioModule {
-bool voiceLoaded()
+void installVoice(Devices &devices, const QString &modulePath)
 {
-    return voiceLoadedFlag();
+    devices.setVoice(std::make_unique<LoadingVoice>(std::make_shared<Module>(modulePath)));
 }
 
-void installVoice(const QString &modulePath)
-{
-    Audio::setVoice(std::make_unique<LoadingVoice>(std::make_shared<Module>(modulePath)));
-}
-
-void install(const QString &modulePath)
+void install(Devices &devices, const QString &modulePath)
 {
     auto module = std::make_shared<Module>(modulePath);
-    Audio::setRecorder(std::make_unique<LoadingRecorder>(module));
-    Audio::setPlayer(std::make_unique<LoadingPlayer>(module));
+    devices.setRecorder(std::make_unique<LoadingRecorder>(module));
+    devices.setPlayer(std::make_unique<LoadingPlayer>(module));
 }
 } // namespace AudioModule

@@ -6,10 +6,10 @@
 // (beside the program) only when a sound is first recorded or played. A
 // module that cannot be loaded leaves the program without sound, silently,
 // as a missing sound device does.
+class Devices;
+
 namespace AudioModule {
-void install(const QString &modulePath);
+void install(Devices &devices, const QString &modulePath);
 // The computer voice, from its own module, loaded on its first use.
-void installVoice(const QString &modulePath);
-// Whether the voice module has been loaded (the voice was used).
-bool voiceLoaded();
+void installVoice(Devices &devices, const QString &modulePath);
 } // namespace AudioModule

@@ -1,8 +1,12 @@
 #include "core/audio/Sound.h"
 
 #include "core/audio/RecordingFiles.h"
+#include "core/audio/Voice.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <utility>
 
 namespace {
 
@@ -22,17 +26,14 @@ public:
     bool isPlaying() const override { return false; }
 };
 
-std::unique_ptr<Recorder> &recorderSlot()
+class NoVoice : public Voice
 {
-    static std::unique_ptr<Recorder> r = std::make_unique<SilentRecorder>();
-    return r;
-}
-
-std::unique_ptr<Player> &playerSlot()
-{
-    static std::unique_ptr<Player> p = std::make_unique<SilentPlayer>();
-    return p;
-}
+public:
+    QString problem() override { return NoVoiceInstalled; }
+    QStringList voices() override { return {}; }
+    void say(const QString &, const QString &, double) override { }
+    void stop() override { }
+};
 
 void doEvents(int times)
 {
@@ -42,52 +43,65 @@ void doEvents(int times)
 
 } // namespace
 
-namespace Audio {
+Devices::Devices()
+    : m_recorder(std::make_unique<SilentRecorder>())
+    , m_player(std::make_unique<SilentPlayer>())
+    , m_voice(std::make_unique<NoVoice>())
+{ }
 
-void setRecorder(std::unique_ptr<Recorder> recorder)
+Devices::~Devices() = default;
+
+void Devices::setRecorder(std::unique_ptr<Recorder> recorder)
 {
-    recorderSlot() = recorder ? std::move(recorder) : std::make_unique<SilentRecorder>();
+    m_recorder = recorder ? std::move(recorder) : std::make_unique<SilentRecorder>();
 }
 
-void setPlayer(std::unique_ptr<Player> player)
+void Devices::setPlayer(std::unique_ptr<Player> player)
 {
-    playerSlot() = player ? std::move(player) : std::make_unique<SilentPlayer>();
+    m_player = player ? std::move(player) : std::make_unique<SilentPlayer>();
 }
 
-Recorder &recorder()
+void Devices::setVoice(std::unique_ptr<Voice> voice)
 {
-    return *recorderSlot();
+    m_voice = voice ? std::move(voice) : std::make_unique<NoVoice>();
 }
 
-Player &player()
+void Devices::takeFrom(Devices &other)
 {
-    return *playerSlot();
+    m_recorder = std::exchange(other.m_recorder, std::make_unique<SilentRecorder>());
+    m_player = std::exchange(other.m_player, std::make_unique<SilentPlayer>());
+    m_voice = std::exchange(other.m_voice, std::make_unique<NoVoice>());
 }
 
-} // namespace Audio
-
-void StartRecording()
+void Devices::StartRecording()
 {
-    Audio::recorder().start();
+    m_recorder->start();
 }
 
-void StopRecording(const QString &path)
+void Devices::StopRecording(const QString &path)
 {
-    Audio::recorder().stop();
+    m_recorder->stop();
     doEvents(6);
     // The old recording goes first, so a failed save never leaves it behind
     // looking like the new one.
     KillFile(path);
-    Audio::recorder().save(path);
+    m_recorder->save(path);
     doEvents(6);
 }
 
-void CloseRecording()
+void Devices::CloseRecording()
 {
-    Audio::recorder().close();
+    m_recorder->close();
 }
 
-void PlaySound(const QString &path)
+void Devices::PlaySound(const QString &path)
 {
-    Audio::player().play(path);
+    m_player->play(path);
+}
+
+void Devices::waitUntilQuiet(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    while (m_voice->isSpeaking() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }

@@ -28,17 +28,42 @@ public:
     virtual bool isPlaying() const = 0;
 };
 
-// Which devices the program uses; by default neither records nor plays.
-namespace Audio {
-void setRecorder(std::unique_ptr<Recorder> recorder);
-void setPlayer(std::unique_ptr<Player> player);
-Recorder &recorder();
-Player &player();
-} // namespace Audio
+class Voice;
 
-// The recording and playback operations the windows use. None reports a
-// failure: a missing microphone simply leaves no file.
-void StartRecording();
-void StopRecording(const QString &path);
-void CloseRecording();
-void PlaySound(const QString &path);
+// The program's sound devices: one recorder, one player, one computer voice.
+// By default none records, plays or speaks; the real ones are put in place
+// at start-up (and fakes by tests).
+class Devices
+{
+public:
+    Devices();
+    ~Devices();
+    Devices(const Devices &) = delete;
+    Devices &operator=(const Devices &) = delete;
+
+    // An empty pointer puts the silent device back.
+    void setRecorder(std::unique_ptr<Recorder> recorder);
+    void setPlayer(std::unique_ptr<Player> player);
+    void setVoice(std::unique_ptr<Voice> voice);
+    // Moves the other program's devices here (a program started again on
+    // the same computer); the other is left silent.
+    void takeFrom(Devices &other);
+    Recorder &recorder() { return *m_recorder; }
+    Player &player() { return *m_player; }
+    Voice &voice() { return *m_voice; }
+
+    // The recording and playback operations the windows use. None reports a
+    // failure: a missing microphone simply leaves no file.
+    void StartRecording();
+    void StopRecording(const QString &path);
+    void CloseRecording();
+    void PlaySound(const QString &path);
+
+    // Lets what the voice is saying finish (at most `msecs`), serving events.
+    void waitUntilQuiet(int msecs);
+
+private:
+    std::unique_ptr<Recorder> m_recorder;
+    std::unique_ptr<Player> m_player;
+    std::unique_ptr<Voice> m_voice;
+};

@@ -27,12 +27,7 @@ public:
     // Still saying something (or about to): the program lets it finish before
     // it ends, as the engine cannot be stopped safely in mid-word.
     virtual bool isSpeaking() { return false; }
+    // Whether a speech engine has been started, which cannot be torn down
+    // safely once it has spoken.
+    virtual bool engineLoaded() const { return false; }
 };
-
-namespace Audio {
-// Lets what the voice is saying finish (at most `msecs`), serving events.
-void waitUntilQuiet(int msecs);
-// By default there is no voice (the module provides the real one).
-void setVoice(std::unique_ptr<Voice> voice);
-Voice &voice();
-} // namespace Audio

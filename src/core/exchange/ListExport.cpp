@@ -1,6 +1,7 @@
 #include "core/exchange/ListExport.h"
 
 #include "core/audio/RecordingFiles.h"
+#include "core/data/Clock.h"
 #include "core/data/Flags.h"
 #include "core/data/ListNames.h"
 #include "core/data/ListStore.h"
@@ -15,9 +16,11 @@
 
 namespace ListExport {
 
-QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, WordOrder order)
+QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, WordOrder order, RandomSource *random)
 {
-    const TestWords words = LoadTestWords(store, listId, order);
+    const Clock clock;
+    RandomSource own(clock);
+    const TestWords words = LoadTestWords(store, random ? *random : own, listId, order);
     QList<WordEntry> entries;
     for (const QString &id : words.sequence) {
         if (id.isEmpty())

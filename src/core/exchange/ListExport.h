@@ -3,6 +3,7 @@
 #include "core/exchange/WordEntry.h"
 #include "core/practice/TestOptions.h"
 
+class RandomSource;
 class Store;
 
 // A list's words as they leave the program: to a file, a folder with the
@@ -11,7 +12,10 @@ namespace ListExport {
 
 // The list's words in the given order, each with its recording's path when
 // it has one.
-QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, WordOrder order = WordOrder::OrderCreated);
+// In random order the words are shuffled with `random` (one of its own when
+// none is given).
+QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, WordOrder order = WordOrder::OrderCreated,
+    RandomSource *random = nullptr);
 // "Spelling words for 12/11/2026".
 QString Title(Store &store, qint32 listId);
 

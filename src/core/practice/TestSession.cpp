@@ -46,8 +46,11 @@ void DeleteTest(Store &store, qint32 testId)
     transaction.commit();
 }
 
-TestSession::TestSession(Store &store, TestView &view, TestOptionsRecord options, SessionFiles files)
-    : m_store(store)
+TestSession::TestSession(Surroundings around, TestView &view, TestOptionsRecord options, SessionFiles files)
+    : m_store(around.store)
+    , m_devices(around.devices)
+    , m_clock(around.clock)
+    , m_random(around.random)
     , m_view(view)
     , m_options(std::move(options))
     , m_files(std::move(files))
@@ -58,9 +61,9 @@ void TestSession::Start(qint32 listId, const QList<qint32> &onlyWords)
     m_testId = NextID(m_store, IdCodes::Test);
     m_listId = listId;
     m_onlyWords = onlyWords;
-    m_words = LoadTestWords(m_store, m_listId, wordOrderOf(m_options.TestOrder), m_onlyWords);
+    m_words = LoadTestWords(m_store, m_random, m_listId, wordOrderOf(m_options.TestOrder), m_onlyWords);
     m_state = State::WordPresented;
-    m_startTime = Clock::now();
+    m_startTime = m_clock.now();
     m_wordIndex = -1;
     if (m_words.leftOut > 0)
         m_view.wordsLeftOut(m_listId, m_words.leftOut);
@@ -139,7 +142,7 @@ void TestSession::AnswerCorrect(const QString &answer)
 {
     storeAttempt(answer, Correct);
     if (m_options.PlayCorrectSound)
-        PlaySound(m_files.correctSound);
+        m_devices.PlaySound(m_files.correctSound);
     m_view.showMessage(QStringLiteral("Correct"), m_currentWord);
     NextWord();
 }
@@ -148,7 +151,7 @@ void TestSession::AnswerIncorrect(const QString &answer)
 {
     storeAttempt(answer, Incorrect);
     if (m_options.PlayIncorrectSound)
-        PlaySound(m_files.incorrectSound);
+        m_devices.PlaySound(m_files.incorrectSound);
     const bool caseOnly
         = m_files.family.caseHint && m_caseSensitive && answer.compare(m_currentWord, Qt::CaseInsensitive) == 0;
     if (m_attempts >= m_options.MoveOnAfter) {
@@ -213,14 +216,15 @@ void TestSession::writeWhenFree(Write write)
 
 void TestSession::Pronounce()
 {
-    if (const QString problem = PronounceWord(m_currentWord, m_files.wavDir, m_files.voice); !problem.isEmpty())
+    if (const QString problem = PronounceWord(m_devices, m_currentWord, m_files.wavDir, m_files.voice);
+        !problem.isEmpty())
         m_view.notice(problem);
 }
 
 void TestSession::ReadAloud(const QString &clue)
 {
     if (m_files.voice.enabled && !clue.trimmed().isEmpty())
-        Audio::voice().say(clue, m_files.voice.voice, m_files.voice.rate);
+        m_devices.voice().say(clue, m_files.voice.voice, m_files.voice.rate);
 }
 
 void TestSession::EndTest()
@@ -234,7 +238,7 @@ void TestSession::EndTest()
 
 void TestSession::SaveTest()
 {
-    const QDateTime end = Clock::now();
+    const QDateTime end = m_clock.now();
     writeWhenFree([&] {
         Store::Transaction transaction(m_store);
         for (const PendingAttempt &a : std::as_const(m_pending))

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+class Clock;
+class Devices;
 class Store;
 
 // Stores one checked answer at once, so an answer is never lost even if
@@ -64,8 +66,16 @@ class TestSession
 public:
     enum class State { NotStarted, WordPresented, Ended, Quit };
 
+    // What a session needs from the program around it.
+    struct Surroundings
+    {
+        Store &store;
+        Devices &devices;
+        const Clock &clock;
+        RandomSource &random;
+    };
     // The session keeps its own copy of the settings it was started with.
-    TestSession(Store &store, TestView &view, TestOptionsRecord options, SessionFiles files);
+    TestSession(Surroundings around, TestView &view, TestOptionsRecord options, SessionFiles files);
 
     // The settings this session runs with.
     const TestOptionsRecord &options() const { return m_options; }
@@ -128,6 +138,9 @@ private:
     TestWords m_words;
 
     Store &m_store;
+    Devices &m_devices;
+    const Clock &m_clock;
+    RandomSource &m_random;
     TestView &m_view;
     const TestOptionsRecord m_options;
     const SessionFiles m_files;

@@ -10,16 +10,9 @@
 #include <random>
 
 namespace {
-std::mt19937_64 &generator()
-{
-    static std::mt19937_64 g(std::random_device {}());
-    return g;
-}
-
 // Seconds since midnight, with their fraction, divided by 3, as a float.
-quint32 clockSeed()
+quint32 clockSeed(const QTime &t)
 {
-    const QTime t = Clock::now().time();
     const float seed = float(t.msecsSinceStartOfDay() / 1000.0 / 3.0);
     quint32 bits;
     std::memcpy(&bits, &seed, sizeof bits);
@@ -27,11 +20,16 @@ quint32 clockSeed()
 }
 } // namespace
 
-qint32 RandomNumber(qint32 max)
+RandomSource::RandomSource(const Clock &clock)
+    : m_clock(clock)
+    , m_generator(std::random_device {}())
+{ }
+
+qint32 RandomSource::RandomNumber(qint32 max)
 {
-    auto &g = generator();
+    auto &g = m_generator;
     // Mix the clock into the running state rather than restarting from it.
-    std::seed_seq mix {quint32(g()), quint32(g() >> 32), clockSeed()};
+    std::seed_seq mix {quint32(g()), quint32(g() >> 32), clockSeed(m_clock.now().time())};
     g.seed(mix);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (;;) {
@@ -42,20 +40,20 @@ qint32 RandomNumber(qint32 max)
     }
 }
 
-void ShuffleWords(QStringList &sequence)
+void ShuffleWords(RandomSource &random, QStringList &sequence)
 {
     qint32 count = 0;
     while (count < 31)
-        count = RandomNumber(50);
+        count = random.RandomNumber(50);
     const qint32 last = qint32(sequence.size()) - 1;
     for (qint32 i = 0; i <= count; ++i) {
-        const qint32 a = RandomNumber(last);
-        const qint32 b = RandomNumber(last);
+        const qint32 a = random.RandomNumber(last);
+        const qint32 b = random.RandomNumber(last);
         sequence.swapItemsAt(a, b);
     }
 }
 
-TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order, const QList<qint32> &only)
+TestWords LoadTestWords(Store &store, RandomSource &random, qint32 listId, WordOrder order, const QList<qint32> &only)
 {
     QString sql = QStringLiteral("SELECT * FROM WORDS ") + QStringLiteral(" WHERE LIST_ID = ") + QString::number(listId)
         + QLatin1Char(' ');
@@ -90,7 +88,7 @@ TestWords LoadTestWords(Store &store, qint32 listId, WordOrder order, const QLis
     if (sequence.isEmpty())
         sequence << QString();
     if (order == WordOrder::Random)
-        ShuffleWords(sequence);
+        ShuffleWords(random, sequence);
     return words;
 }
 

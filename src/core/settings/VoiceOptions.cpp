@@ -42,19 +42,19 @@ Pronunciation PronunciationFor(bool hasRecording, const VoiceOptions &voice)
     return voice.enabled ? Pronunciation::Voice : Pronunciation::None;
 }
 
-QString PronounceWord(const QString &word, const QString &wavDir, const VoiceOptions &voice)
+QString PronounceWord(Devices &devices, const QString &word, const QString &wavDir, const VoiceOptions &voice)
 {
     const QString path = RecordingPath(wavDir, word);
     switch (PronunciationFor(HasRecording(path), voice)) {
     case Pronunciation::Recording:
         if (QString problem = RecordingProblem(path); !problem.isEmpty())
             return problem;
-        PlaySound(path);
+        devices.PlaySound(path);
         break;
     case Pronunciation::Voice:
-        if (QString problem = Audio::voice().problem(); !problem.isEmpty())
+        if (QString problem = devices.voice().problem(); !problem.isEmpty())
             return problem;
-        Audio::voice().say(word, voice.voice, voice.rate);
+        devices.voice().say(word, voice.voice, voice.rate);
         break;
     case Pronunciation::None:
         break;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class Devices;
 class Store;
 
 // The computer voice setting. It lives in a table of its own, VOICE_OPTIONS,
@@ -27,4 +28,4 @@ Pronunciation PronunciationFor(bool hasRecording, const VoiceOptions &voice);
 // Says the word as PronunciationFor decides: plays its recording from
 // `wavDir` or speaks it. Returns what stopped it, for the user (a recording
 // too long to play, a voice that cannot speak); empty otherwise.
-QString PronounceWord(const QString &word, const QString &wavDir, const VoiceOptions &voice);
+QString PronounceWord(Devices &devices, const QString &word, const QString &wavDir, const VoiceOptions &voice);

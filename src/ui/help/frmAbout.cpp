@@ -1,6 +1,6 @@
 #include "ui/help/frmAbout.h"
 
-#include "ui/kernel/Globals.h"
+#include "core/app/Program.h"
 
 #include "ui/kernel/Controls.h"
 
@@ -39,7 +39,8 @@ QPixmap picture()
 }
 } // namespace
 
-frmAbout::frmAbout()
+frmAbout::frmAbout(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setMouseTracking(true);
@@ -132,7 +133,7 @@ void frmAbout::Form_Load()
     lblHardVersion->setText(
         QStringLiteral("%1.%2.%3").arg(v.majorVersion()).arg(v.minorVersion()).arg(v.microVersion()));
     m_normalColour = lblWebsite->palette().color(QPalette::WindowText);
-    lblDataFolder->setText(QDir::toNativeSeparators(Globals::gProgramDir));
+    lblDataFolder->setText(QDir::toNativeSeparators(m_program.globals.gProgramDir));
 }
 
 void frmAbout::OpenInternet(const QString &URL, int WindowStyle)

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QColor>
 #include <QDialog>
 
+class Program;
 class QLabel;
 class QPushButton;
 
@@ -17,7 +18,7 @@ public:
     static constexpr const char *SupportAddress = "support@lettermarch.example";
     static constexpr const char *WebSite = "https://lettermarch.example/";
 
-    frmAbout();
+    explicit frmAbout(Program &program);
 
     void Form_Load() override;
     // Hands the address to the desktop's default handler; failures are silent.
@@ -46,4 +47,5 @@ protected:
 private:
     void setLinkColour(QLabel *link, const QColor &colour);
     QColor m_normalColour;
+    Program &m_program;
 };

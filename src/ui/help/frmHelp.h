@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QWidget>
 

@@ -1,8 +1,6 @@
 #include "ui/kernel/AppFunctions.h"
 
-#include "core/data/Store.h"
-#include "ui/kernel/Forms.h"
-#include "ui/kernel/Globals.h"
+#include "ui/kernel/Form.h"
 #include "ui/kernel/frmMessage.h"
 
 #include <QCoreApplication>
@@ -11,23 +9,11 @@
 
 namespace AppFunctions {
 
-Store &db()
+QString ShowMessage(qint32 messageTime, const QVariant &top, const QVariant &bottom)
 {
-    if (!Globals::gConnection)
-        throw StoreError(QStringLiteral("The database is not open."));
-    return *Globals::gConnection;
-}
-
-bool IsFormLoaded(const QString &name)
-{
-    return Forms::isLoaded(name);
-}
-
-QString ShowMessage(const QVariant &top, const QVariant &bottom)
-{
-    if (Globals::gMessageTime <= 0)
+    if (messageTime <= 0)
         return {};
-    frmMessage *message = Forms::get<frmMessage>();
+    frmMessage *message = makeForm<frmMessage>(messageTime);
     message->lblTop->setText(top.toString());
     message->lblBottom->setText(bottom.toString());
     message->Reset();

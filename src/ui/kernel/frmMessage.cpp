@@ -1,7 +1,6 @@
 #include "ui/kernel/frmMessage.h"
 
 #include "core/data/Options.h"
-#include "ui/kernel/Globals.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -30,7 +29,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, qreal pointSize)
 }
 } // namespace
 
-frmMessage::frmMessage()
+frmMessage::frmMessage(qint32 messageTime)
+    : m_messageTime(messageTime)
 {
     setObjectName(QStringLiteral("frmMessage"));
     setWindowTitle(QStringLiteral("Message..."));
@@ -57,7 +57,7 @@ frmMessage::frmMessage()
 
 void frmMessage::Form_Load()
 {
-    if (Globals::gMessageTime < MessageTime::FirstIndefinite)
+    if (m_messageTime < MessageTime::FirstIndefinite)
         Timer1->start();
     else
         Timer1->stop();
@@ -70,7 +70,7 @@ void frmMessage::Reset()
 
 void frmMessage::Timer1_Timer()
 {
-    if (TickCount < Globals::gMessageTime)
+    if (TickCount < m_messageTime)
         ++TickCount;
     else
         close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDialog>
 
@@ -16,7 +16,9 @@ class frmMessage : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmMessage();
+    // Shown for `messageTime` half-seconds (or until closed, from the first
+    // indefinite time on).
+    explicit frmMessage(qint32 messageTime);
 
     void Form_Load() override;
     void Reset();
@@ -28,6 +30,7 @@ public:
     QTimer *Timer1;
     QLineEdit *txtDummy;
     qint32 TickCount = 0;
+    const qint32 m_messageTime;
     // Where the keys typed meanwhile go (null: they are dropped).
     QString *TypedAhead = nullptr;
 

@@ -1,13 +1,12 @@
 #include "ui/lists/ListFiles.h"
 
-#include "core/data/Clock.h"
+#include "core/app/Program.h"
 #include "core/data/Options.h"
 #include "core/exchange/ListExport.h"
 #include "core/exchange/WordImport.h"
 #include "core/lists/WeekDates.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/FileDialogs.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmPasteWords.h"
 
@@ -24,9 +23,9 @@ const QString ReadFilter = QStringLiteral("Word lists (*.csv *.kvtml);;CSV files
 
 // The file's name for the list: its test date, without characters a file
 // name cannot hold.
-QString suggestedName(qint32 listId)
+QString suggestedName(Program &program, qint32 listId)
 {
-    QString name = ListExport::Title(db(), listId);
+    QString name = ListExport::Title(program.store(), listId);
     for (QChar &c : name) {
         if (QStringLiteral("/\\:*?\"<>|").contains(c))
             c = u'-';
@@ -35,7 +34,7 @@ QString suggestedName(qint32 listId)
 }
 
 // Shows the preview of the file's words; the identifiers added.
-QList<qint32> preview(QWidget *parent, qint32 listId, const QDate *newListDates)
+QList<qint32> preview(Program &program, QWidget *parent, qint32 listId, const QDate *newListDates)
 {
     const QString path = FileDialogs::openFile(parent, QStringLiteral("Import Words"), ReadFilter);
     if (path.isEmpty())
@@ -45,7 +44,7 @@ QList<qint32> preview(QWidget *parent, qint32 listId, const QDate *newListDates)
         MsgBox(read.problem + QStringLiteral("\n\nNothing was imported."), MsgButtons::OK, parent);
         return {};
     }
-    auto *window = Forms::get<frmPasteWords>();
+    auto *window = makeForm<frmPasteWords>(program);
     window->setParent(parent, Qt::Dialog);
     if (newListDates)
         // The list is named after the file: its own title, else its name.
@@ -67,11 +66,11 @@ QList<qint32> preview(QWidget *parent, qint32 listId, const QDate *newListDates)
 }
 } // namespace
 
-void exportList(QWidget *parent, qint32 listId)
+void exportList(Program &program, QWidget *parent, qint32 listId)
 {
-    QString path
-        = FileDialogs::saveFile(parent, QStringLiteral("Export List"), suggestedName(listId) + QStringLiteral(".csv"),
-            QStringLiteral("CSV files (*.csv);;KDE vocabulary files (*.kvtml)"));
+    QString path = FileDialogs::saveFile(parent, QStringLiteral("Export List"),
+        suggestedName(program, listId) + QStringLiteral(".csv"),
+        QStringLiteral("CSV files (*.csv);;KDE vocabulary files (*.kvtml)"));
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -84,41 +83,41 @@ void exportList(QWidget *parent, qint32 listId)
                 != MsgAnswer::Yes)
             return;
     }
-    const QString problem = ListExport::WriteFile(db(), listId, path, Globals::gWavPath);
+    const QString problem = ListExport::WriteFile(program.store(), listId, path, program.globals.gWavPath);
     MsgBox(
         problem.isEmpty() ? QStringLiteral("The list was saved as %1.").arg(QDir::toNativeSeparators(path)) : problem,
         MsgButtons::OK, parent);
 }
 
-void exportWithRecordings(QWidget *parent, qint32 listId)
+void exportWithRecordings(Program &program, QWidget *parent, qint32 listId)
 {
     const QString parentFolder = FileDialogs::folder(parent, QStringLiteral("Export with Recordings"));
     if (parentFolder.isEmpty())
         return;
-    const QString folder = QDir(parentFolder).filePath(suggestedName(listId));
+    const QString folder = QDir(parentFolder).filePath(suggestedName(program, listId));
     if (ListExport::FolderHoldsExport(folder)
         && MsgBox(QStringLiteral("The folder %1 already holds an export of this list. Replace it?")
                       .arg(QDir::toNativeSeparators(folder)),
                MsgButtons::YesNo, parent)
             != MsgAnswer::Yes)
         return;
-    const QString problem = ListExport::WriteFolder(db(), listId, folder, Globals::gWavPath);
+    const QString problem = ListExport::WriteFolder(program.store(), listId, folder, program.globals.gWavPath);
     MsgBox(problem.isEmpty() ? QStringLiteral("The list and its recordings were saved in the folder %1.")
                                    .arg(QDir::toNativeSeparators(folder))
                              : problem,
         MsgButtons::OK, parent);
 }
 
-QList<qint32> importInto(QWidget *parent, qint32 listId)
+QList<qint32> importInto(Program &program, QWidget *parent, qint32 listId)
 {
-    return preview(parent, listId, nullptr);
+    return preview(program, parent, listId, nullptr);
 }
 
-qint32 importAsNewList(QWidget *parent)
+qint32 importAsNewList(Program &program, QWidget *parent)
 {
-    const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(db()), Clock::today());
+    const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(program.store()), program.clock().today());
     const QDate dates[3] = {week.start, week.end, week.test};
-    const QList<qint32> made = preview(parent, 0, dates);
+    const QList<qint32> made = preview(program, parent, 0, dates);
     return made.isEmpty() ? 0 : made.first();
 }
 

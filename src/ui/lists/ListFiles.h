@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class Program;
 class QWidget;
 
 // A list to and from files, asked from the list editor and the main window
@@ -11,14 +12,14 @@ namespace ListFiles {
 
 // Export to .csv or .kvtml (chosen by the name), or to a folder with the
 // recordings.
-void exportList(QWidget *parent, qint32 listId);
-void exportWithRecordings(QWidget *parent, qint32 listId);
+void exportList(Program &program, QWidget *parent, qint32 listId);
+void exportWithRecordings(Program &program, QWidget *parent, qint32 listId);
 
 // Import a file's words into the list (previewed first); the identifiers
 // of the words added.
-QList<qint32> importInto(QWidget *parent, qint32 listId);
+QList<qint32> importInto(Program &program, QWidget *parent, qint32 listId);
 // Import a file as a new list with the dates New List proposes; its
 // identifier, or 0 when nothing was made.
-qint32 importAsNewList(QWidget *parent);
+qint32 importAsNewList(Program &program, QWidget *parent);
 
 } // namespace ListFiles

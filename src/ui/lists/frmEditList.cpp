@@ -1,5 +1,6 @@
 #include "ui/lists/frmEditList.h"
 
+#include "core/app/Program.h"
 #include "core/audio/RecordingFiles.h"
 #include "core/data/ListNames.h"
 #include "core/data/ListStore.h"
@@ -7,10 +8,8 @@
 #include "core/lists/WordStore.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/ListFiles.h"
-#include "ui/lists/frmEditWord.h"
 #include "ui/lists/frmPasteWords.h"
 
 #include <QFile>
@@ -41,7 +40,8 @@ QLineEdit *display(QWidget *parent, const char *name)
 }
 } // namespace
 
-frmEditList::frmEditList()
+frmEditList::frmEditList(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmEditList"));
     Controls::closeOnEscape(this);
@@ -158,8 +158,9 @@ frmEditList::frmEditList()
     connect(cmdPasteWords, &QPushButton::clicked, this, &frmEditList::PasteWords);
     connect(mnuPasteWords, &QAction::triggered, this, &frmEditList::PasteWords);
     connect(mnuImportWords, &QAction::triggered, this, &frmEditList::ImportWords);
-    connect(mnuExportList, &QAction::triggered, this, [this] { ListFiles::exportList(this, m_ListID); });
-    connect(mnuExportFolder, &QAction::triggered, this, [this] { ListFiles::exportWithRecordings(this, m_ListID); });
+    connect(mnuExportList, &QAction::triggered, this, [this] { ListFiles::exportList(m_program, this, m_ListID); });
+    connect(mnuExportFolder, &QAction::triggered, this,
+        [this] { ListFiles::exportWithRecordings(m_program, this, m_ListID); });
     connect(mnuPrint, &QAction::triggered, this, &frmEditList::PrintList);
     connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::EditWord);
     connect(mnuEdit, &QAction::triggered, this, &frmEditList::EditWord);
@@ -195,7 +196,7 @@ bool frmEditList::event(QEvent *e)
 
 void frmEditList::PasteWords()
 {
-    auto *paste = Forms::get<frmPasteWords>();
+    auto *paste = makeForm<frmPasteWords>(m_program);
     paste->setParent(this, Qt::Dialog);
     paste->setListID(m_ListID);
     bool added = false;
@@ -207,7 +208,7 @@ void frmEditList::PasteWords()
 
 void frmEditList::ImportWords()
 {
-    if (!ListFiles::importInto(this, m_ListID).isEmpty())
+    if (!ListFiles::importInto(m_program, this, m_ListID).isEmpty())
         LoadWords();
 }
 
@@ -219,8 +220,8 @@ void frmEditList::PrintList()
 void frmEditList::setListID(qint32 id)
 {
     m_ListID = id;
-    m_testCount = CountListTests(db(), id);
-    txtListName->setText(ListNames::of(db(), id));
+    m_testCount = CountListTests(m_program.store(), id);
+    txtListName->setText(ListNames::of(m_program.store(), id));
     txtListName->setModified(false);
     setWindowTitle(ListNames::titled(QStringLiteral("Edit Word List"), txtListName->text()));
     LoadWords();
@@ -232,12 +233,12 @@ void frmEditList::saveListName()
         return;
     txtListName->setModified(false);
     try {
-        ListNames::set(db(), m_ListID, txtListName->text());
+        ListNames::set(m_program.store(), m_ListID, txtListName->text());
     } catch (const StoreError &e) {
         MsgBox(QStringLiteral("The name could not be saved: %1").arg(e.message()), MsgButtons::OK, this);
         return;
     }
-    txtListName->setText(ListNames::of(db(), m_ListID));
+    txtListName->setText(ListNames::of(m_program.store(), m_ListID));
     setWindowTitle(ListNames::titled(QStringLiteral("Edit Word List"), txtListName->text()));
 }
 
@@ -258,7 +259,7 @@ void frmEditList::LoadWords()
     FlexGrid *g = MSFlexGrid1;
     {
         const QSignalBlocker block(g);
-        for (const auto &[id, word] : ListWords(db(), m_ListID)) {
+        for (const auto &[id, word] : ListWords(m_program.store(), m_ListID)) {
             const int r = g->AddItem();
             g->setTextMatrix(r, ColWord, word);
             g->setTextMatrix(r, ColWordId, QString::number(id));
@@ -291,7 +292,7 @@ void frmEditList::clearDetails()
 
 void frmEditList::ShowWordDetails(qint32 wordId)
 {
-    const auto row = ReadWord(db(), wordId);
+    const auto row = ReadWord(m_program.store(), wordId);
     if (!row) {
         clearDetails();
         return;
@@ -303,30 +304,16 @@ void frmEditList::ShowWordDetails(qint32 wordId)
     txtCaseSensitive->setText(
         row->caseSensitive == QStringLiteral("TRUE") ? QStringLiteral("YES") : QStringLiteral("NO"));
     txtTests->setText(QString::number(m_testCount));
-    txtCorrect->setText(QString::number(CountCorrectFirstAttempts(db(), wordId)));
-    txtIncorrect->setText(QString::number(CountIncorrectGuesses(db(), wordId)));
-    cmdPronounce->setEnabled(
-        PronunciationFor(HasRecording(RecordingPath(Globals::gWavPath, txtWord->text())), Globals::gVoice)
+    txtCorrect->setText(QString::number(CountCorrectFirstAttempts(m_program.store(), wordId)));
+    txtIncorrect->setText(QString::number(CountIncorrectGuesses(m_program.store(), wordId)));
+    cmdPronounce->setEnabled(PronunciationFor(HasRecording(RecordingPath(m_program.globals.gWavPath, txtWord->text())),
+                                 m_program.globals.gVoice)
         != Pronunciation::None);
-}
-
-QWidget *frmEditList::openWordEditor(qint32 wordId)
-{
-    auto *editor = Forms::get<frmEditWord>();
-    if (editor->parentWidget() != this)
-        editor->setParent(this, editor->windowFlags() | Qt::Dialog);
-    editor->setListID(m_ListID);
-    editor->setWordID(wordId);
-    editor->setCallingForm(this);
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
-    return editor;
 }
 
 void frmEditList::AddWord()
 {
-    openWordEditor(0);
+    emit wordEditorRequested(m_ListID, 0);
 }
 
 void frmEditList::EditWord()
@@ -334,7 +321,7 @@ void frmEditList::EditWord()
     const int row = MSFlexGrid1->Row();
     if (row < 1)
         return;
-    openWordEditor(MSFlexGrid1->TextMatrix(row, ColWordId).toInt());
+    emit wordEditorRequested(m_ListID, MSFlexGrid1->TextMatrix(row, ColWordId).toInt());
 }
 
 void frmEditList::DeleteWord()
@@ -346,7 +333,7 @@ void frmEditList::DeleteWord()
             MsgButtons::YesNo, this)
         != MsgAnswer::Yes)
         return;
-    ::DeleteWord(db(), MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), Globals::gWavPath);
+    ::DeleteWord(m_program.store(), MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), m_program.globals.gWavPath);
     if (MSFlexGrid1->Rows() >= 3) {
         MSFlexGrid1->removeRow(row - 1);
     } else {
@@ -357,7 +344,9 @@ void frmEditList::DeleteWord()
 
 void frmEditList::Pronounce()
 {
-    if (const QString problem = PronounceWord(txtWord->text(), Globals::gWavPath, Globals::gVoice); !problem.isEmpty())
+    if (const QString problem
+        = PronounceWord(m_program.devices(), txtWord->text(), m_program.globals.gWavPath, m_program.globals.gVoice);
+        !problem.isEmpty())
         MsgBox(problem, MsgButtons::OK, this);
 }
 
@@ -380,7 +369,7 @@ void frmEditList::TakeInNewWord(qint32 m_NewWordID)
     const int r = g->AddItem();
     {
         const QSignalBlocker block(g);
-        g->setTextMatrix(r, ColWord, GetWordText(db(), m_NewWordID));
+        g->setTextMatrix(r, ColWord, GetWordText(m_program.store(), m_NewWordID));
         g->setTextMatrix(r, ColWordId, QString::number(m_NewWordID));
         g->setRow(r);
     }
@@ -405,9 +394,6 @@ void frmEditList::SetFoucsHere()
 
 void frmEditList::Form_Unload()
 {
-    // The word editor belongs to this window and goes with it.
-    if (QWidget *editor = Forms::findAs<frmEditWord>())
-        Forms::unload(editor);
     saveListName(); // a name still being typed is kept too
     emit closed(m_ListID);
 }

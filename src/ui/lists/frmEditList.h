@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QMainWindow>
 
+class Program;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -20,7 +21,7 @@ class frmEditList : public Form<QMainWindow>
     Q_OBJECT
 
 public:
-    frmEditList();
+    explicit frmEditList(Program &program);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -38,6 +39,9 @@ signals:
     void shownEmpty();
     // The list is to go on paper (a paper test or its answer key).
     void printRequested(qint32 listId);
+    // The word editor, over this window, for a word of the list (0: a new
+    // word).
+    void wordEditorRequested(qint32 listId, qint32 wordId);
 
 public:
     void ResetGrid();
@@ -100,9 +104,9 @@ private:
     void rowSelected();
     void showPopUp(const QPoint &viewportPos);
     void clearDetails();
-    QWidget *openWordEditor(qint32 wordId);
 
     qint32 m_ListID = 0;
     qint32 m_testCount = 0;
     bool m_firstShowing = true;
+    Program &m_program;
 };

@@ -1,5 +1,6 @@
 #include "ui/lists/frmEditWord.h"
 
+#include "core/app/Program.h"
 #include "core/audio/RecordingFiles.h"
 #include "core/audio/Sound.h"
 #include "core/data/Flags.h"
@@ -8,7 +9,6 @@
 #include "core/lists/WordStore.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/kernel/Shape.h"
 
@@ -34,7 +34,8 @@ const QColor White(255, 255, 255);
 const QColor Red(255, 0, 0);
 } // namespace
 
-frmEditWord::frmEditWord()
+frmEditWord::frmEditWord(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmEditWord"));
     setWindowTitle(QStringLiteral("New Word"));
@@ -122,7 +123,7 @@ frmEditWord::frmEditWord()
 
 void frmEditWord::Form_Load()
 {
-    m_TempWavPath = QDir(Globals::gProgramDir).filePath(QStringLiteral("Temp.wav"));
+    m_TempWavPath = QDir(m_program.globals.gProgramDir).filePath(QStringLiteral("Temp.wav"));
     KillFile(m_TempWavPath);
     m_NewRecording = false;
 }
@@ -143,7 +144,7 @@ void frmEditWord::setWordID(qint32 id)
     if (id <= 0) {
         enterNewWordMode();
     } else {
-        setWindowTitle(QStringLiteral("Edit Word ") + GetWordText(db(), id));
+        setWindowTitle(QStringLiteral("Edit Word ") + GetWordText(m_program.store(), id));
         LoadWordDetails();
     }
 }
@@ -163,16 +164,16 @@ void frmEditWord::enterNewWordMode()
 
 void frmEditWord::LoadWordDetails()
 {
-    ::CloseRecording();
+    m_program.devices().CloseRecording();
     KillFile(m_TempWavPath);
-    const auto row = ReadWord(db(), m_WordID);
+    const auto row = ReadWord(m_program.store(), m_WordID);
     if (!row)
         return;
     txtWord->setText(row->word);
     txtDefinition->setPlainText(row->definition);
     txtSentence->setPlainText(row->sentence);
     chkCaseSensitive->setCheckState(TextToCheck(row->caseSensitive));
-    const QString recording = RecordingPath(Globals::gWavPath, txtWord->text());
+    const QString recording = RecordingPath(m_program.globals.gWavPath, txtWord->text());
     const bool has = HasRecording(recording) && QFile::copy(recording, m_TempWavPath);
     cmdPlay->setEnabled(has);
     ShowPronunciation();
@@ -191,12 +192,12 @@ void frmEditWord::Record()
     cmdRecord->hide();
     Shape1->show();
     Timer1->start();
-    StartRecording();
+    m_program.devices().StartRecording();
 }
 
 void frmEditWord::Stop()
 {
-    StopRecording(m_TempWavPath);
+    m_program.devices().StopRecording(m_TempWavPath);
     Timer1->stop();
     Shape1->hide();
     cmdDeleteWav->setEnabled(true);
@@ -214,7 +215,7 @@ void frmEditWord::Timer1_Timer()
 
 void frmEditWord::Play()
 {
-    PlaySound(m_TempWavPath);
+    m_program.devices().PlaySound(m_TempWavPath);
 }
 
 void frmEditWord::DeleteWav()
@@ -237,7 +238,7 @@ void frmEditWord::Save()
     }
     // With the computer voice on, the voice is the word's clue.
     if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty() && !QFile::exists(m_TempWavPath)
-        && !Globals::gVoice.enabled) {
+        && !m_program.globals.gVoice.enabled) {
         MsgBox(QStringLiteral("At least one of the following items must be provided:\n"
                               "   1. A Definition\n"
                               "   2. A Context Sentence\n"
@@ -266,31 +267,31 @@ void frmEditWord::SaveWord()
     row.caseSensitive = CheckToText(chkCaseSensitive->checkState());
     if (isNew) {
         try {
-            m_WordID = AddWord(db(), row);
+            m_WordID = AddWord(m_program.store(), row);
         } catch (const IdentifiersExhausted &e) {
             MsgBox(e.message(), MsgButtons::OK, this);
             return;
         }
         row.wordId = m_WordID;
     } else {
-        WriteWord(db(), row);
+        WriteWord(m_program.store(), row);
     }
 
     // The word is stored; nothing from here on may undo that.
     if (m_NewRecording) {
-        const QString target = RecordingPath(Globals::gWavPath, row.word);
+        const QString target = RecordingPath(m_program.globals.gWavPath, row.word);
         KillFile(target);
         if (QFile::exists(m_TempWavPath)) {
-            QDir().mkpath(Globals::gWavPath);
+            QDir().mkpath(m_program.globals.gWavPath);
             if (!QFile::copy(m_TempWavPath, target)) {
                 MsgBox(QStringLiteral("The word was saved, but its recording could not be stored in the folder\n%1")
-                           .arg(QDir::toNativeSeparators(Globals::gWavPath)),
+                           .arg(QDir::toNativeSeparators(m_program.globals.gWavPath)),
                     MsgButtons::OK, this);
             }
         }
     }
     // The next word may be typed while the message shows; it is not lost.
-    const QString typedAhead = ShowMessage(QStringLiteral("Word Saved"), row.word);
+    const QString typedAhead = ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Word Saved"), row.word);
     if (isNew)
         emit wordAdded(m_WordID);
     else
@@ -307,9 +308,9 @@ void frmEditWord::SaveWord()
 
 void frmEditWord::ChangeWavNameIfNeeded()
 {
-    const QString stored = GetWordText(db(), m_WordID);
+    const QString stored = GetWordText(m_program.store(), m_WordID);
     if (stored.toUpper() != txtWord->text().toUpper()) {
-        if (MoveRecording(Globals::gWavPath, stored, txtWord->text()))
+        if (MoveRecording(m_program.globals.gWavPath, stored, txtWord->text()))
             // Whatever still uses the old file (a sound playing) lets go of it.
             DoEvents(9);
     }
@@ -325,7 +326,7 @@ void frmEditWord::Form_Unload()
 
 void frmEditWord::ShowPronunciation()
 {
-    switch (PronunciationFor(cmdPlay->isEnabled(), Globals::gVoice)) {
+    switch (PronunciationFor(cmdPlay->isEnabled(), m_program.globals.gVoice)) {
     case Pronunciation::Recording:
         lblPronunciation->setText(QStringLiteral("In a test the word is spoken from this recording."));
         break;

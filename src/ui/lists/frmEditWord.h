@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDialog>
 #include <QPointer>
 
+class Program;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -25,7 +26,7 @@ class frmEditWord : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmEditWord();
+    explicit frmEditWord(Program &program);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -93,4 +94,5 @@ private:
     QPointer<QWidget> m_CallingForm;
     QString m_TempWavPath;
     bool m_NewRecording = false;
+    Program &m_program;
 };

@@ -1,6 +1,6 @@
 #include "ui/lists/frmNewList.h"
 
-#include "core/data/Clock.h"
+#include "core/app/Program.h"
 #include "core/data/ListNames.h"
 #include "core/data/Options.h"
 #include "core/data/Store.h"
@@ -10,7 +10,6 @@
 #include "core/settings/FamilyOptions.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 
 #include <QFormLayout>
@@ -20,7 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmNewList::frmNewList()
+frmNewList::frmNewList(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmNewList"));
     setWindowTitle(QStringLiteral("New Word List"));
@@ -73,15 +73,14 @@ frmNewList::frmNewList()
 
 void frmNewList::Form_Load()
 {
-    Globals::gNewListCreated = false;
-    lblToday->setText(WeekDates::TodayText(Clock::today()));
+    lblToday->setText(WeekDates::TodayText(m_program.clock().today()));
     txtName->clear();
     SetDefaultDates();
 }
 
 void frmNewList::SetDefaultDates()
 {
-    const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(AppFunctions::db()), Clock::today());
+    const WeekDates::Week week = WeekDates::ProposedWeek(StoredTestDay(m_program.store()), m_program.clock().today());
     txtTestDate->setText(StoreDates::numericDate(week.test));
     txtEnd->setText(StoreDates::numericDate(week.end));
     txtStart->setText(StoreDates::numericDate(week.start));
@@ -89,17 +88,17 @@ void frmNewList::SetDefaultDates()
 
 void frmNewList::SetStartMonday()
 {
-    txtStart->setText(StoreDates::numericDate(WeekDates::StartMonday(Clock::today())));
+    txtStart->setText(StoreDates::numericDate(WeekDates::StartMonday(m_program.clock().today())));
 }
 
 QString frmNewList::GetTestDate(const QString &weekdaySetting) const
 {
-    return StoreDates::numericDate(WeekDates::GetTestDate(weekdaySetting, Clock::today()));
+    return StoreDates::numericDate(WeekDates::GetTestDate(weekdaySetting, m_program.clock().today()));
 }
 
 QLineEdit *frmNewList::unreadableDate()
 {
-    if (!ReadFamilyOptions(AppFunctions::db()).strictDates)
+    if (!ReadFamilyOptions(m_program.store()).strictDates)
         return nullptr;
     for (QLineEdit *box : {txtStart, txtEnd, txtTestDate}) {
         if (WeekDates::ParseDate(box->text()).isValid())
@@ -107,7 +106,7 @@ QLineEdit *frmNewList::unreadableDate()
         const QString label = box == txtStart ? Label1->text() : box == txtEnd ? Label2->text() : Label3->text();
         MsgBox(QStringLiteral("\"%1\" is not a date Lettermarch can read (%2).\n\nType the date as %3, for example %4.")
                    .arg(box->text().left(40), label.toLower(), StoreDates::numericDateForm(),
-                       StoreDates::numericDate(Clock::today())),
+                       StoreDates::numericDate(m_program.clock().today())),
             MsgButtons::OK, this);
         return box;
     }
@@ -127,7 +126,7 @@ void frmNewList::Create()
     // Otherwise it is refilled without a message; nothing else is checked
     // (not even the order of the dates).
     if (!WeekDates::ParseDate(txtStart->text()).isValid())
-        txtStart->setText(StoreDates::numericDate(Clock::today()));
+        txtStart->setText(StoreDates::numericDate(m_program.clock().today()));
     if (!WeekDates::ParseDate(txtTestDate->text()).isValid())
         txtTestDate->setText(GetTestDate(QStringLiteral("Fridays")));
     if (!WeekDates::ParseDate(txtEnd->text()).isValid())
@@ -137,14 +136,15 @@ void frmNewList::Create()
 
 void frmNewList::CreateList()
 {
+    qint32 listId = 0;
     try {
-        Globals::gCurrentListID
-            = AddList(AppFunctions::db(), WeekDates::ParseDate(txtStart->text()), WeekDates::ParseDate(txtEnd->text()),
-                WeekDates::ParseDate(txtTestDate->text()), Clock::now(), txtName->text());
+        listId
+            = AddList(m_program.store(), WeekDates::ParseDate(txtStart->text()), WeekDates::ParseDate(txtEnd->text()),
+                WeekDates::ParseDate(txtTestDate->text()), m_program.clock().now(), txtName->text());
     } catch (const IdentifiersExhausted &e) {
         MsgBox(e.message(), MsgButtons::OK, this);
         return;
     }
-    Globals::gNewListCreated = true;
+    emit listCreated(listId);
     close();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDate>
 #include <QDialog>
 
+class Program;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,7 @@ class frmNewList : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmNewList();
+    explicit frmNewList(Program &program);
 
     void Form_Load() override;
     void SetStartMonday();
@@ -36,9 +37,14 @@ public:
     QPushButton *cmdCreate;
     QPushButton *cmdCancel;
 
+signals:
+    // The list was stored under this identifier.
+    void listCreated(qint32 listId);
+
 private:
     void Create();
     // With the family's strict dates: the first box that holds no date, after
     // saying so; null when every box holds one.
     QLineEdit *unreadableDate();
+    Program &m_program;
 };

@@ -1,14 +1,13 @@
 #include "ui/lists/frmPasteWords.h"
 
+#include "core/app/Program.h"
 #include "core/audio/RecordingFiles.h"
-#include "core/data/Clock.h"
 #include "core/data/ListNames.h"
 #include "core/data/Store.h"
 #include "core/data/StoreDates.h"
 #include "core/lists/WordStore.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 
 #include <QDir>
@@ -25,7 +24,8 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-frmPasteWords::frmPasteWords()
+frmPasteWords::frmPasteWords(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmPasteWords"));
     setWindowTitle(QStringLiteral("Paste Words"));
@@ -127,7 +127,8 @@ void frmPasteWords::refresh()
         cmdAdd->setEnabled(false);
         return;
     }
-    m_rows = WordImport::Preview(db(), m_listId, m_entries, Globals::gWavPath, Globals::gVoice.enabled);
+    m_rows = WordImport::Preview(
+        m_program.store(), m_listId, m_entries, m_program.globals.gWavPath, m_program.globals.gVoice.enabled);
     showRows();
 }
 
@@ -190,10 +191,11 @@ void frmPasteWords::add()
     qint32 listId = m_listId;
     try {
         if (listId <= 0) {
-            ids = WordImport::AddNewList(db(), m_weekStart, m_weekEnd, m_testDate, Clock::now(), m_rows, m_listName);
+            ids = WordImport::AddNewList(
+                m_program.store(), m_weekStart, m_weekEnd, m_testDate, m_program.clock().now(), m_rows, m_listName);
             listId = ids.takeFirst();
         } else {
-            ids = WordImport::AddWords(db(), listId, m_rows);
+            ids = WordImport::AddWords(m_program.store(), listId, m_rows);
         }
     } catch (const StoreError &e) {
         MsgBox(QStringLiteral("Nothing was added: %1").arg(e.message()), MsgButtons::OK, this);
@@ -211,7 +213,7 @@ void frmPasteWords::copyRecordings()
     for (const WordImport::PreviewRow &row : std::as_const(m_rows)) {
         if (!row.skipReason.isEmpty() || row.entry.recording.isEmpty())
             continue;
-        const QString target = RecordingPath(Globals::gWavPath, row.entry.word);
+        const QString target = RecordingPath(m_program.globals.gWavPath, row.entry.word);
         if (QFileInfo(target).absoluteFilePath() == QFileInfo(row.entry.recording).absoluteFilePath())
             continue;
         if (QFile::exists(target)
@@ -221,7 +223,7 @@ void frmPasteWords::copyRecordings()
                    MsgButtons::YesNo, this)
                 != MsgAnswer::Yes)
             continue;
-        QDir().mkpath(Globals::gWavPath);
+        QDir().mkpath(m_program.globals.gWavPath);
         const QString copy = target + QStringLiteral(".new");
         QFile::remove(copy);
         // Copied beside it first: the old recording goes only once the new one is there.

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/exchange/WordImport.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDate>
 #include <QDialog>
 #include <QHash>
 
+class Program;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,7 +21,7 @@ class frmPasteWords : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmPasteWords();
+    explicit frmPasteWords(Program &program);
 
     // Pasting into (or importing to) an existing list.
     void setListID(qint32 listId);
@@ -58,4 +59,5 @@ private:
     // Ticks the parent changed, by word: kept while the text is edited.
     QHash<QString, bool> m_ticked;
     bool m_imported = false;
+    Program &m_program;
 };

@@ -1,12 +1,12 @@
 #include "ui/lists/frmPrintList.h"
 
+#include "core/app/Program.h"
 #include "core/data/Options.h"
 #include "core/exchange/ListExport.h"
 #include "core/exchange/Printouts.h"
 #include "core/practice/TestOptions.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/Printing.h"
 
 #include <QCheckBox>
@@ -23,7 +23,8 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-frmPrintList::frmPrintList()
+frmPrintList::frmPrintList(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmPrintList"));
     setWindowTitle(QStringLiteral("Print a Paper Test"));
@@ -79,9 +80,9 @@ frmPrintList::frmPrintList()
 void frmPrintList::setListID(qint32 listId)
 {
     m_listId = listId;
-    m_title = ListExport::Title(db(), listId);
+    m_title = ListExport::Title(m_program.store(), listId);
     // The test defaults decide the clues and the order.
-    const TestOptionsRecord defaults = LoadDefaultOptions(db());
+    const TestOptionsRecord defaults = LoadDefaultOptions(m_program.store());
     chkDefinitions->setChecked(defaults.ShowDefinition);
     chkSentences->setChecked(defaults.ShowContext);
     const QSignalBlocker block(cboOrder);
@@ -92,7 +93,8 @@ void frmPrintList::setListID(qint32 listId)
 
 void frmPrintList::drawOrder()
 {
-    m_words = ListExport::Entries(db(), m_listId, Globals::gWavPath, WordOrder(cboOrder->currentIndex()));
+    m_words = ListExport::Entries(
+        m_program.store(), m_listId, m_program.globals.gWavPath, WordOrder(cboOrder->currentIndex()));
 }
 
 void frmPrintList::updateControls()

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/exchange/WordEntry.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDialog>
 
+class Program;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,7 +20,7 @@ class frmPrintList : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmPrintList();
+    explicit frmPrintList(Program &program);
 
     void setListID(qint32 listId);
     // The page as it would be printed now.
@@ -43,4 +44,5 @@ private:
     qint32 m_listId = 0;
     QString m_title;
     QList<WordEntry> m_words;
+    Program &m_program;
 };

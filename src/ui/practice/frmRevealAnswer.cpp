@@ -1,5 +1,6 @@
 #include "ui/practice/frmRevealAnswer.h"
 
+#include "core/app/Program.h"
 #include "core/practice/WordOrder.h"
 
 #include "ui/kernel/AppFunctions.h"
@@ -15,7 +16,8 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-frmRevealAnswer::frmRevealAnswer()
+frmRevealAnswer::frmRevealAnswer(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmRevealAnswer"));
     setWindowTitle(QStringLiteral("The Correct Answer Is..."));
@@ -82,14 +84,14 @@ void frmRevealAnswer::OK()
     const QString typed = txtEcho->text();
     const QString word = lblWord->text();
     auto wrong = [this] {
-        ShowMessage(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
         if (m_clearWrongAnswer)
             txtEcho->clear();
         txtEcho->setFocus();
     };
     if (m_caseSensitive) {
         if (AnswerMatches(typed, word, true)) {
-            ShowMessage(QStringLiteral("Correct"), QString());
+            ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Correct"), QString());
             close();
         } else if (AnswerMatches(typed, word, false)) {
             MsgBox(QStringLiteral("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
@@ -100,7 +102,7 @@ void frmRevealAnswer::OK()
         return;
     }
     if (AnswerMatches(typed, word, false)) {
-        ShowMessage(QStringLiteral("Correct"), QString());
+        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Correct"), QString());
         close();
     } else if (!typed.isEmpty()) {
         wrong();

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDialog>
 
+class Program;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +16,7 @@ class frmRevealAnswer : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmRevealAnswer();
+    explicit frmRevealAnswer(Program &program);
 
     void TakeInWordDetails(const QString &m_Word, bool m_blnCaseSensitive);
     // Whether the word must be typed once before the test goes on, and
@@ -35,4 +36,5 @@ private:
     void OK();
     bool m_caseSensitive = false;
     bool m_clearWrongAnswer = false;
+    Program &m_program;
 };

@@ -1,11 +1,11 @@
 #include "ui/practice/frmTest.h"
 
+#include "core/app/Program.h"
 #include "core/audio/Voice.h"
 #include "core/data/Store.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/practice/frmRevealAnswer.h"
 
@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+
+#include <utility>
 
 using namespace AppFunctions;
 using namespace Controls;
@@ -69,7 +71,8 @@ private:
     frmTest *m_w;
 };
 
-frmTest::frmTest()
+frmTest::frmTest(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(QStringLiteral("Test"));
@@ -145,13 +148,13 @@ frmTest::frmTest()
 
 frmTest::~frmTest() = default;
 
-void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords)
+void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestOptionsRecord &options)
 {
     const Busy busy(this);
-    VoiceOptions voice = Globals::gVoice;
+    VoiceOptions voice = m_program.globals.gVoice;
     if (voice.enabled) {
         // A voice that cannot speak is left out; the test goes on without it.
-        const QString why = Audio::voice().problem();
+        const QString why = m_program.devices().voice().problem();
         // The clues make room for the buttons beside them.
         for (QPlainTextEdit *clue : {txtDefinition, txtContext})
             clue->resize(px(4395), clue->height());
@@ -163,17 +166,17 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords)
         }
         if (!why.isEmpty()) {
             voice.enabled = false;
-            static bool told = false;
-            if (!told) {
-                told = true;
+            if (!std::exchange(m_program.globals.gVoiceProblemTold, true)) {
                 MsgBox(why + QStringLiteral("\n\nWords without a recording are not spoken in this test."),
                     MsgButtons::OK, this);
             }
         }
     }
-    m_session = std::make_unique<TestSession>(db(), static_cast<TestView &>(*this), Globals::TestOptions,
-        SessionFiles {Globals::gWavPath, Globals::gCorrectSoundPath, Globals::gIncorrectSoundPath, voice,
-            ReadFamilyOptions(db())});
+    m_session = std::make_unique<TestSession>(
+        TestSession::Surroundings {m_program.store(), m_program.devices(), m_program.clock(), m_program.random()},
+        static_cast<TestView &>(*this), options,
+        SessionFiles {m_program.globals.gWavPath, m_program.globals.gCorrectSoundPath,
+            m_program.globals.gIncorrectSoundPath, voice, ReadFamilyOptions(m_program.store())});
     ArrangeFrames();
     try {
         m_session->Start(m_ListID, onlyWords);
@@ -293,12 +296,12 @@ void frmTest::focusAnswer()
 
 void frmTest::showMessage(const QString &top, const QString &bottom)
 {
-    m_typedAhead += ShowMessage(top, bottom);
+    m_typedAhead += ShowMessage(m_program.globals.gMessageTime, top, bottom);
 }
 
 void frmTest::revealAnswer(const QString &word, bool caseSensitive)
 {
-    auto *reveal = Forms::get<frmRevealAnswer>();
+    auto *reveal = makeForm<frmRevealAnswer>(m_program);
     reveal->setRetype(m_session->options().RequireEcho, m_session->options().ClearWrongAnswer);
     reveal->TakeInWordDetails(word, caseSensitive);
     reveal->setParent(this, reveal->windowFlags() | Qt::Dialog);

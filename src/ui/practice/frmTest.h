@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/practice/TestSession.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class Program;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,11 +22,11 @@ class frmTest : public Form<QWidget>, private TestView
     Q_OBJECT
 
 public:
-    frmTest();
+    explicit frmTest(Program &program);
     ~frmTest() override;
 
     // The whole list, or only the chosen words of it.
-    void Start(qint32 m_ListID, const QList<qint32> &onlyWords = {});
+    void Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestOptionsRecord &options);
     void NextWord();
     void EndTest();
     void CheckAnswer();
@@ -86,4 +87,5 @@ private:
     bool m_deleteWhenDone = false;
     // Keys typed while a message showed, for the box that is next typed in.
     QString m_typedAhead;
+    Program &m_program;
 };

@@ -1,5 +1,6 @@
 #include "ui/practice/frmTestSetup.h"
 
+#include "core/app/Program.h"
 #include "core/data/Options.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
@@ -14,8 +15,9 @@
 
 using namespace AppFunctions;
 
-frmTestSetup::frmTestSetup()
+frmTestSetup::frmTestSetup(Program &program)
     : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("this test")))
+    , m_program(program)
 {
     setObjectName(QStringLiteral("frmTestSetup"));
     setWindowTitle(QStringLiteral("Test Setup"));
@@ -53,7 +55,7 @@ void frmTestSetup::LoadDefaults()
     chkSentence->setChecked(true);
     txtTestOrder->setCurrentText(QStringLiteral("Alphabetical"));
     cmbMoveOn->setCurrentText(QStringLiteral("3"));
-    if (const auto row = ReadOptionsRecord(db()))
+    if (const auto row = ReadOptionsRecord(m_program.store()))
         showOptions(ReadTestOptions(*row, chosenOptions()));
     else
         MsgBox(QStringLiteral("There was a problem loading the default settings.\nPlease use the Options screen to set "
@@ -92,14 +94,14 @@ void frmTestSetup::SetAsDefault()
     if (refuseWithoutClue(QStringLiteral("You must check at least one of the following boxes to save these defaults:")))
         return;
     SaveAsDefaults();
-    ShowMessage(QStringLiteral("Settings Saved"), QString());
+    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Settings Saved"), QString());
     if (MsgBox(QStringLiteral("Start the test now?"), MsgButtons::YesNo, this) == MsgAnswer::Yes)
         Continue();
 }
 
 void frmTestSetup::SaveAsDefaults()
 {
-    if (!WriteTestDefaults(db(), chosenOptions()))
+    if (!WriteTestDefaults(m_program.store(), chosenOptions()))
         MsgBox(QStringLiteral(
                    "There was a problem saving these settings.\nPlease use the Options screen to set defaults."),
             MsgButtons::OK, this);

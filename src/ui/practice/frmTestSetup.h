@@ -1,11 +1,12 @@
 #pragma once
 
 #include "core/practice/TestOptions.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 #include "ui/kernel/TestDefaultsControls.h"
 
 #include <QDialog>
 
+class Program;
 class QPushButton;
 
 // The settings of one practice test, filled from the stored defaults: start
@@ -15,7 +16,7 @@ class frmTestSetup : public Form<QDialog>, public TestDefaultsControls
     Q_OBJECT
 
 public:
-    frmTestSetup();
+    explicit frmTestSetup(Program &program);
 
     void Form_Unload() override;
     void LoadDefaults();
@@ -38,4 +39,5 @@ private:
     void SetAsDefault();
     void SaveAsDefaults();
     bool refuseWithoutClue(const QString &firstLine);
+    Program &m_program;
 };

@@ -77,7 +77,7 @@ QList<qint32> frmChooseWords::chosen() const
 
 QList<qint32> frmChooseWords::ask(QWidget *owner, const QString &listName, const QList<Word> &words)
 {
-    auto *chooser = Forms::get<frmChooseWords>();
+    auto *chooser = makeForm<frmChooseWords>();
     chooser->setParent(owner, Qt::Dialog);
     chooser->setWords(listName, words);
     QList<qint32> ticked;

@@ -1,5 +1,6 @@
 #include "ui/results/frmPastTests.h"
 
+#include "core/app/Program.h"
 #include "core/data/ListNames.h"
 #include "core/data/Store.h"
 #include "core/results/Scoring.h"
@@ -25,7 +26,8 @@ constexpr int ColScore = 1;
 constexpr int ColTestId = 2;
 } // namespace
 
-frmPastTests::frmPastTests()
+frmPastTests::frmPastTests(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmPastTests"));
     Controls::closeOnEscape(this);
@@ -110,7 +112,7 @@ void frmPastTests::setListID(qint32 vNewValue)
 {
     m_ListID = vNewValue;
     FlexGrid *g = MSFlexGrid1;
-    Store &store = db();
+    Store &store = m_program.store();
     m_listName = ListNames::of(store, m_ListID);
     setWindowTitle(ListNames::titled(QStringLiteral("Past Tests"), m_listName));
     QList<qint32> scores;

@@ -2,11 +2,12 @@
 
 #include "core/results/Scoring.h"
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 #include "ui/kernel/Modules.h"
 
 #include <QMainWindow>
 
+class Program;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -20,7 +21,7 @@ class frmPastTests : public Form<QMainWindow>
     Q_OBJECT
 
 public:
-    frmPastTests();
+    explicit frmPastTests(Program &program);
 
     void Form_Unload() override;
     qint32 ListID() const { return m_ListID; }
@@ -61,4 +62,5 @@ private:
     std::unique_ptr<ScoreChart> m_chart;
     QList<qint32> m_firstTries;
     qint32 m_ListID = 0;
+    Program &m_program;
 };

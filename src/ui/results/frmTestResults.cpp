@@ -1,12 +1,12 @@
 #include "ui/results/frmTestResults.h"
 
+#include "core/app/Program.h"
 #include "core/data/ListNames.h"
 #include "core/data/Store.h"
 #include "core/exchange/Printouts.h"
 #include "core/results/Scoring.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/kernel/Printing.h"
 #include "ui/results/frmChooseWords.h"
@@ -32,7 +32,8 @@ constexpr int ColAttempts = 1;
 constexpr int ColWordId = 2;
 } // namespace
 
-frmTestResults::frmTestResults()
+frmTestResults::frmTestResults(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmTestResults"));
     Controls::closeOnEscape(this);
@@ -101,12 +102,13 @@ frmTestResults::frmTestResults()
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     connect(cmdPractise, &QPushButton::clicked, this, &frmTestResults::PractiseMissedWords);
     connect(mnuPractise, &QAction::triggered, this, &frmTestResults::PractiseMissedWords);
-    connect(mnuPrint, &QAction::triggered, this,
-        [this] { Printing::preview(this, Printouts::TestResults(db(), m_testId), QStringLiteral("Test Results")); });
+    connect(mnuPrint, &QAction::triggered, this, [this] {
+        Printing::preview(this, Printouts::TestResults(m_program.store(), m_testId), QStringLiteral("Test Results"));
+    });
     connect(mnuSavePdf, &QAction::triggered, this, [this] {
         Printing::askAndSavePdf(this, QStringLiteral("Save Results as PDF"),
             QStringLiteral("Test results %1.pdf").arg(txtDate->text().replace(u'/', u'-')),
-            Printouts::TestResults(db(), m_testId));
+            Printouts::TestResults(m_program.store(), m_testId));
     });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -124,7 +126,7 @@ void frmTestResults::setParentForm(Opener m_Form)
 void frmTestResults::setTestID(qint32 m_TestID)
 {
     m_testId = m_TestID;
-    Store &store = db();
+    Store &store = m_program.store();
     if (const auto test = Scoring::ReadTest(store, m_testId)) {
         m_listId = test->listId;
         m_listName = ListNames::of(store, m_listId);
@@ -219,9 +221,9 @@ void frmTestResults::SelectionChanged()
     const int row = MSFlexGrid1->Row();
     if (row < 1 || !m_gridFilled)
         return;
-    auto *details = Forms::findAs<frmTestWordDetails>();
+    frmTestWordDetails *details = m_details;
     if (!details) {
-        details = Forms::get<frmTestWordDetails>();
+        m_details = details = makeForm<frmTestWordDetails>(m_program);
         details->setParent(this, Qt::Window);
         const QRect frame = frameGeometry();
         details->move(
@@ -237,8 +239,9 @@ void frmTestResults::SelectionChanged()
 
 void frmTestResults::Form_Unload()
 {
-    if (QWidget *details = Forms::findAs<frmTestWordDetails>())
-        Forms::unload(details);
+    // The attempts window belongs to this one and goes with it.
+    if (m_details)
+        m_details->close();
 }
 
 void frmTestResults::closeEvent(QCloseEvent *event)

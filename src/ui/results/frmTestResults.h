@@ -1,11 +1,14 @@
 #pragma once
+class frmTestWordDetails;
 
 #include "core/results/Scoring.h"
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+class Program;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -20,7 +23,7 @@ class frmTestResults : public Form<QMainWindow>
     Q_OBJECT
 
 public:
-    frmTestResults();
+    explicit frmTestResults(Program &program);
 
     void Form_Unload() override;
 
@@ -84,4 +87,6 @@ private:
     qint32 m_wordsOnTest = 0;
     QList<Scoring::WordResult> m_words;
     bool m_gridFilled = false;
+    Program &m_program;
+    QPointer<frmTestWordDetails> m_details;
 };

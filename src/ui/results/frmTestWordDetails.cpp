@@ -1,5 +1,6 @@
 #include "ui/results/frmTestWordDetails.h"
 
+#include "core/app/Program.h"
 #include "core/results/Scoring.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
@@ -12,7 +13,8 @@
 
 using namespace Controls;
 
-frmTestWordDetails::frmTestWordDetails()
+frmTestWordDetails::frmTestWordDetails(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmTestWordDetails"));
     Controls::closeOnEscape(this);
@@ -49,7 +51,7 @@ void frmTestWordDetails::LoadWordDetails(qint32 m_TestID, const QString &m_Word,
 {
     lblWord->setText(m_Word);
     List1->clear();
-    List1->addItems(Scoring::IncorrectGuesses(AppFunctions::db(), m_TestID, m_WordID));
+    List1->addItems(Scoring::IncorrectGuesses(m_program.store(), m_TestID, m_WordID));
     const qint32 incorrect = qint32(List1->count());
     // Unless the test moved on, the word itself closes the list as the answer
     // that was finally right.

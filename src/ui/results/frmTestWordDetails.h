@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QWidget>
 
+class Program;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -14,7 +15,7 @@ class frmTestWordDetails : public Form<QWidget>
     Q_OBJECT
 
 public:
-    frmTestWordDetails();
+    explicit frmTestWordDetails(Program &program);
 
     void LoadWordDetails(qint32 m_TestID, const QString &m_Word, qint32 m_WordID, qint32 m_MoveOnAfter);
 
@@ -23,4 +24,7 @@ public:
     QListWidget *List1;
     QLabel *lblResult;
     QPushButton *Command1;
+
+private:
+    Program &m_program;
 };

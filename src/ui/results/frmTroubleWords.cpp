@@ -1,5 +1,6 @@
 #include "ui/results/frmTroubleWords.h"
 
+#include "core/app/Program.h"
 #include "core/data/ListNames.h"
 #include "core/data/ListStore.h"
 #include "core/data/StoreDates.h"
@@ -48,7 +49,8 @@ QTableWidgetItem *dateItem(const QDate &date)
 }
 } // namespace
 
-frmTroubleWords::frmTroubleWords()
+frmTroubleWords::frmTroubleWords(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmTroubleWords"));
     Controls::closeOnEscape(this);
@@ -118,7 +120,7 @@ frmTroubleWords::frmTroubleWords()
     connect(cboList, &QComboBox::activated, this, &frmTroubleWords::fill);
 
     cboList->addItem(QStringLiteral("All lists"), 0);
-    for (const ListSummary &list : ListSummaries(db()))
+    for (const ListSummary &list : ListSummaries(m_program.store()))
         cboList->addItem(
             QStringLiteral("The list for %1").arg(ListNames::titled(list.testDate, list.name)), list.listId);
     resize(780, 440);
@@ -138,7 +140,7 @@ qint32 frmTroubleWords::ListID() const
 
 void frmTroubleWords::fill()
 {
-    const QList<TroubleWord> words = TroubleWords(db(), ListID(), Shown);
+    const QList<TroubleWord> words = TroubleWords(m_program.store(), ListID(), Shown);
     grdWords->setSortingEnabled(false);
     grdWords->clearContents();
     grdWords->setRowCount(int(words.size()));
@@ -227,7 +229,7 @@ void frmTroubleWords::practise()
             QStringLiteral("%1 wrong").arg(grdWords->item(r, ColWrong)->text()), tickAll || selected.contains(id)});
     }
     const QVariant testDate = grdWords->item(current, ColList)->data(Qt::DisplayRole);
-    const QString name = ListNames::of(db(), listId);
+    const QString name = ListNames::of(m_program.store(), listId);
     const QString listName = testDate.typeId() == QMetaType::QDate
         ? QStringLiteral("the list for %1")
               .arg(ListNames::titled(QLocale::system().toString(testDate.toDate(), QLocale::ShortFormat), name))

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QMainWindow>
 
+class Program;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -18,7 +19,7 @@ class frmTroubleWords : public Form<QMainWindow>
     Q_OBJECT
 
 public:
-    frmTroubleWords();
+    explicit frmTroubleWords(Program &program);
 
     // 0 shows every list.
     void setListID(qint32 listId);
@@ -52,4 +53,5 @@ private:
     qint32 listOfRow(int row) const;
     qint32 wordOfRow(int row) const;
     void updateButtons();
+    Program &m_program;
 };

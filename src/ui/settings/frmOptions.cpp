@@ -1,15 +1,15 @@
 #include "ui/settings/frmOptions.h"
 
+#include "core/app/Program.h"
 #include "core/audio/Voice.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 
+#include "core/app/Program.h"
 #include "core/data/Flags.h"
 #include "core/data/Options.h"
 #include "core/settings/MessageTimes.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 
 #include <QCheckBox>
@@ -27,8 +27,9 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-frmOptions::frmOptions()
+frmOptions::frmOptions(Program &program)
     : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("practice tests")))
+    , m_program(program)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -171,11 +172,11 @@ void frmOptions::Form_Load()
 
 void frmOptions::LoadOptions()
 {
-    m_storedFamily = ReadFamilyOptions(db());
+    m_storedFamily = ReadFamilyOptions(m_program.store());
     chkHideWordInClues->setChecked(m_storedFamily.hideWordInClues);
     chkCaseHint->setChecked(m_storedFamily.caseHint);
     chkStrictDates->setChecked(m_storedFamily.strictDates);
-    const auto row = ReadOptionsRecord(db());
+    const auto row = ReadOptionsRecord(m_program.store());
     if (!row) {
         RestoreDefaults();
         return;
@@ -192,7 +193,7 @@ void frmOptions::LoadOptions()
         txtTestDay->setCurrentText(*general.testDay);
     if (general.promptToDeleteLists)
         chkPromptToDeleteOldTests->setChecked(*general.promptToDeleteLists);
-    m_storedVoice = ReadVoiceOptions(db());
+    m_storedVoice = ReadVoiceOptions(m_program.store());
     ShowVoice(m_storedVoice);
 }
 
@@ -225,9 +226,9 @@ void frmOptions::LoadVoices()
         return;
     m_voicesLoaded = true;
     const QString chosen = cmbVoice->currentText();
-    const QString why = Audio::voice().problem();
+    const QString why = m_program.devices().voice().problem();
     cmbVoice->clear();
-    cmbVoice->addItems(Audio::voice().voices());
+    cmbVoice->addItems(m_program.devices().voice().voices());
     if (!chosen.isEmpty() && cmbVoice->findText(chosen) < 0)
         cmbVoice->addItem(chosen);
     // No choice yet: the engine's own voice, until one is picked.
@@ -244,11 +245,12 @@ void frmOptions::LoadVoices()
 void frmOptions::TryVoice()
 {
     const VoiceOptions voice = ChosenVoice();
-    if (const QString why = Audio::voice().problem(); !why.isEmpty()) {
+    if (const QString why = m_program.devices().voice().problem(); !why.isEmpty()) {
         MsgBox(why, MsgButtons::OK, this);
         return;
     }
-    Audio::voice().say(QStringLiteral("This is how your spelling words will sound."), voice.voice, voice.rate);
+    m_program.devices().voice().say(
+        QStringLiteral("This is how your spelling words will sound."), voice.voice, voice.rate);
 }
 
 void frmOptions::SaveOptions()
@@ -259,17 +261,17 @@ void frmOptions::SaveOptions()
     row.messageTime = GetTimeFromCombo();
     row.testDay = txtTestDay->currentText();
     row.promptToDeleteLists = CheckToText(chkPromptToDeleteOldTests->checkState());
-    WriteOptions(db(), row);
+    WriteOptions(m_program.store(), row);
     // The voice's table is made only when its setting is first changed.
     const VoiceOptions voice = ChosenVoice();
     if (!(voice == m_storedVoice))
-        WriteVoiceOptions(db(), voice);
+        WriteVoiceOptions(m_program.store(), voice);
     m_storedVoice = voice;
-    Globals::gVoice = voice;
+    m_program.globals.gVoice = voice;
     // Likewise the family's table: an old database gets it only when the
     // parent changes one of these.
     if (const FamilyOptions family = chosenFamily(); !(family == m_storedFamily)) {
-        WriteFamilyOptions(db(), family);
+        WriteFamilyOptions(m_program.store(), family);
         m_storedFamily = family;
     }
 }
@@ -300,7 +302,7 @@ void frmOptions::Save()
 {
     if (chosenOptions().anyClue()) {
         SaveOptions();
-        ShowMessage(QStringLiteral("Settings Saved"), QString());
+        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Settings Saved"), QString());
         close();
         return;
     }
@@ -319,13 +321,13 @@ void frmOptions::AskRestoreDefaults()
         != MsgAnswer::Yes)
         return;
     RestoreDefaults();
-    ShowMessage(QStringLiteral("Defaults Restored"), QString());
+    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Defaults Restored"), QString());
 }
 
 void frmOptions::TestMessageTime()
 {
-    const qint32 kept = Globals::gMessageTime;
-    Globals::gMessageTime = GetTimeFromCombo();
-    ShowMessage(QStringLiteral("Testing"), QStringLiteral("Click To Close"));
-    Globals::gMessageTime = kept;
+    const qint32 kept = m_program.globals.gMessageTime;
+    m_program.globals.gMessageTime = GetTimeFromCombo();
+    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Testing"), QStringLiteral("Click To Close"));
+    m_program.globals.gMessageTime = kept;
 }

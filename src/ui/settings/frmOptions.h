@@ -2,11 +2,12 @@
 
 #include "core/settings/FamilyOptions.h"
 #include "core/settings/VoiceOptions.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 #include "ui/kernel/TestDefaultsControls.h"
 
 #include <QDialog>
 
+class Program;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -24,7 +25,7 @@ class frmOptions : public Form<QDialog>, public TestDefaultsControls
     Q_OBJECT
 
 public:
-    frmOptions();
+    explicit frmOptions(Program &program);
 
     void Form_Load() override;
     void LoadOptions();
@@ -71,4 +72,5 @@ private:
     void Save();
     void AskRestoreDefaults();
     void TestMessageTime();
+    Program &m_program;
 };

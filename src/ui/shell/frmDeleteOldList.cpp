@@ -1,10 +1,10 @@
 #include "ui/shell/frmDeleteOldList.h"
 
+#include "core/app/Program.h"
 #include "core/data/ListStore.h"
 #include "core/data/Store.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,7 +17,8 @@
 using namespace AppFunctions;
 using namespace Controls;
 
-frmDeleteOldList::frmDeleteOldList()
+frmDeleteOldList::frmDeleteOldList(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmDeleteOldList"));
     setWindowTitle(QStringLiteral("Delete Old List..."));
@@ -76,7 +77,7 @@ bool frmDeleteOldList::setListID(qint32 id)
 bool frmDeleteOldList::LoadListDetails()
 {
     List1->clear();
-    const auto details = ReadOldListDetails(db(), m_ListID);
+    const auto details = ReadOldListDetails(m_program.store(), m_ListID);
     if (!details)
         return false;
     txtCreated->setText(details->created);
@@ -90,14 +91,15 @@ bool frmDeleteOldList::LoadListDetails()
 
 void frmDeleteOldList::Delete()
 {
-    ::DeleteList(db(), m_ListID, Globals::gWavPath);
-    ShowMessage(QStringLiteral("List Deleted"), QString());
+    ::DeleteList(m_program.store(), m_ListID, m_program.globals.gWavPath);
+    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("List Deleted"), QString());
     close();
 }
 
 void frmDeleteOldList::Ignore()
 {
-    IgnoreList(db(), m_ListID);
-    ShowMessage(QStringLiteral("List Ignored"), QStringLiteral("You will not be prompted to delete this list again."));
+    IgnoreList(m_program.store(), m_ListID);
+    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("List Ignored"),
+        QStringLiteral("You will not be prompted to delete this list again."));
     close();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDialog>
 
+class Program;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,7 +16,7 @@ class frmDeleteOldList : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmDeleteOldList();
+    explicit frmDeleteOldList(Program &program);
 
     qint32 ListID() const { return m_ListID; }
     // Stores the list and fills the window; false when the list is gone.
@@ -39,4 +40,5 @@ private:
     void Ignore();
 
     qint32 m_ListID = 0;
+    Program &m_program;
 };

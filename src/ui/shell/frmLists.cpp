@@ -1,23 +1,15 @@
 #include "ui/shell/frmLists.h"
 
+#include "core/app/Program.h"
 #include "core/audio/Sound.h"
 #include "core/data/ListNames.h"
 #include "core/data/ListStore.h"
 #include "core/data/Options.h"
 #include "core/data/Store.h"
-#include "ui/help/frmAbout.h"
-#include "ui/help/frmHelp.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/ListFiles.h"
-#include "ui/lists/frmEditList.h"
-#include "ui/lists/frmNewList.h"
-#include "ui/practice/frmTestSetup.h"
-#include "ui/results/frmPastTests.h"
-#include "ui/settings/frmOptions.h"
-#include "ui/shell/frmRestoreBackup.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -51,7 +43,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 }
 } // namespace
 
-frmLists::frmLists()
+frmLists::frmLists(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmLists"));
     setWindowTitle(QStringLiteral("Lettermarch"));
@@ -183,7 +176,7 @@ void frmLists::ClearGrid()
 void frmLists::LoadWordLists()
 {
     ClearGrid();
-    Store &store = db();
+    Store &store = m_program.store();
     FlexGrid *g = MSFlexGrid1;
     {
         const QSignalBlocker block(g);
@@ -219,7 +212,7 @@ void frmLists::SelectionChanged()
     const QString id = selectedListId();
     const bool selected = !id.isEmpty();
     if (selected)
-        Globals::gCurrentListID = id.toInt();
+        m_program.globals.gCurrentListID = id.toInt();
     for (QPushButton *b : {cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
         b->setEnabled(selected);
     for (QAction *a : {mnuEditList, mnuTest, mnuPastTests, mnuDeleteList})
@@ -248,35 +241,27 @@ void frmLists::NewList()
 
 void frmLists::LaunchNewList()
 {
-    auto *newList = Forms::get<frmNewList>();
-    newList->setParent(this, newList->windowFlags() | Qt::Dialog);
-    newList->exec();
-    if (!Globals::gNewListCreated) {
-        SetFocusHere();
-        return;
-    }
+    emit newListRequested();
+}
+
+void frmLists::TakeInNewList(qint32 listId)
+{
+    m_program.globals.gCurrentListID = listId;
     FlexGrid *g = MSFlexGrid1;
     const int r = g->AddItem();
     {
         const QSignalBlocker block(g);
-        g->setTextMatrix(r, ColTestDate, GetListTestDate(db(), Globals::gCurrentListID));
+        g->setTextMatrix(r, ColTestDate, GetListTestDate(m_program.store(), listId));
         g->setTextMatrix(r, ColWords, QStringLiteral("0"));
         g->setTextMatrix(r, ColTests, QStringLiteral("0"));
-        g->setTextMatrix(r, ColListId, QString::number(Globals::gCurrentListID));
-        g->setTextMatrix(r, ColName, ListNames::of(db(), Globals::gCurrentListID));
+        g->setTextMatrix(r, ColListId, QString::number(listId));
+        g->setTextMatrix(r, ColName, ListNames::of(m_program.store(), listId));
     }
     if (g->Rows() == 2) {
         g->setRow(1);
         SelectionChanged();
     }
-    openListEditor();
-}
-
-void frmLists::openListEditor()
-{
-    auto *editor = Forms::get<frmEditList>();
-    editor->setListID(Globals::gCurrentListID);
-    editor->show();
+    emit editListRequested(listId);
 }
 
 void frmLists::EditList()
@@ -287,8 +272,8 @@ void frmLists::EditList()
         return;
     }
     hide();
-    Globals::gCurrentListID = id.toInt();
-    openListEditor();
+    m_program.globals.gCurrentListID = id.toInt();
+    emit editListRequested(id.toInt());
 }
 
 void frmLists::Test()
@@ -298,18 +283,16 @@ void frmLists::Test()
         return;
     }
     hide();
-    if (Globals::gSkipTestSetup) {
-        emit testRequested(LoadDefaultOptions(db()));
+    if (m_program.globals.gSkipTestSetup) {
+        emit testRequested(LoadDefaultOptions(m_program.store()));
         return;
     }
-    auto *setup = Forms::get<frmTestSetup>();
-    setup->LoadDefaults();
-    setup->show();
+    emit testSetupRequested();
 }
 
 void frmLists::ImportList()
 {
-    const qint32 listId = ListFiles::importAsNewList(this);
+    const qint32 listId = ListFiles::importAsNewList(m_program, this);
     if (listId <= 0)
         return;
     LoadWordLists();
@@ -318,8 +301,8 @@ void frmLists::ImportList()
             MSFlexGrid1->setRow(r);
     }
     hide();
-    Globals::gCurrentListID = listId;
-    openListEditor();
+    m_program.globals.gCurrentListID = listId;
+    emit editListRequested(listId);
 }
 
 void frmLists::ExportList()
@@ -329,7 +312,7 @@ void frmLists::ExportList()
         MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
         return;
     }
-    ListFiles::exportList(this, id.toInt());
+    ListFiles::exportList(m_program, this, id.toInt());
 }
 
 void frmLists::PrintList()
@@ -350,10 +333,7 @@ void frmLists::PastTests()
         return;
     }
     hide();
-    auto *past = Forms::get<frmPastTests>();
-    past->setParent(this, past->windowFlags() | Qt::Window);
-    past->setListID(id.toInt());
-    past->show();
+    emit pastTestsRequested(id.toInt());
 }
 
 void frmLists::DeleteList()
@@ -366,32 +346,28 @@ void frmLists::DeleteList()
     if (MsgBox(QStringLiteral("Do you want to delete this list and all of it's words?"), MsgButtons::YesNo, this)
         != MsgAnswer::Yes)
         return;
-    ::DeleteList(db(), id.toInt(), Globals::gWavPath);
+    ::DeleteList(m_program.store(), id.toInt(), m_program.globals.gWavPath);
     LoadWordLists();
 }
 
 void frmLists::Options()
 {
-    auto *options = Forms::get<frmOptions>();
-    options->setParent(this, options->windowFlags() | Qt::Dialog);
-    options->exec();
+    emit optionsRequested();
 }
 
 void frmLists::RestoreBackup()
 {
-    auto *restore = Forms::get<frmRestoreBackup>();
-    restore->setParent(this, restore->windowFlags() | Qt::Dialog);
-    restore->exec();
+    emit restoreRequested();
 }
 
 void frmLists::ShowHelp()
 {
-    Forms::get<frmHelp>()->show();
+    emit helpRequested();
 }
 
 void frmLists::About()
 {
-    Forms::get<frmAbout>()->exec();
+    emit aboutRequested();
 }
 
 void frmLists::Exit()
@@ -425,9 +401,10 @@ void frmLists::UpdateList(const QVariant &m_ListID)
     const QString key = m_ListID.toString();
     for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
         if (MSFlexGrid1->TextMatrix(r, ColListId) == key) {
-            MSFlexGrid1->setTextMatrix(r, ColWords, QString::number(CountListWords(db(), key.toInt())));
-            MSFlexGrid1->setTextMatrix(r, ColTests, QString::number(CountListTests(db(), key.toInt())));
-            MSFlexGrid1->setTextMatrix(r, ColName, ListNames::of(db(), key.toInt())); // renamed in the editor
+            MSFlexGrid1->setTextMatrix(r, ColWords, QString::number(CountListWords(m_program.store(), key.toInt())));
+            MSFlexGrid1->setTextMatrix(r, ColTests, QString::number(CountListTests(m_program.store(), key.toInt())));
+            MSFlexGrid1->setTextMatrix(
+                r, ColName, ListNames::of(m_program.store(), key.toInt())); // renamed in the editor
         }
     }
 }
@@ -445,11 +422,7 @@ void frmLists::Form_Unload()
 {
     // Shut-down: nothing here may stop the program from ending.
     try {
-        ::CloseRecording();
+        m_program.devices().CloseRecording();
     } catch (...) { }
-    for (QWidget *w : Forms::loaded()) {
-        // The list editor goes by itself and brings this window back.
-        if (w != this && !qobject_cast<frmEditList *>(w))
-            Forms::unload(w);
-    }
+    emit closing();
 }

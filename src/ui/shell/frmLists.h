@@ -4,10 +4,11 @@
 
 #include "core/practice/TestOptions.h"
 #include "ui/kernel/FlexGrid.h"
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QMainWindow>
 
+class Program;
 class QAction;
 class QLabel;
 class QMenu;
@@ -19,7 +20,7 @@ class frmLists : public Form<QMainWindow>
     Q_OBJECT
 
 public:
-    frmLists();
+    explicit frmLists(Program &program);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -27,6 +28,8 @@ public:
     void LoadWordLists();
     void ClearGrid();
     void LaunchNewList();
+    // A list New List made: a row for it, then its editor.
+    void TakeInNewList(qint32 listId);
     void SetFocusHere();
     void UpdateList(const QVariant &m_ListID);
     void IncrementListTests(const QVariant &m_ListID);
@@ -67,6 +70,17 @@ signals:
     void troubleWordsRequested();
     // The chosen list is to go on paper.
     void printRequested(qint32 listId);
+    // The windows this one opens, opened by the shell.
+    void newListRequested();
+    void editListRequested(qint32 listId);
+    void testSetupRequested();
+    void pastTestsRequested(qint32 listId);
+    void optionsRequested();
+    void restoreRequested();
+    void helpRequested();
+    void aboutRequested();
+    // The program is ending: every other window goes.
+    void closing();
 
 public slots:
     void NewList();
@@ -93,5 +107,5 @@ private:
     void showListsMenu(const QPoint &viewportPos);
     // Column 3 of the current row: the selected list's identifier, or empty.
     QString selectedListId() const;
-    void openListEditor();
+    Program &m_program;
 };

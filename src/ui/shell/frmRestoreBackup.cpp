@@ -1,8 +1,8 @@
 #include "ui/shell/frmRestoreBackup.h"
 
+#include "core/app/Program.h"
 #include "core/data/Backups.h"
 #include "ui/kernel/Controls.h"
-#include "ui/kernel/Globals.h"
 #include "ui/kernel/MessageBox.h"
 
 #include <QDir>
@@ -16,7 +16,8 @@
 
 using namespace Controls;
 
-frmRestoreBackup::frmRestoreBackup()
+frmRestoreBackup::frmRestoreBackup(Program &program)
+    : m_program(program)
 {
     setObjectName(QStringLiteral("frmRestoreBackup"));
     setWindowTitle(QStringLiteral("Restore a Backup"));
@@ -79,7 +80,7 @@ void frmRestoreBackup::LoadBackups()
 {
     lstBackups->clear();
     const QLocale locale = QLocale::system();
-    for (const Backups::Backup &b : Backups::list(Globals::gProgramDir)) {
+    for (const Backups::Backup &b : Backups::list(m_program.globals.gProgramDir)) {
         auto *item = new QTreeWidgetItem(lstBackups);
         // A copy whose time is not known carries its day only.
         QString taken = locale.toString(b.taken.date(), QLocale::LongFormat);

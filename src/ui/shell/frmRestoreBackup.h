@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/kernel/Forms.h"
+#include "ui/kernel/Form.h"
 
 #include <QDialog>
 
+class Program;
 class QPushButton;
 class QTreeWidget;
 
@@ -15,7 +16,7 @@ class frmRestoreBackup : public Form<QDialog>
     Q_OBJECT
 
 public:
-    frmRestoreBackup();
+    explicit frmRestoreBackup(Program &program);
 
     void Form_Load() override;
     void LoadBackups();
@@ -28,4 +29,7 @@ public:
 signals:
     // The user chose this copy and agreed; it has passed its checks.
     void restoreChosen(const QString &path);
+
+private:
+    Program &m_program;
 };

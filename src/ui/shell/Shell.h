@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/app/Program.h"
+#include "core/practice/TestOptions.h"
+#include "ui/shell/Forms.h"
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+class frmEditList;
+class frmEditWord;
+class frmLists;
+class frmNewList;
+class frmPastTests;
+class frmRestoreBackup;
+class frmTest;
+class frmTestResults;
+class frmTestSetup;
+class frmTroubleWords;
+
+// The running program with its windows: it owns the program's state and the
+// window registry, makes every window with what it needs, and is the one
+// place where windows are joined. Each window announces what happened with
+// its own signals; the shell answers, looking up the windows concerned at
+// that moment (a window may have been unloaded).
+class Shell
+{
+public:
+    explicit Shell(std::unique_ptr<Program> program);
+    // Every window goes before the program's state.
+    ~Shell();
+    Shell(const Shell &) = delete;
+    Shell &operator=(const Shell &) = delete;
+
+    Program &program() { return *m_program; }
+    Forms &forms() { return m_forms; }
+
+    // Start-up: claims the folder, opens the database, reads the general
+    // settings, offers old lists for deletion, then shows the main window with
+    // its lists. False when the program could not start (the user has been
+    // told why).
+    bool Main();
+
+    // The end of the program when a signal (a log-out, Ctrl+C) ended it: the
+    // answers a running test kept in memory are saved first (what cannot be
+    // is said on stderr), and every window is closed without its questions,
+    // as Exit closes them. Nothing to do after an ordinary Exit.
+    void EndAfterSignal();
+
+    // Claims the program folder for this copy of the program. False when
+    // another copy already runs on it, or when the user chose not to use a
+    // folder whose lock could not be judged (the user has been told). A lock
+    // left by a copy that crashed is taken over.
+    bool ClaimProgramFolder();
+    // Replaces the database with a checked backup copy, the current file
+    // first kept as one more copy, and starts the data layer again on it; a
+    // copy that will not open is replaced again by the file as it was. Says
+    // what went wrong over `parent`; true when the copy is in use.
+    bool RestoreFrom(const QString &chosen, QWidget *parent);
+    // The window that puts a list on paper, over `parent`.
+    void ShowPrintList(QWidget *parent, qint32 listId);
+    // Offers each list past its school test date for deletion, one after the
+    // other (when the setting asks for it).
+    void PromptForOldLists();
+
+    // Begins a practice test of gCurrentListID with these settings, which
+    // stay in TestOptions for "Test Again?".
+    void StartTest(const TestOptionsRecord &options);
+    // "Test Again?": the same list with the settings of the test just ended.
+    void StartTestAgain();
+    // A practice of only these words of a list (the missed ones), run by the
+    // same test window and rules.
+    void StartPractice(qint32 listId, const QList<qint32> &words, const TestOptionsRecord &options);
+
+private:
+    bool prepare();
+    void runTest(const TestOptionsRecord &options);
+    template<class T>
+    void add();
+    void wire(QWidget *) { }
+    void wire(frmLists *w);
+    void wire(frmTroubleWords *w);
+    void wire(frmEditList *w);
+    void wire(frmEditWord *w);
+    void wire(frmTestSetup *w);
+    void wire(frmTest *w);
+    void wire(frmTestResults *w);
+    void wire(frmPastTests *w);
+    void wire(frmRestoreBackup *w);
+    void wire(frmNewList *w);
+    void backToMain();
+    void showTroubleWords(qint32 listId, QWidget *owner);
+    void closeResultWindows();
+    bool listWindowOpen(QWidget *asking);
+    void practise(qint32 listId, const QList<qint32> &words, const TestOptionsRecord &options);
+    void openListEditor(qint32 listId);
+    template<class T>
+    void execOver(QWidget *owner);
+
+    std::unique_ptr<Program> m_program;
+    Forms m_forms;
+};
