@@ -7,6 +7,7 @@
 #include "core/settings/VoiceOptions.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -33,8 +34,10 @@ struct Globals
     // The computer voice setting, read at start-up and kept by the options
     // window.
     VoiceOptions gVoice;
-    // A voice that cannot speak is said once a run, not at every test.
+    // A voice that cannot speak is said once a run, not at every test; so are
+    // the words of a list that cannot be asked.
     bool gVoiceProblemTold = false;
+    QSet<qint32> gListsToldLeftOut;
     // The settings of the current (or last) practice test.
     TestOptionsRecord TestOptions;
     // The words it asked when it practised only some of its list (empty: the

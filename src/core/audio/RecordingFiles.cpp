@@ -109,3 +109,18 @@ void KillFile(const QString &path)
     if (!path.isEmpty())
         QFile::remove(path);
 }
+
+bool PutRecording(const QString &source, const QString &target)
+{
+    if (QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())
+        return true;
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    const QString copy = target + QStringLiteral(".new");
+    QFile::remove(copy);
+    if (!QFile::copy(source, copy) || (QFile::exists(target) && !QFile::remove(target))
+        || !QFile::rename(copy, target)) {
+        QFile::remove(copy);
+        return false;
+    }
+    return true;
+}

@@ -18,6 +18,12 @@ bool HasRecording(const QString &path);
 // Empty otherwise (a file that is no sound at all simply plays nothing).
 QString RecordingProblem(const QString &path);
 
+// Puts the recording at `source` in place as `target` (its folder made when
+// missing). A recording already there is replaced only once the copy is
+// complete, so a failed copy leaves it as it was. False when nothing could be
+// put in place.
+bool PutRecording(const QString &source, const QString &target);
+
 // Deletes one file; never fails towards the caller (missing file, bad path,
 // file in use are all passed over).
 void KillFile(const QString &path);

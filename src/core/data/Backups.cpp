@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QUuid>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,8 +79,7 @@ QList<Backup> named(const QString &dataDir)
 template<class Read>
 bool readCopy(const QString &path, Read read)
 {
-    static int n = 0;
-    const QString name = QStringLiteral("lettermarch-backup-%1").arg(n++);
+    const QString name = QStringLiteral("lettermarch-backup-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool opened = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);

@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QUuid>
 
-#include <atomic>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -95,7 +95,6 @@ QSqlDatabase Store::database() const
 
 std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
 {
-    static std::atomic<int> counter {0};
     const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(FileName));
     const QFileInfo info(path);
     const bool existed = info.exists();
@@ -116,7 +115,7 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
                             : QStringLiteral("The file is missing and the folder does not allow a new one to be "
                                              "created."));
 
-    const QString name = QStringLiteral("lettermarch-%1").arg(counter++);
+    const QString name = QStringLiteral("lettermarch-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);

@@ -116,10 +116,7 @@ bool MoveRecording(const QString &wavDir, const QString &oldWord, const QString 
 {
     const QString from = RecordingPath(wavDir, oldWord);
     const QString to = RecordingPath(wavDir, newWord);
-    if (from == to || !QFile::exists(from))
-        return false;
-    KillFile(to);
-    if (!QFile::copy(from, to))
+    if (from == to || !QFile::exists(from) || !PutRecording(from, to))
         return false;
     KillFile(from);
     return true;

@@ -56,6 +56,15 @@ TestSession::TestSession(Surroundings around, TestView &view, TestOptionsRecord 
     , m_files(std::move(files))
 { }
 
+TestSession::Retype TestSession::CheckRetype(const QString &typed, const QString &word, bool caseSensitive)
+{
+    if (AnswerMatches(typed, word, caseSensitive))
+        return Retype::Correct;
+    if (caseSensitive)
+        return AnswerMatches(typed, word, false) ? Retype::WrongCase : Retype::Wrong;
+    return typed.isEmpty() ? Retype::Empty : Retype::Wrong;
+}
+
 void TestSession::Start(qint32 listId, const QList<qint32> &onlyWords)
 {
     m_testId = NextID(m_store, IdCodes::Test);

@@ -77,6 +77,13 @@ public:
     // The session keeps its own copy of the settings it was started with.
     TestSession(Surroundings around, TestView &view, TestOptionsRecord options, SessionFiles files);
 
+    // What the word typed again after its spelling was revealed is judged to
+    // be: a case-sensitive word typed in the wrong case is told apart, and an
+    // empty box is wrong only for a case-sensitive word (it is otherwise
+    // asked for again).
+    enum class Retype { Correct, WrongCase, Wrong, Empty };
+    static Retype CheckRetype(const QString &typed, const QString &word, bool caseSensitive);
+
     // The settings this session runs with.
     const TestOptionsRecord &options() const { return m_options; }
 

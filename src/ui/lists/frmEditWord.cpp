@@ -280,14 +280,12 @@ void frmEditWord::SaveWord()
     // The word is stored; nothing from here on may undo that.
     if (m_NewRecording) {
         const QString target = RecordingPath(m_program.globals.gWavPath, row.word);
-        KillFile(target);
-        if (QFile::exists(m_TempWavPath)) {
-            QDir().mkpath(m_program.globals.gWavPath);
-            if (!QFile::copy(m_TempWavPath, target)) {
-                MsgBox(QStringLiteral("The word was saved, but its recording could not be stored in the folder\n%1")
-                           .arg(QDir::toNativeSeparators(m_program.globals.gWavPath)),
-                    MsgButtons::OK, this);
-            }
+        if (!QFile::exists(m_TempWavPath)) {
+            KillFile(target);
+        } else if (!PutRecording(m_TempWavPath, target)) {
+            MsgBox(QStringLiteral("The word was saved, but its recording could not be stored in the folder\n%1")
+                       .arg(QDir::toNativeSeparators(m_program.globals.gWavPath)),
+                MsgButtons::OK, this);
         }
     }
     // The next word may be typed while the message shows; it is not lost.

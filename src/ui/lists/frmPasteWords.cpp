@@ -223,15 +223,8 @@ void frmPasteWords::copyRecordings()
                    MsgButtons::YesNo, this)
                 != MsgAnswer::Yes)
             continue;
-        QDir().mkpath(m_program.globals.gWavPath);
-        const QString copy = target + QStringLiteral(".new");
-        QFile::remove(copy);
-        // Copied beside it first: the old recording goes only once the new one is there.
-        if (!QFile::copy(row.entry.recording, copy) || (QFile::exists(target) && !QFile::remove(target))
-            || !QFile::rename(copy, target)) {
-            QFile::remove(copy);
+        if (!PutRecording(row.entry.recording, target))
             failed << row.entry.word;
-        }
     }
     if (!failed.isEmpty())
         MsgBox(QStringLiteral("The words were added, but the recordings of these could not be copied: %1")

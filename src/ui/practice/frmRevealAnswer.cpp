@@ -1,7 +1,7 @@
 #include "ui/practice/frmRevealAnswer.h"
 
 #include "core/app/Program.h"
-#include "core/practice/WordOrder.h"
+#include "core/practice/TestSession.h"
 
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
@@ -83,31 +83,22 @@ void frmRevealAnswer::OK()
     txtEcho->setText(txtEcho->text().trimmed());
     const QString typed = txtEcho->text();
     const QString word = lblWord->text();
-    auto wrong = [this] {
+    switch (TestSession::CheckRetype(typed, word, m_caseSensitive)) {
+    case TestSession::Retype::Correct:
+        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Correct"), QString());
+        close();
+        return;
+    case TestSession::Retype::WrongCase:
+        MsgBox(QStringLiteral("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
+        break;
+    case TestSession::Retype::Empty:
+        MsgBox(QStringLiteral("You must type the word correctly before moving on"), MsgButtons::OK, this);
+        break;
+    case TestSession::Retype::Wrong:
         ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
         if (m_clearWrongAnswer)
             txtEcho->clear();
-        txtEcho->setFocus();
-    };
-    if (m_caseSensitive) {
-        if (AnswerMatches(typed, word, true)) {
-            ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Correct"), QString());
-            close();
-        } else if (AnswerMatches(typed, word, false)) {
-            MsgBox(QStringLiteral("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
-            txtEcho->setFocus();
-        } else {
-            wrong();
-        }
-        return;
+        break;
     }
-    if (AnswerMatches(typed, word, false)) {
-        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Correct"), QString());
-        close();
-    } else if (!typed.isEmpty()) {
-        wrong();
-    } else {
-        MsgBox(QStringLiteral("You must type the word correctly before moving on"), MsgButtons::OK, this);
-        txtEcho->setFocus();
-    }
+    txtEcho->setFocus();
 }

@@ -333,7 +333,7 @@ void frmTest::wordsLeftOut(qint32 listId, qint32 count)
 {
     // Said once a run for each list: the parent needs to know, the child
     // need not hear it at every test.
-    static QSet<qint32> told;
+    QSet<qint32> &told = m_program.globals.gListsToldLeftOut;
     if (told.contains(listId))
         return;
     told.insert(listId);
