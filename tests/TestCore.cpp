@@ -53,7 +53,7 @@ OptionsRow quietOptions(bool skipSetup)
     options.promptToDeleteLists = u"FALSE"_s;
     if (skipSetup) {
         options.skipTestSetup = u"TRUE"_s;
-        options.testOrder = u"Order Created"_s;
+        options.test[u"TEST_ORDER"_s] = u"Order Created"_s;
     }
     return options;
 }

@@ -129,13 +129,13 @@ private slots:
         Store &s = *m_store;
         QCOMPARE(LoadDefaultOptions(s), TestOptionsRecord {}); // no row: the presets
         OptionsRow row;
-        row.pronounce = u"true"_s;
-        row.showDefinition = u"yes"_s;
-        row.showContext = u"1"_s;
-        row.testOrder = u"random"_s;
-        row.moveOnAfter = u"five"_s;
-        row.revealAnswers = QString();
-        row.clearWrongAnswer = u"True"_s;
+        row.test[u"PRONOUNCE"_s] = u"true"_s;
+        row.test[u"SHOW_DEFINITION"_s] = u"yes"_s;
+        row.test[u"SHOW_CONTEXT"_s] = u"1"_s;
+        row.test[u"TEST_ORDER"_s] = u"random"_s;
+        row.test[u"MOVE_ON_AFTER"_s] = u"five"_s;
+        row.test[u"REVEAL_ANSWERS"_s] = QString();
+        row.test[u"CLEAR_WRONG_ANSWER"_s] = u"True"_s;
         WriteOptions(s, row);
         const TestOptionsRecord o = LoadDefaultOptions(s);
         QVERIFY(o.Pronounce);
@@ -143,8 +143,8 @@ private slots:
         QCOMPARE(o.TestOrder, u"random"_s);
         QCOMPARE(o.MoveOnAfter, 3); // not a number: the preset stays
         QVERIFY(o.ClearWrongAnswer);
-        row.testOrder.clear();
-        row.moveOnAfter = u"7"_s;
+        row.test[u"TEST_ORDER"_s].clear();
+        row.test[u"MOVE_ON_AFTER"_s] = u"7"_s;
         WriteOptions(s, row);
         QCOMPARE(LoadDefaultOptions(s).TestOrder, u"Alphabetical"_s);
         QCOMPARE(LoadDefaultOptions(s).MoveOnAfter, 7);

@@ -16,8 +16,8 @@ void prepareFolder(const QString &folder, const QStringList &words)
     QString problem;
     auto store = Store::open(folder, &problem);
     OptionsRow options = quietOptions();
-    options.playCorrectSound = u"FALSE"_s;
-    options.playIncorrectSound = u"FALSE"_s;
+    options.test[u"PLAY_CORRECT_SOUND"_s] = u"FALSE"_s;
+    options.test[u"PLAY_INCORRECT_SOUND"_s] = u"FALSE"_s;
     WriteOptions(*store, options);
     addList(*store, QDate(2030, 1, 4), words);
 }

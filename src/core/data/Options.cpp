@@ -2,6 +2,7 @@
 
 #include "core/data/Flags.h"
 #include "core/data/Store.h"
+#include "core/data/TestSettings.h"
 
 #include <QSqlQuery>
 
@@ -23,20 +24,20 @@ QString firstRowCondition(Store &store)
 }
 } // namespace
 
+OptionsRow::OptionsRow()
+{
+    for (const Field &f : OptionsFields(TestOptionsRecord {}))
+        test.insert(f.column, f.value.toString());
+}
+
 void WriteOptions(Store &store, const OptionsRow &row)
 {
-    const QList<Field> fields = {
-        {QStringLiteral("SKIP_TEST_SETUP"), row.skipTestSetup},
-        {QStringLiteral("PRONOUNCE"), row.pronounce},
-        {QStringLiteral("SHOW_DEFINITION"), row.showDefinition},
-        {QStringLiteral("SHOW_CONTEXT"), row.showContext},
-        {QStringLiteral("TEST_ORDER"), row.testOrder},
-        {QStringLiteral("MOVE_ON_AFTER"), row.moveOnAfter},
-        {QStringLiteral("REVEAL_ANSWERS"), row.revealAnswers},
-        {QStringLiteral("REQUIRE_ECHO"), row.requireEcho},
-        {QStringLiteral("CLEAR_WRONG_ANSWER"), row.clearWrongAnswer},
-        {QStringLiteral("PLAY_CORRECT_SOUND"), row.playCorrectSound},
-        {QStringLiteral("PLAY_INCORRECT_SOUND"), row.playIncorrectSound},
+    QList<Field> fields = {{QStringLiteral("SKIP_TEST_SETUP"), row.skipTestSetup}};
+    for (const TestSetting &s : testSettings()) {
+        if (s.inOptions())
+            fields.append({QString::fromLatin1(s.column), row.test.value(QString::fromLatin1(s.column))});
+    }
+    fields += QList<Field> {
         {QStringLiteral("MESSAGE_TIME"), row.messageTime},
         {QStringLiteral("TEST_DAY"), row.testDay},
         {QStringLiteral("PROMPT_TO_DELETE_LISTS"), row.promptToDeleteLists},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QSqlRecord>
 #include <QString>
 
@@ -13,17 +14,11 @@ struct Field;
 // choices as their texts, the message time in half-second ticks.
 struct OptionsRow
 {
+    OptionsRow();
+
     QString skipTestSetup = QStringLiteral("FALSE");
-    QString pronounce = QStringLiteral("TRUE");
-    QString showDefinition = QStringLiteral("TRUE");
-    QString showContext = QStringLiteral("TRUE");
-    QString testOrder = QStringLiteral("Alphabetical");
-    QString moveOnAfter = QStringLiteral("3");
-    QString revealAnswers = QStringLiteral("TRUE");
-    QString requireEcho = QStringLiteral("TRUE");
-    QString clearWrongAnswer = QStringLiteral("FALSE");
-    QString playCorrectSound = QStringLiteral("TRUE");
-    QString playIncorrectSound = QStringLiteral("TRUE");
+    // The test settings' columns, by name (see testSettings).
+    QMap<QString, QString> test;
     qint32 messageTime = 6;
     QString testDay = QStringLiteral("Fridays");
     QString promptToDeleteLists = QStringLiteral("TRUE");
@@ -44,7 +39,7 @@ constexpr qint32 FirstIndefinite = 201;
 // nothing when the table is empty.
 std::optional<QSqlRecord> ReadOptionsRecord(Store &store);
 
-// Writes all fourteen columns into the first row, adding the row when there
+// Writes all its columns into the first row, adding the row when there
 // is none.
 void WriteOptions(Store &store, const OptionsRow &row);
 

@@ -1,6 +1,7 @@
 #include "core/data/Schema.h"
 
 #include "core/data/SqlErrors.h"
+#include "core/data/TestSettings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ struct Column
 struct Table
 {
     const char *name;
-    std::initializer_list<Column> columns;
+    QList<Column> columns;
 };
 
 // Text columns compare and sort without regard to case, as the program's
@@ -27,26 +28,33 @@ struct Table
 constexpr const char *Text = "TEXT COLLATE NOCASE";
 constexpr const char *Number = "INTEGER";
 
-const Table Tables[] = {
-    {"LISTS",
-        {{"LIST_ID", Number}, {"WEEK_START", Text}, {"WEEK_END", Text}, {"TEST_DATE", Text}, {"CREATED_DATE", Text},
-            {"STATUS", Text}}},
-    {"WORDS",
-        {{"WORD_ID", Number}, {"LIST_ID", Number}, {"WORD", Text}, {"DEFINITION", Text}, {"SENTENCE", Text},
-            {"CASE_SENSITIVE", Text}}},
-    {"TESTS",
-        {{"TEST_ID", Number}, {"LIST_ID", Number}, {"MOVE_ON_AFTER", Number}, {"START_TIME", Text},
-            {"END_TIME", Text}}},
-    {"WORD_ATTEMPTS",
-        {{"TEST_ID", Number}, {"LIST_ID", Number}, {"WORD_ID", Number}, {"GUESS", Text}, {"RESULT", Text},
-            {"ATTEMPT_NUMBER", Number}}},
-    {"OPTIONS",
-        {{"SKIP_TEST_SETUP", Text}, {"PRONOUNCE", Text}, {"SHOW_DEFINITION", Text}, {"SHOW_CONTEXT", Text},
-            {"TEST_ORDER", Text}, {"MOVE_ON_AFTER", Text}, {"REVEAL_ANSWERS", Text}, {"REQUIRE_ECHO", Text},
-            {"CLEAR_WRONG_ANSWER", Text}, {"PLAY_CORRECT_SOUND", Text}, {"PLAY_INCORRECT_SOUND", Text},
-            {"MESSAGE_TIME", Number}, {"TEST_DAY", Text}, {"PROMPT_TO_DELETE_LISTS", Text}}},
-    {"IDS", {{"CODE", Text}, {"VALUE", Number}}},
-};
+// The six tables; OPTIONS holds the general settings around the test
+// settings' columns.
+QList<Table> tables()
+{
+    QList<Column> options = {{"SKIP_TEST_SETUP", Text}};
+    for (const TestSetting &s : testSettings()) {
+        if (s.inOptions())
+            options.append(Column {s.column, Text});
+    }
+    options += QList<Column> {{"MESSAGE_TIME", Number}, {"TEST_DAY", Text}, {"PROMPT_TO_DELETE_LISTS", Text}};
+    return {
+        {"LISTS",
+            {{"LIST_ID", Number}, {"WEEK_START", Text}, {"WEEK_END", Text}, {"TEST_DATE", Text}, {"CREATED_DATE", Text},
+                {"STATUS", Text}}},
+        {"WORDS",
+            {{"WORD_ID", Number}, {"LIST_ID", Number}, {"WORD", Text}, {"DEFINITION", Text}, {"SENTENCE", Text},
+                {"CASE_SENSITIVE", Text}}},
+        {"TESTS",
+            {{"TEST_ID", Number}, {"LIST_ID", Number}, {"MOVE_ON_AFTER", Number}, {"START_TIME", Text},
+                {"END_TIME", Text}}},
+        {"WORD_ATTEMPTS",
+            {{"TEST_ID", Number}, {"LIST_ID", Number}, {"WORD_ID", Number}, {"GUESS", Text}, {"RESULT", Text},
+                {"ATTEMPT_NUMBER", Number}}},
+        {"OPTIONS", options},
+        {"IDS", {{"CODE", Text}, {"VALUE", Number}}},
+    };
+}
 
 // The identifier columns every lookup goes through.
 const char *const Indexes[][2] = {
@@ -168,7 +176,7 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
     }
 
     QStringList statements;
-    for (const Table &table : Tables) {
+    for (const Table &table : tables()) {
         const QString tableName = latin(table.name);
         if (present.contains(tableName)) {
             QSqlQuery info(db);
@@ -191,6 +199,8 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
             defs << latin(column.name) + QLatin1Char(' ') + latin(column.type);
         statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(tableName, defs.join(QStringLiteral(", ")));
     }
+    if (!existed)
+        statements << AddedSettingsTables();
     if (!existed && !present.contains(QStringLiteral("FAMILY_OPTIONS"))) {
         statements << familyOptionsTable()
                    << QStringLiteral("INSERT INTO FAMILY_OPTIONS (HIDE_WORD_IN_CLUES, STRICT_DATES, CASE_HINT) "

@@ -104,42 +104,39 @@ TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString
 }
 
 namespace {
-// The eight flags: which record field each check box shows.
-struct FlagControl
+// The control of a setting, found by its name among the three boxes.
+QWidget *controlOf(const TestDefaultsControls &c, const TestSetting &s)
 {
-    bool TestOptionsRecord::*field;
-    QCheckBox *TestDefaultsControls::*box;
-};
-const FlagControl Flags[] = {
-    {&TestOptionsRecord::Pronounce, &TestDefaultsControls::chkPronounce},
-    {&TestOptionsRecord::ShowDefinition, &TestDefaultsControls::chkDefinition},
-    {&TestOptionsRecord::ShowContext, &TestDefaultsControls::chkSentence},
-    {&TestOptionsRecord::RevealAnswers, &TestDefaultsControls::chkRevealAnswers},
-    {&TestOptionsRecord::RequireEcho, &TestDefaultsControls::chkForceEcho},
-    {&TestOptionsRecord::ClearWrongAnswer, &TestDefaultsControls::chkClearWrongAnswer},
-    {&TestOptionsRecord::PlayCorrectSound, &TestDefaultsControls::chkPlayRight},
-    {&TestOptionsRecord::PlayIncorrectSound, &TestDefaultsControls::chkPlayWrong},
-};
+    const QString name = QString::fromLatin1(s.control);
+    for (QGroupBox *frame : {c.frameDisplay, c.frameWrong, c.frameSounds}) {
+        if (auto *w = frame->findChild<QWidget *>(name))
+            return w;
+    }
+    return nullptr;
+}
 } // namespace
 
 void TestDefaultsControls::showOptions(const TestOptionsRecord &options)
 {
-    txtTestOrder->setCurrentText(options.TestOrder);
-    cmbMoveOn->setCurrentText(QString::number(options.MoveOnAfter));
-    for (const FlagControl &f : Flags)
-        (this->*f.box)->setCheckState(options.*f.field ? Qt::Checked : Qt::Unchecked);
+    for (const TestSetting &s : testSettings()) {
+        QWidget *c = controlOf(*this, s);
+        if (auto *box = qobject_cast<QCheckBox *>(c))
+            box->setCheckState(options.*s.flag ? Qt::Checked : Qt::Unchecked);
+        else if (auto *choice = qobject_cast<QComboBox *>(c))
+            choice->setCurrentText(s.storedText(options));
+    }
 }
 
 TestOptionsRecord TestDefaultsControls::chosenOptions(const TestOptionsRecord &base) const
 {
     TestOptionsRecord o = base;
-    for (const FlagControl &f : Flags)
-        o.*f.field = (this->*f.box)->checkState() == Qt::Checked;
-    o.TestOrder = txtTestOrder->currentText();
-    bool ok = false;
-    const qint32 moveOn = cmbMoveOn->currentText().trimmed().toInt(&ok);
-    if (ok)
-        o.MoveOnAfter = moveOn;
+    for (const TestSetting &s : testSettings()) {
+        QWidget *c = controlOf(*this, s);
+        if (auto *box = qobject_cast<QCheckBox *>(c))
+            o.*s.flag = box->checkState() == Qt::Checked;
+        else if (auto *choice = qobject_cast<QComboBox *>(c))
+            s.read(o, choice->currentText());
+    }
     return o;
 }
 

@@ -10,9 +10,10 @@ class QGroupBox;
 class QLabel;
 class QWidget;
 
-// The ten test settings as the test setup and options windows both show
-// them: three group boxes with the same named controls, the coupling of the
-// two reveal boxes, and their reading and writing.
+// The test settings as the test setup and options windows both show them:
+// three group boxes with the same named controls, the coupling of the two
+// reveal boxes, and their reading and writing (each setting names its
+// control).
 struct TestDefaultsControls
 {
     QGroupBox *frameDisplay;
@@ -35,11 +36,12 @@ struct TestDefaultsControls
     // `scope` ends the tool tips: "this test" or "practice tests".
     static TestDefaultsControls create(QWidget *parent, const QString &scope);
 
-    // The controls show the record, set in the order of the columns (so the
+    // The controls show the record, set in the order of the settings (so the
     // reveal and typing boxes end as they would when set one by one).
     void showOptions(const TestOptionsRecord &options);
     // The record the controls show. Only a checked box counts (a greyed one
-    // does not); a count that is no whole number keeps base's.
+    // does not); an empty choice or a count that is no whole number keeps
+    // base's.
     TestOptionsRecord chosenOptions(const TestOptionsRecord &base = {}) const;
     // Says that a test needs at least one clue, under `firstLine`.
     static void sayNoClue(QWidget *parent, const QString &firstLine);

@@ -50,14 +50,9 @@ frmTestSetup::frmTestSetup(Program &program)
 
 void frmTestSetup::LoadDefaults()
 {
-    chkPronounce->setChecked(true);
-    chkDefinition->setChecked(true);
-    chkSentence->setChecked(true);
-    txtTestOrder->setCurrentText(QStringLiteral("Alphabetical"));
-    cmbMoveOn->setCurrentText(QStringLiteral("3"));
-    if (const auto row = ReadOptionsRecord(m_program.store()))
-        showOptions(ReadTestOptions(*row, chosenOptions()));
-    else
+    const std::optional<TestOptionsRecord> stored = LoadTestSettings(m_program.store());
+    showOptions(stored.value_or(TestOptionsRecord {}));
+    if (!stored)
         MsgBox(QStringLiteral("There was a problem loading the default settings.\nPlease use the Options screen to set "
                               "defaults."),
             MsgButtons::OK, this);

@@ -184,7 +184,7 @@ void frmOptions::LoadOptions()
     const StoredGeneralSettings general = ReadStoredGeneralSettings(*row);
     if (general.skipTestSetup)
         chkSkipIndividualTestSetup->setChecked(*general.skipTestSetup);
-    showOptions(ReadTestOptions(*row, chosenOptions()));
+    showOptions(LoadTestSettings(m_program.store(), chosenOptions()).value_or(chosenOptions()));
     // A message time that is no whole number is skipped, like any column that
     // cannot be shown.
     if (general.messageTime)
@@ -257,11 +257,13 @@ void frmOptions::SaveOptions()
 {
     OptionsRow row;
     row.skipTestSetup = CheckToText(chkSkipIndividualTestSetup->checkState());
-    PutTestOptions(chosenOptions(), row);
+    const TestOptionsRecord test = chosenOptions();
+    PutTestOptions(test, row);
     row.messageTime = GetTimeFromCombo();
     row.testDay = txtTestDay->currentText();
     row.promptToDeleteLists = CheckToText(chkPromptToDeleteOldTests->checkState());
     WriteOptions(m_program.store(), row);
+    WriteAddedTestSettings(m_program.store(), test);
     // The voice's table is made only when its setting is first changed.
     const VoiceOptions voice = ChosenVoice();
     if (!(voice == m_storedVoice))
@@ -279,7 +281,7 @@ void frmOptions::SaveOptions()
 void frmOptions::RestoreDefaults()
 {
     const OptionsRow d;
-    showOptions(ReadTestOptions(d));
+    showOptions(TestOptionsRecord {});
     txtTestDay->setCurrentText(d.testDay);
     chkPromptToDeleteOldTests->setCheckState(TextToCheck(d.promptToDeleteLists));
     SetTimeCombo(d.messageTime);
