@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -51,37 +50,12 @@ int run(Application &app, const DataLocation &where)
         AudioModule::install(program->devices(), audio);
     if (const QString voice = Modules::path(QStringLiteral("liblettermarch_qtvoice.so")); !voice.isEmpty())
         AudioModule::installVoice(program->devices(), voice);
-    Devices &devices = program->devices();
-    bool engineLoaded = false;
-    int code = 1;
-    {
-        Shell shell(std::move(program));
-        app.setProgram(&shell.program());
-        shell.forms().setOnEmpty([] { QCoreApplication::quit(); });
-        if (shell.Main() && !Application::terminationRequested()) {
-            // For the start-up benchmark: end as soon as the main window is up.
-            if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
-                QTimer::singleShot(0, &app, &QCoreApplication::quit);
-            code = app.exec();
-        }
-        // Ended by a signal: an orderly end, not a failure, with nothing typed lost.
-        if (Application::terminationRequested()) {
-            shell.EndAfterSignal();
-            code = 0;
-        }
-        // A word being spoken is let finish: the voice cannot be stopped in
-        // mid-word without ending the program uncleanly.
-        devices.waitUntilQuiet(4000);
-        engineLoaded = devices.voice().engineLoaded();
-        app.setProgram(nullptr);
-        // The windows, then the store, the lock and the devices go, before
-        // the application object they live in.
-        shell.program().end();
-    }
+    Shell shell(std::move(program));
+    const int code = shell.run(app);
     // Once the voice has spoken, its engine (flite in Qt 6.4) cannot be torn
     // down without crashing in its audio thread; everything is saved and
     // closed by now, so the process ends here, without that teardown.
-    if (engineLoaded) {
+    if (shell.program().devices().voice().engineLoaded()) {
         std::fflush(nullptr);
         std::_Exit(code);
     }

@@ -7,6 +7,7 @@
 #include "core/data/Store.h"
 #include "ui/help/frmAbout.h"
 #include "ui/help/frmHelp.h"
+#include "ui/kernel/Application.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmEditList.h"
@@ -25,6 +26,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <type_traits>
@@ -103,6 +105,31 @@ bool Shell::prepare()
     g.gVoice = ReadVoiceOptions(store);
     PromptForOldLists();
     return true;
+}
+
+int Shell::run(Application &app)
+{
+    app.setProgram(m_program.get());
+    m_forms.setOnEmpty([] { QCoreApplication::quit(); });
+    int code = 1;
+    if (Main() && !Application::terminationRequested()) {
+        // For the start-up benchmark: end as soon as the main window is up.
+        if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        code = QCoreApplication::exec();
+    }
+    // Ended by a signal: an orderly end, not a failure, with nothing typed lost.
+    if (Application::terminationRequested()) {
+        EndAfterSignal();
+        code = 0;
+    }
+    // A word being spoken is let finish: the voice cannot be stopped in
+    // mid-word without ending the program uncleanly.
+    m_program->devices().waitUntilQuiet(4000);
+    m_forms.unloadAll();
+    app.setProgram(nullptr);
+    m_program->end();
+    return code;
 }
 
 bool Shell::Main()

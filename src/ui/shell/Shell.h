@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class Application;
 class QWidget;
 class frmEditList;
 class frmEditWord;
@@ -36,6 +37,10 @@ public:
 
     Program &program() { return *m_program; }
     Forms &forms() { return m_forms; }
+
+    // The whole run: start-up, the event loop until the last window goes (or
+    // a termination signal), then the end. Returns the exit code.
+    int run(Application &app);
 
     // Start-up: claims the folder, opens the database, reads the general
     // settings, offers old lists for deletion, then shows the main window with
