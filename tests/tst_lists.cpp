@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "Transcript.h"
 #include "core/audio/Sound.h"
 #include "core/audio/WaveFile.h"
 #include "core/lists/WeekDates.h"
@@ -233,55 +234,43 @@ private slots:
     {
         frmLists *main = startProgram();
         QVERIFY(main);
-        clickWhenModalShows("frmNewList", "cmdCreate");
+        Transcript t(u"typicalWeek"_s);
+        clickWhenModalShows("frmNewList", "cmdCreate", [&t](QWidget *) { t.snap(u"New List"_s); });
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-        QVERIFY(main->isHidden());
 
         // The new, empty list opens straight into its first word.
         auto *list = forms().findAs<frmEditList>();
-        QVERIFY(list);
         QTRY_VERIFY(isLoaded(u"frmEditWord"_s));
         auto *word = forms().findAs<frmEditWord>();
         QTRY_VERIFY(word->isVisible());
-        QCOMPARE(word->windowTitle(), u"New Word"_s);
-
+        t.snap(u"the first word"_s);
         auto enter = [&](const QString &text, const QString &definition, const QString &sentence, bool record) {
             QTest::keyClicks(word->txtWord, text);
             QTest::keyClicks(word->txtDefinition, definition);
             QTest::keyClicks(word->txtSentence, sentence);
             if (record) {
                 QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-                QVERIFY(word->cmdStop->isVisible() && !word->cmdRecord->isVisible() && word->Shape1->isVisible());
+                t.snap(u"recording"_s);
                 QVERIFY(m_recorder->recording);
                 const QColor first = word->Shape1->FillColor();
                 QTRY_VERIFY(word->Shape1->FillColor() != first); // it blinks
                 QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-                QVERIFY(word->cmdRecord->isVisible() && !word->Shape1->isVisible() && word->cmdPlay->isEnabled());
+                QVERIFY(!word->Shape1->isVisible());
             }
             QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
             // Ready for the next word, and the list already shows this one.
-            QCOMPARE(word->windowTitle(), u"New Word"_s);
-            QVERIFY(word->txtWord->text().isEmpty() && word->txtDefinition->toPlainText().isEmpty());
-            QCOMPARE(list->MSFlexGrid1->TextMatrix(list->MSFlexGrid1->Rows() - 1, 0), text.trimmed());
+            t.snap(u"saved "_s + text);
         };
         enter(u"  cat "_s, u"A small furry pet"_s, QString(), true);
         enter(u"don't"_s, u"Do not"_s, QString(), false);
         enter(u"Straße"_s, QString(), u"Die Straße ist lang."_s, false);
-
-        QVERIFY(hasRecording(u"cat"_s));
-        QVERIFY(!hasRecording(u"don't"_s));
-        QCOMPARE(ListWords(program().store(), 1),
-            (QList<std::pair<qint32, QString>> {{1, u"cat"_s}, {2, u"don't"_s}, {3, u"Straße"_s}}));
-        QCOMPARE(ReadWord(program().store(), 3)->sentence, u"Die Straße ist lang."_s);
+        t.note(u"recordings: "_s + QDir(program().globals.gWavPath).entryList(QDir::Files).join(u", "_s));
 
         QTest::mouseClick(word->cmdCancel, Qt::LeftButton);
-        QVERIFY(!isLoaded(u"frmEditWord"_s));
         QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
         list->mnuExit->trigger();
-        QVERIFY(!isLoaded(u"frmEditList"_s));
-        QVERIFY(main->isVisible());
-        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 1), u"3"_s);
-        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"0"_s);
+        t.snap(u"back in the main window"_s, &program().store());
+        VERIFY_TRANSCRIPT(t);
     }
 
     void wordEditor_saveChecks()
@@ -471,39 +460,25 @@ private slots:
             RecordAttempt(db, 3, listId, 1, u"x"_s, u"INCORRECT"_s, n);
         writeRecording(u"cat"_s);
 
+        Transcript t(u"listEditor"_s);
         frmEditList *list = openList(listId);
         QTRY_VERIFY(list->isActiveWindow());
         QTest::qWait(50);
-        QVERIFY(!isLoaded(u"frmEditWord"_s)); // a list with words opens no editor
-        QCOMPARE(list->MSFlexGrid1->Row(), 1);
-        QCOMPARE(list->txtWord->text(), u"cat"_s);
-        QCOMPARE(list->txtCaseSensitive->text(), u"YES"_s);
-        QCOMPARE(list->txtDefinition->toPlainText(), u"pet"_s);
-        QCOMPARE(list->txtTests->text(), u"3"_s);
-        QCOMPARE(list->txtCorrect->text(), u"2"_s);
-        QCOMPARE(list->txtIncorrect->text(), u"3"_s);
-        QVERIFY(list->cmdPronounce->isEnabled());
+        t.snap(u"cat, with a recording, 3 tests"_s); // a list with words opens no word editor
         // A word another program removed meanwhile shows no stale details.
         list->ShowWordDetails(999);
-        QVERIFY(list->txtWord->text().isEmpty() && !list->cmdPronounce->isEnabled());
+        t.snap(u"a word that is gone"_s);
         QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
-        QCOMPARE(list->txtWord->text(), u"dog"_s);
-        QCOMPARE(list->txtCaseSensitive->text(), u"NO"_s);
-        QCOMPARE(list->txtCorrect->text(), u"0"_s);
-        QVERIFY(!list->cmdPronounce->isEnabled());
+        t.snap(u"dog"_s);
 
         // Deleting cat takes its attempts and the shared recording with it.
         list->MSFlexGrid1->setRow(1);
         MsgBoxScript::expect(MsgAnswer::No, u"Delete cat?"_s);
         QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
-        QCOMPARE(CountListWords(db, listId), 2);
         MsgBoxScript::expect(MsgAnswer::Yes, u"Delete cat?"_s);
         QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
-        QCOMPARE(list->MSFlexGrid1->Rows(), 2);
-        QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"dog"_s);
         QVERIFY(!hasRecording(u"cat"_s));
-        QCOMPARE(number(db, u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = 1"_s), 0);
-        QCOMPARE(CountListTests(db, listId), 3);
+        t.snap(u"cat deleted"_s, &db);
 
         // The pop-up menu deletes the last word; the grid keeps only its header.
         const QPoint dogRow = list->MSFlexGrid1->visualRect(list->MSFlexGrid1->model()->index(0, 0)).center();
@@ -513,10 +488,9 @@ private slots:
         list->mnuPopUp->hide();
         MsgBoxScript::expect(MsgAnswer::Yes, u"Delete dog?"_s);
         list->mnuDelete->trigger();
-        QCOMPARE(list->MSFlexGrid1->Rows(), 1);
-        QVERIFY(!list->cmdEditWord->isEnabled());
         list->EditWord(); // with only the header row: nothing happens
-        QVERIFY(!isLoaded(u"frmEditWord"_s));
+        t.snap(u"dog deleted"_s);
+        VERIFY_TRANSCRIPT(t);
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "Transcript.h"
 #include "core/audio/Sound.h"
 #include "core/practice/TestOptions.h"
 #include "core/practice/TestSession.h"
@@ -218,71 +219,39 @@ private slots:
         qint32 listId = 0;
         frmLists *main = startWithList(*m_folder, m_store, {u"cloud"_s, u"apple"_s, u"bench"_s}, &listId);
         QVERIFY(main);
+        Transcript t(u"wholeTest"_s);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        QVERIFY(main->isHidden());
         auto *test = forms().findAs<frmTest>();
-        QVERIFY(test && test->isVisible());
+        t.snap(u"the test begins"_s);
 
         type(test->txtWord, u"apple"_s); // right at once
         type(test->txtWord, u"bensh"_s); // wrong, then right
-        QCOMPARE(test->txtWord->text(), u"bensh"_s);
+        t.snap(u"bensh is wrong"_s);
         test->txtWord->setText(u"bench"_s);
         QTest::mouseClick(test->cmdNext, Qt::LeftButton);
         type(test->txtWord, u"clowd"_s); // wrong three times
         type(test->txtWord, u"clod"_s);
-        QString revealed;
         whenModalShows("frmRevealAnswer", [&](QWidget *w) {
+            t.snap(u"cloud is revealed"_s);
             auto *reveal = static_cast<frmRevealAnswer *>(w);
-            revealed = reveal->lblWord->text();
-            QVERIFY(reveal->txtEcho->isVisible());
             QTest::keyClicks(reveal->txtEcho, u"cloud"_s);
             QTest::keyClick(reveal->txtEcho, Qt::Key_Return);
         });
         type(test->txtWord, u"cluod"_s);
-        QCOMPARE(revealed, u"cloud"_s);
-        QCOMPARE(m_played,
-            QStringList({u"Sound_Correct.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Correct.wav"_s,
-                u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s, u"Sound_Incorrect.wav"_s}));
+        t.note(u"played: "_s + m_played.join(u", "_s));
 
-        // The test is stored and the results are shown.
-        QVERIFY(!isLoaded(u"frmTest"_s));
-        Store &db = program().store();
-        QCOMPARE(attempts(db, 1),
-            QStringList({u"2 apple CORRECT 1"_s, u"3 bensh INCORRECT 1"_s, u"3 bench CORRECT 2"_s,
-                u"1 clowd INCORRECT 1"_s, u"1 clod INCORRECT 2"_s, u"1 cluod INCORRECT 3"_s}));
-        QCOMPARE(number(db, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 1 AND MOVE_ON_AFTER = 3"_s), 1);
-        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"1"_s);
+        // The test is stored and the results are shown, the attempts window
+        // beside them following the selection.
         auto *results = forms().findAs<frmTestResults>();
-        QVERIFY(results && results->isVisible());
-        QCOMPARE(results->txtDate->text(), u"12/2/2026"_s);
-        QCOMPARE(results->txtStartTime->text(), u"5:05 PM"_s);
-        QCOMPARE(results->txtTotalTime->text(), u"0"_s);
-        QCOMPARE(results->txtTotalWords->text(), u"3"_s);
-        QCOMPARE(results->txtCorrectOnFirstTry->text(), u"1"_s);
-        QCOMPARE(results->txtMovedOn->text(), u"1"_s);
-        QCOMPARE(results->txtScore->text(), u"33 %"_s);
-        FlexGrid *grid = results->MSFlexGrid1;
-        QCOMPARE(gridColumn(grid, 0), QStringList({u"apple"_s, u"bench"_s, u"cloud"_s}));
-        QCOMPARE(gridColumn(grid, 1), QStringList({u"1"_s, u"2"_s, u"3"_s}));
-        QCOMPARE(grid->CellBackColor(1, 0), QColor(255, 255, 255));
-        QCOMPARE(grid->CellBackColor(2, 1), QColor(255, 255, 0));
-        QCOMPARE(grid->CellBackColor(3, 0), QColor(255, 0, 0));
-
-        // The word attempts window opens at once for the first word and follows the selection.
         auto *details = openWindow<frmTestWordDetails>();
-        QVERIFY(details && details->isVisible());
-        // It is the results window's own window, kept above it.
+        t.snap(u"the results"_s, &program().store());
         QCOMPARE(details->windowHandle()->transientParent(), results->windowHandle());
-        QCOMPARE(details->lblResult->text(), u"Correct on the first attempt"_s);
         const QPoint where = details->pos();
-        QTest::keyClick(grid, Qt::Key_Down);
-        QCOMPARE(details->List1->count(), 2);
-        QCOMPARE(details->lblResult->text(), u"Correct on 2nd attempt"_s);
+        QTest::keyClick(results->MSFlexGrid1, Qt::Key_Down);
+        t.snap(u"bench selected"_s);
         results->SetFocusToWord(u"cloud"_s);
         QCOMPARE(results->SelectedWord(), u"cloud"_s);
-        QCOMPARE(details->List1->count(), 3);
-        QCOMPARE(details->List1->item(0)->text(), u"clowd"_s);
-        QCOMPARE(details->lblResult->text(), u"Not correct after 3 attempts"_s);
+        t.snap(u"cloud selected"_s);
         QCOMPARE(details->pos(), where);
         QTest::mouseClick(details->Command1, Qt::LeftButton); // its Close button unloads it
         QTRY_VERIFY(!isLoaded(u"frmTestWordDetails"_s));
@@ -290,8 +259,7 @@ private slots:
         // Closing asks "Test Again?": No brings the main window back.
         MsgBoxScript::expect(MsgAnswer::No, u"Test Again?"_s);
         QTest::mouseClick(results->cmdExit, Qt::LeftButton);
-        QVERIFY(main->isVisible());
-        QVERIFY(!isLoaded(u"frmTestWordDetails"_s));
+        t.snap(u"no second test"_s);
 
         // Yes starts the same list again with the same settings, even when the
         // stored defaults changed in between.
@@ -304,16 +272,13 @@ private slots:
         for (int i = 0; i < 3; ++i)
             type(test->txtWord, u"zzz"_s);
         results = forms().findAs<frmTestResults>();
-        QCOMPARE(results->txtMovedOn->text(), u"3"_s);
         QVERIFY(WriteTestDefaults(program().store(), TestOptionsRecord {}));
         MsgBoxScript::expect(MsgAnswer::Yes, u"Test Again?"_s);
         results->mnuExit->trigger();
-        test = forms().findAs<frmTest>();
-        QVERIFY(test && test->isVisible());
-        QCOMPARE(test->session().TestID(), 3);
+        QCOMPARE(forms().findAs<frmTest>()->session().TestID(), 3);
+        t.snap(u"the same settings again"_s);
         QCOMPARE(program().globals.TestOptions.MoveOnAfter, 1);
-        QVERIFY(main->isHidden());
-        QCOMPARE(main->MSFlexGrid1->TextMatrix(1, 2), u"2"_s);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void testWindow_hidesTheWordSaysHowFarAndKeepsWhatIsTypedDuringAMessage()

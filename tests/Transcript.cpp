@@ -1,0 +1,140 @@
+#include "Transcript.h"
+
+#include "TestSupport.h"
+
+namespace {
+
+QString flags(const QWidget *w)
+{
+    return w->isEnabled() ? QString() : u" (off)"_s;
+}
+
+// One line for a named control, or none for what shows no text or state.
+void describe(QWidget *w, QStringList &out, const QString &indent)
+{
+    const QString name = indent + w->objectName() + u": "_s;
+    if (auto *grid = qobject_cast<FlexGrid *>(w)) {
+        for (int r = 0; r < grid->Rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                if (grid->isColumnHidden(c) || grid->columnWidth(c) <= 1)
+                    continue;
+                QString cell = grid->TextMatrix(r, c);
+                const QColor back = grid->CellBackColor(r, c);
+                if (r > 0 && back.isValid() && back != QColor(Qt::white))
+                    cell += u"{%1}"_s.arg(back.name());
+                cells << cell;
+            }
+            out << name + (r == grid->Row() && r > 0 ? u"> "_s : QString()) + cells.join(u" | "_s);
+        }
+    } else if (auto *table = qobject_cast<QTableWidget *>(w)) {
+        for (int r = -1; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->isColumnHidden(c))
+                    continue;
+                const QTableWidgetItem *item = r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c);
+                cells << (item ? item->text() : QString());
+            }
+            out << name + cells.join(u" | "_s);
+        }
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (!label->text().isEmpty())
+            out << name + label->text();
+    } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+        out << name + (check->isChecked() ? u"[x] "_s : u"[ ] "_s) + check->text() + flags(w);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        out << name + u"<"_s + button->text() + u">"_s + flags(w);
+    } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
+        out << name + u"\""_s + line->text() + u"\""_s + flags(w);
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(w)) {
+        out << name + u"\""_s + text->toPlainText() + u"\""_s;
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        out << name + combo->currentText() + flags(w);
+    } else if (auto *list = qobject_cast<QListWidget *>(w)) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->item(i)->text();
+        out << name + items.join(u" | "_s);
+    } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+        if (!group->title().isEmpty())
+            out << name + group->title();
+    }
+}
+
+void walk(QWidget *parent, QStringList &out)
+{
+    for (QObject *child : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || w->isWindow() || !w->isVisible())
+            continue;
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s))
+            describe(w, out, u"  "_s);
+        if (!qobject_cast<QTableWidget *>(w))
+            walk(w, out);
+    }
+}
+
+} // namespace
+
+Transcript::Transcript(const QString &name)
+    : m_name(name)
+    , m_messagesSeen(MsgBoxScript::shown().size())
+{ }
+
+void Transcript::snap(const QString &step, Store *store)
+{
+    m_lines << u"== "_s + step;
+    const QStringList messages = MsgBoxScript::shown();
+    for (qsizetype i = m_messagesSeen; i < messages.size(); ++i)
+        m_lines << u"message: "_s + QString(messages.at(i)).replace(u'\n', u" / "_s);
+    m_messagesSeen = messages.size();
+    QList<QWidget *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->objectName().isEmpty())
+            windows << w;
+    }
+    std::sort(windows.begin(), windows.end(),
+        [](const QWidget *a, const QWidget *b) { return a->objectName() < b->objectName(); });
+    for (QWidget *w : std::as_const(windows)) {
+        m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle();
+        walk(w, m_lines);
+    }
+    if (!store)
+        return;
+    for (const QString &table : rows(*store, u"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"_s)) {
+        QSqlQuery q = store->select(u"SELECT * FROM "_s + table + u" ORDER BY rowid"_s);
+        while (q.next()) {
+            QStringList values;
+            for (int i = 0; i < q.record().count(); ++i)
+                values << q.value(i).toString();
+            m_lines << table + u": "_s + values.join(u'|');
+        }
+    }
+}
+
+bool Transcript::matches()
+{
+    const QString path = QStringLiteral(LETTERMARCH_TRANSCRIPTS "/") + m_name + u".txt"_s;
+    const QString actual = m_lines.join(u'\n') + u'\n';
+    if (qEnvironmentVariableIsSet("LETTERMARCH_APPROVE")) {
+        writeFile(path, actual.toUtf8());
+        return true;
+    }
+    const QStringList expected = QString::fromUtf8(fileBytes(path)).split(u'\n');
+    const QStringList got = actual.split(u'\n');
+    for (qsizetype i = 0; i < std::max(expected.size(), got.size()); ++i) {
+        if (expected.value(i) == got.value(i))
+            continue;
+        QStringList context;
+        for (qsizetype j = std::max<qsizetype>(0, i - 3); j < i; ++j)
+            context << u"    "_s + got.at(j);
+        QTest::qFail(
+            qPrintable(u"%1.txt line %2 differs (LETTERMARCH_APPROVE=1 rewrites it):\n%3\n  - %4\n  + %5"_s.arg(m_name)
+                           .arg(i + 1)
+                           .arg(context.join(u'\n'), expected.value(i), got.value(i))),
+            __FILE__, __LINE__);
+        return false;
+    }
+    return true;
+}

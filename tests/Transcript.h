@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Store;
+
+// What a user sees along a whole task, compared with an approved file
+// (tests/transcripts/<name>.txt): at each step every shown window with its
+// title and the texts, states and grid cells of its named controls, the
+// message boxes shown since the last step, and, when a store is given, every
+// row of every table. A difference fails the test with the first lines that
+// differ; LETTERMARCH_APPROVE=1 writes the file anew after a deliberate
+// change (read the diff before committing it).
+class Transcript
+{
+public:
+    explicit Transcript(const QString &name);
+    void snap(const QString &step, Store *store = nullptr);
+    void note(const QString &line) { m_lines << line; }
+    // False (the test failed) when the transcript differs from the file.
+    bool matches();
+
+private:
+    QString m_name;
+    QStringList m_lines;
+    qsizetype m_messagesSeen = 0;
+};
+
+// Snaps, then returns from the test function when the transcript differs.
+#define VERIFY_TRANSCRIPT(t)                                                                                           \
+    do {                                                                                                               \
+        if (!(t).matches())                                                                                            \
+            return;                                                                                                    \
+    } while (false)
