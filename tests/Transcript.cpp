@@ -53,8 +53,12 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
         out << name + combo->currentText() + flags(w);
     } else if (auto *list = qobject_cast<QListWidget *>(w)) {
         QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
+        for (int i = 0; i < list->count(); ++i) {
+            const QListWidgetItem *item = list->item(i);
+            const bool checkable = item->flags() & Qt::ItemIsUserCheckable;
+            items << (checkable ? (item->checkState() == Qt::Checked ? u"[x] "_s : u"[ ] "_s) : QString())
+                    + item->text();
+        }
         out << name + items.join(u" | "_s);
     } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
         if (!group->title().isEmpty())

@@ -531,32 +531,23 @@ private slots:
         frmLists *main = startWithList(*m_folder, m_store, {}, &listId);
         QVERIFY(main);
         main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
+        Transcript t(u"pastTests"_s);
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         auto *past = forms().findAs<frmPastTests>();
-        QVERIFY(past && past->isVisible() && main->isHidden());
-        QCOMPARE(gridColumn(past->MSFlexGrid1, 0), QStringList({u"11/18/2026"_s, u"11/20/2026"_s, u"11/22/2026"_s}));
-        QCOMPARE(gridColumn(past->MSFlexGrid1, 1), QStringList({u"100 %"_s, u"67 %"_s, u"50 %"_s}));
-        QCOMPARE(past->txtTotalTests->text(), u"3"_s);
-        QCOMPARE(past->txtAverageScore->text(), u"72 %"_s);
-
         // The oldest test is shown beside, with its first word's attempts.
         auto *results = forms().findAs<frmTestResults>();
-        QVERIFY(results && results->isVisible());
-        QCOMPARE(results->TestID(), 2);
-        QVERIFY(isLoaded(u"frmTestWordDetails"_s));
+        t.snap(u"three tests, sorted by their start"_s);
         results->SetFocusToWord(u"eel"_s);
         past->MSFlexGrid1->setRow(3);
-        QCOMPARE(results->TestID(), 3);
-        QCOMPARE(results->SelectedWord(), u"eel"_s); // the same word stays selected
-        QCOMPARE(results->txtMovedOn->text(), u"3"_s);
+        t.snap(u"the newest, eel staying selected"_s);
 
         // Closing the results window hands back to this window; closing this one
         // brings the main window back.
         results->close();
-        QVERIFY(past->isVisible());
+        t.snap(u"results closed"_s);
         past->mnuExit->trigger();
-        QVERIFY(main->isVisible());
-        QVERIFY(!isLoaded(u"frmTestResults"_s));
+        t.snap(u"past tests closed"_s);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void resultsWindow_showsAWeeksWordsWithoutScrolling()
