@@ -55,7 +55,7 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
         QStringList items;
         for (int i = 0; i < list->count(); ++i) {
             const QListWidgetItem *item = list->item(i);
-            const bool checkable = item->flags() & Qt::ItemIsUserCheckable;
+            const bool checkable = item->data(Qt::CheckStateRole).isValid();
             items << (checkable ? (item->checkState() == Qt::Checked ? u"[x] "_s : u"[ ] "_s) : QString())
                     + item->text();
         }
