@@ -165,6 +165,12 @@ void endProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void endTest()
+{
+    discardProgram();
+    MsgBoxScript::verifyAllUsedAndClear();
+}
+
 void discardProgram()
 {
     endProgram();
@@ -276,8 +282,7 @@ void FolderTest::setUpFolder(const QDateTime &now)
 
 void FolderTest::tearDownFolder()
 {
-    discardProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
+    endTest();
     m_store.reset();
     delete m_folder;
     m_folder = nullptr;

@@ -97,6 +97,9 @@ Program &newProgram(const QString &folder);
 void endProgram();
 // Ends the program and drops it: the next use makes a new one.
 void discardProgram();
+// The end of a window test: the program dropped, and every scripted message
+// shown (the test fails otherwise).
+void endTest();
 // Whether a window of that name is open: kept by the registry, or a window
 // its opener keeps.
 bool isLoaded(const QString &name);

@@ -66,11 +66,9 @@ private slots:
 
     void cleanup()
     {
-        endProgram();
-        MsgBoxScript::verifyAllUsedAndClear();
+        endTest();
         delete m_folder;
         m_folder = nullptr;
-        program().clock().setNow({});
     }
 
     void startup_emptyFolder_createsDatabaseAndDisablesListCommands()

@@ -36,11 +36,7 @@ class TestInstall : public WindowTest
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        endProgram();
-        MsgBoxScript::verifyAllUsedAndClear();
-    }
+    void cleanup() { endTest(); }
 
     void dataLocation_portableInstalledOrChosen()
     {

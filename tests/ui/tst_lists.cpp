@@ -81,11 +81,7 @@ private slots:
 
     void cleanup()
     {
-        endProgram();
-        MsgBoxScript::verifyAllUsedAndClear();
-        program().devices().setRecorder(nullptr);
-        program().devices().setPlayer(nullptr);
-        program().clock().setNow({});
+        endTest();
         delete m_folder;
     }
 

@@ -79,17 +79,12 @@ class TestSafety : public WindowTest
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        WindowTest::initTestCase();
         program().clock().setNow([] { return QDateTime(QDate(2029, 12, 3), QTime(17, 0)); });
     }
 
-    void cleanup()
-    {
-        endProgram();
-        MsgBoxScript::verifyAllUsedAndClear();
-    }
+    void cleanup() { endTest(); }
 
     void killedMidTest_keepsEveryAnswerAndStartsAgain()
     {

@@ -34,9 +34,7 @@ private slots:
 
     void cleanup()
     {
-        endProgram();
-        MsgBoxScript::verifyAllUsedAndClear();
-        program().clock().setNow({});
+        endTest();
         delete m_folder;
     }
 

@@ -64,13 +64,7 @@ private slots:
         QVERIFY(WaveFile::write(RecordingPath(program().globals.gWavPath, u"apple"_s), PcmSound {}));
     }
 
-    void cleanup()
-    {
-        endProgram();
-        program().devices().setPlayer(nullptr);
-        program().devices().setVoice(nullptr);
-        MsgBoxScript::verifyAllUsedAndClear();
-    }
+    void cleanup() { endTest(); }
 
     void recordingFirst_voiceOtherwise_offAsBefore()
     {

@@ -64,12 +64,7 @@ private slots:
         QVERIFY(startProgram(m_folder->path()));
     }
 
-    void cleanup()
-    {
-        endProgram();
-        program().devices().setPlayer(nullptr);
-        MsgBoxScript::verifyAllUsedAndClear();
-    }
+    void cleanup() { endTest(); }
 
     void start_mapsNoChartOrPrintLibraryUntilTheirWindowOpens()
     {
