@@ -1,6 +1,7 @@
 #include "Transcript.h"
 
 #include "TestSupport.h"
+#include "ui/kernel/frmMessage.h"
 
 namespace {
 
@@ -79,12 +80,38 @@ void walk(QWidget *parent, QStringList &out)
     }
 }
 
+// Notes each temporary message as it shows and closes it.
+class MessageWatcher : public QObject
+{
+public:
+    explicit MessageWatcher(QStringList *lines)
+        : m_lines(lines)
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *message = qobject_cast<frmMessage *>(watched);
+        if (message && event->type() == QEvent::Show) {
+            *m_lines << u"temporary message: "_s + message->lblTop->text() + u" / "_s + message->lblBottom->text();
+            QMetaObject::invokeMethod(message, &QWidget::close, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QStringList *m_lines;
+};
+
 } // namespace
 
 Transcript::Transcript(const QString &name)
     : m_name(name)
     , m_messagesSeen(MsgBoxScript::shown().size())
+    , m_watcher(std::make_unique<MessageWatcher>(&m_lines))
 { }
+
+Transcript::~Transcript() = default;
 
 void Transcript::snap(const QString &step, Store *store)
 {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class Store;
 
@@ -11,11 +14,14 @@ class Store;
 // message boxes shown since the last step, and, when a store is given, every
 // row of every table. A difference fails the test with the first lines that
 // differ; LETTERMARCH_APPROVE=1 writes the file anew after a deliberate
-// change (read the diff before committing it).
+// change (read the diff before committing it). While it lives, every
+// temporary message is noted and closed at once, so a test that shows them
+// (a message time above 0) does not wait for them.
 class Transcript
 {
 public:
     explicit Transcript(const QString &name);
+    ~Transcript();
     void snap(const QString &step, Store *store = nullptr);
     void note(const QString &line) { m_lines << line; }
     // False (the test failed) when the transcript differs from the file.
@@ -25,6 +31,7 @@ private:
     QString m_name;
     QStringList m_lines;
     qsizetype m_messagesSeen = 0;
+    std::unique_ptr<QObject> m_watcher;
 };
 
 // Snaps, then returns from the test function when the transcript differs.

@@ -231,6 +231,7 @@ private slots:
         frmLists *main = startProgram();
         QVERIFY(main);
         Transcript t(u"typicalWeek"_s);
+        program().globals.gMessageTime = 1; // noted by the transcript
         clickWhenModalShows("frmNewList", "cmdCreate", [&t](QWidget *) { t.snap(u"New List"_s); });
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
 
@@ -457,6 +458,7 @@ private slots:
         writeRecording(u"cat"_s);
 
         Transcript t(u"listEditor"_s);
+        program().globals.gMessageTime = 1; // noted by the transcript
         frmEditList *list = openList(listId);
         QTRY_VERIFY(list->isActiveWindow());
         QTest::qWait(50);

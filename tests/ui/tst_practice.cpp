@@ -532,6 +532,7 @@ private slots:
         QVERIFY(main);
         main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
         Transcript t(u"pastTests"_s);
+        program().globals.gMessageTime = 1; // noted by the transcript
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         auto *past = forms().findAs<frmPastTests>();
         // The oldest test is shown beside, with its first word's attempts.

@@ -384,6 +384,7 @@ private slots:
         auto *main = forms().findAs<frmLists>();
         main->MSFlexGrid1->setRow(3);
         Transcript t(u"practiseMissedWords"_s);
+        program().globals.gMessageTime = 1; // noted by the transcript
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         auto *results = forms().findAs<frmTestResults>();
         QVERIFY(results && results->TestID() == p.t1);
