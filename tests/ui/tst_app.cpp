@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "Transcript.h"
 #include "ui/kernel/frmMessage.h"
 #include "ui/shell/frmDeleteOldList.h"
 
@@ -23,28 +24,22 @@ QString shortDate(const QDate &d)
 } // namespace
 
 namespace {
-// Answers the old-list prompts as they come, one button each, and notes
-// which list each prompt showed and its words.
+// Answers the old-list prompts as they come, one button each, noting each
+// prompt in the transcript.
 struct PromptAnswers
 {
     QStringList buttons;
-    QStringList seen;
     QTimer timer;
 
-    explicit PromptAnswers(const QStringList &answers)
+    PromptAnswers(Transcript &t, const QStringList &answers)
         : buttons(answers)
     {
         timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        QObject::connect(&timer, &QTimer::timeout, [this, &t] {
             auto *prompt = qobject_cast<frmDeleteOldList *>(QApplication::activeModalWidget());
             if (!prompt || buttons.isEmpty())
                 return;
-            QStringList words;
-            for (int i = 0; i < prompt->List1->count(); ++i)
-                words << prompt->List1->item(i)->text();
-            seen << u"%1: %2 (%3)"_s.arg(prompt->ListID())
-                        .arg(words.join(QLatin1Char(',')))
-                        .arg(prompt->txtTotalWords->text());
+            t.snap(u"list %1 offered for deletion"_s.arg(prompt->ListID()));
             QTest::mouseClick(prompt->findChild<QPushButton *>(buttons.takeFirst()), Qt::LeftButton);
         });
         timer.start();
@@ -287,7 +282,7 @@ private slots:
         {
             auto store = m_folder->openStore();
             OptionsRow options;
-            options.messageTime = 0;
+            options.messageTime = 1; // noted by the transcript
             WriteOptions(*store, options);
             addList(*store, QDate(2026, 8, 20), {u"pear"_s, u"Apple"_s}, 1);
             addList(*store, QDate(2026, 8, 25));
@@ -295,18 +290,13 @@ private slots:
         }
         const QString wav = m_folder->file(u"Wavs/PEAR.wav"_s);
         writeFile(wav, "RIFF");
-
+        Transcript t(u"oldLists"_s);
         {
-            PromptAnswers answers({u"cmdDelete"_s, u"cmdIgnore"_s});
-            frmLists *w = start();
-            QVERIFY(w);
-            QCOMPARE(answers.seen, QStringList({u"1: Apple,pear (2)"_s, u"2:  (0)"_s}));
+            PromptAnswers answers(t, {u"cmdDelete"_s, u"cmdIgnore"_s});
+            QVERIFY(start());
             // Deleted before the grid was filled; the ignored list stays.
-            QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s}));
-            QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE LIST_ID = 1"_s), 0);
+            t.snap(u"one deleted, one ignored"_s, &program().store());
             QVERIFY(!QFile::exists(wav));
-            QCOMPARE(
-                number(program().store(), u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 2 AND STATUS = 'IGNORED'"_s), 1);
         }
         endProgram();
 
@@ -314,19 +304,17 @@ private slots:
         // it for the next start.
         program().clock().setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
         for (int run = 0; run < 2; ++run) {
-            PromptAnswers answers({u"cmdCancel"_s});
+            PromptAnswers answers(t, {u"cmdCancel"_s});
             QVERIFY(start());
-            QCOMPARE(answers.seen, QStringList {u"3:  (0)"_s});
             endProgram();
         }
 
         // With the setting off nothing is offered.
         m_folder->openStore()->execute(u" UPDATE OPTIONS SET PROMPT_TO_DELETE_LISTS = 'FALSE' "_s);
-        PromptAnswers none({u"cmdDelete"_s});
-        frmLists *w = start();
-        QVERIFY(w);
-        QVERIFY(none.seen.isEmpty());
-        QCOMPARE(w->MSFlexGrid1->Rows(), 3);
+        PromptAnswers none(t, {u"cmdDelete"_s});
+        QVERIFY(start());
+        t.snap(u"nothing offered"_s);
+        VERIFY_TRANSCRIPT(t);
     }
 
 private:
