@@ -147,7 +147,9 @@ void Transcript::snap(const QString &step, Store *store)
 bool Transcript::matches()
 {
     const QString path = QStringLiteral(LETTERMARCH_TRANSCRIPTS "/") + m_name + u".txt"_s;
-    const QString actual = m_lines.join(u'\n') + u'\n';
+    QString actual = m_lines.join(u'\n') + u'\n';
+    for (const auto &[text, as] : std::as_const(m_masks))
+        actual.replace(text, as);
     if (qEnvironmentVariableIsSet("LETTERMARCH_APPROVE")) {
         writeFile(path, actual.toUtf8());
         return true;

@@ -24,12 +24,15 @@ public:
     ~Transcript();
     void snap(const QString &step, Store *store = nullptr);
     void note(const QString &line) { m_lines << line; }
+    // Writes `as` wherever `text` (a temporary folder) would show.
+    void mask(const QString &text, const QString &as) { m_masks.append({text, as}); }
     // False (the test failed) when the transcript differs from the file.
     bool matches();
 
 private:
     QString m_name;
     QStringList m_lines;
+    QList<std::pair<QString, QString>> m_masks;
     qsizetype m_messagesSeen = 0;
     std::unique_ptr<QObject> m_watcher;
 };
