@@ -5,9 +5,35 @@
 
 namespace {
 
+// What a control shows besides its text: greyed out, the default button,
+// its tool tip.
 QString flags(const QWidget *w)
 {
-    return w->isEnabled() ? QString() : u" (off)"_s;
+    QString out = w->isEnabled() ? QString() : u" (off)"_s;
+    if (auto *button = qobject_cast<const QPushButton *>(w); button && button->isDefault())
+        out += u" (default)"_s;
+    if (!w->toolTip().isEmpty())
+        out += u" tip: "_s + w->toolTip();
+    return out;
+}
+
+// A window's menus: each item with its state.
+void menus(QWidget *window, QStringList &out)
+{
+    auto *main = qobject_cast<QMainWindow *>(window);
+    if (!main || !main->menuWidget())
+        return;
+    for (QAction *menu : main->menuBar()->actions()) {
+        if (!menu->menu() || !menu->isVisible())
+            continue;
+        QStringList items;
+        for (QAction *a : menu->menu()->actions()) {
+            if (a->isSeparator() || !a->isVisible())
+                continue;
+            items << a->text() + (a->isEnabled() ? QString() : u" (off)"_s);
+        }
+        out << u"  menu "_s + menu->text() + u": "_s + items.join(u" | "_s);
+    }
 }
 
 // One line for a named control, or none for what shows no text or state.
@@ -129,6 +155,7 @@ void Transcript::snap(const QString &step, Store *store)
         [](const QWidget *a, const QWidget *b) { return a->objectName() < b->objectName(); });
     for (QWidget *w : std::as_const(windows)) {
         m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle();
+        menus(w, m_lines);
         walk(w, m_lines);
     }
     if (!store)
