@@ -61,7 +61,7 @@ public:
     Globals globals;
 
     // Claims the data folder for this program; the lock is held until
-    // releaseFolder or the end.
+    // end() or the program goes.
     void holdFolder(std::unique_ptr<FolderLock> lock);
     // What every way out of the program does last: the day's work kept in a
     // backup, the connection closed, then the folder's lock removed.

@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
-#include <utility>
-
 namespace {
 
 class SilentRecorder : public Recorder
@@ -64,13 +62,6 @@ void Devices::setPlayer(std::unique_ptr<Player> player)
 void Devices::setVoice(std::unique_ptr<Voice> voice)
 {
     m_voice = voice ? std::move(voice) : std::make_unique<NoVoice>();
-}
-
-void Devices::takeFrom(Devices &other)
-{
-    m_recorder = std::exchange(other.m_recorder, std::make_unique<SilentRecorder>());
-    m_player = std::exchange(other.m_player, std::make_unique<SilentPlayer>());
-    m_voice = std::exchange(other.m_voice, std::make_unique<NoVoice>());
 }
 
 void Devices::StartRecording()

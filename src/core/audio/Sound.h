@@ -45,9 +45,6 @@ public:
     void setRecorder(std::unique_ptr<Recorder> recorder);
     void setPlayer(std::unique_ptr<Player> player);
     void setVoice(std::unique_ptr<Voice> voice);
-    // Moves the other program's devices here (a program started again on
-    // the same computer); the other is left silent.
-    void takeFrom(Devices &other);
     Recorder &recorder() { return *m_recorder; }
     Player &player() { return *m_player; }
     Voice &voice() { return *m_voice; }

@@ -15,16 +15,6 @@ WordOrder wordOrderOf(const QString &testOrder)
     return WordOrder::Alphabetical;
 }
 
-TestOptionsRecord ReadTestOptions(const OptionsRow &row)
-{
-    TestOptionsRecord o;
-    for (const TestSetting &s : testSettings()) {
-        if (s.inOptions())
-            s.read(o, row.test.value(QString::fromLatin1(s.column)));
-    }
-    return o;
-}
-
 void PutTestOptions(const TestOptionsRecord &options, OptionsRow &row)
 {
     for (const Field &f : OptionsFields(options))

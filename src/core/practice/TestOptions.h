@@ -14,8 +14,7 @@ enum class WordOrder { Alphabetical, OrderCreated, Random };
 // "RANDOM" and "ORDER CREATED" in any case; everything else is alphabetical.
 WordOrder wordOrderOf(const QString &testOrder);
 
-// The record from the stored texts of an OPTIONS row, and back.
-TestOptionsRecord ReadTestOptions(const OptionsRow &row);
+// Puts the record's stored texts into an OPTIONS row.
 void PutTestOptions(const TestOptionsRecord &options, OptionsRow &row);
 
 // The stored test settings, read over `base` (a setting that cannot be read

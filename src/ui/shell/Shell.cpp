@@ -386,8 +386,6 @@ void Shell::wire(frmLists *w)
     });
 }
 
-void Shell::wire(frmNewList *) { }
-
 void Shell::wire(frmTroubleWords *w)
 {
     QObject::connect(w, &frmTroubleWords::openListRequested, w, [this, w](qint32 listId) {

@@ -94,7 +94,6 @@ private:
     void wire(frmTestResults *w);
     void wire(frmPastTests *w);
     void wire(frmRestoreBackup *w);
-    void wire(frmNewList *w);
     void backToMain();
     void showTroubleWords(qint32 listId, QWidget *owner);
     void closeResultWindows();
