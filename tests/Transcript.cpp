@@ -5,13 +5,15 @@
 
 namespace {
 
-// What a control shows besides its text: greyed out, the default button,
-// its tool tip.
+// What a control shows besides its text: greyed out, read-only, the
+// default button, its tool tip.
 QString flags(const QWidget *w)
 {
     QString out = w->isEnabled() ? QString() : u" (off)"_s;
     if (auto *button = qobject_cast<const QPushButton *>(w); button && button->isDefault())
         out += u" (default)"_s;
+    if (w->property("readOnly").toBool())
+        out += u" (read-only)"_s;
     if (!w->toolTip().isEmpty())
         out += u" tip: "_s + w->toolTip();
     return out;
@@ -75,7 +77,7 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
     } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
         out << name + u"\""_s + line->text() + u"\""_s + flags(w);
     } else if (auto *text = qobject_cast<QPlainTextEdit *>(w)) {
-        out << name + u"\""_s + text->toPlainText() + u"\""_s;
+        out << name + u"\""_s + text->toPlainText() + u"\""_s + flags(w);
     } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
         out << name + combo->currentText() + flags(w);
     } else if (auto *list = qobject_cast<QListWidget *>(w)) {
