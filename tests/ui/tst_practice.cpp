@@ -435,69 +435,49 @@ private slots:
         QVERIFY(main);
         program().globals.gSkipTestSetup = false;
         program().store().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
+        Transcript t(u"testSetup"_s);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         auto *setup = forms().findAs<frmTestSetup>();
-        QVERIFY(setup && setup->isVisible() && main->isHidden());
-        QCOMPARE(setup->txtTestOrder->currentText(), u"Random"_s);
-        QVERIFY(setup->chkRevealAnswers->isChecked() && setup->chkForceEcho->isChecked()); // echo brings reveal along
-
+        t.snap(u"the stored settings, echo bringing reveal along"_s);
         click(setup->chkRevealAnswers);
-        QVERIFY(!setup->chkForceEcho->isChecked());
+        t.snap(u"reveal off takes echo along"_s);
         click(setup->chkRevealAnswers);
-        QVERIFY(!setup->chkForceEcho->isChecked());
+        t.snap(u"reveal on again alone"_s);
+        click(setup->chkRevealAnswers);
         click(setup->chkForceEcho);
-        QVERIFY(setup->chkRevealAnswers->isChecked());
+        t.snap(u"echo brings reveal back"_s);
 
-        // No clue chosen: nothing starts, nothing is saved.
         for (QCheckBox *box : {setup->chkPronounce, setup->chkDefinition, setup->chkSentence})
             box->setChecked(false);
-        MsgBoxScript::expect(MsgAnswer::OK,
-            QStringLiteral("You must check at least one of the following boxes to proceed "
-                           "with the test:\n\n    1. Pronounce\n    2. Definition\n"
-                           "    3. Context Sentence"));
+        MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
         MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-        QVERIFY(
-            MsgBoxScript::shown().last().startsWith(QStringLiteral("You must check at least one of the following boxes "
-                                                                   "to save these defaults:")));
-        QVERIFY(!isLoaded(u"frmTest"_s));
+        t.snap(u"no clue chosen: nothing starts, nothing is saved"_s, &program().store());
 
-        // Set as Default, then No: saved, and the window stays.
         setup->chkSentence->setChecked(true);
         setup->txtTestOrder->setCurrentText(u"Order Created"_s);
         setup->cmbMoveOn->setCurrentText(u"2"_s);
-        MsgBoxScript::expect(MsgAnswer::No, u"Start the test now?"_s);
+        MsgBoxScript::expect(MsgAnswer::No);
         QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-        QVERIFY(setup->isVisible());
-        const auto row = ReadOptionsRecord(program().store());
-        QCOMPARE(row->value(u"TEST_ORDER"_s).toString(), u"Order Created"_s);
-        QCOMPARE(row->value(u"MOVE_ON_AFTER"_s).toString(), u"2"_s);
-        QCOMPARE(row->value(u"PRONOUNCE"_s).toString(), u"FALSE"_s);
-        QCOMPARE(row->value(u"MESSAGE_TIME"_s).toInt(), 6); // general settings untouched
+        t.snap(u"saved as the defaults, the window stays"_s, &program().store());
 
         // Continue starts the test with what is on screen now.
         setup->cmbMoveOn->setCurrentText(u"4"_s);
         QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
-        QVERIFY(!isLoaded(u"frmTestSetup"_s));
-        auto *test = forms().findAs<frmTest>();
-        QVERIFY(test && test->isVisible() && main->isHidden());
+        t.snap(u"the test with the settings on screen"_s);
         QCOMPARE(program().globals.TestOptions.MoveOnAfter, 4);
-        QCOMPARE(program().globals.TestOptions.TestOrder, u"Order Created"_s);
-        QVERIFY(!program().globals.TestOptions.Pronounce && program().globals.TestOptions.ShowContext);
-        QCOMPARE(test->session().CurrentWord(), u"ant"_s);
-        forms().unload(test);
+        QCOMPARE(forms().findAs<frmTest>()->session().CurrentWord(), u"ant"_s);
+        forms().unload(forms().findAs<frmTest>());
 
         // Cancel brings the main window back; with no settings row the user is told.
         program().store().execute(u" DELETE FROM OPTIONS "_s);
-        MsgBoxScript::expect(MsgAnswer::OK,
-            QStringLiteral("There was a problem loading the default settings.\n"
-                           "Please use the Options screen to set defaults."));
+        MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
-        setup = forms().findAs<frmTestSetup>();
-        QCOMPARE(setup->cmbMoveOn->currentText(), u"3"_s);
-        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
-        QVERIFY(main->isVisible());
+        t.snap(u"no stored settings: the presets"_s);
+        QTest::mouseClick(forms().findAs<frmTestSetup>()->cmdCancel, Qt::LeftButton);
+        t.snap(u"cancelled"_s);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void pastTests_scoresAverageAndResultsBeside()
