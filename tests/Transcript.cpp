@@ -159,6 +159,9 @@ void Transcript::snap(const QString &step, Store *store)
         m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle();
         menus(w, m_lines);
         walk(w, m_lines);
+        // Where typing would go: a box the child must type in next has the focus.
+        if (QWidget *focus = w->focusWidget(); focus && focus != w && !focus->objectName().startsWith(u"qt_"_s))
+            m_lines << u"  focus: "_s + focus->objectName();
     }
     if (!store)
         return;
