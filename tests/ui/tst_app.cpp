@@ -16,11 +16,6 @@ public:
     explicit FakeWindow(const QString &name) { setObjectName(name); }
 };
 
-QString shortDate(const QDate &d)
-{
-    return QLocale::system().toString(d, QLocale::ShortFormat);
-}
-
 } // namespace
 
 namespace {
@@ -66,64 +61,34 @@ private slots:
         m_folder = nullptr;
     }
 
-    void startup_emptyFolder_createsDatabaseAndDisablesListCommands()
+    void mainWindow_startSelectAndDelete()
     {
+        // An empty folder: the database and Wavs made, the list commands off.
+        Transcript t(u"mainWindow"_s);
         frmLists *w = start();
         QVERIFY(w);
+        t.snap(u"an empty folder"_s, &program().store());
         QVERIFY(QFileInfo(m_folder->file(u"Wavs"_s)).isDir());
-        QVERIFY(QFile::exists(m_folder->dbPath()));
-        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM OPTIONS"_s), 1);
-        QCOMPARE(w->MSFlexGrid1->Rows(), 1);
-        QCOMPARE(w->MSFlexGrid1->Row(), 0);
-        for (QPushButton *b : {w->cmdEditList, w->cmdTest, w->cmdPastTests, w->cmdDeleteList})
-            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-        for (QAction *a : {w->mnuEditList, w->mnuTest, w->mnuPastTests, w->mnuDeleteList})
-            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY(w->cmdNewList->isEnabled());
-        QCOMPARE(program().globals.gMessageTime, 6);
-        QCOMPARE(program().globals.gPromptToDeleteLists, true);
+        QVERIFY(program().globals.gMessageTime == 6 && program().globals.gPromptToDeleteLists);
 
-        // A Wavs folder that exists is kept with its files.
-        writeFile(m_folder->file(u"Wavs/CAT.wav"_s), "RIFF");
+        // Lists made since: newest first, the first selected; Wavs kept with its files.
         endProgram();
-        QVERIFY(start());
-        QVERIFY(QFile::exists(m_folder->file(u"Wavs/CAT.wav"_s)));
-    }
-
-    void startup_withLists_showsNewestFirstAndSelectsFirst()
-    {
         {
             auto store = m_folder->openStore();
             addList(*store, QDate(2026, 9, 4), {u"a"_s, u"b"_s}, 1);
             addList(*store, QDate(2026, 9, 11), {u"c"_s}, 0);
             addList(*store, QDate(2026, 9, 18), {u"d"_s, u"e"_s, u"f"_s}, 4);
         }
-        frmLists *w = start();
-        QVERIFY(w);
-        QCOMPARE(gridColumn(w->MSFlexGrid1, 0),
-            QStringList({shortDate(QDate(2026, 9, 18)), shortDate(QDate(2026, 9, 11)), shortDate(QDate(2026, 9, 4))}));
-        QCOMPARE(gridColumn(w->MSFlexGrid1, 1), QStringList({u"3"_s, u"1"_s, u"2"_s}));
-        QCOMPARE(gridColumn(w->MSFlexGrid1, 2), QStringList({u"4"_s, u"0"_s, u"1"_s}));
-        QCOMPARE(gridColumn(w->MSFlexGrid1, 3), QStringList({u"3"_s, u"2"_s, u"1"_s}));
-        QVERIFY(w->MSFlexGrid1->isColumnHidden(3));
-        QCOMPARE(w->MSFlexGrid1->Row(), 1);
+        writeFile(m_folder->file(u"Wavs/CAT.wav"_s), "RIFF");
+        w = start();
+        QVERIFY(w && QFile::exists(m_folder->file(u"Wavs/CAT.wav"_s)));
+        t.snap(u"three lists"_s);
         QCOMPARE(program().globals.gCurrentListID, 3);
-        QVERIFY(w->cmdDeleteList->isEnabled() && w->mnuTest->isEnabled());
-    }
 
-    void selection_byKeyboardAndPopupMenu_followsRow()
-    {
-        {
-            auto store = m_folder->openStore();
-            for (int i = 0; i < 3; ++i)
-                addList(*store, QDate(2026, 9, 4).addDays(7 * i));
-        }
-        frmLists *w = start();
-        QVERIFY(w);
         FlexGrid *grid = w->MSFlexGrid1;
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Down);
-        QCOMPARE(grid->Row(), 2);
+        t.snap(u"down a row"_s);
         QCOMPARE(program().globals.gCurrentListID, 2);
 
         // A right click on another row selects it first, then offers the list menu.
@@ -132,36 +97,25 @@ private slots:
         QContextMenuEvent menuEvent(
             QContextMenuEvent::Mouse, third.center(), grid->viewport()->mapToGlobal(third.center()));
         QApplication::sendEvent(grid->viewport(), &menuEvent);
-        QCOMPARE(grid->Row(), 3);
         QCOMPARE(program().globals.gCurrentListID, 1);
         QTRY_VERIFY(w->mnuLists->isVisible());
         w->mnuLists->hide();
+        t.snap(u"the oldest chosen by its menu"_s);
 
         // Below the last row there is no list: nothing changes, no menu.
         QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(5, grid->viewport()->height() - 2),
             grid->viewport()->mapToGlobal(QPoint(5, grid->viewport()->height() - 2)));
         QApplication::sendEvent(grid->viewport(), &below);
-        QCOMPARE(grid->Row(), 3);
         QVERIFY(!w->mnuLists->isVisible());
-    }
 
-    void deleteList_yesRemovesListAndReloads_noKeepsIt()
-    {
-        addList(*m_folder->openStore(), QDate(2026, 9, 4), {u"cat"_s}, 2);
-        frmLists *w = start();
-        QVERIFY(w);
-        const QString question = u"Do you want to delete this list and all of it's words?"_s;
-        MsgBoxScript::expect(MsgAnswer::No, question);
+        // Delete: No keeps it, Yes removes the list with its words and reloads.
+        MsgBoxScript::expect(MsgAnswer::No);
         QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
-        QCOMPARE(w->MSFlexGrid1->Rows(), 2);
-        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORDS"_s), 1);
-
-        MsgBoxScript::expect(MsgAnswer::Yes, question);
+        t.snap(u"not deleted"_s);
+        MsgBoxScript::expect(MsgAnswer::Yes);
         QTest::mouseClick(w->cmdDeleteList, Qt::LeftButton);
-        QVERIFY(w->isVisible());
-        QCOMPARE(w->MSFlexGrid1->Rows(), 1);
-        QVERIFY(!w->cmdDeleteList->isEnabled());
-        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM WORDS"_s), 0); // the rest: DeleteList's own test
+        t.snap(u"deleted"_s, &program().store());
+        VERIFY_TRANSCRIPT(t);
     }
 
     void registry_findsWithoutLoadingAndEndsWithLastWindow()

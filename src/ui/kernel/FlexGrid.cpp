@@ -122,8 +122,9 @@ void FlexGrid::setCellBackColor(int row, int col, const QColor &color)
 
 QColor FlexGrid::CellBackColor(int row, int col) const
 {
+    // A cell never coloured has no brush: no colour of its own, not black.
     const QTableWidgetItem *it = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
-    return it ? it->background().color() : QColor();
+    return it && it->background().style() != Qt::NoBrush ? it->background().color() : QColor();
 }
 
 int FlexGrid::Row() const
