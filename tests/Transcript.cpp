@@ -65,7 +65,7 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
                 const QTableWidgetItem *item = r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c);
                 cells << (item ? item->text() : QString());
             }
-            out << name + cells.join(u" | "_s);
+            out << name + (r >= 0 && r == table->currentRow() ? u"> "_s : QString()) + cells.join(u" | "_s);
         }
     } else if (auto *label = qobject_cast<QLabel *>(w)) {
         if (!label->text().isEmpty())
@@ -73,7 +73,17 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
     } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
         out << name + (check->isChecked() ? u"[x] "_s : u"[ ] "_s) + check->text() + flags(w);
     } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-        out << name + u"<"_s + button->text() + u">"_s + flags(w);
+        const QString on = button->isCheckable() ? (button->isChecked() ? u" (on)"_s : u" (not on)"_s) : QString();
+        out << name + u"<"_s + button->text() + u">"_s + on + flags(w);
+    } else if (auto *slider = qobject_cast<QAbstractSlider *>(w)) {
+        out << name + u"%1 of %2..%3"_s.arg(slider->value()).arg(slider->minimum()).arg(slider->maximum()) + flags(w);
+    } else if (auto *tree = qobject_cast<QTreeWidget *>(w)) {
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            QString depth;
+            for (QTreeWidgetItem *up = (*it)->parent(); up; up = up->parent())
+                depth += u"  "_s;
+            out << name + (*it == tree->currentItem() ? u"> "_s : QString()) + depth + (*it)->text(0);
+        }
     } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
         out << name + u"\""_s + line->text() + u"\""_s + flags(w);
     } else if (auto *text = qobject_cast<QPlainTextEdit *>(w)) {
@@ -85,7 +95,8 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
         for (int i = 0; i < list->count(); ++i) {
             const QListWidgetItem *item = list->item(i);
             const bool checkable = item->data(Qt::CheckStateRole).isValid();
-            items << (checkable ? (item->checkState() == Qt::Checked ? u"[x] "_s : u"[ ] "_s) : QString())
+            items << (i == list->currentRow() ? u"> "_s : QString())
+                    + (checkable ? (item->checkState() == Qt::Checked ? u"[x] "_s : u"[ ] "_s) : QString())
                     + item->text();
         }
         out << name + items.join(u" | "_s);
