@@ -113,31 +113,27 @@ private slots:
         QCOMPARE(WeekDates::TodayText(QDate(2025, 3, 4)), u"Today is Tuesday 3/4/2025"_s);
     }
 
-    void newList_proposesWeekFromSetting()
-    {
-        QVERIFY(startProgram());
-        auto check = [](const char *start, const char *end, const char *test) {
-            auto *w = forms().get<frmNewList>();
-            QCOMPARE(w->txtStart->text(), QString::fromLatin1(start));
-            QCOMPARE(w->txtEnd->text(), QString::fromLatin1(end));
-            QCOMPARE(w->txtTestDate->text(), QString::fromLatin1(test));
-            QCOMPARE(w->lblToday->text(), u"Today is Wednesday 12/2/2026"_s);
-            forms().unload(w);
-        };
-        check("11/30/2026", "12/4/2026", "12/4/2026"); // default row: Fridays
-        program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
-        check("11/30/2026", "12/7/2026", "12/7/2026");
-        program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = '' "_s);
-        check("11/30/2026", "12/4/2026", "12/4/2026");
-        program().store().execute(u" DELETE FROM OPTIONS "_s);
-        check("11/30/2026", "12/4/2026", "12/4/2026");
-    }
-
-    void newList_createRefillsBadDatesAndStoresRow()
+    void newList_proposedWeekCancelAndCreate()
     {
         frmLists *main = startProgram();
         QVERIFY(main);
-        program().store().execute(u"DROP TABLE FAMILY_OPTIONS"_s); // a database from before strict dates
+        Transcript t(u"newList"_s);
+        // The week proposed ends on the test day setting; none or no row means Fridays.
+        for (const QString &change : {u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s,
+                 u" UPDATE OPTIONS SET TEST_DAY = '' "_s, u" DELETE FROM OPTIONS "_s, QString()}) {
+            auto *w = forms().get<frmNewList>();
+            w->show();
+            t.snap(u"proposed"_s);
+            forms().unload(w);
+            if (!change.isEmpty())
+                program().store().execute(change);
+        }
+        clickWhenModalShows("frmNewList", "cmdCancel");
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+        t.snap(u"cancelled: nothing stored"_s, &program().store());
+
+        // In a database from before strict dates, unreadable dates are filled in.
+        program().store().execute(u"DROP TABLE FAMILY_OPTIONS"_s);
         program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Mondays' "_s);
         clickWhenModalShows("frmNewList", "cmdCreate", [](QWidget *dialog) {
             auto *w = static_cast<frmNewList *>(dialog);
@@ -146,27 +142,18 @@ private slots:
             w->txtTestDate->setText(u"soon"_s);
         });
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-
         QCOMPARE(program().globals.gCurrentListID, 1);
-        QVERIFY(isLoaded(u"frmEditList"_s));
-        QSqlQuery q = program().store().select(u" SELECT * FROM LISTS  WHERE LIST_ID = 1 "_s);
-        QVERIFY(q.next());
-        QCOMPARE(q.value(u"WEEK_START"_s).toString(), u"2026-12-02"_s); // today
-        QCOMPARE(q.value(u"TEST_DATE"_s).toString(), u"2026-12-04"_s); // Friday, not the setting
-        QCOMPARE(q.value(u"WEEK_END"_s).toString(), u"2026-12-04"_s);
-        QCOMPARE(q.value(u"CREATED_DATE"_s).toString(), u"2026-12-02 09:30:00"_s);
-        QCOMPARE(q.value(u"STATUS"_s).toString(), u"CREATED"_s);
-        // The first list is added to the grid and selected.
-        QCOMPARE(main->MSFlexGrid1->Rows(), 2);
-        QCOMPARE(main->MSFlexGrid1->Row(), 1);
-        QVERIFY(main->cmdTest->isEnabled());
-
+        t.snap(u"created: today to Friday, opened in the list editor"_s, &program().store());
+        forms().findAs<frmEditList>()->close();
+        t.snap(u"the first list in the main window"_s);
         // A second list goes below the first.
         clickWhenModalShows("frmNewList", "cmdCreate");
         QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-        QCOMPARE(main->MSFlexGrid1->Rows(), 3);
+        forms().findAs<frmEditList>()->close();
+        t.snap(u"a second list"_s);
         main->MSFlexGrid1->setRow(2); // the new row stands for the new list
         QCOMPARE(program().globals.gCurrentListID, 2);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void newList_datesInTheFamilysOrderRefusedWhenUnreadableAndNamed()
@@ -213,17 +200,6 @@ private slots:
         main->LoadWordLists();
         QCOMPARE(gridColumn(main->MSFlexGrid1, 4), QStringList(2, u"Week 12 \u00e9t\u00e9"_s));
         QCOMPARE(main->MSFlexGrid1->TextMatrix(0, 4), u"Name"_s);
-    }
-
-    void newList_cancelStoresNothing()
-    {
-        frmLists *main = startProgram();
-        QVERIFY(main);
-        clickWhenModalShows("frmNewList", "cmdCancel");
-        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
-        QVERIFY(!isLoaded(u"frmEditList"_s));
-        QVERIFY(main->isVisible());
-        QCOMPARE(number(program().store(), u"SELECT (SELECT COUNT(*) FROM LISTS) + (SELECT COUNT(*) FROM IDS)"_s), 0);
     }
 
     void typicalWeek_newListThreeWordsShownInMainWindow()

@@ -187,7 +187,8 @@ bool frmEditList::event(QEvent *e)
         m_firstShowing = false;
         // A new, empty list goes straight to entering its first word.
         QTimer::singleShot(0, this, [this] {
-            if (MSFlexGrid1->Rows() < 2)
+            // Not once the list is being closed: its word editor would outlive it.
+            if (MSFlexGrid1->Rows() < 2 && !m_closing)
                 emit shownEmpty();
         });
     }
@@ -394,6 +395,7 @@ void frmEditList::SetFoucsHere()
 
 void frmEditList::Form_Unload()
 {
+    m_closing = true;
     saveListName(); // a name still being typed is kept too
     emit closed(m_ListID);
 }

@@ -108,5 +108,6 @@ private:
     qint32 m_ListID = 0;
     qint32 m_testCount = 0;
     bool m_firstShowing = true;
+    bool m_closing = false;
     Program &m_program;
 };
