@@ -1,3 +1,4 @@
+#include "core/app/Family.h"
 #include "core/app/Program.h"
 #include "core/audio/AudioModule.h"
 #include "core/audio/Voice.h"
@@ -51,6 +52,13 @@ int run(Application &app, const DataLocation &where)
     if (const QString voice = Modules::path(QStringLiteral("liblettermarch_qtvoice.so")); !voice.isEmpty())
         AudioModule::installVoice(program->devices(), voice);
     Shell shell(std::move(program));
+    // The children of the family are looked for where the data is, unless a
+    // folder was given: that folder only.
+    if (where.mode != DataLocation::Mode::Chosen) {
+        QStringList skipped;
+        Family family = Family::read(where.folder, &skipped);
+        shell.setFamily(std::move(family), skipped);
+    }
     const int code = shell.run(app);
     // Once the voice has spoken, its engine (flite in Qt 6.4) cannot be torn
     // down without crashing in its audio thread; everything is saved and

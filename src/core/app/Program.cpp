@@ -43,6 +43,16 @@ void Program::end()
     m_lock.reset();
 }
 
+void Program::moveTo(const QString &dataDir)
+{
+    end();
+    const QString sounds = globals.gSoundsDir;
+    globals = Globals {};
+    globals.gProgramDir = QDir::cleanPath(dataDir);
+    globals.gSoundsDir = sounds;
+    setPaths();
+}
+
 bool Program::openStore(QString *problem)
 {
     const QDir dir(globals.gProgramDir);

@@ -67,6 +67,11 @@ public:
     // backup, the connection closed, then the folder's lock removed.
     void end();
 
+    // Ends the program on its folder (see end()) and makes it a program on
+    // `dataDir`, as new but for its devices, clock and random numbers; the
+    // sounds stay where they were. Nothing is opened yet.
+    void moveTo(const QString &dataDir);
+
     // Opens Lettermarch.mdb and sets the paths beside it; creates Wavs when
     // missing. False with a reason for the user when it cannot be used.
     bool openStore(QString *problem);

@@ -20,12 +20,14 @@
 #include "ui/results/frmTestResults.h"
 #include "ui/results/frmTroubleWords.h"
 #include "ui/settings/frmOptions.h"
+#include "ui/shell/frmChooseChild.h"
 #include "ui/shell/frmDeleteOldList.h"
 #include "ui/shell/frmLists.h"
 #include "ui/shell/frmRestoreBackup.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <cstdio>
@@ -110,9 +112,15 @@ bool Shell::prepare()
 int Shell::run(Application &app)
 {
     app.setProgram(m_program.get());
-    m_forms.setOnEmpty([] { QCoreApplication::quit(); });
+    // Between two children no window is open, and the program goes on.
+    m_forms.setOnEmpty([this] {
+        if (!m_switching)
+            QCoreApplication::quit();
+    });
     int code = 1;
-    if (Main() && !Application::terminationRequested()) {
+    if (!ChooseChild())
+        code = 0;
+    else if (Main() && !Application::terminationRequested()) {
         // For the start-up benchmark: end as soon as the main window is up.
         if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
@@ -143,7 +151,130 @@ bool Shell::Main()
     }
     main->LoadWordLists();
     main->show();
+    showFamilyMenus();
     return true;
+}
+
+// ---- Children ----
+
+void Shell::setFamily(Family family, const QStringList &skipped)
+{
+    m_family = std::move(family);
+    m_familySkipped = skipped;
+}
+
+bool Shell::ChooseChild()
+{
+    if (!m_family)
+        return true;
+    if (!m_familySkipped.isEmpty()) {
+        MsgBox(QStringLiteral("Lettermarch starts with the children it could find.\n\n")
+            + m_familySkipped.join(QStringLiteral("\n\n")));
+        m_familySkipped.clear();
+    }
+    // A family of one starts on its folder, as it always did.
+    if (m_family->size() < 2)
+        return true;
+    const qsizetype chosen = askWhoIsPractising(true);
+    if (chosen < 0)
+        return false;
+    openChild(chosen);
+    return true;
+}
+
+qsizetype Shell::askWhoIsPractising(bool atStart)
+{
+    // Read before it goes: the window is this function's.
+    std::unique_ptr<frmChooseChild> chooser(makeForm<frmChooseChild>(*m_family, atStart));
+    if (QWidget *main = m_forms.findAs<frmLists>())
+        chooser->setParent(main, chooser->windowFlags());
+    return chooser->exec() == QDialog::Accepted ? chooser->chosen() : -1;
+}
+
+void Shell::openChild(qsizetype index)
+{
+    m_family->setLast(index);
+    QString ignored;
+    m_family->write(&ignored); // at worst the next start selects another child first
+    const Child &child = m_family->children().at(index);
+    m_program->moveTo(child.folder);
+    // Every window's title then ends with the child's name.
+    QGuiApplication::setApplicationDisplayName(child.name);
+}
+
+void Shell::showFamilyMenus()
+{
+    auto *main = m_forms.findAs<frmLists>();
+    if (!main || !m_family)
+        return;
+    main->mnuSwitchChild->setVisible(m_family->size() > 1);
+    main->mnuAddChild->setVisible(true);
+    main->mnuD3->setVisible(true);
+}
+
+bool Shell::closeChildWindows()
+{
+    // A running test asks first, as its own close does; the rest goes as
+    // Exit closes it.
+    if (auto *test = m_forms.findAs<frmTest>()) {
+        test->close();
+        if (m_forms.findAs<frmTest>())
+            return false;
+    }
+    m_forms.unloadAll();
+    return true;
+}
+
+void Shell::SwitchChild()
+{
+    if (!m_family)
+        return;
+    if (const qsizetype chosen = askWhoIsPractising(false); chosen >= 0)
+        switchTo(chosen);
+}
+
+void Shell::switchTo(qsizetype index)
+{
+    const qsizetype before = m_family->lastIndex();
+    if (index == before || !closeChildWindows())
+        return;
+    m_switching = true;
+    // A child whose data cannot be used has been told why; the chooser comes
+    // back, and giving up goes back to the child before.
+    for (;;) {
+        openChild(index);
+        if (Main())
+            break;
+        index = askWhoIsPractising(false);
+        if (index < 0)
+            index = before;
+        if (index == before) {
+            openChild(before);
+            if (!Main())
+                QCoreApplication::quit();
+            break;
+        }
+    }
+    m_switching = false;
+}
+
+void Shell::AddChild()
+{
+    if (!m_family)
+        return;
+    auto *main = m_forms.findAs<frmLists>();
+    std::unique_ptr<frmAddChild> add(makeForm<frmAddChild>(*m_family));
+    add->setParent(main, add->windowFlags());
+    if (add->exec() != QDialog::Accepted)
+        return;
+    const qsizetype index = add->added();
+    add.reset();
+    // The child practising now may just have been given a name.
+    QGuiApplication::setApplicationDisplayName(m_family->children().at(m_family->lastIndex()).name);
+    showFamilyMenus();
+    if (MsgBox(QStringLiteral("Open %1's lists now?").arg(m_family->children().at(index).name), MsgButtons::YesNo, main)
+        == MsgAnswer::Yes)
+        switchTo(index);
 }
 
 void Shell::EndAfterSignal()
@@ -377,6 +508,8 @@ void Shell::wire(frmLists *w)
     QObject::connect(w, &frmLists::restoreRequested, w, [this, w] { execOver<frmRestoreBackup>(w); });
     QObject::connect(w, &frmLists::helpRequested, w, [this] { m_forms.get<frmHelp>()->show(); });
     QObject::connect(w, &frmLists::aboutRequested, w, [this] { m_forms.get<frmAbout>()->exec(); });
+    QObject::connect(w, &frmLists::switchChildRequested, w, [this] { SwitchChild(); });
+    QObject::connect(w, &frmLists::addChildRequested, w, [this] { AddChild(); });
     QObject::connect(w, &frmLists::closing, w, [this, w] {
         for (QWidget *other : m_forms.loaded()) {
             // The list editor goes by itself and brings the main window back.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/Family.h"
 #include "core/app/Program.h"
 #include "core/practice/TestOptions.h"
 #include "ui/shell/Forms.h"
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class Application;
 class QWidget;
@@ -37,6 +39,24 @@ public:
 
     Program &program() { return *m_program; }
     Forms &forms() { return m_forms; }
+
+    // The children of the family this program keeps (none with --data-dir,
+    // which means that folder only); `skipped` is what could not be read of
+    // the family file, said at start-up.
+    void setFamily(Family family, const QStringList &skipped = {});
+    const std::optional<Family> &family() const { return m_family; }
+
+    // "Who is practising?" when the family has two children or more; then
+    // the program is moved to the chosen child's folder. False when the
+    // user chose to end instead.
+    bool ChooseChild();
+    // File > Switch Child: the chooser again; the chosen child's lists
+    // replace the open ones as Exit and a new start would, without a
+    // restart. A child whose data cannot be opened is said so, and the
+    // chooser comes back.
+    void SwitchChild();
+    // File > Add a Child; offers to switch to the new child at once.
+    void AddChild();
 
     // The whole run: start-up, the event loop until the last window goes (or
     // a termination signal), then the end. Returns the exit code.
@@ -103,6 +123,15 @@ private:
     template<class T>
     void execOver(QWidget *owner);
 
+    qsizetype askWhoIsPractising(bool atStart);
+    void openChild(qsizetype index);
+    void switchTo(qsizetype index);
+    bool closeChildWindows();
+    void showFamilyMenus();
+
     std::unique_ptr<Program> m_program;
     Forms m_forms;
+    std::optional<Family> m_family;
+    QStringList m_familySkipped;
+    bool m_switching = false;
 };

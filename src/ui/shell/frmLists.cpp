@@ -110,6 +110,13 @@ frmLists::frmLists(Program &program)
     mnuFile->addSeparator();
     mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", QStringLiteral("&Restore a Backup..."));
     mnuFile->addSeparator();
+    // Shown by the shell when the program keeps a family's children.
+    mnuSwitchChild = Controls::action(mnuFile, "mnuSwitchChild", QStringLiteral("S&witch Child..."));
+    mnuAddChild = Controls::action(mnuFile, "mnuAddChild", QStringLiteral("A&dd a Child..."));
+    mnuSwitchChild->setVisible(false);
+    mnuAddChild->setVisible(false);
+    mnuD3 = mnuFile->addSeparator();
+    mnuD3->setVisible(false);
     mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     mnuH = menuBar()->addMenu(QStringLiteral("Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
@@ -134,6 +141,8 @@ frmLists::frmLists(Program &program)
     connect(mnuExit, &QAction::triggered, this, &frmLists::Exit);
     connect(mnuRestoreBackup, &QAction::triggered, this, &frmLists::RestoreBackup);
     connect(mnuTroubleWords, &QAction::triggered, this, &frmLists::troubleWordsRequested);
+    connect(mnuSwitchChild, &QAction::triggered, this, &frmLists::switchChildRequested);
+    connect(mnuAddChild, &QAction::triggered, this, &frmLists::addChildRequested);
     connect(mnuImportList, &QAction::triggered, this, &frmLists::ImportList);
     connect(mnuExportList, &QAction::triggered, this, &frmLists::ExportList);
     connect(mnuPrintList, &QAction::triggered, this, &frmLists::PrintList);

@@ -57,6 +57,9 @@ public:
     QAction *mnuExportList;
     QAction *mnuPrintList;
     QAction *mnuRestoreBackup;
+    QAction *mnuSwitchChild;
+    QAction *mnuAddChild;
+    QAction *mnuD3;
     QAction *mnuExit;
     QMenu *mnuH;
     QAction *mnuHelp;
@@ -68,6 +71,9 @@ signals:
     void testRequested(const TestOptionsRecord &options);
     // The words with the most wrong answers, over every list.
     void troubleWordsRequested();
+    // Another child's lists; a child added to the family.
+    void switchChildRequested();
+    void addChildRequested();
     // The chosen list is to go on paper.
     void printRequested(qint32 listId);
     // The windows this one opens, opened by the shell.

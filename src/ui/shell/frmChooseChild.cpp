@@ -1,0 +1,133 @@
+#include "ui/shell/frmChooseChild.h"
+
+#include "core/app/Family.h"
+#include "ui/kernel/Controls.h"
+#include "ui/kernel/MessageBox.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+using namespace Controls;
+
+frmChooseChild::frmChooseChild(Family &family, bool atStart)
+    : m_family(family)
+{
+    setObjectName(QStringLiteral("frmChooseChild"));
+    // Its opener reads the choice after it closed, then deletes it.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QStringLiteral("Lettermarch"));
+    lblWho = label(this, "lblWho", QStringLiteral("Who is practising?"));
+    QFont big = lblWho->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    lblWho->setFont(big);
+    lstChildren = named<QListWidget>(this, "lstChildren");
+    // Names a child reads, not fine print.
+    QFont names = lstChildren->font();
+    names.setPointSizeF(names.pointSizeF() * 1.25);
+    lstChildren->setFont(names);
+    lblWho->setBuddy(lstChildren);
+    cmdStart = button(this, "cmdStart", QStringLiteral("Start"), QStringLiteral("Open the chosen child's lists"));
+    cmdStart->setDefault(true);
+    cmdAddChild = button(this, "cmdAddChild", QStringLiteral("Add Child..."),
+        QStringLiteral("Add a child, with lists and tests of their own"));
+    cmdCancel = button(this, "cmdCancel", atStart ? QStringLiteral("Exit") : QStringLiteral("Cancel"),
+        atStart ? QStringLiteral("Exit Lettermarch") : QStringLiteral("Stay with the lists open now"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAddChild);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdStart);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblWho);
+    layout->addWidget(lstChildren, 1);
+    layout->addLayout(buttons);
+    resize(340, 280);
+    fill(family.lastIndex());
+
+    connect(cmdStart, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdAddChild, &QPushButton::clicked, this, &frmChooseChild::AddChild);
+    connect(lstChildren, &QListWidget::itemActivated, this, &QDialog::accept);
+}
+
+void frmChooseChild::fill(qsizetype current)
+{
+    lstChildren->clear();
+    for (const Child &child : m_family.children())
+        lstChildren->addItem(child.name);
+    lstChildren->setCurrentRow(int(current));
+    lstChildren->setFocus();
+}
+
+qsizetype frmChooseChild::chosen() const
+{
+    return lstChildren->currentRow();
+}
+
+void frmChooseChild::AddChild()
+{
+    std::unique_ptr<frmAddChild> add(makeForm<frmAddChild>(m_family));
+    add->setParent(this, add->windowFlags());
+    if (add->exec() == QDialog::Accepted)
+        fill(add->added());
+}
+
+frmAddChild::frmAddChild(Family &family)
+    : m_family(family)
+{
+    setObjectName(QStringLiteral("frmAddChild"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QStringLiteral("Add a Child"));
+    txtFirstName = named<QLineEdit>(this, "txtFirstName");
+    lblFirstName
+        = label(this, "lblFirstName", QStringLiteral("Name of the child who uses Lettermarch &now"), txtFirstName);
+    txtName = named<QLineEdit>(this, "txtName");
+    lblName = label(this, "lblName", QStringLiteral("Name of the &new child"), txtName);
+    cmdAdd = button(this, "cmdAdd", QStringLiteral("Add"), QStringLiteral("Add this child"));
+    cmdAdd->setDefault(true);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not add a child"));
+    // The first child is named once, when a second one comes.
+    const bool firstUnnamed = family.children().first().name.isEmpty();
+    auto *names = new QFormLayout;
+    names->addRow(lblFirstName, txtFirstName);
+    names->addRow(lblName, txtName);
+    names->setRowVisible(0, firstUnnamed);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(names);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    txtName->setMinimumWidth(240);
+    (firstUnnamed ? txtFirstName : txtName)->setFocus();
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmAddChild::Add);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmAddChild::Add()
+{
+    QString problem;
+    const qsizetype index = m_family.add(txtName->text(), txtFirstName->text(), &problem);
+    if (index < 0) {
+        MsgBox(problem);
+        return;
+    }
+    if (!m_family.write(&problem)) {
+        MsgBox(QStringLiteral("The list of children could not be saved:\n\n%1\n\n%2 will be offered again at "
+                              "the next start, from the folder made for them.")
+                   .arg(problem, m_family.children().at(index).name));
+    }
+    m_added = index;
+    accept();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/kernel/Form.h"
+
+#include <QDialog>
+
+class Family;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// "Who is practising?": the family's children by name, the one chosen last
+// time selected; Enter, the arrow keys and a name's first letter work.
+// Adding a child is offered here too. At start-up its way out ends the
+// program; from the main window it only goes back.
+class frmChooseChild : public Form<QDialog>
+{
+    Q_OBJECT
+
+public:
+    frmChooseChild(Family &family, bool atStart);
+
+    // The child chosen (valid once the window was accepted).
+    qsizetype chosen() const;
+
+    QLabel *lblWho;
+    QListWidget *lstChildren;
+    QPushButton *cmdStart;
+    QPushButton *cmdAddChild;
+    QPushButton *cmdCancel;
+
+private:
+    void fill(qsizetype current);
+    void AddChild();
+
+    Family &m_family;
+};
+
+// Adds a child to the family: the new child's name and, the first time,
+// the name of the child who has used the program so far. The child's folder
+// is made and the family file written before the window closes.
+class frmAddChild : public Form<QDialog>
+{
+    Q_OBJECT
+
+public:
+    explicit frmAddChild(Family &family);
+
+    // The index of the child added (valid once the window was accepted).
+    qsizetype added() const { return m_added; }
+
+    QLabel *lblFirstName;
+    QLineEdit *txtFirstName;
+    QLabel *lblName;
+    QLineEdit *txtName;
+    QPushButton *cmdAdd;
+    QPushButton *cmdCancel;
+
+private:
+    void Add();
+
+    Family &m_family;
+    qsizetype m_added = -1;
+};

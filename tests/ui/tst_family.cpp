@@ -1,0 +1,270 @@
+// Several children on one computer: their folders and the family file, who
+// is practising at start-up, switching and adding a child.
+#include "TestSupport.h"
+#include "core/app/Family.h"
+#include "core/data/FolderLock.h"
+#include "ui/shell/frmChooseChild.h"
+
+namespace {
+
+// A child's folder with one list whose test is on `testDate`.
+void makeChild(const QString &folder, const QDate &testDate)
+{
+    QDir().mkpath(folder);
+    QString problem;
+    auto store = Store::open(folder, &problem);
+    QVERIFY2(store, qPrintable(problem));
+    WriteOptions(*store, quietOptions());
+    addList(*store, testDate, {u"word"_s});
+}
+
+QStringList names(const Family &family)
+{
+    QStringList out;
+    for (const Child &c : family.children())
+        out << c.name;
+    return out;
+}
+
+// The school test dates the main window shows.
+QStringList shownDates()
+{
+    return gridColumn(forms().findAs<frmLists>()->MSFlexGrid1, 0);
+}
+
+} // namespace
+
+class TestFamily : public WindowTest
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<ProgramFolder>();
+        program().clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
+    }
+
+    void cleanup()
+    {
+        endTest();
+        QGuiApplication::setApplicationDisplayName({});
+    }
+
+    void folderNames_safeUniqueAndShort()
+    {
+        QCOMPARE(Family::folderNameFor(u"Anna"_s, {}), u"Anna"_s);
+        QCOMPARE(Family::folderNameFor(u"anna"_s, {u"ANNA"_s, u"anna 2"_s}), u"anna 3"_s);
+        QCOMPARE(Family::folderNameFor(u"../etc/passwd"_s, {}), u"_etc_passwd"_s);
+        QCOMPARE(Family::folderNameFor(u" .hidden. "_s, {}), u"hidden"_s);
+        QCOMPARE(Family::folderNameFor(u"a:b*c?\"<>|\\d"_s, {}), u"a_b_c______d"_s);
+        QCOMPARE(Family::folderNameFor(u"\t\n"_s, {}), u"Child"_s);
+        QCOMPARE(Family::folderNameFor(u".."_s, {u"child"_s}), u"Child 2"_s);
+        QCOMPARE(Family::folderNameFor(u"Zoë 🐢"_s, {}), u"Zoë 🐢"_s);
+        const QString long200(200, u'x');
+        QCOMPARE(Family::folderNameFor(long200, {}), QString(40, u'x'));
+        QCOMPARE(Family::folderNameFor(long200, {QString(40, u'x')}), QString(38, u'x') + u" 2"_s);
+        // Never half of a character made of two.
+        QCOMPARE(Family::folderNameFor(QString(39, u'y') + u"🐢"_s, {}), QString(39, u'y'));
+
+        QString problem;
+        QCOMPARE(Family::cleanName(u"  Anna\nMaria "_s, &problem), u"Anna Maria"_s);
+        QVERIFY(Family::cleanName(u" \t "_s, &problem).isEmpty());
+        QCOMPARE(problem, u"Type the child's name."_s);
+    }
+
+    void familyFile_addReadAndBadFiles()
+    {
+        const QString home = m_home->path();
+        QStringList skipped;
+        Family family = Family::read(home, &skipped);
+        QCOMPARE(names(family), QStringList {QString()}); // one child: the folder itself
+        QCOMPARE(family.children().first().folder, QDir::cleanPath(home));
+
+        // The first child is named when a second one comes; both must be named.
+        QString problem;
+        QCOMPARE(family.add(u"Ben"_s, QString(), &problem), -1);
+        QCOMPARE(problem, u"Type the child's name."_s);
+        QCOMPARE(family.add(u"Ben"_s, u"Anna"_s, &problem), 1);
+        QCOMPARE(family.add(u"ben"_s, QString(), &problem), 2);
+        QCOMPARE(family.children().at(2).folder, QDir(home).filePath(u"Children/ben 2"_s));
+        QVERIFY(QFileInfo(family.children().at(1).folder).isDir());
+        family.setLast(2);
+        QVERIFY(family.write(&problem));
+        QVERIFY(!QFile::exists(QDir(home).filePath(u"Family-unreadable.json"_s)));
+
+        family = Family::read(home, &skipped);
+        QCOMPARE(names(family), QStringList({u"Anna"_s, u"Ben"_s, u"ben"_s}));
+        QCOMPARE(family.lastIndex(), 2);
+        QVERIFY(skipped.isEmpty());
+        QVERIFY(family.rename(1, u"Benjamin"_s, &problem));
+        QVERIFY(!family.rename(1, u"  "_s, &problem));
+
+        // Garbled or empty: the children's folders are found again, and the
+        // file is put aside, not overwritten, when the family is saved.
+        const QString file = QDir(home).filePath(QString::fromLatin1(Family::FileName));
+        for (const QByteArray &bad : {QByteArray("{\"children\": [ {\"name\""), QByteArray()}) {
+            writeFile(file, bad);
+            skipped.clear();
+            family = Family::read(home, &skipped);
+            QCOMPARE(names(family), QStringList({QString(), u"Ben"_s, u"ben 2"_s}));
+            QCOMPARE(skipped.size(), 3);
+            QVERIFY(skipped.first().contains(u"could not be read"_s));
+        }
+        QVERIFY(family.write(&problem));
+        QCOMPARE(fileBytes(QDir(home).filePath(u"Family-unreadable.json"_s)), QByteArray());
+
+        // A folder that is gone, or that is not a child's, is left out and said.
+        writeFile(file,
+            R"({"children": [{"name": "Anna", "folder": "."}, {"name": "Gone", "folder": "Children/Gone"},
+                {"name": "Sneaky", "folder": "Children/../../etc"}, {"name": "Ben", "folder": "Children/Ben"}],
+                "last": 99})");
+        skipped.clear();
+        family = Family::read(home, &skipped);
+        QCOMPARE(names(family), QStringList({u"Anna"_s, u"Ben"_s, u"ben 2"_s}));
+        QCOMPARE(family.lastIndex(), 0);
+        QCOMPARE(skipped.size(), 3);
+        QVERIFY(skipped.at(0).contains(u"\"Gone\" was left out: the folder \"Children/Gone\" is gone."_s));
+        QVERIFY(skipped.at(1).contains(u"\"Sneaky\" was left out"_s));
+    }
+
+    void oneChild_noQuestionAndNoChange()
+    {
+        makeChild(m_home->path(), QDate(2026, 12, 4));
+        newProgram(m_home->path());
+        shell().setFamily(Family::read(m_home->path()));
+        QVERIFY(shell().ChooseChild()); // no window: nothing scripted would answer it
+        QVERIFY(shell().Main());
+        for (const char *made : {Family::FileName, Family::ChildrenFolder})
+            QVERIFY(!QFile::exists(QDir(m_home->path()).filePath(QString::fromLatin1(made))));
+        QVERIFY(forms().findAs<frmLists>()->mnuAddChild->isVisible());
+        QVERIFY(!forms().findAs<frmLists>()->mnuSwitchChild->isVisible());
+    }
+
+    void chooser_keyboardStartsTheChosenChild()
+    {
+        Family family = twoChildren();
+        newProgram(m_home->path());
+        shell().setFamily(family);
+        whenModalShows("frmChooseChild", [](QWidget *w) {
+            auto *chooser = static_cast<frmChooseChild *>(w);
+            QCOMPARE(chooser->lstChildren->currentItem()->text(), u"Anna"_s); // chosen last time
+            QTest::keyClick(chooser->lstChildren, Qt::Key_B); // a first letter
+            QCOMPARE(chooser->lstChildren->currentItem()->text(), u"Ben"_s);
+            QTest::keyClick(chooser->lstChildren, Qt::Key_Up);
+            QTest::keyClick(chooser->lstChildren, Qt::Key_Down);
+            QTest::keyClick(chooser->lstChildren, Qt::Key_Return);
+        });
+        QVERIFY(shell().ChooseChild());
+        QVERIFY(shell().Main());
+        QCOMPARE(shownDates(), QStringList {u"11 Dec 2026"_s});
+        QCOMPARE(QGuiApplication::applicationDisplayName(), u"Ben"_s);
+        QVERIFY(forms().findAs<frmLists>()->mnuSwitchChild->isVisible());
+        QCOMPARE(Family::read(m_home->path()).lastIndex(), 1);
+
+        // Exit at the chooser ends before anything is opened.
+        endProgram();
+        whenModalShows("frmChooseChild",
+            [](QWidget *w) { QTest::mouseClick(static_cast<frmChooseChild *>(w)->cmdCancel, Qt::LeftButton); });
+        QVERIFY(!shell().ChooseChild());
+    }
+
+    void switchChild_asksARunningTestAndComesBackFromDamage()
+    {
+        Family family = twoChildren();
+        newProgram(m_home->path());
+        shell().setFamily(family);
+        QVERIFY(shell().Main());
+        QCOMPARE(shownDates(), QStringList {u"4 Dec 2026"_s});
+        // Answers the choosers to come, one name each; an empty one cancels.
+        std::function<void(QStringList)> choose = [&choose](QStringList answers) {
+            whenModalShows("frmChooseChild", [&choose, answers](QWidget *w) mutable {
+                auto *chooser = static_cast<frmChooseChild *>(w);
+                const auto found = chooser->lstChildren->findItems(answers.takeFirst(), Qt::MatchExactly);
+                if (!answers.isEmpty())
+                    choose(answers);
+                if (found.isEmpty()) {
+                    QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
+                    return;
+                }
+                chooser->lstChildren->setCurrentItem(found.first());
+                QTest::mouseClick(chooser->cmdStart, Qt::LeftButton);
+            });
+        };
+
+        // A running test is asked first; No keeps it, and the child.
+        program().globals.gSkipTestSetup = true;
+        QTest::mouseClick(forms().findAs<frmLists>()->cmdTest, Qt::LeftButton);
+        QVERIFY(forms().findAs<frmTest>());
+        choose({u"Ben"_s});
+        MsgBoxScript::expect(MsgAnswer::No, u"You have not completed the test.\nDo you really want to quit?"_s);
+        shell().SwitchChild();
+        QVERIFY(forms().findAs<frmTest>());
+        QCOMPARE(program().globals.gProgramDir, QDir::cleanPath(m_home->path()));
+        forms().unload(forms().findAs<frmTest>());
+        forms().findAs<frmLists>()->show();
+
+        // Ben's database is damaged: said, the chooser again, and giving up
+        // goes back to Anna with her data as it was.
+        const QString benDb = QDir(family.children().at(1).folder).filePath(u"Lettermarch.mdb"_s);
+        writeFile(benDb, QByteArray(4096, 'x'));
+        MsgBoxScript::expect(MsgAnswer::OK);
+        choose({u"Ben"_s, QString()});
+        shell().SwitchChild();
+        QVERIFY(MsgBoxScript::shown().last().contains(u"cannot use its database file"_s));
+        QCOMPARE(shownDates(), QStringList {u"4 Dec 2026"_s});
+        QCOMPARE(QGuiApplication::applicationDisplayName(), u"Anna"_s);
+        QCOMPARE(fileBytes(benDb), QByteArray(4096, 'x'));
+
+        // Mended, Ben opens; Anna's folder is free for another copy.
+        QFile::remove(benDb);
+        makeChild(family.children().at(1).folder, QDate(2026, 12, 11));
+        choose({u"Ben"_s});
+        shell().SwitchChild();
+        QCOMPARE(shownDates(), QStringList {u"11 Dec 2026"_s});
+        QCOMPARE(FolderLock(m_home->path()).claim(), FolderLock::State::Claimed);
+    }
+
+    void addChild_fromTheMainWindow()
+    {
+        makeChild(m_home->path(), QDate(2026, 12, 4));
+        newProgram(m_home->path());
+        shell().setFamily(Family::read(m_home->path()));
+        QVERIFY(shell().Main());
+        auto *main = forms().findAs<frmLists>();
+        whenModalShows("frmAddChild", [](QWidget *w) {
+            auto *add = static_cast<frmAddChild *>(w);
+            QVERIFY(add->txtFirstName->isVisible());
+            QTest::keyClicks(add->txtName, u"Ben/Benny"_s);
+            MsgBoxScript::expect(MsgAnswer::OK, u"Type the child's name."_s);
+            QTest::mouseClick(add->cmdAdd, Qt::LeftButton); // the first child is not named yet
+            QTest::keyClicks(add->txtFirstName, u"Anna"_s);
+            MsgBoxScript::expect(MsgAnswer::No, u"Open Ben/Benny's lists now?"_s);
+            QTest::keyClick(add->txtName, Qt::Key_Return);
+        });
+        main->mnuAddChild->trigger();
+        QCOMPARE(names(Family::read(m_home->path())), QStringList({u"Anna"_s, u"Ben/Benny"_s}));
+        QVERIFY(QFileInfo(QDir(m_home->path()).filePath(u"Children/Ben_Benny"_s)).isDir());
+        QCOMPARE(QGuiApplication::applicationDisplayName(), u"Anna"_s);
+        QVERIFY(main->mnuSwitchChild->isVisible());
+    }
+
+private:
+    // Anna (the family's folder, a list for 4 December) and Ben (a list for
+    // 11 December), Anna chosen last.
+    Family twoChildren()
+    {
+        makeChild(m_home->path(), QDate(2026, 12, 4));
+        Family family = Family::read(m_home->path());
+        QString problem;
+        const qsizetype ben = family.add(u"Ben"_s, u"Anna"_s, &problem);
+        makeChild(family.children().at(ben).folder, QDate(2026, 12, 11));
+        family.write(&problem);
+        return family;
+    }
+
+    std::unique_ptr<ProgramFolder> m_home;
+};
+
+QTEST_MAIN(TestFamily)
+#include "tst_family.moc"
