@@ -3,6 +3,9 @@
 #include "TestSupport.h"
 #include "core/app/Family.h"
 #include "core/data/FolderLock.h"
+#include "core/exchange/Printouts.h"
+#include "ui/help/frmAbout.h"
+#include "ui/results/frmTroubleWords.h"
 #include "ui/shell/frmChooseChild.h"
 
 namespace {
@@ -160,6 +163,12 @@ private slots:
         QCOMPARE(shownDates(), QStringList {u"11 Dec 2026"_s});
         QCOMPARE(QGuiApplication::applicationDisplayName(), u"Ben"_s);
         QVERIFY(forms().findAs<frmLists>()->mnuSwitchChild->isVisible());
+        // Whose lists: on the About window, in Trouble Words, on paper.
+        QCOMPARE(forms().get<frmAbout>()->lblDataFolderCaption->text(), u"Ben's lists are kept in:"_s);
+        QCOMPARE(forms().get<frmTroubleWords>()->lblList->text(), u"Ben's &words of:"_s);
+        QVERIFY(
+            Printouts::PaperTest(u"Week"_s, {}, {true, true, u"Ben & Co"_s}).contains(u"Name: <b>Ben &amp; Co</b>"_s));
+        QVERIFY(Printouts::AnswerKey(u"Week"_s, {}, u"Ben"_s).contains(u"For <b>Ben</b>"_s));
         QCOMPARE(Family::read(m_home->path()).lastIndex(), 1);
 
         // Exit at the chooser ends before anything is opened.

@@ -282,6 +282,7 @@ private slots:
         QCOMPARE(chartOf(past)->title(), u"Scores of the tests of Week 12"_s);
         QCOMPARE(forms().findAs<frmTestResults>()->windowTitle(), u"Test Results - Week 12"_s);
         QVERIFY(Printouts::TestResults(program().store(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
+        QVERIFY(Printouts::TestResults(program().store(), p.t1, u"Ben"_s).contains(u"Child:</td><td><b>Ben"_s));
         // First tries are counted in whole numbers: a tick on each.
         auto *counts = qobject_cast<QValueAxis *>(chartOf(past)->axes(Qt::Vertical).last());
         QVERIFY(counts && counts->tickType() == QValueAxis::TicksDynamic);

@@ -27,6 +27,8 @@ struct Globals
     QString gCorrectSoundPath;
     QString gIncorrectSoundPath;
     qint32 gCurrentListID = 0;
+    // The child whose folder this is, in a family of several; else empty.
+    QString gChildName;
     // General settings read once at start-up.
     qint32 gMessageTime = 0;
     bool gSkipTestSetup = false;

@@ -28,7 +28,9 @@ QString page(const QString &title, const QString &body)
 
 QString PaperTest(const QString &title, const QList<WordEntry> &words, const PaperOptions &options)
 {
-    QString body = QStringLiteral("<p>Name: ______________________ &nbsp;&nbsp; Date: ______________</p>");
+    const QString name = options.child.isEmpty() ? QStringLiteral("______________________")
+                                                 : QStringLiteral("<b>%1</b>").arg(esc(options.child));
+    QString body = QStringLiteral("<p>Name: %1 &nbsp;&nbsp; Date: ______________</p>").arg(name);
     body += QStringLiteral("<table width=\"100%\" cellpadding=\"6\" cellspacing=\"0\">");
     for (qsizetype i = 0; i < words.size(); ++i) {
         const WordEntry &w = words.at(i);
@@ -49,9 +51,10 @@ QString PaperTest(const QString &title, const QList<WordEntry> &words, const Pap
     return page(title, body);
 }
 
-QString AnswerKey(const QString &title, const QList<WordEntry> &words)
+QString AnswerKey(const QString &title, const QList<WordEntry> &words, const QString &child)
 {
-    QString body = QStringLiteral("<table cellpadding=\"4\" cellspacing=\"0\">");
+    QString body = child.isEmpty() ? QString() : QStringLiteral("<p>For <b>%1</b></p>").arg(esc(child));
+    body += QStringLiteral("<table cellpadding=\"4\" cellspacing=\"0\">");
     for (qsizetype i = 0; i < words.size(); ++i) {
         const WordEntry &w = words.at(i);
         body += QStringLiteral("<tr><td><b>%1.</b></td><td>%2%3</td></tr>")
@@ -62,7 +65,7 @@ QString AnswerKey(const QString &title, const QList<WordEntry> &words)
     return page(title + QStringLiteral(": answers"), body);
 }
 
-QString TestResults(Store &store, qint32 testId)
+QString TestResults(Store &store, qint32 testId, const QString &child)
 {
     const auto test = Scoring::ReadTest(store, testId);
     if (!test)
@@ -73,6 +76,8 @@ QString TestResults(Store &store, qint32 testId)
         ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
         : StoreDates::Unknown;
     QString body = QStringLiteral("<table cellpadding=\"3\">");
+    if (!child.isEmpty())
+        body += QStringLiteral("<tr><td>Child:</td><td><b>%1</b></td></tr>").arg(esc(child));
     if (const QString name = ListNames::of(store, test->listId); !name.isEmpty())
         body += QStringLiteral("<tr><td>List:</td><td><b>%1</b></td></tr>").arg(esc(name));
     for (const auto &[label, value] : {std::pair {QStringLiteral("Date:"), StoreDates::shownDate(test->start.date())},

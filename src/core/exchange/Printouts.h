@@ -12,13 +12,16 @@ struct PaperOptions
 {
     bool definitions = true;
     bool sentences = true;
+    // The child the test is for, in a family of several; else a line to
+    // write a name on.
+    QString child;
 };
 // Numbered lines to write on, with the chosen clues; never the words.
 QString PaperTest(const QString &title, const QList<WordEntry> &words, const PaperOptions &options);
 // The words, numbered in the same order.
-QString AnswerKey(const QString &title, const QList<WordEntry> &words);
+QString AnswerKey(const QString &title, const QList<WordEntry> &words, const QString &child = {});
 // A finished test's figures and every word's attempts; empty when there is
-// no such test.
-QString TestResults(Store &store, qint32 testId);
+// no such test. `child` names whose test it was, in a family of several.
+QString TestResults(Store &store, qint32 testId, const QString &child = {});
 
 } // namespace Printouts

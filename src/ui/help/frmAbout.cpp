@@ -134,6 +134,9 @@ void frmAbout::Form_Load()
         QStringLiteral("%1.%2.%3").arg(v.majorVersion()).arg(v.minorVersion()).arg(v.microVersion()));
     m_normalColour = lblWebsite->palette().color(QPalette::WindowText);
     lblDataFolder->setText(QDir::toNativeSeparators(m_program.globals.gProgramDir));
+    // Whose lists, in a family of several children.
+    if (const QString child = m_program.globals.gChildName; !child.isEmpty())
+        lblDataFolderCaption->setText(QStringLiteral("%1's lists are kept in:").arg(child));
 }
 
 void frmAbout::OpenInternet(const QString &URL, int WindowStyle)

@@ -106,8 +106,9 @@ void frmPrintList::updateControls()
 QString frmPrintList::html() const
 {
     if (optAnswerKey->isChecked())
-        return Printouts::AnswerKey(m_title, m_words);
-    return Printouts::PaperTest(m_title, m_words, {chkDefinitions->isChecked(), chkSentences->isChecked()});
+        return Printouts::AnswerKey(m_title, m_words, m_program.globals.gChildName);
+    return Printouts::PaperTest(
+        m_title, m_words, {chkDefinitions->isChecked(), chkSentences->isChecked(), m_program.globals.gChildName});
 }
 
 void frmPrintList::savePdf()

@@ -103,12 +103,13 @@ frmTestResults::frmTestResults(Program &program)
     connect(cmdPractise, &QPushButton::clicked, this, &frmTestResults::PractiseMissedWords);
     connect(mnuPractise, &QAction::triggered, this, &frmTestResults::PractiseMissedWords);
     connect(mnuPrint, &QAction::triggered, this, [this] {
-        Printing::preview(this, Printouts::TestResults(m_program.store(), m_testId), QStringLiteral("Test Results"));
+        Printing::preview(this, Printouts::TestResults(m_program.store(), m_testId, m_program.globals.gChildName),
+            QStringLiteral("Test Results"));
     });
     connect(mnuSavePdf, &QAction::triggered, this, [this] {
         Printing::askAndSavePdf(this, QStringLiteral("Save Results as PDF"),
             QStringLiteral("Test results %1.pdf").arg(txtDate->text().replace(u'/', u'-')),
-            Printouts::TestResults(m_program.store(), m_testId));
+            Printouts::TestResults(m_program.store(), m_testId, m_program.globals.gChildName));
     });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);

@@ -60,7 +60,10 @@ frmTroubleWords::frmTroubleWords(Program &program)
 
     cboList = named<QComboBox>(central, "cboList");
     cboList->setToolTip(QStringLiteral("The word list whose words are shown"));
-    lblList = label(central, "lblList", QStringLiteral("&Words of:"), cboList);
+    // Whose words, in a family of several children.
+    const QString child = program.globals.gChildName;
+    lblList = label(central, "lblList",
+        child.isEmpty() ? QStringLiteral("&Words of:") : QStringLiteral("%1's &words of:").arg(child), cboList);
     grdWords = named<QTableWidget>(central, "grdWords");
     grdWords->setColumnCount(ColumnCount);
     grdWords->setHorizontalHeaderLabels(

@@ -198,6 +198,7 @@ void Shell::openChild(qsizetype index)
     m_family->write(&ignored); // at worst the next start selects another child first
     const Child &child = m_family->children().at(index);
     m_program->moveTo(child.folder);
+    m_program->globals.gChildName = m_family->size() > 1 ? child.name : QString();
     // Every window's title then ends with the child's name.
     QGuiApplication::setApplicationDisplayName(child.name);
 }
@@ -270,7 +271,9 @@ void Shell::AddChild()
     const qsizetype index = add->added();
     add.reset();
     // The child practising now may just have been given a name.
-    QGuiApplication::setApplicationDisplayName(m_family->children().at(m_family->lastIndex()).name);
+    const QString current = m_family->children().at(m_family->lastIndex()).name;
+    QGuiApplication::setApplicationDisplayName(current);
+    m_program->globals.gChildName = current;
     showFamilyMenus();
     if (MsgBox(QStringLiteral("Open %1's lists now?").arg(m_family->children().at(index).name), MsgButtons::YesNo, main)
         == MsgAnswer::Yes)
