@@ -42,11 +42,7 @@ class TestFamily : public WindowTest
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<ProgramFolder>();
-        program().clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
-    }
+    void init() { m_home = std::make_unique<ProgramFolder>(); }
 
     void cleanup()
     {
@@ -134,8 +130,7 @@ private slots:
     void oneChild_noQuestionAndNoChange()
     {
         makeChild(m_home->path(), QDate(2026, 12, 4));
-        newProgram(m_home->path());
-        shell().setFamily(Family::read(m_home->path()));
+        open(Family::read(m_home->path()));
         QVERIFY(shell().ChooseChild()); // no window: nothing scripted would answer it
         QVERIFY(shell().Main());
         for (const char *made : {Family::FileName, Family::ChildrenFolder})
@@ -147,8 +142,7 @@ private slots:
     void chooser_keyboardStartsTheChosenChild()
     {
         Family family = twoChildren();
-        newProgram(m_home->path());
-        shell().setFamily(family);
+        open(family);
         whenModalShows("frmChooseChild", [](QWidget *w) {
             auto *chooser = static_cast<frmChooseChild *>(w);
             QCOMPARE(chooser->lstChildren->currentItem()->text(), u"Anna"_s); // chosen last time
@@ -181,8 +175,7 @@ private slots:
     void switchChild_asksARunningTestAndComesBackFromDamage()
     {
         Family family = twoChildren();
-        newProgram(m_home->path());
-        shell().setFamily(family);
+        open(family);
         QVERIFY(shell().Main());
         QCOMPARE(shownDates(), QStringList {u"4 Dec 2026"_s});
         // Answers the choosers to come, one name each; an empty one cancels.
@@ -237,8 +230,7 @@ private slots:
     void addChild_fromTheMainWindow()
     {
         makeChild(m_home->path(), QDate(2026, 12, 4));
-        newProgram(m_home->path());
-        shell().setFamily(Family::read(m_home->path()));
+        open(Family::read(m_home->path()));
         QVERIFY(shell().Main());
         auto *main = forms().findAs<frmLists>();
         whenModalShows("frmAddChild", [](QWidget *w) {
@@ -258,7 +250,65 @@ private slots:
         QVERIFY(main->mnuSwitchChild->isVisible());
     }
 
+    void manageChildren_renameAndRemoveAskTwice()
+    {
+        Family family = twoChildren();
+        QString problem;
+        family.add(u"Cara"_s, {}, &problem);
+        family.write(&problem);
+        const QString ben = family.children().at(1).folder;
+        open(family);
+        QVERIFY(shell().Main());
+        // Another copy on Ben's folder: he cannot be removed now.
+        auto other = std::make_unique<OtherProcess>([ben] {
+            static FolderLock lock(ben);
+            return lock.claim() == FolderLock::State::Claimed;
+        });
+        QVERIFY(other->holding());
+        whenModalShows("frmChooseChild", [&other](QWidget *w) {
+            auto *chooser = static_cast<frmChooseChild *>(w);
+            QVERIFY(!chooser->cmdRemove->isEnabled()); // Anna: the family's folder, and open now
+            chooser->lstChildren->setCurrentRow(1);
+            MsgBoxScript::expect(MsgAnswer::No,
+                u"Remove Ben from Lettermarch?\n\nBen's lists, tests and "
+                u"recordings are put aside in the Removed folder, not deleted."_s);
+            QTest::mouseClick(chooser->cmdRemove, Qt::LeftButton);
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            MsgBoxScript::expect(MsgAnswer::No, u"Are you sure you want to remove Ben?"_s);
+            QTest::mouseClick(chooser->cmdRemove, Qt::LeftButton);
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            MsgBoxScript::expect(
+                MsgAnswer::OK, u"Ben's lists are open in another copy of Lettermarch. Close it first."_s);
+            QTest::mouseClick(chooser->cmdRemove, Qt::LeftButton);
+            QCOMPARE(chooser->lstChildren->count(), 3);
+            other.reset(); // that copy ends
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            MsgBoxScript::expect(MsgAnswer::Yes);
+            QTest::mouseClick(chooser->cmdRemove, Qt::LeftButton);
+            QCOMPARE(chooser->lstChildren->currentItem()->text(), u"Cara"_s);
+            whenModalShows("QInputDialog", [](QWidget *input) {
+                input->findChild<QLineEdit *>()->setText(u"  Carla "_s);
+                static_cast<QDialog *>(input)->accept();
+            });
+            QTest::mouseClick(chooser->cmdRename, Qt::LeftButton);
+            QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
+        });
+        shell().SwitchChild();
+        QCOMPARE(names(Family::read(m_home->path())), QStringList({u"Anna"_s, u"Carla"_s}));
+        QVERIFY(QFile::exists(QDir(m_home->path()).filePath(u"Removed/Ben 2026-12-02/Lettermarch.mdb"_s)));
+        QVERIFY(!QFileInfo::exists(ben));
+        QCOMPARE(shownDates(), QStringList {u"4 Dec 2026"_s}); // still Anna's lists
+    }
+
 private:
+    // A program on the family's folder, on 2 December 2026.
+    void open(const Family &family)
+    {
+        newProgram(m_home->path()).clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0)); });
+        shell().setFamily(family);
+    }
+
     // Anna (the family's folder, a list for 4 December) and Ben (a list for
     // 11 December), Anna chosen last.
     Family twoChildren()

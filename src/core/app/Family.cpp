@@ -1,5 +1,7 @@
 #include "core/app/Family.h"
 
+#include "core/data/FolderLock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -195,6 +197,37 @@ qsizetype Family::add(const QString &name, const QString &firstName, QString *pr
     m_children.first().name = first;
     m_children.append({clean, folder});
     return m_children.size() - 1;
+}
+
+bool Family::remove(qsizetype index, const QDate &today, QString *problem)
+{
+    if (index <= 0 || index >= m_children.size()) {
+        *problem = QStringLiteral("The first child's lists are the family's own folder, so they cannot be removed. "
+                                  "The child can be renamed instead.");
+        return false;
+    }
+    const Child child = m_children.at(index);
+    {
+        FolderLock lock(child.folder);
+        if (lock.claim() != FolderLock::State::Claimed) {
+            *problem
+                = QStringLiteral("%1's lists are open in another copy of Lettermarch. Close it first.").arg(child.name);
+            return false;
+        }
+    }
+    const QDir removed(QDir(m_folder).filePath(QString::fromLatin1(RemovedFolder)));
+    const QString base = QFileInfo(child.folder).fileName() + QLatin1Char(' ') + today.toString(Qt::ISODate);
+    QString target = removed.filePath(base);
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = removed.filePath(base + QStringLiteral(" (%1)").arg(n));
+    if (!removed.mkpath(QStringLiteral(".")) || !QDir().rename(child.folder, target)) {
+        *problem = QStringLiteral("%1's folder could not be moved to \"%2\"; nothing was removed.")
+                       .arg(child.name, QDir::toNativeSeparators(removed.path()));
+        return false;
+    }
+    m_children.removeAt(index);
+    m_last = m_last == index ? 0 : m_last > index ? m_last - 1 : m_last;
+    return true;
 }
 
 bool Family::rename(qsizetype index, const QString &name, QString *problem)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ class Family
 public:
     static constexpr const char *FileName = "Family.json";
     static constexpr const char *ChildrenFolder = "Children";
+    // Where a removed child's folder goes, never deleted at once.
+    static constexpr const char *RemovedFolder = "Removed";
     static constexpr int LongestFolderName = 40;
 
     // The family kept in `familyFolder`. What could not be used (a garbled
@@ -44,6 +47,11 @@ public:
     qsizetype add(const QString &name, const QString &firstName, QString *problem);
     // Changes only the name shown; the folder stays.
     bool rename(qsizetype index, const QString &name, QString *problem);
+
+    // Moves the child's folder into Removed, named with `today`, and leaves
+    // the child out. Not the first child (the family's own folder), and not
+    // a folder another copy of the program is using. False with the reason.
+    bool remove(qsizetype index, const QDate &today, QString *problem);
 
     // A name as it may be stored: trimmed, not empty, no control characters.
     // Empty when the name cannot be used, with the reason in `problem`.

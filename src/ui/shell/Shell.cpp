@@ -185,7 +185,8 @@ bool Shell::ChooseChild()
 qsizetype Shell::askWhoIsPractising(bool atStart)
 {
     // Read before it goes: the window is this function's.
-    std::unique_ptr<frmChooseChild> chooser(makeForm<frmChooseChild>(*m_family, atStart));
+    std::unique_ptr<frmChooseChild> chooser(makeForm<frmChooseChild>(
+        *m_family, atStart, atStart ? -1 : m_family->lastIndex(), m_program->clock().now().date()));
     if (QWidget *main = m_forms.findAs<frmLists>())
         chooser->setParent(main, chooser->windowFlags());
     return chooser->exec() == QDialog::Accepted ? chooser->chosen() : -1;

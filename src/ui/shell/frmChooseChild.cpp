@@ -6,6 +6,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,8 +17,10 @@
 
 using namespace Controls;
 
-frmChooseChild::frmChooseChild(Family &family, bool atStart)
+frmChooseChild::frmChooseChild(Family &family, bool atStart, qsizetype current, const QDate &today)
     : m_family(family)
+    , m_current(current)
+    , m_today(today)
 {
     setObjectName(QStringLiteral("frmChooseChild"));
     // Its opener reads the choice after it closed, then deletes it.
@@ -37,11 +40,17 @@ frmChooseChild::frmChooseChild(Family &family, bool atStart)
     cmdStart->setDefault(true);
     cmdAddChild = button(this, "cmdAddChild", QStringLiteral("Add Child..."),
         QStringLiteral("Add a child, with lists and tests of their own"));
+    cmdRename
+        = button(this, "cmdRename", QStringLiteral("Rename..."), QStringLiteral("Change the chosen child's name"));
+    cmdRemove = button(this, "cmdRemove", QStringLiteral("Remove..."),
+        QStringLiteral("Put the chosen child's lists aside in the Removed folder"));
     cmdCancel = button(this, "cmdCancel", atStart ? QStringLiteral("Exit") : QStringLiteral("Cancel"),
         atStart ? QStringLiteral("Exit Lettermarch") : QStringLiteral("Stay with the lists open now"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddChild);
+    buttons->addWidget(cmdRename);
+    buttons->addWidget(cmdRemove);
     buttons->addStretch(1);
     buttons->addWidget(cmdStart);
     buttons->addWidget(cmdCancel);
@@ -49,21 +58,84 @@ frmChooseChild::frmChooseChild(Family &family, bool atStart)
     layout->addWidget(lblWho);
     layout->addWidget(lstChildren, 1);
     layout->addLayout(buttons);
-    resize(340, 280);
+    resize(520, 300);
     fill(family.lastIndex());
 
     connect(cmdStart, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdAddChild, &QPushButton::clicked, this, &frmChooseChild::AddChild);
+    connect(cmdRename, &QPushButton::clicked, this, &frmChooseChild::RenameChild);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmChooseChild::RemoveChild);
     connect(lstChildren, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(lstChildren, &QListWidget::currentRowChanged, this, &frmChooseChild::updateButtons);
+    updateButtons();
 }
 
-void frmChooseChild::fill(qsizetype current)
+void frmChooseChild::updateButtons()
+{
+    // The family's own folder stays, and so do the lists open now.
+    const int row = lstChildren->currentRow();
+    cmdRemove->setEnabled(row > 0 && row != m_current);
+    cmdRename->setEnabled(row >= 0);
+    cmdStart->setEnabled(row >= 0);
+}
+
+bool frmChooseChild::save()
+{
+    QString problem;
+    if (m_family.write(&problem))
+        return true;
+    MsgBox(QStringLiteral("The list of children could not be saved:\n\n%1").arg(problem), MsgButtons::OK, this);
+    return false;
+}
+
+void frmChooseChild::RenameChild()
+{
+    const int row = lstChildren->currentRow();
+    bool ok = false;
+    const QString typed = QInputDialog::getText(this, QStringLiteral("Rename"), QStringLiteral("New name:"),
+        QLineEdit::Normal, m_family.children().at(row).name, &ok);
+    QString problem;
+    if (!ok)
+        return;
+    if (!m_family.rename(row, typed, &problem)) {
+        MsgBox(problem, MsgButtons::OK, this);
+        return;
+    }
+    save();
+    fill(row);
+}
+
+void frmChooseChild::RemoveChild()
+{
+    const int row = lstChildren->currentRow();
+    const QString name = m_family.children().at(row).name;
+    // Asked twice: a child's lists, tests and recordings go with the answer.
+    if (MsgBox(QStringLiteral("Remove %1 from Lettermarch?\n\n%1's lists, tests and recordings are put aside in "
+                              "the Removed folder, not deleted.")
+                   .arg(name),
+            MsgButtons::YesNo, this)
+            != MsgAnswer::Yes
+        || MsgBox(QStringLiteral("Are you sure you want to remove %1?").arg(name), MsgButtons::YesNo, this)
+            != MsgAnswer::Yes)
+        return;
+    QString problem;
+    if (!m_family.remove(row, m_today, &problem)) {
+        MsgBox(problem, MsgButtons::OK, this);
+        return;
+    }
+    if (m_current > row)
+        --m_current;
+    save();
+    fill(qMin<qsizetype>(row, m_family.size() - 1));
+}
+
+void frmChooseChild::fill(qsizetype row)
 {
     lstChildren->clear();
     for (const Child &child : m_family.children())
         lstChildren->addItem(child.name);
-    lstChildren->setCurrentRow(int(current));
+    lstChildren->setCurrentRow(int(row));
     lstChildren->setFocus();
 }
 

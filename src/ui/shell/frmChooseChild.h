@@ -2,6 +2,7 @@
 
 #include "ui/kernel/Form.h"
 
+#include <QDate>
 #include <QDialog>
 
 class Family;
@@ -12,14 +13,15 @@ class QPushButton;
 
 // "Who is practising?": the family's children by name, the one chosen last
 // time selected; Enter, the arrow keys and a name's first letter work.
-// Adding a child is offered here too. At start-up its way out ends the
-// program; from the main window it only goes back.
+// Adding, renaming and removing a child are offered here too. At start-up
+// its way out ends the program; from the main window it only goes back, and
+// the child whose lists are open (`current`) cannot be removed.
 class frmChooseChild : public Form<QDialog>
 {
     Q_OBJECT
 
 public:
-    frmChooseChild(Family &family, bool atStart);
+    frmChooseChild(Family &family, bool atStart, qsizetype current, const QDate &today);
 
     // The child chosen (valid once the window was accepted).
     qsizetype chosen() const;
@@ -28,13 +30,21 @@ public:
     QListWidget *lstChildren;
     QPushButton *cmdStart;
     QPushButton *cmdAddChild;
+    QPushButton *cmdRename;
+    QPushButton *cmdRemove;
     QPushButton *cmdCancel;
 
 private:
-    void fill(qsizetype current);
+    void fill(qsizetype row);
     void AddChild();
+    void RenameChild();
+    void RemoveChild();
+    void updateButtons();
+    bool save();
 
     Family &m_family;
+    qsizetype m_current;
+    QDate m_today;
 };
 
 // Adds a child to the family: the new child's name and, the first time,
