@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "core/app/Family.h"
 #include "core/data/FolderLock.h"
+#include "core/data/ListNames.h"
 #include "core/exchange/Printouts.h"
 #include "ui/help/frmAbout.h"
 #include "ui/results/frmTroubleWords.h"
@@ -299,6 +300,62 @@ private slots:
         QVERIFY(QFile::exists(QDir(m_home->path()).filePath(u"Removed/Ben 2026-12-02/Lettermarch.mdb"_s)));
         QVERIFY(!QFileInfo::exists(ben));
         QCOMPARE(shownDates(), QStringList {u"4 Dec 2026"_s}); // still Anna's lists
+    }
+
+    void copyList_withRecordingsOnceAndAskedAboutTwins()
+    {
+        Family family = twoChildren();
+        const QString ben = family.children().at(1).folder;
+        writeFile(QDir(m_home->path()).filePath(u"Wavs/WORD.wav"_s), "RIFF anna's");
+        open(family);
+        QVERIFY(shell().Main());
+        ListNames::set(program().store(), 1, u"Week 12"_s);
+        auto *main = forms().findAs<frmLists>();
+        QVERIFY(main->mnuCopyToChild->isVisible());
+        auto copy = [](QAction *menu) {
+            whenModalShows("QInputDialog", [](QWidget *w) {
+                QCOMPARE(w->findChild<QComboBox *>()->currentText(), u"Ben"_s); // the others only
+                static_cast<QDialog *>(w)->accept();
+            });
+            menu->trigger();
+        };
+        auto bensLists = [ben] {
+            QString problem;
+            auto store = Store::open(ben, &problem);
+            return rows(*store,
+                u"SELECT L.TEST_DATE, W.WORD FROM LISTS L LEFT JOIN WORDS W ON W.LIST_ID = "
+                u"L.LIST_ID ORDER BY L.LIST_ID"_s);
+        };
+        MsgBoxScript::expect(MsgAnswer::OK, u"The list was copied to Ben's lists."_s);
+        copy(main->mnuCopyToChild);
+        QCOMPARE(bensLists(), QStringList({u"2026-12-11 word"_s, u"2026-12-04 word"_s}));
+        QCOMPARE(fileBytes(QDir(ben).filePath(u"Wavs/WORD.wav"_s)), QByteArray("RIFF anna's"));
+
+        // Again, from the list editor: asked about the twin, then the recording.
+        writeFile(QDir(m_home->path()).filePath(u"Wavs/WORD.wav"_s), "RIFF newer");
+        auto *editor = forms().get<frmEditList>();
+        editor->setListID(1);
+        QVERIFY(editor->mnuCopyToChild->isVisible());
+        MsgBoxScript::expect(MsgAnswer::No);
+        copy(editor->mnuCopyToChild);
+        QCOMPARE(bensLists().size(), 2);
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        MsgBoxScript::expect(MsgAnswer::No, u"Ben already has a recording of \"word\". Replace it with this list's?"_s);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        copy(editor->mnuCopyToChild);
+        QVERIFY(MsgBoxScript::shown().at(1).startsWith(u"Ben already has a list for "_s));
+        QCOMPARE(bensLists().size(), 3);
+        QCOMPARE(fileBytes(QDir(ben).filePath(u"Wavs/WORD.wav"_s)), QByteArray("RIFF anna's"));
+
+        // Ben's lists open in another copy: nothing copied.
+        auto other = std::make_unique<OtherProcess>([ben] {
+            static FolderLock lock(ben);
+            return lock.claim() == FolderLock::State::Claimed;
+        });
+        MsgBoxScript::expect(MsgAnswer::OK, u"Ben's lists are open in another copy of Lettermarch. Close it first."_s);
+        copy(editor->mnuCopyToChild);
+        other.reset();
+        QCOMPARE(bensLists().size(), 3);
     }
 
 private:

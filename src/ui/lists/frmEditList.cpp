@@ -146,6 +146,9 @@ frmEditList::frmEditList(Program &program)
     mnuExportFolder = action(mnuFile, "mnuExportFolder", QStringLiteral("Export with &Recordings..."));
     mnuPrint = action(mnuFile, "mnuPrint", QStringLiteral("P&rint a Paper Test..."));
     mnuPrint->setShortcut(QKeySequence::Print);
+    // Shown by the shell in a family of several children.
+    mnuCopyToChild = action(mnuFile, "mnuCopyToChild", QStringLiteral("&Copy to Another Child..."));
+    mnuCopyToChild->setVisible(false);
     mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("&Close"));
     mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
@@ -162,6 +165,7 @@ frmEditList::frmEditList(Program &program)
     connect(mnuExportFolder, &QAction::triggered, this,
         [this] { ListFiles::exportWithRecordings(m_program, this, m_ListID); });
     connect(mnuPrint, &QAction::triggered, this, &frmEditList::PrintList);
+    connect(mnuCopyToChild, &QAction::triggered, this, [this] { emit copyToChildRequested(m_ListID); });
     connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::EditWord);
     connect(mnuEdit, &QAction::triggered, this, &frmEditList::EditWord);
     connect(cmdDeleteWord, &QPushButton::clicked, this, &frmEditList::DeleteWord);

@@ -42,6 +42,8 @@ signals:
     // The word editor, over this window, for a word of the list (0: a new
     // word).
     void wordEditorRequested(qint32 listId, qint32 wordId);
+    // The list is to be given to another child of the family.
+    void copyToChildRequested(qint32 listId);
 
 public:
     void ResetGrid();
@@ -82,6 +84,7 @@ public:
     QAction *mnuExportList;
     QAction *mnuExportFolder;
     QAction *mnuPrint;
+    QAction *mnuCopyToChild;
     QAction *mnuExit;
     QMenu *mnuPopUp;
     QAction *mnuEdit;

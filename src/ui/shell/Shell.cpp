@@ -1,10 +1,12 @@
 #include "ui/shell/Shell.h"
 
+#include "core/audio/RecordingFiles.h"
 #include "core/data/Backups.h"
 #include "core/data/FolderLock.h"
 #include "core/data/ListStore.h"
 #include "core/data/Options.h"
 #include "core/data/Store.h"
+#include "core/exchange/ListCopy.h"
 #include "ui/help/frmAbout.h"
 #include "ui/help/frmHelp.h"
 #include "ui/kernel/Application.h"
@@ -28,6 +30,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QTimer>
 
 #include <cstdio>
@@ -210,6 +213,7 @@ void Shell::showFamilyMenus()
     if (!main || !m_family)
         return;
     main->mnuSwitchChild->setVisible(m_family->size() > 1);
+    main->mnuCopyToChild->setVisible(m_family->size() > 1);
     main->mnuAddChild->setVisible(true);
     main->mnuD3->setVisible(true);
 }
@@ -258,6 +262,82 @@ void Shell::switchTo(qsizetype index)
         }
     }
     m_switching = false;
+}
+
+void Shell::CopyListToChild(qint32 listId, QWidget *parent)
+{
+    if (!m_family || m_family->size() < 2)
+        return;
+    if (listId <= 0) {
+        MsgBox(QStringLiteral("Choose a list first."), MsgButtons::OK, parent);
+        return;
+    }
+    QStringList names;
+    QList<qsizetype> others;
+    for (qsizetype i = 0; i < m_family->size(); ++i) {
+        if (i != m_family->lastIndex()) {
+            names << m_family->children().at(i).name;
+            others << i;
+        }
+    }
+    QInputDialog ask(parent);
+    ask.setObjectName(QStringLiteral("dlgCopyToChild"));
+    ask.setWindowTitle(QStringLiteral("Copy the List"));
+    ask.setLabelText(QStringLiteral("Give a copy of this list, with its recordings, to:"));
+    ask.setComboBoxItems(names);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const Child child = m_family->children().at(others.value(names.indexOf(ask.textValue()), others.first()));
+
+    // The other child's folder, as a second copy of the program would use it.
+    FolderLock lock(child.folder);
+    if (lock.claim() != FolderLock::State::Claimed) {
+        MsgBox(QStringLiteral("%1's lists are open in another copy of Lettermarch. Close it first.").arg(child.name),
+            MsgButtons::OK, parent);
+        return;
+    }
+    QString problem;
+    const std::unique_ptr<Store> target = Store::open(child.folder, &problem);
+    if (!target) {
+        MsgBox(QStringLiteral("%1's lists cannot be opened:\n\n%2\n\nNothing was copied.").arg(child.name, problem),
+            MsgButtons::OK, parent);
+        return;
+    }
+    Store &from = m_program->store();
+    if (ListCopy::HasTwin(from, listId, *target)
+        && MsgBox(QStringLiteral("%1 already has a list for %2 with this name. Copy it as one more list?")
+                      .arg(child.name, GetListTestDate(from, listId)),
+               MsgButtons::YesNo, parent)
+            != MsgAnswer::Yes)
+        return;
+    ListCopy::Result copied;
+    try {
+        copied = ListCopy::Copy(from, listId, m_program->globals.gWavPath, *target, m_program->clock().now());
+    } catch (const StoreError &e) {
+        MsgBox(QStringLiteral("Nothing was copied: %1").arg(e.message()), MsgButtons::OK, parent);
+        return;
+    }
+    const QString wavs = QDir(child.folder).absoluteFilePath(QStringLiteral("Wavs"));
+    QDir().mkpath(wavs);
+    QStringList failed;
+    for (const WordEntry &w : std::as_const(copied.words)) {
+        if (w.recording.isEmpty())
+            continue;
+        const QString there = RecordingPath(wavs, w.word);
+        if (QFile::exists(there)
+            && MsgBox(QStringLiteral("%1 already has a recording of \"%2\". Replace it with this list's?")
+                          .arg(child.name, w.word),
+                   MsgButtons::YesNo, parent)
+                != MsgAnswer::Yes)
+            continue;
+        if (!PutRecording(w.recording, there))
+            failed << w.word;
+    }
+    MsgBox(failed.isEmpty()
+            ? QStringLiteral("The list was copied to %1's lists.").arg(child.name)
+            : QStringLiteral("The list was copied to %1's lists, but the recordings of these words could not be: %2")
+                  .arg(child.name, failed.join(QStringLiteral(", "))),
+        MsgButtons::OK, parent);
 }
 
 void Shell::AddChild()
@@ -514,6 +594,7 @@ void Shell::wire(frmLists *w)
     QObject::connect(w, &frmLists::aboutRequested, w, [this] { m_forms.get<frmAbout>()->exec(); });
     QObject::connect(w, &frmLists::switchChildRequested, w, [this] { SwitchChild(); });
     QObject::connect(w, &frmLists::addChildRequested, w, [this] { AddChild(); });
+    QObject::connect(w, &frmLists::copyToChildRequested, w, [this, w](qint32 listId) { CopyListToChild(listId, w); });
     QObject::connect(w, &frmLists::closing, w, [this, w] {
         for (QWidget *other : m_forms.loaded()) {
             // The list editor goes by itself and brings the main window back.
@@ -552,6 +633,9 @@ void Shell::wire(frmEditList *w)
         }
     });
     QObject::connect(w, &frmEditList::printRequested, w, [this, w](qint32 listId) { ShowPrintList(w, listId); });
+    QObject::connect(
+        w, &frmEditList::copyToChildRequested, w, [this, w](qint32 listId) { CopyListToChild(listId, w); });
+    w->mnuCopyToChild->setVisible(m_family && m_family->size() > 1);
     // A word already being entered keeps its text: no second editor.
     QObject::connect(w, &frmEditList::shownEmpty, w, [this, w] {
         if (!m_forms.findAs<frmEditWord>())

@@ -57,6 +57,10 @@ public:
     void SwitchChild();
     // File > Add a Child; offers to switch to the new child at once.
     void AddChild();
+    // Gives the list, with its recordings, to another child chosen over
+    // `parent`: one transaction in that child's database, a recording there
+    // replaced only when the parent says so.
+    void CopyListToChild(qint32 listId, QWidget *parent);
 
     // The whole run: start-up, the event loop until the last window goes (or
     // a termination signal), then the end. Returns the exit code.

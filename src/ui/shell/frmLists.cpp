@@ -111,7 +111,9 @@ frmLists::frmLists(Program &program)
     mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", QStringLiteral("&Restore a Backup..."));
     mnuFile->addSeparator();
     // Shown by the shell when the program keeps a family's children.
+    mnuCopyToChild = Controls::action(mnuFile, "mnuCopyToChild", QStringLiteral("&Copy the List to Another Child..."));
     mnuSwitchChild = Controls::action(mnuFile, "mnuSwitchChild", QStringLiteral("S&witch Child..."));
+    mnuCopyToChild->setVisible(false);
     mnuAddChild = Controls::action(mnuFile, "mnuAddChild", QStringLiteral("A&dd a Child..."));
     mnuSwitchChild->setVisible(false);
     mnuAddChild->setVisible(false);
@@ -143,6 +145,8 @@ frmLists::frmLists(Program &program)
     connect(mnuTroubleWords, &QAction::triggered, this, &frmLists::troubleWordsRequested);
     connect(mnuSwitchChild, &QAction::triggered, this, &frmLists::switchChildRequested);
     connect(mnuAddChild, &QAction::triggered, this, &frmLists::addChildRequested);
+    connect(mnuCopyToChild, &QAction::triggered, this,
+        [this] { emit copyToChildRequested(m_program.globals.gCurrentListID); });
     connect(mnuImportList, &QAction::triggered, this, &frmLists::ImportList);
     connect(mnuExportList, &QAction::triggered, this, &frmLists::ExportList);
     connect(mnuPrintList, &QAction::triggered, this, &frmLists::PrintList);

@@ -57,6 +57,7 @@ public:
     QAction *mnuExportList;
     QAction *mnuPrintList;
     QAction *mnuRestoreBackup;
+    QAction *mnuCopyToChild;
     QAction *mnuSwitchChild;
     QAction *mnuAddChild;
     QAction *mnuD3;
@@ -74,6 +75,8 @@ signals:
     // Another child's lists; a child added to the family.
     void switchChildRequested();
     void addChildRequested();
+    // The chosen list is to be given to another child.
+    void copyToChildRequested(qint32 listId);
     // The chosen list is to go on paper.
     void printRequested(qint32 listId);
     // The windows this one opens, opened by the shell.

@@ -1,0 +1,62 @@
+#include "core/exchange/ListCopy.h"
+
+#include "core/data/ListNames.h"
+#include "core/data/Store.h"
+#include "core/data/StoreDates.h"
+#include "core/exchange/ListExport.h"
+
+#include <QSqlQuery>
+
+namespace ListCopy {
+
+namespace {
+
+struct ListDates
+{
+    QDate weekStart, weekEnd, testDate;
+};
+
+ListDates datesOf(Store &store, qint32 listId)
+{
+    QSqlQuery &q
+        = store.prepared(QStringLiteral("SELECT WEEK_START, WEEK_END, TEST_DATE FROM LISTS WHERE LIST_ID = ?"));
+    q.bindValue(0, listId);
+    Store::run(q);
+    ListDates dates;
+    if (q.next())
+        dates = {StoreDates::toDate(q.value(0)), StoreDates::toDate(q.value(1)), StoreDates::toDate(q.value(2))};
+    q.finish();
+    return dates;
+}
+
+} // namespace
+
+bool HasTwin(Store &from, qint32 listId, Store &to)
+{
+    const QDate testDate = datesOf(from, listId).testDate;
+    const QString name = ListNames::of(from, listId);
+    const QHash<qint32, QString> names = ListNames::all(to);
+    QSqlQuery q = to.select(QStringLiteral("SELECT LIST_ID, TEST_DATE FROM LISTS"));
+    while (q.next()) {
+        if (StoreDates::toDate(q.value(1)) == testDate && names.value(q.value(0).toInt()) == name)
+            return true;
+    }
+    return false;
+}
+
+Result Copy(Store &from, qint32 listId, const QString &fromWavs, Store &to, const QDateTime &created)
+{
+    const ListDates dates = datesOf(from, listId);
+    Result result;
+    result.words = ListExport::Entries(from, listId, fromWavs);
+    // Every word as it stands: the list was fit for a test where it was.
+    QList<WordImport::PreviewRow> rows;
+    for (const WordEntry &w : std::as_const(result.words))
+        rows.append({w, QString(), QString()});
+    const QList<qint32> ids = WordImport::AddNewList(
+        to, dates.weekStart, dates.weekEnd, dates.testDate, created, rows, ListNames::of(from, listId));
+    result.listId = ids.value(0);
+    return result;
+}
+
+} // namespace ListCopy
