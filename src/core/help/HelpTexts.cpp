@@ -171,6 +171,22 @@ QList<Topic> topics()
                                "words you tick; the words not right at the first try come ticked. Its results "
                                "count only those words, and every other test keeps its score.")}
                 .join(QString())},
+        {QStringLiteral("Several Children"),
+            QStringList {
+                QStringLiteral("Each child has lists, tests and recordings of their own. File > Add a Child... in "
+                               "the main window adds one; the first time, it also asks the name of the child who "
+                               "has used Lettermarch so far, whose lists stay exactly where they were."),
+                Paragraph,
+                QStringLiteral("With two children or more, Lettermarch first asks who is practising: choose a name "
+                               "with the arrow keys or its first letter and press Enter. File > Switch Child... "
+                               "asks again without closing the program. The child's name is at the end of every "
+                               "window's title, on the About window and on printed tests and results."),
+                Paragraph,
+                QStringLiteral("In that window, Rename... changes a name and Remove... puts a child's lists aside "
+                               "in the Removed folder (they are never deleted at once; to bring them back, move "
+                               "the folder back into Children while Lettermarch is closed). File > Copy the List "
+                               "to Another Child... gives a brother or sister the same words and recordings.")}
+                .join(QString())},
     };
 }
 
