@@ -7,7 +7,9 @@
 #include "core/exchange/Printouts.h"
 #include "ui/help/frmAbout.h"
 #include "ui/results/frmTroubleWords.h"
+#include "ui/settings/frmOptions.h"
 #include "ui/shell/frmChooseChild.h"
+#include "ui/shell/frmParentLock.h"
 
 namespace {
 
@@ -356,6 +358,92 @@ private slots:
         copy(editor->mnuCopyToChild);
         other.reset();
         QCOMPARE(bensLists().size(), 3);
+    }
+
+    void parentPin_slowSaltedHashOnly()
+    {
+        // PBKDF2-HMAC-SHA256 as published (RFC 7914's vectors).
+        QCOMPARE(ParentPin::derive(u"password"_s, "salt", 1).toHex(),
+            QByteArray("120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b"));
+        QCOMPARE(ParentPin::derive(u"password"_s, "salt", 2).toHex(),
+            QByteArray("ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43"));
+        const PinHash a = ParentPin::make(u"2468"_s), b = ParentPin::make(u"2468"_s);
+        QVERIFY(a.iterations >= 100000 && a.salt.size() == 16 && a.salt != b.salt && a.hash != b.hash);
+        QVERIFY(ParentPin::matches(a, u"2468"_s) && !ParentPin::matches(a, u"2469"_s));
+        QVERIFY(!ParentPin::matches(PinHash {}, QString()));
+    }
+
+    void parentLock_guardsTheParentsWindowsOnly()
+    {
+        Family family = twoChildren();
+        open(family);
+        QVERIFY(shell().Main());
+        auto *main = forms().findAs<frmLists>();
+        program().globals.gSkipTestSetup = true;
+        auto answerPin = [](const QString &pin) {
+            whenModalShows("frmAskPin", [pin](QWidget *w) {
+                auto *ask = static_cast<frmAskPin *>(w);
+                QTest::keyClicks(ask->txtPin, pin);
+                QTest::keyClick(ask->txtPin, Qt::Key_Return);
+            });
+        };
+
+        // Set in Options: short, then different, then the same twice.
+        whenModalShows("frmOptions", [](QWidget *w) {
+            auto *options = static_cast<frmOptions *>(w);
+            options->Tab1->setCurrentIndex(1);
+            QVERIFY(options->cmdParentLock->isVisible());
+            whenModalShows("frmSetPin", [](QWidget *dialog) {
+                auto *set = static_cast<frmSetPin *>(dialog);
+                QVERIFY(!set->cmdRemove->isVisible());
+                QTest::keyClicks(set->txtNew, u"123"_s);
+                MsgBoxScript::expect(MsgAnswer::OK, u"A PIN has at least 4 characters."_s);
+                QTest::mouseClick(set->cmdSet, Qt::LeftButton);
+                QTest::keyClicks(set->txtNew, u"4"_s);
+                QTest::keyClicks(set->txtRepeat, u"1235"_s);
+                MsgBoxScript::expect(MsgAnswer::OK, u"The two PINs differ. Type the same PIN twice."_s);
+                QTest::mouseClick(set->cmdSet, Qt::LeftButton);
+                QTest::keyClicks(set->txtRepeat, u"1234"_s);
+                MsgBoxScript::expect(MsgAnswer::OK, u"The parent's lock is on."_s);
+                QTest::keyClick(set->txtRepeat, Qt::Key_Return);
+            });
+            QTest::mouseClick(options->cmdParentLock, Qt::LeftButton);
+            options->close();
+        });
+        QTest::mouseClick(main->cmdOptions, Qt::LeftButton);
+        const QByteArray file = fileBytes(QDir(m_home->path()).filePath(QString::fromLatin1(Family::FileName)));
+        QVERIFY(file.contains("\"pin\"") && !file.contains("1234"));
+
+        // A wrong PIN keeps the list editor closed; the right one opens it.
+        answerPin(u"9999"_s);
+        MsgBoxScript::expect(MsgAnswer::OK, u"That is not the parent's PIN."_s);
+        QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
+        QVERIFY(!forms().findAs<frmEditList>());
+        answerPin(u"1234"_s);
+        QTest::mouseClick(main->cmdEditList, Qt::LeftButton);
+        QVERIFY(forms().findAs<frmEditList>());
+        forms().findAs<frmEditList>()->close();
+
+        // The child's windows ask nothing.
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        QVERIFY(forms().findAs<frmTest>());
+        forms().unload(forms().findAs<frmTest>());
+        main->show();
+
+        // Five wrong PINs: the next try waits 30 seconds, by the clock.
+        for (int i = 0; i < 5; ++i) {
+            answerPin(u"0000"_s);
+            MsgBoxScript::expect(MsgAnswer::OK);
+            main->mnuDeleteList->trigger();
+        }
+        QVERIFY(MsgBoxScript::shown().last().contains(u"the next try waits 30 seconds"_s));
+        MsgBoxScript::expect(MsgAnswer::OK, u"Too many wrong PINs. Try again in 30 seconds."_s);
+        main->mnuDeleteList->trigger();
+        program().clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 0, 31)); });
+        answerPin(u"1234"_s);
+        MsgBoxScript::expect(MsgAnswer::No, u"Do you want to delete this list and all of it's words?"_s);
+        main->mnuDeleteList->trigger();
+        QCOMPARE(number(program().store(), u"SELECT COUNT(*) FROM LISTS"_s), 1);
     }
 
 private:

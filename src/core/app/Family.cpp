@@ -125,6 +125,10 @@ Family Family::read(const QString &familyFolder, QStringList *skipped)
             family.m_children.append({name.isEmpty() ? inside : name, folder});
         }
         family.setLast(root.value(QStringLiteral("last")).toInt(0));
+        const QJsonObject pin = root.value(QStringLiteral("pin")).toObject();
+        family.m_pin = {QByteArray::fromBase64(pin.value(QStringLiteral("salt")).toString().toLatin1()),
+            pin.value(QStringLiteral("iterations")).toInt(0),
+            QByteArray::fromBase64(pin.value(QStringLiteral("hash")).toString().toLatin1())};
     }
 
     // A child's folder the file does not name (the file was lost or garbled)
@@ -161,7 +165,13 @@ bool Family::write(QString *problem)
         list.append(QJsonObject {
             {NameKey, c.name}, {FolderKey, i == 0 ? QStringLiteral(".") : home.relativeFilePath(c.folder)}});
     }
-    const QJsonObject root {{QStringLiteral("children"), list}, {QStringLiteral("last"), m_last}};
+    QJsonObject root {{QStringLiteral("children"), list}, {QStringLiteral("last"), m_last}};
+    if (m_pin.isSet()) {
+        root.insert(QStringLiteral("pin"),
+            QJsonObject {{QStringLiteral("salt"), QString::fromLatin1(m_pin.salt.toBase64())},
+                {QStringLiteral("iterations"), m_pin.iterations},
+                {QStringLiteral("hash"), QString::fromLatin1(m_pin.hash.toBase64())}});
+    }
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson()) < 0 || !out.commit()) {
         *problem = out.errorString();

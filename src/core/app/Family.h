@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/ParentPin.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -53,6 +55,10 @@ public:
     // a folder another copy of the program is using. False with the reason.
     bool remove(qsizetype index, const QDate &today, QString *problem);
 
+    // The parent's lock: the PIN's hash, unset when there is no lock.
+    const PinHash &pin() const { return m_pin; }
+    void setPin(const PinHash &pin) { m_pin = pin; }
+
     // A name as it may be stored: trimmed, not empty, no control characters.
     // Empty when the name cannot be used, with the reason in `problem`.
     static QString cleanName(const QString &typed, QString *problem);
@@ -67,4 +73,5 @@ private:
     QList<Child> m_children;
     qsizetype m_last = 0;
     bool m_unreadable = false; // a family file is there but could not be read
+    PinHash m_pin;
 };

@@ -185,7 +185,16 @@ QList<Topic> topics()
                 QStringLiteral("In that window, Rename... changes a name and Remove... puts a child's lists aside "
                                "in the Removed folder (they are never deleted at once; to bring them back, move "
                                "the folder back into Children while Lettermarch is closed). File > Copy the List "
-                               "to Another Child... gives a brother or sister the same words and recordings.")}
+                               "to Another Child... gives a brother or sister the same words and recordings."),
+                Paragraph,
+                QStringLiteral("Parent's Lock... (Options, General Defaults) sets a PIN: the list editor, New List, "
+                               "Delete List, Import, Options, Restore a Backup and removing a child then ask for "
+                               "it, for every child; tests, results and Trouble Words do not. After five wrong "
+                               "PINs the next try waits 30 seconds. The lock keeps a child out of the parent's "
+                               "windows; it does not protect against someone using your own account. A forgotten "
+                               "PIN: close Lettermarch, open Family.json in the data folder with a text editor and "
+                               "delete its \"pin\" entry (the lines from \"pin\" to its closing brace, and the "
+                               "comma before them).")}
                 .join(QString())},
     };
 }

@@ -73,6 +73,9 @@ frmOptions::frmOptions(Program &program)
     Label4 = label(generalTab, "Label4", QStringLiteral("Temporary Messages"), txtTempMessages);
     cmdTestMessageTime = button(
         generalTab, "cmdTestMessageTime", QStringLiteral("Test"), QStringLiteral("Test the selected message time"));
+    cmdParentLock = button(generalTab, "cmdParentLock", QStringLiteral("Parent's &Lock..."),
+        QStringLiteral("A PIN that keeps the windows that change lists and settings for parents"));
+    cmdParentLock->setVisible(false);
     // Improvements a family may switch on in a database from before them.
     auto check = [generalTab](const char *name, const QString &text, const QString &tip) {
         auto *c = named<QCheckBox>(generalTab, name);
@@ -96,7 +99,8 @@ frmOptions::frmOptions(Program &program)
     general->addWidget(chkHideWordInClues, 3, 0, 1, 3);
     general->addWidget(chkCaseHint, 4, 0, 1, 3);
     general->addWidget(chkStrictDates, 5, 0, 1, 3);
-    general->setRowStretch(6, 1);
+    general->addWidget(cmdParentLock, 6, 0);
+    general->setRowStretch(7, 1);
     general->setColumnStretch(3, 1);
     Tab1->addTab(generalTab, QStringLiteral("General Defaults"));
 
@@ -160,6 +164,7 @@ frmOptions::frmOptions(Program &program)
     connect(mnuSave, &QAction::triggered, this, &frmOptions::Save);
     connect(cmdRestoreDefaults, &QPushButton::clicked, this, &frmOptions::AskRestoreDefaults);
     connect(cmdTestMessageTime, &QPushButton::clicked, this, &frmOptions::TestMessageTime);
+    connect(cmdParentLock, &QPushButton::clicked, this, &frmOptions::parentLockRequested);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
     connect(mnuExit, &QAction::triggered, this, &QDialog::close);
 }

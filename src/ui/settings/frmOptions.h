@@ -24,6 +24,10 @@ class frmOptions : public Form<QDialog>, public TestDefaultsControls
 {
     Q_OBJECT
 
+signals:
+    // The parent's lock is to be set, changed or removed.
+    void parentLockRequested();
+
 public:
     explicit frmOptions(Program &program);
 
@@ -48,6 +52,8 @@ public:
     QLabel *Label4;
     QComboBox *txtTempMessages;
     QPushButton *cmdTestMessageTime;
+    // Shown by the shell where the program keeps a family.
+    QPushButton *cmdParentLock;
     QPushButton *cmdSave;
     QCheckBox *chkUseVoice;
     QComboBox *cmbVoice;

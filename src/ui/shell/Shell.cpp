@@ -25,6 +25,7 @@
 #include "ui/shell/frmChooseChild.h"
 #include "ui/shell/frmDeleteOldList.h"
 #include "ui/shell/frmLists.h"
+#include "ui/shell/frmParentLock.h"
 #include "ui/shell/frmRestoreBackup.h"
 
 #include <QCoreApplication>
@@ -192,6 +193,7 @@ qsizetype Shell::askWhoIsPractising(bool atStart)
         *m_family, atStart, atStart ? -1 : m_family->lastIndex(), m_program->clock().now().date()));
     if (QWidget *main = m_forms.findAs<frmLists>())
         chooser->setParent(main, chooser->windowFlags());
+    chooser->setParentCheck([this, w = chooser.get()] { return ParentAllowed(w); });
     return chooser->exec() == QDialog::Accepted ? chooser->chosen() : -1;
 }
 
@@ -337,6 +339,58 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
             ? QStringLiteral("The list was copied to %1's lists.").arg(child.name)
             : QStringLiteral("The list was copied to %1's lists, but the recordings of these words could not be: %2")
                   .arg(child.name, failed.join(QStringLiteral(", "))),
+        MsgButtons::OK, parent);
+}
+
+bool Shell::ParentAllowed(QWidget *parent)
+{
+    if (!m_family || !m_family->pin().isSet())
+        return true;
+    const QDateTime now = m_program->clock().now();
+    if (m_pinWaitUntil.isValid() && now < m_pinWaitUntil) {
+        MsgBox(QStringLiteral("Too many wrong PINs. Try again in %1 seconds.")
+                   .arg((now.msecsTo(m_pinWaitUntil) + 999) / 1000),
+            MsgButtons::OK, parent);
+        return false;
+    }
+    std::unique_ptr<frmAskPin> ask(makeForm<frmAskPin>());
+    ask->setParent(parent, ask->windowFlags());
+    if (ask->exec() != QDialog::Accepted)
+        return false;
+    if (ParentPin::matches(m_family->pin(), ask->pin())) {
+        m_wrongPins = 0;
+        return true;
+    }
+    if (++m_wrongPins >= 5) {
+        m_wrongPins = 0;
+        m_pinWaitUntil = now.addSecs(30);
+        MsgBox(QStringLiteral("That is not the parent's PIN. After five wrong PINs, the next try waits 30 seconds."),
+            MsgButtons::OK, parent);
+    } else {
+        MsgBox(QStringLiteral("That is not the parent's PIN."), MsgButtons::OK, parent);
+    }
+    return false;
+}
+
+void Shell::SetParentLock(QWidget *parent)
+{
+    if (!m_family)
+        return;
+    std::unique_ptr<frmSetPin> set(makeForm<frmSetPin>(m_family->pin().isSet()));
+    set->setParent(parent, set->windowFlags());
+    if (set->exec() != QDialog::Accepted)
+        return;
+    const PinHash before = m_family->pin();
+    m_family->setPin(set->outcome() == frmSetPin::Outcome::Set ? ParentPin::make(set->newPin()) : PinHash {});
+    QString problem;
+    if (!m_family->write(&problem)) {
+        m_family->setPin(before);
+        MsgBox(QStringLiteral("The lock could not be saved, so it is as it was:\n\n%1").arg(problem), MsgButtons::OK,
+            parent);
+        return;
+    }
+    MsgBox(m_family->pin().isSet() ? QStringLiteral("The parent's lock is on.")
+                                   : QStringLiteral("The parent's lock is off."),
         MsgButtons::OK, parent);
 }
 
@@ -594,6 +648,7 @@ void Shell::wire(frmLists *w)
     QObject::connect(w, &frmLists::aboutRequested, w, [this] { m_forms.get<frmAbout>()->exec(); });
     QObject::connect(w, &frmLists::switchChildRequested, w, [this] { SwitchChild(); });
     QObject::connect(w, &frmLists::addChildRequested, w, [this] { AddChild(); });
+    w->setParentCheck([this, w] { return ParentAllowed(w); });
     QObject::connect(w, &frmLists::copyToChildRequested, w, [this, w](qint32 listId) { CopyListToChild(listId, w); });
     QObject::connect(w, &frmLists::closing, w, [this, w] {
         for (QWidget *other : m_forms.loaded()) {
@@ -604,10 +659,16 @@ void Shell::wire(frmLists *w)
     });
 }
 
+void Shell::wire(frmOptions *w)
+{
+    w->cmdParentLock->setVisible(m_family.has_value());
+    QObject::connect(w, &frmOptions::parentLockRequested, w, [this, w] { SetParentLock(w); });
+}
+
 void Shell::wire(frmTroubleWords *w)
 {
     QObject::connect(w, &frmTroubleWords::openListRequested, w, [this, w](qint32 listId) {
-        if (listWindowOpen(w))
+        if (listWindowOpen(w) || !ParentAllowed(w))
             return;
         closeResultWindows();
         if (auto *main = m_forms.findAs<frmLists>())

@@ -5,6 +5,7 @@
 #include "core/practice/TestOptions.h"
 #include "ui/shell/Forms.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
@@ -15,6 +16,7 @@ class QWidget;
 class frmEditList;
 class frmEditWord;
 class frmLists;
+class frmOptions;
 class frmNewList;
 class frmPastTests;
 class frmRestoreBackup;
@@ -61,6 +63,11 @@ public:
     // `parent`: one transaction in that child's database, a recording there
     // replaced only when the parent says so.
     void CopyListToChild(qint32 listId, QWidget *parent);
+    // The parent's lock: true when there is none or the right PIN was
+    // typed over `parent`. Five wrong PINs in a row make it wait 30 s.
+    bool ParentAllowed(QWidget *parent);
+    // Options > Parent's Lock: sets, changes or removes the PIN.
+    void SetParentLock(QWidget *parent);
 
     // The whole run: start-up, the event loop until the last window goes (or
     // a termination signal), then the end. Returns the exit code.
@@ -110,6 +117,7 @@ private:
     void add();
     void wire(QWidget *) { }
     void wire(frmLists *w);
+    void wire(frmOptions *w);
     void wire(frmTroubleWords *w);
     void wire(frmEditList *w);
     void wire(frmEditWord *w);
@@ -138,4 +146,6 @@ private:
     std::optional<Family> m_family;
     QStringList m_familySkipped;
     bool m_switching = false;
+    int m_wrongPins = 0;
+    QDateTime m_pinWaitUntil;
 };

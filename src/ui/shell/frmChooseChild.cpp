@@ -108,6 +108,8 @@ void frmChooseChild::RenameChild()
 
 void frmChooseChild::RemoveChild()
 {
+    if (m_parentCheck && !m_parentCheck())
+        return;
     const int row = lstChildren->currentRow();
     const QString name = m_family.children().at(row).name;
     // Asked twice: a child's lists, tests and recordings go with the answer.

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QDialog>
 
+#include <functional>
+
 class Family;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,8 @@ public:
 
     // The child chosen (valid once the window was accepted).
     qsizetype chosen() const;
+    // Asked before a child is removed (the parent's lock).
+    void setParentCheck(std::function<bool()> check) { m_parentCheck = std::move(check); }
 
     QLabel *lblWho;
     QListWidget *lstChildren;
@@ -45,6 +49,7 @@ private:
     Family &m_family;
     qsizetype m_current;
     QDate m_today;
+    std::function<bool()> m_parentCheck;
 };
 
 // Adds a child to the family: the new child's name and, the first time,

@@ -246,8 +246,15 @@ void frmLists::showListsMenu(const QPoint &viewportPos)
     mnuLists->popup(MSFlexGrid1->viewport()->mapToGlobal(viewportPos));
 }
 
+bool frmLists::parentAllowed()
+{
+    return !m_parentCheck || m_parentCheck();
+}
+
 void frmLists::NewList()
 {
+    if (!parentAllowed())
+        return;
     hide();
     LaunchNewList();
 }
@@ -279,6 +286,8 @@ void frmLists::TakeInNewList(qint32 listId)
 
 void frmLists::EditList()
 {
+    if (!parentAllowed())
+        return;
     const QString id = selectedListId();
     if (id.isEmpty()) {
         MsgBox(QStringLiteral("Please select a list to edit."), MsgButtons::OK, this);
@@ -305,6 +314,8 @@ void frmLists::Test()
 
 void frmLists::ImportList()
 {
+    if (!parentAllowed())
+        return;
     const qint32 listId = ListFiles::importAsNewList(m_program, this);
     if (listId <= 0)
         return;
@@ -351,6 +362,8 @@ void frmLists::PastTests()
 
 void frmLists::DeleteList()
 {
+    if (!parentAllowed())
+        return;
     const QString id = selectedListId();
     if (id.isEmpty()) {
         MsgBox(QStringLiteral("Please select a list to delete."), MsgButtons::OK, this);
@@ -365,11 +378,15 @@ void frmLists::DeleteList()
 
 void frmLists::Options()
 {
+    if (!parentAllowed())
+        return;
     emit optionsRequested();
 }
 
 void frmLists::RestoreBackup()
 {
+    if (!parentAllowed())
+        return;
     emit restoreRequested();
 }
 

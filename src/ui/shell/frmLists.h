@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class Program;
 class QAction;
 class QLabel;
@@ -67,6 +69,10 @@ public:
     QAction *mnuD2;
     QAction *mnuAbout;
 
+    // Asked before a parent's window opens (the parent's lock); false
+    // keeps it closed.
+    void setParentCheck(std::function<bool()> check) { m_parentCheck = std::move(check); }
+
 signals:
     // Test, with the setup window skipped: a test with these settings.
     void testRequested(const TestOptionsRecord &options);
@@ -110,6 +116,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    bool parentAllowed();
     // Where the window was when the program hid it, to come back there.
     std::optional<QPoint> m_hiddenAt;
     void SelectionChanged();
@@ -117,4 +124,5 @@ private:
     // Column 3 of the current row: the selected list's identifier, or empty.
     QString selectedListId() const;
     Program &m_program;
+    std::function<bool()> m_parentCheck;
 };
