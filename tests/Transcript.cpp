@@ -32,7 +32,9 @@ void menus(QWidget *window, QStringList &out)
         for (QAction *a : menu->menu()->actions()) {
             if (a->isSeparator() || !a->isVisible())
                 continue;
-            items << a->text() + (a->isEnabled() ? QString() : u" (off)"_s);
+            const QString keys = a->shortcut().toString(QKeySequence::PortableText);
+            items << a->text() + (keys.isEmpty() ? QString() : u" ["_s + keys + u"]"_s)
+                    + (a->isEnabled() ? QString() : u" (off)"_s);
         }
         out << u"  menu "_s + menu->text() + u": "_s + items.join(u" | "_s);
     }
@@ -85,7 +87,8 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
             out << name + (*it == tree->currentItem() ? u"> "_s : QString()) + depth + (*it)->text(0);
         }
     } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
-        out << name + u"\""_s + line->text() + u"\""_s + flags(w);
+        const QString longest = line->maxLength() == 32767 ? QString() : u" (at most %1)"_s.arg(line->maxLength());
+        out << name + u"\""_s + line->text() + u"\""_s + longest + flags(w);
     } else if (auto *text = qobject_cast<QPlainTextEdit *>(w)) {
         out << name + u"\""_s + text->toPlainText() + u"\""_s + flags(w);
     } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
@@ -170,6 +173,15 @@ void Transcript::snap(const QString &step, Store *store)
         m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle();
         menus(w, m_lines);
         walk(w, m_lines);
+        // The order Tab goes through the controls: keyboard use depends on it.
+        QStringList order;
+        for (QWidget *next = w->nextInFocusChain(); next && next != w; next = next->nextInFocusChain()) {
+            if (!next->objectName().isEmpty() && !next->objectName().startsWith(u"qt_"_s) && next->isVisible()
+                && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) && next->window() == w)
+                order << next->objectName();
+        }
+        if (order.size() > 1)
+            m_lines << u"  tab order: "_s + order.join(u", "_s);
         // Where typing would go: a box the child must type in next has the focus.
         if (QWidget *focus = w->focusWidget(); focus && focus != w && !focus->objectName().startsWith(u"qt_"_s))
             m_lines << u"  focus: "_s + focus->objectName();
