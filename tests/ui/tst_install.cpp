@@ -3,6 +3,7 @@
 #include "core/data/Backups.h"
 #include "core/data/DataFolder.h"
 #include "ui/kernel/Application.h"
+#include "ui/shell/CommandLine.h"
 #include "ui/shell/frmRestoreBackup.h"
 
 #include <unistd.h>
@@ -65,6 +66,22 @@ private slots:
         where = ChooseDataLocation(u"/usr/bin"_s, u"/srv/family/./ann"_s, user.path(), {});
         QCOMPARE(where.mode, DataLocation::Mode::Chosen);
         QCOMPARE(where.folder, u"/srv/family/ann"_s);
+
+        // The command line: both forms of --data-dir, help and version, the
+        // toolkit's own options left to it, and every mistake said.
+        QCOMPARE(ParseCommandLine({u"--data-dir"_s, u"/a"_s}).dataDir, u"/a"_s);
+        QCOMPARE(ParseCommandLine({u"--data-dir=/b"_s}).dataDir, u"/b"_s);
+        for (const QStringList &none :
+            {QStringList {u"--data-dir"_s}, {u"--data-dir"_s, QString()}, {u"--data-dir="_s}})
+            QCOMPARE(ParseCommandLine(none).error, u"--data-dir needs the folder to keep the lists in."_s);
+        QVERIFY(ParseCommandLine({u"-h"_s}).help && ParseCommandLine({u"--version"_s}).version);
+        QVERIFY(!ParseCommandLine({u"--help"_s}).version && !ParseCommandLine({u"-v"_s}).help);
+        const CommandLine qt
+            = ParseCommandLine({u"-platform"_s, u"offscreen"_s, u"-style"_s, u"fusion"_s, u"-reverse"_s});
+        QVERIFY(qt.error.isEmpty() && qt.dataDir.isEmpty());
+        QCOMPARE(ParseCommandLine({u"--frobnicate"_s}).error, u"Unknown option: --frobnicate"_s);
+        QCOMPARE(ParseCommandLine({u"extra"_s}).error, u"Unexpected argument: extra"_s);
+        QVERIFY(ParseCommandLine({u"--data-dir"_s, u"/x\uFFFD"_s}).error.contains(u"not in UTF-8"_s));
     }
 
     void installedCopy_keepsDataInTheUsersFolderOnly()

@@ -129,6 +129,7 @@ private slots:
     {
         Store &s = *m_store;
         QCOMPARE(LoadDefaultOptions(s), TestOptionsRecord {}); // no row: the presets
+        QVERIFY(!WriteTestDefaults(s, TestOptionsRecord {})); // and nothing to write them into
         OptionsRow row;
         row.test[u"PRONOUNCE"_s] = u"true"_s;
         row.test[u"SHOW_DEFINITION"_s] = u"yes"_s;
