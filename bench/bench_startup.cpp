@@ -5,6 +5,7 @@
 // the two alternate (A B A B ...) so that a busy moment of the machine falls
 // on both alike, and the medians of the pairs are compared.
 #include "BenchData.h"
+#include "core/app/Family.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,7 +76,11 @@ int main(int argc, char *argv[])
     std::printf("%6s %9s %9s %6s %9s %9s %6s %9s %9s %8s %10s\n", "lists", "wall ms", "same ms", "ratio", "CPU ms",
         "same CPU", "ratio", "peak KiB", "same KiB", "+MiB", "checked ms");
     std::vector<std::pair<int, double>> times;
+    // --children: only the figures of several children.
+    const bool childrenOnly = app.arguments().contains(QStringLiteral("--children"));
     for (int lists : {0, 500, 5000}) {
+        if (childrenOnly)
+            break;
         QTemporaryDir folder;
         // The program keeps its data beside itself: give it a folder of its own.
         const QString copy = folder.filePath(QStringLiteral("Lettermarch"));
@@ -107,6 +112,40 @@ int main(int argc, char *argv[])
             c / cb, ownPeak, basePeak, double(ownPeak - basePeak) / 1024.0, median(checked));
         std::fflush(stdout);
     }
+    // Several children: with one, the family is looked for and nothing else
+    // happens; with two, "Who is practising?" comes before any database is
+    // opened, so it should come no later than the main window does.
+    {
+        QTemporaryDir one, two;
+        for (const QTemporaryDir *folder : {&one, &two}) {
+            QFile::copy(lettermarch, folder->filePath(QStringLiteral("Lettermarch")));
+            makeDatabase(folder->path(), 500);
+        }
+        Family family = Family::read(two.path());
+        QString problem;
+        family.add(QStringLiteral("Ben"), QStringLiteral("Anna"), &problem);
+        family.write(&problem);
+        const auto readStart = std::chrono::steady_clock::now();
+        constexpr int Reads = 1000;
+        for (int i = 0; i < Reads; ++i)
+            Family::read(one.path());
+        const double readUs
+            = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - readStart).count() / Reads;
+        const QString oneChild = one.filePath(QStringLiteral("Lettermarch"));
+        const QString twoChildren = two.filePath(QStringLiteral("Lettermarch"));
+        runOnce(oneChild);
+        runOnce(twoChildren);
+        std::vector<double> main, chooser;
+        for (int i = 0; i < Pairs; ++i) {
+            main.push_back(runOnce(oneChild).ms);
+            chooser.push_back(runOnce(twoChildren).ms);
+        }
+        std::printf("Children at 500 lists: one child's main window %.1f ms (looking for the family: %.1f us); "
+                    "two children's chooser %.1f ms, ratio %.2f\n",
+            median(main), readUs, median(chooser), median(chooser) / median(main));
+    }
+    if (childrenOnly)
+        return 0;
     const double per1000Small = (times[1].second - times[0].second) / 0.5;
     const double per1000Large = (times[2].second - times[1].second) / 4.5;
     std::printf("Growth: %.1f ms per 1,000 lists from 0 to 500, %.1f ms per 1,000 lists from 500 to 5,000\n",
