@@ -99,7 +99,7 @@ frmOptions::frmOptions(Program &program)
     general->addWidget(chkHideWordInClues, 3, 0, 1, 3);
     general->addWidget(chkCaseHint, 4, 0, 1, 3);
     general->addWidget(chkStrictDates, 5, 0, 1, 3);
-    general->addWidget(cmdParentLock, 6, 0);
+    general->addWidget(cmdParentLock, 6, 0, Qt::AlignLeft);
     general->setRowStretch(7, 1);
     general->setColumnStretch(3, 1);
     Tab1->addTab(generalTab, QStringLiteral("General Defaults"));

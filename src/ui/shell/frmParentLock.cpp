@@ -64,6 +64,7 @@ frmSetPin::frmSetPin(bool locked)
                        "List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, "
                        "results and Trouble Words stay open to the child."));
     lblIntro->setWordWrap(true);
+    lblIntro->setMinimumWidth(420);
     txtNew = pinBox(this, "txtNew");
     txtRepeat = pinBox(this, "txtRepeat");
     lblNew = label(this, "lblNew", QStringLiteral("&New PIN"), txtNew);
@@ -85,7 +86,7 @@ frmSetPin::frmSetPin(bool locked)
     layout->addWidget(lblIntro);
     layout->addLayout(boxes);
     layout->addLayout(buttons);
-    resize(440, 10);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     txtNew->setFocus();
     connect(cmdSet, &QPushButton::clicked, this, &frmSetPin::Set);
     connect(cmdRemove, &QPushButton::clicked, this, [this] {
