@@ -135,8 +135,9 @@ void frmChooseChild::RemoveChild()
 void frmChooseChild::fill(qsizetype row)
 {
     lstChildren->clear();
+    // A first child is unnamed when the family file was lost: Rename names it.
     for (const Child &child : m_family.children())
-        lstChildren->addItem(child.name);
+        lstChildren->addItem(child.name.isEmpty() ? QStringLiteral("(no name yet)") : child.name);
     lstChildren->setCurrentRow(int(row));
     lstChildren->setFocus();
 }
