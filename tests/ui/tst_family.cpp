@@ -243,6 +243,7 @@ private slots:
         makeChild(m_home->path(), QDate(2026, 12, 4));
         open(Family::read(m_home->path()));
         QVERIFY(shell().Main());
+        program().store().execute(u" UPDATE OPTIONS SET MOVE_ON_AFTER = 5 "_s);
         auto *main = forms().findAs<frmLists>();
         whenModalShows("frmAddChild", [](QWidget *w) {
             auto *add = static_cast<frmAddChild *>(w);
@@ -251,12 +252,16 @@ private slots:
             MsgBoxScript::expect(MsgAnswer::OK, u"Type the child's name."_s);
             QTest::mouseClick(add->cmdAdd, Qt::LeftButton); // the first child is not named yet
             QTest::keyClicks(add->txtFirstName, u"Anna"_s);
+            add->chkCopySettings->setChecked(true);
             MsgBoxScript::expect(MsgAnswer::No, u"Open Ben/Benny's lists now?"_s);
             QTest::keyClick(add->txtName, Qt::Key_Return);
         });
         main->mnuAddChild->trigger();
         QCOMPARE(names(Family::read(m_home->path())), QStringList({u"Anna"_s, u"Ben/Benny"_s}));
-        QVERIFY(QFileInfo(QDir(m_home->path()).filePath(u"Children/Ben_Benny"_s)).isDir());
+        // Anna's test settings went with the new child.
+        QString problem;
+        auto bens = Store::open(QDir(m_home->path()).filePath(u"Children/Ben_Benny"_s), &problem);
+        QCOMPARE(LoadDefaultOptions(*bens).MoveOnAfter, 5);
         QCOMPARE(QGuiApplication::applicationDisplayName(), u"Anna"_s);
         QVERIFY(main->mnuSwitchChild->isVisible());
     }

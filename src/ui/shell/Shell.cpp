@@ -402,12 +402,26 @@ void Shell::AddChild()
     if (!m_family)
         return;
     auto *main = m_forms.findAs<frmLists>();
-    std::unique_ptr<frmAddChild> add(makeForm<frmAddChild>(*m_family));
+    std::unique_ptr<frmAddChild> add(makeForm<frmAddChild>(*m_family, true));
     add->setParent(main, add->windowFlags());
     if (add->exec() != QDialog::Accepted)
         return;
     const qsizetype index = add->added();
+    const bool copySettings = add->copySettings();
     add.reset();
+    if (copySettings) {
+        // The new child's database is made now, with the settings of the open one.
+        QString problem;
+        const std::unique_ptr<Store> theirs = Store::open(m_family->children().at(index).folder, &problem);
+        bool given = false;
+        if (theirs) {
+            LoadGeneralSettings(*theirs); // writes the settings row a new database lacks
+            given = WriteTestDefaults(*theirs, LoadDefaultOptions(m_program->store()));
+        }
+        if (!given)
+            MsgBox(QStringLiteral("The test settings could not be given to the new child: %1").arg(problem),
+                MsgButtons::OK, main);
+    }
     // The child practising now may just have been given a name.
     const QString current = m_family->children().at(m_family->lastIndex()).name;
     QGuiApplication::setApplicationDisplayName(current);

@@ -4,6 +4,7 @@
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/MessageBox.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -155,7 +156,7 @@ void frmChooseChild::AddChild()
         fill(add->added());
 }
 
-frmAddChild::frmAddChild(Family &family)
+frmAddChild::frmAddChild(Family &family, bool offerSettings)
     : m_family(family)
 {
     setObjectName(QStringLiteral("frmAddChild"));
@@ -166,6 +167,9 @@ frmAddChild::frmAddChild(Family &family)
         = label(this, "lblFirstName", QStringLiteral("Name of the child who uses Lettermarch &now"), txtFirstName);
     txtName = named<QLineEdit>(this, "txtName");
     lblName = label(this, "lblName", QStringLiteral("Name of the &new child"), txtName);
+    chkCopySettings = named<QCheckBox>(this, "chkCopySettings");
+    chkCopySettings->setText(QStringLiteral("&Same test settings as the child practising now"));
+    chkCopySettings->setVisible(offerSettings);
     cmdAdd = button(this, "cmdAdd", QStringLiteral("Add"), QStringLiteral("Add this child"));
     cmdAdd->setDefault(true);
     cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not add a child"));
@@ -181,6 +185,7 @@ frmAddChild::frmAddChild(Family &family)
     buttons->addWidget(cmdCancel);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(names);
+    layout->addWidget(chkCopySettings);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     txtName->setMinimumWidth(240);
@@ -188,6 +193,11 @@ frmAddChild::frmAddChild(Family &family)
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmAddChild::Add);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool frmAddChild::copySettings() const
+{
+    return !chkCopySettings->isHidden() && chkCopySettings->isChecked();
 }
 
 void frmAddChild::Add()

@@ -8,6 +8,7 @@
 #include <functional>
 
 class Family;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -54,13 +55,16 @@ private:
 
 // Adds a child to the family: the new child's name and, the first time,
 // the name of the child who has used the program so far. The child's folder
-// is made and the family file written before the window closes.
+// is made and the family file written before the window closes. From the
+// main window it offers the open child's test settings to the new child.
 class frmAddChild : public Form<QDialog>
 {
     Q_OBJECT
 
 public:
-    explicit frmAddChild(Family &family);
+    explicit frmAddChild(Family &family, bool offerSettings = false);
+    // Whether the new child gets the open child's test settings.
+    bool copySettings() const;
 
     // The index of the child added (valid once the window was accepted).
     qsizetype added() const { return m_added; }
@@ -69,6 +73,7 @@ public:
     QLineEdit *txtFirstName;
     QLabel *lblName;
     QLineEdit *txtName;
+    QCheckBox *chkCopySettings;
     QPushButton *cmdAdd;
     QPushButton *cmdCancel;
 
