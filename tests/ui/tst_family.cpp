@@ -176,11 +176,20 @@ private slots:
         QVERIFY(Printouts::AnswerKey(u"Week"_s, {}, u"Ben"_s).contains(u"For <b>Ben</b>"_s));
         QCOMPARE(Family::read(m_home->path()).lastIndex(), 1);
 
-        // Exit at the chooser ends before anything is opened.
+        // A child whose database is damaged: said, and the chooser again;
+        // Exit there ends before anything else is opened.
         endProgram();
-        whenModalShows("frmChooseChild",
-            [](QWidget *w) { QTest::mouseClick(static_cast<frmChooseChild *>(w)->cmdCancel, Qt::LeftButton); });
-        QVERIFY(!shell().ChooseChild());
+        writeFile(QDir(family.children().at(1).folder).filePath(u"Lettermarch.mdb"_s), QByteArray(4096, 'x'));
+        MsgBoxScript::expect(MsgAnswer::OK);
+        whenModalShows("frmChooseChild", [](QWidget *w) {
+            QTest::keyClick(static_cast<frmChooseChild *>(w)->lstChildren, Qt::Key_Return); // Ben, chosen last
+            whenModalShows("frmChooseChild", [](QWidget *again) {
+                QTest::mouseClick(static_cast<frmChooseChild *>(again)->cmdCancel, Qt::LeftButton);
+            });
+        });
+        bool chosen = true;
+        QVERIFY(!shell().StartChosenChild(&chosen) && !chosen);
+        QVERIFY(MsgBoxScript::shown().last().contains(u"cannot use its database file"_s));
     }
 
     void switchChild_asksARunningTestAndComesBackFromDamage()

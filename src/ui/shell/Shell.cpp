@@ -122,9 +122,11 @@ int Shell::run(Application &app)
             QCoreApplication::quit();
     });
     int code = 1;
-    if (!ChooseChild())
-        code = 0;
-    else if (Main() && !Application::terminationRequested()) {
+    bool chosen = true;
+    const bool started = StartChosenChild(&chosen);
+    if (!chosen)
+        code = 0; // ended at "Who is practising?"
+    else if (started && !Application::terminationRequested()) {
         // For the start-up benchmark: end as soon as the main window is up.
         if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
@@ -198,6 +200,24 @@ qsizetype Shell::askWhoIsPractising(bool atStart)
     if (qEnvironmentVariableIsSet("LETTERMARCH_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, chooser.get(), &QDialog::reject);
     return chooser->exec() == QDialog::Accepted ? chooser->chosen() : -1;
+}
+
+bool Shell::StartChosenChild(bool *chosen)
+{
+    *chosen = ChooseChild();
+    if (!*chosen)
+        return false;
+    // A child whose data cannot be used has been told why: with several
+    // children, the chooser comes back.
+    const bool before = std::exchange(m_switching, true);
+    bool started = Main();
+    while (!started && m_family && m_family->size() > 1) {
+        if (!(*chosen = ChooseChild()))
+            break;
+        started = Main();
+    }
+    m_switching = before;
+    return started;
 }
 
 void Shell::openChild(qsizetype index)

@@ -52,6 +52,11 @@ public:
     // the program is moved to the chosen child's folder. False when the
     // user chose to end instead.
     bool ChooseChild();
+    // The start of a run: the chooser, then Main() on the chosen child's
+    // folder, the chooser again while a chosen child cannot be opened.
+    // False when nothing started; `chosen` is false when the user chose to
+    // end at the chooser.
+    bool StartChosenChild(bool *chosen);
     // File > Switch Child: the chooser again; the chosen child's lists
     // replace the open ones as Exit and a new start would, without a
     // restart. A child whose data cannot be opened is said so, and the
