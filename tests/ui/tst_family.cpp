@@ -202,6 +202,7 @@ private slots:
         std::function<void(QStringList)> choose = [&choose](QStringList answers) {
             whenModalShows("frmChooseChild", [&choose, answers](QWidget *w) mutable {
                 auto *chooser = static_cast<frmChooseChild *>(w);
+                QCOMPARE(chooser->cmdCancel->text(), u"Cancel"_s); // not Exit: the lists open now stay
                 const auto found = chooser->lstChildren->findItems(answers.takeFirst(), Qt::MatchExactly);
                 if (!answers.isEmpty())
                     choose(answers);
@@ -292,7 +293,7 @@ private slots:
         QVERIFY(other->holding());
         whenModalShows("frmChooseChild", [&other](QWidget *w) {
             auto *chooser = static_cast<frmChooseChild *>(w);
-            QVERIFY(!chooser->cmdRemove->isEnabled()); // Anna: the family's folder, and open now
+            QVERIFY(!chooser->cmdRemove->isEnabled() && chooser->cmdRename->isEnabled()); // Anna, open now
             chooser->lstChildren->setCurrentRow(1);
             MsgBoxScript::expect(MsgAnswer::No,
                 u"Remove Ben from Lettermarch?\n\nBen's lists, tests and "

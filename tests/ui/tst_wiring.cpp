@@ -3,6 +3,7 @@
 // the controls to the test and the store, and the seams hold.
 #include "TestSupport.h"
 #include "Transcript.h"
+#include "core/app/Family.h"
 #include "core/practice/TestSession.h"
 #include "ui/kernel/FileDialogs.h"
 #include "ui/kernel/MessageBox.h"
@@ -11,7 +12,9 @@
 #include "ui/practice/frmTestSetup.h"
 #include "ui/results/frmPastTests.h"
 #include "ui/settings/frmOptions.h"
+#include "ui/shell/frmChooseChild.h"
 #include "ui/shell/frmDeleteOldList.h"
+#include "ui/shell/frmParentLock.h"
 
 namespace {
 // The named controls of `parent` that show: none may cover another, and each
@@ -225,6 +228,10 @@ private slots:
                  "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList",
                  "frmOptions", "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
             windows << window(QString::fromLatin1(name));
+        Family family = Family::read(m_folder->path());
+        const QList<QWidget *> family4 = {makeForm<frmChooseChild>(family, false, 0, QDate(2029, 12, 3)),
+            makeForm<frmAddChild>(family, true), makeForm<frmAskPin>(), makeForm<frmSetPin>(true)};
+        windows << family4;
         for (QWidget *w : windows) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -238,6 +245,7 @@ private slots:
             w->hide();
         }
         qDeleteAll(windows.first(2));
+        qDeleteAll(family4);
     }
 
     void testSettings_fromTheControlsToTheTestAndTheStore()
