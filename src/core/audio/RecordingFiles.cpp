@@ -110,6 +110,22 @@ void KillFile(const QString &path)
         QFile::remove(path);
 }
 
+QStringList PutRecordings(const QList<std::pair<QString, QString>> &recordings, const QString &wavDir,
+    const std::function<bool(const QString &word)> &replace)
+{
+    QStringList failed;
+    for (const auto &[word, source] : recordings) {
+        const QString target = RecordingPath(wavDir, word);
+        if (QFileInfo(target).absoluteFilePath() == QFileInfo(source).absoluteFilePath())
+            continue;
+        if (QFile::exists(target) && !replace(word))
+            continue;
+        if (!PutRecording(source, target))
+            failed << word;
+    }
+    return failed;
+}
+
 bool PutRecording(const QString &source, const QString &target)
 {
     if (QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())

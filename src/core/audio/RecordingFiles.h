@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <utility>
 
 // A word's recording is the wave file in the recordings folder named by the
 // word's text in upper case: cat is CAT.wav, and Cat and CAT share it. Words
@@ -23,6 +28,13 @@ QString RecordingProblem(const QString &path);
 // complete, so a failed copy leaves it as it was. False when nothing could be
 // put in place.
 bool PutRecording(const QString &source, const QString &target);
+
+// Brings each word's recording (word, file) into `wavDir`: a word that has
+// one there already only when `replace(word)` says so, and a file that is
+// already the one in place is left as it is. Returns the words whose
+// recording could not be put in place.
+QStringList PutRecordings(const QList<std::pair<QString, QString>> &recordings, const QString &wavDir,
+    const std::function<bool(const QString &word)> &replace);
 
 // Deletes one file; never fails towards the caller (missing file, bad path,
 // file in use are all passed over).

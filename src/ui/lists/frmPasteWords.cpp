@@ -209,23 +209,18 @@ void frmPasteWords::add()
 
 void frmPasteWords::copyRecordings()
 {
-    QStringList failed;
+    QList<std::pair<QString, QString>> recordings;
     for (const WordImport::PreviewRow &row : std::as_const(m_rows)) {
-        if (!row.skipReason.isEmpty() || row.entry.recording.isEmpty())
-            continue;
-        const QString target = RecordingPath(m_program.globals.gWavPath, row.entry.word);
-        if (QFileInfo(target).absoluteFilePath() == QFileInfo(row.entry.recording).absoluteFilePath())
-            continue;
-        if (QFile::exists(target)
-            && MsgBox(QStringLiteral("There is already a recording of \"%1\". Replace it with the one from the "
-                                     "imported file?")
-                          .arg(row.entry.word),
-                   MsgButtons::YesNo, this)
-                != MsgAnswer::Yes)
-            continue;
-        if (!PutRecording(row.entry.recording, target))
-            failed << row.entry.word;
+        if (row.skipReason.isEmpty() && !row.entry.recording.isEmpty())
+            recordings.append({row.entry.word, row.entry.recording});
     }
+    const QStringList failed = PutRecordings(recordings, m_program.globals.gWavPath, [this](const QString &word) {
+        return MsgBox(QStringLiteral("There is already a recording of \"%1\". Replace it with the one from the "
+                                     "imported file?")
+                          .arg(word),
+                   MsgButtons::YesNo, this)
+            == MsgAnswer::Yes;
+    });
     if (!failed.isEmpty())
         MsgBox(QStringLiteral("The words were added, but the recordings of these could not be copied: %1")
                    .arg(failed.join(QStringLiteral(", "))),

@@ -227,9 +227,17 @@ void Shell::openChild(qsizetype index)
     m_family->write(&ignored); // at worst the next start selects another child first
     const Child &child = m_family->children().at(index);
     m_program->moveTo(child.folder);
-    m_program->globals.gChildName = m_family->size() > 1 ? child.name : QString();
-    // Every window's title then ends with the child's name.
-    QGuiApplication::setApplicationDisplayName(child.name);
+    showChildName();
+}
+
+void Shell::showChildName()
+{
+    // Whose lists are open, in a family of several: every window's title
+    // then ends with the child's name, and About, Trouble Words and paper
+    // say it.
+    const QString name = m_family->size() > 1 ? m_family->children().at(m_family->lastIndex()).name : QString();
+    m_program->globals.gChildName = name;
+    QGuiApplication::setApplicationDisplayName(name);
 }
 
 void Shell::showFamilyMenus()
@@ -342,22 +350,18 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
         MsgBox(QStringLiteral("Nothing was copied: %1").arg(e.message()), MsgButtons::OK, parent);
         return;
     }
-    const QString wavs = QDir(child.folder).absoluteFilePath(QStringLiteral("Wavs"));
-    QDir().mkpath(wavs);
-    QStringList failed;
+    QList<std::pair<QString, QString>> recordings;
     for (const WordEntry &w : std::as_const(copied.words)) {
-        if (w.recording.isEmpty())
-            continue;
-        const QString there = RecordingPath(wavs, w.word);
-        if (QFile::exists(there)
-            && MsgBox(QStringLiteral("%1 already has a recording of \"%2\". Replace it with this list's?")
-                          .arg(child.name, w.word),
-                   MsgButtons::YesNo, parent)
-                != MsgAnswer::Yes)
-            continue;
-        if (!PutRecording(w.recording, there))
-            failed << w.word;
+        if (!w.recording.isEmpty())
+            recordings.append({w.word, w.recording});
     }
+    const QString wavs = QDir(child.folder).absoluteFilePath(QStringLiteral("Wavs"));
+    const QStringList failed = PutRecordings(recordings, wavs, [&child, parent](const QString &word) {
+        return MsgBox(QStringLiteral("%1 already has a recording of \"%2\". Replace it with this list's?")
+                          .arg(child.name, word),
+                   MsgButtons::YesNo, parent)
+            == MsgAnswer::Yes;
+    });
     MsgBox(failed.isEmpty()
             ? QStringLiteral("The list was copied to %1's lists.").arg(child.name)
             : QStringLiteral("The list was copied to %1's lists, but the recordings of these words could not be: %2")
@@ -443,9 +447,7 @@ void Shell::AddChild()
                 MsgButtons::OK, main);
     }
     // The child practising now may just have been given a name.
-    const QString current = m_family->children().at(m_family->lastIndex()).name;
-    QGuiApplication::setApplicationDisplayName(current);
-    m_program->globals.gChildName = current;
+    showChildName();
     showFamilyMenus();
     if (MsgBox(QStringLiteral("Open %1's lists now?").arg(m_family->children().at(index).name), MsgButtons::YesNo, main)
         == MsgAnswer::Yes)

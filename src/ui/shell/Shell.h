@@ -145,6 +145,7 @@ private:
     void switchTo(qsizetype index);
     bool closeChildWindows();
     void showFamilyMenus();
+    void showChildName();
 
     std::unique_ptr<Program> m_program;
     Forms m_forms;
