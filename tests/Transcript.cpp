@@ -109,16 +109,56 @@ void describe(QWidget *w, QStringList &out, const QString &indent)
     }
 }
 
-void walk(QWidget *parent, QStringList &out)
+// How a control looks, noted the first time it shows: where it sits in its
+// window, and the font, colours and grid headers it was given.
+QString look(QWidget *w)
+{
+    const QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    QString out = u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    const QFont font = w->font();
+    if (font != QApplication::font(w))
+        out += u" font %1 %2pt%3%4"_s.arg(font.family())
+                   .arg(font.pointSizeF())
+                   .arg(font.bold() ? u" bold"_s : QString(), font.italic() ? u" italic"_s : QString());
+    const QPalette own = w->palette();
+    const QPalette usual = QApplication::palette(w);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
+             QPalette::Button, QPalette::ButtonText}) {
+        if (own.color(role) != usual.color(role))
+            out += u" %1=%2"_s.arg(int(role)).arg(own.color(role).name());
+    }
+    if (w->autoFillBackground())
+        out += u" filled"_s;
+    if (auto *label = qobject_cast<QLabel *>(w))
+        out += u" align %1%2"_s.arg(int(label->alignment())).arg(label->wordWrap() ? u" wrap"_s : QString());
+    if (auto *table = qobject_cast<QTableView *>(w)) {
+        out += u" headers %1%2 tabkeys %3 select %4/%5 edit %6"_s
+                   .arg(table->horizontalHeader()->isVisible() ? u"h"_s : u"-"_s,
+                       table->verticalHeader()->isVisible() ? u"v"_s : u"-"_s)
+                   .arg(table->tabKeyNavigation())
+                   .arg(int(table->selectionBehavior()))
+                   .arg(int(table->selectionMode()))
+                   .arg(int(table->editTriggers()));
+    }
+    return out;
+}
+
+void walk(QWidget *parent, QStringList &out, QSet<QString> *seen)
 {
     for (QObject *child : parent->children()) {
         auto *w = qobject_cast<QWidget *>(child);
         if (!w || w->isWindow() || !w->isVisible())
             continue;
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s))
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s)) {
+            const QString key = w->window()->objectName() + u'/' + w->objectName();
+            if (!seen->contains(key)) {
+                seen->insert(key);
+                out << u"  look "_s + w->objectName() + u": "_s + look(w);
+            }
             describe(w, out, u"  "_s);
+        }
         if (!qobject_cast<QTableWidget *>(w))
-            walk(w, out);
+            walk(w, out, seen);
     }
 }
 
@@ -171,8 +211,15 @@ void Transcript::snap(const QString &step, Store *store)
         [](const QWidget *a, const QWidget *b) { return a->objectName() < b->objectName(); });
     for (QWidget *w : std::as_const(windows)) {
         m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle();
+        if (!m_seen.contains(w->objectName())) {
+            m_seen.insert(w->objectName());
+            m_lines << u"  look: %1x%2%3%4"_s.arg(w->width())
+                           .arg(w->height())
+                           .arg(w->isModal() ? u" modal"_s : QString(),
+                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString());
+        }
         menus(w, m_lines);
-        walk(w, m_lines);
+        walk(w, m_lines, &m_seen);
         // The order Tab goes through the controls: keyboard use depends on it.
         QStringList order;
         for (QWidget *next = w->nextInFocusChain(); next && next != w; next = next->nextInFocusChain()) {

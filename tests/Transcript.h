@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,8 @@ private:
     QStringList m_lines;
     QList<std::pair<QString, QString>> m_masks;
     qsizetype m_messagesSeen = 0;
+    QSet<QString> m_seen; // windows and controls whose look was noted
+
     std::unique_ptr<QObject> m_watcher;
 };
 

@@ -232,20 +232,26 @@ private slots:
         const QList<QWidget *> family4 = {makeForm<frmChooseChild>(family, false, 0, QDate(2029, 12, 3)),
             makeForm<frmAddChild>(family, true), makeForm<frmAskPin>(), makeForm<frmSetPin>(true)};
         windows << family4;
+        // Every window as it first shows, each page of Options too.
+        Transcript t(u"everyLayout"_s);
+        t.mask(QDir::toNativeSeparators(program().globals.gProgramDir), u"<data folder>"_s);
         for (QWidget *w : windows) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
             checkApart(w);
+            t.snap(w->objectName());
             if (auto *options = qobject_cast<frmOptions *>(w)) {
                 for (int page = 1; page < options->Tab1->count(); ++page) {
                     options->Tab1->setCurrentIndex(page);
                     checkApart(w);
+                    t.snap(options->Tab1->tabText(page));
                 }
             }
             w->hide();
         }
         qDeleteAll(windows.first(2));
         qDeleteAll(family4);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void testSettings_fromTheControlsToTheTestAndTheStore()
