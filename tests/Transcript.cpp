@@ -41,9 +41,11 @@ void menus(QWidget *window, QStringList &out)
 }
 
 // One line for a named control, or none for what shows no text or state.
-void describe(QWidget *w, QStringList &out, const QString &indent)
+void describe(QWidget *w, QStringList &out, const QString &indent, const Transcript::Describer &more)
 {
     const QString name = indent + w->objectName() + u": "_s;
+    if (more && more(w, name, out))
+        return;
     if (auto *grid = qobject_cast<FlexGrid *>(w)) {
         for (int r = 0; r < grid->Rows(); ++r) {
             QStringList cells;
@@ -143,7 +145,7 @@ QString look(QWidget *w)
     return out;
 }
 
-void walk(QWidget *parent, QStringList &out, QSet<QString> *seen)
+void walk(QWidget *parent, QStringList &out, QSet<QString> *seen, const Transcript::Describer &more)
 {
     for (QObject *child : parent->children()) {
         auto *w = qobject_cast<QWidget *>(child);
@@ -155,10 +157,10 @@ void walk(QWidget *parent, QStringList &out, QSet<QString> *seen)
                 seen->insert(key);
                 out << u"  look "_s + w->objectName() + u": "_s + look(w);
             }
-            describe(w, out, u"  "_s);
+            describe(w, out, u"  "_s, more);
         }
         if (!qobject_cast<QTableWidget *>(w))
-            walk(w, out, seen);
+            walk(w, out, seen, more);
     }
 }
 
@@ -219,7 +221,7 @@ void Transcript::snap(const QString &step, Store *store)
                                w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString());
         }
         menus(w, m_lines);
-        walk(w, m_lines, &m_seen);
+        walk(w, m_lines, &m_seen, m_more);
         // The order Tab goes through the controls: keyboard use depends on it.
         QStringList order;
         for (QWidget *next = w->nextInFocusChain(); next && next != w; next = next->nextInFocusChain()) {

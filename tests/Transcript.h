@@ -4,7 +4,9 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Store;
@@ -27,6 +29,10 @@ public:
     void note(const QString &line) { m_lines << line; }
     // Writes `as` wherever `text` (a temporary folder) would show.
     void mask(const QString &text, const QString &as) { m_masks.append({text, as}); }
+    // Describes controls the transcript does not know (a chart): appends
+    // lines starting with `name` and returns true, or returns false.
+    using Describer = std::function<bool(QWidget *, const QString &name, QStringList &out)>;
+    void describeAlso(Describer more) { m_more = std::move(more); }
     // False (the test failed) when the transcript differs from the file.
     bool matches();
 
@@ -38,6 +44,7 @@ private:
     QSet<QString> m_seen; // windows and controls whose look was noted
 
     std::unique_ptr<QObject> m_watcher;
+    Describer m_more;
 };
 
 // Snaps, then returns from the test function when the transcript differs.

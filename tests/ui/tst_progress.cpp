@@ -99,14 +99,6 @@ QStringList resultWords(Store &s, qint32 test, qint32 list)
     return out;
 }
 
-QStringList column(QTableWidget *t, int col)
-{
-    QStringList out;
-    for (int r = 0; r < t->rowCount(); ++r)
-        out << t->item(r, col)->text();
-    return out;
-}
-
 // The chart of the past tests window, and one of its series by name.
 QChart *chartOf(frmPastTests *past)
 {
@@ -122,12 +114,33 @@ QLineSeries *series(frmPastTests *past, const char *name)
     return nullptr;
 }
 
-QList<qreal> ys(QLineSeries *series)
+// The chart in a transcript: its title, each line's points (* selected) and
+// each axis's range and ticks.
+bool describeChart(QWidget *w, const QString &name, QStringList &out)
 {
-    QList<qreal> out;
-    for (const QPointF &p : series->points())
-        out << p.y();
-    return out;
+    auto *view = qobject_cast<QChartView *>(w);
+    if (!view)
+        return false;
+    out << name + view->chart()->title();
+    for (QAbstractSeries *series : view->chart()->series()) {
+        auto *line = qobject_cast<QXYSeries *>(series);
+        QStringList points;
+        for (int i = 0; line && i < line->count(); ++i)
+            points << u"%1,%2"_s.arg(line->at(i).x()).arg(line->at(i).y())
+                    + (line->isPointSelected(i) ? u"*"_s : QString());
+        out << name + series->name() + u": "_s + points.join(u' ');
+    }
+    for (QAbstractAxis *axis : view->chart()->axes()) {
+        if (auto *value = qobject_cast<QValueAxis *>(axis))
+            out << name
+                    + u"axis %1: %2..%3%4"_s.arg(value->titleText())
+                          .arg(value->min())
+                          .arg(value->max())
+                          .arg(value->tickType() == QValueAxis::TicksDynamic
+                                  ? u" a tick every %1"_s.arg(value->tickInterval())
+                                  : QString());
+    }
+    return true;
 }
 
 } // namespace
@@ -261,49 +274,32 @@ private slots:
         m_store.reset();
         QVERIFY(startProgram(m_folder->path()));
         auto *main = forms().findAs<frmLists>();
-        QVERIFY(main);
+        Transcript t(u"chartAndTroubleWords"_s);
+        t.describeAlso(describeChart);
 
         // The list without tests: an empty chart with a hint.
         main->MSFlexGrid1->setRow(2); // newest first: C, B, A
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         auto *past = forms().findAs<frmPastTests>();
-        QVERIFY(past && past->isVisible());
         QVERIFY2(chartOf(past), "the charts module was loaded");
-        QCOMPARE(series(past, "seriesScore")->count(), 0);
-        QVERIFY(chartOf(past)->title().startsWith(u"No tests yet"_s));
+        t.snap(u"a list without tests"_s);
         past->close();
 
-        // A named list carries its name into the windows of its results and on paper.
+        // A named list carries its name into the windows of its results and on
+        // paper; the chart shows the grid's figures, the first test selected.
         ListNames::set(program().store(), p.a, u"Week 12"_s);
         main->MSFlexGrid1->setRow(3);
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         past = forms().findAs<frmPastTests>();
-        QCOMPARE(past->windowTitle(), u"Past Tests - Week 12"_s);
-        QCOMPARE(chartOf(past)->title(), u"Scores of the tests of Week 12"_s);
-        QCOMPARE(forms().findAs<frmTestResults>()->windowTitle(), u"Test Results - Week 12"_s);
+        t.snap(u"a named list with two tests"_s);
         QVERIFY(Printouts::TestResults(program().store(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
         QVERIFY(Printouts::TestResults(program().store(), p.t1, u"Ben"_s).contains(u"Child:</td><td><b>Ben"_s));
-        // First tries are counted in whole numbers: a tick on each.
-        auto *counts = qobject_cast<QValueAxis *>(chartOf(past)->axes(Qt::Vertical).last());
-        QVERIFY(counts && counts->tickType() == QValueAxis::TicksDynamic);
-        QCOMPARE(counts->tickInterval(), 1.0);
-        QCOMPARE(counts->max(), 2.0);
-        // Scores in per cent on the left; both lines run along the tests' axis.
-        auto *percent = qobject_cast<QValueAxis *>(chartOf(past)->axes(Qt::Vertical).first());
-        QVERIFY(percent && percent->min() == 0 && percent->max() == 100);
         QCOMPARE(series(past, "seriesScore")->attachedAxes().size(), 2);
-        // The chart shows the grid's figures (the grid's own test is the practice suite's).
-        QCOMPARE(past->MSFlexGrid1->TextMatrix(2, 1), u"33 %"_s);
-        QCOMPARE(ys(series(past, "seriesScore")), QList<qreal>({67, 33}));
-        QCOMPARE(ys(series(past, "seriesFirstTry")), QList<qreal>({2, 1}));
-        QCOMPARE(series(past, "seriesScore")->selectedPoints(), QList<int> {0}); // the first test is selected
         // A point chosen selects its test in the grid and shows it beside; a
         // row chosen selects its point.
         emit series(past, "seriesScore")->clicked(QPointF(2, 33));
-        QCOMPARE(past->MSFlexGrid1->Row(), 2);
-        QCOMPARE(forms().findAs<frmTestResults>()->TestID(), p.t2);
+        t.snap(u"the second test's point chosen"_s);
         emit series(past, "seriesFirstTry")->clicked(QPointF(1, 2));
-        QCOMPARE(series(past, "seriesScore")->selectedPoints(), QList<int> {0});
         QCOMPARE(forms().findAs<frmTestResults>()->TestID(), p.t1);
         emit series(past, "seriesScore")->hovered(QPointF(1, 67), true);
         QVERIFY2(QToolTip::text().startsWith(u"Test 1, "_s), qPrintable(QToolTip::text()));
@@ -315,42 +311,31 @@ private slots:
         });
         forms().findAs<frmTestResults>()->mnuPrint->trigger();
 
-        // Its trouble words: this list's only, the list column hidden.
+        // Its trouble words: this list's only, the list column hidden; then
+        // every list, sorted by a click on a heading, numbers as numbers.
         QTest::mouseClick(past->cmdTroubleWords, Qt::LeftButton);
         auto *trouble = forms().findAs<frmTroubleWords>();
-        QVERIFY(trouble && trouble->isVisible());
-        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWord), QStringList({u"bee"_s, u"cat"_s}));
-        QVERIFY(trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
-        // Every list; sorted by a click on a heading, numbers as numbers.
+        t.snap(u"trouble words of the list"_s);
         trouble->cboList->setFocus();
         QTest::keyClick(trouble->cboList, Qt::Key_Home);
-        QCOMPARE(trouble->grdWords->rowCount(), 4);
-        QVERIFY(!trouble->grdWords->isColumnHidden(frmTroubleWords::ColList));
         QHeaderView *header = trouble->grdWords->horizontalHeader();
         const int x = header->sectionViewportPosition(frmTroubleWords::ColWrong) + 5;
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).first(), u"1"_s);
-        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColWrong).last(), u"4"_s);
-        QCOMPARE(column(trouble->grdWords, frmTroubleWords::ColMisspelling).first(), u"fgi"_s);
+        t.snap(u"every list, sorted by wrong answers"_s);
 
         // Practise from here offers the words of the current row's list, all
         // ticked; cancelled, nothing starts.
         trouble->grdWords->selectRow(0); // fig, list C
-        QStringList offered;
         whenModalShows("frmChooseWords", [&](QWidget *w) {
             auto *chooser = static_cast<frmChooseWords *>(w);
-            for (int i = 0; i < chooser->lstWords->count(); ++i)
-                offered << chooser->lstWords->item(i)->text().section(u' ', 0, 0);
-            QCOMPARE(chooser->chosen().size(), 2);
             QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
-            QVERIFY(!chooser->cmdPractise->isEnabled());
+            t.snap(u"none ticked"_s);
             QTest::mouseClick(chooser->cmdAll, Qt::LeftButton);
             QCOMPARE(chooser->chosen().size(), 2);
-            QVERIFY(chooser->cmdPractise->isEnabled());
+            t.snap(u"all ticked"_s);
             QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
         });
         QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
-        QCOMPARE(offered, QStringList({u"fig"_s, u"ash"_s})); // in the table's order
         QVERIFY(!forms().findAs<frmTest>());
 
         // A double click opens the word's list in the list editor, in place of
@@ -358,22 +343,14 @@ private slots:
         const QRect cell = trouble->grdWords->visualRect(trouble->grdWords->model()->index(0, 0));
         QTest::mouseClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
-        auto *editor = forms().findAs<frmEditList>();
-        QVERIFY(editor && editor->isVisible());
-        QCOMPARE(editor->ListID(), p.c);
-        QVERIFY(
-            !forms().findAs<frmTroubleWords>() && !forms().findAs<frmPastTests>() && !forms().findAs<frmTestResults>());
-        QVERIFY(main->isHidden());
-        editor->close();
-        QVERIFY(main->isVisible());
+        t.snap(u"the word's list in the list editor"_s);
+        forms().findAs<frmEditList>()->close();
 
         // From the main window: over every list, without hiding it.
         main->mnuTroubleWords->trigger();
-        trouble = forms().findAs<frmTroubleWords>();
-        QVERIFY(trouble && trouble->isVisible() && main->isVisible());
-        QCOMPARE(trouble->ListID(), 0);
-        QVERIFY(trouble->cboList->itemText(3).endsWith(u" - Week 12"_s));
-        QCOMPARE(trouble->grdWords->rowCount(), 4);
+        QCOMPARE(forms().findAs<frmTroubleWords>()->ListID(), 0);
+        t.snap(u"trouble words from the main window"_s);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void practiseMissedWords_fromTheResults()
