@@ -189,8 +189,9 @@ private:
 
 } // namespace
 
-Transcript::Transcript(const QString &name)
+Transcript::Transcript(const QString &name, const QList<std::pair<QString, QString>> &masks)
     : m_name(name)
+    , m_masks(masks)
     , m_messagesSeen(MsgBoxScript::shown().size())
     , m_watcher(std::make_unique<MessageWatcher>(&m_lines))
 { }
@@ -221,6 +222,10 @@ void Transcript::snap(const QString &step, Store *store)
                                w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString());
         }
         menus(w, m_lines);
+        // Qt's own question windows name none of their controls.
+        if (auto *input = qobject_cast<QInputDialog *>(w))
+            m_lines << u"  asks: "_s + input->labelText() + u" "_s + input->comboBoxItems().join(u" | "_s) + u" > "_s
+                    + input->textValue();
         walk(w, m_lines, &m_seen, m_more);
         // The order Tab goes through the controls: keyboard use depends on it.
         QStringList order;
@@ -232,7 +237,8 @@ void Transcript::snap(const QString &step, Store *store)
         if (order.size() > 1)
             m_lines << u"  tab order: "_s + order.join(u", "_s);
         // Where typing would go: a box the child must type in next has the focus.
-        if (QWidget *focus = w->focusWidget(); focus && focus != w && !focus->objectName().startsWith(u"qt_"_s))
+        if (QWidget *focus = w->focusWidget();
+            focus && focus != w && !focus->objectName().isEmpty() && !focus->objectName().startsWith(u"qt_"_s))
             m_lines << u"  focus: "_s + focus->objectName();
     }
     if (!store)
@@ -253,7 +259,7 @@ bool Transcript::matches()
     const QString path = QStringLiteral(LETTERMARCH_TRANSCRIPTS "/") + m_name + u".txt"_s;
     QString actual = m_lines.join(u'\n') + u'\n';
     for (const auto &[text, as] : std::as_const(m_masks))
-        actual.replace(text, as);
+        actual.replace(QDir::toNativeSeparators(text), as);
     if (qEnvironmentVariableIsSet("LETTERMARCH_APPROVE")) {
         writeFile(path, actual.toUtf8());
         return true;

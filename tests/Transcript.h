@@ -23,12 +23,13 @@ class Store;
 class Transcript
 {
 public:
-    explicit Transcript(const QString &name);
+    // `masks`: texts (a temporary folder) written as another wherever they show.
+    explicit Transcript(const QString &name, const QList<std::pair<QString, QString>> &masks = {});
+    Transcript(const Transcript &) = delete;
+    Transcript &operator=(const Transcript &) = delete;
     ~Transcript();
     void snap(const QString &step, Store *store = nullptr);
     void note(const QString &line) { m_lines << line; }
-    // Writes `as` wherever `text` (a temporary folder) would show.
-    void mask(const QString &text, const QString &as) { m_masks.append({text, as}); }
     // Describes controls the transcript does not know (a chart): appends
     // lines starting with `name` and returns true, or returns false.
     using Describer = std::function<bool(QWidget *, const QString &name, QStringList &out)>;

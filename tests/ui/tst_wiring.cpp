@@ -183,8 +183,7 @@ private slots:
 
     void escape_closesEveryWindowWithCancelOrClose_andTitles()
     {
-        Transcript t(u"everyWindow"_s);
-        t.mask(QDir::toNativeSeparators(program().globals.gProgramDir), u"<data folder>"_s);
+        Transcript t(u"everyWindow"_s, {{program().globals.gProgramDir, u"<data folder>"_s}});
         for (const char *name : {"frmNewList", "frmEditList", "frmEditWord", "frmTestResults", "frmTestWordDetails",
                  "frmTestSetup", "frmPastTests", "frmOptions", "frmAbout", "frmRestoreBackup", "frmTroubleWords",
                  "frmChooseWords", "frmHelp", "frmPrintList"}) {
@@ -233,8 +232,7 @@ private slots:
             makeForm<frmAddChild>(family, true), makeForm<frmAskPin>(), makeForm<frmSetPin>(true)};
         windows << family4;
         // Every window as it first shows, each page of Options too.
-        Transcript t(u"everyLayout"_s);
-        t.mask(QDir::toNativeSeparators(program().globals.gProgramDir), u"<data folder>"_s);
+        Transcript t(u"everyLayout"_s, {{program().globals.gProgramDir, u"<data folder>"_s}});
         for (QWidget *w : windows) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
