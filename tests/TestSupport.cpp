@@ -108,7 +108,8 @@ std::unique_ptr<Shell> &current()
 
 Program &newProgram(const QString &folder)
 {
-    discardProgram();
+    endProgram();
+    current().reset();
     current() = std::make_unique<Shell>(std::make_unique<Program>(folder));
     return current()->program();
 }
@@ -167,14 +168,9 @@ void endProgram()
 
 void endTest()
 {
-    discardProgram();
-    MsgBoxScript::verifyAllUsedAndClear();
-}
-
-void discardProgram()
-{
     endProgram();
     current().reset();
+    MsgBoxScript::verifyAllUsedAndClear();
 }
 
 QWidget *window(const QString &name)
@@ -298,14 +294,6 @@ void type(QLineEdit *box, const QString &text)
 void click(QCheckBox *box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
-
-QStringList gridColumn(FlexGrid *grid, int col)
-{
-    QStringList out;
-    for (int r = 1; r < grid->Rows(); ++r)
-        out << grid->TextMatrix(r, col);
-    return out;
 }
 
 QString storedOption(const char *column)

@@ -95,8 +95,6 @@ Program &newProgram(const QString &folder);
 // Closes every window and the store and lock, as the program ends; the
 // program object (its devices and clock) stays for the next start.
 void endProgram();
-// Ends the program and drops it: the next use makes a new one.
-void discardProgram();
 // The end of a window test: the program dropped, and every scripted message
 // shown (the test fails otherwise).
 void endTest();
@@ -148,8 +146,6 @@ std::unique_ptr<OtherProcess> holdDatabase(const QString &folder);
 void type(QLineEdit *box, const QString &text);
 // Clicks a check box on its box, not in the empty width a layout gives it.
 void click(QCheckBox *box);
-// The texts of one column of a grid, below its heading row.
-QStringList gridColumn(FlexGrid *grid, int col);
 // A column of the stored settings row of the running program.
 QString storedOption(const char *column);
 

@@ -48,14 +48,6 @@ qint32 listWith(Store &s, const QList<WordEntry> &words)
     return list;
 }
 
-QStringList reasons(const QList<WordImport::PreviewRow> &rows)
-{
-    QStringList out;
-    for (const auto &r : rows)
-        out << r.entry.word + u':' + r.skipReason;
-    return out;
-}
-
 // The text of a PDF as poppler reads it, and its page count.
 QString pdfText(const QString &path, int *pages)
 {
@@ -233,64 +225,6 @@ private slots:
         writeFile(m_folder->file(u"utf16.csv"_s),
             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
         QCOMPARE(WordImport::ReadFile(m_folder->file(u"utf16.csv"_s)).words.size(), 1);
-    }
-
-    void paste_separatorsSkipsAndOneTransaction()
-    {
-        Store &s = *m_store;
-        const QList<WordEntry> pasted
-            = WordImport::ParsePasted(QStringLiteral("island\tland in water\tWe swam to the island.\tx\r\n\n"
-                                                     "well-known - known by many - It is well-known - really.\n"
-                                                     "rhythm; a beat; Feel the rhythm\r"
-                                                     "  spaced  \t  trimmed  \n"));
-        QCOMPARE(pasted,
-            QList<WordEntry>({{u"island"_s, u"land in water"_s, u"We swam to the island."_s, true, {}},
-                {u"well-known"_s, u"known by many"_s, u"It is well-known - really."_s, false, {}},
-                {u"rhythm"_s, u" a beat"_s, u" Feel the rhythm"_s, false, {}},
-                {u"  spaced  "_s, u"  trimmed  "_s, {}, false, {}}}));
-
-        const qint32 list = listWith(s, {{u"Cat"_s, u"a pet"_s, {}, false, {}}});
-        writeFile(RecordingPath(program().globals.gWavPath, u"recorded"_s), "RIFF");
-        const QList<WordEntry> candidates = pasted
-            + WordImport::ParsePasted(QStringLiteral("\tno word\n"
-                                                     "CAT\tin the list already\n"
-                                                     "ISLAND\tpasted twice\n"
-                                                     "be\u0007ll\ta bell\n"
-                                                     "\U000F0000\tprivate use\n"
-                                                     "lonely\n"
-                                                     "recorded\n"));
-        const QList<WordImport::PreviewRow> rows = WordImport::Preview(s, list, candidates, program().globals.gWavPath);
-        QCOMPARE(reasons(rows),
-            QStringList({u"island:"_s, u"well-known:"_s, u"rhythm:"_s, u"spaced:"_s, u":no word"_s,
-                u"CAT:already in the list"_s, u"ISLAND:appears twice"_s,
-                u"be\u0007ll:has characters that cannot be typed"_s,
-                u"\U000F0000:has characters that cannot be typed"_s,
-                u"lonely:needs a definition, a sentence or a recording"_s, u"recorded:"_s}));
-        QCOMPARE(rows.at(2).entry.definition, u"a beat"_s); // trimmed as the editor trims
-        // With the computer voice on, the voice is a bare word's clue.
-        QCOMPARE(
-            reasons(WordImport::Preview(s, list, {{u"lonely"_s, {}, {}, false, {}}}, program().globals.gWavPath, true)),
-            QStringList {u"lonely:"_s});
-        // A document's numbering and bullets are not part of the word, and its
-        // dashes separate like " - ".
-        QCOMPARE(WordImport::ParsePasted(u"1. because\n12) knight \u2013 a soldier\n\u2022 island\n"
-                                         "- rhythm \u2014 a beat\n-ish\n2.5"_s),
-            QList<WordEntry>({{u"because"_s, {}, {}, false, {}}, {u"knight"_s, u"a soldier"_s, {}, false, {}},
-                {u"island"_s, {}, {}, false, {}}, {u"rhythm"_s, u"a beat"_s, {}, false, {}},
-                {u"-ish"_s, {}, {}, false, {}}, {u"2.5"_s, {}, {}, false, {}}}));
-
-        // One transaction: when the identifiers run out half-way, nothing is added.
-        s.execute(u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'WORD_ID'"_s);
-        QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, WordImport::AddWords(s, list, rows));
-        QCOMPARE(ListWords(s, list).size(), 1);
-        s.execute(u"UPDATE IDS SET VALUE = 10 WHERE CODE = 'WORD_ID'"_s);
-        const QList<qint32> added = WordImport::AddWords(s, list, rows);
-        QCOMPARE(added.size(), 5);
-        const auto island = ReadWord(s, added.first());
-        QVERIFY(island);
-        QCOMPARE(island->caseSensitive, u"TRUE"_s);
-        QCOMPARE(island->listId, list);
-        QCOMPARE(ReadWord(s, added.at(3))->word, u"spaced"_s);
     }
 
     void pasteWindow_previewTickAndAdd()

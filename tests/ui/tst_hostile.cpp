@@ -6,14 +6,12 @@
 #include "core/data/FolderLock.h"
 #include "core/practice/TestSession.h"
 #include "ui/kernel/Application.h"
-#include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmEditWord.h"
 #include "ui/results/frmPastTests.h"
 #include "ui/results/frmTestResults.h"
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -443,32 +441,6 @@ private slots:
             dates << past->MSFlexGrid1->TextMatrix(r, 0);
         QVERIFY2(dates.contains(StoreDates::Unknown), qPrintable(dates.join(QLatin1Char(','))));
         QVERIFY(!dates.contains(u"0/0/0000"_s));
-    }
-
-    void wordWithoutIdentifier_isLeftOutAndTheTestRuns()
-    {
-        sql(*m_store, u"INSERT INTO WORDS VALUES (NULL, 1, 'ghost', 'no id', '', 'FALSE')"_s);
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
-        for (int round = 0; round < 2; ++round) {
-            // Said once a run, not at every test.
-            if (round == 0)
-                MsgBoxScript::expect(MsgAnswer::OK);
-            QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
-            auto *test = forms().findAs<frmTest>();
-            QVERIFY(test);
-            QCOMPARE(test->txtDefinition->toPlainText(), u"a fruit"_s);
-            for (const QString &answer : {u"apple"_s, u"bench"_s, u"cloud"_s}) {
-                test->txtWord->setText(answer);
-                QTest::keyClick(test->txtWord, Qt::Key_Return);
-            }
-            QVERIFY(isLoaded(u"frmTestResults"_s));
-            forms().unload(forms().find(u"frmTestResults"_s));
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        QCOMPARE(MsgBoxScript::shown().filter(u"cannot be asked"_s).size(), 1);
-        QCOMPARE(rows(program().store(), u"SELECT TEST_ID, COUNT(*) FROM WORD_ATTEMPTS GROUP BY TEST_ID"_s),
-            QStringList({u"1 4"_s, u"2 3"_s, u"3 3"_s}));
     }
 
     void oddFilesInWavs_areNeverReadAndNeverBlock()

@@ -2,11 +2,8 @@
 #include "TestSupport.h"
 #include "core/data/Backups.h"
 #include "core/data/DataFolder.h"
-#include "ui/kernel/Application.h"
 #include "ui/shell/CommandLine.h"
 #include "ui/shell/frmRestoreBackup.h"
-
-#include <unistd.h>
 
 namespace {
 

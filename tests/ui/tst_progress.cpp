@@ -223,51 +223,6 @@ private slots:
         QCOMPARE(ReadVoiceOptions(s).rate, 0.5);
     }
 
-    void missedWordsTest_storedAndScoredOverItsOwnWords()
-    {
-        Store &s = *m_store;
-        const Prepared p = prepare(s);
-        const QStringList before = pastFigures(s, p.a);
-
-        TestOptionsRecord options;
-        FakeView view;
-        TestSession session(surroundings(s), view, options, sessionFiles());
-        session.Start(p.a, {p.cat, p.bee});
-        QCOMPARE(session.CurrentWord(), u"bee"_s); // alphabetical, only the chosen words
-        session.Submit(u"bee"_s);
-        session.Submit(u"kat"_s);
-        session.Submit(u"cat"_s);
-        QVERIFY(session.TestEnded());
-        const qint32 t = session.TestID();
-        QCOMPARE(ChosenWords::of(s, t), QList<qint32>({p.bee, p.cat}));
-
-        // Its figures count its two words; the other tests keep theirs.
-        QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
-        QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s, u"cat:1"_s}));
-        QCOMPARE(Scoring::GetTestScore(s, t), 50);
-        QCOMPARE(pastFigures(s, p.a), before + QStringList {u"%1 12/2/2026 50% first 1"_s.arg(t)});
-        QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
-        QCOMPARE(resultWords(s, p.t1, p.a).size(), 3);
-
-        // A word added later is not on it; a word deleted since no longer counts.
-        s.addRow(u"WORDS"_s, {{u"WORD_ID"_s, NextID(s, IdCodes::Word)}, {u"LIST_ID"_s, p.a}, {u"WORD"_s, u"eel"_s}});
-        QCOMPARE(Scoring::WordsOnTest(s, t, p.a), 2);
-        QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 4);
-        s.execute(u" DELETE FROM WORDS WHERE WORD_ID = "_s + idFragment(p.cat));
-        QCOMPARE(Scoring::GetTestScore(s, t), 100);
-        QCOMPARE(resultWords(s, t, p.a), QStringList({u"bee:0"_s}));
-
-        // A practice quit halfway leaves nothing; deleting the list removes the
-        // chosen words with its tests.
-        FakeView quitView;
-        TestSession quit(surroundings(s), quitView, options, sessionFiles());
-        quit.Start(p.c, {p.fig});
-        quit.Quit();
-        QVERIFY(ChosenWords::of(s, quit.TestID()).isEmpty());
-        DeleteList(s, p.a, m_folder->file(u"Wavs"_s));
-        QCOMPARE(s.count(u"SELECT COUNT(*) FROM TEST_WORDS"_s, {}), 0);
-    }
-
     void chartAndTroubleWords_throughTheWindows()
     {
         const Prepared p = prepare(*m_store);

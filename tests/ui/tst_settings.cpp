@@ -1,24 +1,8 @@
 #include "TestSupport.h"
 #include "Transcript.h"
-#include "core/help/HelpTexts.h"
 #include "core/settings/MessageTimes.h"
-#include "ui/help/frmAbout.h"
-#include "ui/help/frmHelp.h"
 #include "ui/kernel/frmMessage.h"
 #include "ui/settings/frmOptions.h"
-
-namespace {
-// Catches the addresses the about window hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
-} // namespace
 
 class TestSettings : public WindowTest
 {
@@ -102,28 +86,6 @@ private slots:
         VERIFY_TRANSCRIPT(t);
     }
 
-    void options_familyImprovementsOnWhenNewAndOnlyByTheParentInAnOldDatabase()
-    {
-        Store &db = program().store();
-        auto ticks = [](frmOptions *o) {
-            return QList<bool> {
-                o->chkHideWordInClues->isChecked(), o->chkStrictDates->isChecked(), o->chkCaseHint->isChecked()};
-        };
-        QCOMPARE(ticks(forms().get<frmOptions>()), QList<bool>(3, true));
-        forms().unload(forms().get<frmOptions>());
-        // An old database: shown off, and saving the other settings adds no table.
-        db.execute(u"DROP TABLE FAMILY_OPTIONS"_s);
-        auto *options = forms().get<frmOptions>();
-        QCOMPARE(ticks(options), QList<bool>(3, false));
-        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        QVERIFY(!db.hasTable(u"FAMILY_OPTIONS"_s));
-        options = forms().get<frmOptions>();
-        options->Tab1->setCurrentIndex(1);
-        click(options->chkHideWordInClues);
-        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        QCOMPARE(ReadFamilyOptions(db), (FamilyOptions {true, false, false}));
-    }
-
     void options_restoreDefaults()
     {
         program().store().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
@@ -172,47 +134,6 @@ private slots:
         QCOMPARE(top, u"Testing/Click To Close"_s);
         QCOMPARE(program().globals.gMessageTime, 4);
         QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s); // testing saves nothing
-    }
-
-    void help_topicsAndResizing()
-    {
-        const QString history = HelpTexts::textFor(u"TEST HISTORY"_s);
-        QVERIFY(history.contains(u"button.  A list of all past tests"_s));
-        QVERIFY(!history.contains(QLatin1Char('\n')));
-        QVERIFY(HelpTexts::textFor(u"take a practice test"_s).contains(u"will begin.\r\n\r\nThe on-screen clues"_s));
-        QVERIFY(HelpTexts::textFor(u"Nothing"_s).isEmpty());
-
-        auto *help = forms().get<frmHelp>();
-        help->show();
-        QCOMPARE(help->txtTopic->currentText(), u"Introduction"_s);
-        QVERIFY(help->txtHelp->toPlainText().startsWith(u"Lettermarch is a great way"_s));
-        QVERIFY(help->txtHelp->font().pointSizeF() > help->font().pointSizeF()); // larger, to read at length
-        help->txtTopic->setCurrentIndex(3);
-        QCOMPARE(help->txtHelp->toPlainText(), history);
-        help->resize(1, 1);
-        help->resize(700, 500);
-        QVERIFY(help->txtHelp->width() > 600);
-    }
-
-    void about_versionsAndLinks()
-    {
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
-        QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
-        auto *about = forms().get<frmAbout>();
-        about->show();
-        QCOMPARE(about->lblVirtualVersion->text(), u"1.0"_s);
-        QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+$"_s).match(about->lblHardVersion->text()).hasMatch());
-
-        QTest::mouseClick(about->lblWebsite, Qt::LeftButton);
-        QTest::mouseClick(about->lblEmail, Qt::LeftButton);
-        QCOMPARE(catcher.urls,
-            QList<QUrl>({QUrl(QString::fromLatin1(frmAbout::WebSite)),
-                QUrl(u"mailto:%1?subject=Lettermarch"_s.arg(QString::fromLatin1(frmAbout::SupportAddress)))}));
-        QDesktopServices::unsetUrlHandler(u"https"_s);
-        QDesktopServices::unsetUrlHandler(u"mailto"_s);
-        QTest::mouseClick(about->cmdClose, Qt::LeftButton);
-        QVERIFY(!isLoaded(u"frmAbout"_s));
     }
 
 private:

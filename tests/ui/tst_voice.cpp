@@ -66,57 +66,6 @@ private slots:
 
     void cleanup() { endTest(); }
 
-    void recordingFirst_voiceOtherwise_offAsBefore()
-    {
-        Store &s = program().store();
-        // An old database: no table, the voice off, bench not pronounced at all.
-        QVERIFY(!hasVoiceTable(s));
-        QCOMPARE(ReadVoiceOptions(s), VoiceOptions {});
-        TestOptionsRecord options;
-        options.TestOrder = u"Order Created"_s;
-        FakeView off;
-        TestSession plain(surroundings(s), off, options, sessionFiles());
-        plain.Start(1);
-        QVERIFY(plain.Submit(u"apple"_s));
-        plain.Pronounce();
-        plain.ReadAloud(u"clue bench"_s);
-        QCOMPARE(off.log.filter(u"word "_s), QStringList({u"word clue apple (sound)"_s, u"word clue bench"_s}));
-        QVERIFY(m_said.isEmpty());
-        plain.Quit();
-
-        // On: the recording still first, the voice (with its name and rate) for
-        // the word without one, and for clues read aloud.
-        SessionFiles files = sessionFiles();
-        files.voice = {true, u"slt"_s, -0.5};
-        FakeView on;
-        TestSession spoken(surroundings(s), on, options, files);
-        spoken.Start(1);
-        QCOMPARE(m_played.filter(u"APPLE"_s).size(), 2); // once per test, automatically
-        QVERIFY(m_said.isEmpty());
-        QVERIFY(spoken.Submit(u"apple"_s));
-        QCOMPARE(on.log.filter(u"word "_s).last(), u"word clue bench (sound)"_s);
-        QCOMPARE(m_said, QStringList {u"bench|slt|-0.5"_s});
-        spoken.ReadAloud(u"clue bench"_s);
-        spoken.ReadAloud(u"   "_s);
-        QCOMPARE(m_said.last(), u"clue bench|slt|-0.5"_s);
-        QCOMPARE(m_said.size(), 2);
-        QCOMPARE(PronunciationFor(true, files.voice), Pronunciation::Recording);
-        QCOMPARE(PronunciationFor(false, VoiceOptions {}), Pronunciation::None);
-        spoken.Quit();
-
-        // The word blanked on the screen is still said when its clue is read aloud.
-        files.family.hideWordInClues = true;
-        FakeView hidden;
-        TestSession masked(surroundings(s), hidden, options, files);
-        masked.Start(1);
-        QCOMPARE(hidden.log.filter(u"word "_s), QStringList {u"word clue ________ (sound)"_s});
-        masked.ReadDefinition();
-        masked.ReadSentence(); // there is none: nothing said
-        QCOMPARE(m_said.last(), u"clue apple|slt|-0.5"_s);
-        QCOMPARE(m_said.size(), 3);
-        masked.Quit();
-    }
-
     void optionsWindow_keepsTheSettingInItsOwnTable()
     {
         // Saved without touching the voice (even with its page seen): no new table.

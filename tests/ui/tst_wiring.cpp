@@ -5,8 +5,6 @@
 #include "Transcript.h"
 #include "core/app/Family.h"
 #include "core/practice/TestSession.h"
-#include "ui/kernel/FileDialogs.h"
-#include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmPasteWords.h"
 #include "ui/lists/frmPrintList.h"
 #include "ui/practice/frmTestSetup.h"
@@ -91,87 +89,6 @@ private slots:
         QVERIFY(mapped("libQt6PrintSupport"));
     }
 
-    void menuItems_reachTheirWindows_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("item"); // a menu item or a button
-        QTest::addColumn<QString>("opens");
-        QTest::addColumn<bool>("modal");
-        const QString main = u"frmLists"_s, list = u"frmEditList"_s;
-        const QList<std::tuple<const char *, QString, const char *, const char *, bool>> rows = {
-            {"new list", main, "mnuNewList", "frmNewList", true},
-            {"edit list", main, "mnuEditList", "frmEditList", false},
-            {"test", main, "mnuTest", "frmTestSetup", false},
-            {"past tests", main, "mnuPastTests", "frmPastTests", false},
-            {"options", main, "mnuOptions", "frmOptions", true},
-            {"help", main, "mnuHelp", "frmHelp", false},
-            {"about", main, "mnuAbout", "frmAbout", true},
-            {"restore", main, "mnuRestoreBackup", "frmRestoreBackup", true},
-            {"trouble words", main, "mnuTroubleWords", "frmTroubleWords", false},
-            {"print list", main, "mnuPrintList", "frmPrintList", true},
-            {"new word", list, "mnuNewWord", "frmEditWord", false},
-            {"paste words", list, "mnuPasteWords", "frmPasteWords", true},
-            {"paste words button", list, "cmdPasteWords", "frmPasteWords", true},
-            {"print paper test", list, "mnuPrint", "frmPrintList", true},
-        };
-        for (const auto &[row, window, item, opens, modal] : rows)
-            QTest::newRow(row) << window << QString::fromLatin1(item) << QString::fromLatin1(opens) << modal;
-    }
-
-    void menuItems_reachTheirWindows()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, item);
-        QFETCH(QString, opens);
-        QFETCH(bool, modal);
-        QWidget *from = window == u"frmEditList"_s ? forms().get<frmEditList>() : forms().find(window);
-        if (auto *list = qobject_cast<frmEditList *>(from))
-            list->setListID(1);
-        auto *action = from->findChild<QAction *>(item);
-        auto *button = from->findChild<QAbstractButton *>(item);
-        QVERIFY(action ? action->isEnabled() : button && button->isEnabled());
-        QString shown;
-        if (modal) {
-            // A dialog's Cancel button, where it has one, closes it.
-            QTimer::singleShot(0, [&shown] {
-                QTRY_VERIFY(QApplication::activeModalWidget());
-                QWidget *dialog = QApplication::activeModalWidget();
-                shown = dialog->objectName();
-                if (auto *cancel = dialog->findChild<QPushButton *>(u"cmdCancel"_s))
-                    QTest::mouseClick(cancel, Qt::LeftButton);
-                else
-                    dialog->close();
-            });
-        }
-        action ? action->trigger() : button->click();
-        if (!modal)
-            shown = isLoaded(opens) ? opens : QString();
-        QCOMPARE(shown, opens);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void fileMenuItems_askForTheirFiles()
-    {
-        // Each item asks for its file (here: cancelled, so nothing else happens).
-        QStringList asked;
-        FileDialogsSeam::setHandler([&asked](const QString &caption) {
-            asked << caption;
-            return QString();
-        });
-        auto *main = forms().findAs<frmLists>();
-        main->mnuImportList->trigger();
-        main->mnuExportList->trigger();
-        auto *list = forms().get<frmEditList>();
-        list->setListID(1);
-        list->mnuImportWords->trigger();
-        list->mnuExportList->trigger();
-        list->mnuExportFolder->trigger();
-        FileDialogsSeam::setHandler({});
-        QCOMPARE(asked,
-            QStringList({u"Import Words"_s, u"Export List"_s, u"Import Words"_s, u"Export List"_s,
-                u"Export with Recordings"_s}));
-    }
-
     void oldListPrompt_readAgainListsTheWordsOnce()
     {
         auto *prompt = forms().get<frmDeleteOldList>();
@@ -179,6 +96,35 @@ private slots:
         QVERIFY(prompt->setListID(1));
         QCOMPARE(prompt->List1->count(), 2);
         QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
+    }
+
+    void menuItems_reachTheirWindows()
+    {
+        auto *main = forms().findAs<frmLists>();
+        auto *list = forms().get<frmEditList>();
+        list->setListID(1);
+        const QList<std::pair<QAction *, QString>> items = {{list->mnuNewWord, u"frmEditWord"_s},
+            {list->mnuPasteWords, u"frmPasteWords"_s}, {list->mnuPrint, u"frmPrintList"_s},
+            {main->mnuNewList, u"frmNewList"_s}, {main->mnuTest, u"frmTestSetup"_s},
+            {main->mnuPastTests, u"frmPastTests"_s}, {main->mnuOptions, u"frmOptions"_s}, {main->mnuHelp, u"frmHelp"_s},
+            {main->mnuAbout, u"frmAbout"_s}, {main->mnuRestoreBackup, u"frmRestoreBackup"_s},
+            {main->mnuTroubleWords, u"frmTroubleWords"_s}, {main->mnuPrintList, u"frmPrintList"_s}};
+        for (const auto &[item, name] : items) {
+            QString shown; // a dialog is noted and closed while it waits
+            QTimer::singleShot(0, [&shown] {
+                if (QWidget *dialog = QApplication::activeModalWidget())
+                    shown = dialog->objectName() + u" (modal)"_s, dialog->close();
+            });
+            item->trigger();
+            QCoreApplication::processEvents();
+            QCOMPARE(
+                shown.isEmpty() && isLoaded(name) ? name : shown, name + (shown.isEmpty() ? u""_s : u" (modal)"_s));
+            if (shown.isEmpty()) // each window anew
+                forms().unload(forms().find(name));
+        }
+        forms().unload(list);
+        main->mnuEditList->trigger();
+        QVERIFY(isLoaded(u"frmEditList"_s));
     }
 
     void escape_closesEveryWindowWithCancelOrClose_andTitles()
@@ -289,46 +235,6 @@ private slots:
         QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), u"TRUE"_s);
         QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
         QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
-    }
-
-    void storeAndSeams_transactionsRegistryAndRealMessageBox()
-    {
-        // A transaction given up (by an error, say) leaves nothing behind, even
-        // what a nested one committed.
-        Store &s = program().store();
-        auto lists = [&s] { return number(s, u"SELECT COUNT(*) FROM LISTS"_s); };
-        {
-            Store::Transaction outer(s);
-            {
-                Store::Transaction inner(s);
-                s.addRow(u"LISTS"_s, {{u"LIST_ID"_s, 77}});
-                inner.commit();
-            }
-            QCOMPARE(lists(), 2);
-        }
-        QCOMPARE(lists(), 1);
-
-        // A window deleted outright is forgotten by the registry.
-        QWidget *help = forms().load(u"frmHelp"_s);
-        delete help;
-        QVERIFY(!isLoaded(u"frmHelp"_s));
-
-        // The real message box: Yes is the default and Escape means No.
-        MsgBoxSeam::setHandler({});
-        bool checked = false;
-        QTimer::singleShot(0, [&checked] {
-            QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QCOMPARE(box->windowTitle(), u"Lettermarch"_s);
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-            QCOMPARE(box->escapeButton(), box->button(QMessageBox::No));
-            checked = true;
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        const MsgAnswer answer = MsgBox(u"Delete it?"_s, MsgButtons::YesNo);
-        MsgBoxScript::install();
-        QVERIFY(checked);
-        QCOMPARE(answer, MsgAnswer::No);
     }
 
 private:
