@@ -236,10 +236,12 @@ void Transcript::snap(const QString &step, Store *store)
         }
         if (order.size() > 1)
             m_lines << u"  tab order: "_s + order.join(u", "_s);
-        // Where typing would go: a box the child must type in next has the focus.
-        if (QWidget *focus = w->focusWidget();
-            focus && focus != w && !focus->objectName().isEmpty() && !focus->objectName().startsWith(u"qt_"_s))
-            m_lines << u"  focus: "_s + focus->objectName();
+        // Where typing would go: a box the child must type in next has the
+        // focus. A window not yet activated gives it to the first in Tab order.
+        QWidget *focus = w->focusWidget();
+        const QString focused = focus && focus != w ? focus->objectName() : order.value(0);
+        if (!focused.isEmpty() && !focused.startsWith(u"qt_"_s))
+            m_lines << u"  focus: "_s + focused;
     }
     if (!store)
         return;
