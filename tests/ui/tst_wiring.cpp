@@ -109,8 +109,9 @@ private slots:
             {main->mnuPastTests, u"frmPastTests"_s}, {main->mnuOptions, u"frmOptions"_s}, {main->mnuHelp, u"frmHelp"_s},
             {main->mnuAbout, u"frmAbout"_s}, {main->mnuRestoreBackup, u"frmRestoreBackup"_s},
             {main->mnuTroubleWords, u"frmTroubleWords"_s}, {main->mnuPrintList, u"frmPrintList"_s}};
+        QString shown; // a dialog is noted and closed while it waits
         for (const auto &[item, name] : items) {
-            QString shown; // a dialog is noted and closed while it waits
+            shown.clear();
             QTimer::singleShot(0, [&shown] {
                 if (QWidget *dialog = QApplication::activeModalWidget())
                     shown = dialog->objectName() + u" (modal)"_s, dialog->close();
