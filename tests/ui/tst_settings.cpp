@@ -29,7 +29,7 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::newRow("None") << "None" << 0;
         QTest::newRow("none is not None") << "none" << 6;
-        QTest::newRow("empty") << "" << 6;
+        QTest::newRow("beyond a day") << "100000 Seconds" << 6;
         QTest::newRow("Indefinately") << "Indefinately" << 9999;
         QTest::newRow("1 Second") << "1 Second" << 2;
         QTest::newRow("10 Seconds") << "10 Seconds" << 20;
