@@ -2,6 +2,7 @@
 // (and an old database) exactly as without a voice, and the real engine
 // heard on the speaker.
 #include "TestSupport.h"
+#include "Transcript.h"
 #include "audio-device/QtAudio.h"
 #include "audio-device/QtVoice.h"
 #include "core/audio/AudioModule.h"
@@ -102,6 +103,16 @@ private slots:
         QVERIFY(pronounce->isEnabled());
         QTest::mouseClick(pronounce, Qt::LeftButton);
         QCOMPARE(m_said.last(), u"bench|kal|-0.6"_s);
+        forms().unload(list);
+
+        // A test with the voice: the clues have their read-aloud buttons.
+        Transcript t(u"voiceTest"_s);
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        auto *test = forms().findAs<frmTest>();
+        QTest::mouseClick(test->cmdReadDefinition, Qt::LeftButton);
+        t.snap(u"the clue read aloud"_s);
+        t.note(u"said: "_s + m_said.mid(2).join(u", "_s));
+        VERIFY_TRANSCRIPT(t);
     }
 
     void voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()

@@ -232,8 +232,11 @@ void TestSession::Pronounce()
 
 void TestSession::ReadAloud(const QString &clue)
 {
+    // A clue that hides the word on screen must not say it either.
+    const QString spoken
+        = m_files.family.hideWordInClues ? MaskWord(clue, m_currentWord, QStringLiteral("blank")) : clue;
     if (m_files.voice.enabled && !clue.trimmed().isEmpty())
-        m_devices.voice().say(clue, m_files.voice.voice, m_files.voice.rate);
+        m_devices.voice().say(spoken, m_files.voice.voice, m_files.voice.rate);
 }
 
 void TestSession::EndTest()
