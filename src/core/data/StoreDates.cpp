@@ -144,16 +144,14 @@ QDate parseNumericDate(const QString &text, const QLocale &locale)
     // A four-digit first number is always a year: yyyy-mm-dd.
     if (a.size() == 4)
         return c.size() <= 2 ? QDate(a.toInt(), b.toInt(), c.toInt()) : QDate();
+    const Order order = formOf(locale).order;
+    // Where the year comes first, the last number is the day, not a year.
+    if (order == Order::YearFirst)
+        return a.size() == 2 && c.size() <= 2 ? QDate(year(a), b.toInt(), c.toInt()) : QDate();
     if (c.size() != 4 && c.size() != 2)
         return {};
-    switch (formOf(locale).order) {
-    case Order::DayFirst:
+    if (order == Order::DayFirst)
         return QDate(year(c), b.toInt(), a.toInt());
-    case Order::YearFirst:
-        return a.size() == 2 ? QDate(year(a), b.toInt(), c.toInt()) : QDate();
-    case Order::MonthFirst:
-        break;
-    }
     return QDate(year(c), a.toInt(), b.toInt());
 }
 
