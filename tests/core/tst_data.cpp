@@ -1,11 +1,50 @@
 #include "TestCore.h"
 #include "core/audio/RecordingFiles.h"
+#include "core/data/StoreDates.h"
+#include "core/practice/WordOrder.h"
 
 class TestData : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void randomOrder_asksEveryWordOnceInChangingOrders()
+    {
+        ProgramFolder folder;
+        auto store = folder.openStore();
+        const QStringList words {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s};
+        const qint32 list = addList(*store, QDate(2026, 7, 3), words);
+        Clock clock;
+        RandomSource random(clock);
+        const QStringList created = LoadTestWords(*store, random, list, WordOrder::OrderCreated).sequence;
+        QSet<QStringList> orders;
+        for (int i = 0; i < 20; ++i) {
+            QStringList asked = LoadTestWords(*store, random, list, WordOrder::Random).sequence;
+            orders.insert(asked);
+            std::sort(asked.begin(), asked.end(), [](auto &a, auto &b) { return a.toInt() < b.toInt(); });
+            QCOMPARE(asked, created);
+        }
+        QVERIFY(orders.size() > 10);
+    }
+
+    void dates_inTheOrderOfTheSystemsShortDate()
+    {
+        const QDate july4(2026, 7, 4);
+        // locale, shown, form, typed differently but the same day
+        const QList<std::array<const char *, 4>> cases {{"C", "7/4/2026", "m/d/yyyy", "07-04-26"},
+            {"en_US", "7/4/2026", "m/d/yyyy", "7.4.2026"}, {"de_DE", "4.7.2026", "d.m.yyyy", "04/07/26"},
+            {"en_GB", "4/7/2026", "d/m/yyyy", "4-7-2026"}, {"ja_JP", "2026/7/4", "yyyy/m/d", "26/7/4"},
+            {"sv_SE", "2026-7-4", "yyyy-m-d", "2026-07-04"}};
+        for (const auto &[name, shown, form, typed] : cases) {
+            const QLocale locale(QString::fromLatin1(name));
+            QCOMPARE(StoreDates::numericDate(july4, locale), QString::fromLatin1(shown));
+            QCOMPARE(StoreDates::numericDateForm(locale), QString::fromLatin1(form));
+            QCOMPARE(StoreDates::parseNumericDate(QString::fromLatin1(shown), locale), july4);
+            QCOMPARE(StoreDates::parseNumericDate(QString::fromLatin1(typed), locale), july4);
+            QVERIFY(!StoreDates::parseNumericDate(u"31/31/2026"_s, locale).isValid());
+            QVERIFY(!StoreDates::parseNumericDate(u"7/4/126"_s, locale).isValid());
+        }
+    }
 
     void open_createsMissingDatabase()
     {
