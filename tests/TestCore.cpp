@@ -1,10 +1,5 @@
 #include "TestCore.h"
 
-ProgramFolder::ProgramFolder()
-{
-    m_dir.setAutoRemove(true);
-}
-
 QString ProgramFolder::dbPath() const
 {
     return file(QString::fromLatin1(Store::FileName));

@@ -18,7 +18,6 @@ using namespace Qt::StringLiterals;
 class ProgramFolder
 {
 public:
-    ProgramFolder();
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
     QString dbPath() const;

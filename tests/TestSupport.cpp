@@ -17,16 +17,8 @@ struct Expected
     MsgAnswer answer;
     QString text;
 };
-QList<Expected> &queue()
-{
-    static QList<Expected> q;
-    return q;
-}
-QStringList &texts()
-{
-    static QStringList t;
-    return t;
-}
+QList<Expected> expectedAnswers;
+QStringList shownTexts;
 } // namespace
 
 namespace {
@@ -64,12 +56,12 @@ void install()
 {
     watchModalWindows();
     MsgBoxSeam::setHandler([](const QString &text, MsgButtons buttons) {
-        texts() << text;
-        if (queue().isEmpty()) {
+        shownTexts << text;
+        if (expectedAnswers.isEmpty()) {
             QTest::qFail(qPrintable(u"Unexpected message box: "_s + text), __FILE__, __LINE__);
             return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::OK;
         }
-        const Expected next = queue().takeFirst();
+        const Expected next = expectedAnswers.takeFirst();
         if (!next.text.isEmpty() && next.text != text)
             QTest::qFail(
                 qPrintable(u"Message box said \"%1\", expected \"%2\""_s.arg(text, next.text)), __FILE__, __LINE__);
@@ -79,19 +71,19 @@ void install()
 
 void expect(MsgAnswer answer, const QString &text)
 {
-    queue().append({answer, text});
+    expectedAnswers.append({answer, text});
 }
 
 QStringList shown()
 {
-    return texts();
+    return shownTexts;
 }
 
 void verifyAllUsedAndClear()
 {
-    const qsizetype left = queue().size();
-    queue().clear();
-    texts().clear();
+    const qsizetype left = expectedAnswers.size();
+    expectedAnswers.clear();
+    shownTexts.clear();
     if (left > 0)
         QTest::qFail(qPrintable(u"%1 expected message box(es) never appeared"_s.arg(left)), __FILE__, __LINE__);
 }

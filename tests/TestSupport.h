@@ -51,15 +51,12 @@ class FakeView : public TestView
 {
 public:
     QStringList log;
-    QString answer;
-    std::function<void()> onReveal;
     void presentWord(const QString &definition, const QString &, bool canPronounce) override
     {
         log << QStringLiteral("word %1%2").arg(definition, canPronounce ? QStringLiteral(" (sound)") : QString());
     }
-    QString progress;
-    void showProgress(qint32 number, qint32 total) override { progress = u"%1 of %2"_s.arg(number).arg(total); }
-    void setAnswer(const QString &text) override { answer = text; }
+    void showProgress(qint32, qint32) override { }
+    void setAnswer(const QString &) override { }
     void focusAnswer() override { }
     void showMessage(const QString &top, const QString &bottom) override
     {
@@ -68,8 +65,6 @@ public:
     void revealAnswer(const QString &word, bool caseSensitive) override
     {
         log << QStringLiteral("reveal %1%2").arg(word, caseSensitive ? QStringLiteral(" (case)") : QString());
-        if (onReveal)
-            onReveal();
     }
     void testEnded() override { log << QStringLiteral("ended"); }
     void notice(const QString &text) override

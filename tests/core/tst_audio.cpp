@@ -37,24 +37,6 @@ PcmSound tone(double seconds)
     return s;
 }
 
-// Remembers the calls, for the order of StopRecording's steps.
-class ScriptedRecorder : public Recorder
-{
-public:
-    QStringList *log;
-    explicit ScriptedRecorder(QStringList *l)
-        : log(l)
-    { }
-    void start() override { *log << u"start"_s; }
-    void stop() override { *log << u"stop"_s; }
-    // Like a device, finishes writing in an event of its own.
-    void save(const QString &path) override
-    {
-        *log << (QFile::exists(path) ? u"save over old file"_s : u"save"_s);
-        QTimer::singleShot(0, [l = log] { *l << u"saved"_s; });
-    }
-    void close() override { *log << u"close"_s; }
-};
 } // namespace
 
 class TestAudio : public QObject
@@ -112,20 +94,6 @@ private slots:
         QVERIFY(!withFormat(2, 1, 11025, 8) && !withFormat(1, 1, 11025, 24) && !withFormat(1, 0, 11025, 8));
         QVERIFY(!withFormat(1, 9, 11025, 8) && !withFormat(1, 1, 999, 8) && !withFormat(1, 1, 384001, 16));
         QVERIFY(!WaveFile::decode(QByteArray(100, 'x')));
-    }
-
-    void stopRecording_deletesOldFileBeforeSaving()
-    {
-        ProgramFolder folder;
-        const QString path = folder.file(u"Temp with blanks.wav"_s);
-        writeFile(path, "old recording");
-        QStringList log;
-        m_devices.setRecorder(std::make_unique<ScriptedRecorder>(&log));
-        m_devices.StartRecording();
-        m_devices.StopRecording(path);
-        m_devices.CloseRecording();
-        // Saved when StopRecording returns: the word editor copies the file next.
-        QCOMPARE(log, QStringList({u"start"_s, u"stop"_s, u"save"_s, u"saved"_s, u"close"_s}));
     }
 
     void realDevice_recordsAndPlays()

@@ -12,8 +12,7 @@ private slots:
     {
         ProgramFolder folder;
         auto store = folder.openStore();
-        const QStringList words {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s};
-        const qint32 list = addList(*store, QDate(2026, 7, 3), words);
+        const qint32 list = addList(*store, QDate(2026, 7, 3), u"a b c d e f g"_s.split(u' '));
         Clock clock;
         RandomSource random(clock);
         const QStringList created = LoadTestWords(*store, random, list, WordOrder::OrderCreated).sequence;

@@ -183,16 +183,10 @@ private slots:
 
     void badFiles_clearMessageNothingRead()
     {
-        struct Case
-        {
-            const char *name;
-            QByteArray bytes;
-            const char *message;
-        };
         QByteArray huge;
         for (int i = 0; i < 100000; ++i)
             huge += "word" + QByteArray::number(i) + ",a meaning\n";
-        const Case cases[] = {
+        const std::tuple<const char *, QByteArray, const char *> cases[] = {
             {"picture.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "This is not a text file."},
             {"empty.csv", QByteArray(), "holds no words"},
             {"notes.kvtml", QByteArray("just some notes"), "not a vocabulary file"},
@@ -205,12 +199,11 @@ private slots:
             {"quote.csv", QByteArray("\"cat,a pet\n"), "double quote is missing"},
             {"wide.csv", QByteArray("a,b,c,d,e\n"), "at most four"},
         };
-        for (const Case &c : cases) {
-            const QString path = m_folder->file(QString::fromLatin1(c.name));
-            writeFile(path, c.bytes);
+        for (const auto &[name, bytes, message] : cases) {
+            const QString path = m_folder->file(QString::fromLatin1(name));
+            writeFile(path, bytes);
             const ReadResult read = WordImport::ReadFile(path);
-            QVERIFY2(read.problem.contains(QString::fromUtf8(c.message)),
-                qPrintable(QString::fromLatin1(c.name) + u": "_s + read.problem));
+            QVERIFY2(read.problem.contains(QString::fromUtf8(message)), qPrintable(path + u": "_s + read.problem));
             QVERIFY(read.words.isEmpty());
         }
         // A long file is read only as far as it must be to know that.

@@ -187,35 +187,29 @@ private slots:
         const QByteArray ours = QByteArray::number(qint64(getpid())) + "\nLettermarch\n"
             + QSysInfo::machineHostName().toUtf8() + '\n' + QDir(m_folder->path()).absolutePath().toUtf8() + '\n';
 
-        struct Case
-        {
-            const char *what;
-            QByteArray contents;
-            QString said;
-        };
-        const Case doubtful[] = {
+        const std::tuple<const char *, QByteArray, QString> doubtful[] = {
             {"power cut", QByteArray(), u"cannot be read"_s},
             {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
                 u"another computer, \"family-laptop\""_s},
             {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n",
                 u"cannot be read"_s},
         };
-        for (const Case &c : doubtful) {
-            writeFile(lockPath, c.contents);
+        for (const auto &[what, contents, said] : doubtful) {
+            writeFile(lockPath, contents);
             // No: nothing is touched and the program ends.
             MsgBoxScript::expect(MsgAnswer::No);
-            QVERIFY2(!startProgram(m_folder->path()), c.what);
-            QVERIFY2(MsgBoxScript::shown().value(0).contains(c.said), qPrintable(MsgBoxScript::shown().value(0)));
-            QCOMPARE(fileBytes(lockPath), c.contents);
+            QVERIFY2(!startProgram(m_folder->path()), what);
+            QVERIFY2(MsgBoxScript::shown().value(0).contains(said), qPrintable(MsgBoxScript::shown().value(0)));
+            QCOMPARE(fileBytes(lockPath), contents);
             QCOMPARE(fileBytes(m_folder->dbPath()), dbBefore);
             MsgBoxScript::verifyAllUsedAndClear();
             endProgram();
             // Yes: the program starts and the lock is its own until it ends.
             MsgBoxScript::expect(MsgAnswer::Yes);
-            QVERIFY2(startProgram(m_folder->path()), c.what);
+            QVERIFY2(startProgram(m_folder->path()), what);
             QCOMPARE(fileBytes(lockPath), ours);
             endProgram();
-            QVERIFY2(!QFile::exists(lockPath), c.what);
+            QVERIFY2(!QFile::exists(lockPath), what);
             MsgBoxScript::verifyAllUsedAndClear();
         }
 

@@ -122,35 +122,27 @@ private slots:
         ProgramFolder folder;
         prepareFolder(folder.path(), {u"cat"_s});
         const QByteArray before = fileBytes(folder.dbPath());
-        QFile::setPermissions(folder.path(),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-                | QFile::WriteOther | QFile::ReadGroup | QFile::ExeGroup | QFile::WriteGroup);
-        auto openAsUser = [&] {
+        using P = QFile;
+        const auto all = [](QFile::Permissions p) {
+            return QFile::Permissions::fromInt(p.toInt() | p.toInt() >> 4 | p.toInt() >> 8 | p.toInt() >> 12);
+        };
+        auto openAsUser = [&](QFile::Permissions file, QFile::Permissions dir) {
+            QFile::setPermissions(folder.dbPath(), file);
+            QFile::setPermissions(folder.path(), dir);
             return asOrdinaryUser([&] {
                 QString problem;
                 auto store = Store::open(folder.path(), &problem);
                 return store ? u"opened"_s : problem;
             });
         };
-
-        // A file that may be read but not written.
-        QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
-        QString said = openAsUser();
+        const auto open = all(P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        // A file that may be read but not written; one that may not be read;
+        // a writable file in a folder that is not (no journal could be written).
+        QString said = openAsUser(all(P::ReadOwner), open);
         QVERIFY2(said.contains(u"cannot be changed"_s), qPrintable(said));
-
-        // A file that may not even be read.
-        QFile::setPermissions(folder.dbPath(), QFile::ReadOwner | QFile::WriteOwner);
-        said = openAsUser();
+        said = openAsUser(P::ReadOwner | P::WriteOwner, open);
         QVERIFY2(said.contains(u"cannot be read"_s), qPrintable(said));
-
-        // A writable file in a folder that is not (no journal could be written).
-        QFile::setPermissions(folder.dbPath(),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup
-                | QFile::WriteGroup);
-        QFile::setPermissions(folder.path(),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-                | QFile::ReadGroup | QFile::ExeGroup);
-        said = openAsUser();
+        said = openAsUser(all(P::ReadOwner | P::WriteOwner), all(P::ReadOwner | P::ExeOwner) | P::WriteOwner);
         QVERIFY2(said.contains(u"folder"_s), qPrintable(said));
 
         QCOMPARE(fileBytes(folder.dbPath()), before);

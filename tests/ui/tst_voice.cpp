@@ -1,6 +1,5 @@
-// The computer voice: recording first, the voice for words without one, off
-// (and an old database) exactly as without a voice, and the real engine
-// heard on the speaker.
+// The computer voice: its setting, a test with it on or unable to speak,
+// and the real engine heard on the speaker.
 #include "TestSupport.h"
 #include "Transcript.h"
 #include "audio-device/QtAudio.h"
