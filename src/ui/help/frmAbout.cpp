@@ -47,21 +47,21 @@ frmAbout::frmAbout(Program &program)
 
     Image1 = named<QLabel>(this, "Image1");
     Image1->setPixmap(picture());
-    Label1 = label(this, "Label1", QStringLiteral("The Lettermarch Project"));
-    Label2 = label(this, "Label2", QStringLiteral("Program Title:"));
+    Label1 = label(this, "Label1", tr("The Lettermarch Project"));
+    Label2 = label(this, "Label2", tr("Program Title:"));
     lblAppName = label(this, "lblAppName", QString());
-    Label3 = label(this, "Label3", QStringLiteral("Virtual Version:"));
+    Label3 = label(this, "Label3", tr("Virtual Version:"));
     lblVirtualVersion = label(this, "lblVirtualVersion", QString());
-    Label5 = label(this, "Label5", QStringLiteral("Hard Version:"));
+    Label5 = label(this, "Label5", tr("Hard Version:"));
     lblHardVersion = label(this, "lblHardVersion", QString());
-    Label9 = label(this, "Label9", QStringLiteral("Questions, Comments, Tech Support:"));
+    Label9 = label(this, "Label9", tr("Questions, Comments, Tech Support:"));
     lblEmail = label(this, "lblEmail", QString::fromLatin1(SupportAddress));
-    Label7 = label(this, "Label7", QStringLiteral("On the web:"));
+    Label7 = label(this, "Label7", tr("On the web:"));
     lblWebsite = label(this, "lblWebsite", QString::fromLatin1(WebSite));
-    lblDataFolderCaption = label(this, "lblDataFolderCaption", QStringLiteral("Your lists are kept in:"));
+    lblDataFolderCaption = label(this, "lblDataFolderCaption", tr("Your lists are kept in:"));
     lblDataFolder = label(this, "lblDataFolder", QString());
     lblDataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdClose = button(this, "cmdClose", QStringLiteral("Close"));
+    cmdClose = button(this, "cmdClose", tr("Close"));
     cmdClose->setDefault(true);
 
     // A dark ground, so the white of a link under the mouse stands out.
@@ -126,7 +126,7 @@ frmAbout::frmAbout(Program &program)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + QStringLiteral("Lettermarch") + QStringLiteral("..."));
+    setWindowTitle(tr("About ") + QStringLiteral("Lettermarch") + QStringLiteral("..."));
     lblAppName->setText(QStringLiteral("Lettermarch"));
     lblVirtualVersion->setText(QStringLiteral("1.0"));
     const QVersionNumber v = QVersionNumber::fromString(QStringLiteral(LETTERMARCH_VERSION));
@@ -136,7 +136,7 @@ void frmAbout::Form_Load()
     lblDataFolder->setText(QDir::toNativeSeparators(m_program.globals.gProgramDir));
     // Whose lists, in a family of several children.
     if (const QString child = m_program.globals.gChildName; !child.isEmpty())
-        lblDataFolderCaption->setText(QStringLiteral("%1's lists are kept in:").arg(child));
+        lblDataFolderCaption->setText(tr("%1's lists are kept in:").arg(child));
 }
 
 void frmAbout::OpenInternet(const QString &URL, int WindowStyle)

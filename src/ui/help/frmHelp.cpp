@@ -14,11 +14,11 @@ using namespace Controls;
 frmHelp::frmHelp()
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setWindowFlag(Qt::Window);
 
     txtTopic = named<QComboBox>(this, "txtTopic");
-    Label1 = label(this, "Label1", QStringLiteral("Help Topic:"), txtTopic);
+    Label1 = label(this, "Label1", tr("Help Topic:"), txtTopic);
     txtHelp = named<QPlainTextEdit>(this, "txtHelp");
     txtHelp->setReadOnly(true);
     QFont f = txtHelp->font();

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QSocketNotifier>
 
+#include <QCoreApplication>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -63,11 +64,14 @@ bool Application::notify(QObject *receiver, QEvent *event)
     } catch (const StoreError &e) {
         QString detail = e.message();
         if (m_program && m_program->hasStore())
-            detail += QStringLiteral("\n\nDatabase file: ") + QDir::toNativeSeparators(m_program->store().filePath());
-        reportFatalError(
-            m_program, QStringLiteral("Lettermarch could not read or save its data and has to close."), detail);
+            detail += QCoreApplication::translate("Application", "\n\nDatabase file: ")
+                + QDir::toNativeSeparators(m_program->store().filePath());
+        reportFatalError(m_program,
+            QCoreApplication::translate("Application", "Lettermarch could not read or save its data and has to close."),
+            detail);
     } catch (const std::exception &e) {
-        reportFatalError(m_program, QStringLiteral("Lettermarch met an unexpected problem and has to close."),
+        reportFatalError(m_program,
+            QCoreApplication::translate("Application", "Lettermarch met an unexpected problem and has to close."),
             QString::fromLocal8Bit(e.what()));
     }
 }
@@ -86,7 +90,8 @@ bool Application::terminationRequested()
 
 void reportFatalError(Program *program, const QString &what, const QString &detail)
 {
-    MsgBox(what + QStringLiteral("\n\n") + detail + QStringLiteral("\n\nEverything saved before this point is kept."));
+    MsgBox(what + QStringLiteral("\n\n") + detail
+        + QCoreApplication::translate("Application", "\n\nEverything saved before this point is kept."));
     // Whatever went wrong may have been damage: the next start checks the
     // whole file.
     if (program) {

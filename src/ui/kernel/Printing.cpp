@@ -8,6 +8,7 @@
 #include "core/data/WholeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -24,7 +25,7 @@ QString savePdf(const QString &html, const QString &path)
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir() || !folder.isWritable())
-        return QStringLiteral("The PDF file cannot be written in the folder %1.")
+        return QCoreApplication::translate("Printing", "The PDF file cannot be written in the folder %1.")
             .arg(QDir::toNativeSeparators(folder.filePath()));
     // Made in memory first, so a full disk cannot leave half a file, nor
     // take the earlier one with it.
@@ -38,14 +39,16 @@ QString savePdf(const QString &html, const QString &path)
         Page::render(html, pdf);
     }
     if (const QString why = WriteWholeFile(path, bytes.data()); !why.isEmpty() || bytes.data().isEmpty())
-        return QStringLiteral("The PDF file %1 could not be written: %2")
-            .arg(QDir::toNativeSeparators(path), why.isEmpty() ? QStringLiteral("nothing was made.") : why);
+        return QCoreApplication::translate("Printing", "The PDF file %1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(path),
+                why.isEmpty() ? QCoreApplication::translate("Printing", "nothing was made.") : why);
     return {};
 }
 
 void askAndSavePdf(QWidget *parent, const QString &caption, const QString &name, const QString &html)
 {
-    QString path = FileDialogs::saveFile(parent, caption, name, QStringLiteral("PDF files (*.pdf)"));
+    QString path
+        = FileDialogs::saveFile(parent, caption, name, QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

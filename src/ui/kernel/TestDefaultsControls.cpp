@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,17 +28,21 @@ TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString
 {
     TestDefaultsControls c;
     c.frameDisplay = named<QGroupBox>(parent, "frameDisplay");
-    c.frameDisplay->setTitle(QStringLiteral("Display"));
-    c.chkPronounce = check(c.frameDisplay, "chkPronounce", QStringLiteral("Pronounce"),
-        QStringLiteral("The word will be pronounced during ") + scope);
-    c.chkDefinition = check(c.frameDisplay, "chkDefinition", QStringLiteral("Show Definition"),
-        QStringLiteral("The definition will be displayed during ") + scope);
-    c.chkSentence = check(c.frameDisplay, "chkSentence", QStringLiteral("Show Context Sentence"),
-        QStringLiteral("The context sentence will be show during ") + scope);
+    c.frameDisplay->setTitle(QCoreApplication::translate("TestDefaultsControls", "Display"));
+    c.chkPronounce
+        = check(c.frameDisplay, "chkPronounce", QCoreApplication::translate("TestDefaultsControls", "Pronounce"),
+            QCoreApplication::translate("TestDefaultsControls", "The word will be pronounced during ") + scope);
+    c.chkDefinition
+        = check(c.frameDisplay, "chkDefinition", QCoreApplication::translate("TestDefaultsControls", "Show Definition"),
+            QCoreApplication::translate("TestDefaultsControls", "The definition will be displayed during ") + scope);
+    c.chkSentence = check(c.frameDisplay, "chkSentence",
+        QCoreApplication::translate("TestDefaultsControls", "Show Context Sentence"),
+        QCoreApplication::translate("TestDefaultsControls", "The context sentence will be show during ") + scope);
     c.txtTestOrder = choice(c.frameDisplay, "txtTestOrder",
         {QStringLiteral("Alphabetical"), QStringLiteral("Order Created"), QStringLiteral("Random")},
-        QStringLiteral("The order that the words will appear on ") + scope);
-    c.Label5 = label(c.frameDisplay, "Label5", QStringLiteral("Word Order"), c.txtTestOrder);
+        QCoreApplication::translate("TestDefaultsControls", "The order that the words will appear on ") + scope);
+    c.Label5 = label(
+        c.frameDisplay, "Label5", QCoreApplication::translate("TestDefaultsControls", "Word Order"), c.txtTestOrder);
     auto *display = new QGridLayout(c.frameDisplay);
     display->addWidget(c.chkPronounce, 0, 0);
     display->addWidget(c.chkDefinition, 1, 0);
@@ -47,7 +52,7 @@ TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString
     display->setColumnStretch(0, 1);
 
     c.frameWrong = named<QGroupBox>(parent, "frameWrong");
-    c.frameWrong->setTitle(QStringLiteral("Incorrect Answer Behavior"));
+    c.frameWrong->setTitle(QCoreApplication::translate("TestDefaultsControls", "Incorrect Answer Behavior"));
     QStringList counts;
     for (int i = 1; i <= 10; ++i)
         counts << QString::number(i);
@@ -55,16 +60,21 @@ TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString
         QStringLiteral("The number of chances given to spell a word correctly before moving on to the "
                        "next word"));
     c.cmbMoveOn->setMaximumWidth(70);
-    c.Label1 = label(c.frameWrong, "Label1", QStringLiteral("Go to the next word after"), c.cmbMoveOn);
-    c.Label2 = label(c.frameWrong, "Label2", QStringLiteral("incorrect answers"));
-    c.chkRevealAnswers = check(c.frameWrong, "chkRevealAnswers", QStringLiteral("Reveal answers before moving on"),
+    c.Label1 = label(c.frameWrong, "Label1",
+        QCoreApplication::translate("TestDefaultsControls", "Go to the next word after"), c.cmbMoveOn);
+    c.Label2 = label(c.frameWrong, "Label2", QCoreApplication::translate("TestDefaultsControls", "incorrect answers"));
+    c.chkRevealAnswers = check(c.frameWrong, "chkRevealAnswers",
+        QCoreApplication::translate("TestDefaultsControls", "Reveal answers before moving on"),
         QStringLiteral("Show the correct answer if the word is not spelled correctly after the "
                        "specified number of chances"));
     c.chkForceEcho = check(c.frameWrong, "chkForceEcho",
-        QStringLiteral("Require the student to type the correct answer after it is revealed"),
-        QStringLiteral("Require the student to correctly spell the word after it is show"));
-    c.chkClearWrongAnswer = check(c.frameWrong, "chkClearWrongAnswer", QStringLiteral("Clear Incorrect Answers"),
-        QStringLiteral("Clear the entire mispelled when an answer is incorrect"));
+        QCoreApplication::translate(
+            "TestDefaultsControls", "Require the student to type the correct answer after it is revealed"),
+        QCoreApplication::translate(
+            "TestDefaultsControls", "Require the student to correctly spell the word after it is show"));
+    c.chkClearWrongAnswer = check(c.frameWrong, "chkClearWrongAnswer",
+        QCoreApplication::translate("TestDefaultsControls", "Clear Incorrect Answers"),
+        QCoreApplication::translate("TestDefaultsControls", "Clear the entire mispelled when an answer is incorrect"));
     auto *sentence = new QHBoxLayout;
     sentence->addWidget(c.Label1);
     sentence->addWidget(c.cmbMoveOn);
@@ -80,11 +90,15 @@ TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString
     wrong->addWidget(c.chkClearWrongAnswer);
 
     c.frameSounds = named<QGroupBox>(parent, "frameSounds");
-    c.frameSounds->setTitle(QStringLiteral("Sounds"));
-    c.chkPlayRight = check(c.frameSounds, "chkPlayRight", QStringLiteral("Play Sound After Correct Answers"),
-        QStringLiteral("Play a notification sound when a word is spelled correctly"));
-    c.chkPlayWrong = check(c.frameSounds, "chkPlayWrong", QStringLiteral("Play Sound After Incorrect Answers"),
-        QStringLiteral("Play a notification sound when a word is spelled incorrectly"));
+    c.frameSounds->setTitle(QCoreApplication::translate("TestDefaultsControls", "Sounds"));
+    c.chkPlayRight = check(c.frameSounds, "chkPlayRight",
+        QCoreApplication::translate("TestDefaultsControls", "Play Sound After Correct Answers"),
+        QCoreApplication::translate(
+            "TestDefaultsControls", "Play a notification sound when a word is spelled correctly"));
+    c.chkPlayWrong = check(c.frameSounds, "chkPlayWrong",
+        QCoreApplication::translate("TestDefaultsControls", "Play Sound After Incorrect Answers"),
+        QCoreApplication::translate(
+            "TestDefaultsControls", "Play a notification sound when a word is spelled incorrectly"));
     auto *sounds = new QVBoxLayout(c.frameSounds);
     sounds->addWidget(c.chkPlayRight);
     sounds->addWidget(c.chkPlayWrong);
@@ -142,6 +156,8 @@ TestOptionsRecord TestDefaultsControls::chosenOptions(const TestOptionsRecord &b
 
 void TestDefaultsControls::sayNoClue(QWidget *parent, const QString &firstLine)
 {
-    MsgBox(firstLine + QStringLiteral("\n\n    1. Pronounce\n    2. Definition\n    3. Context Sentence"),
+    MsgBox(firstLine
+            + QCoreApplication::translate(
+                "TestDefaultsControls", "\n\n    1. Pronounce\n    2. Definition\n    3. Context Sentence"),
         MsgButtons::OK, parent);
 }

@@ -33,7 +33,7 @@ frmMessage::frmMessage(qint32 messageTime)
     : m_messageTime(messageTime)
 {
     setObjectName(QStringLiteral("frmMessage"));
-    setWindowTitle(QStringLiteral("Message..."));
+    setWindowTitle(tr("Message..."));
     setFixedSize(Width, Height);
 
     lblTop = makeLabel(this, "lblTop", 13.5);

@@ -10,6 +10,7 @@
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmPasteWords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,12 +37,14 @@ QString suggestedName(Program &program, qint32 listId)
 // Shows the preview of the file's words; the identifiers added.
 QList<qint32> preview(Program &program, QWidget *parent, qint32 listId, const QDate *newListDates)
 {
-    const QString path = FileDialogs::openFile(parent, QStringLiteral("Import Words"), ReadFilter);
+    const QString path
+        = FileDialogs::openFile(parent, QCoreApplication::translate("ListFiles", "Import Words"), ReadFilter);
     if (path.isEmpty())
         return {};
     const ReadResult read = WordImport::ReadFile(path);
     if (!read.problem.isEmpty()) {
-        MsgBox(read.problem + QStringLiteral("\n\nNothing was imported."), MsgButtons::OK, parent);
+        MsgBox(read.problem + QCoreApplication::translate("ListFiles", "\n\nNothing was imported."), MsgButtons::OK,
+            parent);
         return {};
     }
     auto *window = makeForm<frmPasteWords>(program);
@@ -68,9 +71,9 @@ QList<qint32> preview(Program &program, QWidget *parent, qint32 listId, const QD
 
 void exportList(Program &program, QWidget *parent, qint32 listId)
 {
-    QString path = FileDialogs::saveFile(parent, QStringLiteral("Export List"),
+    QString path = FileDialogs::saveFile(parent, QCoreApplication::translate("ListFiles", "Export List"),
         suggestedName(program, listId) + QStringLiteral(".csv"),
-        QStringLiteral("CSV files (*.csv);;KDE vocabulary files (*.kvtml)"));
+        QCoreApplication::translate("ListFiles", "CSV files (*.csv);;KDE vocabulary files (*.kvtml)"));
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -78,33 +81,38 @@ void exportList(Program &program, QWidget *parent, qint32 listId)
         path += QStringLiteral(".csv");
         // The file dialog asked about the name as typed, not about this one.
         if (QFileInfo(path).exists()
-            && MsgBox(QStringLiteral("There is already a file %1. Replace it?").arg(QDir::toNativeSeparators(path)),
+            && MsgBox(QCoreApplication::translate("ListFiles", "There is already a file %1. Replace it?")
+                          .arg(QDir::toNativeSeparators(path)),
                    MsgButtons::YesNo, parent)
                 != MsgAnswer::Yes)
             return;
     }
     const QString problem = ListExport::WriteFile(program.store(), listId, path, program.globals.gWavPath);
-    MsgBox(
-        problem.isEmpty() ? QStringLiteral("The list was saved as %1.").arg(QDir::toNativeSeparators(path)) : problem,
+    MsgBox(problem.isEmpty()
+            ? QCoreApplication::translate("ListFiles", "The list was saved as %1.").arg(QDir::toNativeSeparators(path))
+            : problem,
         MsgButtons::OK, parent);
 }
 
 void exportWithRecordings(Program &program, QWidget *parent, qint32 listId)
 {
-    const QString parentFolder = FileDialogs::folder(parent, QStringLiteral("Export with Recordings"));
+    const QString parentFolder
+        = FileDialogs::folder(parent, QCoreApplication::translate("ListFiles", "Export with Recordings"));
     if (parentFolder.isEmpty())
         return;
     const QString folder = QDir(parentFolder).filePath(suggestedName(program, listId));
     if (ListExport::FolderHoldsExport(folder)
-        && MsgBox(QStringLiteral("The folder %1 already holds an export of this list. Replace it?")
+        && MsgBox(QCoreApplication::translate(
+                      "ListFiles", "The folder %1 already holds an export of this list. Replace it?")
                       .arg(QDir::toNativeSeparators(folder)),
                MsgButtons::YesNo, parent)
             != MsgAnswer::Yes)
         return;
     const QString problem = ListExport::WriteFolder(program.store(), listId, folder, program.globals.gWavPath);
-    MsgBox(problem.isEmpty() ? QStringLiteral("The list and its recordings were saved in the folder %1.")
-                                   .arg(QDir::toNativeSeparators(folder))
-                             : problem,
+    MsgBox(problem.isEmpty()
+            ? QCoreApplication::translate("ListFiles", "The list and its recordings were saved in the folder %1.")
+                  .arg(QDir::toNativeSeparators(folder))
+            : problem,
         MsgButtons::OK, parent);
 }
 

@@ -45,7 +45,7 @@ frmEditList::frmEditList(Program &program)
 {
     setObjectName(QStringLiteral("frmEditList"));
     Controls::closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Edit Word List"));
+    setWindowTitle(tr("Edit Word List"));
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
@@ -54,18 +54,17 @@ frmEditList::frmEditList(Program &program)
     MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(5000));
 
     frameDetails = named<QGroupBox>(central, "frameDetails");
-    frameDetails->setTitle(QStringLiteral("Word Details"));
+    frameDetails->setTitle(tr("Word Details"));
     txtWord = display(frameDetails, "txtWord");
     txtDefinition = textArea(frameDetails, "txtDefinition", true);
     txtSentence = textArea(frameDetails, "txtSentence", true);
     txtCaseSensitive = display(frameDetails, "txtCaseSensitive");
     txtCaseSensitive->setMaximumWidth(60);
-    Label1 = label(frameDetails, "Label1", QStringLiteral("Word"), txtWord);
-    Label2 = label(frameDetails, "Label2", QStringLiteral("Definition"), txtDefinition);
-    Label3 = label(frameDetails, "Label3", QStringLiteral("Context Sentence"), txtSentence);
-    Label4 = label(frameDetails, "Label4", QStringLiteral("Case Sensitive"), txtCaseSensitive);
-    cmdPronounce = button(
-        frameDetails, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Hear the current recording"));
+    Label1 = label(frameDetails, "Label1", tr("Word"), txtWord);
+    Label2 = label(frameDetails, "Label2", tr("Definition"), txtDefinition);
+    Label3 = label(frameDetails, "Label3", tr("Context Sentence"), txtSentence);
+    Label4 = label(frameDetails, "Label4", tr("Case Sensitive"), txtCaseSensitive);
+    cmdPronounce = button(frameDetails, "cmdPronounce", tr("Pronounce"), tr("Hear the current recording"));
     auto *details = new QFormLayout(frameDetails);
     details->addRow(Label1, txtWord);
     details->addRow(Label2, txtDefinition);
@@ -77,17 +76,16 @@ frmEditList::frmEditList(Program &program)
     details->addRow(Label4, caseRow);
 
     framePastTests = named<QGroupBox>(central, "framePastTests");
-    framePastTests->setTitle(QStringLiteral("Test Totals"));
+    framePastTests->setTitle(tr("Test Totals"));
     txtTests = display(framePastTests, "txtTests");
     txtCorrect = display(framePastTests, "txtCorrect");
     txtIncorrect = display(framePastTests, "txtIncorrect");
-    Label5 = label(framePastTests, "Label5", QStringLiteral("Total Tests"), txtTests);
-    Label6 = label(framePastTests, "Label6", QStringLiteral("Correct on first attempt"), txtCorrect);
-    Label7 = label(framePastTests, "Label7", QStringLiteral("Incorrect Guesses"), txtIncorrect);
-    const QString testsTip = QStringLiteral("The number of times this word has appeared on a Lettermarch test");
-    const QString correctTip
-        = QStringLiteral("The number of times this word was spelled correctly on the first attempt on a test");
-    const QString incorrectTip = QStringLiteral("The number of times this word has been misspelled on a test");
+    Label5 = label(framePastTests, "Label5", tr("Total Tests"), txtTests);
+    Label6 = label(framePastTests, "Label6", tr("Correct on first attempt"), txtCorrect);
+    Label7 = label(framePastTests, "Label7", tr("Incorrect Guesses"), txtIncorrect);
+    const QString testsTip = tr("The number of times this word has appeared on a Lettermarch test");
+    const QString correctTip = tr("The number of times this word was spelled correctly on the first attempt on a test");
+    const QString incorrectTip = tr("The number of times this word has been misspelled on a test");
     for (auto [l, e, tip] : {std::tuple {Label5, txtTests, testsTip}, std::tuple {Label6, txtCorrect, correctTip},
              std::tuple {Label7, txtIncorrect, incorrectTip}}) {
         l->setToolTip(tip);
@@ -99,14 +97,14 @@ frmEditList::frmEditList(Program &program)
     totals->addRow(Label6, txtCorrect);
     totals->addRow(Label7, txtIncorrect);
 
-    cmdAddWord = button(central, "cmdAddWord", QStringLiteral("Add a word"), QStringLiteral("Add a word to this list"));
-    cmdEditWord = button(central, "cmdEditWord", QStringLiteral("Edit a word"),
-        QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
-    cmdDeleteWord = button(central, "cmdDeleteWord", QStringLiteral("Delete a word"),
-        QStringLiteral("Delete the selected word from this list"));
+    cmdAddWord = button(central, "cmdAddWord", tr("Add a word"), tr("Add a word to this list"));
+    cmdEditWord = button(central, "cmdEditWord", tr("Edit a word"),
+        tr("Make changes to the definition, the context sentence, or pronounciation"));
+    cmdDeleteWord
+        = button(central, "cmdDeleteWord", tr("Delete a word"), tr("Delete the selected word from this list"));
 
-    cmdPasteWords = button(central, "cmdPasteWords", QStringLiteral("Paste words..."),
-        QStringLiteral("Add many words at once, pasted from a document or a spreadsheet"));
+    cmdPasteWords = button(central, "cmdPasteWords", tr("Paste words..."),
+        tr("Add many words at once, pasted from a document or a spreadsheet"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddWord);
@@ -117,9 +115,9 @@ frmEditList::frmEditList(Program &program)
     // The list's own name, kept as soon as the box is left.
     txtListName = named<QLineEdit>(central, "txtListName");
     txtListName->setMaxLength(int(ListNames::MaxLength));
-    txtListName->setPlaceholderText(QStringLiteral("optional, e.g. Week 12"));
-    txtListName->setToolTip(QStringLiteral("A name that tells this list apart from others"));
-    lblListName = label(central, "lblListName", QStringLiteral("List &name"), txtListName);
+    txtListName->setPlaceholderText(tr("optional, e.g. Week 12"));
+    txtListName->setToolTip(tr("A name that tells this list apart from others"));
+    lblListName = label(central, "lblListName", tr("List &name"), txtListName);
     connect(txtListName, &QLineEdit::editingFinished, this, &frmEditList::saveListName);
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(lblListName);
@@ -136,25 +134,25 @@ frmEditList::frmEditList(Program &program)
     layout->addWidget(MSFlexGrid1);
     layout->addLayout(right, 1);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNewWord = action(mnuFile, "mnuNewWord", QStringLiteral("&New Word..."));
-    mnuPasteWords = action(mnuFile, "mnuPasteWords", QStringLiteral("&Paste Words..."));
-    mnuImportWords = action(mnuFile, "mnuImportWords", QStringLiteral("&Import Words..."));
+    mnuNewWord = action(mnuFile, "mnuNewWord", tr("&New Word..."));
+    mnuPasteWords = action(mnuFile, "mnuPasteWords", tr("&Paste Words..."));
+    mnuImportWords = action(mnuFile, "mnuImportWords", tr("&Import Words..."));
     mnuFile->addSeparator();
-    mnuExportList = action(mnuFile, "mnuExportList", QStringLiteral("&Export List..."));
-    mnuExportFolder = action(mnuFile, "mnuExportFolder", QStringLiteral("Export with &Recordings..."));
-    mnuPrint = action(mnuFile, "mnuPrint", QStringLiteral("P&rint a Paper Test..."));
+    mnuExportList = action(mnuFile, "mnuExportList", tr("&Export List..."));
+    mnuExportFolder = action(mnuFile, "mnuExportFolder", tr("Export with &Recordings..."));
+    mnuPrint = action(mnuFile, "mnuPrint", tr("P&rint a Paper Test..."));
     mnuPrint->setShortcut(QKeySequence::Print);
     // Shown by the shell in a family of several children.
-    mnuCopyToChild = action(mnuFile, "mnuCopyToChild", QStringLiteral("&Copy to Another Child..."));
+    mnuCopyToChild = action(mnuFile, "mnuCopyToChild", tr("&Copy to Another Child..."));
     mnuCopyToChild->setVisible(false);
     mnuFile->addSeparator();
-    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("&Close"));
+    mnuExit = action(mnuFile, "mnuExit", tr("&Close"));
     mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuEdit = action(mnuPopUp, "mnuEdit", QStringLiteral("Edit"));
-    mnuDelete = action(mnuPopUp, "mnuDelete", QStringLiteral("Delete"));
+    mnuEdit = action(mnuPopUp, "mnuEdit", tr("Edit"));
+    mnuDelete = action(mnuPopUp, "mnuDelete", tr("Delete"));
 
     connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::AddWord);
     connect(mnuNewWord, &QAction::triggered, this, &frmEditList::AddWord);
@@ -228,7 +226,7 @@ void frmEditList::setListID(qint32 id)
     m_testCount = CountListTests(m_program.store(), id);
     txtListName->setText(ListNames::of(m_program.store(), id));
     txtListName->setModified(false);
-    setWindowTitle(ListNames::titled(QStringLiteral("Edit Word List"), txtListName->text()));
+    setWindowTitle(ListNames::titled(tr("Edit Word List"), txtListName->text()));
     LoadWords();
 }
 
@@ -240,11 +238,11 @@ void frmEditList::saveListName()
     try {
         ListNames::set(m_program.store(), m_ListID, txtListName->text());
     } catch (const StoreError &e) {
-        MsgBox(QStringLiteral("The name could not be saved: %1").arg(e.message()), MsgButtons::OK, this);
+        MsgBox(tr("The name could not be saved: %1").arg(e.message()), MsgButtons::OK, this);
         return;
     }
     txtListName->setText(ListNames::of(m_program.store(), m_ListID));
-    setWindowTitle(ListNames::titled(QStringLiteral("Edit Word List"), txtListName->text()));
+    setWindowTitle(ListNames::titled(tr("Edit Word List"), txtListName->text()));
 }
 
 void frmEditList::ResetGrid()
@@ -253,7 +251,7 @@ void frmEditList::ResetGrid()
     g->Clear();
     g->setRows(1);
     g->setCols(2);
-    g->setTextMatrix(0, ColWord, QStringLiteral("Word"));
+    g->setTextMatrix(0, ColWord, tr("Word"));
     g->setColWidth(ColWord, 5000);
     g->setColWidth(ColWordId, 1);
 }
@@ -334,8 +332,7 @@ void frmEditList::DeleteWord()
     const int row = MSFlexGrid1->Row();
     if (row < 1)
         return;
-    if (MsgBox(QStringLiteral("Delete ") + MSFlexGrid1->TextMatrix(row, ColWord) + QStringLiteral("?"),
-            MsgButtons::YesNo, this)
+    if (MsgBox(tr("Delete ") + MSFlexGrid1->TextMatrix(row, ColWord) + QStringLiteral("?"), MsgButtons::YesNo, this)
         != MsgAnswer::Yes)
         return;
     ::DeleteWord(m_program.store(), MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), m_program.globals.gWavPath);

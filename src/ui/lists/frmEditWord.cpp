@@ -38,32 +38,31 @@ frmEditWord::frmEditWord(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmEditWord"));
-    setWindowTitle(QStringLiteral("New Word"));
+    setWindowTitle(tr("New Word"));
 
     menuBar = new QMenuBar(this);
-    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = action(mnuFile, "mnuSave", QStringLiteral("&Save"));
-    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuSave = action(mnuFile, "mnuSave", tr("&Save"));
+    mnuExit = action(mnuFile, "mnuExit", tr("E&xit"));
 
     txtWord = named<QLineEdit>(this, "txtWord");
     txtDefinition = textArea(this, "txtDefinition");
     txtSentence = textArea(this, "txtSentence");
-    Label1 = label(this, "Label1", QStringLiteral("&Word"), txtWord);
-    Label2 = label(this, "Label2", QStringLiteral("&Definition"), txtDefinition);
-    Label3 = label(this, "Label3", QStringLiteral("Context &Sentence"), txtSentence);
+    Label1 = label(this, "Label1", tr("&Word"), txtWord);
+    Label2 = label(this, "Label2", tr("&Definition"), txtDefinition);
+    Label3 = label(this, "Label3", tr("Context &Sentence"), txtSentence);
     chkCaseSensitive = named<QCheckBox>(this, "chkCaseSensitive");
-    chkCaseSensitive->setText(QStringLiteral("Case Sensitive"));
+    chkCaseSensitive->setText(tr("Case Sensitive"));
     chkCaseSensitive->setToolTip(QStringLiteral(
         "Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct"));
 
     frameWav = named<QGroupBox>(this, "frameWav");
-    frameWav->setTitle(QStringLiteral("Pronounciation"));
-    cmdRecord = button(frameWav, "cmdRecord", QStringLiteral("Record"), QStringLiteral("Record the pronounciation"));
-    cmdStop = button(frameWav, "cmdStop", QStringLiteral("Stop"), QStringLiteral("Stop recording"));
-    cmdPlay = button(frameWav, "cmdPlay", QStringLiteral("Play"), QStringLiteral("Hear the current recording"));
-    cmdDeleteWav
-        = button(frameWav, "cmdDeleteWav", QStringLiteral("Delete"), QStringLiteral("Clear the current recording"));
+    frameWav->setTitle(tr("Pronounciation"));
+    cmdRecord = button(frameWav, "cmdRecord", tr("Record"), tr("Record the pronounciation"));
+    cmdStop = button(frameWav, "cmdStop", tr("Stop"), tr("Stop recording"));
+    cmdPlay = button(frameWav, "cmdPlay", tr("Play"), tr("Hear the current recording"));
+    cmdDeleteWav = button(frameWav, "cmdDeleteWav", tr("Delete"), tr("Clear the current recording"));
     Shape1 = named<Shape>(frameWav, "Shape1");
     Shape1->setFillColor(White);
     // Which of the two voices the word will have in a test.
@@ -87,9 +86,9 @@ frmEditWord::frmEditWord(Program &program)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(250);
 
-    cmdSaveWord = button(this, "cmdSaveWord", QStringLiteral("Save"), QStringLiteral("Save this word"));
+    cmdSaveWord = button(this, "cmdSaveWord", tr("Save"), tr("Save this word"));
     cmdSaveWord->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not save changes"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"), tr("Do not save changes"));
 
     auto *form = new QFormLayout;
     form->addRow(Label1, txtWord);
@@ -144,14 +143,14 @@ void frmEditWord::setWordID(qint32 id)
     if (id <= 0) {
         enterNewWordMode();
     } else {
-        setWindowTitle(QStringLiteral("Edit Word ") + GetWordText(m_program.store(), id));
+        setWindowTitle(tr("Edit Word ") + GetWordText(m_program.store(), id));
         LoadWordDetails();
     }
 }
 
 void frmEditWord::enterNewWordMode()
 {
-    setWindowTitle(QStringLiteral("New Word"));
+    setWindowTitle(tr("New Word"));
     cmdPlay->setEnabled(false);
     ShowPronunciation();
     cmdDeleteWav->setEnabled(false);
@@ -229,8 +228,7 @@ void frmEditWord::Save()
     txtDefinition->setPlainText(txtDefinition->toPlainText().trimmed());
     txtSentence->setPlainText(txtSentence->toPlainText().trimmed());
     if (txtWord->text().isEmpty()) {
-        MsgBox(QStringLiteral("Can not save a blank word.  Please type the word in the box provided."), MsgButtons::OK,
-            this);
+        MsgBox(tr("Can not save a blank word.  Please type the word in the box provided."), MsgButtons::OK, this);
         // The message has gone before the focus moves.
         DoEvents(3);
         txtWord->setFocus();
@@ -283,13 +281,13 @@ void frmEditWord::SaveWord()
         if (!QFile::exists(m_TempWavPath)) {
             KillFile(target);
         } else if (!PutRecording(m_TempWavPath, target)) {
-            MsgBox(QStringLiteral("The word was saved, but its recording could not be stored in the folder\n%1")
+            MsgBox(tr("The word was saved, but its recording could not be stored in the folder\n%1")
                        .arg(QDir::toNativeSeparators(m_program.globals.gWavPath)),
                 MsgButtons::OK, this);
         }
     }
     // The next word may be typed while the message shows; it is not lost.
-    const QString typedAhead = ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Word Saved"), row.word);
+    const QString typedAhead = ShowMessage(m_program.globals.gMessageTime, tr("Word Saved"), row.word);
     if (isNew)
         emit wordAdded(m_WordID);
     else
@@ -326,13 +324,13 @@ void frmEditWord::ShowPronunciation()
 {
     switch (PronunciationFor(cmdPlay->isEnabled(), m_program.globals.gVoice)) {
     case Pronunciation::Recording:
-        lblPronunciation->setText(QStringLiteral("In a test the word is spoken from this recording."));
+        lblPronunciation->setText(tr("In a test the word is spoken from this recording."));
         break;
     case Pronunciation::Voice:
-        lblPronunciation->setText(QStringLiteral("Without a recording, the computer voice speaks the word."));
+        lblPronunciation->setText(tr("Without a recording, the computer voice speaks the word."));
         break;
     case Pronunciation::None:
-        lblPronunciation->setText(QStringLiteral("Without a recording, the word is not spoken in a test."));
+        lblPronunciation->setText(tr("Without a recording, the word is not spoken in a test."));
         break;
     }
 }

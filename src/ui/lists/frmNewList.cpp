@@ -23,7 +23,7 @@ frmNewList::frmNewList(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmNewList"));
-    setWindowTitle(QStringLiteral("New Word List"));
+    setWindowTitle(tr("New Word List"));
 
     auto box = [this](const char *name) {
         auto *e = Controls::named<QLineEdit>(this, name);
@@ -34,21 +34,20 @@ frmNewList::frmNewList(Program &program)
     txtStart = box("txtStart");
     txtEnd = box("txtEnd");
     txtTestDate = box("txtTestDate");
-    Label1 = Controls::label(this, "Label1", QStringLiteral("Start of week"), txtStart);
-    Label2 = Controls::label(this, "Label2", QStringLiteral("End of week"), txtEnd);
-    Label3 = Controls::label(this, "Label3", QStringLiteral("Date of test"), txtTestDate);
+    Label1 = Controls::label(this, "Label1", tr("Start of week"), txtStart);
+    Label2 = Controls::label(this, "Label2", tr("End of week"), txtEnd);
+    Label3 = Controls::label(this, "Label3", tr("Date of test"), txtTestDate);
     lblToday = Controls::named<QLabel>(this, "lblToday");
     // Optional: tells apart lists for the same test date.
     txtName = Controls::named<QLineEdit>(this, "txtName");
     txtName->setMaxLength(int(ListNames::MaxLength));
     txtName->setPlaceholderText(QStringLiteral("optional"));
-    txtName->setToolTip(QStringLiteral("A name that tells this list apart from others, such as Week 12"));
-    lblName = Controls::label(this, "lblName", QStringLiteral("Name"), txtName);
+    txtName->setToolTip(tr("A name that tells this list apart from others, such as Week 12"));
+    lblName = Controls::label(this, "lblName", tr("Name"), txtName);
 
-    cmdCreate = Controls::button(this, "cmdCreate", QStringLiteral("Create"), QStringLiteral("Create a new word list"));
+    cmdCreate = Controls::button(this, "cmdCreate", tr("Create"), tr("Create a new word list"));
     cmdCreate->setDefault(true);
-    cmdCancel
-        = Controls::button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not create a new list"));
+    cmdCancel = Controls::button(this, "cmdCancel", tr("Cancel"), tr("Do not create a new list"));
 
     auto *form = new QFormLayout;
     form->addRow(Label1, txtStart);
@@ -104,7 +103,7 @@ QLineEdit *frmNewList::unreadableDate()
         if (WeekDates::ParseDate(box->text()).isValid())
             continue;
         const QString label = box == txtStart ? Label1->text() : box == txtEnd ? Label2->text() : Label3->text();
-        MsgBox(QStringLiteral("\"%1\" is not a date Lettermarch can read (%2).\n\nType the date as %3, for example %4.")
+        MsgBox(tr("\"%1\" is not a date Lettermarch can read (%2).\n\nType the date as %3, for example %4.")
                    .arg(box->text().left(40), label.toLower(), StoreDates::numericDateForm(),
                        StoreDates::numericDate(m_program.clock().today())),
             MsgButtons::OK, this);

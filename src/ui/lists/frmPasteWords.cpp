@@ -28,11 +28,11 @@ frmPasteWords::frmPasteWords(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmPasteWords"));
-    setWindowTitle(QStringLiteral("Paste Words"));
+    setWindowTitle(tr("Paste Words"));
     setModal(true);
 
     txtPaste = named<QPlainTextEdit>(this, "txtPaste");
-    txtPaste->setPlaceholderText(QStringLiteral("because\tfor the reason that\tI stayed in because it rained."));
+    txtPaste->setPlaceholderText(tr("because\tfor the reason that\tI stayed in because it rained."));
     txtPaste->setTabChangesFocus(false);
     lblHint = label(this, "lblHint",
         QStringLiteral("&Paste or type one word a line. After the word, a definition and a sentence may follow, "
@@ -41,8 +41,8 @@ frmPasteWords::frmPasteWords(Program &program)
     lblHint->setWordWrap(true);
     grdPreview = named<QTableWidget>(this, "grdPreview");
     grdPreview->setColumnCount(ColumnCount);
-    grdPreview->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Definition"),
-        QStringLiteral("Sentence"), QStringLiteral("Case Sensitive"), QStringLiteral("Skipped Because")});
+    grdPreview->setHorizontalHeaderLabels(
+        {tr("Word"), tr("Definition"), tr("Sentence"), tr("Case Sensitive"), tr("Skipped Because")});
     grdPreview->horizontalHeaderItem(ColCase)->setToolTip(QStringLiteral("Tick the words that must be typed in the "
                                                                          "right case"));
     grdPreview->verticalHeader()->hide();
@@ -55,9 +55,9 @@ frmPasteWords::frmPasteWords(Program &program)
         grdPreview->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     lblSummary = label(this, "lblSummary", {});
     lblSummary->setWordWrap(true);
-    cmdAdd = button(this, "cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add the words not skipped to the list"));
+    cmdAdd = button(this, "cmdAdd", tr("&Add"), tr("Add the words not skipped to the list"));
     cmdAdd->setDefault(false);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblSummary, 1);
@@ -105,11 +105,11 @@ void frmPasteWords::setEntries(const QList<WordEntry> &words, const QString &fil
 {
     m_imported = true;
     m_entries = words;
-    setWindowTitle(QStringLiteral("Import Words"));
+    setWindowTitle(tr("Import Words"));
     txtPaste->hide();
     lblHint->setText(m_listId > 0
-            ? QStringLiteral("The words of %1, to be added to this list:").arg(fileName)
-            : QStringLiteral("The words of %1, to make a new list for the test on %2:")
+            ? tr("The words of %1, to be added to this list:").arg(fileName)
+            : tr("The words of %1, to make a new list for the test on %2:")
                   .arg(fileName, ListNames::titled(StoreDates::numericDate(m_testDate), m_listName)));
     refresh();
 }
@@ -121,9 +121,8 @@ void frmPasteWords::refresh()
     if (m_entries.size() > WordImport::MaxWords) {
         m_rows.clear();
         showRows();
-        lblSummary->setText(QStringLiteral("That is %1 lines; a list holds at most %2 words.")
-                                .arg(m_entries.size())
-                                .arg(WordImport::MaxWords));
+        lblSummary->setText(
+            tr("That is %1 lines; a list holds at most %2 words.").arg(m_entries.size()).arg(WordImport::MaxWords));
         cmdAdd->setEnabled(false);
         return;
     }
@@ -172,8 +171,7 @@ void frmPasteWords::showRows()
         header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     grdPreview->setUpdatesEnabled(true);
     const qsizetype skipped = m_rows.size() - added;
-    QString summary = m_rows.isEmpty() ? QStringLiteral("No words yet.")
-                                       : QStringLiteral("%1 to add, %2 skipped.").arg(added).arg(skipped);
+    QString summary = m_rows.isEmpty() ? tr("No words yet.") : tr("%1 to add, %2 skipped.").arg(added).arg(skipped);
     // Most school lists are bare words: say how to take them.
     if (std::any_of(m_rows.cbegin(), m_rows.cend(),
             [](const WordImport::PreviewRow &r) { return r.skipReason == WordImport::NeedsClue; }))
@@ -198,7 +196,7 @@ void frmPasteWords::add()
             ids = WordImport::AddWords(m_program.store(), listId, m_rows);
         }
     } catch (const StoreError &e) {
-        MsgBox(QStringLiteral("Nothing was added: %1").arg(e.message()), MsgButtons::OK, this);
+        MsgBox(tr("Nothing was added: %1").arg(e.message()), MsgButtons::OK, this);
         return;
     }
     m_listId = listId;
@@ -222,7 +220,7 @@ void frmPasteWords::copyRecordings()
             == MsgAnswer::Yes;
     });
     if (!failed.isEmpty())
-        MsgBox(QStringLiteral("The words were added, but the recordings of these could not be copied: %1")
+        MsgBox(tr("The words were added, but the recordings of these could not be copied: %1")
                    .arg(failed.join(QStringLiteral(", "))),
             MsgButtons::OK, this);
 }

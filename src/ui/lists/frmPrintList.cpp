@@ -27,19 +27,19 @@ frmPrintList::frmPrintList(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmPrintList"));
-    setWindowTitle(QStringLiteral("Print a Paper Test"));
+    setWindowTitle(tr("Print a Paper Test"));
     setModal(true);
 
-    auto *what = new QGroupBox(QStringLiteral("Print"), this);
+    auto *what = new QGroupBox(tr("Print"), this);
     optPaperTest = named<QRadioButton>(what, "optPaperTest");
-    optPaperTest->setText(QStringLiteral("A &test to write on (the words are not shown)"));
+    optPaperTest->setText(tr("A &test to write on (the words are not shown)"));
     optPaperTest->setChecked(true);
     optAnswerKey = named<QRadioButton>(what, "optAnswerKey");
-    optAnswerKey->setText(QStringLiteral("Its &answer key"));
+    optAnswerKey->setText(tr("Its &answer key"));
     chkDefinitions = named<QCheckBox>(what, "chkDefinitions");
-    chkDefinitions->setText(QStringLiteral("Show the &definitions as clues"));
+    chkDefinitions->setText(tr("Show the &definitions as clues"));
     chkSentences = named<QCheckBox>(what, "chkSentences");
-    chkSentences->setText(QStringLiteral("Show the &sentences as clues (the word blanked out)"));
+    chkSentences->setText(tr("Show the &sentences as clues (the word blanked out)"));
     // The clue boxes belong to the test: set in under it.
     auto *clues = new QVBoxLayout;
     clues->setContentsMargins(24, 0, 0, 0);
@@ -52,11 +52,11 @@ frmPrintList::frmPrintList(Program &program)
 
     cboOrder = named<QComboBox>(this, "cboOrder");
     cboOrder->addItems({QStringLiteral("Alphabetical"), QStringLiteral("Order Created"), QStringLiteral("Random")});
-    lblOrder = label(this, "lblOrder", QStringLiteral("Word &order:"), cboOrder);
-    cmdPreview = button(this, "cmdPreview", QStringLiteral("&Preview and Print..."));
+    lblOrder = label(this, "lblOrder", tr("Word &order:"), cboOrder);
+    cmdPreview = button(this, "cmdPreview", tr("&Preview and Print..."));
     cmdPreview->setDefault(true);
-    cmdPdf = button(this, "cmdPdf", QStringLiteral("Save as P&DF..."));
-    cmdClose = button(this, "cmdClose", QStringLiteral("Close"));
+    cmdPdf = button(this, "cmdPdf", tr("Save as P&DF..."));
+    cmdClose = button(this, "cmdClose", tr("Close"));
 
     auto *order = new QFormLayout;
     order->addRow(lblOrder, cboOrder);
@@ -113,8 +113,6 @@ QString frmPrintList::html() const
 
 void frmPrintList::savePdf()
 {
-    Printing::askAndSavePdf(this, QStringLiteral("Save as PDF"),
-        (optAnswerKey->isChecked() ? QStringLiteral("Answer key") : QStringLiteral("Spelling test"))
-            + QStringLiteral(".pdf"),
-        html());
+    Printing::askAndSavePdf(this, tr("Save as PDF"),
+        (optAnswerKey->isChecked() ? tr("Answer key") : tr("Spelling test")) + QStringLiteral(".pdf"), html());
 }

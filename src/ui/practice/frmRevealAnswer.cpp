@@ -20,9 +20,9 @@ frmRevealAnswer::frmRevealAnswer(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmRevealAnswer"));
-    setWindowTitle(QStringLiteral("The Correct Answer Is..."));
+    setWindowTitle(tr("The Correct Answer Is..."));
     // Laid out rather than placed, so the texts fit whatever the font.
-    Label1 = label(this, "Label1", QStringLiteral("Correct Spelling:"));
+    Label1 = label(this, "Label1", tr("Correct Spelling:"));
     lblWord = label(this, "lblWord", QString());
     QFont bold = lblWord->font();
     bold.setBold(true);
@@ -31,8 +31,8 @@ frmRevealAnswer::frmRevealAnswer(Program &program)
     lblWord->setTextFormat(Qt::PlainText);
     lblWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtEcho = named<QLineEdit>(this, "txtEcho");
-    lblTypeIt = label(this, "lblTypeIt", QStringLiteral("Type it:"), txtEcho);
-    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Next word"));
+    lblTypeIt = label(this, "lblTypeIt", tr("Type it:"), txtEcho);
+    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), tr("Next word"));
     cmdOK->setMinimumWidth(1455 / FlexGrid::TwipsPerPixel);
     // Enter in the typing box acts as OK.
     cmdOK->setDefault(true);
@@ -85,17 +85,17 @@ void frmRevealAnswer::OK()
     const QString word = lblWord->text();
     switch (TestSession::CheckRetype(typed, word, m_caseSensitive)) {
     case TestSession::Retype::Correct:
-        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Correct"), QString());
+        ShowMessage(m_program.globals.gMessageTime, tr("Correct"), QString());
         close();
         return;
     case TestSession::Retype::WrongCase:
-        MsgBox(QStringLiteral("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
+        MsgBox(tr("This word is case sensitive.\nPlease tray again."), MsgButtons::OK, this);
         break;
     case TestSession::Retype::Empty:
-        MsgBox(QStringLiteral("You must type the word correctly before moving on"), MsgButtons::OK, this);
+        MsgBox(tr("You must type the word correctly before moving on"), MsgButtons::OK, this);
         break;
     case TestSession::Retype::Wrong:
-        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+        ShowMessage(m_program.globals.gMessageTime, tr("Incorrect"), tr("Try Again"));
         if (m_clearWrongAnswer)
             txtEcho->clear();
         break;

@@ -75,7 +75,7 @@ frmTest::frmTest(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmTest"));
-    setWindowTitle(QStringLiteral("Test"));
+    setWindowTitle(tr("Test"));
 
     frameMain = named<QFrame>(this, "frameMain");
     frameMain->setGeometry(twips(1200, 480, 6615, 5655));
@@ -86,36 +86,35 @@ frmTest::frmTest(Program &program)
     frameMain->setPalette(panel);
 
     frameDefinition = named<QGroupBox>(frameMain, "frameDefinition");
-    frameDefinition->setTitle(QStringLiteral("Definition"));
+    frameDefinition->setTitle(tr("Definition"));
     frameDefinition->setGeometry(twips(120, 120, 6375, 1695));
     txtDefinition = clueBox(frameDefinition, "txtDefinition");
 
     frameContext = named<QGroupBox>(frameMain, "frameContext");
-    frameContext->setTitle(QStringLiteral("Context Sentence"));
+    frameContext->setTitle(tr("Context Sentence"));
     frameContext->setGeometry(twips(120, 1920, 6375, 1695));
     txtContext = clueBox(frameContext, "txtContext");
 
     frameBottom = named<QGroupBox>(frameMain, "frameBottom");
     frameBottom->setGeometry(twips(120, 3720, 6375, 1815));
-    cmdPronounce = button(
-        frameBottom, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Pronounce the current word"));
+    cmdPronounce = button(frameBottom, "cmdPronounce", tr("Pronounce"), tr("Pronounce the current word"));
     cmdPronounce->setGeometry(twips(1920, 240, 2175, 375));
     txtWord = named<QLineEdit>(frameBottom, "txtWord");
     txtWord->setGeometry(twips(840, 840, 5055, 285));
-    lblWord = label(frameBottom, "lblWord", QStringLiteral("Word"), txtWord);
+    lblWord = label(frameBottom, "lblWord", tr("Word"), txtWord);
     lblWord->setGeometry(twips(120, 840, 615, 255));
     lblProgress = named<QLabel>(frameBottom, "lblProgress");
     lblProgress->setGeometry(twips(120, 300, 1740, 255));
-    cmdNext = button(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
+    cmdNext = button(frameBottom, "cmdNext", tr("Next"), tr("Next word"));
     cmdNext->setGeometry(twips(1920, 1320, 2175, 375));
 
     // Clues read aloud, for children who cannot read them yet.
-    cmdReadDefinition = button(frameDefinition, "cmdReadDefinition", QStringLiteral("Read aloud"),
-        QStringLiteral("Read the definition aloud (Ctrl+1)"));
+    cmdReadDefinition
+        = button(frameDefinition, "cmdReadDefinition", tr("Read aloud"), tr("Read the definition aloud (Ctrl+1)"));
     cmdReadDefinition->setGeometry(twips(4755, 360, 1500, 375));
     cmdReadDefinition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-    cmdReadSentence = button(frameContext, "cmdReadSentence", QStringLiteral("Read aloud"),
-        QStringLiteral("Read the context sentence aloud (Ctrl+2)"));
+    cmdReadSentence
+        = button(frameContext, "cmdReadSentence", tr("Read aloud"), tr("Read the context sentence aloud (Ctrl+2)"));
     cmdReadSentence->setGeometry(twips(4755, 360, 1500, 375));
     cmdReadSentence->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
@@ -167,8 +166,7 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestO
         if (!why.isEmpty()) {
             voice.enabled = false;
             if (!std::exchange(m_program.globals.gVoiceProblemTold, true)) {
-                MsgBox(why + QStringLiteral("\n\nWords without a recording are not spoken in this test."),
-                    MsgButtons::OK, this);
+                MsgBox(why + tr("\n\nWords without a recording are not spoken in this test."), MsgButtons::OK, this);
             }
         }
     }
@@ -222,10 +220,9 @@ QString frmTest::SaveBeforeTheEnd()
         if (m_session->SavePending())
             return {};
     } catch (const StoreError &e) {
-        return QStringLiteral("%1 answers of the test could not be saved: %2").arg(pending).arg(e.message());
+        return tr("%1 answers of the test could not be saved: %2").arg(pending).arg(e.message());
     }
-    return QStringLiteral("%1 answers of the test could not be saved: another program still holds the database file.")
-        .arg(pending);
+    return tr("%1 answers of the test could not be saved: another program still holds the database file.").arg(pending);
 }
 
 void frmTest::submit()
@@ -274,7 +271,7 @@ void frmTest::presentWord(const QString &definition, const QString &sentence, bo
 
 void frmTest::showProgress(qint32 number, qint32 total)
 {
-    lblProgress->setText(QStringLiteral("Word %1 of %2").arg(number).arg(total));
+    lblProgress->setText(tr("Word %1 of %2").arg(number).arg(total));
 }
 
 void frmTest::setAnswer(const QString &text)
@@ -342,15 +339,14 @@ void frmTest::wordsLeftOut(qint32 listId, qint32 count)
                           "other words. To include %3, add %3 again in the list editor.")
                .arg(count)
                .arg(count == 1 ? QStringLiteral("it") : QStringLiteral("them"),
-                   count == 1 ? QStringLiteral("the word") : QStringLiteral("those words")),
+                   count == 1 ? tr("the word") : tr("those words")),
         MsgButtons::OK, this);
 }
 
 void frmTest::closeEvent(QCloseEvent *event)
 {
     if (!m_closingByProgram && m_session && m_session->state() == TestSession::State::WordPresented) {
-        if (MsgBox(QStringLiteral("You have not completed the test.\nDo you really want to quit?"), MsgButtons::YesNo,
-                this)
+        if (MsgBox(tr("You have not completed the test.\nDo you really want to quit?"), MsgButtons::YesNo, this)
             != MsgAnswer::Yes) {
             event->ignore();
             focusAnswer();

@@ -16,15 +16,15 @@
 using namespace AppFunctions;
 
 frmTestSetup::frmTestSetup(Program &program)
-    : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("this test")))
+    : TestDefaultsControls(TestDefaultsControls::create(this, tr("this test")))
     , m_program(program)
 {
     setObjectName(QStringLiteral("frmTestSetup"));
-    setWindowTitle(QStringLiteral("Test Setup"));
-    cmdCancel = Controls::button(this, "cmdCancel", QStringLiteral("Cancel"));
-    cmdSetAsDefault = Controls::button(this, "cmdSetAsDefault", QStringLiteral("Set as Default"),
-        QStringLiteral("Save these settings as the defaults settings for all practice tests"));
-    cmdContinue = Controls::button(this, "cmdContinue", QStringLiteral("Continue"));
+    setWindowTitle(tr("Test Setup"));
+    cmdCancel = Controls::button(this, "cmdCancel", tr("Cancel"));
+    cmdSetAsDefault = Controls::button(this, "cmdSetAsDefault", tr("Set as Default"),
+        tr("Save these settings as the defaults settings for all practice tests"));
+    cmdContinue = Controls::button(this, "cmdContinue", tr("Continue"));
     cmdContinue->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -77,8 +77,7 @@ bool frmTestSetup::refuseWithoutClue(const QString &firstLine)
 
 void frmTestSetup::Continue()
 {
-    if (refuseWithoutClue(
-            QStringLiteral("You must check at least one of the following boxes to proceed with the test:")))
+    if (refuseWithoutClue(tr("You must check at least one of the following boxes to proceed with the test:")))
         return;
     emit startRequested(Options());
     close();
@@ -86,11 +85,11 @@ void frmTestSetup::Continue()
 
 void frmTestSetup::SetAsDefault()
 {
-    if (refuseWithoutClue(QStringLiteral("You must check at least one of the following boxes to save these defaults:")))
+    if (refuseWithoutClue(tr("You must check at least one of the following boxes to save these defaults:")))
         return;
     SaveAsDefaults();
-    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Settings Saved"), QString());
-    if (MsgBox(QStringLiteral("Start the test now?"), MsgButtons::YesNo, this) == MsgAnswer::Yes)
+    ShowMessage(m_program.globals.gMessageTime, tr("Settings Saved"), QString());
+    if (MsgBox(tr("Start the test now?"), MsgButtons::YesNo, this) == MsgAnswer::Yes)
         Continue();
 }
 

@@ -13,18 +13,17 @@ using namespace Controls;
 frmChooseWords::frmChooseWords()
 {
     setObjectName(QStringLiteral("frmChooseWords"));
-    setWindowTitle(QStringLiteral("Practise Missed Words"));
+    setWindowTitle(tr("Practise Missed Words"));
     setModal(true);
 
     lstWords = named<QListWidget>(this, "lstWords");
     lblHint = label(this, "lblHint", {}, lstWords);
     lblHint->setWordWrap(true);
-    cmdAll = button(this, "cmdAll", QStringLiteral("Tick &All"));
-    cmdNone = button(this, "cmdNone", QStringLiteral("Tick &None"));
-    cmdPractise
-        = button(this, "cmdPractise", QStringLiteral("&Practise"), QStringLiteral("Start a test of the ticked words"));
+    cmdAll = button(this, "cmdAll", tr("Tick &All"));
+    cmdNone = button(this, "cmdNone", tr("Tick &None"));
+    cmdPractise = button(this, "cmdPractise", tr("&Practise"), tr("Start a test of the ticked words"));
     cmdPractise->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
 
     auto *ticks = new QHBoxLayout;
     ticks->addWidget(cmdAll);
@@ -50,7 +49,7 @@ frmChooseWords::frmChooseWords()
 
 void frmChooseWords::setWords(const QString &listName, const QList<Word> &words)
 {
-    lblHint->setText(QStringLiteral("Tick the words of %1 to practise:").arg(listName));
+    lblHint->setText(tr("Tick the words of %1 to practise:").arg(listName));
     const QSignalBlocker block(lstWords);
     lstWords->clear();
     for (const Word &w : words) {

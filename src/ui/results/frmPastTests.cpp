@@ -31,19 +31,19 @@ frmPastTests::frmPastTests(Program &program)
 {
     setObjectName(QStringLiteral("frmPastTests"));
     Controls::closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Past Tests"));
+    setWindowTitle(tr("Past Tests"));
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
     MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(1400 + 1400));
-    Label1 = label(central, "Label1", QStringLiteral("Select a test..."), MSFlexGrid1);
+    Label1 = label(central, "Label1", tr("Select a test..."), MSFlexGrid1);
     txtTotalTests = named<QLineEdit>(central, "txtTotalTests");
     txtAverageScore = named<QLineEdit>(central, "txtAverageScore");
-    const QString totalTip = QStringLiteral("Total tests for this word list");
-    const QString averageTip = QStringLiteral("Average score of all tests taken for this word list");
-    Label2 = label(central, "Label2", QStringLiteral("Total Tests:"), txtTotalTests);
-    Label3 = label(central, "Label3", QStringLiteral("Average Score:"), txtAverageScore);
+    const QString totalTip = tr("Total tests for this word list");
+    const QString averageTip = tr("Average score of all tests taken for this word list");
+    Label2 = label(central, "Label2", tr("Total Tests:"), txtTotalTests);
+    Label3 = label(central, "Label3", tr("Average Score:"), txtAverageScore);
     for (auto [l, e, tip] :
         {std::tuple {Label2, txtTotalTests, totalTip}, std::tuple {Label3, txtAverageScore, averageTip}}) {
         e->setReadOnly(true);
@@ -51,9 +51,9 @@ frmPastTests::frmPastTests(Program &program)
         e->setToolTip(tip);
         l->setToolTip(tip);
     }
-    cmdExit = button(central, "cmdExit", QStringLiteral("Close"));
-    cmdTroubleWords = button(central, "cmdTroubleWords", QStringLiteral("&Trouble Words..."),
-        QStringLiteral("The words of this list with the most wrong answers"));
+    cmdExit = button(central, "cmdExit", tr("Close"));
+    cmdTroubleWords = button(
+        central, "cmdTroubleWords", tr("&Trouble Words..."), tr("The words of this list with the most wrong answers"));
 
     // Drawn by the charts module, loaded when this window first opens; without
     // it the window still lists every test.
@@ -62,7 +62,7 @@ frmPastTests::frmPastTests(Program &program)
         chartScores = m_chart->widget();
         m_chart->chosen = [this](int test) { pointChosen(test); };
         m_chart->hovered = [this](int test, bool hovering) { showPointTip(test, hovering); };
-        chartScores->setToolTip(QStringLiteral("Click a point to see that test"));
+        chartScores->setToolTip(tr("Click a point to see that test"));
     } else {
         chartScores = label(central, "lblNoChart",
             QStringLiteral("The chart cannot be shown: Qt's chart library could not be loaded "
@@ -93,11 +93,11 @@ frmPastTests::frmPastTests(Program &program)
     layout->addWidget(chartScores, 3);
     layout->addLayout(buttons);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuTroubleWords = action(mnuFile, "mnuTroubleWords", QStringLiteral("&Trouble Words..."));
+    mnuTroubleWords = action(mnuFile, "mnuTroubleWords", tr("&Trouble Words..."));
     mnuFile->addSeparator();
-    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = action(mnuFile, "mnuExit", tr("E&xit"));
     connect(cmdTroubleWords, &QPushButton::clicked, this, [this] { emit troubleWordsRequested(m_ListID); });
     connect(mnuTroubleWords, &QAction::triggered, this, [this] { emit troubleWordsRequested(m_ListID); });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
@@ -114,15 +114,15 @@ void frmPastTests::setListID(qint32 vNewValue)
     FlexGrid *g = MSFlexGrid1;
     Store &store = m_program.store();
     m_listName = ListNames::of(store, m_ListID);
-    setWindowTitle(ListNames::titled(QStringLiteral("Past Tests"), m_listName));
+    setWindowTitle(ListNames::titled(tr("Past Tests"), m_listName));
     QList<qint32> scores;
     {
         const QSignalBlocker block(g);
         g->Clear();
         g->setRows(1);
         g->setCols(3);
-        g->setTextMatrix(0, ColDate, QStringLiteral("Date"));
-        g->setTextMatrix(0, ColScore, QStringLiteral("Score"));
+        g->setTextMatrix(0, ColDate, tr("Date"));
+        g->setTextMatrix(0, ColScore, tr("Score"));
         g->setColAlignment(ColDate, Qt::AlignLeft | Qt::AlignVCenter);
         g->setColAlignment(ColScore, Qt::AlignLeft | Qt::AlignVCenter);
         g->setColWidth(ColDate, 1400);
@@ -162,9 +162,9 @@ void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
     }
     if (m_chart)
         m_chart->setTests(scores, m_firstTries,
-            tests.isEmpty()            ? QStringLiteral("No tests yet: each test's score will appear here.")
-                : m_listName.isEmpty() ? QStringLiteral("Scores of the tests of this list")
-                                       : QStringLiteral("Scores of the tests of %1").arg(m_listName));
+            tests.isEmpty()            ? tr("No tests yet: each test's score will appear here.")
+                : m_listName.isEmpty() ? tr("Scores of the tests of this list")
+                                       : tr("Scores of the tests of %1").arg(m_listName));
 }
 
 void frmPastTests::pointChosen(int test)
@@ -180,7 +180,7 @@ void frmPastTests::showPointTip(int test, bool hovering)
         return;
     }
     QToolTip::showText(QCursor::pos(),
-        QStringLiteral("Test %1, %2: %3, %4 right at the first try")
+        tr("Test %1, %2: %3, %4 right at the first try")
             .arg(test)
             .arg(MSFlexGrid1->TextMatrix(test, ColDate), MSFlexGrid1->TextMatrix(test, ColScore))
             .arg(m_firstTries.value(test - 1)),

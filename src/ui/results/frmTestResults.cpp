@@ -37,12 +37,12 @@ frmTestResults::frmTestResults(Program &program)
 {
     setObjectName(QStringLiteral("frmTestResults"));
     Controls::closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Test Results"));
+    setWindowTitle(tr("Test Results"));
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
     frameSummary = named<QGroupBox>(central, "frameSummary");
-    frameSummary->setTitle(QStringLiteral("Summary"));
+    frameSummary->setTitle(tr("Summary"));
     auto field = [this](const char *labelName, const QString &caption, const char *boxName, const QString &tip,
                      QLabel *&labelOut, QLineEdit *&boxOut) {
         boxOut = named<QLineEdit>(frameSummary, boxName);
@@ -52,18 +52,18 @@ frmTestResults::frmTestResults(Program &program)
         labelOut = label(frameSummary, labelName, caption, boxOut);
         labelOut->setToolTip(tip);
     };
-    field("Label5", QStringLiteral("Date:"), "txtDate", {}, Label5, txtDate);
-    field("Label7", QStringLiteral("Time:"), "txtStartTime", {}, Label7, txtStartTime);
-    field("Label1", QStringLiteral("Minutes:"), "txtTotalTime",
-        QStringLiteral("The total time in minutes this test took"), Label1, txtTotalTime);
-    field("Label4", QStringLiteral("Words on Test:"), "txtTotalWords",
-        QStringLiteral("The number of words on the test"), Label4, txtTotalWords);
-    field("Label2", QStringLiteral("First Try:"), "txtCorrectOnFirstTry",
-        QStringLiteral("The number of words spelled correctly on the first attempt"), Label2, txtCorrectOnFirstTry);
-    field("Label6", QStringLiteral("Moved on:"), "txtMovedOn",
-        QStringLiteral("The number of words that were not spelled correctly in the allotted number of attempts"),
-        Label6, txtMovedOn);
-    field("Label3", QStringLiteral("Score:"), "txtScore", QStringLiteral("The score for this test"), Label3, txtScore);
+    field("Label5", tr("Date:"), "txtDate", {}, Label5, txtDate);
+    field("Label7", tr("Time:"), "txtStartTime", {}, Label7, txtStartTime);
+    field(
+        "Label1", tr("Minutes:"), "txtTotalTime", tr("The total time in minutes this test took"), Label1, txtTotalTime);
+    field(
+        "Label4", tr("Words on Test:"), "txtTotalWords", tr("The number of words on the test"), Label4, txtTotalWords);
+    field("Label2", tr("First Try:"), "txtCorrectOnFirstTry",
+        tr("The number of words spelled correctly on the first attempt"), Label2, txtCorrectOnFirstTry);
+    field("Label6", tr("Moved on:"), "txtMovedOn",
+        tr("The number of words that were not spelled correctly in the allotted number of attempts"), Label6,
+        txtMovedOn);
+    field("Label3", tr("Score:"), "txtScore", tr("The score for this test"), Label3, txtScore);
     auto *summary = new QFormLayout(frameSummary);
     for (auto [l, e] : {std::pair {Label5, txtDate}, std::pair {Label7, txtStartTime}, std::pair {Label1, txtTotalTime},
              std::pair {Label4, txtTotalWords}, std::pair {Label2, txtCorrectOnFirstTry},
@@ -72,10 +72,10 @@ frmTestResults::frmTestResults(Program &program)
 
     MSFlexGrid1 = named<FlexGrid>(central, "MSFlexGrid1");
     MSFlexGrid1->setFixedWidth(MSFlexGrid1->widthForColumns(2500 + 1200));
-    Label8 = label(central, "Label8", QStringLiteral("Click on a word to view the details"), MSFlexGrid1);
-    cmdPractise = button(central, "cmdPractise", QStringLiteral("&Practise Missed Words..."),
-        QStringLiteral("A practice test of the words not right at the first try"));
-    cmdExit = button(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+    Label8 = label(central, "Label8", tr("Click on a word to view the details"), MSFlexGrid1);
+    cmdPractise = button(central, "cmdPractise", tr("&Practise Missed Words..."),
+        tr("A practice test of the words not right at the first try"));
+    cmdExit = button(central, "cmdExit", tr("Close"), tr("Close this screen"));
 
     auto *left = new QVBoxLayout;
     left->addWidget(frameSummary);
@@ -91,24 +91,24 @@ frmTestResults::frmTestResults(Program &program)
     layout->addLayout(left);
     layout->addLayout(right);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPractise = action(mnuFile, "mnuPractise", QStringLiteral("&Practise Missed Words..."));
+    mnuPractise = action(mnuFile, "mnuPractise", tr("&Practise Missed Words..."));
     mnuFile->addSeparator();
-    mnuPrint = action(mnuFile, "mnuPrint", QStringLiteral("P&rint Results..."));
+    mnuPrint = action(mnuFile, "mnuPrint", tr("P&rint Results..."));
     mnuPrint->setShortcut(QKeySequence::Print);
-    mnuSavePdf = action(mnuFile, "mnuSavePdf", QStringLiteral("Save Results as P&DF..."));
+    mnuSavePdf = action(mnuFile, "mnuSavePdf", tr("Save Results as P&DF..."));
     mnuFile->addSeparator();
-    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = action(mnuFile, "mnuExit", tr("E&xit"));
     connect(cmdPractise, &QPushButton::clicked, this, &frmTestResults::PractiseMissedWords);
     connect(mnuPractise, &QAction::triggered, this, &frmTestResults::PractiseMissedWords);
     connect(mnuPrint, &QAction::triggered, this, [this] {
         Printing::preview(this, Printouts::TestResults(m_program.store(), m_testId, m_program.globals.gChildName),
-            QStringLiteral("Test Results"));
+            tr("Test Results"));
     });
     connect(mnuSavePdf, &QAction::triggered, this, [this] {
-        Printing::askAndSavePdf(this, QStringLiteral("Save Results as PDF"),
-            QStringLiteral("Test results %1.pdf").arg(txtDate->text().replace(u'/', u'-')),
+        Printing::askAndSavePdf(this, tr("Save Results as PDF"),
+            tr("Test results %1.pdf").arg(txtDate->text().replace(u'/', u'-')),
             Printouts::TestResults(m_program.store(), m_testId, m_program.globals.gChildName));
     });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
@@ -131,7 +131,7 @@ void frmTestResults::setTestID(qint32 m_TestID)
     if (const auto test = Scoring::ReadTest(store, m_testId)) {
         m_listId = test->listId;
         m_listName = ListNames::of(store, m_listId);
-        setWindowTitle(ListNames::titled(QStringLiteral("Test Results"), m_listName));
+        setWindowTitle(ListNames::titled(tr("Test Results"), m_listName));
         m_wordsOnTest = Scoring::WordsOnTest(store, m_testId, m_listId);
         txtTotalWords->setText(QString::number(m_wordsOnTest));
         txtTotalTime->setText(Scoring::MinutesText(test->start, test->end));
@@ -153,8 +153,8 @@ void frmTestResults::setTestID(qint32 m_TestID)
         g->Clear();
         g->setRows(1);
         g->setCols(3);
-        g->setTextMatrix(0, ColWord, QStringLiteral("Word"));
-        g->setTextMatrix(0, ColAttempts, QStringLiteral("Attempts"));
+        g->setTextMatrix(0, ColWord, tr("Word"));
+        g->setTextMatrix(0, ColAttempts, tr("Attempts"));
         g->setColAlignment(ColWord, Qt::AlignLeft | Qt::AlignVCenter);
         g->setColAlignment(ColAttempts, Qt::AlignRight | Qt::AlignVCenter);
         g->setColWidth(ColWord, 2500);
@@ -188,12 +188,12 @@ void frmTestResults::PractiseMissedWords()
     for (const Scoring::WordResult &w : std::as_const(m_words)) {
         const auto outcome = Scoring::outcomeOf(w.incorrect, m_moveOnAfter);
         const QString note = outcome.outcome == Scoring::Outcome::FirstAttempt
-            ? QStringLiteral("right at the first try")
+            ? tr("right at the first try")
             : Scoring::ResultText(w.incorrect, m_moveOnAfter).toLower();
         words.append({w.wordId, w.word, note, outcome.outcome != Scoring::Outcome::FirstAttempt});
     }
-    const QList<qint32> chosen = frmChooseWords::ask(this,
-        m_listName.isEmpty() ? QStringLiteral("this test") : QStringLiteral("this test of %1").arg(m_listName), words);
+    const QList<qint32> chosen = frmChooseWords::ask(
+        this, m_listName.isEmpty() ? tr("this test") : tr("this test of %1").arg(m_listName), words);
     if (!chosen.isEmpty())
         emit practiseRequested(m_listId, chosen, m_opener == Opener::Test);
 }
@@ -252,7 +252,7 @@ void frmTestResults::closeEvent(QCloseEvent *event)
         return;
     if (m_opener == Opener::Test) {
         hide();
-        if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgAnswer::Yes)
+        if (MsgBox(tr("Test Again?"), MsgButtons::YesNo) == MsgAnswer::Yes)
             emit testAgainRequested();
         else
             emit doneWithTest();

@@ -18,20 +18,20 @@ frmTestWordDetails::frmTestWordDetails(Program &program)
 {
     setObjectName(QStringLiteral("frmTestWordDetails"));
     Controls::closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Word Attempts"));
+    setWindowTitle(tr("Word Attempts"));
     setWindowFlag(Qt::Window);
 
-    lblWord = label(this, "lblWord", QStringLiteral("Word"));
+    lblWord = label(this, "lblWord", tr("Word"));
     lblWord->setTextFormat(Qt::PlainText);
     QFont big = lblWord->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     lblWord->setFont(big);
     List1 = named<QListWidget>(this, "List1");
-    Label1 = label(this, "Label1", QStringLiteral("Attempts"), List1);
+    Label1 = label(this, "Label1", tr("Attempts"), List1);
     lblResult = label(this, "lblResult", QString());
     lblResult->setWordWrap(true);
-    Command1 = button(this, "Command1", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+    Command1 = button(this, "Command1", tr("Close"), tr("Close this screen"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -54,28 +54,25 @@ frmTroubleWords::frmTroubleWords(Program &program)
 {
     setObjectName(QStringLiteral("frmTroubleWords"));
     Controls::closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Trouble Words"));
+    setWindowTitle(tr("Trouble Words"));
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
     cboList = named<QComboBox>(central, "cboList");
-    cboList->setToolTip(QStringLiteral("The word list whose words are shown"));
+    cboList->setToolTip(tr("The word list whose words are shown"));
     // Whose words, in a family of several children.
     const QString child = program.globals.gChildName;
-    lblList = label(central, "lblList",
-        child.isEmpty() ? QStringLiteral("&Words of:") : QStringLiteral("%1's &words of:").arg(child), cboList);
+    lblList = label(central, "lblList", child.isEmpty() ? tr("&Words of:") : tr("%1's &words of:").arg(child), cboList);
     grdWords = named<QTableWidget>(central, "grdWords");
     grdWords->setColumnCount(ColumnCount);
-    grdWords->setHorizontalHeaderLabels(
-        {QStringLiteral("Word"), QStringLiteral("List"), QStringLiteral("Wrong Answers"), QStringLiteral("Tests"),
-            QStringLiteral("First Try"), QStringLiteral("Moved On"), QStringLiteral("Most Frequent Misspelling")});
-    grdWords->horizontalHeaderItem(ColList)->setToolTip(QStringLiteral("The school test date of the word's list"));
-    grdWords->horizontalHeaderItem(ColWrong)->setToolTip(QStringLiteral("Wrong answers over all tests"));
-    grdWords->horizontalHeaderItem(ColTests)->setToolTip(QStringLiteral("Finished tests that asked the word"));
-    grdWords->horizontalHeaderItem(ColFirstTry)
-        ->setToolTip(QStringLiteral("Tests in which it was right at the first try"));
+    grdWords->setHorizontalHeaderLabels({tr("Word"), QStringLiteral("List"), tr("Wrong Answers"), tr("Tests"),
+        tr("First Try"), tr("Moved On"), tr("Most Frequent Misspelling")});
+    grdWords->horizontalHeaderItem(ColList)->setToolTip(tr("The school test date of the word's list"));
+    grdWords->horizontalHeaderItem(ColWrong)->setToolTip(tr("Wrong answers over all tests"));
+    grdWords->horizontalHeaderItem(ColTests)->setToolTip(tr("Finished tests that asked the word"));
+    grdWords->horizontalHeaderItem(ColFirstTry)->setToolTip(tr("Tests in which it was right at the first try"));
     grdWords->horizontalHeaderItem(ColMovedOn)
-        ->setToolTip(QStringLiteral("Tests in which it was not spelled correctly in the answers allowed"));
+        ->setToolTip(tr("Tests in which it was not spelled correctly in the answers allowed"));
     grdWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdWords->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdWords->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -85,11 +82,11 @@ frmTroubleWords::frmTroubleWords(Program &program)
     grdWords->setAlternatingRowColors(true);
     lblNote = label(central, "lblNote", {});
 
-    cmdOpenList = button(central, "cmdOpenList", QStringLiteral("&Open List"),
-        QStringLiteral("Open the selected word's list in the list editor"));
-    cmdPractise = button(central, "cmdPractise", QStringLiteral("&Practise Missed Words..."),
-        QStringLiteral("A practice test of the selected words of one list"));
-    cmdClose = button(central, "cmdClose", QStringLiteral("Close"));
+    cmdOpenList
+        = button(central, "cmdOpenList", tr("&Open List"), tr("Open the selected word's list in the list editor"));
+    cmdPractise = button(central, "cmdPractise", tr("&Practise Missed Words..."),
+        tr("A practice test of the selected words of one list"));
+    cmdClose = button(central, "cmdClose", tr("Close"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(lblList);
@@ -105,12 +102,12 @@ frmTroubleWords::frmTroubleWords(Program &program)
     layout->addWidget(lblNote);
     layout->addLayout(buttons);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpenList = action(mnuFile, "mnuOpenList", QStringLiteral("&Open List"));
-    mnuPractise = action(mnuFile, "mnuPractise", QStringLiteral("&Practise Missed Words..."));
+    mnuOpenList = action(mnuFile, "mnuOpenList", tr("&Open List"));
+    mnuPractise = action(mnuFile, "mnuPractise", tr("&Practise Missed Words..."));
     mnuFile->addSeparator();
-    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = action(mnuFile, "mnuExit", tr("E&xit"));
 
     connect(cmdOpenList, &QPushButton::clicked, this, &frmTroubleWords::openList);
     connect(mnuOpenList, &QAction::triggered, this, &frmTroubleWords::openList);
@@ -122,10 +119,9 @@ frmTroubleWords::frmTroubleWords(Program &program)
     connect(grdWords, &QTableWidget::itemSelectionChanged, this, &frmTroubleWords::updateButtons);
     connect(cboList, &QComboBox::activated, this, &frmTroubleWords::fill);
 
-    cboList->addItem(QStringLiteral("All lists"), 0);
+    cboList->addItem(tr("All lists"), 0);
     for (const ListSummary &list : ListSummaries(m_program.store()))
-        cboList->addItem(
-            QStringLiteral("The list for %1").arg(ListNames::titled(list.testDate, list.name)), list.listId);
+        cboList->addItem(tr("The list for %1").arg(ListNames::titled(list.testDate, list.name)), list.listId);
     resize(780, 440);
 }
 
@@ -167,9 +163,9 @@ void frmTroubleWords::fill()
     grdWords->resizeColumnsToContents();
     grdWords->setColumnHidden(ColList, ListID() != 0);
     if (words.isEmpty())
-        lblNote->setText(QStringLiteral("No word has had a wrong answer yet."));
+        lblNote->setText(tr("No word has had a wrong answer yet."));
     else if (words.size() == Shown)
-        lblNote->setText(QStringLiteral("The %1 words with the most wrong answers.").arg(Shown));
+        lblNote->setText(tr("The %1 words with the most wrong answers.").arg(Shown));
     else
         lblNote->clear();
     lblNote->setVisible(!lblNote->text().isEmpty());
@@ -201,7 +197,7 @@ void frmTroubleWords::openList()
 {
     const int row = grdWords->currentRow();
     if (row < 0 || row >= grdWords->rowCount()) {
-        MsgBox(QStringLiteral("Please select a word."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a word."), MsgButtons::OK, this);
         return;
     }
     emit openListRequested(listOfRow(row));
@@ -211,7 +207,7 @@ void frmTroubleWords::practise()
 {
     const int current = grdWords->currentRow();
     if (current < 0 || current >= grdWords->rowCount()) {
-        MsgBox(QStringLiteral("Please select a word."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a word."), MsgButtons::OK, this);
         return;
     }
     // A test asks the words of one list: the list of the current row.
@@ -228,15 +224,15 @@ void frmTroubleWords::practise()
         if (listOfRow(r) != listId)
             continue;
         const qint32 id = wordOfRow(r);
-        words.append({id, grdWords->item(r, ColWord)->text(),
-            QStringLiteral("%1 wrong").arg(grdWords->item(r, ColWrong)->text()), tickAll || selected.contains(id)});
+        words.append({id, grdWords->item(r, ColWord)->text(), tr("%1 wrong").arg(grdWords->item(r, ColWrong)->text()),
+            tickAll || selected.contains(id)});
     }
     const QVariant testDate = grdWords->item(current, ColList)->data(Qt::DisplayRole);
     const QString name = ListNames::of(m_program.store(), listId);
     const QString listName = testDate.typeId() == QMetaType::QDate
-        ? QStringLiteral("the list for %1")
+        ? tr("the list for %1")
               .arg(ListNames::titled(QLocale::system().toString(testDate.toDate(), QLocale::ShortFormat), name))
-        : name.isEmpty() ? QStringLiteral("this list")
+        : name.isEmpty() ? tr("this list")
                          : name;
     const QList<qint32> chosen = frmChooseWords::ask(this, listName, words);
     if (!chosen.isEmpty())

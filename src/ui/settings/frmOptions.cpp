@@ -28,23 +28,23 @@ using namespace AppFunctions;
 using namespace Controls;
 
 frmOptions::frmOptions(Program &program)
-    : TestDefaultsControls(TestDefaultsControls::create(this, QStringLiteral("practice tests")))
+    : TestDefaultsControls(TestDefaultsControls::create(this, tr("practice tests")))
     , m_program(program)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
 
     menuBar = new QMenuBar(this);
-    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = action(mnuFile, "mnuSave", QStringLiteral("&Save Settings"));
-    mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuSave = action(mnuFile, "mnuSave", tr("&Save Settings"));
+    mnuExit = action(mnuFile, "mnuExit", tr("E&xit"));
 
     Tab1 = named<QTabWidget>(this, "Tab1");
     auto *testTab = new QWidget;
     chkSkipIndividualTestSetup = named<QCheckBox>(testTab, "chkSkipIndividualTestSetup");
-    chkSkipIndividualTestSetup->setText(QStringLiteral("Skip Individual Test Setup"));
-    chkSkipIndividualTestSetup->setToolTip(QStringLiteral("Always use these defaults when starting a practice test"));
+    chkSkipIndividualTestSetup->setText(tr("Skip Individual Test Setup"));
+    chkSkipIndividualTestSetup->setToolTip(tr("Always use these defaults when starting a practice test"));
     auto *testLayout = new QVBoxLayout(testTab);
     for (QWidget *w : {static_cast<QWidget *>(frameDisplay), static_cast<QWidget *>(frameWrong),
              static_cast<QWidget *>(frameSounds)}) {
@@ -52,29 +52,26 @@ frmOptions::frmOptions(Program &program)
         testLayout->addWidget(w);
     }
     testLayout->addWidget(chkSkipIndividualTestSetup);
-    Tab1->addTab(testTab, QStringLiteral("Test Defaults"));
+    Tab1->addTab(testTab, tr("Test Defaults"));
 
     auto *generalTab = new QWidget;
     txtTestDay = choice(generalTab, "txtTestDay",
         {QStringLiteral("Sundays"), QStringLiteral("Mondays"), QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
             QStringLiteral("Thursdays"), QStringLiteral("Fridays"), QStringLiteral("Saturdays")},
-        QStringLiteral("The day of the week that the student normally has spelling tests at school"));
-    Label3 = label(generalTab, "Label3", QStringLiteral("School tests are normally on"), txtTestDay);
+        tr("The day of the week that the student normally has spelling tests at school"));
+    Label3 = label(generalTab, "Label3", tr("School tests are normally on"), txtTestDay);
     chkPromptToDeleteOldTests = named<QCheckBox>(generalTab, "chkPromptToDeleteOldTests");
-    chkPromptToDeleteOldTests->setText(QStringLiteral("Prompt me to delete word lists after thier test dates"));
-    chkPromptToDeleteOldTests->setToolTip(
-        QStringLiteral("Alerts you when lists are past thier scheduled school test date"));
+    chkPromptToDeleteOldTests->setText(tr("Prompt me to delete word lists after thier test dates"));
+    chkPromptToDeleteOldTests->setToolTip(tr("Alerts you when lists are past thier scheduled school test date"));
     QStringList times = {QStringLiteral("None"), QStringLiteral("Indefinately"), QStringLiteral("1 Second")};
     for (int s = 2; s <= 10; ++s)
         times << QStringLiteral("%1 Seconds").arg(s);
     times << QStringLiteral("15 Seconds");
-    txtTempMessages
-        = choice(generalTab, "txtTempMessages", times, QStringLiteral("The amount of time to display messages"));
-    Label4 = label(generalTab, "Label4", QStringLiteral("Temporary Messages"), txtTempMessages);
-    cmdTestMessageTime = button(
-        generalTab, "cmdTestMessageTime", QStringLiteral("Test"), QStringLiteral("Test the selected message time"));
-    cmdParentLock = button(generalTab, "cmdParentLock", QStringLiteral("Parent's &Lock..."),
-        QStringLiteral("A PIN that keeps the windows that change lists and settings for parents"));
+    txtTempMessages = choice(generalTab, "txtTempMessages", times, tr("The amount of time to display messages"));
+    Label4 = label(generalTab, "Label4", tr("Temporary Messages"), txtTempMessages);
+    cmdTestMessageTime = button(generalTab, "cmdTestMessageTime", tr("Test"), tr("Test the selected message time"));
+    cmdParentLock = button(generalTab, "cmdParentLock", tr("Parent's &Lock..."),
+        tr("A PIN that keeps the windows that change lists and settings for parents"));
     cmdParentLock->setVisible(false);
     // Improvements a family may switch on in a database from before them.
     auto check = [generalTab](const char *name, const QString &text, const QString &tip) {
@@ -83,12 +80,12 @@ frmOptions::frmOptions(Program &program)
         c->setToolTip(tip);
         return c;
     };
-    chkHideWordInClues = check("chkHideWordInClues", QStringLiteral("Hide the word in its clues"),
-        QStringLiteral("During a test the word is blanked out of its definition and sentence"));
-    chkCaseHint = check("chkCaseHint", QStringLiteral("Say when only the capital letters are wrong"),
-        QStringLiteral("A case-sensitive word typed with the wrong capitals is told so"));
-    chkStrictDates = check("chkStrictDates", QStringLiteral("Refuse a date that cannot be read"),
-        QStringLiteral("A new list's date that cannot be read is refused instead of replaced"));
+    chkHideWordInClues = check("chkHideWordInClues", tr("Hide the word in its clues"),
+        tr("During a test the word is blanked out of its definition and sentence"));
+    chkCaseHint = check("chkCaseHint", tr("Say when only the capital letters are wrong"),
+        tr("A case-sensitive word typed with the wrong capitals is told so"));
+    chkStrictDates = check("chkStrictDates", tr("Refuse a date that cannot be read"),
+        tr("A new list's date that cannot be read is refused instead of replaced"));
     auto *general = new QGridLayout(generalTab);
     general->addWidget(Label3, 0, 0);
     general->addWidget(txtTestDay, 0, 1);
@@ -102,30 +99,30 @@ frmOptions::frmOptions(Program &program)
     general->addWidget(cmdParentLock, 6, 0, Qt::AlignLeft);
     general->setRowStretch(7, 1);
     general->setColumnStretch(3, 1);
-    Tab1->addTab(generalTab, QStringLiteral("General Defaults"));
+    Tab1->addTab(generalTab, tr("General Defaults"));
 
     // The computer voice, for words without a recording.
     auto *voiceTab = new QWidget;
     chkUseVoice = named<QCheckBox>(voiceTab, "chkUseVoice");
-    chkUseVoice->setText(QStringLiteral("Use the computer voice for words without a recording"));
-    chkUseVoice->setToolTip(QStringLiteral("Words you have recorded are always spoken in your own voice"));
+    chkUseVoice->setText(tr("Use the computer voice for words without a recording"));
+    chkUseVoice->setToolTip(tr("Words you have recorded are always spoken in your own voice"));
     cmbVoice = named<QComboBox>(voiceTab, "cmbVoice");
-    cmbVoice->setToolTip(QStringLiteral("The computer voice to use"));
-    cmbVoice->setPlaceholderText(QStringLiteral("The engine's own voice"));
-    auto *voiceLabel = label(voiceTab, "lblVoice", QStringLiteral("Voice"), cmbVoice);
+    cmbVoice->setToolTip(tr("The computer voice to use"));
+    cmbVoice->setPlaceholderText(tr("The engine's own voice"));
+    auto *voiceLabel = label(voiceTab, "lblVoice", tr("Voice"), cmbVoice);
     sldRate = named<QSlider>(voiceTab, "sldRate");
     sldRate->setOrientation(Qt::Horizontal);
     sldRate->setRange(-10, 10);
     sldRate->setPageStep(2);
-    sldRate->setToolTip(QStringLiteral("How fast the computer voice speaks"));
-    auto *rateLabel = label(voiceTab, "lblRate", QStringLiteral("Speaking rate"), sldRate);
-    cmdTryVoice = button(voiceTab, "cmdTryVoice", QStringLiteral("Try it"), QStringLiteral("Hear the computer voice"));
+    sldRate->setToolTip(tr("How fast the computer voice speaks"));
+    auto *rateLabel = label(voiceTab, "lblRate", tr("Speaking rate"), sldRate);
+    cmdTryVoice = button(voiceTab, "cmdTryVoice", tr("Try it"), tr("Hear the computer voice"));
     lblVoiceProblem = label(voiceTab, "lblVoiceProblem", QString());
     lblVoiceProblem->setWordWrap(true);
     auto *rate = new QHBoxLayout;
-    rate->addWidget(label(voiceTab, "lblSlower", QStringLiteral("Slower")));
+    rate->addWidget(label(voiceTab, "lblSlower", tr("Slower")));
     rate->addWidget(sldRate, 1);
-    rate->addWidget(label(voiceTab, "lblFaster", QStringLiteral("Faster")));
+    rate->addWidget(label(voiceTab, "lblFaster", tr("Faster")));
     auto *voiceGrid = new QGridLayout(voiceTab);
     voiceGrid->addWidget(chkUseVoice, 0, 0, 1, 3);
     voiceGrid->addWidget(voiceLabel, 1, 0);
@@ -136,7 +133,7 @@ frmOptions::frmOptions(Program &program)
     voiceGrid->addWidget(lblVoiceProblem, 4, 0, 1, 3);
     voiceGrid->setRowStretch(5, 1);
     voiceGrid->setColumnStretch(1, 1);
-    Tab1->addTab(voiceTab, QStringLiteral("Voice"));
+    Tab1->addTab(voiceTab, tr("Voice"));
     // The voice engine is loaded only when its page is opened.
     connect(Tab1, &QTabWidget::currentChanged, this, [this, voiceTab] {
         if (Tab1->currentWidget() == voiceTab)
@@ -144,11 +141,11 @@ frmOptions::frmOptions(Program &program)
     });
     connect(cmdTryVoice, &QPushButton::clicked, this, &frmOptions::TryVoice);
 
-    cmdSave = button(this, "cmdSave", QStringLiteral("Save Settings"), QStringLiteral("Save these settings"));
+    cmdSave = button(this, "cmdSave", tr("Save Settings"), tr("Save these settings"));
     cmdSave->setDefault(true);
-    cmdRestoreDefaults = button(this, "cmdRestoreDefaults", QStringLiteral("Restore Defaults"),
-        QStringLiteral("Restore all settings to thier defaults"));
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not save changes"));
+    cmdRestoreDefaults
+        = button(this, "cmdRestoreDefaults", tr("Restore Defaults"), tr("Restore all settings to thier defaults"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"), tr("Do not save changes"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdRestoreDefaults);
     buttons->addStretch(1);
@@ -244,7 +241,7 @@ void frmOptions::LoadVoices()
     // Without an engine the setting can still be kept, but not tried.
     lblVoiceProblem->setText(why);
     cmdTryVoice->setEnabled(why.isEmpty());
-    cmdTryVoice->setToolTip(why.isEmpty() ? QStringLiteral("Hear the computer voice") : why);
+    cmdTryVoice->setToolTip(why.isEmpty() ? tr("Hear the computer voice") : why);
 }
 
 void frmOptions::TryVoice()
@@ -254,8 +251,7 @@ void frmOptions::TryVoice()
         MsgBox(why, MsgButtons::OK, this);
         return;
     }
-    m_program.devices().voice().say(
-        QStringLiteral("This is how your spelling words will sound."), voice.voice, voice.rate);
+    m_program.devices().voice().say(tr("This is how your spelling words will sound."), voice.voice, voice.rate);
 }
 
 void frmOptions::SaveOptions()
@@ -309,14 +305,14 @@ void frmOptions::Save()
 {
     if (chosenOptions().anyClue()) {
         SaveOptions();
-        ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Settings Saved"), QString());
+        ShowMessage(m_program.globals.gMessageTime, tr("Settings Saved"), QString());
         close();
         return;
     }
     Tab1->setCurrentIndex(0);
     // The first tab is drawn before the message opens over it.
     DoEvents(1);
-    sayNoClue(this, QStringLiteral("You must check at least one of the following boxes to save these defaults:"));
+    sayNoClue(this, tr("You must check at least one of the following boxes to save these defaults:"));
     // The message has gone before the focus moves.
     DoEvents(1);
     chkPronounce->setFocus();
@@ -324,17 +320,16 @@ void frmOptions::Save()
 
 void frmOptions::AskRestoreDefaults()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to restore all defaults?"), MsgButtons::YesNo, this)
-        != MsgAnswer::Yes)
+    if (MsgBox(tr("Are you sure you want to restore all defaults?"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
         return;
     RestoreDefaults();
-    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Defaults Restored"), QString());
+    ShowMessage(m_program.globals.gMessageTime, tr("Defaults Restored"), QString());
 }
 
 void frmOptions::TestMessageTime()
 {
     const qint32 kept = m_program.globals.gMessageTime;
     m_program.globals.gMessageTime = GetTimeFromCombo();
-    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("Testing"), QStringLiteral("Click To Close"));
+    ShowMessage(m_program.globals.gMessageTime, tr("Testing"), tr("Click To Close"));
     m_program.globals.gMessageTime = kept;
 }

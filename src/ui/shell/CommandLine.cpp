@@ -1,5 +1,6 @@
 #include "ui/shell/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 CommandLine ParseCommandLine(const QStringList &arguments)
@@ -13,14 +14,16 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             line.version = true;
         } else if (a == QLatin1String("--data-dir")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                line.error = QStringLiteral("--data-dir needs the folder to keep the lists in.");
+                line.error
+                    = QCoreApplication::translate("CommandLine", "--data-dir needs the folder to keep the lists in.");
                 return line;
             }
             line.dataDir = arguments.at(++i);
         } else if (a.startsWith(QLatin1String("--data-dir="))) {
             line.dataDir = a.mid(11);
             if (line.dataDir.isEmpty()) {
-                line.error = QStringLiteral("--data-dir needs the folder to keep the lists in.");
+                line.error
+                    = QCoreApplication::translate("CommandLine", "--data-dir needs the folder to keep the lists in.");
                 return line;
             }
         } else if (a.startsWith(QLatin1Char('-'))) {
@@ -29,9 +32,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             if (a == QLatin1String("-platform") || a == QLatin1String("-style") || a == QLatin1String("-display"))
                 ++i;
             else if (!a.startsWith(QLatin1String("-qwindow")) && a != QLatin1String("-reverse"))
-                line.error = QStringLiteral("Unknown option: %1").arg(a);
+                line.error = QCoreApplication::translate("CommandLine", "Unknown option: %1").arg(a);
         } else {
-            line.error = QStringLiteral("Unexpected argument: %1").arg(a);
+            line.error = QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(a);
         }
     }
     // Bytes that are no UTF-8 were read as U+FFFD: two such names would be
@@ -68,5 +71,5 @@ QString HelpText(const DataLocation &where)
 
 QString VersionText()
 {
-    return QStringLiteral("Lettermarch %1\n").arg(QStringLiteral(LETTERMARCH_VERSION));
+    return QCoreApplication::translate("CommandLine", "Lettermarch %1\n").arg(QStringLiteral(LETTERMARCH_VERSION));
 }

@@ -84,7 +84,8 @@ bool Shell::prepare()
     // A data folder of its own (installed use, --data-dir) is made on the
     // first start.
     if (!QDir().mkpath(g.gProgramDir)) {
-        MsgBox(QStringLiteral("Lettermarch cannot create its data folder:\n\n%1\n\nLettermarch will now close.")
+        MsgBox(QCoreApplication::translate(
+            "Shell", "Lettermarch cannot create its data folder:\n\n%1\n\nLettermarch will now close.")
                    .arg(QDir::toNativeSeparators(g.gProgramDir)));
         return false;
     }
@@ -174,7 +175,7 @@ bool Shell::ChooseChild()
     if (!m_family)
         return true;
     if (!m_familySkipped.isEmpty()) {
-        MsgBox(QStringLiteral("Lettermarch starts with the children it could find.\n\n")
+        MsgBox(QCoreApplication::translate("Shell", "Lettermarch starts with the children it could find.\n\n")
             + m_familySkipped.join(QStringLiteral("\n\n")));
         m_familySkipped.clear();
     }
@@ -302,7 +303,7 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
     if (!m_family || m_family->size() < 2)
         return;
     if (listId <= 0) {
-        MsgBox(QStringLiteral("Choose a list first."), MsgButtons::OK, parent);
+        MsgBox(QCoreApplication::translate("Shell", "Choose a list first."), MsgButtons::OK, parent);
         return;
     }
     QStringList names;
@@ -315,8 +316,8 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
     }
     QInputDialog ask(parent);
     ask.setObjectName(QStringLiteral("dlgCopyToChild"));
-    ask.setWindowTitle(QStringLiteral("Copy the List"));
-    ask.setLabelText(QStringLiteral("Give a copy of this list, with its recordings, to:"));
+    ask.setWindowTitle(QCoreApplication::translate("Shell", "Copy the List"));
+    ask.setLabelText(QCoreApplication::translate("Shell", "Give a copy of this list, with its recordings, to:"));
     ask.setComboBoxItems(names);
     if (ask.exec() != QDialog::Accepted)
         return;
@@ -325,20 +326,24 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
     // The other child's folder, as a second copy of the program would use it.
     FolderLock lock(child.folder);
     if (lock.claim() != FolderLock::State::Claimed) {
-        MsgBox(QStringLiteral("%1's lists are open in another copy of Lettermarch. Close it first.").arg(child.name),
+        MsgBox(
+            QCoreApplication::translate("Shell", "%1's lists are open in another copy of Lettermarch. Close it first.")
+                .arg(child.name),
             MsgButtons::OK, parent);
         return;
     }
     QString problem;
     const std::unique_ptr<Store> target = Store::open(child.folder, &problem);
     if (!target) {
-        MsgBox(QStringLiteral("%1's lists cannot be opened:\n\n%2\n\nNothing was copied.").arg(child.name, problem),
+        MsgBox(QCoreApplication::translate("Shell", "%1's lists cannot be opened:\n\n%2\n\nNothing was copied.")
+                   .arg(child.name, problem),
             MsgButtons::OK, parent);
         return;
     }
     Store &from = m_program->store();
     if (ListCopy::HasTwin(from, listId, *target)
-        && MsgBox(QStringLiteral("%1 already has a list for %2 with this name. Copy it as one more list?")
+        && MsgBox(QCoreApplication::translate(
+                      "Shell", "%1 already has a list for %2 with this name. Copy it as one more list?")
                       .arg(child.name, GetListTestDate(from, listId)),
                MsgButtons::YesNo, parent)
             != MsgAnswer::Yes)
@@ -347,7 +352,7 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
     try {
         copied = ListCopy::Copy(from, listId, m_program->globals.gWavPath, *target, m_program->clock().now());
     } catch (const StoreError &e) {
-        MsgBox(QStringLiteral("Nothing was copied: %1").arg(e.message()), MsgButtons::OK, parent);
+        MsgBox(QCoreApplication::translate("Shell", "Nothing was copied: %1").arg(e.message()), MsgButtons::OK, parent);
         return;
     }
     QList<std::pair<QString, QString>> recordings;
@@ -357,15 +362,16 @@ void Shell::CopyListToChild(qint32 listId, QWidget *parent)
     }
     const QString wavs = QDir(child.folder).absoluteFilePath(QStringLiteral("Wavs"));
     const QStringList failed = PutRecordings(recordings, wavs, [&child, parent](const QString &word) {
-        return MsgBox(QStringLiteral("%1 already has a recording of \"%2\". Replace it with this list's?")
+        return MsgBox(QCoreApplication::translate(
+                          "Shell", "%1 already has a recording of \"%2\". Replace it with this list's?")
                           .arg(child.name, word),
                    MsgButtons::YesNo, parent)
             == MsgAnswer::Yes;
     });
-    MsgBox(failed.isEmpty()
-            ? QStringLiteral("The list was copied to %1's lists.").arg(child.name)
-            : QStringLiteral("The list was copied to %1's lists, but the recordings of these words could not be: %2")
-                  .arg(child.name, failed.join(QStringLiteral(", "))),
+    MsgBox(failed.isEmpty() ? QCoreApplication::translate("Shell", "The list was copied to %1's lists.").arg(child.name)
+                            : QCoreApplication::translate("Shell",
+                                "The list was copied to %1's lists, but the recordings of these words could not be: %2")
+                                  .arg(child.name, failed.join(QStringLiteral(", "))),
         MsgButtons::OK, parent);
 }
 
@@ -375,7 +381,7 @@ bool Shell::ParentAllowed(QWidget *parent)
         return true;
     const QDateTime now = m_program->clock().now();
     if (m_pinWaitUntil.isValid() && now < m_pinWaitUntil) {
-        MsgBox(QStringLiteral("Too many wrong PINs. Try again in %1 seconds.")
+        MsgBox(QCoreApplication::translate("Shell", "Too many wrong PINs. Try again in %1 seconds.")
                    .arg((now.msecsTo(m_pinWaitUntil) + 999) / 1000),
             MsgButtons::OK, parent);
         return false;
@@ -391,10 +397,11 @@ bool Shell::ParentAllowed(QWidget *parent)
     if (++m_wrongPins >= 5) {
         m_wrongPins = 0;
         m_pinWaitUntil = now.addSecs(30);
-        MsgBox(QStringLiteral("That is not the parent's PIN. After five wrong PINs, the next try waits 30 seconds."),
+        MsgBox(QCoreApplication::translate(
+                   "Shell", "That is not the parent's PIN. After five wrong PINs, the next try waits 30 seconds."),
             MsgButtons::OK, parent);
     } else {
-        MsgBox(QStringLiteral("That is not the parent's PIN."), MsgButtons::OK, parent);
+        MsgBox(QCoreApplication::translate("Shell", "That is not the parent's PIN."), MsgButtons::OK, parent);
     }
     return false;
 }
@@ -412,12 +419,13 @@ void Shell::SetParentLock(QWidget *parent)
     QString problem;
     if (!m_family->write(&problem)) {
         m_family->setPin(before);
-        MsgBox(QStringLiteral("The lock could not be saved, so it is as it was:\n\n%1").arg(problem), MsgButtons::OK,
-            parent);
+        MsgBox(
+            QCoreApplication::translate("Shell", "The lock could not be saved, so it is as it was:\n\n%1").arg(problem),
+            MsgButtons::OK, parent);
         return;
     }
-    MsgBox(m_family->pin().isSet() ? QStringLiteral("The parent's lock is on.")
-                                   : QStringLiteral("The parent's lock is off."),
+    MsgBox(m_family->pin().isSet() ? QCoreApplication::translate("Shell", "The parent's lock is on.")
+                                   : QCoreApplication::translate("Shell", "The parent's lock is off."),
         MsgButtons::OK, parent);
 }
 
@@ -443,13 +451,15 @@ void Shell::AddChild()
             given = WriteTestDefaults(*theirs, LoadDefaultOptions(m_program->store()));
         }
         if (!given)
-            MsgBox(QStringLiteral("The test settings could not be given to the new child: %1").arg(problem),
+            MsgBox(QCoreApplication::translate("Shell", "The test settings could not be given to the new child: %1")
+                       .arg(problem),
                 MsgButtons::OK, main);
     }
     // The child practising now may just have been given a name.
     showChildName();
     showFamilyMenus();
-    if (MsgBox(QStringLiteral("Open %1's lists now?").arg(m_family->children().at(index).name), MsgButtons::YesNo, main)
+    if (MsgBox(QCoreApplication::translate("Shell", "Open %1's lists now?").arg(m_family->children().at(index).name),
+            MsgButtons::YesNo, main)
         == MsgAnswer::Yes)
         switchTo(index);
 }
@@ -494,7 +504,8 @@ bool Shell::RestoreFrom(const QString &chosen, QWidget *parent)
     const QString before
         = Backups::takeNow(m_program->store(), dir, m_program->clock().now(), QStringLiteral("before-restore"));
     if (before.isEmpty()) {
-        MsgBox(QStringLiteral("Your lists as they are now could not be kept as a backup, so nothing was restored."),
+        MsgBox(QCoreApplication::translate(
+                   "Shell", "Your lists as they are now could not be kept as a backup, so nothing was restored."),
             MsgButtons::OK, parent);
         return false;
     }
@@ -515,14 +526,16 @@ bool Shell::RestoreFrom(const QString &chosen, QWidget *parent)
         problem.clear();
     }
     if (!m_program->hasStore() && !m_program->openStore(&openProblem)) {
-        MsgBox(QStringLiteral("The database cannot be used:\n\n%1\n\nLettermarch will now close.").arg(openProblem),
+        MsgBox(QCoreApplication::translate("Shell", "The database cannot be used:\n\n%1\n\nLettermarch will now close.")
+                   .arg(openProblem),
             MsgButtons::OK, parent);
         QCoreApplication::exit(1);
         return false;
     }
     if (!replaced) {
         if (!problem.isEmpty())
-            MsgBox(problem + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, parent);
+            MsgBox(problem + QCoreApplication::translate("Shell", "\n\nYour lists are as they were."), MsgButtons::OK,
+                parent);
         return false;
     }
     if (auto *main = m_forms.findAs<frmLists>())
@@ -623,8 +636,8 @@ bool Shell::listWindowOpen(QWidget *asking)
 {
     if (!m_forms.findAs<frmEditList>() && !m_forms.findAs<frmTestSetup>() && !m_forms.findAs<frmTest>())
         return false;
-    MsgBox(
-        QStringLiteral("A word list is open for editing or testing. Please close it first."), MsgButtons::OK, asking);
+    MsgBox(QCoreApplication::translate("Shell", "A word list is open for editing or testing. Please close it first."),
+        MsgButtons::OK, asking);
     return true;
 }
 

@@ -27,7 +27,7 @@ frmChooseChild::frmChooseChild(Family &family, bool atStart, qsizetype current, 
     // Its opener reads the choice after it closed, then deletes it.
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QStringLiteral("Lettermarch"));
-    lblWho = label(this, "lblWho", QStringLiteral("Who is practising?"));
+    lblWho = label(this, "lblWho", tr("Who is practising?"));
     QFont big = lblWho->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     lblWho->setFont(big);
@@ -37,16 +37,14 @@ frmChooseChild::frmChooseChild(Family &family, bool atStart, qsizetype current, 
     names.setPointSizeF(names.pointSizeF() * 1.25);
     lstChildren->setFont(names);
     lblWho->setBuddy(lstChildren);
-    cmdStart = button(this, "cmdStart", QStringLiteral("Start"), QStringLiteral("Open the chosen child's lists"));
+    cmdStart = button(this, "cmdStart", tr("Start"), tr("Open the chosen child's lists"));
     cmdStart->setDefault(true);
-    cmdAddChild = button(this, "cmdAddChild", QStringLiteral("Add Child..."),
-        QStringLiteral("Add a child, with lists and tests of their own"));
-    cmdRename
-        = button(this, "cmdRename", QStringLiteral("Rename..."), QStringLiteral("Change the chosen child's name"));
-    cmdRemove = button(this, "cmdRemove", QStringLiteral("Remove..."),
-        QStringLiteral("Put the chosen child's lists aside in the Removed folder"));
-    cmdCancel = button(this, "cmdCancel", atStart ? QStringLiteral("Exit") : QStringLiteral("Cancel"),
-        atStart ? QStringLiteral("Exit Lettermarch") : QStringLiteral("Stay with the lists open now"));
+    cmdAddChild = button(this, "cmdAddChild", tr("Add Child..."), tr("Add a child, with lists and tests of their own"));
+    cmdRename = button(this, "cmdRename", tr("Rename..."), tr("Change the chosen child's name"));
+    cmdRemove
+        = button(this, "cmdRemove", tr("Remove..."), tr("Put the chosen child's lists aside in the Removed folder"));
+    cmdCancel = button(this, "cmdCancel", atStart ? tr("Exit") : tr("Cancel"),
+        atStart ? tr("Exit Lettermarch") : tr("Stay with the lists open now"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddChild);
@@ -86,7 +84,7 @@ bool frmChooseChild::save()
     QString problem;
     if (m_family.write(&problem))
         return true;
-    MsgBox(QStringLiteral("The list of children could not be saved:\n\n%1").arg(problem), MsgButtons::OK, this);
+    MsgBox(tr("The list of children could not be saved:\n\n%1").arg(problem), MsgButtons::OK, this);
     return false;
 }
 
@@ -94,8 +92,8 @@ void frmChooseChild::RenameChild()
 {
     const int row = lstChildren->currentRow();
     bool ok = false;
-    const QString typed = QInputDialog::getText(this, QStringLiteral("Rename"), QStringLiteral("New name:"),
-        QLineEdit::Normal, m_family.children().at(row).name, &ok);
+    const QString typed = QInputDialog::getText(
+        this, tr("Rename"), tr("New name:"), QLineEdit::Normal, m_family.children().at(row).name, &ok);
     QString problem;
     if (!ok)
         return;
@@ -119,8 +117,7 @@ void frmChooseChild::RemoveChild()
                    .arg(name),
             MsgButtons::YesNo, this)
             != MsgAnswer::Yes
-        || MsgBox(QStringLiteral("Are you sure you want to remove %1?").arg(name), MsgButtons::YesNo, this)
-            != MsgAnswer::Yes)
+        || MsgBox(tr("Are you sure you want to remove %1?").arg(name), MsgButtons::YesNo, this) != MsgAnswer::Yes)
         return;
     QString problem;
     if (!m_family.remove(row, m_today, &problem)) {
@@ -138,7 +135,7 @@ void frmChooseChild::fill(qsizetype row)
     lstChildren->clear();
     // A first child is unnamed when the family file was lost: Rename names it.
     for (const Child &child : m_family.children())
-        lstChildren->addItem(child.name.isEmpty() ? QStringLiteral("(no name yet)") : child.name);
+        lstChildren->addItem(child.name.isEmpty() ? tr("(no name yet)") : child.name);
     lstChildren->setCurrentRow(int(row));
     lstChildren->setFocus();
 }
@@ -161,18 +158,17 @@ frmAddChild::frmAddChild(Family &family, bool offerSettings)
 {
     setObjectName(QStringLiteral("frmAddChild"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(QStringLiteral("Add a Child"));
+    setWindowTitle(tr("Add a Child"));
     txtFirstName = named<QLineEdit>(this, "txtFirstName");
-    lblFirstName
-        = label(this, "lblFirstName", QStringLiteral("Name of the child who uses Lettermarch &now"), txtFirstName);
+    lblFirstName = label(this, "lblFirstName", tr("Name of the child who uses Lettermarch &now"), txtFirstName);
     txtName = named<QLineEdit>(this, "txtName");
-    lblName = label(this, "lblName", QStringLiteral("Name of the &new child"), txtName);
+    lblName = label(this, "lblName", tr("Name of the &new child"), txtName);
     chkCopySettings = named<QCheckBox>(this, "chkCopySettings");
-    chkCopySettings->setText(QStringLiteral("&Same test settings as the child practising now"));
+    chkCopySettings->setText(tr("&Same test settings as the child practising now"));
     chkCopySettings->setVisible(offerSettings);
-    cmdAdd = button(this, "cmdAdd", QStringLiteral("Add"), QStringLiteral("Add this child"));
+    cmdAdd = button(this, "cmdAdd", tr("Add"), tr("Add this child"));
     cmdAdd->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not add a child"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"), tr("Do not add a child"));
     // The first child is named once, when a second one comes.
     const bool firstUnnamed = family.children().first().name.isEmpty();
     auto *names = new QFormLayout;

@@ -21,7 +21,7 @@ frmDeleteOldList::frmDeleteOldList(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmDeleteOldList"));
-    setWindowTitle(QStringLiteral("Delete Old List..."));
+    setWindowTitle(tr("Delete Old List..."));
 
     Label4 = label(this, "Label4",
         QStringLiteral("It is now past the scheduled test date of this word list.  Would you like to delete "
@@ -36,14 +36,14 @@ frmDeleteOldList::frmDeleteOldList(Program &program)
     txtCreated = display("txtCreated");
     txtTestDate = display("txtTestDate");
     txtTotalWords = display("txtTotalWords");
-    Label1 = label(this, "Label1", QStringLiteral("Created:"), txtCreated);
-    Label2 = label(this, "Label2", QStringLiteral("Test Date:"), txtTestDate);
-    Label3 = label(this, "Label3", QStringLiteral("Words:"), txtTotalWords);
+    Label1 = label(this, "Label1", tr("Created:"), txtCreated);
+    Label2 = label(this, "Label2", tr("Test Date:"), txtTestDate);
+    Label3 = label(this, "Label3", tr("Words:"), txtTotalWords);
     List1 = named<QListWidget>(this, "List1");
-    cmdDelete = button(this, "cmdDelete", QStringLiteral("Delete"), QStringLiteral("Delete this list"));
-    cmdIgnore = button(this, "cmdIgnore", QStringLiteral("Ignore"),
-        QStringLiteral("Does not delete this list, and you won't be prompted to delete this list again"));
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not delete this list"));
+    cmdDelete = button(this, "cmdDelete", tr("Delete"), tr("Delete this list"));
+    cmdIgnore = button(this, "cmdIgnore", tr("Ignore"),
+        tr("Does not delete this list, and you won't be prompted to delete this list again"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"), tr("Do not delete this list"));
 
     auto *details = new QFormLayout;
     details->addRow(Label1, txtCreated);
@@ -92,14 +92,14 @@ bool frmDeleteOldList::LoadListDetails()
 void frmDeleteOldList::Delete()
 {
     ::DeleteList(m_program.store(), m_ListID, m_program.globals.gWavPath);
-    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("List Deleted"), QString());
+    ShowMessage(m_program.globals.gMessageTime, tr("List Deleted"), QString());
     close();
 }
 
 void frmDeleteOldList::Ignore()
 {
     IgnoreList(m_program.store(), m_ListID);
-    ShowMessage(m_program.globals.gMessageTime, QStringLiteral("List Ignored"),
-        QStringLiteral("You will not be prompted to delete this list again."));
+    ShowMessage(
+        m_program.globals.gMessageTime, tr("List Ignored"), tr("You will not be prompted to delete this list again."));
     close();
 }

@@ -52,7 +52,7 @@ frmLists::frmLists(Program &program)
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    Label1 = Controls::label(central, "Label1", QStringLiteral("Existing Word Lists"));
+    Label1 = Controls::label(central, "Label1", tr("Existing Word Lists"));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
@@ -61,18 +61,13 @@ frmLists::frmLists(Program &program)
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     Label1->setBuddy(MSFlexGrid1);
 
-    cmdNewList
-        = makeButton(central, "cmdNewList", QStringLiteral("New List"), QStringLiteral("Create a new word list"));
-    cmdEditList
-        = makeButton(central, "cmdEditList", QStringLiteral("Edit List"), QStringLiteral("Edit an existing word list"));
-    cmdTest = makeButton(central, "cmdTest", QStringLiteral("Test"), QStringLiteral("Start a practice test"));
-    cmdPastTests = makeButton(
-        central, "cmdPastTests", QStringLiteral("Past Tests"), QStringLiteral("View details of previous tests"));
-    cmdDeleteList = makeButton(
-        central, "cmdDeleteList", QStringLiteral("Delete List"), QStringLiteral("Delete the selected word list"));
-    cmdOptions = makeButton(central, "cmdOptions", QStringLiteral("Options"),
-        QStringLiteral("Change configurations, settings, and defaults"));
-    cmdExit = makeButton(central, "cmdExit", QStringLiteral("Exit"), QStringLiteral("Exit Lettermarch"));
+    cmdNewList = makeButton(central, "cmdNewList", tr("New List"), tr("Create a new word list"));
+    cmdEditList = makeButton(central, "cmdEditList", tr("Edit List"), tr("Edit an existing word list"));
+    cmdTest = makeButton(central, "cmdTest", tr("Test"), tr("Start a practice test"));
+    cmdPastTests = makeButton(central, "cmdPastTests", tr("Past Tests"), tr("View details of previous tests"));
+    cmdDeleteList = makeButton(central, "cmdDeleteList", tr("Delete List"), tr("Delete the selected word list"));
+    cmdOptions = makeButton(central, "cmdOptions", tr("Options"), tr("Change configurations, settings, and defaults"));
+    cmdExit = makeButton(central, "cmdExit", tr("Exit"), tr("Exit Lettermarch"));
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
@@ -91,41 +86,41 @@ frmLists::frmLists(Program &program)
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuLists = mnuFile->addMenu(QStringLiteral("&Lists"));
+    mnuLists = mnuFile->addMenu(tr("&Lists"));
     mnuLists->setObjectName(QStringLiteral("mnuLists"));
-    mnuNewList = Controls::action(mnuLists, "mnuNewList", QStringLiteral("&New List"));
-    mnuEditList = Controls::action(mnuLists, "mnuEditList", QStringLiteral("&Edit List"));
-    mnuTest = Controls::action(mnuLists, "mnuTest", QStringLiteral("&Test"));
-    mnuPastTests = Controls::action(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
-    mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
-    mnuOptions = Controls::action(mnuLists, "mnuOptions", QStringLiteral("&Options"));
-    mnuTroubleWords = Controls::action(mnuFile, "mnuTroubleWords", QStringLiteral("&Trouble Words..."));
+    mnuNewList = Controls::action(mnuLists, "mnuNewList", tr("&New List"));
+    mnuEditList = Controls::action(mnuLists, "mnuEditList", tr("&Edit List"));
+    mnuTest = Controls::action(mnuLists, "mnuTest", tr("&Test"));
+    mnuPastTests = Controls::action(mnuLists, "mnuPastTests", tr("&Past Tests"));
+    mnuDeleteList = Controls::action(mnuLists, "mnuDeleteList", tr("&Delete List"));
+    mnuOptions = Controls::action(mnuLists, "mnuOptions", tr("&Options"));
+    mnuTroubleWords = Controls::action(mnuFile, "mnuTroubleWords", tr("&Trouble Words..."));
     mnuFile->addSeparator();
-    mnuImportList = Controls::action(mnuFile, "mnuImportList", QStringLiteral("&Import a List..."));
-    mnuExportList = Controls::action(mnuFile, "mnuExportList", QStringLiteral("&Export the List..."));
-    mnuPrintList = Controls::action(mnuFile, "mnuPrintList", QStringLiteral("&Print a Paper Test..."));
+    mnuImportList = Controls::action(mnuFile, "mnuImportList", tr("&Import a List..."));
+    mnuExportList = Controls::action(mnuFile, "mnuExportList", tr("&Export the List..."));
+    mnuPrintList = Controls::action(mnuFile, "mnuPrintList", tr("&Print a Paper Test..."));
     mnuPrintList->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
-    mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", QStringLiteral("&Restore a Backup..."));
+    mnuRestoreBackup = Controls::action(mnuFile, "mnuRestoreBackup", tr("&Restore a Backup..."));
     mnuFile->addSeparator();
     // Shown by the shell when the program keeps a family's children.
-    mnuCopyToChild = Controls::action(mnuFile, "mnuCopyToChild", QStringLiteral("&Copy the List to Another Child..."));
-    mnuSwitchChild = Controls::action(mnuFile, "mnuSwitchChild", QStringLiteral("S&witch Child..."));
+    mnuCopyToChild = Controls::action(mnuFile, "mnuCopyToChild", tr("&Copy the List to Another Child..."));
+    mnuSwitchChild = Controls::action(mnuFile, "mnuSwitchChild", tr("S&witch Child..."));
     mnuCopyToChild->setVisible(false);
-    mnuAddChild = Controls::action(mnuFile, "mnuAddChild", QStringLiteral("A&dd a Child..."));
+    mnuAddChild = Controls::action(mnuFile, "mnuAddChild", tr("A&dd a Child..."));
     mnuSwitchChild->setVisible(false);
     mnuAddChild->setVisible(false);
     mnuD3 = mnuFile->addSeparator();
     mnuD3->setVisible(false);
-    mnuExit = Controls::action(mnuFile, "mnuExit", QStringLiteral("E&xit"));
-    mnuH = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuExit = Controls::action(mnuFile, "mnuExit", tr("E&xit"));
+    mnuH = menuBar()->addMenu(tr("Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
-    mnuHelp = Controls::action(mnuH, "mnuHelp", QStringLiteral("Show Help"));
+    mnuHelp = Controls::action(mnuH, "mnuHelp", tr("Show Help"));
     mnuD2 = mnuH->addSeparator();
     mnuD2->setObjectName(QStringLiteral("mnuD2"));
-    mnuAbout = Controls::action(mnuH, "mnuAbout", QStringLiteral("About"));
+    mnuAbout = Controls::action(mnuH, "mnuAbout", tr("About"));
 
     connect(cmdNewList, &QPushButton::clicked, this, &frmLists::NewList);
     connect(cmdEditList, &QPushButton::clicked, this, &frmLists::EditList);
@@ -175,10 +170,10 @@ void frmLists::ClearGrid()
     g->Clear();
     g->setRows(1);
     g->setCols(Cols);
-    g->setTextMatrix(0, ColTestDate, QStringLiteral("School Test Date"));
-    g->setTextMatrix(0, ColWords, QStringLiteral("Words"));
-    g->setTextMatrix(0, ColTests, QStringLiteral("Tests"));
-    g->setTextMatrix(0, ColName, QStringLiteral("Name"));
+    g->setTextMatrix(0, ColTestDate, tr("School Test Date"));
+    g->setTextMatrix(0, ColWords, tr("Words"));
+    g->setTextMatrix(0, ColTests, tr("Tests"));
+    g->setTextMatrix(0, ColName, tr("Name"));
     const int widths[Cols] = {2100, 1800, 1800, 1, 2700};
     for (int c = 0; c < Cols; ++c) {
         g->setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
@@ -290,7 +285,7 @@ void frmLists::EditList()
         return;
     const QString id = selectedListId();
     if (id.isEmpty()) {
-        MsgBox(QStringLiteral("Please select a list to edit."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a list to edit."), MsgButtons::OK, this);
         return;
     }
     hide();
@@ -301,7 +296,7 @@ void frmLists::EditList()
 void frmLists::Test()
 {
     if (selectedListId().isEmpty()) {
-        MsgBox(QStringLiteral("Please select a list to test."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a list to test."), MsgButtons::OK, this);
         return;
     }
     hide();
@@ -333,7 +328,7 @@ void frmLists::ExportList()
 {
     const QString id = selectedListId();
     if (id.isEmpty()) {
-        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a list."), MsgButtons::OK, this);
         return;
     }
     ListFiles::exportList(m_program, this, id.toInt());
@@ -343,7 +338,7 @@ void frmLists::PrintList()
 {
     const QString id = selectedListId();
     if (id.isEmpty()) {
-        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a list."), MsgButtons::OK, this);
         return;
     }
     emit printRequested(id.toInt());
@@ -353,7 +348,7 @@ void frmLists::PastTests()
 {
     const QString id = selectedListId();
     if (id.isEmpty()) {
-        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a list."), MsgButtons::OK, this);
         return;
     }
     hide();
@@ -366,11 +361,10 @@ void frmLists::DeleteList()
         return;
     const QString id = selectedListId();
     if (id.isEmpty()) {
-        MsgBox(QStringLiteral("Please select a list to delete."), MsgButtons::OK, this);
+        MsgBox(tr("Please select a list to delete."), MsgButtons::OK, this);
         return;
     }
-    if (MsgBox(QStringLiteral("Do you want to delete this list and all of it's words?"), MsgButtons::YesNo, this)
-        != MsgAnswer::Yes)
+    if (MsgBox(tr("Do you want to delete this list and all of it's words?"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
         return;
     ::DeleteList(m_program.store(), id.toInt(), m_program.globals.gWavPath);
     LoadWordLists();

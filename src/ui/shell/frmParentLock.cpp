@@ -29,12 +29,12 @@ frmAskPin::frmAskPin()
     setObjectName(QStringLiteral("frmAskPin"));
     // Its opener reads the PIN after it closed, then deletes it.
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(QStringLiteral("Parent's Lock"));
+    setWindowTitle(tr("Parent's Lock"));
     txtPin = pinBox(this, "txtPin");
-    lblAsk = label(this, "lblAsk", QStringLiteral("This window is for parents. Type the parent's &PIN:"), txtPin);
+    lblAsk = label(this, "lblAsk", tr("This window is for parents. Type the parent's &PIN:"), txtPin);
     cmdOK = button(this, "cmdOK", QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
@@ -58,7 +58,7 @@ frmSetPin::frmSetPin(bool locked)
 {
     setObjectName(QStringLiteral("frmSetPin"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(QStringLiteral("Parent's Lock"));
+    setWindowTitle(tr("Parent's Lock"));
     lblIntro = label(this, "lblIntro",
         QStringLiteral("With a PIN, the windows that change lists and settings (the list editor, New List, Delete "
                        "List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, "
@@ -67,13 +67,13 @@ frmSetPin::frmSetPin(bool locked)
     lblIntro->setMinimumWidth(420);
     txtNew = pinBox(this, "txtNew");
     txtRepeat = pinBox(this, "txtRepeat");
-    lblNew = label(this, "lblNew", QStringLiteral("&New PIN"), txtNew);
-    lblRepeat = label(this, "lblRepeat", QStringLiteral("&Type it again"), txtRepeat);
-    cmdSet = button(this, "cmdSet", locked ? QStringLiteral("Change PIN") : QStringLiteral("Set PIN"));
+    lblNew = label(this, "lblNew", tr("&New PIN"), txtNew);
+    lblRepeat = label(this, "lblRepeat", tr("&Type it again"), txtRepeat);
+    cmdSet = button(this, "cmdSet", locked ? tr("Change PIN") : tr("Set PIN"));
     cmdSet->setDefault(true);
-    cmdRemove = button(this, "cmdRemove", QStringLiteral("Remove the Lock"));
+    cmdRemove = button(this, "cmdRemove", tr("Remove the Lock"));
     cmdRemove->setVisible(locked);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     auto *boxes = new QFormLayout;
     boxes->addRow(lblNew, txtNew);
     boxes->addRow(lblRepeat, txtRepeat);
@@ -104,11 +104,11 @@ QString frmSetPin::newPin() const
 void frmSetPin::Set()
 {
     if (txtNew->text().size() < ParentPin::Shortest) {
-        MsgBox(QStringLiteral("A PIN has at least %1 characters.").arg(ParentPin::Shortest), MsgButtons::OK, this);
+        MsgBox(tr("A PIN has at least %1 characters.").arg(ParentPin::Shortest), MsgButtons::OK, this);
         return;
     }
     if (txtNew->text() != txtRepeat->text()) {
-        MsgBox(QStringLiteral("The two PINs differ. Type the same PIN twice."), MsgButtons::OK, this);
+        MsgBox(tr("The two PINs differ. Type the same PIN twice."), MsgButtons::OK, this);
         txtRepeat->clear();
         return;
     }

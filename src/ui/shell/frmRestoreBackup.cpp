@@ -5,6 +5,7 @@
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,15 +21,14 @@ frmRestoreBackup::frmRestoreBackup(Program &program)
     : m_program(program)
 {
     setObjectName(QStringLiteral("frmRestoreBackup"));
-    setWindowTitle(QStringLiteral("Restore a Backup"));
+    setWindowTitle(tr("Restore a Backup"));
     auto *intro = label(this, "lblIntro",
         QStringLiteral("Lettermarch keeps a copy of your lists each day it starts and each day it closes after "
                        "a change, the last %1 of them.\nChoose the copy to go back to:")
             .arg(Backups::Kept));
     lstBackups = named<QTreeWidget>(this, "lstBackups");
     lstBackups->setColumnCount(4);
-    lstBackups->setHeaderLabels(
-        {QStringLiteral("Taken"), QStringLiteral("Lists"), QStringLiteral("Tests"), QStringLiteral("Copy of")});
+    lstBackups->setHeaderLabels({tr("Taken"), QStringLiteral("Lists"), tr("Tests"), tr("Copy of")});
     lstBackups->setRootIsDecorated(false);
     lstBackups->header()->setStretchLastSection(false);
     lstBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -36,8 +36,8 @@ frmRestoreBackup::frmRestoreBackup(Program &program)
     lstBackups->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lstBackups->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     lstBackups->setMinimumSize(560, 220);
-    cmdRestore = button(this, "cmdRestore", QStringLiteral("Restore"), QStringLiteral("Go back to the chosen copy"));
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdRestore = button(this, "cmdRestore", tr("Restore"), tr("Go back to the chosen copy"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     cmdRestore->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -64,11 +64,11 @@ QString kindText(Backups::Kind kind)
 {
     switch (kind) {
     case Backups::Kind::Daily:
-        return QStringLiteral("the day's first start");
+        return QCoreApplication::translate("frmRestoreBackup", "the day's first start");
     case Backups::Kind::Closing:
-        return QStringLiteral("the day's work, at closing");
+        return QCoreApplication::translate("frmRestoreBackup", "the day's work, at closing");
     case Backups::Kind::BeforeRestore:
-        return QStringLiteral("the lists before a restore");
+        return QCoreApplication::translate("frmRestoreBackup", "the lists before a restore");
     case Backups::Kind::Other:
         break;
     }
@@ -105,7 +105,7 @@ void frmRestoreBackup::Restore()
     if (!item)
         return;
     if (item->text(1) == QStringLiteral("unreadable")) {
-        MsgBox(QStringLiteral("This copy cannot be read, so it cannot be restored."), MsgButtons::OK, this);
+        MsgBox(tr("This copy cannot be read, so it cannot be restored."), MsgButtons::OK, this);
         return;
     }
     if (MsgBox(QStringLiteral("Go back to the copy taken %1?\n\nIt holds %2 word lists and %3 tests. Your lists as "
@@ -116,7 +116,7 @@ void frmRestoreBackup::Restore()
         return;
     const QString chosen = item->data(0, Qt::UserRole).toString();
     if (const QString why = Backups::copyProblem(chosen); !why.isEmpty()) {
-        MsgBox(why + QStringLiteral("\n\nYour lists are as they were."), MsgButtons::OK, this);
+        MsgBox(why + tr("\n\nYour lists are as they were."), MsgButtons::OK, this);
         return;
     }
     // The shell replaces the file and starts the data layer again on it; the
