@@ -3,6 +3,7 @@
 #include <QTextToSpeech>
 #include <QVoice>
 
+#include <QCoreApplication>
 #include <optional>
 #include <vector>
 
@@ -49,11 +50,11 @@ public:
     QString problem() override
     {
         if (!m_speech)
-            return NoVoiceInstalled;
+            return noVoiceInstalled();
         if (m_speech->state() == QTextToSpeech::Error)
-            return QStringLiteral("The computer voice does not work on this computer.");
+            return QCoreApplication::translate("QtVoice", "The computer voice does not work on this computer.");
         if (m_speech->availableVoices().isEmpty())
-            return QStringLiteral("The computer voice has no voices installed.");
+            return QCoreApplication::translate("QtVoice", "The computer voice has no voices installed.");
         return {};
     }
 

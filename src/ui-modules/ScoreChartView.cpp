@@ -7,6 +7,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -20,13 +21,13 @@ public:
         chart->setMargins(QMargins(4, 4, 4, 4));
         chart->legend()->setAlignment(Qt::AlignBottom);
         m_score = new QLineSeries(chart);
-        m_score->setName(QStringLiteral("Score (%)"));
+        m_score->setName(QCoreApplication::translate("ScoreChartView", "Score (%)"));
         m_score->setObjectName(QStringLiteral("seriesScore"));
         m_firstTry = new QLineSeries(chart);
-        m_firstTry->setName(QStringLiteral("Right at the first try"));
+        m_firstTry->setName(QCoreApplication::translate("ScoreChartView", "Right at the first try"));
         m_firstTry->setObjectName(QStringLiteral("seriesFirstTry"));
         m_axisTests = new QValueAxis(chart);
-        m_axisTests->setTitleText(QStringLiteral("Test"));
+        m_axisTests->setTitleText(QCoreApplication::translate("ScoreChartView", "Test"));
         m_axisTests->setLabelFormat(QStringLiteral("%d"));
         m_axisScore = new QValueAxis(chart);
         m_axisScore->setRange(0, 100);

@@ -2,6 +2,7 @@
 
 #include "core/data/FolderLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,7 +51,7 @@ QString Family::cleanName(const QString &typed, QString *problem)
         name += c.category() == QChar::Other_Control ? QLatin1Char(' ') : c;
     name = name.trimmed();
     if (name.isEmpty() && problem)
-        *problem = QStringLiteral("Type the child's name.");
+        *problem = QCoreApplication::translate("Family", "Type the child's name.");
     return name;
 }
 
@@ -111,13 +112,15 @@ Family Family::read(const QString &familyFolder, QStringList *skipped)
             const QString inside = relative.mid(childrenPrefix.size());
             if (!relative.startsWith(childrenPrefix) || inside.isEmpty() || inside.contains(QLatin1Char('/'))
                 || trimDotsAndBlanks(inside) != inside) {
-                skip(QStringLiteral("\"%1\" was left out: the folder \"%2\" is not a child's folder.")
+                skip(QCoreApplication::translate(
+                    "Family", "\"%1\" was left out: the folder \"%2\" is not a child's folder.")
                          .arg(name, relative));
                 continue;
             }
             const QString folder = QDir::cleanPath(home.filePath(relative));
             if (!QFileInfo(folder).isDir()) {
-                skip(QStringLiteral("\"%1\" was left out: the folder \"%2\" is gone.").arg(name, relative));
+                skip(QCoreApplication::translate("Family", "\"%1\" was left out: the folder \"%2\" is gone.")
+                         .arg(name, relative));
                 continue;
             }
             if (listed(folder))
@@ -139,7 +142,8 @@ Family Family::read(const QString &familyFolder, QStringList *skipped)
         if (listed(folder))
             continue;
         family.m_children.append({info.fileName(), folder});
-        skip(QStringLiteral("The folder \"%1\" was not in the list of children; it is shown as \"%2\".")
+        skip(QCoreApplication::translate(
+            "Family", "The folder \"%1\" was not in the list of children; it is shown as \"%2\".")
                  .arg(childrenPrefix + info.fileName(), info.fileName()));
     }
     return family;
@@ -155,7 +159,7 @@ bool Family::write(QString *problem)
         for (int n = 2; QFile::exists(kept); ++n)
             kept = home.filePath(QStringLiteral("Family-unreadable-%1.json").arg(n));
         if (!QFile::rename(path, kept)) {
-            *problem = QStringLiteral("The unreadable list of children could not be put aside.");
+            *problem = QCoreApplication::translate("Family", "The unreadable list of children could not be put aside.");
             return false;
         }
     }
@@ -201,7 +205,8 @@ qsizetype Family::add(const QString &name, const QString &firstName, QString *pr
         taken << QFileInfo(c.folder).fileName();
     const QString folder = QDir::cleanPath(children.filePath(folderNameFor(clean, taken)));
     if (!QDir().mkpath(folder)) {
-        *problem = QStringLiteral("The folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(folder));
+        *problem = QCoreApplication::translate("Family", "The folder \"%1\" could not be made.")
+                       .arg(QDir::toNativeSeparators(folder));
         return -1;
     }
     m_children.first().name = first;
@@ -220,8 +225,9 @@ bool Family::remove(qsizetype index, const QDate &today, QString *problem)
     {
         FolderLock lock(child.folder);
         if (lock.claim() != FolderLock::State::Claimed) {
-            *problem
-                = QStringLiteral("%1's lists are open in another copy of Lettermarch. Close it first.").arg(child.name);
+            *problem = QCoreApplication::translate(
+                "Family", "%1's lists are open in another copy of Lettermarch. Close it first.")
+                           .arg(child.name);
             return false;
         }
     }
@@ -231,8 +237,9 @@ bool Family::remove(qsizetype index, const QDate &today, QString *problem)
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = removed.filePath(base + QStringLiteral(" (%1)").arg(n));
     if (!removed.mkpath(QStringLiteral(".")) || !QDir().rename(child.folder, target)) {
-        *problem = QStringLiteral("%1's folder could not be moved to \"%2\"; nothing was removed.")
-                       .arg(child.name, QDir::toNativeSeparators(removed.path()));
+        *problem
+            = QCoreApplication::translate("Family", "%1's folder could not be moved to \"%2\"; nothing was removed.")
+                  .arg(child.name, QDir::toNativeSeparators(removed.path()));
         return false;
     }
     m_children.removeAt(index);

@@ -4,6 +4,7 @@
 #include "core/data/FolderLock.h"
 #include "core/data/Store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -75,6 +76,6 @@ void Program::closeStore()
 Store &Program::store()
 {
     if (!m_store)
-        throw StoreError(QStringLiteral("The database is not open."));
+        throw StoreError(QCoreApplication::translate("Program", "The database is not open."));
     return *m_store;
 }

@@ -4,6 +4,7 @@
 
 #include "core/audio/Sound.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 namespace {
@@ -113,7 +114,8 @@ public:
     { }
     QString problem() override
     {
-        return real() ? real()->problem() : QStringLiteral("The computer voice could not be loaded.");
+        return real() ? real()->problem()
+                      : QCoreApplication::translate("AudioModule", "The computer voice could not be loaded.");
     }
     QStringList voices() override { return real() ? real()->voices() : QStringList(); }
     void say(const QString &text, const QString &voice, double rate) override

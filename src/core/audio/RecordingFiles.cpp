@@ -2,6 +2,7 @@
 
 #include "core/audio/WaveFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -98,7 +99,8 @@ QString RecordingProblem(const QString &path)
         return {};
     const auto seconds = WaveFile::seconds(path);
     if ((seconds && *seconds > WaveFile::MaxSeconds) || QFileInfo(path).size() > WaveFile::MaxBytes)
-        return QStringLiteral("The recording %1 is too long to play: a word's recording may last up to %2 minutes.")
+        return QCoreApplication::translate(
+            "RecordingFiles", "The recording %1 is too long to play: a word's recording may last up to %2 minutes.")
             .arg(QDir::toNativeSeparators(path))
             .arg(WaveFile::MaxSeconds / 60);
     return {};

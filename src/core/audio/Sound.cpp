@@ -27,7 +27,7 @@ public:
 class NoVoice : public Voice
 {
 public:
-    QString problem() override { return NoVoiceInstalled; }
+    QString problem() override { return noVoiceInstalled(); }
     QStringList voices() override { return {}; }
     void say(const QString &, const QString &, double) override { }
     void stop() override { }

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 // What a computer without a voice engine says, with what to install.
-inline const QString NoVoiceInstalled
-    = QStringLiteral("No computer voice is installed on this computer. To add one, install the package "
-                     "qt6-speech-flite-plugin (for example with: sudo apt install qt6-speech-flite-plugin).");
+inline QString noVoiceInstalled()
+{
+    return QCoreApplication::translate("Voice",
+        "No computer voice is installed on this computer. To add one, install the package "
+        "qt6-speech-flite-plugin (for example with: sudo apt install qt6-speech-flite-plugin).");
+}
 
 // A computer voice that speaks a text and returns at once.
 class Voice

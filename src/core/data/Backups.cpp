@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 
@@ -226,7 +227,8 @@ QString copyProblem(const QString &path)
         sound = q.exec(QStringLiteral("PRAGMA quick_check(5)")) && q.next()
             && q.value(0).toString() == QLatin1String("ok");
     });
-    return sound ? QString() : QStringLiteral("This copy is damaged, so it cannot be restored.");
+    return sound ? QString()
+                 : QCoreApplication::translate("Backups", "This copy is damaged, so it cannot be restored.");
 }
 
 bool restore(const QString &dataDir, const QString &backupPath, QString *problem)
@@ -236,7 +238,7 @@ bool restore(const QString &dataDir, const QString &backupPath, QString *problem
     QFile::remove(part);
     if (!QFile::copy(backupPath, part)) {
         if (problem)
-            *problem = QStringLiteral("The backup could not be copied into the data folder.");
+            *problem = QCoreApplication::translate("Backups", "The backup could not be copied into the data folder.");
         return false;
     }
     // The copy is complete before it takes the database's name, in one step.
@@ -244,7 +246,7 @@ bool restore(const QString &dataDir, const QString &backupPath, QString *problem
     if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(part);
         if (problem)
-            *problem = QStringLiteral("The database file could not be replaced.");
+            *problem = QCoreApplication::translate("Backups", "The database file could not be replaced.");
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "core/data/DataFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +17,11 @@ QString DataLocation::describe() const
 {
     switch (mode) {
     case Mode::Portable:
-        return QStringLiteral("beside the program");
+        return QCoreApplication::translate("DataFolder", "beside the program");
     case Mode::Installed:
-        return QStringLiteral("your personal data folder");
+        return QCoreApplication::translate("DataFolder", "your personal data folder");
     case Mode::Chosen:
-        return QStringLiteral("the folder chosen with --data-dir");
+        return QCoreApplication::translate("DataFolder", "the folder chosen with --data-dir");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -31,10 +32,10 @@ QList<std::pair<QString, QString>> columnsOf(const QString &code)
 QString kindName(const QString &code)
 {
     if (code == IdCodes::List)
-        return QStringLiteral("word lists");
+        return QCoreApplication::translate("ListStore", "word lists");
     if (code == IdCodes::Word)
-        return QStringLiteral("words");
-    return QStringLiteral("tests");
+        return QCoreApplication::translate("ListStore", "words");
+    return QCoreApplication::translate("ListStore", "tests");
 }
 
 qint64 largest(Store &store, const QString &sql, const QVariantList &values)

@@ -3,6 +3,7 @@
 #include "core/data/SqlErrors.h"
 #include "core/data/TestSettings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -114,10 +115,10 @@ QString fileProblem(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return QStringLiteral("It is not a file.");
+        return QCoreApplication::translate("Schema", "It is not a file.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file cannot be read: %1").arg(file.errorString());
+        return QCoreApplication::translate("Schema", "The file cannot be read: %1").arg(file.errorString());
     const QByteArray header = file.read(100);
     file.close();
     if (info.size() == 0)
@@ -142,8 +143,9 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
         const QString err = describeSqlError(q.lastError());
         if (err.contains(QLatin1String("locked"), Qt::CaseInsensitive))
-            return QStringLiteral("The file is in use by another program.");
-        return QStringLiteral("The file is not a Lettermarch database, or it is damaged (%1).").arg(err);
+            return QCoreApplication::translate("Schema", "The file is in use by another program.");
+        return QCoreApplication::translate("Schema", "The file is not a Lettermarch database, or it is damaged (%1).")
+            .arg(err);
     }
     QStringList present;
     while (q.next())
@@ -154,14 +156,15 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
     if (checkWhole) {
         if (!q.exec(QStringLiteral("PRAGMA quick_check(5)"))) {
             if (isBusySqlError(q.lastError()))
-                return QStringLiteral("The file is in use by another program.");
-            return QStringLiteral("The file is damaged (%1).").arg(describeSqlError(q.lastError()));
+                return QCoreApplication::translate("Schema", "The file is in use by another program.");
+            return QCoreApplication::translate("Schema", "The file is damaged (%1).")
+                .arg(describeSqlError(q.lastError()));
         }
         QStringList findings;
         while (q.next())
             findings << q.value(0).toString();
         if (findings != QStringList {QStringLiteral("ok")})
-            return QStringLiteral("The file is damaged. The database's own check found:\n%1")
+            return QCoreApplication::translate("Schema", "The file is damaged. The database's own check found:\n%1")
                 .arg(findings.join(QLatin1Char('\n')).left(600));
     }
 
@@ -171,8 +174,8 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
         const QString err = describeSqlError(q.lastError());
         if (err.contains(QLatin1String("locked"), Qt::CaseInsensitive)
             || err.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-            return QStringLiteral("The file is in use by another program (%1).").arg(err);
-        return QStringLiteral("The file cannot be changed (%1).").arg(err);
+            return QCoreApplication::translate("Schema", "The file is in use by another program (%1).").arg(err);
+        return QCoreApplication::translate("Schema", "The file cannot be changed (%1).").arg(err);
     }
 
     QStringList statements;
@@ -214,14 +217,14 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
         if (!q.exec(sql)) {
             const QString err = describeSqlError(q.lastError());
             q.exec(QStringLiteral("ROLLBACK"));
-            return QStringLiteral("The database could not be prepared (%1).").arg(err);
+            return QCoreApplication::translate("Schema", "The database could not be prepared (%1).").arg(err);
         }
     }
     if (!q.exec(QStringLiteral("COMMIT"))) {
         const QString err = describeSqlError(q.lastError());
         q.exec(QStringLiteral("ROLLBACK"));
-        return existed ? QStringLiteral("The file cannot be changed (%1).").arg(err)
-                       : QStringLiteral("The database could not be created (%1).").arg(err);
+        return existed ? QCoreApplication::translate("Schema", "The file cannot be changed (%1).").arg(err)
+                       : QCoreApplication::translate("Schema", "The database could not be created (%1).").arg(err);
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "core/data/SqlErrors.h"
+#include <QCoreApplication>
 
 QString describeSqlError(const QSqlError &error)
 {
@@ -6,7 +7,7 @@ QString describeSqlError(const QSqlError &error)
     const QString db = error.databaseText();
     if (!db.isEmpty() && db != text)
         text = text.isEmpty() ? db : text + QStringLiteral(": ") + db;
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+    return text.isEmpty() ? QCoreApplication::translate("SqlErrors", "unknown database error") : text;
 }
 
 bool isBusySqlError(const QSqlError &error)

@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 #include <QUuid>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -124,7 +125,7 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
     }
     std::unique_ptr<Store> store(new Store(name, path));
     if (!store->database().open())
-        return fail(QStringLiteral("The database could not be opened: %1")
+        return fail(QCoreApplication::translate("Store", "The database could not be opened: %1")
                         .arg(describeSqlError(store->database().lastError())));
 
     // The whole file is checked whenever it has changed since a copy of the

@@ -1,5 +1,6 @@
 #include "core/data/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 QString WriteWholeFile(const QString &path, const QByteArray &bytes)
@@ -12,7 +13,7 @@ QString WriteWholeFile(const QString &path, const QByteArray &bytes)
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return why.isEmpty() ? QStringLiteral("The disk may be full.") : why;
+        return why.isEmpty() ? QCoreApplication::translate("WholeFile", "The disk may be full.") : why;
     }
     if (!file.commit())
         return file.errorString();

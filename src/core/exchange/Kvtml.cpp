@@ -1,5 +1,6 @@
 #include "core/exchange/Kvtml.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QHash>
@@ -106,10 +107,11 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
     QXmlStreamReader x(data);
     if (!x.readNextStartElement() || x.name() != QLatin1String("kvtml")) {
         result.problem = x.hasError()
-            ? QStringLiteral("This is not a vocabulary file: it is not readable XML (%1, line %2).")
+            ? QCoreApplication::translate(
+                "Kvtml", "This is not a vocabulary file: it is not readable XML (%1, line %2).")
                   .arg(x.errorString())
                   .arg(x.lineNumber())
-            : QStringLiteral("This is not a vocabulary file (KVTML): it has no kvtml element.");
+            : QCoreApplication::translate("Kvtml", "This is not a vocabulary file (KVTML): it has no kvtml element.");
         return result;
     }
     const QString version = x.attributes().value(QStringLiteral("version")).toString();
@@ -185,8 +187,9 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
         }
     }
     if (x.hasError()) {
-        result.problem
-            = QStringLiteral("This vocabulary file is damaged: %1 (line %2).").arg(x.errorString()).arg(x.lineNumber());
+        result.problem = QCoreApplication::translate("Kvtml", "This vocabulary file is damaged: %1 (line %2).")
+                             .arg(x.errorString())
+                             .arg(x.lineNumber());
         return result;
     }
     for (const QString &id : std::as_const(order)) {

@@ -11,6 +11,7 @@
 #include "core/exchange/Kvtml.h"
 #include "core/practice/WordOrder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -41,7 +42,7 @@ QList<WordEntry> Entries(Store &store, qint32 listId, const QString &wavDir, Wor
 
 QString Title(Store &store, qint32 listId)
 {
-    return QStringLiteral("Spelling words for %1")
+    return QCoreApplication::translate("ListExport", "Spelling words for %1")
         .arg(ListNames::titled(GetListTestDate(store, listId), ListNames::of(store, listId)));
 }
 
@@ -58,7 +59,8 @@ namespace {
 QString save(const QString &path, const QByteArray &bytes)
 {
     if (const QString why = WriteWholeFile(path, bytes); !why.isEmpty())
-        return QStringLiteral("The list could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), why);
+        return QCoreApplication::translate("ListExport", "The list could not be saved as %1: %2")
+            .arg(QDir::toNativeSeparators(path), why);
     return {};
 }
 
@@ -109,7 +111,8 @@ QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QS
                 .arg(QDir::toNativeSeparators(target));
     }
     if (!dir.mkpath(QStringLiteral("Wavs")))
-        return QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("ListExport", "The folder %1 could not be made.")
+            .arg(QDir::toNativeSeparators(folder));
     for (WordEntry &e : entries) {
         if (e.recording.isEmpty())
             continue;
@@ -117,7 +120,7 @@ QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QS
         const QString target = dir.filePath(QStringLiteral("Wavs/") + name);
         QFile::remove(target);
         if (!QFile::copy(e.recording, target))
-            return QStringLiteral("The recording of \"%1\" could not be copied to %2.")
+            return QCoreApplication::translate("ListExport", "The recording of \"%1\" could not be copied to %2.")
                 .arg(e.word, QDir::toNativeSeparators(target));
         e.recording = QStringLiteral("Wavs/") + name;
     }

@@ -6,6 +6,7 @@
 #include "core/lists/Clues.h"
 #include "core/results/Scoring.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlQuery>
 
@@ -30,17 +31,18 @@ QString PaperTest(const QString &title, const QList<WordEntry> &words, const Pap
 {
     const QString name = options.child.isEmpty() ? QStringLiteral("______________________")
                                                  : QStringLiteral("<b>%1</b>").arg(esc(options.child));
-    QString body = QStringLiteral("<p>Name: %1 &nbsp;&nbsp; Date: ______________</p>").arg(name);
+    QString body
+        = QCoreApplication::translate("Printouts", "<p>Name: %1 &nbsp;&nbsp; Date: ______________</p>").arg(name);
     body += QStringLiteral("<table width=\"100%\" cellpadding=\"6\" cellspacing=\"0\">");
     for (qsizetype i = 0; i < words.size(); ++i) {
         const WordEntry &w = words.at(i);
         QStringList clues;
         if (options.definitions && !w.definition.isEmpty())
-            clues << QStringLiteral("<i>Meaning:</i> ") + esc(MaskWord(w.definition, w.word));
+            clues << QCoreApplication::translate("Printouts", "<i>Meaning:</i> ") + esc(MaskWord(w.definition, w.word));
         if (options.sentences && !w.sentence.isEmpty())
-            clues << QStringLiteral("<i>Sentence:</i> ") + esc(MaskWord(w.sentence, w.word));
+            clues << QCoreApplication::translate("Printouts", "<i>Sentence:</i> ") + esc(MaskWord(w.sentence, w.word));
         if (clues.isEmpty())
-            clues << QStringLiteral("<i>Listen to the word.</i>");
+            clues << QCoreApplication::translate("Printouts", "<i>Listen to the word.</i>");
         body += QStringLiteral(
             "<tr><td width=\"8%\" valign=\"top\" nowrap><b>%1.</b></td><td>%2"
             "<p style=\"margin-top:16px\">__________________________________________________</p></td></tr>")
@@ -53,16 +55,19 @@ QString PaperTest(const QString &title, const QList<WordEntry> &words, const Pap
 
 QString AnswerKey(const QString &title, const QList<WordEntry> &words, const QString &child)
 {
-    QString body = child.isEmpty() ? QString() : QStringLiteral("<p>For <b>%1</b></p>").arg(esc(child));
+    QString body = child.isEmpty() ? QString()
+                                   : QCoreApplication::translate("Printouts", "<p>For <b>%1</b></p>").arg(esc(child));
     body += QStringLiteral("<table cellpadding=\"4\" cellspacing=\"0\">");
     for (qsizetype i = 0; i < words.size(); ++i) {
         const WordEntry &w = words.at(i);
         body += QStringLiteral("<tr><td><b>%1.</b></td><td>%2%3</td></tr>")
                     .arg(i + 1)
-                    .arg(esc(w.word), w.caseSensitive ? QStringLiteral(" <i>(capitals count)</i>") : QString());
+                    .arg(esc(w.word),
+                        w.caseSensitive ? QCoreApplication::translate("Printouts", " <i>(capitals count)</i>")
+                                        : QString());
     }
     body += QStringLiteral("</table>");
-    return page(title + QStringLiteral(": answers"), body);
+    return page(title + QCoreApplication::translate("Printouts", ": answers"), body);
 }
 
 QString TestResults(Store &store, qint32 testId, const QString &child)
@@ -77,17 +82,20 @@ QString TestResults(Store &store, qint32 testId, const QString &child)
         : StoreDates::Unknown;
     QString body = QStringLiteral("<table cellpadding=\"3\">");
     if (!child.isEmpty())
-        body += QStringLiteral("<tr><td>Child:</td><td><b>%1</b></td></tr>").arg(esc(child));
+        body += QCoreApplication::translate("Printouts", "<tr><td>Child:</td><td><b>%1</b></td></tr>").arg(esc(child));
     if (const QString name = ListNames::of(store, test->listId); !name.isEmpty())
-        body += QStringLiteral("<tr><td>List:</td><td><b>%1</b></td></tr>").arg(esc(name));
-    for (const auto &[label, value] : {std::pair {QStringLiteral("Date:"), StoreDates::shownDate(test->start.date())},
-             std::pair {QStringLiteral("Time:"), time},
-             std::pair {QStringLiteral("Minutes:"), Scoring::MinutesText(test->start, test->end)},
-             std::pair {QStringLiteral("Words on Test:"), QString::number(words)},
-             std::pair {QStringLiteral("First Try:"), QString::number(first)},
-             std::pair {
-                 QStringLiteral("Moved on:"), QString::number(Scoring::MovedOn(store, testId, test->moveOnAfter))},
-             std::pair {QStringLiteral("Score:"), Scoring::percentText(Scoring::ScorePercent(first, words))}})
+        body += QCoreApplication::translate("Printouts", "<tr><td>List:</td><td><b>%1</b></td></tr>").arg(esc(name));
+    for (const auto &[label, value] :
+        {std::pair {QCoreApplication::translate("Printouts", "Date:"), StoreDates::shownDate(test->start.date())},
+            std::pair {QCoreApplication::translate("Printouts", "Time:"), time},
+            std::pair {
+                QCoreApplication::translate("Printouts", "Minutes:"), Scoring::MinutesText(test->start, test->end)},
+            std::pair {QCoreApplication::translate("Printouts", "Words on Test:"), QString::number(words)},
+            std::pair {QCoreApplication::translate("Printouts", "First Try:"), QString::number(first)},
+            std::pair {QCoreApplication::translate("Printouts", "Moved on:"),
+                QString::number(Scoring::MovedOn(store, testId, test->moveOnAfter))},
+            std::pair {QCoreApplication::translate("Printouts", "Score:"),
+                Scoring::percentText(Scoring::ScorePercent(first, words))}})
         body += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td></tr>").arg(esc(label), esc(value));
     body += QStringLiteral("</table><h3>Words</h3><table width=\"100%\" border=\"1\" cellpadding=\"4\" "
                            "cellspacing=\"0\"><tr><th align=\"left\">Word</th><th align=\"left\">Result</th>"
@@ -107,7 +115,7 @@ QString TestResults(Store &store, qint32 testId, const QString &child)
                         esc(typed.join(QStringLiteral(", "))));
     }
     body += QStringLiteral("</table>");
-    return page(QStringLiteral("Test Results"), body);
+    return page(QCoreApplication::translate("Printouts", "Test Results"), body);
 }
 
 } // namespace Printouts

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,30 +26,32 @@ QString ImportedSoundProblem(const QString &path, const QString &folder)
     const QString dir = QFileInfo(folder).canonicalFilePath();
     const QString file = QFileInfo(path).canonicalFilePath();
     if (file.isEmpty() || dir.isEmpty())
-        return QStringLiteral("its recording is not there");
+        return QCoreApplication::translate("WordEntry", "its recording is not there");
     if (!file.startsWith(dir + u'/'))
-        return QStringLiteral("its recording lies outside the imported file's folder");
+        return QCoreApplication::translate("WordEntry", "its recording lies outside the imported file's folder");
     const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return QStringLiteral("its recording cannot be read");
+        return QCoreApplication::translate("WordEntry", "its recording cannot be read");
     struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return QStringLiteral("its recording is not a file");
+        return QCoreApplication::translate("WordEntry", "its recording is not a file");
     }
     if (st.st_size > WaveFile::MaxBytes) {
         ::close(fd);
-        return QStringLiteral("its recording is larger than %1 MB").arg(WaveFile::MaxBytes / (1024 * 1024));
+        return QCoreApplication::translate("WordEntry", "its recording is larger than %1 MB")
+            .arg(WaveFile::MaxBytes / (1024 * 1024));
     }
     QFile f;
     if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return QStringLiteral("its recording cannot be read");
+        return QCoreApplication::translate("WordEntry", "its recording cannot be read");
     }
     const std::optional<PcmSound> sound = WaveFile::decode(f.read(WaveFile::MaxBytes));
     if (!sound || sound->data.isEmpty())
-        return QStringLiteral("its recording is not a wave file");
+        return QCoreApplication::translate("WordEntry", "its recording is not a wave file");
     if (sound->sampleRate > 0 && sound->frames() > qint64(WaveFile::MaxSeconds) * sound->sampleRate)
-        return QStringLiteral("its recording lasts longer than %1 minutes").arg(WaveFile::MaxSeconds / 60);
+        return QCoreApplication::translate("WordEntry", "its recording lasts longer than %1 minutes")
+            .arg(WaveFile::MaxSeconds / 60);
     return {};
 }

@@ -7,6 +7,7 @@
 #include "core/exchange/Kvtml.h"
 #include "core/lists/WordStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -104,20 +105,20 @@ QList<PreviewRow> Preview(
         const bool recorded
             = (!w.recording.isEmpty() && QFileInfo(w.recording).isFile()) || HasRecording(RecordingPath(wavDir, word));
         if (word.isEmpty())
-            row.skipReason = QStringLiteral("no word");
+            row.skipReason = QCoreApplication::translate("WordImport", "no word");
         else if (!typeable(word))
-            row.skipReason = QStringLiteral("has characters that cannot be typed");
+            row.skipReason = QCoreApplication::translate("WordImport", "has characters that cannot be typed");
         else if (word.size() > MaxFieldLength || row.entry.definition.size() > MaxFieldLength
             || row.entry.sentence.size() > MaxFieldLength)
-            row.skipReason = QStringLiteral("is longer than the word editor takes");
+            row.skipReason = QCoreApplication::translate("WordImport", "is longer than the word editor takes");
         else if (taken.contains(key(word)))
-            row.skipReason = QStringLiteral("already in the list");
+            row.skipReason = QCoreApplication::translate("WordImport", "already in the list");
         else if (earlier.contains(key(word)))
-            row.skipReason = QStringLiteral("appears twice");
+            row.skipReason = QCoreApplication::translate("WordImport", "appears twice");
         else if (row.entry.definition.isEmpty() && row.entry.sentence.isEmpty() && !recorded && !voiceOn)
             row.skipReason = NeedsClue;
         if (!w.recordingRefused.isEmpty())
-            row.note = QStringLiteral("recording left out: %1").arg(w.recordingRefused);
+            row.note = QCoreApplication::translate("WordImport", "recording left out: %1").arg(w.recordingRefused);
         if (!word.isEmpty())
             earlier.insert(key(word));
         rows << row;
@@ -157,7 +158,7 @@ QList<qint32> AddNewList(Store &store, const QDate &weekStart, const QDate &week
 QString DecodeText(const QByteArray &data, QString *problem)
 {
     if (data.contains('\0') && !data.startsWith("\xFF\xFE") && !data.startsWith("\xFE\xFF")) {
-        *problem = QStringLiteral("This is not a text file.");
+        *problem = QCoreApplication::translate("WordImport", "This is not a text file.");
         return {};
     }
     const auto encoding = QStringConverter::encodingForData(data).value_or(QStringConverter::Utf8);
@@ -179,17 +180,19 @@ ReadResult ReadFile(const QString &path)
     QFile file(path);
     const QFileInfo info(path);
     if (!info.isFile()) {
-        result.problem = QStringLiteral("There is no file %1.").arg(info.fileName());
+        result.problem = QCoreApplication::translate("WordImport", "There is no file %1.").arg(info.fileName());
         return result;
     }
     if (info.size() > MaxFileBytes) {
-        result.problem = QStringLiteral("The file %1 is too large to be a word list (%2 MB).")
-                             .arg(info.fileName())
-                             .arg(double(info.size()) / 1048576.0, 0, 'f', 1);
+        result.problem
+            = QCoreApplication::translate("WordImport", "The file %1 is too large to be a word list (%2 MB).")
+                  .arg(info.fileName())
+                  .arg(double(info.size()) / 1048576.0, 0, 'f', 1);
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.problem = QStringLiteral("The file %1 could not be read: %2").arg(info.fileName(), file.errorString());
+        result.problem = QCoreApplication::translate("WordImport", "The file %1 could not be read: %2")
+                             .arg(info.fileName(), file.errorString());
         return result;
     }
     const QByteArray data = file.readAll();
@@ -204,7 +207,7 @@ ReadResult ReadFile(const QString &path)
             result = Csv::read(text, MaxWords);
     }
     if (result.problem.isEmpty() && result.words.isEmpty())
-        result.problem = QStringLiteral("The file %1 holds no words.").arg(info.fileName());
+        result.problem = QCoreApplication::translate("WordImport", "The file %1 holds no words.").arg(info.fileName());
     if (result.problem.isEmpty() && result.words.size() > MaxWords) {
         result.problem = QStringLiteral("The file %1 holds more than %2 words; a word list in Lettermarch holds at "
                                         "most %2.")

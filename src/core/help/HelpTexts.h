@@ -15,7 +15,5 @@ struct Topic
 };
 
 QList<Topic> topics();
-// The text of the topic of that name (any case); empty when there is none.
-QString textFor(const QString &name);
 
 } // namespace HelpTexts

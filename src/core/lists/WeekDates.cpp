@@ -2,6 +2,7 @@
 
 #include "core/data/Store.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace WeekDates {
@@ -47,7 +48,8 @@ QDate ParseDate(const QString &text)
 
 QString TodayText(const QDate &today)
 {
-    return QStringLiteral("Today is ") + englishWeekday(today) + QLatin1Char(' ') + StoreDates::numericDate(today);
+    return QCoreApplication::translate("WeekDates", "Today is %1 %2")
+        .arg(englishWeekday(today), StoreDates::numericDate(today));
 }
 
 } // namespace WeekDates

@@ -12,16 +12,23 @@
 #include "core/lists/WordStore.h"
 #include "core/practice/WordOrder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
 const QString Correct = QStringLiteral("CORRECT");
 const QString Incorrect = QStringLiteral("INCORRECT");
-const QString CaseHint = QStringLiteral("Check the capital letters");
+QString caseHint()
+{
+    return QCoreApplication::translate("TestSession", "Check the capital letters");
+}
 
-const QString BusyKept
-    = QStringLiteral("Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
-                     "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
+QString busyKept()
+{
+    return QCoreApplication::translate("TestSession",
+        "Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
+        "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
+}
 const QString BusyAtEnd = QStringLiteral(
     "Another program is still using Lettermarch's database file, so this test could not be saved yet.\n\n"
     "Nothing you typed is lost. Click OK to try again.");
@@ -152,7 +159,7 @@ void TestSession::AnswerCorrect(const QString &answer)
     storeAttempt(answer, Correct);
     if (m_options.PlayCorrectSound)
         m_devices.PlaySound(m_files.correctSound);
-    m_view.showMessage(QStringLiteral("Correct"), m_currentWord);
+    m_view.showMessage(QCoreApplication::translate("TestSession", "Correct"), m_currentWord);
     NextWord();
 }
 
@@ -164,13 +171,14 @@ void TestSession::AnswerIncorrect(const QString &answer)
     const bool caseOnly
         = m_files.family.caseHint && m_caseSensitive && answer.compare(m_currentWord, Qt::CaseInsensitive) == 0;
     if (m_attempts >= m_options.MoveOnAfter) {
-        m_view.showMessage(QStringLiteral("Incorrect"), caseOnly ? CaseHint : QString());
+        m_view.showMessage(QCoreApplication::translate("TestSession", "Incorrect"), caseOnly ? caseHint() : QString());
         if (m_options.RevealAnswers)
             m_view.revealAnswer(m_currentWord, m_caseSensitive);
         NextWord();
         return;
     }
-    m_view.showMessage(QStringLiteral("Incorrect"), caseOnly ? CaseHint : QStringLiteral("Try Again"));
+    m_view.showMessage(QCoreApplication::translate("TestSession", "Incorrect"),
+        caseOnly ? caseHint() : QCoreApplication::translate("TestSession", "Try Again"));
     if (m_options.ClearWrongAnswer)
         m_view.setAnswer(QString());
     if (m_canPronounce && m_options.Pronounce)
@@ -183,7 +191,7 @@ void TestSession::storeAttempt(const QString &answer, const QString &result)
     m_pending.append({m_wordId, answer, result, m_attempts});
     if (!writePending() && !m_toldBusy) {
         m_toldBusy = true;
-        m_view.notice(BusyKept);
+        m_view.notice(busyKept());
     }
 }
 
@@ -233,8 +241,9 @@ void TestSession::Pronounce()
 void TestSession::ReadAloud(const QString &clue)
 {
     // A clue that hides the word on screen must not say it either.
-    const QString spoken
-        = m_files.family.hideWordInClues ? MaskWord(clue, m_currentWord, QStringLiteral("blank")) : clue;
+    const QString spoken = m_files.family.hideWordInClues
+        ? MaskWord(clue, m_currentWord, QCoreApplication::translate("TestSession", "blank"))
+        : clue;
     if (m_files.voice.enabled && !clue.trimmed().isEmpty())
         m_devices.voice().say(spoken, m_files.voice.voice, m_files.voice.rate);
 }

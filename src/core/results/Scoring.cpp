@@ -6,6 +6,7 @@
 
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace Scoring {
@@ -63,13 +64,13 @@ WordOutcome outcomeOf(qint32 incorrect, qint32 moveOnAfter)
 QString ResultText(qint32 incorrect, qint32 moveOnAfter)
 {
     if (incorrect >= moveOnAfter)
-        return QStringLiteral("Not correct after %1 attempts").arg(incorrect);
+        return QCoreApplication::translate("Scoring", "Not correct after %1 attempts").arg(incorrect);
     const qint32 made = incorrect + 1;
     if (made == 1)
-        return QStringLiteral("Correct on the first attempt");
+        return QCoreApplication::translate("Scoring", "Correct on the first attempt");
     if (made == 2)
-        return QStringLiteral("Correct on 2nd attempt");
-    return QStringLiteral("Correct after %1 incorrect attempts").arg(made - 1);
+        return QCoreApplication::translate("Scoring", "Correct on 2nd attempt");
+    return QCoreApplication::translate("Scoring", "Correct after %1 incorrect attempts").arg(made - 1);
 }
 
 std::optional<TestRow> ReadTest(Store &store, qint32 testId)

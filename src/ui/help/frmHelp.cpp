@@ -51,5 +51,6 @@ void frmHelp::Form_Load()
 
 void frmHelp::TopicChosen()
 {
-    txtHelp->setPlainText(HelpTexts::textFor(txtTopic->currentText()));
+    // By place, not by title: a title may be shown translated.
+    txtHelp->setPlainText(HelpTexts::topics().value(txtTopic->currentIndex()).text);
 }

@@ -19,8 +19,12 @@ using namespace AppFunctions;
 namespace ListFiles {
 
 namespace {
-const QString ReadFilter = QStringLiteral("Word lists (*.csv *.kvtml);;CSV files (*.csv);;KDE vocabulary files "
-                                          "(*.kvtml);;All files (*)");
+QString readFilter()
+{
+    return QCoreApplication::translate("ListFiles",
+        "Word lists (*.csv *.kvtml);;CSV files (*.csv);;KDE vocabulary files "
+        "(*.kvtml);;All files (*)");
+}
 
 // The file's name for the list: its test date, without characters a file
 // name cannot hold.
@@ -38,7 +42,7 @@ QString suggestedName(Program &program, qint32 listId)
 QList<qint32> preview(Program &program, QWidget *parent, qint32 listId, const QDate *newListDates)
 {
     const QString path
-        = FileDialogs::openFile(parent, QCoreApplication::translate("ListFiles", "Import Words"), ReadFilter);
+        = FileDialogs::openFile(parent, QCoreApplication::translate("ListFiles", "Import Words"), readFilter());
     if (path.isEmpty())
         return {};
     const ReadResult read = WordImport::ReadFile(path);
