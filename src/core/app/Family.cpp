@@ -95,8 +95,9 @@ Family Family::read(const QString &familyFolder, QStringList *skipped)
             = file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll(), &error) : QJsonDocument();
         if (!doc.isObject() || error.error != QJsonParseError::NoError) {
             family.m_unreadable = true;
-            skip(QStringLiteral("The list of children (%1) could not be read. It was left as it is, and the "
-                                "children's folders were looked for instead.")
+            skip(QCoreApplication::translate("Family",
+                "The list of children (%1) could not be read. It was left as it is, and the "
+                "children's folders were looked for instead.")
                      .arg(QString::fromLatin1(FileName)));
         }
         const QJsonObject root = doc.object();
@@ -217,8 +218,9 @@ qsizetype Family::add(const QString &name, const QString &firstName, QString *pr
 bool Family::remove(qsizetype index, const QDate &today, QString *problem)
 {
     if (index <= 0 || index >= m_children.size()) {
-        *problem = QStringLiteral("The first child's lists are the family's own folder, so they cannot be removed. "
-                                  "The child can be renamed instead.");
+        *problem = QCoreApplication::translate("Family",
+            "The first child's lists are the family's own folder, so they cannot be removed. "
+            "The child can be renamed instead.");
         return false;
     }
     const Child child = m_children.at(index);

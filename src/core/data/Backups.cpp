@@ -219,8 +219,9 @@ QList<Backup> list(const QString &dataDir)
 QString copyProblem(const QString &path)
 {
     if (!isCopy(path))
-        return QStringLiteral("This copy is not a Lettermarch database (it may be damaged, or belong to another "
-                              "program), so it cannot be restored.");
+        return QCoreApplication::translate("Backups",
+            "This copy is not a Lettermarch database (it may be damaged, or belong to another "
+            "program), so it cannot be restored.");
     bool sound = false;
     readCopy(path, [&sound](QSqlDatabase &db) {
         QSqlQuery q(db);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QSysInfo>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -47,10 +48,12 @@ FolderLock::State FolderLock::claim()
     const bool existed = ::lstat(native.constData(), &st) == 0;
     if (existed && !S_ISREG(st.st_mode)) {
         m_doubt = S_ISDIR(st.st_mode)
-            ? QStringLiteral("In the folder %1 there is a folder named %2 where Lettermarch keeps the file that "
-                             "shows it is open.")
-            : QStringLiteral("In the folder %1 there is something named %2 that is not the file Lettermarch "
-                             "writes to show it is open.");
+            ? QCoreApplication::translate("FolderLock",
+                "In the folder %1 there is a folder named %2 where Lettermarch keeps the file that "
+                "shows it is open.")
+            : QCoreApplication::translate("FolderLock",
+                "In the folder %1 there is something named %2 that is not the file Lettermarch "
+                "writes to show it is open.");
         m_doubt = m_doubt.arg(QDir::toNativeSeparators(m_folder), QString::fromLatin1(FileName));
         return State::Doubtful;
     }
@@ -81,14 +84,16 @@ FolderLock::State FolderLock::claim()
     const QString host = QString::fromUtf8(lines.value(2).trimmed());
     const QString folder = QString::fromUtf8(lines.value(3).trimmed());
     if (!ok || pid <= 0 || host.isEmpty()) {
-        m_doubt = QStringLiteral("The file %1, which shows that Lettermarch is open, cannot be read. It may have "
-                                 "been left by a power cut, or damaged.")
+        m_doubt = QCoreApplication::translate("FolderLock",
+            "The file %1, which shows that Lettermarch is open, cannot be read. It may have "
+            "been left by a power cut, or damaged.")
                       .arg(QDir::toNativeSeparators(m_path));
         return State::Doubtful;
     }
     if (host != QSysInfo::machineHostName()) {
-        m_doubt = QStringLiteral("The file %1 says that Lettermarch is open on another computer, \"%2\". The "
-                                 "folder may be shared with that computer, or copied from it.")
+        m_doubt = QCoreApplication::translate("FolderLock",
+            "The file %1 says that Lettermarch is open on another computer, \"%2\". The "
+            "folder may be shared with that computer, or copied from it.")
                       .arg(QDir::toNativeSeparators(m_path), host);
         return State::Doubtful;
     }

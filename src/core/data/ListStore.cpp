@@ -61,8 +61,9 @@ qint32 NextID(Store &store, const QString &code)
     for (const auto &[table, column] : columnsOf(code))
         last = qMax(last, largest(store, QStringLiteral("SELECT MAX(%1) FROM %2").arg(column, table), {}));
     if (last >= std::numeric_limits<qint32>::max())
-        throw IdentifiersExhausted(QStringLiteral("Lettermarch cannot add any more %1 to this database: every "
-                                                  "number it can give them has been used.\n\nNothing was changed.")
+        throw IdentifiersExhausted(QCoreApplication::translate("ListStore",
+            "Lettermarch cannot add any more %1 to this database: every "
+            "number it can give them has been used.\n\nNothing was changed.")
                                        .arg(kindName(code)));
     const qint32 next = qint32(qMax<qint64>(last, 0) + 1);
     if (found) {

@@ -122,17 +122,21 @@ QString fileProblem(const QString &path)
     const QByteArray header = file.read(100);
     file.close();
     if (info.size() == 0)
-        return QStringLiteral("The file is empty (0 bytes), so it holds no word lists. It may be left over "
-                              "from a copy that did not finish.");
+        return QCoreApplication::translate("Schema",
+            "The file is empty (0 bytes), so it holds no word lists. It may be left over "
+            "from a copy that did not finish.");
     if (!header.startsWith(QByteArrayLiteral("SQLite format 3\0")) || info.size() < 512)
-        return QStringLiteral("The file is not a Lettermarch database. It may be damaged, or it may "
-                              "belong to another program.");
+        return QCoreApplication::translate("Schema",
+            "The file is not a Lettermarch database. It may be damaged, or it may "
+            "belong to another program.");
     if (isTruncated(header, info.size(), path))
-        return QStringLiteral("The file is damaged: it is shorter than the database it holds says it "
-                              "should be, so part of it is missing.");
+        return QCoreApplication::translate("Schema",
+            "The file is damaged: it is shorter than the database it holds says it "
+            "should be, so part of it is missing.");
     if (!info.isWritable() || !QFile(path).open(QIODevice::ReadWrite))
-        return QStringLiteral("The file cannot be changed (it is read-only, or you lack permission to "
-                              "write it).");
+        return QCoreApplication::translate("Schema",
+            "The file cannot be changed (it is read-only, or you lack permission to "
+            "write it).");
     return {};
 }
 
@@ -190,8 +194,9 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
             for (const Column &column : table.columns) {
                 if (!columns.contains(latin(column.name))) {
                     q.exec(QStringLiteral("ROLLBACK"));
-                    return QStringLiteral("The table %1 has no column %2, so this is not a database Lettermarch "
-                                          "can use.")
+                    return QCoreApplication::translate("Schema",
+                        "The table %1 has no column %2, so this is not a database Lettermarch "
+                        "can use.")
                         .arg(tableName, latin(column.name));
                 }
             }

@@ -111,10 +111,12 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
             return fail(why);
     }
     if (!QFileInfo(folder).isWritable())
-        return fail(existed ? QStringLiteral("The folder that holds the file cannot be written to, so changes "
-                                             "could not be saved safely.")
-                            : QStringLiteral("The file is missing and the folder does not allow a new one to be "
-                                             "created."));
+        return fail(existed ? QCoreApplication::translate("Store",
+                        "The folder that holds the file cannot be written to, so changes "
+                        "could not be saved safely.")
+                            : QCoreApplication::translate("Store",
+                                "The file is missing and the folder does not allow a new one to be "
+                                "created."));
 
     const QString name = QStringLiteral("lettermarch-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     {

@@ -1,4 +1,5 @@
 #include "core/exchange/Csv.h"
+#include <QCoreApplication>
 
 namespace Csv {
 
@@ -50,7 +51,7 @@ QList<QStringList> parse(const QString &text, QString *problem, qsizetype maxRec
         }
     }
     if (quoted && problem)
-        *problem = QStringLiteral("A quoted field is never closed: a double quote is missing.");
+        *problem = QCoreApplication::translate("Csv", "A quoted field is never closed: a double quote is missing.");
     if (any || !value.isEmpty()) {
         record << value;
         records << record;
@@ -122,7 +123,7 @@ ReadResult read(const QString &text, qsizetype maxWords)
         } else {
             for (const QStringList &r : std::as_const(records)) {
                 if (r.size() > 4) {
-                    result.problem = QStringLiteral(
+                    result.problem = QCoreApplication::translate("Csv",
                         "Some rows have %1 fields. A word list has at most four: word, definition, sentence and "
                         "case_sensitive (or a header row naming its columns).")
                                          .arg(r.size());

@@ -116,8 +116,9 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
     }
     const QString version = x.attributes().value(QStringLiteral("version")).toString();
     if (!version.startsWith(u'2')) {
-        result.problem = QStringLiteral("This vocabulary file is in version %1 of the format; Lettermarch reads "
-                                        "version 2, which KDE's vocabulary programs have written since 2008.")
+        result.problem = QCoreApplication::translate("Kvtml",
+            "This vocabulary file is in version %1 of the format; Lettermarch reads "
+            "version 2, which KDE's vocabulary programs have written since 2008.")
                              .arg(version.isEmpty() ? QStringLiteral("1") : version);
         return result;
     }

@@ -106,8 +106,9 @@ QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QS
     }
     for (const QString &target : std::as_const(targets)) {
         if (linked(target))
-            return QStringLiteral("%1 is a link to somewhere else, so nothing was written. Choose another folder, "
-                                  "or remove the link.")
+            return QCoreApplication::translate("ListExport",
+                "%1 is a link to somewhere else, so nothing was written. Choose another folder, "
+                "or remove the link.")
                 .arg(QDir::toNativeSeparators(target));
     }
     if (!dir.mkpath(QStringLiteral("Wavs")))

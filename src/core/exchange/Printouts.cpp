@@ -97,9 +97,10 @@ QString TestResults(Store &store, qint32 testId, const QString &child)
             std::pair {QCoreApplication::translate("Printouts", "Score:"),
                 Scoring::percentText(Scoring::ScorePercent(first, words))}})
         body += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td></tr>").arg(esc(label), esc(value));
-    body += QStringLiteral("</table><h3>Words</h3><table width=\"100%\" border=\"1\" cellpadding=\"4\" "
-                           "cellspacing=\"0\"><tr><th align=\"left\">Word</th><th align=\"left\">Result</th>"
-                           "<th align=\"left\">Typed</th></tr>");
+    body += QCoreApplication::translate("Printouts",
+        "</table><h3>Words</h3><table width=\"100%\" border=\"1\" cellpadding=\"4\" "
+        "cellspacing=\"0\"><tr><th align=\"left\">Word</th><th align=\"left\">Result</th>"
+        "<th align=\"left\">Typed</th></tr>");
     for (const Scoring::WordResult &w : Scoring::WordResults(store, testId, test->listId)) {
         QStringList typed;
         QSqlQuery &q = store.prepared(QStringLiteral(

@@ -165,8 +165,9 @@ QString DecodeText(const QByteArray &data, QString *problem)
     QStringDecoder decode(encoding, QStringDecoder::Flag::Stateless);
     QString text = decode(data);
     if (decode.hasError()) {
-        *problem = QStringLiteral("The file is not in the UTF-8 encoding. Save it as \"CSV UTF-8\" (or as Unicode "
-                                  "text) in the program that made it, then import it again.");
+        *problem = QCoreApplication::translate("WordImport",
+            "The file is not in the UTF-8 encoding. Save it as \"CSV UTF-8\" (or as Unicode "
+            "text) in the program that made it, then import it again.");
         return {};
     }
     if (text.startsWith(QChar(0xFEFF)))
@@ -209,8 +210,9 @@ ReadResult ReadFile(const QString &path)
     if (result.problem.isEmpty() && result.words.isEmpty())
         result.problem = QCoreApplication::translate("WordImport", "The file %1 holds no words.").arg(info.fileName());
     if (result.problem.isEmpty() && result.words.size() > MaxWords) {
-        result.problem = QStringLiteral("The file %1 holds more than %2 words; a word list in Lettermarch holds at "
-                                        "most %2.")
+        result.problem = QCoreApplication::translate("WordImport",
+            "The file %1 holds more than %2 words; a word list in Lettermarch holds at "
+            "most %2.")
                              .arg(info.fileName())
                              .arg(MaxWords);
     }

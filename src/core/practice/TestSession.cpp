@@ -29,9 +29,12 @@ QString busyKept()
         "Another program is using Lettermarch's database file, so your answer could not be saved yet.\n\n"
         "It is kept, and it will be saved as soon as the file is free. You can go on with the test.");
 }
-const QString BusyAtEnd = QStringLiteral(
-    "Another program is still using Lettermarch's database file, so this test could not be saved yet.\n\n"
-    "Nothing you typed is lost. Click OK to try again.");
+QString busyAtEnd()
+{
+    return QCoreApplication::translate("TestSession",
+        "Another program is still using Lettermarch's database file, so this test could not be saved yet.\n\n"
+        "Nothing you typed is lost. Click OK to try again.");
+}
 } // namespace
 
 void RecordAttempt(Store &store, qint32 testId, qint32 listId, qint32 wordId, const QString &guess,
@@ -227,7 +230,7 @@ void TestSession::writeWhenFree(Write write)
             if (!e.isBusy())
                 throw;
         }
-        m_view.notice(BusyAtEnd);
+        m_view.notice(busyAtEnd());
     }
 }
 

@@ -48,8 +48,9 @@ QString printPreview(QWidget *parent, const QString &html, const QString &title)
     auto preview
         = reinterpret_cast<Preview>(resolve(QStringLiteral("liblettermarch_print.so"), "lettermarchPrintPreview"));
     if (!preview)
-        return QStringLiteral("The print preview cannot be shown: Qt's printing library could not be loaded "
-                              "(Debian package libqt6printsupport6).");
+        return QCoreApplication::translate("Modules",
+            "The print preview cannot be shown: Qt's printing library could not be loaded "
+            "(Debian package libqt6printsupport6).");
     preview(parent, html, title);
     return {};
 }

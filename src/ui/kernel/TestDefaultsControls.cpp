@@ -57,16 +57,18 @@ TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString
     for (int i = 1; i <= 10; ++i)
         counts << QString::number(i);
     c.cmbMoveOn = choice(c.frameWrong, "cmbMoveOn", counts,
-        QStringLiteral("The number of chances given to spell a word correctly before moving on to the "
-                       "next word"));
+        QCoreApplication::translate("TestDefaultsControls",
+            "The number of chances given to spell a word correctly before moving on to the "
+            "next word"));
     c.cmbMoveOn->setMaximumWidth(70);
     c.Label1 = label(c.frameWrong, "Label1",
         QCoreApplication::translate("TestDefaultsControls", "Go to the next word after"), c.cmbMoveOn);
     c.Label2 = label(c.frameWrong, "Label2", QCoreApplication::translate("TestDefaultsControls", "incorrect answers"));
     c.chkRevealAnswers = check(c.frameWrong, "chkRevealAnswers",
         QCoreApplication::translate("TestDefaultsControls", "Reveal answers before moving on"),
-        QStringLiteral("Show the correct answer if the word is not spelled correctly after the "
-                       "specified number of chances"));
+        QCoreApplication::translate("TestDefaultsControls",
+            "Show the correct answer if the word is not spelled correctly after the "
+            "specified number of chances"));
     c.chkForceEcho = check(c.frameWrong, "chkForceEcho",
         QCoreApplication::translate(
             "TestDefaultsControls", "Require the student to type the correct answer after it is revealed"),

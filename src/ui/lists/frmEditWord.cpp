@@ -237,10 +237,10 @@ void frmEditWord::Save()
     // With the computer voice on, the voice is the word's clue.
     if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty() && !QFile::exists(m_TempWavPath)
         && !m_program.globals.gVoice.enabled) {
-        MsgBox(QStringLiteral("At least one of the following items must be provided:\n"
-                              "   1. A Definition\n"
-                              "   2. A Context Sentence\n"
-                              "or 3. A Recording of the word"),
+        MsgBox(tr("At least one of the following items must be provided:\n"
+                  "   1. A Definition\n"
+                  "   2. A Context Sentence\n"
+                  "or 3. A Recording of the word"),
             MsgButtons::OK, this);
         // The message has gone before the focus moves.
         DoEvents(3);

@@ -35,16 +35,16 @@ frmPasteWords::frmPasteWords(Program &program)
     txtPaste->setPlaceholderText(tr("because\tfor the reason that\tI stayed in because it rained."));
     txtPaste->setTabChangesFocus(false);
     lblHint = label(this, "lblHint",
-        QStringLiteral("&Paste or type one word a line. After the word, a definition and a sentence may follow, "
-                       "separated by tabs (as a spreadsheet copies them), \" - \" or \";\". Ctrl+Tab leaves the box."),
+        tr("&Paste or type one word a line. After the word, a definition and a sentence may follow, "
+           "separated by tabs (as a spreadsheet copies them), \" - \" or \";\". Ctrl+Tab leaves the box."),
         txtPaste);
     lblHint->setWordWrap(true);
     grdPreview = named<QTableWidget>(this, "grdPreview");
     grdPreview->setColumnCount(ColumnCount);
     grdPreview->setHorizontalHeaderLabels(
         {tr("Word"), tr("Definition"), tr("Sentence"), tr("Case Sensitive"), tr("Skipped Because")});
-    grdPreview->horizontalHeaderItem(ColCase)->setToolTip(QStringLiteral("Tick the words that must be typed in the "
-                                                                         "right case"));
+    grdPreview->horizontalHeaderItem(ColCase)->setToolTip(tr("Tick the words that must be typed in the "
+                                                             "right case"));
     grdPreview->verticalHeader()->hide();
     grdPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdPreview->setWordWrap(false);
@@ -175,8 +175,8 @@ void frmPasteWords::showRows()
     // Most school lists are bare words: say how to take them.
     if (std::any_of(m_rows.cbegin(), m_rows.cend(),
             [](const WordImport::PreviewRow &r) { return r.skipReason == WordImport::NeedsClue; }))
-        summary += QStringLiteral(" Words without a clue are added when the computer voice is on (Options, "
-                                  "Voice tab): it then says them in the test.");
+        summary += tr(" Words without a clue are added when the computer voice is on (Options, "
+                      "Voice tab): it then says them in the test.");
     lblSummary->setText(summary);
     cmdAdd->setEnabled(added > 0);
 }
@@ -213,8 +213,8 @@ void frmPasteWords::copyRecordings()
             recordings.append({row.entry.word, row.entry.recording});
     }
     const QStringList failed = PutRecordings(recordings, m_program.globals.gWavPath, [this](const QString &word) {
-        return MsgBox(QStringLiteral("There is already a recording of \"%1\". Replace it with the one from the "
-                                     "imported file?")
+        return MsgBox(tr("There is already a recording of \"%1\". Replace it with the one from the "
+                         "imported file?")
                           .arg(word),
                    MsgButtons::YesNo, this)
             == MsgAnswer::Yes;

@@ -334,9 +334,9 @@ void frmTest::wordsLeftOut(qint32 listId, qint32 count)
     if (told.contains(listId))
         return;
     told.insert(listId);
-    MsgBox(QStringLiteral("%1 of this list's words cannot be asked, because the database holds %2 without an "
-                          "identifier (it may have been changed by another program).\n\nThe test goes on with the "
-                          "other words. To include %3, add %3 again in the list editor.")
+    MsgBox(tr("%1 of this list's words cannot be asked, because the database holds %2 without an "
+              "identifier (it may have been changed by another program).\n\nThe test goes on with the "
+              "other words. To include %3, add %3 again in the list editor.")
                .arg(count)
                .arg(count == 1 ? QStringLiteral("it") : QStringLiteral("them"),
                    count == 1 ? tr("the word") : tr("those words")),

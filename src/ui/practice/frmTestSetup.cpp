@@ -53,8 +53,8 @@ void frmTestSetup::LoadDefaults()
     const std::optional<TestOptionsRecord> stored = LoadTestSettings(m_program.store());
     showOptions(stored.value_or(TestOptionsRecord {}));
     if (!stored)
-        MsgBox(QStringLiteral("There was a problem loading the default settings.\nPlease use the Options screen to set "
-                              "defaults."),
+        MsgBox(tr("There was a problem loading the default settings.\nPlease use the Options screen to set "
+                  "defaults."),
             MsgButtons::OK, this);
     cmdContinue->setFocus();
 }

@@ -65,8 +65,8 @@ frmPastTests::frmPastTests(Program &program)
         chartScores->setToolTip(tr("Click a point to see that test"));
     } else {
         chartScores = label(central, "lblNoChart",
-            QStringLiteral("The chart cannot be shown: Qt's chart library could not be loaded "
-                           "(Debian package libqt6charts6)."));
+            tr("The chart cannot be shown: Qt's chart library could not be loaded "
+               "(Debian package libqt6charts6)."));
         static_cast<QLabel *>(chartScores)->setWordWrap(true);
     }
     chartScores->setObjectName(QStringLiteral("chartScores"));

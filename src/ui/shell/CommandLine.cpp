@@ -40,32 +40,34 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     // Bytes that are no UTF-8 were read as U+FFFD: two such names would be
     // taken for one folder, so none is used.
     if (line.error.isEmpty() && line.dataDir.contains(QChar::ReplacementCharacter))
-        line.error = QStringLiteral("The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch "
-                                    "cannot tell which folder it is. Rename the folder, or choose another.");
+        line.error = QCoreApplication::translate("CommandLine",
+            "The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch "
+            "cannot tell which folder it is. Rename the folder, or choose another.");
     return line;
 }
 
 QString HelpText(const DataLocation &where)
 {
-    return QStringLiteral("Usage: Lettermarch [OPTION]...\n"
-                          "Practise the weekly school spelling words: a parent enters each week's words,\n"
-                          "a child takes practice tests, and every result is kept.\n"
-                          "\n"
-                          "Options:\n"
-                          "      --data-dir DIR  keep the word lists, recordings and backups in DIR\n"
-                          "                      (created when missing) and no other: a folder shared\n"
-                          "                      by the family, say, without its children\n"
-                          "  -h, --help          show this help and exit\n"
-                          "  -v, --version       show the version and exit\n"
-                          "\n"
-                          "Files:\n"
-                          "  The data folder holds Lettermarch.mdb (every list, word, test and setting),\n"
-                          "  Wavs/ (the recordings) and Backups/ (a copy at the first start of a day and\n"
-                          "  one of the day's work at closing, the last 10). It lies beside the program\n"
-                          "  when the program's folder already holds a database or can be written;\n"
-                          "  otherwise it is the user's data folder.\n"
-                          "\n"
-                          "  Data folder now: %1 (%2)\n")
+    return QCoreApplication::translate("CommandLine",
+        "Usage: Lettermarch [OPTION]...\n"
+        "Practise the weekly school spelling words: a parent enters each week's words,\n"
+        "a child takes practice tests, and every result is kept.\n"
+        "\n"
+        "Options:\n"
+        "      --data-dir DIR  keep the word lists, recordings and backups in DIR\n"
+        "                      (created when missing) and no other: a folder shared\n"
+        "                      by the family, say, without its children\n"
+        "  -h, --help          show this help and exit\n"
+        "  -v, --version       show the version and exit\n"
+        "\n"
+        "Files:\n"
+        "  The data folder holds Lettermarch.mdb (every list, word, test and setting),\n"
+        "  Wavs/ (the recordings) and Backups/ (a copy at the first start of a day and\n"
+        "  one of the day's work at closing, the last 10). It lies beside the program\n"
+        "  when the program's folder already holds a database or can be written;\n"
+        "  otherwise it is the user's data folder.\n"
+        "\n"
+        "  Data folder now: %1 (%2)\n")
         .arg(QDir::toNativeSeparators(where.folder), where.describe());
 }
 

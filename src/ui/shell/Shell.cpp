@@ -95,8 +95,9 @@ bool Shell::prepare()
         return false;
     QString problem;
     if (!m_program->openStore(&problem)) {
-        MsgBox(QStringLiteral("Lettermarch cannot use its database file:\n\n%1\n\n%2\n\nThe file has been left "
-                              "exactly as it was. Lettermarch will now close.")
+        MsgBox(QCoreApplication::translate("Shell",
+            "Lettermarch cannot use its database file:\n\n%1\n\n%2\n\nThe file has been left "
+            "exactly as it was. Lettermarch will now close.")
                    .arg(QDir::toNativeSeparators(
                             QDir(g.gProgramDir).absoluteFilePath(QString::fromLatin1(Store::FileName))),
                        problem));
@@ -478,14 +479,16 @@ bool Shell::ClaimProgramFolder()
     auto lock = std::make_unique<FolderLock>(m_program->globals.gProgramDir);
     switch (lock->claim()) {
     case FolderLock::State::HeldByOther:
-        MsgBox(QStringLiteral("Lettermarch is already open.\n\nPlease use the Lettermarch window that is already "
-                              "open. If you cannot find it, look for it on the taskbar."));
+        MsgBox(QCoreApplication::translate("Shell",
+            "Lettermarch is already open.\n\nPlease use the Lettermarch window that is already "
+            "open. If you cannot find it, look for it on the taskbar."));
         return false;
     case FolderLock::State::Doubtful:
         if (MsgBox(lock->doubt()
-                    + QStringLiteral("\n\nTwo copies of Lettermarch using one folder at the same time can lose "
-                                     "answers and words. Go on only if no other copy of Lettermarch, on this "
-                                     "computer or any other, is using this folder.\n\nGo on?"),
+                    + QCoreApplication::translate("Shell",
+                        "\n\nTwo copies of Lettermarch using one folder at the same time can lose "
+                        "answers and words. Go on only if no other copy of Lettermarch, on this "
+                        "computer or any other, is using this folder.\n\nGo on?"),
                 MsgButtons::YesNo)
             != MsgAnswer::Yes)
             return false;
@@ -518,8 +521,9 @@ bool Shell::RestoreFrom(const QString &chosen, QWidget *parent)
         // The lists as they were go back in its place.
         QString ignored;
         Backups::restore(dir, before, &ignored);
-        MsgBox(QStringLiteral("The restored database cannot be used:\n\n%1\n\nYour lists as they were have been put "
-                              "back.")
+        MsgBox(QCoreApplication::translate("Shell",
+                   "The restored database cannot be used:\n\n%1\n\nYour lists as they were have been put "
+                   "back.")
                    .arg(openProblem),
             MsgButtons::OK, parent);
         replaced = false;

@@ -112,8 +112,8 @@ void frmChooseChild::RemoveChild()
     const int row = lstChildren->currentRow();
     const QString name = m_family.children().at(row).name;
     // Asked twice: a child's lists, tests and recordings go with the answer.
-    if (MsgBox(QStringLiteral("Remove %1 from Lettermarch?\n\n%1's lists, tests and recordings are put aside in "
-                              "the Removed folder, not deleted.")
+    if (MsgBox(tr("Remove %1 from Lettermarch?\n\n%1's lists, tests and recordings are put aside in "
+                  "the Removed folder, not deleted.")
                    .arg(name),
             MsgButtons::YesNo, this)
             != MsgAnswer::Yes
@@ -205,8 +205,8 @@ void frmAddChild::Add()
         return;
     }
     if (!m_family.write(&problem)) {
-        MsgBox(QStringLiteral("The list of children could not be saved:\n\n%1\n\n%2 will be offered again at "
-                              "the next start, from the folder made for them.")
+        MsgBox(tr("The list of children could not be saved:\n\n%1\n\n%2 will be offered again at "
+                  "the next start, from the folder made for them.")
                    .arg(problem, m_family.children().at(index).name));
     }
     m_added = index;

@@ -24,8 +24,8 @@ frmDeleteOldList::frmDeleteOldList(Program &program)
     setWindowTitle(tr("Delete Old List..."));
 
     Label4 = label(this, "Label4",
-        QStringLiteral("It is now past the scheduled test date of this word list.  Would you like to delete "
-                       "this list?"));
+        tr("It is now past the scheduled test date of this word list.  Would you like to delete "
+           "this list?"));
     Label4->setWordWrap(true);
     auto display = [this](const char *name) {
         auto *e = named<QLineEdit>(this, name);

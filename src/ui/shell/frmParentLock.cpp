@@ -60,9 +60,9 @@ frmSetPin::frmSetPin(bool locked)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(tr("Parent's Lock"));
     lblIntro = label(this, "lblIntro",
-        QStringLiteral("With a PIN, the windows that change lists and settings (the list editor, New List, Delete "
-                       "List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, "
-                       "results and Trouble Words stay open to the child."));
+        tr("With a PIN, the windows that change lists and settings (the list editor, New List, Delete "
+           "List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, "
+           "results and Trouble Words stay open to the child."));
     lblIntro->setWordWrap(true);
     lblIntro->setMinimumWidth(420);
     txtNew = pinBox(this, "txtNew");

@@ -23,8 +23,8 @@ frmRestoreBackup::frmRestoreBackup(Program &program)
     setObjectName(QStringLiteral("frmRestoreBackup"));
     setWindowTitle(tr("Restore a Backup"));
     auto *intro = label(this, "lblIntro",
-        QStringLiteral("Lettermarch keeps a copy of your lists each day it starts and each day it closes after "
-                       "a change, the last %1 of them.\nChoose the copy to go back to:")
+        tr("Lettermarch keeps a copy of your lists each day it starts and each day it closes after "
+           "a change, the last %1 of them.\nChoose the copy to go back to:")
             .arg(Backups::Kept));
     lstBackups = named<QTreeWidget>(this, "lstBackups");
     lstBackups->setColumnCount(4);
@@ -108,8 +108,8 @@ void frmRestoreBackup::Restore()
         MsgBox(tr("This copy cannot be read, so it cannot be restored."), MsgButtons::OK, this);
         return;
     }
-    if (MsgBox(QStringLiteral("Go back to the copy taken %1?\n\nIt holds %2 word lists and %3 tests. Your lists as "
-                              "they are now are kept as one more backup first.")
+    if (MsgBox(tr("Go back to the copy taken %1?\n\nIt holds %2 word lists and %3 tests. Your lists as "
+                  "they are now are kept as one more backup first.")
                    .arg(item->text(0), item->text(1), item->text(2)),
             MsgButtons::YesNo, this)
         != MsgAnswer::Yes)
