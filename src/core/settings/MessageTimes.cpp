@@ -3,6 +3,7 @@
 #include "core/data/Options.h"
 #include "core/results/Scoring.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace MessageTimes {
@@ -10,21 +11,22 @@ namespace MessageTimes {
 QString SetTimeCombo(qint32 m_StoredValue)
 {
     if (m_StoredValue == MessageTime::None)
-        return QStringLiteral("None");
+        return QCoreApplication::translate("MessageTimes", "None");
     if (m_StoredValue == MessageTime::Indefinite)
-        return QStringLiteral("Indefinately");
+        return QCoreApplication::translate("MessageTimes", "Indefinately");
     if (m_StoredValue == 2)
-        return QStringLiteral("1 Second");
-    return QString::number(m_StoredValue / 2.0) + QStringLiteral(" Seconds");
+        return QCoreApplication::translate("MessageTimes", "1 Second");
+    return QCoreApplication::translate("MessageTimes", "%1 Seconds").arg(QString::number(m_StoredValue / 2.0));
 }
 
 qint32 GetTimeFromCombo(const QString &text)
 {
-    if (text == QStringLiteral("None"))
+    // What the box shows in the user's language, or typed in English.
+    if (text == QStringLiteral("None") || text == QCoreApplication::translate("MessageTimes", "None"))
         return MessageTime::None;
     if (text.isEmpty())
         return MessageTime::Default;
-    if (text.startsWith(QStringLiteral("Indef")))
+    if (text.startsWith(QStringLiteral("Indef")) || text == QCoreApplication::translate("MessageTimes", "Indefinately"))
         return MessageTime::Indefinite;
     const qsizetype blank = text.indexOf(QLatin1Char(' '));
     if (blank < 0)

@@ -95,6 +95,34 @@ inline QComboBox *choice(QWidget *parent, const char *name, const QStringList &i
     return c;
 }
 
+// A drop-down list whose items are stored by a name of their own (the item's
+// data) and shown in the user's language; a text typed into the box that is
+// no item is stored as typed.
+inline QComboBox *keyedChoice(
+    QWidget *parent, const char *name, const QList<std::pair<QString, QString>> &items, const QString &tip)
+{
+    auto *c = choice(parent, name, {}, tip);
+    for (const auto &[key, shown] : items)
+        c->addItem(shown, key);
+    return c;
+}
+
+// The stored name of what a keyed box shows.
+inline QString chosenKey(const QComboBox *c)
+{
+    const int i = c->findText(c->currentText());
+    return i >= 0 && c->itemData(i).isValid() ? c->itemData(i).toString() : c->currentText();
+}
+
+// Shows the item stored as `key`, or `key` itself when no item has it.
+inline void showKey(QComboBox *c, const QString &key)
+{
+    if (const int i = c->findData(key); i >= 0)
+        c->setCurrentIndex(i);
+    else
+        c->setCurrentText(key);
+}
+
 // A text box for a few lines of text; Tab moves on instead of typing a tab.
 inline QPlainTextEdit *textArea(QWidget *parent, const char *name, bool readOnly = false)
 {

@@ -24,23 +24,33 @@ QCheckBox *check(QWidget *parent, const char *name, const QString &text, const Q
 
 } // namespace
 
-TestDefaultsControls TestDefaultsControls::create(QWidget *parent, const QString &scope)
+TestDefaultsControls TestDefaultsControls::create(QWidget *parent, bool oneTest)
 {
+    // Whole sentences for either use, so that each is translated as one.
+    const auto during = [oneTest](const char *forOne, const char *forAll) {
+        return QCoreApplication::translate("TestDefaultsControls", oneTest ? forOne : forAll);
+    };
     TestDefaultsControls c;
     c.frameDisplay = named<QGroupBox>(parent, "frameDisplay");
     c.frameDisplay->setTitle(QCoreApplication::translate("TestDefaultsControls", "Display"));
     c.chkPronounce
         = check(c.frameDisplay, "chkPronounce", QCoreApplication::translate("TestDefaultsControls", "Pronounce"),
-            QCoreApplication::translate("TestDefaultsControls", "The word will be pronounced during ") + scope);
+            during(QT_TRANSLATE_NOOP("TestDefaultsControls", "The word will be pronounced during this test"),
+                QT_TRANSLATE_NOOP("TestDefaultsControls", "The word will be pronounced during practice tests")));
     c.chkDefinition
         = check(c.frameDisplay, "chkDefinition", QCoreApplication::translate("TestDefaultsControls", "Show Definition"),
-            QCoreApplication::translate("TestDefaultsControls", "The definition will be displayed during ") + scope);
+            during(QT_TRANSLATE_NOOP("TestDefaultsControls", "The definition will be displayed during this test"),
+                QT_TRANSLATE_NOOP("TestDefaultsControls", "The definition will be displayed during practice tests")));
     c.chkSentence = check(c.frameDisplay, "chkSentence",
         QCoreApplication::translate("TestDefaultsControls", "Show Context Sentence"),
-        QCoreApplication::translate("TestDefaultsControls", "The context sentence will be show during ") + scope);
-    c.txtTestOrder = choice(c.frameDisplay, "txtTestOrder",
-        {QStringLiteral("Alphabetical"), QStringLiteral("Order Created"), QStringLiteral("Random")},
-        QCoreApplication::translate("TestDefaultsControls", "The order that the words will appear on ") + scope);
+        during(QT_TRANSLATE_NOOP("TestDefaultsControls", "The context sentence will be show during this test"),
+            QT_TRANSLATE_NOOP("TestDefaultsControls", "The context sentence will be show during practice tests")));
+    c.txtTestOrder = keyedChoice(c.frameDisplay, "txtTestOrder",
+        {{QStringLiteral("Alphabetical"), QCoreApplication::translate("TestDefaultsControls", "Alphabetical")},
+            {QStringLiteral("Order Created"), QCoreApplication::translate("TestDefaultsControls", "Order Created")},
+            {QStringLiteral("Random"), QCoreApplication::translate("TestDefaultsControls", "Random")}},
+        during(QT_TRANSLATE_NOOP("TestDefaultsControls", "The order that the words will appear on this test"),
+            QT_TRANSLATE_NOOP("TestDefaultsControls", "The order that the words will appear on practice tests")));
     c.Label5 = label(
         c.frameDisplay, "Label5", QCoreApplication::translate("TestDefaultsControls", "Word Order"), c.txtTestOrder);
     auto *display = new QGridLayout(c.frameDisplay);
@@ -139,7 +149,7 @@ void TestDefaultsControls::showOptions(const TestOptionsRecord &options)
         if (auto *box = qobject_cast<QCheckBox *>(c))
             box->setCheckState(options.*s.flag ? Qt::Checked : Qt::Unchecked);
         else if (auto *choice = qobject_cast<QComboBox *>(c))
-            choice->setCurrentText(s.storedText(options));
+            showKey(choice, s.storedText(options));
     }
 }
 
@@ -151,7 +161,7 @@ TestOptionsRecord TestDefaultsControls::chosenOptions(const TestOptionsRecord &b
         if (auto *box = qobject_cast<QCheckBox *>(c))
             o.*s.flag = box->checkState() == Qt::Checked;
         else if (auto *choice = qobject_cast<QComboBox *>(c))
-            s.read(o, choice->currentText());
+            s.read(o, chosenKey(choice));
     }
     return o;
 }

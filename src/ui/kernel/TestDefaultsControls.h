@@ -33,8 +33,8 @@ struct TestDefaultsControls
     QCheckBox *chkPlayRight;
     QCheckBox *chkPlayWrong;
 
-    // `scope` ends the tool tips: "this test" or "practice tests".
-    static TestDefaultsControls create(QWidget *parent, const QString &scope);
+    // The tool tips speak of "this test" (oneTest) or of "practice tests".
+    static TestDefaultsControls create(QWidget *parent, bool oneTest);
 
     // The controls show the record, set in the order of the settings (so the
     // reveal and typing boxes end as they would when set one by one).

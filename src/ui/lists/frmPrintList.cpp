@@ -51,7 +51,7 @@ frmPrintList::frmPrintList(Program &program)
     whatLayout->addWidget(optAnswerKey);
 
     cboOrder = named<QComboBox>(this, "cboOrder");
-    cboOrder->addItems({QStringLiteral("Alphabetical"), QStringLiteral("Order Created"), QStringLiteral("Random")});
+    cboOrder->addItems({tr("Alphabetical"), tr("Order Created"), tr("Random")});
     lblOrder = label(this, "lblOrder", tr("Word &order:"), cboOrder);
     cmdPreview = button(this, "cmdPreview", tr("&Preview and Print..."));
     cmdPreview->setDefault(true);

@@ -334,13 +334,16 @@ void frmTest::wordsLeftOut(qint32 listId, qint32 count)
     if (told.contains(listId))
         return;
     told.insert(listId);
-    MsgBox(tr("%1 of this list's words cannot be asked, because the database holds %2 without an "
-              "identifier (it may have been changed by another program).\n\nThe test goes on with the "
-              "other words. To include %3, add %3 again in the list editor.")
-               .arg(count)
-               .arg(count == 1 ? QStringLiteral("it") : QStringLiteral("them"),
-                   count == 1 ? tr("the word") : tr("those words")),
-        MsgButtons::OK, this);
+    // Whole sentences, one for one word and one for several, so that each
+    // can be translated as a sentence.
+    const QString text = count == 1
+        ? tr("%1 of this list's words cannot be asked, because the database holds it without an identifier (it "
+             "may have been changed by another program).\n\nThe test goes on with the other words. To include the "
+             "word, add the word again in the list editor.")
+        : tr("%1 of this list's words cannot be asked, because the database holds them without an identifier (it "
+             "may have been changed by another program).\n\nThe test goes on with the other words. To include "
+             "those words, add those words again in the list editor.");
+    MsgBox(text.arg(count), MsgButtons::OK, this);
 }
 
 void frmTest::closeEvent(QCloseEvent *event)

@@ -16,7 +16,7 @@
 using namespace AppFunctions;
 
 frmTestSetup::frmTestSetup(Program &program)
-    : TestDefaultsControls(TestDefaultsControls::create(this, tr("this test")))
+    : TestDefaultsControls(TestDefaultsControls::create(this, true))
     , m_program(program)
 {
     setObjectName(QStringLiteral("frmTestSetup"));

@@ -28,7 +28,7 @@ using namespace AppFunctions;
 using namespace Controls;
 
 frmOptions::frmOptions(Program &program)
-    : TestDefaultsControls(TestDefaultsControls::create(this, tr("practice tests")))
+    : TestDefaultsControls(TestDefaultsControls::create(this, false))
     , m_program(program)
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -55,18 +55,19 @@ frmOptions::frmOptions(Program &program)
     Tab1->addTab(testTab, tr("Test Defaults"));
 
     auto *generalTab = new QWidget;
-    txtTestDay = choice(generalTab, "txtTestDay",
-        {QStringLiteral("Sundays"), QStringLiteral("Mondays"), QStringLiteral("Tuesdays"), QStringLiteral("Wednesdays"),
-            QStringLiteral("Thursdays"), QStringLiteral("Fridays"), QStringLiteral("Saturdays")},
+    txtTestDay = keyedChoice(generalTab, "txtTestDay",
+        {{QStringLiteral("Sundays"), tr("Sundays")}, {QStringLiteral("Mondays"), tr("Mondays")},
+            {QStringLiteral("Tuesdays"), tr("Tuesdays")}, {QStringLiteral("Wednesdays"), tr("Wednesdays")},
+            {QStringLiteral("Thursdays"), tr("Thursdays")}, {QStringLiteral("Fridays"), tr("Fridays")},
+            {QStringLiteral("Saturdays"), tr("Saturdays")}},
         tr("The day of the week that the student normally has spelling tests at school"));
     Label3 = label(generalTab, "Label3", tr("School tests are normally on"), txtTestDay);
     chkPromptToDeleteOldTests = named<QCheckBox>(generalTab, "chkPromptToDeleteOldTests");
     chkPromptToDeleteOldTests->setText(tr("Prompt me to delete word lists after thier test dates"));
     chkPromptToDeleteOldTests->setToolTip(tr("Alerts you when lists are past thier scheduled school test date"));
-    QStringList times = {QStringLiteral("None"), QStringLiteral("Indefinately"), QStringLiteral("1 Second")};
-    for (int s = 2; s <= 10; ++s)
-        times << QStringLiteral("%1 Seconds").arg(s);
-    times << QStringLiteral("15 Seconds");
+    QStringList times;
+    for (const qint32 time : {MessageTime::None, MessageTime::Indefinite, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 30})
+        times << MessageTimes::SetTimeCombo(time);
     txtTempMessages = choice(generalTab, "txtTempMessages", times, tr("The amount of time to display messages"));
     Label4 = label(generalTab, "Label4", tr("Temporary Messages"), txtTempMessages);
     cmdTestMessageTime = button(generalTab, "cmdTestMessageTime", tr("Test"), tr("Test the selected message time"));
@@ -192,7 +193,7 @@ void frmOptions::LoadOptions()
     if (general.messageTime)
         SetTimeCombo(*general.messageTime);
     if (general.testDay)
-        txtTestDay->setCurrentText(*general.testDay);
+        showKey(txtTestDay, *general.testDay);
     if (general.promptToDeleteLists)
         chkPromptToDeleteOldTests->setChecked(*general.promptToDeleteLists);
     m_storedVoice = ReadVoiceOptions(m_program.store());
@@ -261,7 +262,7 @@ void frmOptions::SaveOptions()
     const TestOptionsRecord test = chosenOptions();
     PutTestOptions(test, row);
     row.messageTime = GetTimeFromCombo();
-    row.testDay = txtTestDay->currentText();
+    row.testDay = chosenKey(txtTestDay);
     row.promptToDeleteLists = CheckToText(chkPromptToDeleteOldTests->checkState());
     WriteOptions(m_program.store(), row);
     WriteAddedTestSettings(m_program.store(), test);
@@ -283,7 +284,7 @@ void frmOptions::RestoreDefaults()
 {
     const OptionsRow d;
     showOptions(TestOptionsRecord {});
-    txtTestDay->setCurrentText(d.testDay);
+    showKey(txtTestDay, d.testDay);
     chkPromptToDeleteOldTests->setCheckState(TextToCheck(d.promptToDeleteLists));
     SetTimeCombo(d.messageTime);
     chkSkipIndividualTestSetup->setCheckState(TextToCheck(d.skipTestSetup));
