@@ -18,6 +18,7 @@ packages=(
     qt6-multimedia-dev
     qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
     qt6-charts-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
     help2man
 )

@@ -4,6 +4,7 @@
 #include "core/audio/Voice.h"
 #include "core/data/DataFolder.h"
 #include "ui/kernel/Application.h"
+#include "ui/kernel/Language.h"
 #include "ui/kernel/Modules.h"
 #include "ui/shell/CommandLine.h"
 #include "ui/shell/Shell.h"
@@ -77,10 +78,19 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = ParseCommandLine(arguments);
+    CommandLine line = ParseCommandLine(arguments);
+    // What is written before any window, in the language asked for.
+    std::unique_ptr<QCoreApplication> console;
+    if (!line.error.isEmpty() || line.help || line.version) {
+        console = std::make_unique<QCoreApplication>(argc, argv);
+        Language::install(*console, line.language);
+        line = ParseCommandLine(arguments);
+    }
     if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "Lettermarch: %s\nTry 'Lettermarch --help' for more information.\n",
-            line.error.toLocal8Bit().constData());
+        std::fprintf(stderr, "Lettermarch: %s\n%s\n", line.error.toLocal8Bit().constData(),
+            QCoreApplication::translate("CommandLine", "Try 'Lettermarch --help' for more information.")
+                .toLocal8Bit()
+                .constData());
         return 2;
     }
     QCoreApplication::setApplicationName(QStringLiteral("Lettermarch"));
@@ -96,6 +106,7 @@ int main(int argc, char *argv[])
     }
 
     Application app(argc, argv);
+    Language::install(app, line.language);
     quitOnTerminationSignals();
     return run(app, where);
 }

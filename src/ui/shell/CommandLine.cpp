@@ -26,6 +26,13 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                     = QCoreApplication::translate("CommandLine", "--data-dir needs the folder to keep the lists in.");
                 return line;
             }
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            line.language = a.size() > 6 ? a.mid(7) : arguments.value(++i);
+            if (line.language.isEmpty()) {
+                line.error
+                    = QCoreApplication::translate("CommandLine", "--lang needs a language code, such as de, fr or es.");
+                return line;
+            }
         } else if (a.startsWith(QLatin1Char('-'))) {
             // Options of the toolkit itself (-platform, -style ...) are
             // left to it.
@@ -57,6 +64,8 @@ QString HelpText(const DataLocation &where)
         "      --data-dir DIR  keep the word lists, recordings and backups in DIR\n"
         "                      (created when missing) and no other: a folder shared\n"
         "                      by the family, say, without its children\n"
+        "      --lang CODE     speak the language CODE (de, fr, es, en, ...) instead of\n"
+        "                      the system's\n"
         "  -h, --help          show this help and exit\n"
         "  -v, --version       show the version and exit\n"
         "\n"

@@ -9,6 +9,7 @@
 struct CommandLine
 {
     QString dataDir; // --data-dir DIR
+    QString language; // --lang CODE
     bool help = false; // -h, --help
     bool version = false; // -v, --version
     QString error; // a word it does not know, or --data-dir without a folder

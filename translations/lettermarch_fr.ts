@@ -1,0 +1,2988 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Application</name>
+    <message>
+        <source>
+
+Database file: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch could not read or save its data and has to close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch met an unexpected problem and has to close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Everything saved before this point is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AudioModule</name>
+    <message>
+        <source>The computer voice could not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>This copy is not a Lettermarch database (it may be damaged, or belong to another program), so it cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This copy is damaged, so it cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be copied into the data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database file could not be replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--data-dir needs the folder to keep the lists in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang needs a language code, such as de, fr or es.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch cannot tell which folder it is. Rename the folder, or choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: Lettermarch [OPTION]...
+Practise the weekly school spelling words: a parent enters each week&apos;s words,
+a child takes practice tests, and every result is kept.
+
+Options:
+      --data-dir DIR  keep the word lists, recordings and backups in DIR
+                      (created when missing) and no other: a folder shared
+                      by the family, say, without its children
+      --lang CODE     speak the language CODE (de, fr, es, en, ...) instead of
+                      the system&apos;s
+  -h, --help          show this help and exit
+  -v, --version       show the version and exit
+
+Files:
+  The data folder holds Lettermarch.mdb (every list, word, test and setting),
+  Wavs/ (the recordings) and Backups/ (a copy at the first start of a day and
+  one of the day&apos;s work at closing, the last 10). It lies beside the program
+  when the program&apos;s folder already holds a database or can be written;
+  otherwise it is the user&apos;s data folder.
+
+  Data folder now: %1 (%2)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;Lettermarch --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>A quoted field is never closed: a double quote is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some rows have %1 fields. A word list has at most four: word, definition, sentence and case_sensitive (or a header row naming its columns).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>beside the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your personal data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder chosen with --data-dir</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Family</name>
+    <message>
+        <source>Type the child&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of children (%1) could not be read. It was left as it is, and the children&apos;s folders were looked for instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is not a child&apos;s folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is gone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; was not in the list of children; it is shown as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unreadable list of children could not be put aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first child&apos;s lists are the family&apos;s own folder, so they cannot be removed. The child can be renamed instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s folder could not be moved to &quot;%2&quot;; nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message>
+        <source>In the folder %1 there is a folder named %2 where Lettermarch keeps the file that shows it is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the folder %1 there is something named %2 that is not the file Lettermarch writes to show it is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1, which shows that Lettermarch is open, cannot be read. It may have been left by a power cut, or damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 says that Lettermarch is open on another computer, &quot;%2&quot;. The folder may be shared with that computer, or copied from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch is a great way for children to leantheir weekly spelling words.  When your child gets their spelling words from the teacher at the beginning of the week, use the &apos;Create a New List&apos; feature in Lettermarch to input each spelling word into the program.  You can also enter the word&apos;s definition, a context sentence, and record the pronounciation.  Once all the words are entered, your child can go through as many &apos;Practice Tests&apos; as they need all week long to help get them ready for the school test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the main screen, there are several buttons.  To create a new Word List, click the &apos;New List&apos; button. Two new screens will open, a large one in the background, and a smaller one in the foreground.  The smaller window is the &apos;New Word&apos; window, where you can type the word, it&apos;s definition, a context sentence,  and record the word in your voice.  When you have entered all the information, click the &apos;Save&apos; button.  The word will be added to the list in the large background window, and you can enter then next word into the smaller window.  When you have entered all the words, close the &apos;New Word&apos; window.  The large window will still be visible.  From this window, you can review the words in the list, and make changes to any of them, or add new ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take a Practice Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once you have created a word list, you can take a &apos;Practice Test&apos; at any time by selecting the proper &apos;Word List&apos;, and clicking the &apos;Test&apos; button on the Main screen.  You may need to preform a &apos;Test Setup&apos; to set some options for the test, such as how many incorrect answers to accept before moving on to the next word.  Once you have completed the test setup, the &apos;Practice Test&apos; will begin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The on-screen clues will tell your child which word to type into the answer box.  If your child types it correctly, the next word will be given.  If your child answers incorrectly, they will be notified, and and will be given another chance.  &apos;Test Setup&apos; options will determine exactly what happens when an incorrect answer is given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the test has been completed, the result will be show to you automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To view the test history for any word list, select the word list on the main screen, and click the &apos;Past Tests&apos; button.  A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty. The incorrect answers your child has given for each word on each test can be displayed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options (Test Defaults)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is not checked, then you will be prompted to preform the &apos;Test Setup&apos; each time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronounce -- Use this option to enable the Practice Tests to speak the word to your child.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Definition -- Use this option to display the word&apos;s definition on Practice Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Context Sentence -- Use this option to display the word&apos;s context sentence on Practice Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Definition -- Use this option to determine the order in which the words on a Practice Test are given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect Answer Behavior -- Use these options to determine how to respond to incorrect answers on Practice Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds -- Use these options to enable or disable sounds on Practice Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options (General)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempory Messages -- Temporary messages are notifications that Lettermarch periodically shows to the user.  These messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it&apos;s school test date, so it can be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Computer Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording every word takes time. Under Options, on the Voice page, you can let the computer speak the words that have no recording: tick &apos;Use the computer voice for words without a recording&apos;, choose a voice, set how fast it speaks (slower is easier for young children) and press &apos;Try it&apos; to hear it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A word you have recorded is always spoken in your own voice. With the computer voice on, the Pronounce buttons work for every word, and the test window has a &apos;Read aloud&apos; button beside the definition and the sentence (Ctrl+1 and Ctrl+2) for children who cannot read them yet. The voice never spells the word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A computer voice does not say every word well: names, words from other languages and words spelled differently from how they sound often come out wrong. Listen to each week&apos;s words with the list editor&apos;s Pronounce button, and record the ones the voice gets wrong: your recording is then used instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most school lists are just words. With the computer voice on, a word needs no definition, sentence or recording: the voice says it in the test. This holds in the word editor, for pasted words and for imported files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many Words at Once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the list editor, &apos;Paste words...&apos; adds many words at once. Copy the week&apos;s words from an e-mail, a document or a spreadsheet and paste them: one word a line, then if you like its definition and a sentence, separated by tabs (a spreadsheet&apos;s columns), &apos; - &apos; or &apos;;&apos;. Numbers and bullets at the start of a line are left out. The table below shows what will be added and which lines are skipped, and why. Tick &apos;Case Sensitive&apos; for words that must keep their capital letters, then press Add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File menus can also import a word list from a CSV file or from a vocabulary file of KDE&apos;s Parley or KWordQuiz (.kvtml), export a list to either, or export it with its recordings to a folder, for another computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;Print a Paper Test...&apos; prints the list as a test to write on, with the definitions and sentences as clues and the word itself never shown, or the answer key in the same order. Either can be saved as a PDF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names, Dates and Family Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list may have a name (&apos;Week 12&apos;, &apos;Spelling bee&apos;) as well as its test date: type it in the New List window, or in the list editor&apos;s &apos;List name&apos; box. The main window shows it beside the test date, and so do the windows of the list&apos;s results and what is printed. An imported list is named after its file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates are typed and shown with the numbers in your computer&apos;s order: day first where the computer puts the day first (18/12/2026), month first in the United States (12/18/2026).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud still says it); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch copies your lists into the Backups folder at the first start of each day and again when it closes after you changed something, keeping the last 10 copies. File &gt; Restore a Backup... says when each copy was taken and what it holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seeing Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past Tests shows a chart beside the list of tests: each test is a point, with its score and the number of words right at the first try. Click a point to see that test&apos;s results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trouble Words (in the File menu of the main window, and a button in Past Tests) lists the words with the most wrong answers, with how often each was right at the first try, how often the test moved on, and the misspelling typed most often. Click a heading to sort; double-click a word to open its list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise Missed Words (in Test Results and Trouble Words) starts a test of only the words you tick; the words not right at the first try come ticked. Its results count only those words, and every other test keeps its score.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several Children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each child has lists, tests and recordings of their own. File &gt; Add a Child... in the main window adds one; the first time, it also asks the name of the child who has used Lettermarch so far, whose lists stay exactly where they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With two children or more, Lettermarch first asks who is practising: choose a name with the arrow keys or its first letter and press Enter. File &gt; Switch Child... asks again without closing the program. The child&apos;s name is at the end of every window&apos;s title, on the About window and on printed tests and results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In that window, Rename... changes a name and Remove... puts a child&apos;s lists aside in the Removed folder (they are never deleted at once; to bring them back, move the folder back into Children while Lettermarch is closed). File &gt; Copy the List to Another Child... gives a brother or sister the same words and recordings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parent&apos;s Lock... (Options, General Defaults) sets a PIN: the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child then ask for it, for every child; tests, results and Trouble Words do not. After five wrong PINs the next try waits 30 seconds. The lock keeps a child out of the parent&apos;s windows; it does not protect against someone using your own account. A forgotten PIN: close Lettermarch, open Family.json in the data folder with a text editor and delete its &quot;pin&quot; entry (the lines from &quot;pin&quot; to its closing brace, and the comma before them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Kvtml</name>
+    <message>
+        <source>This is not a vocabulary file: it is not readable XML (%1, line %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a vocabulary file (KVTML): it has no kvtml element.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This vocabulary file is in version %1 of the format; Lettermarch reads version 2, which KDE&apos;s vocabulary programs have written since 2008.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This vocabulary file is damaged: %1 (line %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListExport</name>
+    <message>
+        <source>Spelling words for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link to somewhere else, so nothing was written. Choose another folder, or remove the link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording of &quot;%1&quot; could not be copied to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListFiles</name>
+    <message>
+        <source>Word lists (*.csv *.kvtml);;CSV files (*.csv);;KDE vocabulary files (*.kvtml);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;KDE vocabulary files (*.kvtml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a file %1. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export with Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 already holds an export of this list. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list and its recordings were saved in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListStore</name>
+    <message>
+        <source>word lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch cannot add any more %1 to this database: every number it can give them has been used.
+
+Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageTimes</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indefinately</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The print preview cannot be shown: Qt&apos;s printing library could not be loaded (Debian package libqt6printsupport6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF file cannot be written in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Printouts</name>
+    <message>
+        <source>&lt;p&gt;Name: %1 &amp;nbsp;&amp;nbsp; Date: ______________&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Meaning:&lt;/i&gt; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Sentence:&lt;/i&gt; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Listen to the word.&lt;/i&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;For &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;i&gt;(capitals count)&lt;/i&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;Child:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;List:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words on Test:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Try:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;/table&gt;&lt;h3&gt;Words&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Word&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Result&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Typed&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The database is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtVoice</name>
+    <message>
+        <source>The computer voice does not work on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer voice has no voices installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingFiles</name>
+    <message>
+        <source>The recording %1 is too long to play: a word&apos;s recording may last up to %2 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>It is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty (0 bytes), so it holds no word lists. It may be left over from a copy that did not finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Lettermarch database. It may be damaged, or it may belong to another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is shorter than the database it holds says it should be, so part of it is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be changed (it is read-only, or you lack permission to write it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Lettermarch database, or it is damaged (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged. The database&apos;s own check found:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is in use by another program (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be changed (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table %1 has no column %2, so this is not a database Lettermarch can use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database could not be prepared (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database could not be created (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChartView</name>
+    <message>
+        <source>Score (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right at the first try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Not correct after %1 attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct on the first attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct on 2nd attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct after %1 incorrect attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>Lettermarch cannot create its data folder:
+
+%1
+
+Lettermarch will now close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch cannot use its database file:
+
+%1
+
+%2
+
+The file has been left exactly as it was. Lettermarch will now close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch starts with the children it could find.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a copy of this list, with its recordings, to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s lists cannot be opened:
+
+%2
+
+Nothing was copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already has a list for %2 with this name. Copy it as one more list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already has a recording of &quot;%2&quot;. Replace it with this list&apos;s?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was copied to %1&apos;s lists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was copied to %1&apos;s lists, but the recordings of these words could not be: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Try again in %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is not the parent&apos;s PIN. After five wrong PINs, the next try waits 30 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is not the parent&apos;s PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lock could not be saved, so it is as it was:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The parent&apos;s lock is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The parent&apos;s lock is off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test settings could not be given to the new child: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1&apos;s lists now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch is already open.
+
+Please use the Lettermarch window that is already open. If you cannot find it, look for it on the taskbar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Two copies of Lettermarch using one folder at the same time can lose answers and words. Go on only if no other copy of Lettermarch, on this computer or any other, is using this folder.
+
+Go on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lists as they are now could not be kept as a backup, so nothing was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restored database cannot be used:
+
+%1
+
+Your lists as they were have been put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database cannot be used:
+
+%1
+
+Lettermarch will now close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Your lists are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A word list is open for editing or testing. Please close it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqlErrors</name>
+    <message>
+        <source>unknown database error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>The folder that holds the file cannot be written to, so changes could not be saved safely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is missing and the folder does not allow a new one to be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestDefaultsControls</name>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronounce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word will be pronounced during this test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word will be pronounced during practice tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The definition will be displayed during this test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The definition will be displayed during practice tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Context Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The context sentence will be show during this test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The context sentence will be show during practice tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alphabetical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order that the words will appear on this test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order that the words will appear on practice tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word Order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect Answer Behavior</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of chances given to spell a word correctly before moving on to the next word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to the next word after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incorrect answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reveal answers before moving on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the correct answer if the word is not spelled correctly after the specified number of chances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Require the student to type the correct answer after it is revealed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Require the student to correctly spell the word after it is show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Incorrect Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the entire mispelled when an answer is incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Sound After Correct Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a notification sound when a word is spelled correctly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Sound After Incorrect Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a notification sound when a word is spelled incorrectly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+    1. Pronounce
+    2. Definition
+    3. Context Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestSession</name>
+    <message>
+        <source>Check the capital letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is using Lettermarch&apos;s database file, so your answer could not be saved yet.
+
+It is kept, and it will be saved as soon as the file is free. You can go on with the test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is still using Lettermarch&apos;s database file, so this test could not be saved yet.
+
+Nothing you typed is lost. Click OK to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>No computer voice is installed on this computer. To add one, install the package qt6-speech-flite-plugin (for example with: sudo apt install qt6-speech-flite-plugin).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeekDates</name>
+    <message>
+        <source>Today is %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>The disk may be full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WordEntry</name>
+    <message>
+        <source>its recording is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its recording lies outside the imported file&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its recording cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its recording is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its recording is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its recording is not a wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its recording lasts longer than %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WordImport</name>
+    <message>
+        <source>no word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has characters that cannot be typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is longer than the word editor takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recording left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not in the UTF-8 encoding. Save it as &quot;CSV UTF-8&quot; (or as Unicode text) in the program that made it, then import it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a word list (%2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 holds no words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 holds more than %2 words; a word list in Lettermarch holds at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>The Lettermarch Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virtual Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions, Comments, Tech Support:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the web:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lists are kept in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s lists are kept in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAddChild</name>
+    <message>
+        <source>Add a Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the child who uses Lettermarch &amp;now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the &amp;new child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Same test settings as the child practising now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add this child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not add a child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of children could not be saved:
+
+%1
+
+%2 will be offered again at the next start, from the folder made for them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAskPin</name>
+    <message>
+        <source>Parent&apos;s Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window is for parents. Type the parent&apos;s &amp;PIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmChooseChild</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the chosen child&apos;s lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Child...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a child, with lists and tests of their own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the chosen child&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the chosen child&apos;s lists aside in the Removed folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Lettermarch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay with the lists open now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of children could not be saved:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from Lettermarch?
+
+%1&apos;s lists, tests and recordings are put aside in the Removed folder, not deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no name yet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmChooseWords</name>
+    <message>
+        <source>Practise Missed Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick &amp;None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a test of the ticked words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words of %1 to practise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmDeleteOldList</name>
+    <message>
+        <source>Delete Old List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is now past the scheduled test date of this word list.  Would you like to delete this list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not delete this list, and you won&apos;t be prompted to delete this list again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not delete this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List Ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will not be prompted to delete this list again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmEditList</name>
+    <message>
+        <source>Edit Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Context Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case Sensitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronounce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hear the current recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct on first attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect Guesses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of times this word has appeared on a Lettermarch test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of times this word was spelled correctly on the first attempt on a test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of times this word has been misspelled on a test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a word to this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make changes to the definition, the context sentence, or pronounciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected word from this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add many words at once, pasted from a document or a spreadsheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optional, e.g. Week 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name that tells this list apart from others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Word...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export with &amp;Recordings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint a Paper Test...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Another Child...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmEditWord</name>
+    <message>
+        <source>New Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Context &amp;Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case Sensitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronounciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record the pronounciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hear the current recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the current recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save this word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not save changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Word </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not save a blank word.  Please type the word in the box provided.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At least one of the following items must be provided:
+   1. A Definition
+   2. A Context Sentence
+or 3. A Recording of the word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word was saved, but its recording could not be stored in the folder
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a test the word is spoken from this recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without a recording, the computer voice speaks the word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without a recording, the word is not spoken in a test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help Topic:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmLists</name>
+    <message>
+        <source>Existing Word Lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit an existing word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a practice test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View details of previous tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change configurations, settings, and defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Lettermarch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Past Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Trouble Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import a List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export the List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print a Paper Test...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore a Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy the List to Another Child...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;witch Child...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd a Child...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School Test Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a list to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a list to test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a list to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete this list and all of it&apos;s words?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMessage</name>
+    <message>
+        <source>Message...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmNewList</name>
+    <message>
+        <source>New Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name that tells this list apart from others, such as Week 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not create a new list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date Lettermarch can read (%2).
+
+Type the date as %3, for example %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip Individual Test Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use these defaults when starting a practice test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sundays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mondays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fridays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day of the week that the student normally has spelling tests at school</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School tests are normally on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt me to delete word lists after thier test dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alerts you when lists are past thier scheduled school test date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount of time to display messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temporary Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test the selected message time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parent&apos;s &amp;Lock...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PIN that keeps the windows that change lists and settings for parents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the word in its clues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>During a test the word is blanked out of its definition and sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say when only the capital letters are wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A case-sensitive word typed with the wrong capitals is told so</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refuse a date that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new list&apos;s date that cannot be read is refused instead of replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the computer voice for words without a recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words you have recorded are always spoken in your own voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer voice to use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine&apos;s own voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How fast the computer voice speaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaking rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hear the computer voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore all settings to thier defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not save changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is how your spelling words will sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must check at least one of the following boxes to save these defaults:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore all defaults?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defaults Restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click To Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPastTests</name>
+    <message>
+        <source>Past Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a test...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total tests for this word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average score of all tests taken for this word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Tests:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Score:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Trouble Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words of this list with the most wrong answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a point to see that test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: Qt&apos;s chart library could not be loaded (Debian package libqt6charts6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tests yet: each test&apos;s score will appear here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scores of the tests of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scores of the tests of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test %1, %2: %3, %4 right at the first try</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPasteWords</name>
+    <message>
+        <source>Paste Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>because	for the reason that	I stayed in because it rained.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste or type one word a line. After the word, a definition and a sentence may follow, separated by tabs (as a spreadsheet copies them), &quot; - &quot; or &quot;;&quot;. Ctrl+Tab leaves the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case Sensitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped Because</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words that must be typed in the right case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the words not skipped to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words of %1, to be added to this list:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words of %1, to make a new list for the test on %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is %1 lines; a list holds at most %2 words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No words yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Words without a clue are added when the computer voice is on (Options, Voice tab): it then says them in the test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was added: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a recording of &quot;%1&quot;. Replace it with the one from the imported file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words were added, but the recordings of these could not be copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPrintList</name>
+    <message>
+        <source>Print a Paper Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A &amp;test to write on (the words are not shown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its &amp;answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the &amp;definitions as clues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the &amp;sentences as clues (the word blanked out)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alphabetical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word &amp;order:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview and Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRestoreBackup</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch keeps a copy of your lists each day it starts and each day it closes after a change, the last %1 of them.
+Choose the copy to go back to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go back to the chosen copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the day&apos;s first start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the day&apos;s work, at closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lists before a restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This copy cannot be read, so it cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go back to the copy taken %1?
+
+It holds %2 word lists and %3 tests. Your lists as they are now are kept as one more backup first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Your lists are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRevealAnswer</name>
+    <message>
+        <source>The Correct Answer Is...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Spelling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This word is case sensitive.
+Please tray again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must type the word correctly before moving on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSetPin</name>
+    <message>
+        <source>Parent&apos;s Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With a PIN, the windows that change lists and settings (the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, results and Trouble Words stay open to the child.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PIN has at least %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two PINs differ. Type the same PIN twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTest</name>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Context Sentence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronounce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pronounce the current word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read aloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the definition aloud (Ctrl+1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the context sentence aloud (Ctrl+2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Words without a recording are not spoken in this test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers of the test could not be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers of the test could not be saved: another program still holds the database file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of this list&apos;s words cannot be asked, because the database holds it without an identifier (it may have been changed by another program).
+
+The test goes on with the other words. To include the word, add the word again in the list editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of this list&apos;s words cannot be asked, because the database holds them without an identifier (it may have been changed by another program).
+
+The test goes on with the other words. To include those words, add those words again in the list editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not completed the test.
+Do you really want to quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTestResults</name>
+    <message>
+        <source>Test Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The total time in minutes this test took</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words on Test:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of words on the test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Try:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of words spelled correctly on the first attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of words that were not spelled correctly in the allotted number of attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score for this test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click on a word to view the details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Practise Missed Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A practice test of the words not right at the first try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Results...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Results as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Results as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test results %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right at the first try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this test of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTestSetup</name>
+    <message>
+        <source>Test Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save these settings as the defaults settings for all practice tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was a problem loading the default settings.
+Please use the Options screen to set defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must check at least one of the following boxes to proceed with the test:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must check at least one of the following boxes to save these defaults:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the test now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTestWordDetails</name>
+    <message>
+        <source>Word Attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTroubleWords</name>
+    <message>
+        <source>Trouble Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list whose words are shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Words of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s &amp;words of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most Frequent Misspelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The school test date of the word&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong answers over all tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished tests that asked the word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests in which it was right at the first try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests in which it was not spelled correctly in the answers allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the selected word&apos;s list in the list editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Practise Missed Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A practice test of the selected words of one list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No word has had a wrong answer yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 words with the most wrong answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
