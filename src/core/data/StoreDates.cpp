@@ -1,5 +1,6 @@
 #include "core/data/StoreDates.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -58,7 +59,10 @@ QString numericDate(const QDate &date, const QLocale &locale)
 
 QString numericDateForm(const QLocale &locale)
 {
-    return inOrder(formOf(locale), QStringLiteral("d"), QStringLiteral("m"), QStringLiteral("yyyy"));
+    // The letters for day, month and year are the language's own.
+    return inOrder(formOf(locale), QCoreApplication::translate("StoreDates", "d", "day in a date form"),
+        QCoreApplication::translate("StoreDates", "m", "month in a date form"),
+        QCoreApplication::translate("StoreDates", "yyyy", "year in a date form"));
 }
 
 QString storedDate(const QDate &date)
@@ -122,12 +126,22 @@ QDateTime toDateTime(const QVariant &stored)
 QString shortDate(const QVariant &stored)
 {
     const QDate date = toDate(stored);
-    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : Unreadable;
+    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : unreadable();
+}
+
+QString unreadable()
+{
+    return QCoreApplication::translate("StoreDates", "unreadable");
+}
+
+QString unknown()
+{
+    return QCoreApplication::translate("StoreDates", "unknown");
 }
 
 QString shownDate(const QDate &date)
 {
-    return date.isValid() ? numericDate(date) : Unknown;
+    return date.isValid() ? numericDate(date) : unknown();
 }
 
 QDate parseNumericDate(const QString &text, const QLocale &locale)

@@ -27,12 +27,12 @@ QString storedDateTime(const QDateTime &dateTime);
 QDate toDate(const QVariant &stored);
 QDateTime toDateTime(const QVariant &stored);
 // What is shown for a stored date that cannot be read.
-inline const QString Unreadable = QStringLiteral("unreadable");
+QString unreadable();
 // What is shown for a date or time that is not known.
-inline const QString Unknown = QStringLiteral("unknown");
+QString unknown();
 // The date in the system's short date form, as the lists show it;
-// Unreadable when the column holds no date.
+// unreadable() when the column holds no date.
 QString shortDate(const QVariant &stored);
-// A date as results show it, as numericDate; Unknown when invalid.
+// A date as results show it, as numericDate; unknown() when invalid.
 QString shownDate(const QDate &date);
 } // namespace StoreDates

@@ -79,7 +79,7 @@ QString TestResults(Store &store, qint32 testId, const QString &child)
     const qint32 first = Scoring::CorrectFirstTry(store, testId);
     const QString time = test->start.isValid()
         ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
-        : StoreDates::Unknown;
+        : StoreDates::unknown();
     QString body = QStringLiteral("<table cellpadding=\"3\">");
     if (!child.isEmpty())
         body += QCoreApplication::translate("Printouts", "<tr><td>Child:</td><td><b>%1</b></td></tr>").arg(esc(child));

@@ -26,7 +26,7 @@ qint32 Minutes(const QDateTime &start, const QDateTime &end)
 QString MinutesText(const QDateTime &start, const QDateTime &end)
 {
     if (!start.isValid() || !end.isValid() || end < start)
-        return StoreDates::Unknown;
+        return StoreDates::unknown();
     return QString::number(Minutes(start, end));
 }
 

@@ -304,8 +304,7 @@ void frmEditList::ShowWordDetails(qint32 wordId)
     txtWord->setCursorPosition(0);
     txtDefinition->setPlainText(row->definition);
     txtSentence->setPlainText(row->sentence);
-    txtCaseSensitive->setText(
-        row->caseSensitive == QStringLiteral("TRUE") ? QStringLiteral("YES") : QStringLiteral("NO"));
+    txtCaseSensitive->setText(row->caseSensitive == QStringLiteral("TRUE") ? tr("YES") : tr("NO"));
     txtTests->setText(QString::number(m_testCount));
     txtCorrect->setText(QString::number(CountCorrectFirstAttempts(m_program.store(), wordId)));
     txtIncorrect->setText(QString::number(CountIncorrectGuesses(m_program.store(), wordId)));

@@ -54,8 +54,8 @@ frmEditWord::frmEditWord(Program &program)
     Label3 = label(this, "Label3", tr("Context &Sentence"), txtSentence);
     chkCaseSensitive = named<QCheckBox>(this, "chkCaseSensitive");
     chkCaseSensitive->setText(tr("Case Sensitive"));
-    chkCaseSensitive->setToolTip(QStringLiteral(
-        "Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct"));
+    chkCaseSensitive->setToolTip(
+        tr("Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct"));
 
     frameWav = named<QGroupBox>(this, "frameWav");
     frameWav->setTitle(tr("Pronounciation"));

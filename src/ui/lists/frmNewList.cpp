@@ -41,7 +41,7 @@ frmNewList::frmNewList(Program &program)
     // Optional: tells apart lists for the same test date.
     txtName = Controls::named<QLineEdit>(this, "txtName");
     txtName->setMaxLength(int(ListNames::MaxLength));
-    txtName->setPlaceholderText(QStringLiteral("optional"));
+    txtName->setPlaceholderText(tr("optional"));
     txtName->setToolTip(tr("A name that tells this list apart from others, such as Week 12"));
     lblName = Controls::label(this, "lblName", tr("Name"), txtName);
 

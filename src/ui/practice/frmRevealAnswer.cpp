@@ -32,7 +32,7 @@ frmRevealAnswer::frmRevealAnswer(Program &program)
     lblWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtEcho = named<QLineEdit>(this, "txtEcho");
     lblTypeIt = label(this, "lblTypeIt", tr("Type it:"), txtEcho);
-    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), tr("Next word"));
+    cmdOK = button(this, "cmdOK", tr("OK"), tr("Next word"));
     cmdOK->setMinimumWidth(1455 / FlexGrid::TwipsPerPixel);
     // Enter in the typing box acts as OK.
     cmdOK->setDefault(true);

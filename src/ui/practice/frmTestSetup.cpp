@@ -96,8 +96,7 @@ void frmTestSetup::SetAsDefault()
 void frmTestSetup::SaveAsDefaults()
 {
     if (!WriteTestDefaults(m_program.store(), chosenOptions()))
-        MsgBox(QStringLiteral(
-                   "There was a problem saving these settings.\nPlease use the Options screen to set defaults."),
+        MsgBox(tr("There was a problem saving these settings.\nPlease use the Options screen to set defaults."),
             MsgButtons::OK, this);
 }
 

@@ -139,7 +139,7 @@ void frmTestResults::setTestID(qint32 m_TestID)
         txtDate->setText(StoreDates::shownDate(test->start.date()));
         txtStartTime->setText(test->start.isValid()
                 ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
-                : StoreDates::Unknown);
+                : StoreDates::unknown());
     }
     const qint32 first = Scoring::CorrectFirstTry(store, m_testId);
     txtCorrectOnFirstTry->setText(QString::number(first));

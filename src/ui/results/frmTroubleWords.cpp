@@ -44,7 +44,7 @@ QTableWidgetItem *dateItem(const QDate &date)
     if (date.isValid())
         item->setData(Qt::DisplayRole, date);
     else
-        item->setText(StoreDates::Unreadable);
+        item->setText(StoreDates::unreadable());
     return item;
 }
 } // namespace
@@ -65,8 +65,8 @@ frmTroubleWords::frmTroubleWords(Program &program)
     lblList = label(central, "lblList", child.isEmpty() ? tr("&Words of:") : tr("%1's &words of:").arg(child), cboList);
     grdWords = named<QTableWidget>(central, "grdWords");
     grdWords->setColumnCount(ColumnCount);
-    grdWords->setHorizontalHeaderLabels({tr("Word"), QStringLiteral("List"), tr("Wrong Answers"), tr("Tests"),
-        tr("First Try"), tr("Moved On"), tr("Most Frequent Misspelling")});
+    grdWords->setHorizontalHeaderLabels({tr("Word"), tr("List"), tr("Wrong Answers"), tr("Tests"), tr("First Try"),
+        tr("Moved On"), tr("Most Frequent Misspelling")});
     grdWords->horizontalHeaderItem(ColList)->setToolTip(tr("The school test date of the word's list"));
     grdWords->horizontalHeaderItem(ColWrong)->setToolTip(tr("Wrong answers over all tests"));
     grdWords->horizontalHeaderItem(ColTests)->setToolTip(tr("Finished tests that asked the word"));

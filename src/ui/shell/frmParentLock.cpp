@@ -32,7 +32,7 @@ frmAskPin::frmAskPin()
     setWindowTitle(tr("Parent's Lock"));
     txtPin = pinBox(this, "txtPin");
     lblAsk = label(this, "lblAsk", tr("This window is for parents. Type the parent's &PIN:"), txtPin);
-    cmdOK = button(this, "cmdOK", QStringLiteral("OK"));
+    cmdOK = button(this, "cmdOK", tr("OK"));
     cmdOK->setDefault(true);
     cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     auto *buttons = new QHBoxLayout;

@@ -28,7 +28,7 @@ frmRestoreBackup::frmRestoreBackup(Program &program)
             .arg(Backups::Kept));
     lstBackups = named<QTreeWidget>(this, "lstBackups");
     lstBackups->setColumnCount(4);
-    lstBackups->setHeaderLabels({tr("Taken"), QStringLiteral("Lists"), tr("Tests"), tr("Copy of")});
+    lstBackups->setHeaderLabels({tr("Taken"), tr("Lists"), tr("Tests"), tr("Copy of")});
     lstBackups->setRootIsDecorated(false);
     lstBackups->header()->setStretchLastSection(false);
     lstBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -88,8 +88,8 @@ void frmRestoreBackup::LoadBackups()
             taken += QStringLiteral(", ") + locale.toString(b.taken.time(), QLocale::ShortFormat);
         item->setText(0, taken);
         item->setText(3, kindText(b.kind));
-        item->setText(1, b.lists < 0 ? QStringLiteral("unreadable") : QString::number(b.lists));
-        item->setText(2, b.tests < 0 ? QStringLiteral("unreadable") : QString::number(b.tests));
+        item->setText(1, b.lists < 0 ? tr("unreadable") : QString::number(b.lists));
+        item->setText(2, b.tests < 0 ? tr("unreadable") : QString::number(b.tests));
         item->setData(0, Qt::UserRole, b.path);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
@@ -104,7 +104,7 @@ void frmRestoreBackup::Restore()
     QTreeWidgetItem *item = lstBackups->currentItem();
     if (!item)
         return;
-    if (item->text(1) == QStringLiteral("unreadable")) {
+    if (item->text(1) == tr("unreadable")) {
         MsgBox(tr("This copy cannot be read, so it cannot be restored."), MsgButtons::OK, this);
         return;
     }
