@@ -407,23 +407,23 @@ private slots:
                            "(3, 1, 3, '2030-01-09 08:00:00', '2020-01-01 00:00:00')"));
         QCOMPARE(OldListIds(s, QDate(2030, 1, 9)), QList<qint32> {4});
         QCOMPARE(OldListIds(s, QDate(2030, 1, 12)), QList<qint32>({1, 4}));
-        QCOMPARE(GetListTestDate(s, 2), StoreDates::Unreadable);
+        QCOMPARE(GetListTestDate(s, 2), StoreDates::unreadable());
         QCOMPARE(GetListTestDate(s, 99), QString());
 
         m_store.reset();
         QVERIFY(startProgram(m_folder->path()));
         FlexGrid *grid = mainWindow()->MSFlexGrid1;
-        QCOMPARE(grid->TextMatrix(2, 0), StoreDates::Unreadable); // list 3
-        QCOMPARE(grid->TextMatrix(3, 0), StoreDates::Unreadable); // list 2
+        QCOMPARE(grid->TextMatrix(2, 0), StoreDates::unreadable()); // list 3
+        QCOMPARE(grid->TextMatrix(3, 0), StoreDates::unreadable()); // list 2
 
         auto *results = forms().get<frmTestResults>();
         results->setTestID(2);
-        QCOMPARE(results->txtDate->text(), StoreDates::Unknown);
-        QCOMPARE(results->txtStartTime->text(), StoreDates::Unknown);
-        QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
+        QCOMPARE(results->txtDate->text(), StoreDates::unknown());
+        QCOMPARE(results->txtStartTime->text(), StoreDates::unknown());
+        QCOMPARE(results->txtTotalTime->text(), StoreDates::unknown());
         results->setTestID(3);
         QCOMPARE(results->txtDate->text(), u"1/9/2030"_s);
-        QCOMPARE(results->txtTotalTime->text(), StoreDates::Unknown);
+        QCOMPARE(results->txtTotalTime->text(), StoreDates::unknown());
         results->setTestID(1);
         QCOMPARE(results->txtTotalTime->text(), u"5"_s);
         forms().unload(results);
@@ -433,7 +433,7 @@ private slots:
         QStringList dates;
         for (int r = 1; r < past->MSFlexGrid1->Rows(); ++r)
             dates << past->MSFlexGrid1->TextMatrix(r, 0);
-        QVERIFY2(dates.contains(StoreDates::Unknown), qPrintable(dates.join(QLatin1Char(','))));
+        QVERIFY2(dates.contains(StoreDates::unknown()), qPrintable(dates.join(QLatin1Char(','))));
         QVERIFY(!dates.contains(u"0/0/0000"_s));
     }
 

@@ -46,6 +46,76 @@ void checkApart(QWidget *parent)
                 qPrintable(name + u" covers "_s + shown[j]->objectName()));
     }
 }
+// Marks every text, Qt's own included.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return source && *source ? u"[!"_s + QString::fromUtf8(source) + u"!]"_s : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The texts a window shows: titles, labels, buttons, tips, lists, headers, menus.
+QStringList texts(QWidget *window)
+{
+    QStringList t {window->windowTitle()};
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        t << w->toolTip();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            t << label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            t << button->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            t << group->title();
+        else if (auto *line = qobject_cast<QLineEdit *>(w))
+            t << line->placeholderText();
+        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable())
+            for (int i = 0; i < combo->count(); ++i)
+                t << combo->itemText(i);
+        else if (auto *tabs = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                t << tabs->tabText(i);
+        else if (auto *table = qobject_cast<QTableWidget *>(w))
+            for (int c = 0; c < table->columnCount(); ++c)
+                t << (qobject_cast<FlexGrid *>(w) ? static_cast<FlexGrid *>(w)->TextMatrix(0, c)
+                                                  : table->horizontalHeaderItem(c)->text());
+        else if (auto *tree = qobject_cast<QTreeWidget *>(w))
+            for (int i = 0; i < tree->columnCount(); ++i)
+                t << tree->headerItem()->text(i);
+        else if (qobject_cast<QMenu *>(w) || qobject_cast<QMenuBar *>(w))
+            for (QAction *a : w->actions())
+                t << a->text();
+    }
+    return t;
+}
+
+// What is left of a text without its marked parts, markup, numbers and the
+// user's own words: a letter there is a text nobody can translate.
+bool unmarked(QString text)
+{
+    static const QRegularExpression innermost(uR"(\[!((?!\[!)[\s\S])*?!\])"_s);
+    while (text.contains(innermost))
+        text.remove(innermost);
+    text.remove(QRegularExpression(u"<[^>]*>|&\\w+;|\\S*[/@]\\S*|\\b(cat|dog|Lettermarch)\\b"_s));
+    return text.contains(QRegularExpression(u"\\p{L}"_s));
+}
+
+// Every window, the family's too; `made` are those the caller deletes.
+QList<QWidget *> everyWindow(QList<QWidget *> *made)
+{
+    QList<QWidget *> windows = {window(u"frmPasteWords"_s), window(u"frmPrintList"_s)};
+    for (const char *name : {"frmLists", "frmNewList", "frmEditList", "frmEditWord", "frmTest", "frmRevealAnswer",
+             "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList", "frmOptions",
+             "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
+        windows << window(QString::fromLatin1(name));
+    static Family family;
+    family = Family::read(program().globals.gProgramDir);
+    *made = {windows.at(0), windows.at(1), makeForm<frmChooseChild>(family, false, 0, QDate(2029, 12, 3)),
+        makeForm<frmAddChild>(family, true), makeForm<frmAskPin>(), makeForm<frmSetPin>(true)};
+    return windows << made->mid(2);
+}
 } // namespace
 
 class TestWiring : public WindowTest
@@ -169,15 +239,8 @@ private slots:
 
     void controls_laidOutInsideTheirWindowAndApart()
     {
-        QList<QWidget *> windows = {window(u"frmPasteWords"_s), window(u"frmPrintList"_s)};
-        for (const char *name : {"frmLists", "frmNewList", "frmEditList", "frmEditWord", "frmTest", "frmRevealAnswer",
-                 "frmTestResults", "frmTestWordDetails", "frmTestSetup", "frmPastTests", "frmDeleteOldList",
-                 "frmOptions", "frmHelp", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"})
-            windows << window(QString::fromLatin1(name));
-        Family family = Family::read(m_folder->path());
-        const QList<QWidget *> family4 = {makeForm<frmChooseChild>(family, false, 0, QDate(2029, 12, 3)),
-            makeForm<frmAddChild>(family, true), makeForm<frmAskPin>(), makeForm<frmSetPin>(true)};
-        windows << family4;
+        QList<QWidget *> made;
+        const QList<QWidget *> windows = everyWindow(&made);
         // Every window as it first shows, each page of Options too.
         Transcript t(u"everyLayout"_s, {{program().globals.gProgramDir, u"<data folder>"_s}});
         for (QWidget *w : windows) {
@@ -194,9 +257,32 @@ private slots:
             }
             w->hide();
         }
-        qDeleteAll(windows.first(2));
-        qDeleteAll(family4);
+        qDeleteAll(made);
         VERIFY_TRANSCRIPT(t);
+    }
+
+    void markedTranslation_leavesNoTextUnmarked()
+    {
+        // A translation marking every text: no window, menu or message lacks the mark.
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        QVERIFY(startProgram(m_folder->path()));
+        QList<QWidget *> made;
+        QStringList found;
+        for (QWidget *w : everyWindow(&made))
+            found << texts(w);
+        auto *test = forms().get<frmTest>();
+        test->Start(1, {}, program().globals.TestOptions);
+        MsgBoxScript::expect(MsgAnswer::Yes); // leaving a test half done
+        test->close();
+        QStringList left;
+        for (const QString &text : std::as_const(found << MsgBoxScript::shown())) {
+            if (unmarked(text) && !left.contains(text))
+                left << text;
+        }
+        qDeleteAll(made);
+        QCoreApplication::removeTranslator(&marking);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | "_s)));
     }
 
     void testSettings_fromTheControlsToTheTestAndTheStore()
