@@ -901,6 +901,32 @@ Your lists are as they were.</source>
     </message>
 </context>
 <context>
+    <name>StoreDates</name>
+    <message>
+        <source>d</source>
+        <comment>day in a date form</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>month in a date form</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <comment>year in a date form</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TestDefaultsControls</name>
     <message>
         <source>Display</source>
@@ -1277,6 +1303,10 @@ Nothing you typed is lost. Click OK to try again.</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmChooseChild</name>
@@ -1609,6 +1639,14 @@ Nothing you typed is lost. Click OK to try again.</source>
         <source>Delete </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmEditWord</name>
@@ -1730,6 +1768,10 @@ or 3. A Recording of the word</source>
     </message>
     <message>
         <source>Without a recording, the word is not spoken in a test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1976,6 +2018,10 @@ or 3. A Recording of the word</source>
         <source>&quot;%1&quot; is not a date Lettermarch can read (%2).
 
 Type the date as %3, for example %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optional</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2502,6 +2548,14 @@ It holds %2 word lists and %3 tests. Your lists as they are now are kept as one 
 Your lists are as they were.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmRevealAnswer</name>
@@ -2540,6 +2594,10 @@ Please tray again.</source>
     </message>
     <message>
         <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2838,6 +2896,11 @@ Please use the Options screen to set defaults.</source>
         <source>Start the test now?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There was a problem saving these settings.
+Please use the Options screen to set defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmTestWordDetails</name>
@@ -2982,6 +3045,10 @@ Please use the Options screen to set defaults.</source>
     </message>
     <message>
         <source>this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
