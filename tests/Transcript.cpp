@@ -75,7 +75,7 @@ void describe(QWidget *w, QStringList &out, const QString &indent, const Transcr
         }
     } else if (auto *label = qobject_cast<QLabel *>(w)) {
         if (!label->text().isEmpty())
-            out << name + label->text();
+            out << name + label->text() + flags(w);
     } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
         out << name + (check->isChecked() ? u"[x] "_s : u"[ ] "_s) + check->text() + flags(w);
     } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
@@ -235,10 +235,12 @@ void Transcript::snap(const QString &step, Store *store)
         m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle();
         if (!m_seen.contains(w->objectName())) {
             m_seen.insert(w->objectName());
-            m_lines << u"  look: %1x%2%3%4"_s.arg(w->width())
+            const QString owner
+                = w->parentWidget() ? u" over "_s + w->parentWidget()->window()->objectName() : QString();
+            m_lines << u"  look: %1x%2%3%4%5"_s.arg(w->width())
                            .arg(w->height())
                            .arg(w->isModal() ? u" modal"_s : QString(),
-                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString());
+                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString(), owner);
         }
         menus(w, m_lines);
         // Qt's own question windows name none of their controls.

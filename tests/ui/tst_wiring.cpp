@@ -54,7 +54,6 @@ public:
     {
         return source && *source ? u"[!"_s + QString::fromUtf8(source) + u"!]"_s : QString();
     }
-    bool isEmpty() const override { return false; }
 };
 
 // The texts a window shows: titles, labels, buttons, tips, lists, headers, menus.
@@ -91,8 +90,7 @@ QStringList texts(QWidget *window)
     return t;
 }
 
-// What is left of a text without its marked parts, markup, numbers and the
-// user's own words: a letter there is a text nobody can translate.
+// A letter left beside the marked parts, markup and user data: untranslatable.
 bool unmarked(QString text)
 {
     static const QRegularExpression innermost(uR"(\[!((?!\[!)[\s\S])*?!\])"_s);
