@@ -42,7 +42,7 @@ void quitOnTerminationSignals()
         ::sigaction(sig, &action, nullptr);
 }
 
-int run(Application &app, const DataLocation &where)
+int run(Application &app, const DataLocation &where, const QString &language)
 {
     auto program = std::make_unique<Program>(where.folder, where.soundsFolder);
     // The sound and voice modules, like the windows' modules, lie beside the
@@ -53,6 +53,7 @@ int run(Application &app, const DataLocation &where)
     if (const QString voice = Modules::path(QStringLiteral("liblettermarch_qtvoice.so")); !voice.isEmpty())
         AudioModule::installVoice(program->devices(), voice);
     Shell shell(std::move(program));
+    shell.setLanguage(language);
     // The children of the family are looked for where the data is, unless a
     // folder was given: that folder only.
     if (where.mode != DataLocation::Mode::Chosen) {
@@ -108,5 +109,5 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     Language::install(app, line.language);
     quitOnTerminationSignals();
-    return run(app, where);
+    return run(app, where, line.language);
 }

@@ -2247,6 +2247,22 @@ Type the date as %3, for example %4.</source>
         <source>Click To Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The language of Lettermarch&apos;s windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettermarch speaks the language chosen from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmPastTests</name>

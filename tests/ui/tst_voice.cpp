@@ -8,6 +8,7 @@
 #include "core/audio/Voice.h"
 #include "core/audio/WaveFile.h"
 #include "core/practice/TestSession.h"
+#include "core/settings/LanguageOption.h"
 #include "core/settings/VoiceOptions.h"
 #include "ui/settings/frmOptions.h"
 
@@ -73,6 +74,13 @@ private slots:
         options->Tab1->setCurrentIndex(2);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
         QVERIFY(!hasVoiceTable(program().store()));
+        QVERIFY(!program().store().hasTable(u"PROGRAM_LANGUAGE"_s));
+        // A language chosen is kept in a table of its own, for the next start.
+        options = forms().get<frmOptions>();
+        options->cmbLanguage->setCurrentIndex(options->cmbLanguage->findData(u"en"_s));
+        MsgBoxScript::expect(MsgAnswer::OK, u"Lettermarch speaks the language chosen from its next start."_s);
+        QTest::mouseClick(options->cmdSave, Qt::LeftButton);
+        QCOMPARE(ReadLanguage(program().store()), u"en"_s);
 
         options = forms().get<frmOptions>();
         options->Tab1->setCurrentIndex(2); // the voices come from the engine now

@@ -90,13 +90,14 @@ QStringList texts(QWidget *window)
     return t;
 }
 
-// A letter left beside the marked parts, markup and user data: untranslatable.
+// A letter beside the marked parts, markup, user data and language names (each
+// in its own language): untranslatable.
 bool unmarked(QString text)
 {
     static const QRegularExpression innermost(uR"(\[!((?!\[!)[\s\S])*?!\])"_s);
     while (text.contains(innermost))
         text.remove(innermost);
-    text.remove(QRegularExpression(u"<[^>]*>|&\\w+;|\\S*[/@]\\S*|\\b(cat|dog|Lettermarch)\\b"_s));
+    text.remove(QRegularExpression(u"<[^>]*>|&\\w+;|\\S*[/@]\\S*|\\b(cat|dog|Lettermarch|English)\\b"_s));
     return text.contains(QRegularExpression(u"\\p{L}"_s));
 }
 

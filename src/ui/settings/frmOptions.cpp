@@ -2,14 +2,13 @@
 
 #include "core/app/Program.h"
 #include "core/audio/Voice.h"
-#include "ui/kernel/MessageBox.h"
-
-#include "core/app/Program.h"
 #include "core/data/Flags.h"
 #include "core/data/Options.h"
+#include "core/settings/LanguageOption.h"
 #include "core/settings/MessageTimes.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
+#include "ui/kernel/Language.h"
 #include "ui/kernel/MessageBox.h"
 
 #include <QCheckBox>
@@ -87,6 +86,16 @@ frmOptions::frmOptions(Program &program)
         tr("A case-sensitive word typed with the wrong capitals is told so"));
     chkStrictDates = check("chkStrictDates", tr("Refuse a date that cannot be read"),
         tr("A new list's date that cannot be read is refused instead of replaced"));
+    // The languages the program has a translation for, each in its own name.
+    cmbLanguage = named<QComboBox>(generalTab, "cmbLanguage");
+    cmbLanguage->setToolTip(tr("The language of Lettermarch's windows"));
+    cmbLanguage->addItem(tr("The system's language"), QString());
+    for (const QString &code : Language::available()) {
+        const QString name
+            = code == QLatin1String("en") ? QStringLiteral("English") : QLocale(code).nativeLanguageName();
+        cmbLanguage->addItem(name.left(1).toUpper() + name.mid(1), code);
+    }
+    lblLanguage = label(generalTab, "lblLanguage", tr("Language"), cmbLanguage);
     auto *general = new QGridLayout(generalTab);
     general->addWidget(Label3, 0, 0);
     general->addWidget(txtTestDay, 0, 1);
@@ -97,8 +106,10 @@ frmOptions::frmOptions(Program &program)
     general->addWidget(chkHideWordInClues, 3, 0, 1, 3);
     general->addWidget(chkCaseHint, 4, 0, 1, 3);
     general->addWidget(chkStrictDates, 5, 0, 1, 3);
-    general->addWidget(cmdParentLock, 6, 0, Qt::AlignLeft);
-    general->setRowStretch(7, 1);
+    general->addWidget(lblLanguage, 6, 0);
+    general->addWidget(cmbLanguage, 6, 1, 1, 2);
+    general->addWidget(cmdParentLock, 7, 0, Qt::AlignLeft);
+    general->setRowStretch(8, 1);
     general->setColumnStretch(3, 1);
     Tab1->addTab(generalTab, tr("General Defaults"));
 
@@ -198,6 +209,8 @@ void frmOptions::LoadOptions()
         chkPromptToDeleteOldTests->setChecked(*general.promptToDeleteLists);
     m_storedVoice = ReadVoiceOptions(m_program.store());
     ShowVoice(m_storedVoice);
+    m_storedLanguage = ReadLanguage(m_program.store());
+    showKey(cmbLanguage, m_storedLanguage);
 }
 
 FamilyOptions frmOptions::chosenFamily() const
@@ -272,6 +285,12 @@ void frmOptions::SaveOptions()
         WriteVoiceOptions(m_program.store(), voice);
     m_storedVoice = voice;
     m_program.globals.gVoice = voice;
+    // Like the voice's, the language's table is made when one is first chosen.
+    if (const QString language = chosenKey(cmbLanguage); language != m_storedLanguage) {
+        WriteLanguage(m_program.store(), language);
+        m_storedLanguage = language;
+        MsgBox(tr("Lettermarch speaks the language chosen from its next start."), MsgButtons::OK, this);
+    }
     // Likewise the family's table: an old database gets it only when the
     // parent changes one of these.
     if (const FamilyOptions family = chosenFamily(); !(family == m_storedFamily)) {

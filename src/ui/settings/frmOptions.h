@@ -57,6 +57,8 @@ public:
     QPushButton *cmdSave;
     QCheckBox *chkUseVoice;
     QComboBox *cmbVoice;
+    QComboBox *cmbLanguage;
+    QLabel *lblLanguage;
     QSlider *sldRate;
     QPushButton *cmdTryVoice;
     QLabel *lblVoiceProblem;
@@ -71,6 +73,7 @@ public:
 
 private:
     VoiceOptions m_storedVoice;
+    QString m_storedLanguage;
     FamilyOptions m_storedFamily;
     FamilyOptions chosenFamily() const;
     bool m_voicesLoaded = false;

@@ -7,10 +7,12 @@
 #include "core/data/Options.h"
 #include "core/data/Store.h"
 #include "core/exchange/ListCopy.h"
+#include "core/settings/LanguageOption.h"
 #include "ui/help/frmAbout.h"
 #include "ui/help/frmHelp.h"
 #include "ui/kernel/Application.h"
 #include "ui/kernel/Controls.h"
+#include "ui/kernel/Language.h"
 #include "ui/kernel/MessageBox.h"
 #include "ui/lists/frmEditList.h"
 #include "ui/lists/frmEditWord.h"
@@ -111,6 +113,9 @@ bool Shell::prepare()
     g.gSkipTestSetup = general.skipTestSetup;
     g.gPromptToDeleteLists = general.promptToDeleteLists;
     g.gVoice = ReadVoiceOptions(store);
+    // The language chosen under Options (each child's own), unless one was given.
+    if (m_language.isEmpty() && qApp)
+        Language::install(*qApp, ReadLanguage(store));
     PromptForOldLists();
     return true;
 }

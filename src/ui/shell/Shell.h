@@ -46,6 +46,9 @@ public:
     // which means that folder only); `skipped` is what could not be read of
     // the family file, said at start-up.
     void setFamily(Family family, const QStringList &skipped = {});
+    // The language given on the command line, which wins over the one chosen
+    // under Options.
+    void setLanguage(const QString &code) { m_language = code; }
     const std::optional<Family> &family() const { return m_family; }
 
     // "Who is practising?" when the family has two children or more; then
@@ -154,4 +157,5 @@ private:
     bool m_switching = false;
     int m_wrongPins = 0;
     QDateTime m_pinWaitUntil;
+    QString m_language;
 };
