@@ -728,6 +728,10 @@ Nothing was changed.</source>
         <source>Correct after %1 incorrect attempts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

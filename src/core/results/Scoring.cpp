@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 
 namespace Scoring {
@@ -39,7 +40,8 @@ qint32 ScorePercent(qint32 correctFirstTry, qint32 wordsOnTest)
 
 QString percentText(qint32 value)
 {
-    return QString::number(value) + QStringLiteral(" %");
+    // The number and the sign as the language writes them ("80 %", "80%").
+    return QCoreApplication::translate("Scoring", "%1 %").arg(QLocale().toString(value));
 }
 
 qint32 ListAverage(const QList<qint32> &scores)

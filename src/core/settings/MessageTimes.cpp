@@ -16,7 +16,7 @@ QString SetTimeCombo(qint32 m_StoredValue)
         return QCoreApplication::translate("MessageTimes", "Indefinately");
     if (m_StoredValue == 2)
         return QCoreApplication::translate("MessageTimes", "1 Second");
-    return QCoreApplication::translate("MessageTimes", "%1 Seconds").arg(QString::number(m_StoredValue / 2.0));
+    return QCoreApplication::translate("MessageTimes", "%1 Seconds").arg(QLocale().toString(m_StoredValue / 2.0));
 }
 
 qint32 GetTimeFromCombo(const QString &text)
@@ -32,7 +32,11 @@ qint32 GetTimeFromCombo(const QString &text)
     if (blank < 0)
         return MessageTime::Default;
     bool ok = false;
-    const double number = text.left(blank).trimmed().toDouble(&ok);
+    // A number as the language writes it ("1,5" in German), or as in English.
+    const QString digits = text.left(blank).trimmed();
+    double number = QLocale().toDouble(digits, &ok);
+    if (!ok)
+        number = digits.toDouble(&ok);
     // Anything beyond a day is as good as indefinite; keeps the product in range.
     if (!ok || number > 86400 || number < -86400)
         return MessageTime::Default;
