@@ -193,6 +193,8 @@ public:
         auto *message = qobject_cast<frmMessage *>(watched);
         if (message && event->type() == QEvent::Show) {
             *m_lines << u"temporary message: "_s + message->lblTop->text() + u" / "_s + message->lblBottom->text();
+            if (!std::exchange(m_looked, true)) // how the first one looks
+                *m_lines << u"  look: "_s + look(message->lblTop) + u" / "_s + look(message->lblBottom);
             QMetaObject::invokeMethod(message, &QWidget::close, Qt::QueuedConnection);
         }
         return false;
@@ -200,6 +202,7 @@ public:
 
 private:
     QStringList *m_lines;
+    bool m_looked = false;
 };
 
 } // namespace

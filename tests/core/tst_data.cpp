@@ -17,13 +17,16 @@ private slots:
         RandomSource random(clock);
         const QStringList created = LoadTestWords(*store, random, list, WordOrder::OrderCreated).sequence;
         QSet<QStringList> orders;
-        for (int i = 0; i < 20; ++i) {
+        QSet<QString> last; // every word can come last, and first
+        for (int i = 0; i < 200; ++i) {
             QStringList asked = LoadTestWords(*store, random, list, WordOrder::Random).sequence;
             orders.insert(asked);
+            last << asked.last() << u"first "_s + asked.first();
             std::sort(asked.begin(), asked.end(), [](auto &a, auto &b) { return a.toInt() < b.toInt(); });
             QCOMPARE(asked, created);
         }
-        QVERIFY(orders.size() > 10);
+        QVERIFY(orders.size() > 100);
+        QCOMPARE(last.size(), 14);
     }
 
     void dates_inTheOrderOfTheSystemsShortDate()

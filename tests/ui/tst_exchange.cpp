@@ -311,6 +311,7 @@ private slots:
             auto *preview = static_cast<frmPasteWords *>(w);
             QVERIFY(preview->txtPaste->isHidden());
             QCOMPARE(preview->lblSummary->text(), u"5 to add, 0 skipped."_s);
+            QVERIFY(preview->lblHint->text().contains(u"to make a new list for the test on"_s));
             MsgBoxScript::expect(MsgAnswer::No,
                 QStringLiteral("There is already a recording of \"Wednesday\". Replace "
                                "it with the one from the imported file?"));
