@@ -388,6 +388,7 @@ private slots:
         QVERIFY(session.Submit(u"bench"_s));
         QVERIFY(session.Submit(u"cloud"_s));
         QCOMPARE(notices, 2);
+        QCOMPARE(view.log.filter(u"notice Another program is using"_s).size(), 2); // each time it is held
         QVERIFY(view.log.filter(u"notice"_s).last().contains(u"still using"_s));
         QCOMPARE(session.state(), TestSession::State::Ended);
         QCOMPARE(rows(s, u"SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid"_s),

@@ -79,6 +79,14 @@ private slots:
         QCOMPARE(ParseCommandLine({u"--frobnicate"_s}).error, u"Unknown option: --frobnicate"_s);
         QCOMPARE(ParseCommandLine({u"extra"_s}).error, u"Unexpected argument: extra"_s);
         QVERIFY(ParseCommandLine({u"--data-dir"_s, u"/x\uFFFD"_s}).error.contains(u"not in UTF-8"_s));
+        QCOMPARE(
+            ParseCommandLine({u"--lang"_s, u"de"_s}).language + ParseCommandLine({u"--lang=fr"_s}).language, u"defr"_s);
+        QVERIFY(ParseCommandLine({u"--lang"_s}).error.startsWith(u"--lang needs a language code"_s));
+
+        // A data folder that cannot be made: said, and the program ends.
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QVERIFY(!startProgram(share.file(u"Sound_Correct.wav/Lettermarch"_s)));
+        QVERIFY(MsgBoxScript::shown().last().startsWith(u"Lettermarch cannot create its data folder"_s));
     }
 
     void installedCopy_keepsDataInTheUsersFolderOnly()
