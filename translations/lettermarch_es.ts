@@ -605,6 +605,11 @@ Nothing was changed.</source>
         <source>Test Results</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>time of day</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -1419,10 +1424,6 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tick the words of %1 to practise:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2861,15 +2862,20 @@ Do you really want to quit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>this test</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>this test of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Test Again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>time of day</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words of this test to practise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words of this test of %1 to practise:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3060,15 +3066,19 @@ Please use the Options screen to set defaults.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the list for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>this list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words of the list for %1 to practise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words of this list to practise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the words of %1 to practise:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

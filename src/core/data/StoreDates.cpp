@@ -126,7 +126,7 @@ QDateTime toDateTime(const QVariant &stored)
 QString shortDate(const QVariant &stored)
 {
     const QDate date = toDate(stored);
-    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : unreadable();
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : unreadable();
 }
 
 QString unreadable()

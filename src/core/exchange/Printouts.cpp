@@ -78,7 +78,7 @@ QString TestResults(Store &store, qint32 testId, const QString &child)
     const qint32 words = Scoring::WordsOnTest(store, testId, test->listId);
     const qint32 first = Scoring::CorrectFirstTry(store, testId);
     const QString time = test->start.isValid()
-        ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
+        ? QLocale().toString(test->start.time(), QCoreApplication::translate("Printouts", "h:mm AP", "time of day"))
         : StoreDates::unknown();
     QString body = QStringLiteral("<table cellpadding=\"3\">");
     if (!child.isEmpty())

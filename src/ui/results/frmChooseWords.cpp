@@ -47,9 +47,9 @@ frmChooseWords::frmChooseWords()
     resize(360, 400);
 }
 
-void frmChooseWords::setWords(const QString &listName, const QList<Word> &words)
+void frmChooseWords::setWords(const QString &hint, const QList<Word> &words)
 {
-    lblHint->setText(tr("Tick the words of %1 to practise:").arg(listName));
+    lblHint->setText(hint);
     const QSignalBlocker block(lstWords);
     lstWords->clear();
     for (const Word &w : words) {
@@ -74,11 +74,11 @@ QList<qint32> frmChooseWords::chosen() const
     return ids;
 }
 
-QList<qint32> frmChooseWords::ask(QWidget *owner, const QString &listName, const QList<Word> &words)
+QList<qint32> frmChooseWords::ask(QWidget *owner, const QString &hint, const QList<Word> &words)
 {
     auto *chooser = makeForm<frmChooseWords>();
     chooser->setParent(owner, Qt::Dialog);
-    chooser->setWords(listName, words);
+    chooser->setWords(hint, words);
     QList<qint32> ticked;
     connect(chooser, &QDialog::accepted, chooser, [&ticked, chooser] { ticked = chooser->chosen(); });
     chooser->exec();

@@ -24,12 +24,12 @@ public:
         QString note; // how it went, shown beside the word
         bool ticked = false;
     };
-    void setWords(const QString &listName, const QList<Word> &words);
+    void setWords(const QString &hint, const QList<Word> &words);
     // The ticked words, in the order shown.
     QList<qint32> chosen() const;
     // Shows the window modally over `owner`: the words ticked when Practise
     // was clicked, none when it was cancelled (the window is gone by then).
-    static QList<qint32> ask(QWidget *owner, const QString &listName, const QList<Word> &words);
+    static QList<qint32> ask(QWidget *owner, const QString &hint, const QList<Word> &words);
 
     QLabel *lblHint;
     QListWidget *lstWords;

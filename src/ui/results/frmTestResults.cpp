@@ -138,7 +138,7 @@ void frmTestResults::setTestID(qint32 m_TestID)
         m_moveOnAfter = test->moveOnAfter;
         txtDate->setText(StoreDates::shownDate(test->start.date()));
         txtStartTime->setText(test->start.isValid()
-                ? QLocale::system().toString(test->start.time(), QStringLiteral("h:mm AP"))
+                ? QLocale().toString(test->start.time(), tr("h:mm AP", "time of day"))
                 : StoreDates::unknown());
     }
     const qint32 first = Scoring::CorrectFirstTry(store, m_testId);
@@ -192,8 +192,10 @@ void frmTestResults::PractiseMissedWords()
             : Scoring::ResultText(w.incorrect, m_moveOnAfter).toLower();
         words.append({w.wordId, w.word, note, outcome.outcome != Scoring::Outcome::FirstAttempt});
     }
-    const QList<qint32> chosen = frmChooseWords::ask(
-        this, m_listName.isEmpty() ? tr("this test") : tr("this test of %1").arg(m_listName), words);
+    const QList<qint32> chosen = frmChooseWords::ask(this,
+        m_listName.isEmpty() ? tr("Tick the words of this test to practise:")
+                             : tr("Tick the words of this test of %1 to practise:").arg(m_listName),
+        words);
     if (!chosen.isEmpty())
         emit practiseRequested(m_listId, chosen, m_opener == Opener::Test);
 }

@@ -229,12 +229,13 @@ void frmTroubleWords::practise()
     }
     const QVariant testDate = grdWords->item(current, ColList)->data(Qt::DisplayRole);
     const QString name = ListNames::of(m_program.store(), listId);
-    const QString listName = testDate.typeId() == QMetaType::QDate
-        ? tr("the list for %1")
-              .arg(ListNames::titled(QLocale::system().toString(testDate.toDate(), QLocale::ShortFormat), name))
-        : name.isEmpty() ? tr("this list")
-                         : name;
-    const QList<qint32> chosen = frmChooseWords::ask(this, listName, words);
+    // Whole sentences, each translated as one.
+    const QString hint = testDate.typeId() == QMetaType::QDate
+        ? tr("Tick the words of the list for %1 to practise:")
+              .arg(ListNames::titled(QLocale().toString(testDate.toDate(), QLocale::ShortFormat), name))
+        : name.isEmpty() ? tr("Tick the words of this list to practise:")
+                         : tr("Tick the words of %1 to practise:").arg(name);
+    const QList<qint32> chosen = frmChooseWords::ask(this, hint, words);
     if (!chosen.isEmpty())
         emit practiseRequested(listId, chosen);
 }

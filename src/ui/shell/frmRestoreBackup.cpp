@@ -79,7 +79,7 @@ QString kindText(Backups::Kind kind)
 void frmRestoreBackup::LoadBackups()
 {
     lstBackups->clear();
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     for (const Backups::Backup &b : Backups::list(m_program.globals.gProgramDir)) {
         auto *item = new QTreeWidgetItem(lstBackups);
         // A copy whose time is not known carries its day only.
