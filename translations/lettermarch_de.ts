@@ -7,28 +7,32 @@
         <source>
 
 Database file: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Datenbankdatei: </translation>
     </message>
     <message>
         <source>Lettermarch could not read or save its data and has to close.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch konnte seine Daten nicht lesen oder speichern und muss beendet werden.</translation>
     </message>
     <message>
         <source>Lettermarch met an unexpected problem and has to close.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">In Lettermarch ist ein unerwarteter Fehler aufgetreten; das Programm muss beendet werden.</translation>
     </message>
     <message>
         <source>
 
 Everything saved before this point is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Alles, was bis hierhin gespeichert wurde, bleibt erhalten.</translation>
     </message>
 </context>
 <context>
     <name>AudioModule</name>
     <message>
         <source>The computer voice could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Computerstimme konnte nicht geladen werden.</translation>
     </message>
 </context>
 <context>
@@ -39,34 +43,34 @@ Everything saved before this point is kept.</source>
     </message>
     <message>
         <source>This copy is damaged, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Kopie ist beschädigt und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>The backup could not be copied into the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Sicherung konnte nicht in den Datenordner kopiert werden.</translation>
     </message>
     <message>
         <source>The database file could not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datenbankdatei konnte nicht ersetzt werden.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--data-dir needs the folder to keep the lists in.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">--data-dir braucht den Ordner, in dem die Listen liegen sollen.</translation>
     </message>
     <message>
         <source>--lang needs a language code, such as de, fr or es.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">--lang braucht einen Sprachcode, zum Beispiel de, fr oder es.</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Unbekannte Option: %1</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch cannot tell which folder it is. Rename the folder, or choose another.</source>
@@ -100,18 +104,19 @@ Files:
     <message>
         <source>Lettermarch %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch %1
+</translation>
     </message>
     <message>
         <source>Try &apos;Lettermarch --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mehr dazu mit „Lettermarch --help“.</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>A quoted field is never closed: a double quote is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Feld in Anführungszeichen wird nie geschlossen: Es fehlt ein doppeltes Anführungszeichen.</translation>
     </message>
     <message>
         <source>Some rows have %1 fields. A word list has at most four: word, definition, sentence and case_sensitive (or a header row naming its columns).</source>
@@ -122,22 +127,22 @@ Files:
     <name>DataFolder</name>
     <message>
         <source>beside the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">neben dem Programm</translation>
     </message>
     <message>
         <source>your personal data folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ihr persönlicher Datenordner</translation>
     </message>
     <message>
         <source>the folder chosen with --data-dir</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">der mit --data-dir gewählte Ordner</translation>
     </message>
 </context>
 <context>
     <name>Family</name>
     <message>
         <source>Type the child&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Geben Sie den Namen des Kindes ein.</translation>
     </message>
     <message>
         <source>The list of children (%1) could not be read. It was left as it is, and the children&apos;s folders were looked for instead.</source>
@@ -145,23 +150,23 @@ Files:
     </message>
     <message>
         <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is not a child&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„%1“ wurde ausgelassen: Der Ordner „%2“ ist nicht der Ordner eines Kindes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„%1“ wurde ausgelassen: Den Ordner „%2“ gibt es nicht mehr.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; was not in the list of children; it is shown as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Ordner „%1“ stand nicht in der Liste der Kinder; er wird als „%2“ angezeigt.</translation>
     </message>
     <message>
         <source>The unreadable list of children could not be put aside.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die unlesbare Liste der Kinder konnte nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Ordner „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The first child&apos;s lists are the family&apos;s own folder, so they cannot be removed. The child can be renamed instead.</source>
@@ -169,11 +174,11 @@ Files:
     </message>
     <message>
         <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen von %1 sind in einem anderen Lettermarch-Fenster geöffnet. Schließen Sie es zuerst.</translation>
     </message>
     <message>
         <source>%1&apos;s folder could not be moved to &quot;%2&quot;; nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Ordner von %1 konnte nicht nach „%2“ verschoben werden; es wurde nichts entfernt.</translation>
     </message>
 </context>
 <context>
@@ -199,7 +204,7 @@ Files:
     <name>HelpTexts</name>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einführung</translation>
     </message>
     <message>
         <source>Lettermarch is a great way for children to leantheir weekly spelling words.  When your child gets their spelling words from the teacher at the beginning of the week, use the &apos;Create a New List&apos; feature in Lettermarch to input each spelling word into the program.  You can also enter the word&apos;s definition, a context sentence, and record the pronounciation.  Once all the words are entered, your child can go through as many &apos;Practice Tests&apos; as they need all week long to help get them ready for the school test.</source>
@@ -207,7 +212,7 @@ Files:
     </message>
     <message>
         <source>Create a Word List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine Wortliste anlegen</translation>
     </message>
     <message>
         <source>On the main screen, there are several buttons.  To create a new Word List, click the &apos;New List&apos; button. Two new screens will open, a large one in the background, and a smaller one in the foreground.  The smaller window is the &apos;New Word&apos; window, where you can type the word, it&apos;s definition, a context sentence,  and record the word in your voice.  When you have entered all the information, click the &apos;Save&apos; button.  The word will be added to the list in the large background window, and you can enter then next word into the smaller window.  When you have entered all the words, close the &apos;New Word&apos; window.  The large window will still be visible.  From this window, you can review the words in the list, and make changes to any of them, or add new ones.</source>
@@ -215,7 +220,7 @@ Files:
     </message>
     <message>
         <source>Take a Practice Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einen Übungstest machen</translation>
     </message>
     <message>
         <source>Once you have created a word list, you can take a &apos;Practice Test&apos; at any time by selecting the proper &apos;Word List&apos;, and clicking the &apos;Test&apos; button on the Main screen.  You may need to preform a &apos;Test Setup&apos; to set some options for the test, such as how many incorrect answers to accept before moving on to the next word.  Once you have completed the test setup, the &apos;Practice Test&apos; will begin.</source>
@@ -231,7 +236,7 @@ Files:
     </message>
     <message>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frühere Tests</translation>
     </message>
     <message>
         <source>To view the test history for any word list, select the word list on the main screen, and click the &apos;Past Tests&apos; button.  A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty. The incorrect answers your child has given for each word on each test can be displayed.</source>
@@ -239,7 +244,7 @@ Files:
     </message>
     <message>
         <source>Options (Test Defaults)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen (Test)</translation>
     </message>
     <message>
         <source>Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is not checked, then you will be prompted to preform the &apos;Test Setup&apos; each time.</source>
@@ -271,7 +276,7 @@ Files:
     </message>
     <message>
         <source>Options (General)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen (Allgemein)</translation>
     </message>
     <message>
         <source>Tempory Messages -- Temporary messages are notifications that Lettermarch periodically shows to the user.  These messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.</source>
@@ -287,7 +292,7 @@ Files:
     </message>
     <message>
         <source>The Computer Voice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Computerstimme</translation>
     </message>
     <message>
         <source>Recording every word takes time. Under Options, on the Voice page, you can let the computer speak the words that have no recording: tick &apos;Use the computer voice for words without a recording&apos;, choose a voice, set how fast it speaks (slower is easier for young children) and press &apos;Try it&apos; to hear it.</source>
@@ -307,7 +312,7 @@ Files:
     </message>
     <message>
         <source>Many Words at Once</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Viele Wörter auf einmal</translation>
     </message>
     <message>
         <source>In the list editor, &apos;Paste words...&apos; adds many words at once. Copy the week&apos;s words from an e-mail, a document or a spreadsheet and paste them: one word a line, then if you like its definition and a sentence, separated by tabs (a spreadsheet&apos;s columns), &apos; - &apos; or &apos;;&apos;. Numbers and bullets at the start of a line are left out. The table below shows what will be added and which lines are skipped, and why. Tick &apos;Case Sensitive&apos; for words that must keep their capital letters, then press Add.</source>
@@ -323,7 +328,7 @@ Files:
     </message>
     <message>
         <source>Names, Dates and Family Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Namen, Daten und Familieneinstellungen</translation>
     </message>
     <message>
         <source>A list may have a name (&apos;Week 12&apos;, &apos;Spelling bee&apos;) as well as its test date: type it in the New List window, or in the list editor&apos;s &apos;List name&apos; box. The main window shows it beside the test date, and so do the windows of the list&apos;s results and what is printed. An imported list is named after its file.</source>
@@ -343,7 +348,7 @@ Files:
     </message>
     <message>
         <source>Seeing Progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fortschritte sehen</translation>
     </message>
     <message>
         <source>Past Tests shows a chart beside the list of tests: each test is a point, with its score and the number of words right at the first try. Click a point to see that test&apos;s results.</source>
@@ -359,7 +364,7 @@ Files:
     </message>
     <message>
         <source>Several Children</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mehrere Kinder</translation>
     </message>
     <message>
         <source>Each child has lists, tests and recordings of their own. File &gt; Add a Child... in the main window adds one; the first time, it also asks the name of the child who has used Lettermarch so far, whose lists stay exactly where they were.</source>
@@ -382,11 +387,11 @@ Files:
     <name>Kvtml</name>
     <message>
         <source>This is not a vocabulary file: it is not readable XML (%1, line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das ist keine Vokabeldatei: Sie ist kein lesbares XML (%1, Zeile %2).</translation>
     </message>
     <message>
         <source>This is not a vocabulary file (KVTML): it has no kvtml element.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das ist keine Vokabeldatei (KVTML): Ihr fehlt das kvtml-Element.</translation>
     </message>
     <message>
         <source>This vocabulary file is in version %1 of the format; Lettermarch reads version 2, which KDE&apos;s vocabulary programs have written since 2008.</source>
@@ -394,18 +399,18 @@ Files:
     </message>
     <message>
         <source>This vocabulary file is damaged: %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Vokabeldatei ist beschädigt: %1 (Zeile %2).</translation>
     </message>
 </context>
 <context>
     <name>ListExport</name>
     <message>
         <source>Spelling words for %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lernwörter für %1</translation>
     </message>
     <message>
         <source>The list could not be saved as %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>%1 is a link to somewhere else, so nothing was written. Choose another folder, or remove the link.</source>
@@ -413,11 +418,11 @@ Files:
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The recording of &quot;%1&quot; could not be copied to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Aufnahme von „%1“ konnte nicht nach %2 kopiert werden.</translation>
     </message>
 </context>
 <context>
@@ -428,56 +433,58 @@ Files:
     </message>
     <message>
         <source>Import Words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter importieren</translation>
     </message>
     <message>
         <source>
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;KDE vocabulary files (*.kvtml)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CSV-Dateien (*.csv);;KDE-Vokabeldateien (*.kvtml)</translation>
     </message>
     <message>
         <source>There is already a file %1. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Es gibt schon eine Datei %1. Ersetzen?</translation>
     </message>
     <message>
         <source>The list was saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>Export with Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mit Aufnahmen exportieren</translation>
     </message>
     <message>
         <source>The folder %1 already holds an export of this list. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Ordner %1 liegt schon ein Export dieser Liste. Ersetzen?</translation>
     </message>
     <message>
         <source>The list and its recordings were saved in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste und ihre Aufnahmen wurden im Ordner %1 gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>word lists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wortlisten</translation>
     </message>
     <message>
         <source>words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter</translation>
     </message>
     <message>
         <source>tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests</translation>
     </message>
     <message>
         <source>Lettermarch cannot add any more %1 to this database: every number it can give them has been used.
@@ -490,19 +497,19 @@ Nothing was changed.</source>
     <name>MessageTimes</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Keine</translation>
     </message>
     <message>
         <source>Indefinately</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Unbegrenzt</translation>
     </message>
     <message>
         <source>1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">1 Sekunde</translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -516,86 +523,86 @@ Nothing was changed.</source>
     <name>Printing</name>
     <message>
         <source>The PDF file cannot be written in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die PDF-Datei kann im Ordner %1 nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die PDF-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>nothing was made.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">es wurde nichts erstellt.</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>Printouts</name>
     <message>
         <source>&lt;p&gt;Name: %1 &amp;nbsp;&amp;nbsp; Date: ______________&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;p&gt;Name: %1 &amp;nbsp;&amp;nbsp; Datum: ______________&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;i&gt;Meaning:&lt;/i&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;i&gt;Bedeutung:&lt;/i&gt; </translation>
     </message>
     <message>
         <source>&lt;i&gt;Sentence:&lt;/i&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;i&gt;Satz:&lt;/i&gt; </translation>
     </message>
     <message>
         <source>&lt;i&gt;Listen to the word.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;i&gt;Hör dir das Wort an.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;For &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;p&gt;Für &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source> &lt;i&gt;(capitals count)&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> &lt;i&gt;(auf Groß- und Kleinschreibung achten)&lt;/i&gt;</translation>
     </message>
     <message>
         <source>: answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">: Lösungen</translation>
     </message>
     <message>
         <source>&lt;tr&gt;&lt;td&gt;Child:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;tr&gt;&lt;td&gt;Kind:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>&lt;tr&gt;&lt;td&gt;List:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;tr&gt;&lt;td&gt;Liste:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datum:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uhrzeit:</translation>
     </message>
     <message>
         <source>Minutes:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Minuten:</translation>
     </message>
     <message>
         <source>Words on Test:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter im Test:</translation>
     </message>
     <message>
         <source>First Try:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beim ersten Versuch:</translation>
     </message>
     <message>
         <source>Moved on:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Weitergegangen:</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis:</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;h3&gt;Words&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Word&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Result&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Typed&lt;/th&gt;&lt;/tr&gt;</source>
@@ -603,30 +610,30 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>Test Results</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testergebnis</translation>
     </message>
     <message>
         <source>h:mm AP</source>
         <comment>time of day</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">HH:mm</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datenbank ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>QtVoice</name>
     <message>
         <source>The computer voice does not work on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Computerstimme funktioniert auf diesem Computer nicht.</translation>
     </message>
     <message>
         <source>The computer voice has no voices installed.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Für die Computerstimme sind keine Stimmen installiert.</translation>
     </message>
 </context>
 <context>
@@ -640,11 +647,11 @@ Nothing was changed.</source>
     <name>Schema</name>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das ist keine Datei.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file is empty (0 bytes), so it holds no word lists. It may be left over from a copy that did not finish.</source>
@@ -664,78 +671,79 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>The file is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei wird von einem anderen Programm benutzt.</translation>
     </message>
     <message>
         <source>The file is not a Lettermarch database, or it is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist keine Lettermarch-Datenbank oder sie ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>The file is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>The file is damaged. The database&apos;s own check found:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist beschädigt. Die Prüfung der Datenbank fand:
+%1</translation>
     </message>
     <message>
         <source>The file is in use by another program (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei wird von einem anderen Programm benutzt (%1).</translation>
     </message>
     <message>
         <source>The file cannot be changed (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei kann nicht geändert werden (%1).</translation>
     </message>
     <message>
         <source>The table %1 has no column %2, so this is not a database Lettermarch can use.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Tabelle %1 fehlt die Spalte %2; Lettermarch kann diese Datenbank nicht benutzen.</translation>
     </message>
     <message>
         <source>The database could not be prepared (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datenbank konnte nicht vorbereitet werden (%1).</translation>
     </message>
     <message>
         <source>The database could not be created (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datenbank konnte nicht angelegt werden (%1).</translation>
     </message>
 </context>
 <context>
     <name>ScoreChartView</name>
     <message>
         <source>Score (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis (%)</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message>
         <source>Not correct after %1 attempts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nach %1 Versuchen nicht richtig</translation>
     </message>
     <message>
         <source>Correct on the first attempt</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Correct on 2nd attempt</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beim 2. Versuch richtig</translation>
     </message>
     <message>
         <source>Correct after %1 incorrect attempts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Richtig nach %1 falschen Versuchen</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 %</translation>
     </message>
 </context>
 <context>
@@ -746,7 +754,11 @@ Nothing was changed.</source>
 %1
 
 Lettermarch will now close.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch kann seinen Datenordner nicht anlegen:
+
+%1
+
+Lettermarch wird jetzt beendet.</translation>
     </message>
     <message>
         <source>Lettermarch cannot use its database file:
@@ -762,23 +774,25 @@ The file has been left exactly as it was. Lettermarch will now close.</source>
         <source>Lettermarch starts with the children it could find.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch startet mit den Kindern, die es finden konnte.
+
+</translation>
     </message>
     <message>
         <source>Choose a list first.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wählen Sie zuerst eine Liste.</translation>
     </message>
     <message>
         <source>Copy the List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste kopieren</translation>
     </message>
     <message>
         <source>Give a copy of this list, with its recordings, to:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine Kopie dieser Liste mit ihren Aufnahmen geben an:</translation>
     </message>
     <message>
         <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen von %1 sind in einem anderen Lettermarch-Fenster geöffnet. Schließen Sie es zuerst.</translation>
     </message>
     <message>
         <source>%1&apos;s lists cannot be opened:
@@ -786,23 +800,27 @@ The file has been left exactly as it was. Lettermarch will now close.</source>
 %2
 
 Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen von %1 können nicht geöffnet werden:
+
+%2
+
+Es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>%1 already has a list for %2 with this name. Copy it as one more list?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 hat schon eine Liste für %2 mit diesem Namen. Als weitere Liste kopieren?</translation>
     </message>
     <message>
         <source>Nothing was copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Es wurde nichts kopiert: %1</translation>
     </message>
     <message>
         <source>%1 already has a recording of &quot;%2&quot;. Replace it with this list&apos;s?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 hat schon eine Aufnahme von „%2“. Durch die dieser Liste ersetzen?</translation>
     </message>
     <message>
         <source>The list was copied to %1&apos;s lists.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste wurde zu den Listen von %1 kopiert.</translation>
     </message>
     <message>
         <source>The list was copied to %1&apos;s lists, but the recordings of these words could not be: %2</source>
@@ -810,7 +828,7 @@ Nothing was copied.</source>
     </message>
     <message>
         <source>Too many wrong PINs. Try again in %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zu viele falsche PINs. Versuchen Sie es in %1 Sekunden wieder.</translation>
     </message>
     <message>
         <source>That is not the parent&apos;s PIN. After five wrong PINs, the next try waits 30 seconds.</source>
@@ -818,29 +836,31 @@ Nothing was copied.</source>
     </message>
     <message>
         <source>That is not the parent&apos;s PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das ist nicht die PIN der Eltern.</translation>
     </message>
     <message>
         <source>The lock could not be saved, so it is as it was:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Sperre konnte nicht gespeichert werden und bleibt, wie sie war:
+
+%1</translation>
     </message>
     <message>
         <source>The parent&apos;s lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Elternsperre ist eingeschaltet.</translation>
     </message>
     <message>
         <source>The parent&apos;s lock is off.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Elternsperre ist ausgeschaltet.</translation>
     </message>
     <message>
         <source>The test settings could not be given to the new child: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Testeinstellungen konnten nicht für das neue Kind übernommen werden: %1</translation>
     </message>
     <message>
         <source>Open %1&apos;s lists now?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen von %1 jetzt öffnen?</translation>
     </message>
     <message>
         <source>Lettermarch is already open.
@@ -874,24 +894,30 @@ Your lists as they were have been put back.</source>
 %1
 
 Lettermarch will now close.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datenbank kann nicht benutzt werden:
+
+%1
+
+Lettermarch wird jetzt beendet.</translation>
     </message>
     <message>
         <source>
 
 Your lists are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Ihre Listen sind unverändert.</translation>
     </message>
     <message>
         <source>A word list is open for editing or testing. Please close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine Wortliste ist zum Bearbeiten oder für einen Test geöffnet. Bitte schließen Sie sie zuerst.</translation>
     </message>
 </context>
 <context>
     <name>SqlErrors</name>
     <message>
         <source>unknown database error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">unbekannter Datenbankfehler</translation>
     </message>
 </context>
 <context>
@@ -902,11 +928,11 @@ Your lists are as they were.</source>
     </message>
     <message>
         <source>The file is missing and the folder does not allow a new one to be created.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei fehlt, und im Ordner darf keine neue angelegt werden.</translation>
     </message>
     <message>
         <source>The database could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datenbank konnte nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -914,96 +940,96 @@ Your lists are as they were.</source>
     <message>
         <source>d</source>
         <comment>day in a date form</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">T</translation>
     </message>
     <message>
         <source>m</source>
         <comment>month in a date form</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">M</translation>
     </message>
     <message>
         <source>yyyy</source>
         <comment>year in a date form</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">JJJJ</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">unlesbar</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">unbekannt</translation>
     </message>
 </context>
 <context>
     <name>TestDefaultsControls</name>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Anzeige</translation>
     </message>
     <message>
         <source>Pronounce</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorsprechen</translation>
     </message>
     <message>
         <source>The word will be pronounced during this test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Wort wird in diesem Test vorgesprochen</translation>
     </message>
     <message>
         <source>The word will be pronounced during practice tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Wort wird in Übungstests vorgesprochen</translation>
     </message>
     <message>
         <source>Show Definition</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bedeutung zeigen</translation>
     </message>
     <message>
         <source>The definition will be displayed during this test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Bedeutung wird in diesem Test gezeigt</translation>
     </message>
     <message>
         <source>The definition will be displayed during practice tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Bedeutung wird in Übungstests gezeigt</translation>
     </message>
     <message>
         <source>Show Context Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beispielsatz zeigen</translation>
     </message>
     <message>
         <source>The context sentence will be show during this test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Beispielsatz wird in diesem Test gezeigt</translation>
     </message>
     <message>
         <source>The context sentence will be show during practice tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Beispielsatz wird in Übungstests gezeigt</translation>
     </message>
     <message>
         <source>Alphabetical</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alphabetisch</translation>
     </message>
     <message>
         <source>Order Created</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie eingegeben</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zufällig</translation>
     </message>
     <message>
         <source>The order that the words will appear on this test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Reihenfolge der Wörter in diesem Test</translation>
     </message>
     <message>
         <source>The order that the words will appear on practice tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Reihenfolge der Wörter in Übungstests</translation>
     </message>
     <message>
         <source>Word Order</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Reihenfolge</translation>
     </message>
     <message>
         <source>Incorrect Answer Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei falschen Antworten</translation>
     </message>
     <message>
         <source>The number of chances given to spell a word correctly before moving on to the next word</source>
@@ -1011,15 +1037,15 @@ Your lists are as they were.</source>
     </message>
     <message>
         <source>Go to the next word after</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zum nächsten Wort nach</translation>
     </message>
     <message>
         <source>incorrect answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">falschen Antworten</translation>
     </message>
     <message>
         <source>Reveal answers before moving on</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lösung vor dem nächsten Wort zeigen</translation>
     </message>
     <message>
         <source>Show the correct answer if the word is not spelled correctly after the specified number of chances</source>
@@ -1027,39 +1053,39 @@ Your lists are as they were.</source>
     </message>
     <message>
         <source>Require the student to type the correct answer after it is revealed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Kind muss die gezeigte Lösung abschreiben</translation>
     </message>
     <message>
         <source>Require the student to correctly spell the word after it is show</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Kind muss das Wort richtig schreiben, nachdem es gezeigt wurde</translation>
     </message>
     <message>
         <source>Clear Incorrect Answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Falsche Antworten löschen</translation>
     </message>
     <message>
         <source>Clear the entire mispelled when an answer is incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein falsch geschriebenes Wort wird ganz gelöscht</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Töne</translation>
     </message>
     <message>
         <source>Play Sound After Correct Answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ton nach richtigen Antworten</translation>
     </message>
     <message>
         <source>Play a notification sound when a word is spelled correctly</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einen Ton spielen, wenn ein Wort richtig geschrieben ist</translation>
     </message>
     <message>
         <source>Play Sound After Incorrect Answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ton nach falschen Antworten</translation>
     </message>
     <message>
         <source>Play a notification sound when a word is spelled incorrectly</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einen Ton spielen, wenn ein Wort falsch geschrieben ist</translation>
     </message>
     <message>
         <source>
@@ -1067,14 +1093,18 @@ Your lists are as they were.</source>
     1. Pronounce
     2. Definition
     3. Context Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+    1. Vorsprechen
+    2. Bedeutung
+    3. Beispielsatz</translation>
     </message>
 </context>
 <context>
     <name>TestSession</name>
     <message>
         <source>Check the capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Achte auf die großen Buchstaben</translation>
     </message>
     <message>
         <source>Another program is using Lettermarch&apos;s database file, so your answer could not be saved yet.
@@ -1090,19 +1120,19 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Richtig</translation>
     </message>
     <message>
         <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Falsch</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Versuch es noch einmal</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lücke</translation>
     </message>
 </context>
 <context>
@@ -1116,76 +1146,76 @@ Nothing you typed is lost. Click OK to try again.</source>
     <name>WeekDates</name>
     <message>
         <source>Today is %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Heute ist %1, %2</translation>
     </message>
 </context>
 <context>
     <name>WholeFile</name>
     <message>
         <source>The disk may be full.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vielleicht ist der Datenträger voll.</translation>
     </message>
 </context>
 <context>
     <name>WordEntry</name>
     <message>
         <source>its recording is not there</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme fehlt</translation>
     </message>
     <message>
         <source>its recording lies outside the imported file&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme liegt außerhalb des Ordners der importierten Datei</translation>
     </message>
     <message>
         <source>its recording cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>its recording is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme ist keine Datei</translation>
     </message>
     <message>
         <source>its recording is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme ist größer als %1 MB</translation>
     </message>
     <message>
         <source>its recording is not a wave file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme ist keine WAV-Datei</translation>
     </message>
     <message>
         <source>its recording lasts longer than %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seine Aufnahme dauert länger als %1 Minuten</translation>
     </message>
 </context>
 <context>
     <name>WordImport</name>
     <message>
         <source>no word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">kein Wort</translation>
     </message>
     <message>
         <source>has characters that cannot be typed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">enthält Zeichen, die man nicht tippen kann</translation>
     </message>
     <message>
         <source>is longer than the word editor takes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ist länger, als der Wort-Editor erlaubt</translation>
     </message>
     <message>
         <source>already in the list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">steht schon in der Liste</translation>
     </message>
     <message>
         <source>appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">kommt doppelt vor</translation>
     </message>
     <message>
         <source>recording left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufnahme ausgelassen: %1</translation>
     </message>
     <message>
         <source>This is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das ist keine Textdatei.</translation>
     </message>
     <message>
         <source>The file is not in the UTF-8 encoding. Save it as &quot;CSV UTF-8&quot; (or as Unicode text) in the program that made it, then import it again.</source>
@@ -1193,19 +1223,19 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>There is no file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Es gibt keine Datei %1.</translation>
     </message>
     <message>
         <source>The file %1 is too large to be a word list (%2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei %1 ist zu groß für eine Wortliste (%2 MB).</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The file %1 holds no words.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei %1 enthält keine Wörter.</translation>
     </message>
     <message>
         <source>The file %1 holds more than %2 words; a word list in Lettermarch holds at most %2.</source>
@@ -1216,78 +1246,78 @@ Nothing you typed is lost. Click OK to try again.</source>
     <name>frmAbout</name>
     <message>
         <source>The Lettermarch Project</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Lettermarch-Projekt</translation>
     </message>
     <message>
         <source>Program Title:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programm:</translation>
     </message>
     <message>
         <source>Virtual Version:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Virtuelle Version:</translation>
     </message>
     <message>
         <source>Hard Version:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Feste Version:</translation>
     </message>
     <message>
         <source>Questions, Comments, Tech Support:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fragen, Anregungen, Hilfe:</translation>
     </message>
     <message>
         <source>On the web:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Netz:</translation>
     </message>
     <message>
         <source>Your lists are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ihre Listen liegen in:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Über </translation>
     </message>
     <message>
         <source>%1&apos;s lists are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen von %1 liegen in:</translation>
     </message>
 </context>
 <context>
     <name>frmAddChild</name>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Kind hinzufügen</translation>
     </message>
     <message>
         <source>Name of the child who uses Lettermarch &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Name des Kindes, das Lettermarch &amp;jetzt benutzt</translation>
     </message>
     <message>
         <source>Name of the &amp;new child</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Name des &amp;neuen Kindes</translation>
     </message>
     <message>
         <source>&amp;Same test settings as the child practising now</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Dieselben Testeinstellungen wie das Kind, das gerade übt</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hinzufügen</translation>
     </message>
     <message>
         <source>Add this child</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dieses Kind hinzufügen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Do not add a child</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kein Kind hinzufügen</translation>
     </message>
     <message>
         <source>The list of children could not be saved:
@@ -1302,88 +1332,90 @@ Nothing you typed is lost. Click OK to try again.</source>
     <name>frmAskPin</name>
     <message>
         <source>Parent&apos;s Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Elternsperre</translation>
     </message>
     <message>
         <source>This window is for parents. Type the parent&apos;s &amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dieses Fenster ist für Eltern. Geben Sie die &amp;PIN der Eltern ein:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OK</translation>
     </message>
 </context>
 <context>
     <name>frmChooseChild</name>
     <message>
         <source>Who is practising?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wer übt?</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Los</translation>
     </message>
     <message>
         <source>Open the chosen child&apos;s lists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen des gewählten Kindes öffnen</translation>
     </message>
     <message>
         <source>Add Child...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kind hinzufügen...</translation>
     </message>
     <message>
         <source>Add a child, with lists and tests of their own</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Kind mit eigenen Listen und Tests hinzufügen</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Umbenennen...</translation>
     </message>
     <message>
         <source>Change the chosen child&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Den Namen des gewählten Kindes ändern</translation>
     </message>
     <message>
         <source>Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Entfernen...</translation>
     </message>
     <message>
         <source>Put the chosen child&apos;s lists aside in the Removed folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen des gewählten Kindes in den Ordner Removed legen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beenden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Exit Lettermarch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch beenden</translation>
     </message>
     <message>
         <source>Stay with the lists open now</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei den geöffneten Listen bleiben</translation>
     </message>
     <message>
         <source>The list of children could not be saved:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste der Kinder konnte nicht gespeichert werden:
+
+%1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Umbenennen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Neuer Name:</translation>
     </message>
     <message>
         <source>Remove %1 from Lettermarch?
@@ -1393,45 +1425,45 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>Are you sure you want to remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Möchten Sie %1 wirklich entfernen?</translation>
     </message>
     <message>
         <source>(no name yet)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">(noch ohne Namen)</translation>
     </message>
 </context>
 <context>
     <name>frmChooseWords</name>
     <message>
         <source>Practise Missed Words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verpasste Wörter üben</translation>
     </message>
     <message>
         <source>Tick &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Alle ankreuzen</translation>
     </message>
     <message>
         <source>Tick &amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Keins ankreuzen</translation>
     </message>
     <message>
         <source>&amp;Practise</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Üben</translation>
     </message>
     <message>
         <source>Start a test of the ticked words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einen Test mit den angekreuzten Wörtern beginnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>frmDeleteOldList</name>
     <message>
         <source>Delete Old List...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alte Liste löschen...</translation>
     </message>
     <message>
         <source>It is now past the scheduled test date of this word list.  Would you like to delete this list?</source>
@@ -1439,106 +1471,106 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>Created:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Angelegt:</translation>
     </message>
     <message>
         <source>Test Date:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testtag:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Löschen</translation>
     </message>
     <message>
         <source>Delete this list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Liste löschen</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ignorieren</translation>
     </message>
     <message>
         <source>Does not delete this list, and you won&apos;t be prompted to delete this list again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Liste wird nicht gelöscht, und Sie werden nicht noch einmal danach gefragt</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Do not delete this list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Liste nicht löschen</translation>
     </message>
     <message>
         <source>List Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste gelöscht</translation>
     </message>
     <message>
         <source>List Ignored</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste ignoriert</translation>
     </message>
     <message>
         <source>You will not be prompted to delete this list again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sie werden nicht noch einmal gefragt, ob diese Liste gelöscht werden soll.</translation>
     </message>
 </context>
 <context>
     <name>frmEditList</name>
     <message>
         <source>Edit Word List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wortliste bearbeiten</translation>
     </message>
     <message>
         <source>Word Details</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort im Einzelnen</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bedeutung</translation>
     </message>
     <message>
         <source>Context Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beispielsatz</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Groß/klein beachten</translation>
     </message>
     <message>
         <source>Pronounce</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorsprechen</translation>
     </message>
     <message>
         <source>Hear the current recording</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Aufnahme anhören</translation>
     </message>
     <message>
         <source>Test Totals</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testergebnisse</translation>
     </message>
     <message>
         <source>Total Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests</translation>
     </message>
     <message>
         <source>Correct on first attempt</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Incorrect Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Falsche Versuche</translation>
     </message>
     <message>
         <source>The number of times this word has appeared on a Lettermarch test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie oft dieses Wort in einem Lettermarch-Test vorkam</translation>
     </message>
     <message>
         <source>The number of times this word was spelled correctly on the first attempt on a test</source>
@@ -1546,206 +1578,206 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>The number of times this word has been misspelled on a test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie oft dieses Wort in einem Test falsch geschrieben wurde</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort hinzufügen</translation>
     </message>
     <message>
         <source>Add a word to this list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Wort zu dieser Liste hinzufügen</translation>
     </message>
     <message>
         <source>Edit a word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort bearbeiten</translation>
     </message>
     <message>
         <source>Make changes to the definition, the context sentence, or pronounciation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bedeutung, Beispielsatz oder Aufnahme ändern</translation>
     </message>
     <message>
         <source>Delete a word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort löschen</translation>
     </message>
     <message>
         <source>Delete the selected word from this list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das gewählte Wort aus dieser Liste löschen</translation>
     </message>
     <message>
         <source>Paste words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter einfügen...</translation>
     </message>
     <message>
         <source>Add many words at once, pasted from a document or a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Viele Wörter auf einmal hinzufügen, eingefügt aus einem Dokument oder einer Tabelle</translation>
     </message>
     <message>
         <source>optional, e.g. Week 12</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">freiwillig, z. B. Woche 12</translation>
     </message>
     <message>
         <source>A name that tells this list apart from others</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Name, der diese Liste von anderen unterscheidet</translation>
     </message>
     <message>
         <source>List &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Name der Liste</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Word...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Neues Wort...</translation>
     </message>
     <message>
         <source>&amp;Paste Words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter &amp;einfügen...</translation>
     </message>
     <message>
         <source>&amp;Import Words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Export List...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Export with &amp;Recordings...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mit &amp;Aufnahmen exportieren...</translation>
     </message>
     <message>
         <source>P&amp;rint a Paper Test...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Papier&amp;test drucken...</translation>
     </message>
     <message>
         <source>&amp;Copy to Another Child...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">An anderes &amp;Kind kopieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Schließen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Löschen</translation>
     </message>
     <message>
         <source>The name could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Name konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Delete </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Löschen: </translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">JA</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">NEIN</translation>
     </message>
 </context>
 <context>
     <name>frmEditWord</name>
     <message>
         <source>New Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Neues Wort</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Wort</translation>
     </message>
     <message>
         <source>&amp;Definition</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Bedeutung</translation>
     </message>
     <message>
         <source>Context &amp;Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beispiel&amp;satz</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Groß/klein beachten</translation>
     </message>
     <message>
         <source>Pronounciation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aussprache</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufnehmen</translation>
     </message>
     <message>
         <source>Record the pronounciation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Aussprache aufnehmen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Stopp</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufnahme beenden</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abspielen</translation>
     </message>
     <message>
         <source>Hear the current recording</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Aufnahme anhören</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Löschen</translation>
     </message>
     <message>
         <source>Clear the current recording</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Aufnahme löschen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichern</translation>
     </message>
     <message>
         <source>Save this word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dieses Wort speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Do not save changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Änderungen nicht speichern</translation>
     </message>
     <message>
         <source>Edit Word </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort bearbeiten: </translation>
     </message>
     <message>
         <source>Can not save a blank word.  Please type the word in the box provided.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein leeres Wort kann nicht gespeichert werden. Bitte geben Sie das Wort in das Feld ein.</translation>
     </message>
     <message>
         <source>At least one of the following items must be provided:
@@ -1757,23 +1789,25 @@ or 3. A Recording of the word</source>
     <message>
         <source>The word was saved, but its recording could not be stored in the folder
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Wort wurde gespeichert, aber seine Aufnahme konnte nicht im Ordner
+%1
+abgelegt werden</translation>
     </message>
     <message>
         <source>Word Saved</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort gespeichert</translation>
     </message>
     <message>
         <source>In a test the word is spoken from this recording.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Test wird das Wort mit dieser Aufnahme vorgesprochen.</translation>
     </message>
     <message>
         <source>Without a recording, the computer voice speaks the word.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ohne Aufnahme spricht die Computerstimme das Wort.</translation>
     </message>
     <message>
         <source>Without a recording, the word is not spoken in a test.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ohne Aufnahme wird das Wort im Test nicht vorgesprochen.</translation>
     </message>
     <message>
         <source>Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct</source>
@@ -1784,240 +1818,240 @@ or 3. A Recording of the word</source>
     <name>frmHelp</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hilfe</translation>
     </message>
     <message>
         <source>Help Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Thema:</translation>
     </message>
 </context>
 <context>
     <name>frmLists</name>
     <message>
         <source>Existing Word Lists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorhandene Wortlisten</translation>
     </message>
     <message>
         <source>New List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Neue Liste</translation>
     </message>
     <message>
         <source>Create a new word list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine neue Wortliste anlegen</translation>
     </message>
     <message>
         <source>Edit List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste bearbeiten</translation>
     </message>
     <message>
         <source>Edit an existing word list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine vorhandene Wortliste bearbeiten</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test</translation>
     </message>
     <message>
         <source>Start a practice test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einen Übungstest beginnen</translation>
     </message>
     <message>
         <source>Past Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frühere Tests</translation>
     </message>
     <message>
         <source>View details of previous tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frühere Tests im Einzelnen ansehen</translation>
     </message>
     <message>
         <source>Delete List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste löschen</translation>
     </message>
     <message>
         <source>Delete the selected word list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die gewählte Wortliste löschen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen</translation>
     </message>
     <message>
         <source>Change configurations, settings, and defaults</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen und Vorgaben ändern</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beenden</translation>
     </message>
     <message>
         <source>Exit Lettermarch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Listen</translation>
     </message>
     <message>
         <source>&amp;New List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Neue Liste</translation>
     </message>
     <message>
         <source>&amp;Edit List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Test</translation>
     </message>
     <message>
         <source>&amp;Past Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Frühere Tests</translation>
     </message>
     <message>
         <source>&amp;Delete List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Trouble Words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Schwierige Wörter...</translation>
     </message>
     <message>
         <source>&amp;Import a List...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Export the List...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print a Paper Test...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Papiertest drucken...</translation>
     </message>
     <message>
         <source>&amp;Restore a Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sicherung &amp;wiederherstellen...</translation>
     </message>
     <message>
         <source>&amp;Copy the List to Another Child...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste an anderes &amp;Kind kopieren...</translation>
     </message>
     <message>
         <source>S&amp;witch Child...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kind we&amp;chseln...</translation>
     </message>
     <message>
         <source>A&amp;dd a Child...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kind &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hilfe</translation>
     </message>
     <message>
         <source>Show Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hilfe zeigen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Über Lettermarch</translation>
     </message>
     <message>
         <source>School Test Date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testtag in der Schule</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Name</translation>
     </message>
     <message>
         <source>Please select a list to edit.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bitte wählen Sie eine Liste zum Bearbeiten.</translation>
     </message>
     <message>
         <source>Please select a list to test.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bitte wählen Sie eine Liste für den Test.</translation>
     </message>
     <message>
         <source>Please select a list.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bitte wählen Sie eine Liste.</translation>
     </message>
     <message>
         <source>Please select a list to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bitte wählen Sie die Liste, die gelöscht werden soll.</translation>
     </message>
     <message>
         <source>Do you want to delete this list and all of it&apos;s words?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Möchten Sie diese Liste mit allen ihren Wörtern löschen?</translation>
     </message>
 </context>
 <context>
     <name>frmMessage</name>
     <message>
         <source>Message...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Meldung...</translation>
     </message>
 </context>
 <context>
     <name>frmNewList</name>
     <message>
         <source>New Word List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Neue Wortliste</translation>
     </message>
     <message>
         <source>Start of week</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wochenbeginn</translation>
     </message>
     <message>
         <source>End of week</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wochenende</translation>
     </message>
     <message>
         <source>Date of test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testtag</translation>
     </message>
     <message>
         <source>A name that tells this list apart from others, such as Week 12</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Name, der diese Liste von anderen unterscheidet, zum Beispiel Woche 12</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Name</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Anlegen</translation>
     </message>
     <message>
         <source>Create a new word list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine neue Wortliste anlegen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Do not create a new list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Keine neue Liste anlegen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date Lettermarch can read (%2).
@@ -2027,289 +2061,289 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">freiwillig</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen &amp;speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
     <message>
         <source>Skip Individual Test Setup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testeinstellungen nicht vor jedem Test zeigen</translation>
     </message>
     <message>
         <source>Always use these defaults when starting a practice test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Vorgaben immer für Übungstests verwenden</translation>
     </message>
     <message>
         <source>Test Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test</translation>
     </message>
     <message>
         <source>Sundays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sonntags</translation>
     </message>
     <message>
         <source>Mondays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Montags</translation>
     </message>
     <message>
         <source>Tuesdays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dienstags</translation>
     </message>
     <message>
         <source>Wednesdays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mittwochs</translation>
     </message>
     <message>
         <source>Thursdays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Donnerstags</translation>
     </message>
     <message>
         <source>Fridays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Freitags</translation>
     </message>
     <message>
         <source>Saturdays</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Samstags</translation>
     </message>
     <message>
         <source>The day of the week that the student normally has spelling tests at school</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Wochentag, an dem das Kind in der Schule meist den Rechtschreibtest schreibt</translation>
     </message>
     <message>
         <source>School tests are normally on</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests in der Schule meist</translation>
     </message>
     <message>
         <source>Prompt me to delete word lists after thier test dates</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nach dem Testtag fragen, ob Wortlisten gelöscht werden sollen</translation>
     </message>
     <message>
         <source>Alerts you when lists are past thier scheduled school test date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Erinnert Sie, wenn der Testtag einer Liste vorbei ist</translation>
     </message>
     <message>
         <source>The amount of time to display messages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie lange Meldungen zu sehen sind</translation>
     </message>
     <message>
         <source>Temporary Messages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kurze Meldungen</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test</translation>
     </message>
     <message>
         <source>Test the selected message time</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die gewählte Anzeigedauer ausprobieren</translation>
     </message>
     <message>
         <source>Parent&apos;s &amp;Lock...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eltern&amp;sperre...</translation>
     </message>
     <message>
         <source>A PIN that keeps the windows that change lists and settings for parents</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine PIN, die die Fenster zum Ändern von Listen und Einstellungen den Eltern vorbehält</translation>
     </message>
     <message>
         <source>Hide the word in its clues</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Wort in seinen Hinweisen verbergen</translation>
     </message>
     <message>
         <source>During a test the word is blanked out of its definition and sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Test wird das Wort in Bedeutung und Beispielsatz durch eine Lücke ersetzt</translation>
     </message>
     <message>
         <source>Say when only the capital letters are wrong</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sagen, wenn nur die Großbuchstaben falsch sind</translation>
     </message>
     <message>
         <source>A case-sensitive word typed with the wrong capitals is told so</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei einem Wort mit Groß- und Kleinschreibung wird gesagt, wenn nur die Großbuchstaben falsch sind</translation>
     </message>
     <message>
         <source>Refuse a date that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein unlesbares Datum ablehnen</translation>
     </message>
     <message>
         <source>A new list&apos;s date that cannot be read is refused instead of replaced</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein unlesbares Datum einer neuen Liste wird abgelehnt statt ersetzt</translation>
     </message>
     <message>
         <source>General Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Allgemein</translation>
     </message>
     <message>
         <source>Use the computer voice for words without a recording</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Computerstimme für Wörter ohne Aufnahme verwenden</translation>
     </message>
     <message>
         <source>Words you have recorded are always spoken in your own voice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter, die Sie aufgenommen haben, erklingen immer mit Ihrer eigenen Stimme</translation>
     </message>
     <message>
         <source>The computer voice to use</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Welche Computerstimme spricht</translation>
     </message>
     <message>
         <source>The engine&apos;s own voice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Standardstimme</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Stimme</translation>
     </message>
     <message>
         <source>How fast the computer voice speaks</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie schnell die Computerstimme spricht</translation>
     </message>
     <message>
         <source>Speaking rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sprechtempo</translation>
     </message>
     <message>
         <source>Try it</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ausprobieren</translation>
     </message>
     <message>
         <source>Hear the computer voice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Computerstimme anhören</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Langsamer</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schneller</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen speichern</translation>
     </message>
     <message>
         <source>Save these settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Einstellungen speichern</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorgaben wiederherstellen</translation>
     </message>
     <message>
         <source>Restore all settings to thier defaults</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Einstellungen auf ihre Vorgaben zurücksetzen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Do not save changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Änderungen nicht speichern</translation>
     </message>
     <message>
         <source>This is how your spelling words will sound.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">So klingen deine Lernwörter.</translation>
     </message>
     <message>
         <source>Settings Saved</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen gespeichert</translation>
     </message>
     <message>
         <source>You must check at least one of the following boxes to save these defaults:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Um diese Vorgaben zu speichern, müssen Sie mindestens eines der folgenden Kästchen ankreuzen:</translation>
     </message>
     <message>
         <source>Are you sure you want to restore all defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Möchten Sie wirklich alle Vorgaben wiederherstellen?</translation>
     </message>
     <message>
         <source>Defaults Restored</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorgaben wiederhergestellt</translation>
     </message>
     <message>
         <source>Testing</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Probe</translation>
     </message>
     <message>
         <source>Click To Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zum Schließen klicken</translation>
     </message>
     <message>
         <source>The language of Lettermarch&apos;s windows</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Sprache der Fenster von Lettermarch</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Sprache des Systems</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sprache</translation>
     </message>
     <message>
         <source>Lettermarch speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch spricht die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>
     <name>frmPastTests</name>
     <message>
         <source>Past Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frühere Tests</translation>
     </message>
     <message>
         <source>Select a test...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einen Test wählen...</translation>
     </message>
     <message>
         <source>Total tests for this word list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Anzahl der Tests dieser Wortliste</translation>
     </message>
     <message>
         <source>Average score of all tests taken for this word list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Durchschnittliches Ergebnis aller Tests dieser Wortliste</translation>
     </message>
     <message>
         <source>Total Tests:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests:</translation>
     </message>
     <message>
         <source>Average Score:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Durchschnitt:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>&amp;Trouble Words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Schwierige Wörter...</translation>
     </message>
     <message>
         <source>The words of this list with the most wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Wörter dieser Liste mit den meisten falschen Antworten</translation>
     </message>
     <message>
         <source>Click a point to see that test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Klicken Sie auf einen Punkt, um diesen Test zu sehen</translation>
     </message>
     <message>
         <source>The chart cannot be shown: Qt&apos;s chart library could not be loaded (Debian package libqt6charts6).</source>
@@ -2317,46 +2351,46 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datum</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis</translation>
     </message>
     <message>
         <source>No tests yet: each test&apos;s score will appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Noch keine Tests: Hier erscheint das Ergebnis jedes Tests.</translation>
     </message>
     <message>
         <source>Scores of the tests of this list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnisse der Tests dieser Liste</translation>
     </message>
     <message>
         <source>Scores of the tests of %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnisse der Tests von %1</translation>
     </message>
     <message>
         <source>Test %1, %2: %3, %4 right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test %1, %2: %3, %4 beim ersten Versuch richtig</translation>
     </message>
 </context>
 <context>
     <name>frmPasteWords</name>
     <message>
         <source>Paste Words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter einfügen</translation>
     </message>
     <message>
         <source>because	for the reason that	I stayed in because it rained.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">weil	aus dem Grund, dass	Ich blieb drinnen, weil es regnete.</translation>
     </message>
     <message>
         <source>&amp;Paste or type one word a line. After the word, a definition and a sentence may follow, separated by tabs (as a spreadsheet copies them), &quot; - &quot; or &quot;;&quot;. Ctrl+Tab leaves the box.</source>
@@ -2364,63 +2398,63 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bedeutung</translation>
     </message>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Satz</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Groß/klein beachten</translation>
     </message>
     <message>
         <source>Skipped Because</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ausgelassen, weil</translation>
     </message>
     <message>
         <source>Tick the words that must be typed in the right case</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kreuzen Sie die Wörter an, bei denen Groß- und Kleinschreibung zählt</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Add the words not skipped to the list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die nicht ausgelassenen Wörter zur Liste hinzufügen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Import Words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter importieren</translation>
     </message>
     <message>
         <source>The words of %1, to be added to this list:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Wörter aus %1, die zu dieser Liste kommen:</translation>
     </message>
     <message>
         <source>The words of %1, to make a new list for the test on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Wörter aus %1 für eine neue Liste zum Test am %2:</translation>
     </message>
     <message>
         <source>That is %1 lines; a list holds at most %2 words.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das sind %1 Zeilen; eine Liste hat höchstens %2 Wörter.</translation>
     </message>
     <message>
         <source>No words yet.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Noch keine Wörter.</translation>
     </message>
     <message>
         <source>%1 to add, %2 skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 zum Hinzufügen, %2 ausgelassen.</translation>
     </message>
     <message>
         <source> Words without a clue are added when the computer voice is on (Options, Voice tab): it then says them in the test.</source>
@@ -2428,7 +2462,7 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>Nothing was added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Es wurde nichts hinzugefügt: %1</translation>
     </message>
     <message>
         <source>There is already a recording of &quot;%1&quot;. Replace it with the one from the imported file?</source>
@@ -2436,81 +2470,81 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>The words were added, but the recordings of these could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Wörter wurden hinzugefügt, aber die Aufnahmen dieser Wörter konnten nicht kopiert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>frmPrintList</name>
     <message>
         <source>Print a Paper Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Papiertest drucken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Drucken</translation>
     </message>
     <message>
         <source>A &amp;test to write on (the words are not shown)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein &amp;Test zum Ausfüllen (ohne die Wörter)</translation>
     </message>
     <message>
         <source>Its &amp;answer key</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die &amp;Lösungen dazu</translation>
     </message>
     <message>
         <source>Show the &amp;definitions as clues</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Bedeutungen als Hinweise zeigen</translation>
     </message>
     <message>
         <source>Show the &amp;sentences as clues (the word blanked out)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei&amp;spielsätze als Hinweise zeigen (das Wort als Lücke)</translation>
     </message>
     <message>
         <source>Alphabetical</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alphabetisch</translation>
     </message>
     <message>
         <source>Order Created</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie eingegeben</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zufällig</translation>
     </message>
     <message>
         <source>Word &amp;order:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Reihenfolge:</translation>
     </message>
     <message>
         <source>&amp;Preview and Print...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Vorschau und Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Als P&amp;DF speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Als PDF speichern</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lösungen</translation>
     </message>
     <message>
         <source>Spelling test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rechtschreibtest</translation>
     </message>
 </context>
 <context>
     <name>frmRestoreBackup</name>
     <message>
         <source>Restore a Backup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>Lettermarch keeps a copy of your lists each day it starts and each day it closes after a change, the last %1 of them.
@@ -2519,43 +2553,43 @@ Choose the copy to go back to:</source>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Angelegt</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests</translation>
     </message>
     <message>
         <source>Copy of</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kopie von</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wiederherstellen</translation>
     </message>
     <message>
         <source>Go back to the chosen copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zur gewählten Kopie zurückkehren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>the day&apos;s first start</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">erster Start des Tages</translation>
     </message>
     <message>
         <source>the day&apos;s work, at closing</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Arbeit des Tages, beim Beenden</translation>
     </message>
     <message>
         <source>the lists before a restore</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">die Listen vor einer Wiederherstellung</translation>
     </message>
     <message>
         <source>This copy cannot be read, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Kopie ist unlesbar und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Go back to the copy taken %1?
@@ -2567,66 +2601,69 @@ It holds %2 word lists and %3 tests. Your lists as they are now are kept as one 
         <source>
 
 Your lists are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Ihre Listen sind unverändert.</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Listen</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">unlesbar</translation>
     </message>
 </context>
 <context>
     <name>frmRevealAnswer</name>
     <message>
         <source>The Correct Answer Is...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Richtig ist...</translation>
     </message>
     <message>
         <source>Correct Spelling:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Richtige Schreibweise:</translation>
     </message>
     <message>
         <source>Type it:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schreib es ab:</translation>
     </message>
     <message>
         <source>Next word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nächstes Wort</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Richtig</translation>
     </message>
     <message>
         <source>This word is case sensitive.
 Please tray again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei diesem Wort zählt die Groß- und Kleinschreibung.
+Bitte versuch es noch einmal.</translation>
     </message>
     <message>
         <source>You must type the word correctly before moving on</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schreib das Wort richtig, bevor es weitergeht</translation>
     </message>
     <message>
         <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Falsch</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Versuch es noch einmal</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OK</translation>
     </message>
 </context>
 <context>
     <name>frmSetPin</name>
     <message>
         <source>Parent&apos;s Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Elternsperre</translation>
     </message>
     <message>
         <source>With a PIN, the windows that change lists and settings (the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, results and Trouble Words stay open to the child.</source>
@@ -2634,92 +2671,94 @@ Please tray again.</source>
     </message>
     <message>
         <source>&amp;New PIN</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Neue PIN</translation>
     </message>
     <message>
         <source>&amp;Type it again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Noch einmal eingeben</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">PIN ändern</translation>
     </message>
     <message>
         <source>Set PIN</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">PIN festlegen</translation>
     </message>
     <message>
         <source>Remove the Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sperre aufheben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>A PIN has at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine PIN hat mindestens %1 Zeichen.</translation>
     </message>
     <message>
         <source>The two PINs differ. Type the same PIN twice.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die beiden PINs sind verschieden. Geben Sie zweimal dieselbe PIN ein.</translation>
     </message>
 </context>
 <context>
     <name>frmTest</name>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bedeutung</translation>
     </message>
     <message>
         <source>Context Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beispielsatz</translation>
     </message>
     <message>
         <source>Pronounce</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorsprechen</translation>
     </message>
     <message>
         <source>Pronounce the current word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Wort vorsprechen</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Weiter</translation>
     </message>
     <message>
         <source>Next word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nächstes Wort</translation>
     </message>
     <message>
         <source>Read aloud</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorlesen</translation>
     </message>
     <message>
         <source>Read the definition aloud (Ctrl+1)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Bedeutung vorlesen (Strg+1)</translation>
     </message>
     <message>
         <source>Read the context sentence aloud (Ctrl+2)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Den Beispielsatz vorlesen (Strg+2)</translation>
     </message>
     <message>
         <source>
 
 Words without a recording are not spoken in this test.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Wörter ohne Aufnahme werden in diesem Test nicht vorgesprochen.</translation>
     </message>
     <message>
         <source>%1 answers of the test could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 Antworten des Tests konnten nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>%1 answers of the test could not be saved: another program still holds the database file.</source>
@@ -2727,7 +2766,7 @@ Words without a recording are not spoken in this test.</source>
     </message>
     <message>
         <source>Word %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort %1 von %2</translation>
     </message>
     <message>
         <source>%1 of this list&apos;s words cannot be asked, because the database holds it without an identifier (it may have been changed by another program).
@@ -2744,54 +2783,55 @@ The test goes on with the other words. To include those words, add those words a
     <message>
         <source>You have not completed the test.
 Do you really want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Test ist noch nicht fertig.
+Möchtest du wirklich aufhören?</translation>
     </message>
 </context>
 <context>
     <name>frmTestResults</name>
     <message>
         <source>Test Results</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testergebnis</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Überblick</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datum:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uhrzeit:</translation>
     </message>
     <message>
         <source>Minutes:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Minuten:</translation>
     </message>
     <message>
         <source>The total time in minutes this test took</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie viele Minuten dieser Test dauerte</translation>
     </message>
     <message>
         <source>Words on Test:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wörter im Test:</translation>
     </message>
     <message>
         <source>The number of words on the test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie viele Wörter im Test waren</translation>
     </message>
     <message>
         <source>First Try:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beim ersten Versuch:</translation>
     </message>
     <message>
         <source>The number of words spelled correctly on the first attempt</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie viele Wörter beim ersten Versuch richtig waren</translation>
     </message>
     <message>
         <source>Moved on:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Weitergegangen:</translation>
     </message>
     <message>
         <source>The number of words that were not spelled correctly in the allotted number of attempts</source>
@@ -2799,107 +2839,107 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis:</translation>
     </message>
     <message>
         <source>The score for this test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Ergebnis dieses Tests</translation>
     </message>
     <message>
         <source>Click on a word to view the details</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Klicken Sie auf ein Wort, um die Einzelheiten zu sehen</translation>
     </message>
     <message>
         <source>&amp;Practise Missed Words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verpasste Wörter &amp;üben...</translation>
     </message>
     <message>
         <source>A practice test of the words not right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Übungstest mit den Wörtern, die beim ersten Versuch nicht richtig waren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>Close this screen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dieses Fenster schließen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>P&amp;rint Results...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis &amp;drucken...</translation>
     </message>
     <message>
         <source>Save Results as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis als P&amp;DF speichern...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
     <message>
         <source>Save Results as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ergebnis als PDF speichern</translation>
     </message>
     <message>
         <source>Test results %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testergebnis %1.pdf</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Versuche</translation>
     </message>
     <message>
         <source>right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Test Again?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Noch einmal testen?</translation>
     </message>
     <message>
         <source>h:mm AP</source>
         <comment>time of day</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">HH:mm</translation>
     </message>
     <message>
         <source>Tick the words of this test to practise:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kreuze die Wörter aus diesem Test an, die du üben möchtest:</translation>
     </message>
     <message>
         <source>Tick the words of this test of %1 to practise:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kreuze die Wörter aus diesem Test von %1 an, die du üben möchtest:</translation>
     </message>
 </context>
 <context>
     <name>frmTestSetup</name>
     <message>
         <source>Test Setup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testeinstellungen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>Set as Default</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Als Vorgabe speichern</translation>
     </message>
     <message>
         <source>Save these settings as the defaults settings for all practice tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Einstellungen als Vorgabe für alle Übungstests speichern</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Weiter</translation>
     </message>
     <message>
         <source>There was a problem loading the default settings.
@@ -2908,19 +2948,19 @@ Please use the Options screen to set defaults.</source>
     </message>
     <message>
         <source>You must check at least one of the following boxes to proceed with the test:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Für den Test muss mindestens eines der folgenden Kästchen angekreuzt sein:</translation>
     </message>
     <message>
         <source>You must check at least one of the following boxes to save these defaults:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Um diese Vorgaben zu speichern, müssen Sie mindestens eines der folgenden Kästchen ankreuzen:</translation>
     </message>
     <message>
         <source>Settings Saved</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einstellungen gespeichert</translation>
     </message>
     <message>
         <source>Start the test now?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Den Test jetzt beginnen?</translation>
     </message>
     <message>
         <source>There was a problem saving these settings.
@@ -2932,154 +2972,154 @@ Please use the Options screen to set defaults.</source>
     <name>frmTestWordDetails</name>
     <message>
         <source>Word Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Versuche</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Versuche</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>Close this screen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dieses Fenster schließen</translation>
     </message>
 </context>
 <context>
     <name>frmTroubleWords</name>
     <message>
         <source>Trouble Words</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schwierige Wörter</translation>
     </message>
     <message>
         <source>The word list whose words are shown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Wortliste, deren Wörter gezeigt werden</translation>
     </message>
     <message>
         <source>&amp;Words of:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Wörter aus:</translation>
     </message>
     <message>
         <source>%1&apos;s &amp;words of:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Wörter von %1 aus:</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wort</translation>
     </message>
     <message>
         <source>Wrong Answers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Falsche Antworten</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests</translation>
     </message>
     <message>
         <source>First Try</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Erster Versuch</translation>
     </message>
     <message>
         <source>Moved On</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Weitergegangen</translation>
     </message>
     <message>
         <source>Most Frequent Misspelling</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Häufigster Fehler</translation>
     </message>
     <message>
         <source>The school test date of the word&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Testtag der Liste des Wortes</translation>
     </message>
     <message>
         <source>Wrong answers over all tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Falsche Antworten in allen Tests</translation>
     </message>
     <message>
         <source>Finished tests that asked the word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beendete Tests mit diesem Wort</translation>
     </message>
     <message>
         <source>Tests in which it was right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests, in denen es beim ersten Versuch richtig war</translation>
     </message>
     <message>
         <source>Tests in which it was not spelled correctly in the answers allowed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests, in denen es in den erlaubten Versuchen nicht richtig geschrieben wurde</translation>
     </message>
     <message>
         <source>&amp;Open List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste &amp;öffnen</translation>
     </message>
     <message>
         <source>Open the selected word&apos;s list in the list editor</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste des gewählten Wortes im Listen-Editor öffnen</translation>
     </message>
     <message>
         <source>&amp;Practise Missed Words...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verpasste Wörter &amp;üben...</translation>
     </message>
     <message>
         <source>A practice test of the selected words of one list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Übungstest mit den gewählten Wörtern einer Liste</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
     <message>
         <source>All lists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Listen</translation>
     </message>
     <message>
         <source>The list for %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste für %1</translation>
     </message>
     <message>
         <source>No word has had a wrong answer yet.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Noch kein Wort wurde falsch beantwortet.</translation>
     </message>
     <message>
         <source>The %1 words with the most wrong answers.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die %1 Wörter mit den meisten falschen Antworten.</translation>
     </message>
     <message>
         <source>Please select a word.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bitte wählen Sie ein Wort.</translation>
     </message>
     <message>
         <source>%1 wrong</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 falsch</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Liste</translation>
     </message>
     <message>
         <source>Tick the words of the list for %1 to practise:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kreuze die Wörter aus der Liste für %1 an, die du üben möchtest:</translation>
     </message>
     <message>
         <source>Tick the words of this list to practise:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kreuze die Wörter aus dieser Liste an, die du üben möchtest:</translation>
     </message>
     <message>
         <source>Tick the words of %1 to practise:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kreuze die Wörter aus %1 an, die du üben möchtest:</translation>
     </message>
 </context>
 </TS>
