@@ -1148,6 +1148,34 @@ Nothing you typed is lost. Click OK to try again.</source>
         <source>Today is %1 %2</source>
         <translation type="unfinished">Heute ist %1, %2</translation>
     </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished">Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished">Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished">Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished">Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished">Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished">Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished">Sonntag</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

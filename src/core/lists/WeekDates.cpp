@@ -12,6 +12,16 @@ QString englishWeekday(const QDate &date)
 {
     return QLocale(QLocale::English, QLocale::UnitedStates).dayName(date.dayOfWeek(), QLocale::LongFormat);
 }
+
+// The weekday in the program's language (English without a translation).
+QString shownWeekday(const QDate &date)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("WeekDates", "Monday"),
+        QT_TRANSLATE_NOOP("WeekDates", "Tuesday"), QT_TRANSLATE_NOOP("WeekDates", "Wednesday"),
+        QT_TRANSLATE_NOOP("WeekDates", "Thursday"), QT_TRANSLATE_NOOP("WeekDates", "Friday"),
+        QT_TRANSLATE_NOOP("WeekDates", "Saturday"), QT_TRANSLATE_NOOP("WeekDates", "Sunday")};
+    return QCoreApplication::translate("WeekDates", names[date.dayOfWeek() - 1]);
+}
 } // namespace
 
 QDate StartMonday(const QDate &today)
@@ -49,7 +59,7 @@ QDate ParseDate(const QString &text)
 QString TodayText(const QDate &today)
 {
     return QCoreApplication::translate("WeekDates", "Today is %1 %2")
-        .arg(englishWeekday(today), StoreDates::numericDate(today));
+        .arg(shownWeekday(today), StoreDates::numericDate(today));
 }
 
 } // namespace WeekDates
