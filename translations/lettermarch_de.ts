@@ -39,7 +39,7 @@ Alles, was bis hierhin gespeichert wurde, bleibt erhalten.</translation>
     <name>Backups</name>
     <message>
         <source>This copy is not a Lettermarch database (it may be damaged, or belong to another program), so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Kopie ist keine Lettermarch-Datenbank (sie ist vielleicht beschädigt oder gehört zu einem anderen Programm) und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>This copy is damaged, so it cannot be restored.</source>
@@ -74,7 +74,7 @@ Alles, was bis hierhin gespeichert wurde, bleibt erhalten.</translation>
     </message>
     <message>
         <source>The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch cannot tell which folder it is. Rename the folder, or choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Name des bei --data-dir angegebenen Ordners ist nicht in UTF-8, darum weiß Lettermarch nicht, welcher Ordner gemeint ist. Benennen Sie den Ordner um oder wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>Usage: Lettermarch [OPTION]...
@@ -99,7 +99,28 @@ Files:
 
   Data folder now: %1 (%2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufruf: Lettermarch [OPTION]...
+Die Lernwörter der Woche üben: Ein Elternteil gibt die Wörter jeder Woche ein,
+ein Kind macht Übungstests, und jedes Ergebnis bleibt erhalten.
+
+Optionen:
+      --data-dir ORDNER  Wortlisten, Aufnahmen und Sicherungen in ORDNER
+                      (wird angelegt, wenn er fehlt) und nirgends sonst ablegen:
+                      etwa ein Ordner der Familie, ohne ihre Kinder
+      --lang CODE     die Sprache CODE sprechen (de, fr, es, en, ...) statt
+                      der des Systems
+  -h, --help          diese Hilfe zeigen und beenden
+  -v, --version       die Version zeigen und beenden
+
+Dateien:
+  Der Datenordner enthält Lettermarch.mdb (alle Listen, Wörter, Tests und
+  Einstellungen), Wavs/ (die Aufnahmen) und Backups/ (eine Kopie beim ersten
+  Start eines Tages und eine der Arbeit des Tages beim Beenden, die letzten 10).
+  Er liegt neben dem Programm, wenn dessen Ordner schon eine Datenbank enthält
+  oder beschreibbar ist, sonst im Datenordner des Benutzers.
+
+  Datenordner jetzt: %1 (%2)
+</translation>
     </message>
     <message>
         <source>Lettermarch %1
@@ -120,7 +141,7 @@ Files:
     </message>
     <message>
         <source>Some rows have %1 fields. A word list has at most four: word, definition, sentence and case_sensitive (or a header row naming its columns).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Manche Zeilen haben %1 Felder. Eine Wortliste hat höchstens vier: word, definition, sentence und case_sensitive (oder eine Kopfzeile, die ihre Spalten benennt).</translation>
     </message>
 </context>
 <context>
@@ -146,7 +167,7 @@ Files:
     </message>
     <message>
         <source>The list of children (%1) could not be read. It was left as it is, and the children&apos;s folders were looked for instead.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste der Kinder (%1) konnte nicht gelesen werden. Sie blieb, wie sie ist, und stattdessen wurde nach den Ordnern der Kinder gesucht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is not a child&apos;s folder.</source>
@@ -170,7 +191,7 @@ Files:
     </message>
     <message>
         <source>The first child&apos;s lists are the family&apos;s own folder, so they cannot be removed. The child can be renamed instead.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Listen des ersten Kindes liegen im Ordner der Familie selbst und können nicht entfernt werden. Sie können das Kind aber umbenennen.</translation>
     </message>
     <message>
         <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
@@ -185,19 +206,19 @@ Files:
     <name>FolderLock</name>
     <message>
         <source>In the folder %1 there is a folder named %2 where Lettermarch keeps the file that shows it is open.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Ordner %1 gibt es einen Ordner namens %2, wo Lettermarch die Datei ablegt, die zeigt, dass es geöffnet ist.</translation>
     </message>
     <message>
         <source>In the folder %1 there is something named %2 that is not the file Lettermarch writes to show it is open.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Ordner %1 gibt es etwas namens %2, das nicht die Datei ist, mit der Lettermarch zeigt, dass es geöffnet ist.</translation>
     </message>
     <message>
         <source>The file %1, which shows that Lettermarch is open, cannot be read. It may have been left by a power cut, or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei %1, die zeigt, dass Lettermarch geöffnet ist, kann nicht gelesen werden. Vielleicht ist sie nach einem Stromausfall liegen geblieben oder beschädigt.</translation>
     </message>
     <message>
         <source>The file %1 says that Lettermarch is open on another computer, &quot;%2&quot;. The folder may be shared with that computer, or copied from it.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Laut der Datei %1 ist Lettermarch auf einem anderen Computer geöffnet, „%2“. Vielleicht teilt dieser Computer den Ordner, oder der Ordner wurde von dort kopiert.</translation>
     </message>
 </context>
 <context>
@@ -208,7 +229,7 @@ Files:
     </message>
     <message>
         <source>Lettermarch is a great way for children to leantheir weekly spelling words.  When your child gets their spelling words from the teacher at the beginning of the week, use the &apos;Create a New List&apos; feature in Lettermarch to input each spelling word into the program.  You can also enter the word&apos;s definition, a context sentence, and record the pronounciation.  Once all the words are entered, your child can go through as many &apos;Practice Tests&apos; as they need all week long to help get them ready for the school test.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mit Lettermarch lernen Kinder ihre Lernwörter der Woche. Wenn Ihr Kind am Anfang der Woche die neuen Wörter von der Lehrerin oder vom Lehrer bekommt, legen Sie mit „Neue Liste“ eine Wortliste an und geben jedes Wort ein. Zu jedem Wort können Sie auch die Bedeutung und einen Beispielsatz eingeben und die Aussprache aufnehmen. Sobald alle Wörter eingegeben sind, kann Ihr Kind die ganze Woche über so viele Übungstests machen, wie es braucht, um für den Test in der Schule bereit zu sein.</translation>
     </message>
     <message>
         <source>Create a Word List</source>
@@ -216,7 +237,7 @@ Files:
     </message>
     <message>
         <source>On the main screen, there are several buttons.  To create a new Word List, click the &apos;New List&apos; button. Two new screens will open, a large one in the background, and a smaller one in the foreground.  The smaller window is the &apos;New Word&apos; window, where you can type the word, it&apos;s definition, a context sentence,  and record the word in your voice.  When you have entered all the information, click the &apos;Save&apos; button.  The word will be added to the list in the large background window, and you can enter then next word into the smaller window.  When you have entered all the words, close the &apos;New Word&apos; window.  The large window will still be visible.  From this window, you can review the words in the list, and make changes to any of them, or add new ones.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Hauptfenster gibt es mehrere Schaltflächen. Um eine neue Wortliste anzulegen, klicken Sie auf „Neue Liste“. Danach öffnen sich zwei Fenster: ein großes im Hintergrund und ein kleineres davor. Im kleineren Fenster, „Neues Wort“, geben Sie das Wort, seine Bedeutung und einen Beispielsatz ein und nehmen das Wort mit Ihrer Stimme auf. Wenn alles eingegeben ist, klicken Sie auf „Speichern“. Das Wort erscheint dann in der Liste im großen Fenster, und Sie können im kleineren Fenster das nächste Wort eingeben. Wenn alle Wörter eingegeben sind, schließen Sie das Fenster „Neues Wort“. Das große Fenster bleibt offen: Hier sehen Sie alle Wörter der Liste, können jedes davon ändern oder neue hinzufügen.</translation>
     </message>
     <message>
         <source>Take a Practice Test</source>
@@ -224,15 +245,15 @@ Files:
     </message>
     <message>
         <source>Once you have created a word list, you can take a &apos;Practice Test&apos; at any time by selecting the proper &apos;Word List&apos;, and clicking the &apos;Test&apos; button on the Main screen.  You may need to preform a &apos;Test Setup&apos; to set some options for the test, such as how many incorrect answers to accept before moving on to the next word.  Once you have completed the test setup, the &apos;Practice Test&apos; will begin.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sobald es eine Wortliste gibt, kann Ihr Kind jederzeit einen Übungstest machen: Wählen Sie im Hauptfenster die Wortliste und klicken Sie auf „Test“. Vielleicht erscheinen zuerst die „Testeinstellungen“, etwa wie viele falsche Antworten erlaubt sind, bevor das nächste Wort kommt. Danach beginnt der Übungstest.</translation>
     </message>
     <message>
         <source>The on-screen clues will tell your child which word to type into the answer box.  If your child types it correctly, the next word will be given.  If your child answers incorrectly, they will be notified, and and will be given another chance.  &apos;Test Setup&apos; options will determine exactly what happens when an incorrect answer is given.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Hinweise auf dem Bildschirm sagen Ihrem Kind, welches Wort es in das Antwortfeld schreiben soll. Schreibt es das Wort richtig, kommt das nächste Wort. Schreibt es das Wort falsch, erfährt es das und bekommt noch eine Chance. Was bei einer falschen Antwort genau passiert, legen die Testeinstellungen fest.</translation>
     </message>
     <message>
         <source>When the test has been completed, the result will be show to you automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wenn der Test fertig ist, wird das Ergebnis automatisch gezeigt.</translation>
     </message>
     <message>
         <source>Test History</source>
@@ -240,7 +261,7 @@ Files:
     </message>
     <message>
         <source>To view the test history for any word list, select the word list on the main screen, and click the &apos;Past Tests&apos; button.  A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty. The incorrect answers your child has given for each word on each test can be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Um die früheren Tests einer Wortliste anzusehen, wählen Sie die Liste im Hauptfenster und klicken auf „Frühere Tests“. Es erscheinen alle Tests dieser Liste, und Sie sehen, welche Wörter Ihrem Kind Mühe machen. Für jedes Wort jedes Tests können Sie die falschen Antworten Ihres Kindes anzeigen.</translation>
     </message>
     <message>
         <source>Options (Test Defaults)</source>
@@ -248,31 +269,31 @@ Files:
     </message>
     <message>
         <source>Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is not checked, then you will be prompted to preform the &apos;Test Setup&apos; each time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Testeinstellungen nicht vor jedem Test zeigen -- Ist dies angekreuzt, verwenden alle Übungstests automatisch die Vorgaben. Sonst erscheinen vor jedem Test die „Testeinstellungen“.</translation>
     </message>
     <message>
         <source>Pronounce -- Use this option to enable the Practice Tests to speak the word to your child.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vorsprechen -- Hiermit spricht der Übungstest Ihrem Kind das Wort vor.</translation>
     </message>
     <message>
         <source>Show Definition -- Use this option to display the word&apos;s definition on Practice Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bedeutung zeigen -- Hiermit wird im Übungstest die Bedeutung des Wortes gezeigt.</translation>
     </message>
     <message>
         <source>Show Context Sentence -- Use this option to display the word&apos;s context sentence on Practice Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beispielsatz zeigen -- Hiermit wird im Übungstest der Beispielsatz des Wortes gezeigt.</translation>
     </message>
     <message>
         <source>Show Definition -- Use this option to determine the order in which the words on a Practice Test are given</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Reihenfolge -- Hiermit legen Sie fest, in welcher Reihenfolge die Wörter im Übungstest kommen.</translation>
     </message>
     <message>
         <source>Incorrect Answer Behavior -- Use these options to determine how to respond to incorrect answers on Practice Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei falschen Antworten -- Hiermit legen Sie fest, was im Übungstest nach einer falschen Antwort geschieht.</translation>
     </message>
     <message>
         <source>Sounds -- Use these options to enable or disable sounds on Practice Tests</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Töne -- Hiermit schalten Sie die Töne in Übungstests ein oder aus</translation>
     </message>
     <message>
         <source>Options (General)</source>
@@ -280,15 +301,15 @@ Files:
     </message>
     <message>
         <source>Tempory Messages -- Temporary messages are notifications that Lettermarch periodically shows to the user.  These messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kurze Meldungen -- Lettermarch zeigt ab und zu kurze Meldungen. Sie erscheinen für einen Moment und verschwinden dann von selbst. Hiermit legen Sie fest, wie lange sie zu sehen sind.</translation>
     </message>
     <message>
         <source>School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tests in der Schule meist -- Hiermit legen Sie fest, wie der Testtag einer neuen Wortliste aus dem Tag berechnet wird, an dem sie angelegt wird.</translation>
     </message>
     <message>
         <source>Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it&apos;s school test date, so it can be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nach dem Testtag fragen -- Hiermit werden Sie erinnert, wenn der Testtag einer Wortliste vorbei ist, damit Sie sie löschen können.</translation>
     </message>
     <message>
         <source>The Computer Voice</source>
@@ -296,19 +317,19 @@ Files:
     </message>
     <message>
         <source>Recording every word takes time. Under Options, on the Voice page, you can let the computer speak the words that have no recording: tick &apos;Use the computer voice for words without a recording&apos;, choose a voice, set how fast it speaks (slower is easier for young children) and press &apos;Try it&apos; to hear it.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Jedes Wort aufzunehmen dauert. Unter Einstellungen, auf der Seite „Stimme“, kann der Computer die Wörter sprechen, die keine Aufnahme haben: Kreuzen Sie „Die Computerstimme für Wörter ohne Aufnahme verwenden“ an, wählen Sie eine Stimme, stellen Sie ein, wie schnell sie spricht (langsamer ist für kleine Kinder leichter), und klicken Sie auf „Ausprobieren“, um sie zu hören.</translation>
     </message>
     <message>
         <source>A word you have recorded is always spoken in your own voice. With the computer voice on, the Pronounce buttons work for every word, and the test window has a &apos;Read aloud&apos; button beside the definition and the sentence (Ctrl+1 and Ctrl+2) for children who cannot read them yet. The voice never spells the word.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein Wort, das Sie aufgenommen haben, erklingt immer mit Ihrer eigenen Stimme. Mit eingeschalteter Computerstimme funktionieren die Schaltflächen „Vorsprechen“ bei jedem Wort, und das Testfenster hat neben der Bedeutung und dem Beispielsatz eine Schaltfläche „Vorlesen“ (Strg+1 und Strg+2) für Kinder, die noch nicht lesen können. Die Stimme buchstabiert das Wort nie.</translation>
     </message>
     <message>
         <source>A computer voice does not say every word well: names, words from other languages and words spelled differently from how they sound often come out wrong. Listen to each week&apos;s words with the list editor&apos;s Pronounce button, and record the ones the voice gets wrong: your recording is then used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine Computerstimme spricht nicht jedes Wort gut aus: Namen, Wörter aus anderen Sprachen und Wörter, die anders geschrieben als gesprochen werden, klingen oft falsch. Hören Sie sich die Wörter jeder Woche mit „Vorsprechen“ im Listen-Editor an und nehmen Sie die auf, die die Stimme falsch ausspricht: Dann wird Ihre Aufnahme verwendet.</translation>
     </message>
     <message>
         <source>Most school lists are just words. With the computer voice on, a word needs no definition, sentence or recording: the voice says it in the test. This holds in the word editor, for pasted words and for imported files.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die meisten Listen aus der Schule sind nur Wörter. Mit eingeschalteter Computerstimme braucht ein Wort keine Bedeutung, keinen Satz und keine Aufnahme: Die Stimme spricht es im Test. Das gilt im Wort-Editor, für eingefügte Wörter und für importierte Dateien.</translation>
     </message>
     <message>
         <source>Many Words at Once</source>
@@ -316,15 +337,15 @@ Files:
     </message>
     <message>
         <source>In the list editor, &apos;Paste words...&apos; adds many words at once. Copy the week&apos;s words from an e-mail, a document or a spreadsheet and paste them: one word a line, then if you like its definition and a sentence, separated by tabs (a spreadsheet&apos;s columns), &apos; - &apos; or &apos;;&apos;. Numbers and bullets at the start of a line are left out. The table below shows what will be added and which lines are skipped, and why. Tick &apos;Case Sensitive&apos; for words that must keep their capital letters, then press Add.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Im Listen-Editor fügt „Wörter einfügen...“ viele Wörter auf einmal hinzu. Kopieren Sie die Wörter der Woche aus einer E-Mail, einem Dokument oder einer Tabelle und fügen Sie sie ein: ein Wort pro Zeile, danach, wenn Sie möchten, seine Bedeutung und ein Satz, getrennt durch Tabulatoren (die Spalten einer Tabelle), „ - “ oder „;“. Nummern und Aufzählungszeichen am Zeilenanfang werden weggelassen. Die Tabelle darunter zeigt, was hinzugefügt wird und welche Zeilen aus welchem Grund ausgelassen werden. Kreuzen Sie „Groß/klein beachten“ bei Wörtern an, deren Großbuchstaben zählen, und klicken Sie dann auf „Hinzufügen“.</translation>
     </message>
     <message>
         <source>The File menus can also import a word list from a CSV file or from a vocabulary file of KDE&apos;s Parley or KWordQuiz (.kvtml), export a list to either, or export it with its recordings to a folder, for another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Über das Menü „Datei“ können Sie außerdem eine Wortliste aus einer CSV-Datei oder aus einer Vokabeldatei von Parley oder KWordQuiz aus KDE (.kvtml) importieren, eine Liste in eines dieser Formate exportieren oder sie mit ihren Aufnahmen in einen Ordner exportieren, für einen anderen Computer.</translation>
     </message>
     <message>
         <source>&apos;Print a Paper Test...&apos; prints the list as a test to write on, with the definitions and sentences as clues and the word itself never shown, or the answer key in the same order. Either can be saved as a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„Papiertest drucken...“ druckt die Liste als Test zum Ausfüllen, mit den Bedeutungen und Beispielsätzen als Hinweisen und ohne das Wort selbst, oder die Lösungen in derselben Reihenfolge. Beides kann auch als PDF-Datei gespeichert werden.</translation>
     </message>
     <message>
         <source>Names, Dates and Family Settings</source>
@@ -332,19 +353,15 @@ Files:
     </message>
     <message>
         <source>A list may have a name (&apos;Week 12&apos;, &apos;Spelling bee&apos;) as well as its test date: type it in the New List window, or in the list editor&apos;s &apos;List name&apos; box. The main window shows it beside the test date, and so do the windows of the list&apos;s results and what is printed. An imported list is named after its file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eine Liste kann außer ihrem Testtag einen Namen haben („Woche 12“, „Buchstabierwettbewerb“): Geben Sie ihn im Fenster „Neue Liste“ ein oder im Feld „Name der Liste“ des Listen-Editors. Das Hauptfenster zeigt ihn neben dem Testtag, ebenso die Fenster mit den Ergebnissen der Liste und alles Gedruckte. Eine importierte Liste bekommt den Namen ihrer Datei.</translation>
     </message>
     <message>
         <source>Dates are typed and shown with the numbers in your computer&apos;s order: day first where the computer puts the day first (18/12/2026), month first in the United States (12/18/2026).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud still says it); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Daten werden mit den Zahlen in der Reihenfolge Ihres Computers eingegeben und gezeigt: zuerst der Tag, wo der Computer den Tag zuerst schreibt (18.12.2026), zuerst der Monat in den USA (12/18/2026).</translation>
     </message>
     <message>
         <source>Lettermarch copies your lists into the Backups folder at the first start of each day and again when it closes after you changed something, keeping the last 10 copies. File &gt; Restore a Backup... says when each copy was taken and what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch kopiert Ihre Listen beim ersten Start jedes Tages in den Ordner Backups und noch einmal beim Beenden, wenn Sie etwas geändert haben; es behält die letzten 10 Kopien. Datei &gt; Sicherung wiederherstellen... zeigt, wann jede Kopie angelegt wurde und was sie enthält.</translation>
     </message>
     <message>
         <source>Seeing Progress</source>
@@ -352,15 +369,15 @@ Files:
     </message>
     <message>
         <source>Past Tests shows a chart beside the list of tests: each test is a point, with its score and the number of words right at the first try. Click a point to see that test&apos;s results.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„Frühere Tests“ zeigt neben der Liste der Tests ein Diagramm: Jeder Test ist ein Punkt, mit seinem Ergebnis und der Zahl der Wörter, die beim ersten Versuch richtig waren. Klicken Sie auf einen Punkt, um das Ergebnis dieses Tests zu sehen.</translation>
     </message>
     <message>
         <source>Trouble Words (in the File menu of the main window, and a button in Past Tests) lists the words with the most wrong answers, with how often each was right at the first try, how often the test moved on, and the misspelling typed most often. Click a heading to sort; double-click a word to open its list.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„Schwierige Wörter“ (im Menü „Datei“ des Hauptfensters und als Schaltfläche in „Frühere Tests“) zeigt die Wörter mit den meisten falschen Antworten, dazu, wie oft jedes beim ersten Versuch richtig war, wie oft der Test weitergegangen ist und welche falsche Schreibweise am häufigsten getippt wurde. Klicken Sie auf eine Spaltenüberschrift, um zu sortieren; ein Doppelklick auf ein Wort öffnet seine Liste.</translation>
     </message>
     <message>
         <source>Practise Missed Words (in Test Results and Trouble Words) starts a test of only the words you tick; the words not right at the first try come ticked. Its results count only those words, and every other test keeps its score.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„Verpasste Wörter üben“ (im Testergebnis und in „Schwierige Wörter“) beginnt einen Test nur mit den Wörtern, die Sie ankreuzen; die Wörter, die beim ersten Versuch nicht richtig waren, sind schon angekreuzt. Sein Ergebnis zählt nur diese Wörter, und jeder andere Test behält sein Ergebnis.</translation>
     </message>
     <message>
         <source>Several Children</source>
@@ -368,19 +385,23 @@ Files:
     </message>
     <message>
         <source>Each child has lists, tests and recordings of their own. File &gt; Add a Child... in the main window adds one; the first time, it also asks the name of the child who has used Lettermarch so far, whose lists stay exactly where they were.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Jedes Kind hat eigene Listen, Tests und Aufnahmen. Datei &gt; Kind hinzufügen... im Hauptfenster fügt eines hinzu; beim ersten Mal wird auch nach dem Namen des Kindes gefragt, das Lettermarch bisher benutzt hat – seine Listen bleiben genau, wo sie sind.</translation>
     </message>
     <message>
         <source>With two children or more, Lettermarch first asks who is practising: choose a name with the arrow keys or its first letter and press Enter. File &gt; Switch Child... asks again without closing the program. The child&apos;s name is at the end of every window&apos;s title, on the About window and on printed tests and results.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bei zwei oder mehr Kindern fragt Lettermarch zuerst, wer übt: Wählen Sie einen Namen mit den Pfeiltasten oder seinem ersten Buchstaben und drücken Sie die Eingabetaste. Datei &gt; Kind wechseln... fragt erneut, ohne das Programm zu schließen. Der Name des Kindes steht am Ende jedes Fenstertitels, im Fenster „Über Lettermarch“ und auf gedruckten Tests und Ergebnissen.</translation>
     </message>
     <message>
         <source>In that window, Rename... changes a name and Remove... puts a child&apos;s lists aside in the Removed folder (they are never deleted at once; to bring them back, move the folder back into Children while Lettermarch is closed). File &gt; Copy the List to Another Child... gives a brother or sister the same words and recordings.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">In diesem Fenster ändert „Umbenennen...“ einen Namen, und „Entfernen...“ legt die Listen eines Kindes in den Ordner Removed (sie werden nie sofort gelöscht; um sie zurückzuholen, verschieben Sie den Ordner, während Lettermarch geschlossen ist, zurück nach Children). Datei &gt; Liste an anderes Kind kopieren... gibt einem Bruder oder einer Schwester dieselben Wörter und Aufnahmen.</translation>
     </message>
     <message>
         <source>Parent&apos;s Lock... (Options, General Defaults) sets a PIN: the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child then ask for it, for every child; tests, results and Trouble Words do not. After five wrong PINs the next try waits 30 seconds. The lock keeps a child out of the parent&apos;s windows; it does not protect against someone using your own account. A forgotten PIN: close Lettermarch, open Family.json in the data folder with a text editor and delete its &quot;pin&quot; entry (the lines from &quot;pin&quot; to its closing brace, and the comma before them).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Elternsperre... (Einstellungen, Allgemein) legt eine PIN fest: Der Listen-Editor, Neue Liste, Liste löschen, Import, Einstellungen, Sicherung wiederherstellen und das Entfernen eines Kindes fragen dann nach ihr, bei jedem Kind; Tests, Ergebnisse und Schwierige Wörter nicht. Nach fünf falschen PINs muss man 30 Sekunden warten. Die Sperre hält ein Kind aus den Fenstern der Eltern heraus; sie schützt nicht vor jemandem, der Ihr eigenes Benutzerkonto verwendet. PIN vergessen? Schließen Sie Lettermarch, öffnen Sie Family.json im Datenordner mit einem Texteditor und löschen Sie den Eintrag „pin“ (die Zeilen von &quot;pin&quot; bis zu seiner schließenden geschweiften Klammer und das Komma davor).</translation>
+    </message>
+    <message>
+        <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud says &apos;blank&apos; in its place); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
+        <translation type="unfinished">Unter Einstellungen, auf der Seite „Allgemein“: „Das Wort in seinen Hinweisen verbergen“ ersetzt das Wort im Test in seiner Bedeutung und seinem Beispielsatz durch eine Lücke (beim Vorlesen eines Hinweises heißt es dann „Lücke“); „Sagen, wenn nur die Großbuchstaben falsch sind“ sagt es dem Kind; „Ein unlesbares Datum ablehnen“ lässt ein vertipptes Datum mit einer Meldung im Feld stehen, statt es zu ersetzen. Eine Datenbank, die mit dieser Version angelegt wurde, hat alle drei eingeschaltet; eine aus einer früheren Version arbeitet weiter wie bisher, bis Sie sie ankreuzen.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +416,7 @@ Files:
     </message>
     <message>
         <source>This vocabulary file is in version %1 of the format; Lettermarch reads version 2, which KDE&apos;s vocabulary programs have written since 2008.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Vokabeldatei hat Version %1 des Formats; Lettermarch liest Version 2, die die Vokabelprogramme von KDE seit 2008 schreiben.</translation>
     </message>
     <message>
         <source>This vocabulary file is damaged: %1 (line %2).</source>
@@ -414,7 +435,7 @@ Files:
     </message>
     <message>
         <source>%1 is a link to somewhere else, so nothing was written. Choose another folder, or remove the link.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 ist ein Verweis auf einen anderen Ort, darum wurde nichts geschrieben. Wählen Sie einen anderen Ordner oder entfernen Sie den Verweis.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
@@ -429,7 +450,7 @@ Files:
     <name>ListFiles</name>
     <message>
         <source>Word lists (*.csv *.kvtml);;CSV files (*.csv);;KDE vocabulary files (*.kvtml);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wortlisten (*.csv *.kvtml);;CSV-Dateien (*.csv);;KDE-Vokabeldateien (*.kvtml);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Import Words</source>
@@ -490,7 +511,9 @@ Es wurde nichts importiert.</translation>
         <source>Lettermarch cannot add any more %1 to this database: every number it can give them has been used.
 
 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch kann dieser Datenbank keine weiteren %1 hinzufügen: Alle Nummern, die es vergeben kann, sind verbraucht.
+
+Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -516,7 +539,7 @@ Nothing was changed.</source>
     <name>Modules</name>
     <message>
         <source>The print preview cannot be shown: Qt&apos;s printing library could not be loaded (Debian package libqt6printsupport6).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Druckvorschau kann nicht gezeigt werden: Die Druckbibliothek von Qt konnte nicht geladen werden (Debian-Paket libqt6printsupport6).</translation>
     </message>
 </context>
 <context>
@@ -606,7 +629,7 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;h3&gt;Words&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Word&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Result&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Typed&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&lt;/table&gt;&lt;h3&gt;Wörter&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Wort&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Ergebnis&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Geschrieben&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Test Results</source>
@@ -640,7 +663,7 @@ Nothing was changed.</source>
     <name>RecordingFiles</name>
     <message>
         <source>The recording %1 is too long to play: a word&apos;s recording may last up to %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Aufnahme %1 ist zu lang zum Abspielen: Die Aufnahme eines Wortes darf höchstens %2 Minuten dauern.</translation>
     </message>
 </context>
 <context>
@@ -655,19 +678,19 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>The file is empty (0 bytes), so it holds no word lists. It may be left over from a copy that did not finish.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist leer (0 Byte) und enthält keine Wortlisten. Vielleicht stammt sie von einem Kopiervorgang, der nicht fertig wurde.</translation>
     </message>
     <message>
         <source>The file is not a Lettermarch database. It may be damaged, or it may belong to another program.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist keine Lettermarch-Datenbank. Vielleicht ist sie beschädigt oder gehört zu einem anderen Programm.</translation>
     </message>
     <message>
         <source>The file is damaged: it is shorter than the database it holds says it should be, so part of it is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist beschädigt: Sie ist kürzer, als die Datenbank darin angibt; ein Teil fehlt.</translation>
     </message>
     <message>
         <source>The file cannot be changed (it is read-only, or you lack permission to write it).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei kann nicht geändert werden (sie ist schreibgeschützt, oder Ihnen fehlt die Berechtigung, sie zu schreiben).</translation>
     </message>
     <message>
         <source>The file is in use by another program.</source>
@@ -768,7 +791,13 @@ Lettermarch wird jetzt beendet.</translation>
 %2
 
 The file has been left exactly as it was. Lettermarch will now close.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch kann seine Datenbankdatei nicht benutzen:
+
+%1
+
+%2
+
+Die Datei ist genau so geblieben, wie sie war. Lettermarch wird jetzt beendet.</translation>
     </message>
     <message>
         <source>Lettermarch starts with the children it could find.
@@ -824,7 +853,7 @@ Es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>The list was copied to %1&apos;s lists, but the recordings of these words could not be: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste wurde zu den Listen von %1 kopiert, die Aufnahmen dieser Wörter aber nicht: %2</translation>
     </message>
     <message>
         <source>Too many wrong PINs. Try again in %1 seconds.</source>
@@ -832,7 +861,7 @@ Es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>That is not the parent&apos;s PIN. After five wrong PINs, the next try waits 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das ist nicht die PIN der Eltern. Nach fünf falschen PINs muss man 30 Sekunden warten.</translation>
     </message>
     <message>
         <source>That is not the parent&apos;s PIN.</source>
@@ -866,7 +895,9 @@ Es wurde nichts kopiert.</translation>
         <source>Lettermarch is already open.
 
 Please use the Lettermarch window that is already open. If you cannot find it, look for it on the taskbar.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch ist schon geöffnet.
+
+Bitte benutzen Sie das Lettermarch-Fenster, das schon offen ist. Wenn Sie es nicht finden, schauen Sie in der Taskleiste nach.</translation>
     </message>
     <message>
         <source>
@@ -874,11 +905,15 @@ Please use the Lettermarch window that is already open. If you cannot find it, l
 Two copies of Lettermarch using one folder at the same time can lose answers and words. Go on only if no other copy of Lettermarch, on this computer or any other, is using this folder.
 
 Go on?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+
+Wenn zwei Lettermarch-Fenster gleichzeitig einen Ordner benutzen, können Antworten und Wörter verloren gehen. Machen Sie nur weiter, wenn kein anderes Lettermarch, auf diesem oder einem anderen Computer, diesen Ordner benutzt.
+
+Weitermachen?</translation>
     </message>
     <message>
         <source>Your lists as they are now could not be kept as a backup, so nothing was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ihre Listen konnten in ihrem jetzigen Stand nicht gesichert werden, darum wurde nichts wiederhergestellt.</translation>
     </message>
     <message>
         <source>The restored database cannot be used:
@@ -886,7 +921,11 @@ Go on?</source>
 %1
 
 Your lists as they were have been put back.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die wiederhergestellte Datenbank kann nicht benutzt werden:
+
+%1
+
+Ihre Listen sind wieder so, wie sie waren.</translation>
     </message>
     <message>
         <source>The database cannot be used:
@@ -924,7 +963,7 @@ Ihre Listen sind unverändert.</translation>
     <name>Store</name>
     <message>
         <source>The folder that holds the file cannot be written to, so changes could not be saved safely.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">In den Ordner der Datei kann nicht geschrieben werden, darum konnten Änderungen nicht sicher gespeichert werden.</translation>
     </message>
     <message>
         <source>The file is missing and the folder does not allow a new one to be created.</source>
@@ -1033,7 +1072,7 @@ Ihre Listen sind unverändert.</translation>
     </message>
     <message>
         <source>The number of chances given to spell a word correctly before moving on to the next word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie viele Versuche das Kind für ein Wort hat, bevor das nächste Wort kommt</translation>
     </message>
     <message>
         <source>Go to the next word after</source>
@@ -1049,7 +1088,7 @@ Ihre Listen sind unverändert.</translation>
     </message>
     <message>
         <source>Show the correct answer if the word is not spelled correctly after the specified number of chances</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die richtige Schreibweise zeigen, wenn das Wort nach den erlaubten Versuchen nicht richtig ist</translation>
     </message>
     <message>
         <source>Require the student to type the correct answer after it is revealed</source>
@@ -1110,13 +1149,17 @@ Ihre Listen sind unverändert.</translation>
         <source>Another program is using Lettermarch&apos;s database file, so your answer could not be saved yet.
 
 It is kept, and it will be saved as soon as the file is free. You can go on with the test.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein anderes Programm benutzt die Datenbankdatei von Lettermarch, darum konnte deine Antwort noch nicht gespeichert werden.
+
+Sie wird aufbewahrt und gespeichert, sobald die Datei frei ist. Du kannst mit dem Test weitermachen.</translation>
     </message>
     <message>
         <source>Another program is still using Lettermarch&apos;s database file, so this test could not be saved yet.
 
 Nothing you typed is lost. Click OK to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ein anderes Programm benutzt noch die Datenbankdatei von Lettermarch, darum konnte dieser Test noch nicht gespeichert werden.
+
+Nichts, was du geschrieben hast, geht verloren. Klicke auf OK, um es noch einmal zu versuchen.</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -1139,7 +1182,7 @@ Nothing you typed is lost. Click OK to try again.</source>
     <name>Voice</name>
     <message>
         <source>No computer voice is installed on this computer. To add one, install the package qt6-speech-flite-plugin (for example with: sudo apt install qt6-speech-flite-plugin).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Auf diesem Computer ist keine Computerstimme installiert. Installieren Sie dafür das Paket qt6-speech-flite-plugin (zum Beispiel mit: sudo apt install qt6-speech-flite-plugin).</translation>
     </message>
 </context>
 <context>
@@ -1247,7 +1290,7 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>The file is not in the UTF-8 encoding. Save it as &quot;CSV UTF-8&quot; (or as Unicode text) in the program that made it, then import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei ist nicht in UTF-8 kodiert. Speichern Sie sie in dem Programm, mit dem sie erstellt wurde, als „CSV UTF-8“ (oder als Unicode-Text) und importieren Sie sie erneut.</translation>
     </message>
     <message>
         <source>There is no file %1.</source>
@@ -1267,7 +1310,7 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>The file %1 holds more than %2 words; a word list in Lettermarch holds at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Datei %1 enthält mehr als %2 Wörter; eine Wortliste in Lettermarch hat höchstens %2.</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1396,11 @@ Nothing you typed is lost. Click OK to try again.</source>
 %1
 
 %2 will be offered again at the next start, from the folder made for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Liste der Kinder konnte nicht gespeichert werden:
+
+%1
+
+%2 wird beim nächsten Start wieder angeboten, aus dem für das Kind angelegten Ordner.</translation>
     </message>
 </context>
 <context>
@@ -1449,7 +1496,9 @@ Nothing you typed is lost. Click OK to try again.</source>
         <source>Remove %1 from Lettermarch?
 
 %1&apos;s lists, tests and recordings are put aside in the Removed folder, not deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 aus Lettermarch entfernen?
+
+Die Listen, Tests und Aufnahmen von %1 werden in den Ordner Removed gelegt, nicht gelöscht.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove %1?</source>
@@ -1495,7 +1544,7 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>It is now past the scheduled test date of this word list.  Would you like to delete this list?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Testtag dieser Wortliste ist vorbei. Möchten Sie die Liste löschen?</translation>
     </message>
     <message>
         <source>Created:</source>
@@ -1602,7 +1651,7 @@ Nothing you typed is lost. Click OK to try again.</source>
     </message>
     <message>
         <source>The number of times this word was spelled correctly on the first attempt on a test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie oft dieses Wort in einem Test beim ersten Versuch richtig geschrieben wurde</translation>
     </message>
     <message>
         <source>The number of times this word has been misspelled on a test</source>
@@ -1812,7 +1861,10 @@ Nothing you typed is lost. Click OK to try again.</source>
    1. A Definition
    2. A Context Sentence
 or 3. A Recording of the word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mindestens eines davon muss es geben:
+   1. Eine Bedeutung
+   2. Einen Beispielsatz
+oder 3. Eine Aufnahme des Wortes</translation>
     </message>
     <message>
         <source>The word was saved, but its recording could not be stored in the folder
@@ -1839,7 +1891,7 @@ abgelegt werden</translation>
     </message>
     <message>
         <source>Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Groß/klein beachten heißt: Das Wort zählt nur als richtig, wenn es genau so geschrieben wird, auch groß und klein</translation>
     </message>
 </context>
 <context>
@@ -2085,7 +2137,9 @@ abgelegt werden</translation>
         <source>&quot;%1&quot; is not a date Lettermarch can read (%2).
 
 Type the date as %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„%1“ ist kein Datum, das Lettermarch lesen kann (%2).
+
+Geben Sie das Datum als %3 ein, zum Beispiel %4.</translation>
     </message>
     <message>
         <source>optional</source>
@@ -2375,7 +2429,7 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>The chart cannot be shown: Qt&apos;s chart library could not be loaded (Debian package libqt6charts6).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Diagramm kann nicht gezeigt werden: Die Diagrammbibliothek von Qt konnte nicht geladen werden (Debian-Paket libqt6charts6).</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2422,7 +2476,7 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>&amp;Paste or type one word a line. After the word, a definition and a sentence may follow, separated by tabs (as a spreadsheet copies them), &quot; - &quot; or &quot;;&quot;. Ctrl+Tab leaves the box.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Fügen Sie ein Wort pro Zeile ein oder tippen Sie es. Nach dem Wort können eine Bedeutung und ein Satz folgen, getrennt durch Tabulatoren (wie eine Tabellenkalkulation sie kopiert), „ - “ oder „;“. Strg+Tab verlässt das Feld.</translation>
     </message>
     <message>
         <source>Word</source>
@@ -2486,7 +2540,7 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source> Words without a clue are added when the computer voice is on (Options, Voice tab): it then says them in the test.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> Wörter ohne Hinweis werden hinzugefügt, wenn die Computerstimme eingeschaltet ist (Einstellungen, Seite Stimme): Sie spricht sie dann im Test.</translation>
     </message>
     <message>
         <source>Nothing was added: %1</source>
@@ -2494,7 +2548,7 @@ Type the date as %3, for example %4.</source>
     </message>
     <message>
         <source>There is already a recording of &quot;%1&quot;. Replace it with the one from the imported file?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Es gibt schon eine Aufnahme von „%1“. Durch die aus der importierten Datei ersetzen?</translation>
     </message>
     <message>
         <source>The words were added, but the recordings of these could not be copied: %1</source>
@@ -2577,7 +2631,8 @@ Type the date as %3, for example %4.</source>
     <message>
         <source>Lettermarch keeps a copy of your lists each day it starts and each day it closes after a change, the last %1 of them.
 Choose the copy to go back to:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lettermarch bewahrt jeden Tag beim Start und nach einer Änderung beim Beenden eine Kopie Ihrer Listen auf, die letzten %1.
+Wählen Sie die Kopie, zu der Sie zurückkehren möchten:</translation>
     </message>
     <message>
         <source>Taken</source>
@@ -2623,7 +2678,9 @@ Choose the copy to go back to:</source>
         <source>Go back to the copy taken %1?
 
 It holds %2 word lists and %3 tests. Your lists as they are now are kept as one more backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zur Kopie vom %1 zurückkehren?
+
+Sie enthält %2 Wortlisten und %3 Tests. Ihre Listen werden vorher in ihrem jetzigen Stand als weitere Sicherung aufbewahrt.</translation>
     </message>
     <message>
         <source>
@@ -2695,7 +2752,7 @@ Bitte versuch es noch einmal.</translation>
     </message>
     <message>
         <source>With a PIN, the windows that change lists and settings (the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, results and Trouble Words stay open to the child.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mit einer PIN fragen die Fenster, die Listen und Einstellungen ändern (Listen-Editor, Neue Liste, Liste löschen, Import, Einstellungen, Sicherung wiederherstellen und das Entfernen eines Kindes), zuerst nach ihr. Tests, Ergebnisse und Schwierige Wörter bleiben für das Kind offen.</translation>
     </message>
     <message>
         <source>&amp;New PIN</source>
@@ -2790,7 +2847,7 @@ Wörter ohne Aufnahme werden in diesem Test nicht vorgesprochen.</translation>
     </message>
     <message>
         <source>%1 answers of the test could not be saved: another program still holds the database file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 Antworten des Tests konnten nicht gespeichert werden: Ein anderes Programm hält die Datenbankdatei noch fest.</translation>
     </message>
     <message>
         <source>Word %1 of %2</source>
@@ -2800,13 +2857,17 @@ Wörter ohne Aufnahme werden in diesem Test nicht vorgesprochen.</translation>
         <source>%1 of this list&apos;s words cannot be asked, because the database holds it without an identifier (it may have been changed by another program).
 
 The test goes on with the other words. To include the word, add the word again in the list editor.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 Wort dieser Liste kann nicht abgefragt werden, weil die Datenbank es ohne Kennung enthält (vielleicht wurde es von einem anderen Programm geändert).
+
+Der Test geht mit den anderen Wörtern weiter. Damit das Wort dabei ist, fügen Sie es im Listen-Editor noch einmal hinzu.</translation>
     </message>
     <message>
         <source>%1 of this list&apos;s words cannot be asked, because the database holds them without an identifier (it may have been changed by another program).
 
 The test goes on with the other words. To include those words, add those words again in the list editor.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 Wörter dieser Liste können nicht abgefragt werden, weil die Datenbank sie ohne Kennung enthält (vielleicht wurden sie von einem anderen Programm geändert).
+
+Der Test geht mit den anderen Wörtern weiter. Damit diese Wörter dabei sind, fügen Sie sie im Listen-Editor noch einmal hinzu.</translation>
     </message>
     <message>
         <source>You have not completed the test.
@@ -2863,7 +2924,7 @@ Möchtest du wirklich aufhören?</translation>
     </message>
     <message>
         <source>The number of words that were not spelled correctly in the allotted number of attempts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wie viele Wörter in den erlaubten Versuchen nicht richtig geschrieben wurden</translation>
     </message>
     <message>
         <source>Score:</source>
@@ -2972,7 +3033,8 @@ Möchtest du wirklich aufhören?</translation>
     <message>
         <source>There was a problem loading the default settings.
 Please use the Options screen to set defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Die Vorgaben konnten nicht geladen werden.
+Bitte legen Sie die Vorgaben unter Einstellungen fest.</translation>
     </message>
     <message>
         <source>You must check at least one of the following boxes to proceed with the test:</source>
@@ -2993,7 +3055,8 @@ Please use the Options screen to set defaults.</source>
     <message>
         <source>There was a problem saving these settings.
 Please use the Options screen to set defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Diese Einstellungen konnten nicht gespeichert werden.
+Bitte legen Sie die Vorgaben unter Einstellungen fest.</translation>
     </message>
 </context>
 <context>

@@ -168,8 +168,8 @@ QList<Topic> topics()
                 Paragraph,
                 QCoreApplication::translate("HelpTexts",
                     "Under Options, on the General Defaults page: 'Hide the word in its clues' blanks the "
-                    "word out of its definition and sentence during a test (reading a clue aloud still "
-                    "says it); 'Say when only the capital letters are wrong' tells the child so; 'Refuse "
+                    "word out of its definition and sentence during a test (reading a clue aloud says "
+                    "'blank' in its place); 'Say when only the capital letters are wrong' tells the child so; 'Refuse "
                     "a date that cannot be read' keeps a mistyped date in its box with a message instead "
                     "of replacing it. A database made by this version has all three on; one from an "
                     "earlier version keeps working as it did until you tick them."),
