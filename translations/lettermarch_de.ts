@@ -2964,7 +2964,7 @@ Möchtest du wirklich aufhören?</translation>
     </message>
     <message>
         <source>Save Results as P&amp;DF...</source>
-        <translation type="unfinished">Ergebnis als P&amp;DF speichern...</translation>
+        <translation type="unfinished">Ergebnis als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
