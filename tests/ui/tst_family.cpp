@@ -122,6 +122,13 @@ private slots:
         QCOMPARE(skipped.size(), 3);
         QVERIFY(skipped.at(0).contains(u"\"Gone\" was left out: the folder \"Children/Gone\" is gone."_s));
         QVERIFY(skipped.at(1).contains(u"\"Sneaky\" was left out"_s));
+
+        // The first child is the family's own folder and stays; removing one
+        // before the one chosen last keeps that one chosen.
+        QVERIFY(!family.remove(0, QDate(2026, 12, 2), &problem) && problem.startsWith(u"The first child's"_s));
+        family.setLast(2);
+        QVERIFY(family.remove(1, QDate(2026, 12, 2), &problem));
+        QCOMPARE(family.lastIndex(), 1);
     }
 
     void oneChild_noQuestionAndNoChange()
