@@ -126,6 +126,9 @@ private slots:
         QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
         list->mnuExit->trigger();
         t.snap(u"back in the main window"_s, &program().store());
+        MsgBoxScript::expect(MsgAnswer::Yes); // deleted from the main window
+        QTest::mouseClick(main->cmdDeleteList, Qt::LeftButton);
+        t.snap(u"the list deleted"_s, &program().store());
         VERIFY_TRANSCRIPT(t);
     }
 
