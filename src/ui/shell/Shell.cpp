@@ -114,8 +114,11 @@ bool Shell::prepare()
     g.gPromptToDeleteLists = general.promptToDeleteLists;
     g.gVoice = ReadVoiceOptions(store);
     // The language chosen under Options (each child's own), unless one was given.
-    if (m_language.isEmpty() && qApp)
-        Language::install(*qApp, ReadLanguage(store));
+    // main() installed the system's language already: reloaded only on a change.
+    if (const QString chosen = ReadLanguage(store); m_language.isEmpty() && qApp && chosen != m_installed) {
+        Language::install(*qApp, chosen);
+        m_installed = chosen;
+    }
     PromptForOldLists();
     return true;
 }

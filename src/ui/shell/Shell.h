@@ -158,4 +158,5 @@ private:
     int m_wrongPins = 0;
     QDateTime m_pinWaitUntil;
     QString m_language;
+    QString m_installed; // the language chosen under Options now loaded
 };
