@@ -17,6 +17,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     qt6-multimedia-dev
     qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+    qt6-speech-speechd-plugin speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
     qt6-charts-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core

@@ -492,6 +492,18 @@ Es wurde nichts importiert.</translation>
         <source>The list and its recordings were saved in the folder %1.</source>
         <translation type="unfinished">Die Liste und ihre Aufnahmen wurden im Ordner %1 gespeichert.</translation>
     </message>
+    <message>
+        <source>The list&apos;s language could not be saved: %1</source>
+        <translation type="unfinished">Die Sprache der Liste konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ListLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language</comment>
+        <translation type="unfinished">de</translation>
+    </message>
 </context>
 <context>
     <name>ListStore</name>
@@ -1186,6 +1198,13 @@ Nichts, was du geschrieben hast, geht verloren. Klicke auf OK, um es noch einmal
     </message>
 </context>
 <context>
+    <name>VoiceOptions</name>
+    <message>
+        <source>The computer voice cannot speak %1 on this computer. Voices for many languages come with the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng.</source>
+        <translation type="unfinished">Die Computerstimme kann auf diesem Computer kein %1 sprechen. Stimmen für viele Sprachen bringen die Pakete qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng mit.</translation>
+    </message>
+</context>
+<context>
     <name>WeekDates</name>
     <message>
         <source>Today is %1 %2</source>
@@ -1760,6 +1779,26 @@ Die Listen, Tests und Aufnahmen von %1 werden in den Ordner Removed gelegt, nich
     <message>
         <source>NO</source>
         <translation type="unfinished">NEIN</translation>
+    </message>
+    <message>
+        <source>The language of this list&apos;s words: the computer voice speaks them in it</source>
+        <translation type="unfinished">Die Sprache der Wörter dieser Liste: Die Computerstimme spricht sie in dieser Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished">&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language (%1)</source>
+        <translation type="unfinished">Sprache des Programms (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (no voice)</source>
+        <translation type="unfinished">%1 (keine Stimme)</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: %1</source>
+        <translation type="unfinished">Die Sprache konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2383,6 +2422,14 @@ Geben Sie das Datum als %3 ein, zum Beispiel %4.</translation>
     <message>
         <source>Lettermarch speaks the language chosen from its next start.</source>
         <translation type="unfinished">Lettermarch spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>A list in one of these languages is spoken with its sounds</source>
+        <translation type="unfinished">Eine Liste in einer dieser Sprachen wird mit ihrer eigenen Aussprache gesprochen</translation>
+    </message>
+    <message>
+        <source>Languages with a voice</source>
+        <translation type="unfinished">Sprachen mit einer Stimme</translation>
     </message>
 </context>
 <context>

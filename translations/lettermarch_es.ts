@@ -492,6 +492,18 @@ No se importó nada.</translation>
         <source>The list and its recordings were saved in the folder %1.</source>
         <translation type="unfinished">La lista y sus grabaciones se guardaron en la carpeta %1.</translation>
     </message>
+    <message>
+        <source>The list&apos;s language could not be saved: %1</source>
+        <translation type="unfinished">No se ha podido guardar el idioma de la lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ListLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language</comment>
+        <translation type="unfinished">es</translation>
+    </message>
 </context>
 <context>
     <name>ListStore</name>
@@ -1186,6 +1198,13 @@ No se pierde nada de lo que escribiste. Haz clic en Aceptar para intentarlo otra
     </message>
 </context>
 <context>
+    <name>VoiceOptions</name>
+    <message>
+        <source>The computer voice cannot speak %1 on this computer. Voices for many languages come with the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng.</source>
+        <translation type="unfinished">La voz del ordenador no puede hablar %1 en este ordenador. Los paquetes qt6-speech-speechd-plugin y speech-dispatcher-espeak-ng traen voces para muchos idiomas.</translation>
+    </message>
+</context>
+<context>
     <name>WeekDates</name>
     <message>
         <source>Today is %1 %2</source>
@@ -1760,6 +1779,26 @@ Las listas, pruebas y grabaciones de %1 se apartan en la carpeta Removed, no se 
     <message>
         <source>NO</source>
         <translation type="unfinished">NO</translation>
+    </message>
+    <message>
+        <source>The language of this list&apos;s words: the computer voice speaks them in it</source>
+        <translation type="unfinished">El idioma de las palabras de esta lista: la voz del ordenador las pronuncia en él</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished">&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language (%1)</source>
+        <translation type="unfinished">Idioma del programa (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (no voice)</source>
+        <translation type="unfinished">%1 (sin voz)</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: %1</source>
+        <translation type="unfinished">No se ha podido guardar el idioma: %1</translation>
     </message>
 </context>
 <context>
@@ -2382,6 +2421,14 @@ Escriba la fecha como %3, por ejemplo %4.</translation>
     <message>
         <source>Lettermarch speaks the language chosen from its next start.</source>
         <translation type="unfinished">Lettermarch hablará el idioma elegido a partir del próximo inicio.</translation>
+    </message>
+    <message>
+        <source>A list in one of these languages is spoken with its sounds</source>
+        <translation type="unfinished">Una lista en uno de estos idiomas se pronuncia con sus propios sonidos</translation>
+    </message>
+    <message>
+        <source>Languages with a voice</source>
+        <translation type="unfinished">Idiomas con voz</translation>
     </message>
 </context>
 <context>

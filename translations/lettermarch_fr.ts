@@ -493,6 +493,18 @@ Rien n&apos;a été importé.</translation>
         <source>The list and its recordings were saved in the folder %1.</source>
         <translation type="unfinished">La liste et ses enregistrements ont été enregistrés dans le dossier %1.</translation>
     </message>
+    <message>
+        <source>The list&apos;s language could not be saved: %1</source>
+        <translation type="unfinished">La langue de la liste n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ListLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>the code of this translation&apos;s language</comment>
+        <translation type="unfinished">fr</translation>
+    </message>
 </context>
 <context>
     <name>ListStore</name>
@@ -1187,6 +1199,13 @@ Rien de ce que tu as tapé n&apos;est perdu. Clique sur OK pour réessayer.</tra
     </message>
 </context>
 <context>
+    <name>VoiceOptions</name>
+    <message>
+        <source>The computer voice cannot speak %1 on this computer. Voices for many languages come with the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng.</source>
+        <translation type="unfinished">La voix de l&apos;ordinateur ne sait pas parler %1 sur cet ordinateur. Les paquets qt6-speech-speechd-plugin et speech-dispatcher-espeak-ng apportent des voix pour de nombreuses langues.</translation>
+    </message>
+</context>
+<context>
     <name>WeekDates</name>
     <message>
         <source>Today is %1 %2</source>
@@ -1761,6 +1780,26 @@ Les listes, tests et enregistrements de %1 sont mis de côté dans le dossier Re
     <message>
         <source>NO</source>
         <translation type="unfinished">NON</translation>
+    </message>
+    <message>
+        <source>The language of this list&apos;s words: the computer voice speaks them in it</source>
+        <translation type="unfinished">La langue des mots de cette liste : la voix de l&apos;ordinateur les prononce dans cette langue</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished">&amp;Langue</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language (%1)</source>
+        <translation type="unfinished">Langue du programme (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (no voice)</source>
+        <translation type="unfinished">%1 (pas de voix)</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: %1</source>
+        <translation type="unfinished">La langue n&apos;a pas pu être enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -2383,6 +2422,14 @@ Tapez la date sous la forme %3, par exemple %4.</translation>
     <message>
         <source>Lettermarch speaks the language chosen from its next start.</source>
         <translation type="unfinished">Lettermarch parlera la langue choisie à partir du prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>A list in one of these languages is spoken with its sounds</source>
+        <translation type="unfinished">Une liste dans l&apos;une de ces langues est prononcée avec ses propres sons</translation>
+    </message>
+    <message>
+        <source>Languages with a voice</source>
+        <translation type="unfinished">Langues avec une voix</translation>
     </message>
 </context>
 <context>

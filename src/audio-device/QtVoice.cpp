@@ -20,40 +20,39 @@ class QtVoice : public Voice
 public:
     QtVoice()
     {
-        // flite speaks offline; another engine only when there is no flite.
+        // flite speaks English offline and comes first, as it always has;
+        // another engine (speech-dispatcher) speaks the other languages, or
+        // English too when there is no flite. It is started only when asked
+        // for a language, as it starts a service of its own.
         const QStringList engines = QTextToSpeech::availableEngines();
+        m_hasOther = engines.size() > (engines.contains(QStringLiteral("flite")) ? 1 : 0);
         if (engines.contains(QStringLiteral("flite")))
-            m_speech = std::make_unique<QTextToSpeech>(QStringLiteral("flite"));
+            m_first = make(QStringLiteral("flite"));
         else if (!engines.isEmpty())
-            m_speech = std::make_unique<QTextToSpeech>(engines.first());
-        if (m_speech) {
-            QObject::connect(
-                m_speech.get(), &QTextToSpeech::stateChanged, m_speech.get(), [this](QTextToSpeech::State state) {
-                    if (state == QTextToSpeech::Ready)
-                        sayPending();
-                });
-        }
+            m_first = make(engines.first());
     }
 
     ~QtVoice() override
     {
-        if (!m_speech)
-            return;
-        m_speech->disconnect();
         // The flite engine of Qt 6.4 cannot be torn down safely: its audio
         // thread may still use it, and the program would end with a crash
-        // instead of closing its files. It is kept, reachable, until the
-        // process ends.
-        keptEngines().push_back(m_speech.release());
+        // instead of closing its files. Engines are kept, reachable, until
+        // the process ends.
+        for (auto *engine : {&m_first, &m_other}) {
+            if (*engine) {
+                (*engine)->disconnect();
+                keptEngines().push_back(engine->release());
+            }
+        }
     }
 
     QString problem() override
     {
-        if (!m_speech)
+        if (!m_first)
             return noVoiceInstalled();
-        if (m_speech->state() == QTextToSpeech::Error)
+        if (m_first->state() == QTextToSpeech::Error)
             return QCoreApplication::translate("QtVoice", "The computer voice does not work on this computer.");
-        if (m_speech->availableVoices().isEmpty())
+        if (m_first->availableVoices().isEmpty())
             return QCoreApplication::translate("QtVoice", "The computer voice has no voices installed.");
         return {};
     }
@@ -61,30 +60,46 @@ public:
     QStringList voices() override
     {
         QStringList names;
-        if (m_speech) {
-            for (const QVoice &v : m_speech->availableVoices())
+        if (m_first) {
+            for (const QVoice &v : m_first->availableVoices())
                 names << v.name();
         }
         return names;
     }
 
-    void say(const QString &text, const QString &voice, double rate) override
+    QList<QLocale::Language> languages() override
+    {
+        QList<QLocale::Language> found;
+        for (QTextToSpeech *engine : {m_first.get(), other()}) {
+            if (!engine)
+                continue;
+            for (const QLocale &locale : engine->availableLocales()) {
+                if (locale.language() != QLocale::C && !found.contains(locale.language()))
+                    found << locale.language();
+            }
+        }
+        return found;
+    }
+
+    void say(const QString &text, const QString &voice, double rate, QLocale::Language language) override
     {
         if (!problem().isEmpty())
             return;
-        // One thing at a time: a text asked for while the engine speaks waits
+        QTextToSpeech *engine = engineFor(language);
+        if (!engine)
+            return;
+        // One thing at a time: a text asked for while an engine speaks waits
         // until it is done, and only the latest one waits. (Stopping the
         // flite engine of Qt 6.4 in the middle of a word can tear down its
         // audio output under it and end the program.)
-        m_pending = Request {text, voice, rate};
-        if (m_speech->state() == QTextToSpeech::Ready)
-            sayPending();
+        m_pending = Request {text, voice, rate, language, engine};
+        sayPending();
     }
 
     // What waits is dropped; a word being said ends by itself (see say()).
     void stop() override { m_pending.reset(); }
 
-    bool isSpeaking() override { return m_speech && (m_pending || m_speech->state() == QTextToSpeech::Speaking); }
+    bool isSpeaking() override { return m_pending || speaking(); }
 
 private:
     struct Request
@@ -92,23 +107,92 @@ private:
         QString text;
         QString voice;
         double rate = 0;
+        QLocale::Language language = QLocale::English;
+        QTextToSpeech *engine = nullptr;
     };
+
+    std::unique_ptr<QTextToSpeech> make(const QString &name)
+    {
+        auto engine = std::make_unique<QTextToSpeech>(name);
+        QObject::connect(engine.get(), &QTextToSpeech::stateChanged, engine.get(), [this](QTextToSpeech::State state) {
+            if (state == QTextToSpeech::Ready)
+                sayPending();
+        });
+        return engine;
+    }
+
+    QTextToSpeech *other()
+    {
+        if (!m_other && m_hasOther) {
+            m_hasOther = false;
+            for (const QString &name : QTextToSpeech::availableEngines()) {
+                if (name != QStringLiteral("flite") && name != m_first->engine()) {
+                    m_other = make(name);
+                    break;
+                }
+            }
+        }
+        return m_other.get();
+    }
+
+    // The engine's locale for the language, the one of the program's
+    // country when there are several ("fr_CH" in Switzerland).
+    static std::optional<QLocale> localeFor(QTextToSpeech &engine, QLocale::Language language)
+    {
+        std::optional<QLocale> found;
+        for (const QLocale &locale : engine.availableLocales()) {
+            if (locale.language() != language)
+                continue;
+            if (!found || locale.territory() == QLocale().territory())
+                found = locale;
+        }
+        return found;
+    }
+
+    QTextToSpeech *engineFor(QLocale::Language language)
+    {
+        for (QTextToSpeech *engine : {m_first.get(), other()}) {
+            if (!engine)
+                continue;
+            if (engine->locale().language() == language)
+                return engine;
+            if (const auto locale = localeFor(*engine, language)) {
+                if (engine->state() != QTextToSpeech::Speaking)
+                    engine->setLocale(*locale);
+                return engine;
+            }
+        }
+        return nullptr;
+    }
+
+    bool speaking() const
+    {
+        return (m_first && m_first->state() == QTextToSpeech::Speaking)
+            || (m_other && m_other->state() == QTextToSpeech::Speaking);
+    }
 
     void sayPending()
     {
-        if (!m_pending)
+        if (!m_pending || speaking())
             return;
         const Request r = *m_pending;
         m_pending.reset();
-        for (const QVoice &v : m_speech->availableVoices()) {
-            if (v.name() == r.voice)
-                m_speech->setVoice(v);
+        QTextToSpeech *engine = r.engine;
+        if (engine->locale().language() != r.language) {
+            if (const auto locale = localeFor(*engine, r.language))
+                engine->setLocale(*locale);
         }
-        m_speech->setRate(qBound(-1.0, r.rate, 1.0));
-        m_speech->say(r.text);
+        for (const QVoice &v : engine->availableVoices()) {
+            if (v.name() == r.voice)
+                engine->setVoice(v);
+        }
+        engine->setRate(qBound(-1.0, r.rate, 1.0));
+        engine->say(r.text);
     }
 
-    std::unique_ptr<QTextToSpeech> m_speech;
+    std::unique_ptr<QTextToSpeech> m_first;
+    std::unique_ptr<QTextToSpeech> m_other;
+    bool m_hasOther = false;
     std::optional<Request> m_pending;
 };
 

@@ -6,6 +6,7 @@
 #include "core/exchange/ListExport.h"
 #include "core/exchange/Printouts.h"
 #include "core/exchange/WordImport.h"
+#include "core/lists/ListLanguage.h"
 #include "core/practice/TestSession.h"
 #include "ui/kernel/FileDialogs.h"
 #include "ui/kernel/Printing.h"
@@ -153,6 +154,37 @@ private slots:
         QCOMPARE(read.words,
             QList<WordEntry>({{u"island"_s, u"land with water all around"_s, u"We sailed to the island."_s, false, {}},
                 {u"Monday"_s, u"the first school day"_s, {}, true, {}, u"its recording is not there"_s}}));
+    }
+
+    void listLanguage_exportedAdoptedOnImportAndDeletedWithTheList()
+    {
+        Store &s = *m_store;
+        const qint32 list = listWith(s, {{u"Brot"_s, {}, {}, false, {}}});
+        QCOMPARE(ListLanguage::spoken(s, list), QLocale::English); // none: the program's
+        QVERIFY(!s.hasTable(u"LIST_LANGUAGES"_s));
+        const QString path = m_folder->file(u"list.kvtml"_s);
+        QCOMPARE(ListExport::WriteFile(s, list, path, program().globals.gWavPath), QString());
+        QCOMPARE(WordImport::ReadFile(path).language, u"en"_s);
+        ListLanguage::set(s, list, u"de"_s);
+        QCOMPARE(ListLanguage::spoken(s, list), QLocale::German);
+        QCOMPARE(ListExport::WriteFile(s, list, path, program().globals.gWavPath), QString());
+        const QString read = WordImport::ReadFile(path).language;
+        QCOMPARE(read, u"de"_s);
+
+        // A list without a language takes the file's; one with its own keeps it.
+        const qint32 other = listWith(s, {});
+        for (const QString &nothing : {QString(), u"x-none"_s})
+            ListLanguage::adopt(s, other, nothing);
+        QCOMPARE(ListLanguage::of(s, other), QString());
+        ListLanguage::adopt(s, other, u"fr_CH"_s);
+        ListLanguage::adopt(s, other, read);
+        QCOMPARE(ListLanguage::spoken(s, other), QLocale::French);
+        ListLanguage::adopt(s, list, u"fr"_s);
+        QCOMPARE(ListLanguage::of(s, list), u"de"_s);
+
+        DeleteList(s, list, program().globals.gWavPath);
+        QCOMPARE(ListLanguage::of(s, list), QString());
+        QCOMPARE(ListLanguage::of(s, other), u"fr_CH"_s);
     }
 
     void kvtml_soundsOnlyFromTheFilesOwnFolderAndOnlyWaves()

@@ -6,6 +6,7 @@
 #include "core/data/FolderLock.h"
 #include "core/data/ListNames.h"
 #include "core/exchange/Printouts.h"
+#include "core/lists/ListLanguage.h"
 #include "ui/help/frmAbout.h"
 #include "ui/results/frmTroubleWords.h"
 #include "ui/settings/frmOptions.h"
@@ -334,6 +335,7 @@ private slots:
         QVERIFY(shell().Main());
         Transcript t(u"familyCopyList"_s, {{m_home->path(), u"<home>"_s}});
         ListNames::set(program().store(), 1, u"Week 12"_s);
+        ListLanguage::set(program().store(), 1, u"fr"_s);
         auto copy = [&t](QAction *menu) {
             whenModalShows("QInputDialog", [&t](QWidget *w) {
                 t.snap(u"to whom? the others only"_s);
@@ -351,6 +353,8 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::OK);
         copy(forms().findAs<frmLists>()->mnuCopyToChild);
         QCOMPARE(bensLists(), QStringList({u"2026-12-11 word"_s, u"2026-12-04 word"_s}));
+        QString problem;
+        QCOMPARE(rows(*Store::open(ben, &problem), u"SELECT LANGUAGE FROM LIST_LANGUAGES"_s), QStringList {u"fr"_s});
         QCOMPARE(fileBytes(QDir(ben).filePath(u"Wavs/WORD.wav"_s)), QByteArray("RIFF anna's"));
 
         // Again, from the list editor: asked about the twin (No, then Yes),

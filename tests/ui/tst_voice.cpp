@@ -7,6 +7,7 @@
 #include "core/audio/AudioModule.h"
 #include "core/audio/Voice.h"
 #include "core/audio/WaveFile.h"
+#include "core/lists/ListLanguage.h"
 #include "core/practice/TestSession.h"
 #include "core/settings/LanguageOption.h"
 #include "core/settings/VoiceOptions.h"
@@ -24,9 +25,11 @@ public:
     { }
     QString problem() override { return m_problem; }
     QStringList voices() override { return {u"kal"_s, u"slt"_s}; }
-    void say(const QString &text, const QString &voice, double rate) override
+    QList<QLocale::Language> languages() override { return {QLocale::English, QLocale::French}; }
+    void say(const QString &text, const QString &voice, double rate, QLocale::Language language) override
     {
-        *m_said << u"%1|%2|%3"_s.arg(text, voice).arg(rate);
+        *m_said << u"%1|%2|%3"_s.arg(text, voice).arg(rate)
+                + (language == QLocale::English ? QString() : u"|"_s + QLocale::languageToString(language));
     }
     void stop() override { }
 
@@ -110,6 +113,14 @@ private slots:
         QVERIFY(pronounce->isEnabled());
         QTest::mouseClick(pronounce, Qt::LeftButton);
         QCOMPARE(m_said.last(), u"bench|kal|-0.6"_s);
+        // In the list's language once it has one; kept at once.
+        auto *language = list->findChild<QComboBox *>(u"cmbListLanguage"_s);
+        QCOMPARE(language->itemText(language->findData(u"de"_s)), u"Deutsch (no voice)"_s);
+        language->setCurrentIndex(language->findData(u"fr"_s));
+        emit language->activated(language->currentIndex());
+        QCOMPARE(ListLanguage::of(program().store(), 1), u"fr"_s);
+        QTest::mouseClick(pronounce, Qt::LeftButton);
+        QCOMPARE(m_said.last(), u"bench|kal|-0.6|French"_s);
         forms().unload(list);
 
         // A test with the voice: the clues have their read-aloud buttons.
@@ -118,7 +129,7 @@ private slots:
         auto *test = forms().findAs<frmTest>();
         QTest::mouseClick(test->cmdReadDefinition, Qt::LeftButton);
         t.snap(u"the clue read aloud"_s);
-        t.note(u"said: "_s + m_said.mid(2).join(u", "_s));
+        t.note(u"said: "_s + m_said.mid(3).join(u", "_s));
         VERIFY_TRANSCRIPT(t);
     }
 
@@ -142,6 +153,21 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QVERIFY(m_said.isEmpty());
+
+        // A list in a language no voice speaks: said once for that language.
+        program().devices().setVoice(std::make_unique<FakeVoice>(&m_said));
+        ListLanguage::set(program().store(), 1, u"de"_s);
+        for (int round = 0; round < 2; ++round) {
+            if (round == 0)
+                MsgBoxScript::expect(MsgAnswer::OK);
+            QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+            auto *test = forms().findAs<frmTest>();
+            QVERIFY(!test->cmdReadDefinition->isEnabled());
+            QVERIFY(MsgBoxScript::shown().last().startsWith(u"The computer voice cannot speak Deutsch on"_s));
+            forms().unload(test);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(m_said.isEmpty());
     }
 
     void realEngine_isHeardOnTheSpeaker()
@@ -160,11 +186,12 @@ private slots:
         installQtAudio(program().devices());
         const QString heard = m_folder->file(u"heard.wav"_s);
 
-        auto loudest = [&heard](bool speak, Voice *v) {
+        auto loudest = [&heard](bool speak, Voice *v, QLocale::Language language = QLocale::English) {
             program().devices().StartRecording();
             QTest::qWait(300);
             if (speak)
-                v->say(u"Spelling is fun."_s, {}, 0);
+                v->say(language == QLocale::English ? u"Spelling is fun."_s : u"Rechtschreibung macht Spaß."_s, {}, 0,
+                    language);
             QTest::qWait(2500);
             program().devices().StopRecording(heard);
             int peak = 0;
@@ -178,6 +205,12 @@ private slots:
         const int spoken = loudest(true, voice);
         QVERIFY2(quiet < 8, qPrintable(QString::number(quiet)));
         QVERIFY2(spoken > 20, qPrintable(u"%1 against %2"_s.arg(spoken).arg(quiet)));
+        // A German list is said by a German voice (flite has none).
+        if (!voice->languages().contains(QLocale::German))
+            QSKIP("no German voice: qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng are not installed");
+        QTRY_VERIFY_WITH_TIMEOUT(!voice->isSpeaking(), 5000);
+        const int german = loudest(true, voice, QLocale::German);
+        QVERIFY2(german > 20, qPrintable(u"%1 against %2"_s.arg(german).arg(quiet)));
         program().devices().CloseRecording();
     }
 

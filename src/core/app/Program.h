@@ -36,9 +36,9 @@ struct Globals
     // The computer voice setting, read at start-up and kept by the options
     // window.
     VoiceOptions gVoice;
-    // A voice that cannot speak is said once a run, not at every test; so are
-    // the words of a list that cannot be asked.
-    bool gVoiceProblemTold = false;
+    // A voice that cannot speak (or not a list's language) is said once a
+    // run, not at every test; so are the words of a list that cannot be asked.
+    QSet<QString> gVoiceProblemsTold;
     QSet<qint32> gListsToldLeftOut;
     // The settings of the current (or last) practice test.
     TestOptionsRecord TestOptions;

@@ -118,10 +118,11 @@ public:
                       : QCoreApplication::translate("AudioModule", "The computer voice could not be loaded.");
     }
     QStringList voices() override { return real() ? real()->voices() : QStringList(); }
-    void say(const QString &text, const QString &voice, double rate) override
+    QList<QLocale::Language> languages() override { return real() ? real()->languages() : QList<QLocale::Language>(); }
+    void say(const QString &text, const QString &voice, double rate, QLocale::Language language) override
     {
         if (Voice *v = real())
-            v->say(text, voice, rate);
+            v->say(text, voice, rate, language);
     }
     void stop() override
     {

@@ -29,7 +29,8 @@ class NoVoice : public Voice
 public:
     QString problem() override { return noVoiceInstalled(); }
     QStringList voices() override { return {}; }
-    void say(const QString &, const QString &, double) override { }
+    QList<QLocale::Language> languages() override { return {}; }
+    void say(const QString &, const QString &, double, QLocale::Language) override { }
     void stop() override { }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -24,10 +26,12 @@ public:
     virtual QString problem() = 0;
     // The names of the voices the engine offers.
     virtual QStringList voices() = 0;
-    // Cuts off what is being said and says `text` with the named voice (the
-    // engine's own when there is no such voice), at `rate` from -1 (slow)
-    // to 1 (fast).
-    virtual void say(const QString &text, const QString &voice, double rate) = 0;
+    // The languages some installed voice speaks.
+    virtual QList<QLocale::Language> languages() = 0;
+    // Says `text` in `language` with the named voice when it speaks that
+    // language (else the engine's own for it), at `rate` from -1 (slow)
+    // to 1 (fast). A language no voice speaks is not said at all.
+    virtual void say(const QString &text, const QString &voice, double rate, QLocale::Language language) = 0;
     virtual void stop() = 0;
     // Still saying something (or about to): the program lets it finish before
     // it ends, as the engine cannot be stopped safely in mid-word.

@@ -4,6 +4,7 @@
 #include "core/data/ChosenWords.h"
 #include "core/data/ListNames.h"
 #include "core/data/Store.h"
+#include "core/lists/ListLanguage.h"
 
 #include <QSqlQuery>
 
@@ -168,6 +169,7 @@ void DeleteList(Store &store, qint32 listId, const QString &wavDir)
     Store::Transaction transaction(store);
     ChosenWords::removeList(store, listId);
     ListNames::remove(store, listId);
+    ListLanguage::remove(store, listId);
     for (const QString &table :
         {QStringLiteral("WORDS"), QStringLiteral("LISTS"), QStringLiteral("TESTS"), QStringLiteral("WORD_ATTEMPTS")}) {
         store.execute(

@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QDir>
 #include <QHash>
-#include <QLocale>
 #include <QSet>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -12,7 +11,7 @@
 
 namespace Kvtml {
 
-QByteArray write(const QString &title, const QList<WordEntry> &words)
+QByteArray write(const QString &title, const QList<WordEntry> &words, const QString &language)
 {
     QByteArray out;
     QXmlStreamWriter x(&out);
@@ -28,7 +27,6 @@ QByteArray write(const QString &title, const QList<WordEntry> &words)
     x.writeTextElement(QStringLiteral("date"), QDate::currentDate().toString(Qt::ISODate));
     x.writeEndElement();
 
-    const QString language = QLocale::system().name().section(u'_', 0, 0);
     x.writeStartElement(QStringLiteral("identifiers"));
     for (const auto &[id, name] :
         {std::pair {0, QStringLiteral("Word")}, std::pair {1, QStringLiteral("Definition")}}) {
@@ -128,6 +126,7 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
     QStringList containers; // the names of the lessons we are inside
     QString entryId;
     QString translationId;
+    QString identifierId; // the language identifier we are inside
     bool definitionFromTranslation = false;
     while (!x.atEnd()) {
         const auto token = x.readNext();
@@ -141,6 +140,10 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
         const auto name = x.name();
         if (name == QLatin1String("title") && entryId.isNull() && containers.isEmpty() && result.title.isEmpty()) {
             result.title = textOf(x).simplified();
+        } else if (name == QLatin1String("identifier") && entryId.isNull()) {
+            identifierId = x.attributes().value(QStringLiteral("id")).toString();
+        } else if (name == QLatin1String("locale") && identifierId == QLatin1String("0") && entryId.isNull()) {
+            result.language = textOf(x);
         } else if (name == QLatin1String("container")) {
             containers << QString();
         } else if (name == QLatin1String("name") && !containers.isEmpty()) {

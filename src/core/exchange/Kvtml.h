@@ -14,8 +14,9 @@ namespace Kvtml {
 
 inline const QString CaseLesson = QStringLiteral("Must be typed in the right case");
 
-// `recording` paths are written as given (relative to the file's folder).
-QByteArray write(const QString &title, const QList<WordEntry> &words);
+// `recording` paths are written as given (relative to the file's folder);
+// `language` is the words' language code ("de").
+QByteArray write(const QString &title, const QList<WordEntry> &words, const QString &language);
 // Relative sound paths are resolved against `folder`.
 // With `maxWords`, reading stops once more words than that are read.
 ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWords = -1);

@@ -4,6 +4,7 @@
 #include "core/data/Store.h"
 #include "core/data/StoreDates.h"
 #include "core/exchange/ListExport.h"
+#include "core/lists/ListLanguage.h"
 
 #include <QSqlQuery>
 
@@ -56,6 +57,8 @@ Result Copy(Store &from, qint32 listId, const QString &fromWavs, Store &to, cons
     const QList<qint32> ids = WordImport::AddNewList(
         to, dates.weekStart, dates.weekEnd, dates.testDate, created, rows, ListNames::of(from, listId));
     result.listId = ids.value(0);
+    if (result.listId > 0)
+        ListLanguage::set(to, result.listId, ListLanguage::of(from, listId));
     return result;
 }
 

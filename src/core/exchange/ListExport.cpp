@@ -9,6 +9,7 @@
 #include "core/data/WholeFile.h"
 #include "core/exchange/Csv.h"
 #include "core/exchange/Kvtml.h"
+#include "core/lists/ListLanguage.h"
 #include "core/practice/WordOrder.h"
 
 #include <QCoreApplication>
@@ -76,7 +77,7 @@ QString WriteFile(Store &store, qint32 listId, const QString &path, const QStrin
 {
     const QList<WordEntry> entries = withoutRecordings(Entries(store, listId, wavDir));
     if (QFileInfo(path).suffix().compare(QLatin1String("kvtml"), Qt::CaseInsensitive) == 0)
-        return save(path, Kvtml::write(fileTitle(store, listId), entries));
+        return save(path, Kvtml::write(fileTitle(store, listId), entries, ListLanguage::code(store, listId)));
     return save(path, Csv::write(entries).toUtf8());
 }
 
@@ -125,8 +126,8 @@ QString WriteFolder(Store &store, qint32 listId, const QString &folder, const QS
                 .arg(e.word, QDir::toNativeSeparators(target));
         e.recording = QStringLiteral("Wavs/") + name;
     }
-    if (const QString problem
-        = save(dir.filePath(QStringLiteral("list.kvtml")), Kvtml::write(fileTitle(store, listId), entries));
+    if (const QString problem = save(dir.filePath(QStringLiteral("list.kvtml")),
+            Kvtml::write(fileTitle(store, listId), entries, ListLanguage::code(store, listId)));
         !problem.isEmpty())
         return problem;
     return save(dir.filePath(QStringLiteral("list.csv")), Csv::write(withoutRecordings(entries)).toUtf8());

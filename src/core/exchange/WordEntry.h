@@ -36,4 +36,6 @@ struct ReadResult
     QString problem;
     // The title the file gives its words (a vocabulary file's), or empty.
     QString title;
+    // The language code it gives its words (a vocabulary file's), or empty.
+    QString language;
 };

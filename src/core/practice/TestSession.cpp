@@ -236,7 +236,8 @@ void TestSession::writeWhenFree(Write write)
 
 void TestSession::Pronounce()
 {
-    if (const QString problem = PronounceWord(m_devices, m_currentWord, m_files.wavDir, m_files.voice);
+    if (const QString problem
+        = PronounceWord(m_devices, m_currentWord, m_files.wavDir, m_files.voice, m_files.language);
         !problem.isEmpty())
         m_view.notice(problem);
 }
@@ -248,7 +249,7 @@ void TestSession::ReadAloud(const QString &clue)
         ? MaskWord(clue, m_currentWord, QCoreApplication::translate("TestSession", "blank"))
         : clue;
     if (m_files.voice.enabled && !clue.trimmed().isEmpty())
-        m_devices.voice().say(spoken, m_files.voice.voice, m_files.voice.rate);
+        m_devices.voice().say(spoken, m_files.voice.voice, m_files.voice.rate, m_files.language);
 }
 
 void TestSession::EndTest()

@@ -47,8 +47,9 @@ public:
 };
 
 // How a test sounds and shows: the recordings folder, the two notification
-// sounds, the computer voice for words without a recording, and the family's
-// choices of how clues and wrong answers are shown.
+// sounds, the computer voice for words without a recording and the list's
+// language it speaks, and the family's choices of how clues and wrong
+// answers are shown.
 struct SessionFiles
 {
     QString wavDir;
@@ -56,6 +57,7 @@ struct SessionFiles
     QString incorrectSound;
     VoiceOptions voice;
     FamilyOptions family;
+    QLocale::Language language = QLocale::English;
 };
 
 // The practice test itself: the order of the words, the checking of each

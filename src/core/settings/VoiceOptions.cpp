@@ -5,6 +5,7 @@
 #include "core/audio/Voice.h"
 #include "core/data/Flags.h"
 #include "core/data/Store.h"
+#include "core/lists/ListLanguage.h"
 
 VoiceOptions ReadVoiceOptions(Store &store)
 {
@@ -42,7 +43,20 @@ Pronunciation PronunciationFor(bool hasRecording, const VoiceOptions &voice)
     return voice.enabled ? Pronunciation::Voice : Pronunciation::None;
 }
 
-QString PronounceWord(Devices &devices, const QString &word, const QString &wavDir, const VoiceOptions &voice)
+QString VoiceProblem(Voice &voice, QLocale::Language language)
+{
+    if (QString problem = voice.problem(); !problem.isEmpty())
+        return problem;
+    if (!voice.languages().contains(language))
+        return QCoreApplication::translate("VoiceOptions",
+            "The computer voice cannot speak %1 on this computer. Voices for many languages come "
+            "with the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng.")
+            .arg(ListLanguage::nameOf(language));
+    return {};
+}
+
+QString PronounceWord(
+    Devices &devices, const QString &word, const QString &wavDir, const VoiceOptions &voice, QLocale::Language language)
 {
     const QString path = RecordingPath(wavDir, word);
     switch (PronunciationFor(HasRecording(path), voice)) {
@@ -52,9 +66,9 @@ QString PronounceWord(Devices &devices, const QString &word, const QString &wavD
         devices.PlaySound(path);
         break;
     case Pronunciation::Voice:
-        if (QString problem = devices.voice().problem(); !problem.isEmpty())
+        if (QString problem = VoiceProblem(devices.voice(), language); !problem.isEmpty())
             return problem;
-        devices.voice().say(word, voice.voice, voice.rate);
+        devices.voice().say(word, voice.voice, voice.rate, language);
         break;
     case Pronunciation::None:
         break;

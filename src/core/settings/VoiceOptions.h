@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class Devices;
 class Store;
+class Voice;
 
 // The computer voice setting. It lives in a table of its own, VOICE_OPTIONS,
 // made when the setting is first saved; a database without it has the voice
@@ -25,7 +27,12 @@ void WriteVoiceOptions(Store &store, const VoiceOptions &options);
 enum class Pronunciation { Recording, Voice, None };
 Pronunciation PronunciationFor(bool hasRecording, const VoiceOptions &voice);
 
+// Why the voice cannot say words in `language`, for the user: the engine's
+// own trouble, or no voice for that language; empty when it can.
+QString VoiceProblem(Voice &voice, QLocale::Language language);
+
 // Says the word as PronunciationFor decides: plays its recording from
-// `wavDir` or speaks it. Returns what stopped it, for the user (a recording
-// too long to play, a voice that cannot speak); empty otherwise.
-QString PronounceWord(Devices &devices, const QString &word, const QString &wavDir, const VoiceOptions &voice);
+// `wavDir` or speaks it in `language`. Returns what stopped it, for the user
+// (a recording too long to play, a voice that cannot speak); empty otherwise.
+QString PronounceWord(Devices &devices, const QString &word, const QString &wavDir, const VoiceOptions &voice,
+    QLocale::Language language);

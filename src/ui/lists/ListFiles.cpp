@@ -2,8 +2,10 @@
 
 #include "core/app/Program.h"
 #include "core/data/Options.h"
+#include "core/data/Store.h"
 #include "core/exchange/ListExport.h"
 #include "core/exchange/WordImport.h"
+#include "core/lists/ListLanguage.h"
 #include "core/lists/WeekDates.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/FileDialogs.h"
@@ -67,6 +69,16 @@ QList<qint32> preview(Program &program, QWidget *parent, qint32 listId, const QD
         added = ids;
     });
     window->exec();
+    if (madeList > 0) {
+        try {
+            ListLanguage::adopt(program.store(), madeList, read.language);
+        } catch (const StoreError &e) {
+            // The words are in; only the voice's language is left as it was.
+            MsgBox(
+                QCoreApplication::translate("ListFiles", "The list's language could not be saved: %1").arg(e.message()),
+                MsgButtons::OK, parent);
+        }
+    }
     if (newListDates && madeList > 0)
         added.prepend(madeList);
     return added;

@@ -2,9 +2,11 @@
 
 #include "core/app/Program.h"
 #include "core/audio/RecordingFiles.h"
+#include "core/audio/Voice.h"
 #include "core/data/ListNames.h"
 #include "core/data/ListStore.h"
 #include "core/data/Store.h"
+#include "core/lists/ListLanguage.h"
 #include "core/lists/WordStore.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
@@ -12,8 +14,10 @@
 #include "ui/lists/ListFiles.h"
 #include "ui/lists/frmPasteWords.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -119,9 +123,17 @@ frmEditList::frmEditList(Program &program)
     txtListName->setToolTip(tr("A name that tells this list apart from others"));
     lblListName = label(central, "lblListName", tr("List &name"), txtListName);
     connect(txtListName, &QLineEdit::editingFinished, this, &frmEditList::saveListName);
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(lblListName);
-    nameRow->addWidget(txtListName, 1);
+    // The language its words are in, for the computer voice; kept when chosen.
+    cmbListLanguage = named<QComboBox>(central, "cmbListLanguage");
+    cmbListLanguage->setToolTip(tr("The language of this list's words: the computer voice speaks them in it"));
+    lblListLanguage = label(central, "lblListLanguage", tr("&Language"), cmbListLanguage);
+    connect(cmbListLanguage, &QComboBox::activated, this, &frmEditList::saveListLanguage);
+    auto *nameRow = new QGridLayout;
+    nameRow->addWidget(lblListName, 0, 0);
+    nameRow->addWidget(txtListName, 0, 1);
+    nameRow->addWidget(lblListLanguage, 1, 0);
+    nameRow->addWidget(cmbListLanguage, 1, 1);
+    nameRow->setColumnStretch(1, 1);
     auto *right = new QVBoxLayout;
     right->addLayout(nameRow);
     right->addWidget(frameDetails);
@@ -227,7 +239,40 @@ void frmEditList::setListID(qint32 id)
     txtListName->setText(ListNames::of(m_program.store(), id));
     txtListName->setModified(false);
     setWindowTitle(ListNames::titled(tr("Edit Word List"), txtListName->text()));
+    showListLanguage();
     LoadWords();
+}
+
+void frmEditList::showListLanguage()
+{
+    const QString own = ListLanguage::of(m_program.store(), m_ListID);
+    // The engine is asked only when the voice is on: it may start a service.
+    const bool voiceOn = m_program.globals.gVoice.enabled;
+    const QList<QLocale::Language> voiced
+        = voiceOn ? m_program.devices().voice().languages() : QList<QLocale::Language>();
+    cmbListLanguage->clear();
+    cmbListLanguage->addItem(
+        tr("The program's language (%1)").arg(ListLanguage::nameOf(ListLanguage::program())), QString());
+    for (const QLocale::Language language :
+        ListLanguage::offered(voiced, own.isEmpty() ? QLocale::C : ListLanguage::fromCode(own))) {
+        const QString name = ListLanguage::nameOf(language);
+        cmbListLanguage->addItem(voiceOn && !voiced.contains(language) ? tr("%1 (no voice)").arg(name) : name,
+            ListLanguage::codeOf(language));
+    }
+    cmbListLanguage->setCurrentIndex(
+        own.isEmpty() ? 0 : qMax(0, cmbListLanguage->findData(ListLanguage::codeOf(ListLanguage::fromCode(own)))));
+}
+
+void frmEditList::saveListLanguage()
+{
+    if (m_ListID <= 0)
+        return;
+    try {
+        ListLanguage::set(m_program.store(), m_ListID, cmbListLanguage->currentData().toString());
+    } catch (const StoreError &e) {
+        MsgBox(tr("The language could not be saved: %1").arg(e.message()), MsgButtons::OK, this);
+        showListLanguage();
+    }
 }
 
 void frmEditList::saveListName()
@@ -345,8 +390,8 @@ void frmEditList::DeleteWord()
 
 void frmEditList::Pronounce()
 {
-    if (const QString problem
-        = PronounceWord(m_program.devices(), txtWord->text(), m_program.globals.gWavPath, m_program.globals.gVoice);
+    if (const QString problem = PronounceWord(m_program.devices(), txtWord->text(), m_program.globals.gWavPath,
+            m_program.globals.gVoice, ListLanguage::spoken(m_program.store(), m_ListID));
         !problem.isEmpty())
         MsgBox(problem, MsgButtons::OK, this);
 }

@@ -7,6 +7,7 @@
 
 class Program;
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,8 @@ public:
     QLineEdit *txtWord;
     QLabel *lblListName;
     QLineEdit *txtListName;
+    QLabel *lblListLanguage;
+    QComboBox *cmbListLanguage;
     QLabel *Label2;
     QPlainTextEdit *txtDefinition;
     QLabel *Label3;
@@ -104,6 +107,8 @@ protected:
 
 private:
     void saveListName();
+    void showListLanguage();
+    void saveListLanguage();
     void rowSelected();
     void showPopUp(const QPoint &viewportPos);
     void clearDetails();

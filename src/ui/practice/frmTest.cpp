@@ -3,6 +3,7 @@
 #include "core/app/Program.h"
 #include "core/audio/Voice.h"
 #include "core/data/Store.h"
+#include "core/lists/ListLanguage.h"
 #include "ui/kernel/AppFunctions.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/FlexGrid.h"
@@ -151,9 +152,10 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestO
 {
     const Busy busy(this);
     VoiceOptions voice = m_program.globals.gVoice;
+    const QLocale::Language language = ListLanguage::spoken(m_program.store(), m_ListID);
     if (voice.enabled) {
         // A voice that cannot speak is left out; the test goes on without it.
-        const QString why = m_program.devices().voice().problem();
+        const QString why = VoiceProblem(m_program.devices().voice(), language);
         // The clues make room for the buttons beside them.
         for (QPlainTextEdit *clue : {txtDefinition, txtContext})
             clue->resize(px(4395), clue->height());
@@ -165,7 +167,8 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestO
         }
         if (!why.isEmpty()) {
             voice.enabled = false;
-            if (!std::exchange(m_program.globals.gVoiceProblemTold, true)) {
+            if (!m_program.globals.gVoiceProblemsTold.contains(why)) {
+                m_program.globals.gVoiceProblemsTold.insert(why);
                 MsgBox(why + tr("\n\nWords without a recording are not spoken in this test."), MsgButtons::OK, this);
             }
         }
@@ -174,7 +177,7 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestO
         TestSession::Surroundings {m_program.store(), m_program.devices(), m_program.clock(), m_program.random()},
         static_cast<TestView &>(*this), options,
         SessionFiles {m_program.globals.gWavPath, m_program.globals.gCorrectSoundPath,
-            m_program.globals.gIncorrectSoundPath, voice, ReadFamilyOptions(m_program.store())});
+            m_program.globals.gIncorrectSoundPath, voice, ReadFamilyOptions(m_program.store()), language});
     ArrangeFrames();
     try {
         m_session->Start(m_ListID, onlyWords);

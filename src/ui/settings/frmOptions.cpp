@@ -4,6 +4,7 @@
 #include "core/audio/Voice.h"
 #include "core/data/Flags.h"
 #include "core/data/Options.h"
+#include "core/lists/ListLanguage.h"
 #include "core/settings/LanguageOption.h"
 #include "core/settings/MessageTimes.h"
 #include "ui/kernel/AppFunctions.h"
@@ -17,6 +18,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
@@ -143,7 +145,14 @@ frmOptions::frmOptions(Program &program)
     voiceGrid->addLayout(rate, 2, 1, 1, 2);
     voiceGrid->addWidget(cmdTryVoice, 3, 2);
     voiceGrid->addWidget(lblVoiceProblem, 4, 0, 1, 3);
-    voiceGrid->setRowStretch(5, 1);
+    // Which languages a list may be in and still be spoken.
+    lstVoiceLanguages = named<QListWidget>(voiceTab, "lstVoiceLanguages");
+    lstVoiceLanguages->setToolTip(tr("A list in one of these languages is spoken with its sounds"));
+    lstVoiceLanguages->setSelectionMode(QAbstractItemView::NoSelection);
+    auto *languagesLabel = label(voiceTab, "lblVoiceLanguages", tr("Languages with a voice"), lstVoiceLanguages);
+    voiceGrid->addWidget(languagesLabel, 5, 0, 1, 3);
+    voiceGrid->addWidget(lstVoiceLanguages, 6, 0, 1, 3);
+    voiceGrid->setRowStretch(6, 1);
     voiceGrid->setColumnStretch(1, 1);
     Tab1->addTab(voiceTab, tr("Voice"));
     // The voice engine is loaded only when its page is opened.
@@ -252,6 +261,13 @@ void frmOptions::LoadVoices()
         cmbVoice->setCurrentIndex(-1);
     else
         cmbVoice->setCurrentText(chosen);
+    lstVoiceLanguages->clear();
+    QStringList names;
+    for (const QLocale::Language language : m_program.devices().voice().languages())
+        names << ListLanguage::nameOf(language);
+    names.sort(Qt::CaseInsensitive);
+    names.removeDuplicates();
+    lstVoiceLanguages->addItems(names);
     // Without an engine the setting can still be kept, but not tried.
     lblVoiceProblem->setText(why);
     cmdTryVoice->setEnabled(why.isEmpty());
@@ -261,11 +277,14 @@ void frmOptions::LoadVoices()
 void frmOptions::TryVoice()
 {
     const VoiceOptions voice = ChosenVoice();
-    if (const QString why = m_program.devices().voice().problem(); !why.isEmpty()) {
+    // In the program's language, as a list without a language of its own.
+    const QLocale::Language language = ListLanguage::program();
+    if (const QString why = VoiceProblem(m_program.devices().voice(), language); !why.isEmpty()) {
         MsgBox(why, MsgButtons::OK, this);
         return;
     }
-    m_program.devices().voice().say(tr("This is how your spelling words will sound."), voice.voice, voice.rate);
+    m_program.devices().voice().say(
+        tr("This is how your spelling words will sound."), voice.voice, voice.rate, language);
 }
 
 void frmOptions::SaveOptions()

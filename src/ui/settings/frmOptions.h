@@ -12,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -62,6 +63,7 @@ public:
     QSlider *sldRate;
     QPushButton *cmdTryVoice;
     QLabel *lblVoiceProblem;
+    QListWidget *lstVoiceLanguages;
 
     void ShowVoice(const VoiceOptions &voice);
     VoiceOptions ChosenVoice() const;

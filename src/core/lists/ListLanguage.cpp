@@ -1,0 +1,89 @@
+#include "core/lists/ListLanguage.h"
+
+#include "core/data/ListTexts.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace ListLanguage {
+
+namespace {
+const ListTexts Languages(QStringLiteral("LIST_LANGUAGES"), QStringLiteral("LANGUAGE"));
+} // namespace
+
+QString of(Store &store, qint32 listId)
+{
+    return Languages.of(store, listId).trimmed();
+}
+
+void set(Store &store, qint32 listId, const QString &code)
+{
+    Languages.set(store, listId, code.trimmed());
+}
+
+void remove(Store &store, qint32 listId)
+{
+    Languages.remove(store, listId);
+}
+
+void adopt(Store &store, qint32 listId, const QString &code)
+{
+    // A code that names no language ("x-none") is not kept.
+    if (QLocale(code.trimmed()).language() != QLocale::C && of(store, listId).isEmpty())
+        set(store, listId, code);
+}
+
+QLocale::Language fromCode(const QString &code)
+{
+    const QLocale::Language language = QLocale(code).language();
+    return language == QLocale::C || language == QLocale::AnyLanguage ? QLocale::English : language;
+}
+
+QLocale::Language program()
+{
+    // Each translation names its own language here.
+    return fromCode(QCoreApplication::translate("ListLanguage", "en", "the code of this translation's language"));
+}
+
+QLocale::Language spoken(Store &store, qint32 listId)
+{
+    const QString own = of(store, listId);
+    return own.isEmpty() ? program() : fromCode(own);
+}
+
+QString code(Store &store, qint32 listId)
+{
+    const QString own = of(store, listId);
+    return own.isEmpty() ? codeOf(program()) : own;
+}
+
+QString codeOf(QLocale::Language language)
+{
+    return QLocale(language).name().section(u'_', 0, 0);
+}
+
+QString nameOf(QLocale::Language language)
+{
+    // English alone would be named as spoken in the US ("American English").
+    QString name = language == QLocale::English ? QString() : QLocale(language).nativeLanguageName();
+    if (name.isEmpty())
+        name = QLocale::languageToString(language);
+    if (!name.isEmpty())
+        name[0] = name.at(0).toUpper();
+    return name;
+}
+
+QList<QLocale::Language> offered(const QList<QLocale::Language> &voiced, QLocale::Language also)
+{
+    QList<QLocale::Language> languages = voiced;
+    languages << QLocale::English << QLocale::German << QLocale::French << QLocale::Spanish << also;
+    languages.removeAll(QLocale::C);
+    languages.removeAll(QLocale::AnyLanguage);
+    std::sort(languages.begin(), languages.end(),
+        [](QLocale::Language a, QLocale::Language b) { return QString::localeAwareCompare(nameOf(a), nameOf(b)) < 0; });
+    languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
+    return languages;
+}
+
+} // namespace ListLanguage
