@@ -403,6 +403,22 @@ Dateien:
         <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud says &apos;blank&apos; in its place); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
         <translation type="unfinished">Unter Einstellungen, auf der Seite „Allgemein“: „Das Wort in seinen Hinweisen verbergen“ ersetzt das Wort im Test in seiner Bedeutung und seinem Beispielsatz durch eine Lücke (beim Vorlesen eines Hinweises heißt es dann „Lücke“); „Sagen, wenn nur die Großbuchstaben falsch sind“ sagt es dem Kind; „Ein unlesbares Datum ablehnen“ lässt ein vertipptes Datum mit einer Meldung im Feld stehen, statt es zu ersetzen. Eine Datenbank, die mit dieser Version angelegt wurde, hat alle drei eingeschaltet; eine aus einer früheren Version arbeitet weiter wie bisher, bis Sie sie ankreuzen.</translation>
     </message>
+    <message>
+        <source>Languages</source>
+        <translation type="unfinished">Sprachen</translation>
+    </message>
+    <message>
+        <source>Lettermarch speaks your computer&apos;s language when it has a translation for it: English, German, French or Spanish. To choose another one, pick it under Options, General Defaults, Language (it is used from the next start), or start the program with --lang and a language code, for example --lang fr.</source>
+        <translation type="unfinished">Lettermarch spricht die Sprache Ihres Computers, wenn es eine Übersetzung dafür hat: Englisch, Deutsch, Französisch oder Spanisch. Eine andere Sprache wählen Sie unter Einstellungen, Allgemein, Sprache (sie gilt ab dem nächsten Start), oder Sie starten das Programm mit --lang und einem Sprachcode, zum Beispiel --lang fr.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s words may be in another language, such as the French words a child learns at school. Choose the list&apos;s Language in the list editor: the computer voice then says its words, definitions and sentences with that language&apos;s sounds. Your recordings play as they are. An imported vocabulary file (.kvtml) gives a list without a language the one the file names.</source>
+        <translation type="unfinished">Die Wörter einer Liste können in einer anderen Sprache sein, etwa die französischen Wörter, die ein Kind in der Schule lernt. Wählen Sie im Listen-Editor unter „Sprache“ die Sprache der Liste: Die Computerstimme spricht dann ihre Wörter, Erklärungen und Sätze mit der Aussprache dieser Sprache. Ihre Aufnahmen werden unverändert abgespielt. Eine importierte Vokabeldatei (.kvtml) gibt einer Liste ohne Sprache die Sprache, die in der Datei steht.</translation>
+    </message>
+    <message>
+        <source>The Voice page of Options lists the languages that have a voice. The flite voice speaks English only; the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng add voices for German, French, Spanish and about a hundred other languages. A list in a language without a voice is said so once; the test goes on, and the words you recorded are still spoken.</source>
+        <translation type="unfinished">Die Seite „Stimme“ der Einstellungen zeigt, welche Sprachen eine Stimme haben. Die Stimme flite spricht nur Englisch; die Pakete qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng bringen Stimmen für Deutsch, Französisch, Spanisch und rund hundert weitere Sprachen mit. Bei einer Liste in einer Sprache ohne Stimme sagt Lettermarch das einmal; der Test geht weiter, und Ihre aufgenommenen Wörter werden weiterhin abgespielt.</translation>
+    </message>
 </context>
 <context>
     <name>Kvtml</name>

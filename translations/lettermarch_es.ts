@@ -403,6 +403,22 @@ Archivos:
         <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud says &apos;blank&apos; in its place); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
         <translation type="unfinished">En Opciones, pestaña «General»: «Ocultar la palabra en sus pistas» sustituye la palabra por un hueco en su significado y su frase durante la prueba (al leer una pista en voz alta se dice entonces «hueco»); «Avisar cuando solo fallan las mayúsculas» se lo dice al niño; «Rechazar una fecha ilegible» deja una fecha mal escrita en su casilla con un mensaje en vez de reemplazarla. Una base de datos creada con esta versión tiene las tres activadas; una de una versión anterior sigue funcionando como antes hasta que las marque.</translation>
     </message>
+    <message>
+        <source>Languages</source>
+        <translation type="unfinished">Idiomas</translation>
+    </message>
+    <message>
+        <source>Lettermarch speaks your computer&apos;s language when it has a translation for it: English, German, French or Spanish. To choose another one, pick it under Options, General Defaults, Language (it is used from the next start), or start the program with --lang and a language code, for example --lang fr.</source>
+        <translation type="unfinished">Lettermarch habla el idioma de su ordenador si tiene una traducción para él: inglés, alemán, francés o español. Para elegir otro, selecciónelo en Opciones, General, Idioma (se usa a partir del próximo inicio), o inicie el programa con --lang y un código de idioma, por ejemplo --lang fr.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s words may be in another language, such as the French words a child learns at school. Choose the list&apos;s Language in the list editor: the computer voice then says its words, definitions and sentences with that language&apos;s sounds. Your recordings play as they are. An imported vocabulary file (.kvtml) gives a list without a language the one the file names.</source>
+        <translation type="unfinished">Las palabras de una lista pueden estar en otro idioma, como las palabras en inglés que un niño aprende en el colegio. Elija el «Idioma» de la lista en el editor de listas: la voz del ordenador dice entonces sus palabras, definiciones y frases con los sonidos de ese idioma. Sus grabaciones se reproducen tal cual. Un archivo de vocabulario importado (.kvtml) da a una lista sin idioma el que indica el archivo.</translation>
+    </message>
+    <message>
+        <source>The Voice page of Options lists the languages that have a voice. The flite voice speaks English only; the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng add voices for German, French, Spanish and about a hundred other languages. A list in a language without a voice is said so once; the test goes on, and the words you recorded are still spoken.</source>
+        <translation type="unfinished">La página «Voz» de las Opciones muestra los idiomas que tienen voz. La voz flite solo habla inglés; los paquetes qt6-speech-speechd-plugin y speech-dispatcher-espeak-ng añaden voces para alemán, francés, español y cerca de cien idiomas más. Si una lista está en un idioma sin voz, Lettermarch lo dice una vez; la prueba sigue, y las palabras que usted grabó se siguen oyendo.</translation>
+    </message>
 </context>
 <context>
     <name>Kvtml</name>

@@ -404,6 +404,22 @@ Fichiers :
         <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud says &apos;blank&apos; in its place); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
         <translation type="unfinished">Dans les Options, onglet « Général » : « Cacher le mot dans ses indices » remplace le mot par un blanc dans son sens et sa phrase pendant un test (lire un indice à voix haute dit alors « blanc ») ; « Dire quand seules les majuscules sont fausses » le dit à l&apos;enfant ; « Refuser une date illisible » garde une date mal tapée dans sa case avec un message au lieu de la remplacer. Une base de données créée par cette version a les trois activés ; une base d&apos;une version plus ancienne fonctionne comme avant jusqu&apos;à ce que vous les cochiez.</translation>
     </message>
+    <message>
+        <source>Languages</source>
+        <translation type="unfinished">Langues</translation>
+    </message>
+    <message>
+        <source>Lettermarch speaks your computer&apos;s language when it has a translation for it: English, German, French or Spanish. To choose another one, pick it under Options, General Defaults, Language (it is used from the next start), or start the program with --lang and a language code, for example --lang fr.</source>
+        <translation type="unfinished">Lettermarch parle la langue de votre ordinateur s&apos;il en a une traduction : anglais, allemand, français ou espagnol. Pour en choisir une autre, sélectionnez-la dans Options, Général, Langue (elle s&apos;applique au prochain démarrage), ou lancez le programme avec --lang et un code de langue, par exemple --lang fr.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s words may be in another language, such as the French words a child learns at school. Choose the list&apos;s Language in the list editor: the computer voice then says its words, definitions and sentences with that language&apos;s sounds. Your recordings play as they are. An imported vocabulary file (.kvtml) gives a list without a language the one the file names.</source>
+        <translation type="unfinished">Les mots d&apos;une liste peuvent être dans une autre langue, comme les mots d&apos;anglais qu&apos;un enfant apprend à l&apos;école. Choisissez la « Langue » de la liste dans l&apos;éditeur de listes : la voix de l&apos;ordinateur prononce alors ses mots, définitions et phrases avec les sons de cette langue. Vos enregistrements sont joués tels quels. Un fichier de vocabulaire importé (.kvtml) donne à une liste sans langue celle que le fichier indique.</translation>
+    </message>
+    <message>
+        <source>The Voice page of Options lists the languages that have a voice. The flite voice speaks English only; the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng add voices for German, French, Spanish and about a hundred other languages. A list in a language without a voice is said so once; the test goes on, and the words you recorded are still spoken.</source>
+        <translation type="unfinished">La page « Voix » des Options indique les langues qui ont une voix. La voix flite ne parle qu&apos;anglais ; les paquets qt6-speech-speechd-plugin et speech-dispatcher-espeak-ng ajoutent des voix pour l&apos;allemand, le français, l&apos;espagnol et une centaine d&apos;autres langues. Pour une liste dans une langue sans voix, Lettermarch le dit une fois ; le test continue, et les mots que vous avez enregistrés sont toujours prononcés.</translation>
+    </message>
 </context>
 <context>
     <name>Kvtml</name>

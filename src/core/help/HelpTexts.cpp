@@ -224,6 +224,27 @@ QList<Topic> topics()
                     "delete its \"pin\" entry (the lines from \"pin\" to its closing brace, and the "
                     "comma before them).")}
                 .join(QString())},
+        {QCoreApplication::translate("HelpTexts", "Languages"),
+            QStringList {QCoreApplication::translate("HelpTexts",
+                             "Lettermarch speaks your computer's language when it has a translation for it: "
+                             "English, German, French or Spanish. To choose another one, pick it under "
+                             "Options, General Defaults, Language (it is used from the next start), or start "
+                             "the program with --lang and a language code, for example --lang fr."),
+                Paragraph,
+                QCoreApplication::translate("HelpTexts",
+                    "A list's words may be in another language, such as the French words a child learns "
+                    "at school. Choose the list's Language in the list editor: the computer voice then "
+                    "says its words, definitions and sentences with that language's sounds. Your "
+                    "recordings play as they are. An imported vocabulary file (.kvtml) gives a list "
+                    "without a language the one the file names."),
+                Paragraph,
+                QCoreApplication::translate("HelpTexts",
+                    "The Voice page of Options lists the languages that have a voice. The flite voice "
+                    "speaks English only; the packages qt6-speech-speechd-plugin and "
+                    "speech-dispatcher-espeak-ng add voices for German, French, Spanish and about a "
+                    "hundred other languages. A list in a language without a voice is said so once; the "
+                    "test goes on, and the words you recorded are still spoken.")}
+                .join(QString())},
     };
 }
 
