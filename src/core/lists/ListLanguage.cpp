@@ -65,8 +65,14 @@ QString codeOf(QLocale::Language language)
 
 QString nameOf(QLocale::Language language)
 {
-    // English alone would be named as spoken in the US ("American English").
-    QString name = language == QLocale::English ? QString() : QLocale(language).nativeLanguageName();
+    // Each country's locale names its own variety ("American English",
+    // "español de España"); the plain name is the shortest of them.
+    QString name;
+    for (const QLocale &locale : QLocale::matchingLocales(language, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QString own = locale.nativeLanguageName();
+        if (!own.isEmpty() && (name.isEmpty() || own.size() < name.size()))
+            name = own;
+    }
     if (name.isEmpty())
         name = QLocale::languageToString(language);
     if (!name.isEmpty())
@@ -80,9 +86,17 @@ QList<QLocale::Language> offered(const QList<QLocale::Language> &voiced, QLocale
     languages << QLocale::English << QLocale::German << QLocale::French << QLocale::Spanish << also;
     languages.removeAll(QLocale::C);
     languages.removeAll(QLocale::AnyLanguage);
-    std::sort(languages.begin(), languages.end(),
-        [](QLocale::Language a, QLocale::Language b) { return QString::localeAwareCompare(nameOf(a), nameOf(b)) < 0; });
+    std::sort(languages.begin(), languages.end());
     languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
+    // By name, each named once.
+    QList<std::pair<QString, QLocale::Language>> named;
+    for (const QLocale::Language language : std::as_const(languages))
+        named.append({nameOf(language), language});
+    std::sort(named.begin(), named.end(),
+        [](const auto &a, const auto &b) { return QString::localeAwareCompare(a.first, b.first) < 0; });
+    languages.clear();
+    for (const auto &[name, language] : std::as_const(named))
+        languages << language;
     return languages;
 }
 

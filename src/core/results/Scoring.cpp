@@ -63,16 +63,23 @@ WordOutcome outcomeOf(qint32 incorrect, qint32 moveOnAfter)
     return {Outcome::MovedOn, incorrect, 0xFF0000u};
 }
 
-QString ResultText(qint32 incorrect, qint32 moveOnAfter)
+QString ResultText(qint32 incorrect, qint32 moveOnAfter, TextForm form)
 {
+    const bool note = form == TextForm::Note;
     if (incorrect >= moveOnAfter)
-        return QCoreApplication::translate("Scoring", "Not correct after %1 attempts").arg(incorrect);
+        return (note ? QCoreApplication::translate("Scoring", "not correct after %1 attempts")
+                     : QCoreApplication::translate("Scoring", "Not correct after %1 attempts"))
+            .arg(incorrect);
     const qint32 made = incorrect + 1;
     if (made == 1)
-        return QCoreApplication::translate("Scoring", "Correct on the first attempt");
+        return note ? QCoreApplication::translate("Scoring", "correct on the first attempt")
+                    : QCoreApplication::translate("Scoring", "Correct on the first attempt");
     if (made == 2)
-        return QCoreApplication::translate("Scoring", "Correct on 2nd attempt");
-    return QCoreApplication::translate("Scoring", "Correct after %1 incorrect attempts").arg(made - 1);
+        return note ? QCoreApplication::translate("Scoring", "correct on 2nd attempt")
+                    : QCoreApplication::translate("Scoring", "Correct on 2nd attempt");
+    return (note ? QCoreApplication::translate("Scoring", "correct after %1 incorrect attempts")
+                 : QCoreApplication::translate("Scoring", "Correct after %1 incorrect attempts"))
+        .arg(made - 1);
 }
 
 std::optional<TestRow> ReadTest(Store &store, qint32 testId)

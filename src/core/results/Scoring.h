@@ -40,8 +40,10 @@ struct WordOutcome
 WordOutcome outcomeOf(qint32 incorrect, qint32 moveOnAfter);
 
 // "Correct on the first attempt", "Correct on 2nd attempt", "Correct after 2
-// incorrect attempts", "Not correct after 3 attempts".
-QString ResultText(qint32 incorrect, qint32 moveOnAfter);
+// incorrect attempts", "Not correct after 3 attempts"; as a note after a
+// word, in lower case where the language writes it so.
+enum class TextForm { Alone, Note };
+QString ResultText(qint32 incorrect, qint32 moveOnAfter, TextForm form = TextForm::Alone);
 
 struct TestRow
 {

@@ -97,8 +97,11 @@ void FlexGrid::setColWidth(int col, int twips)
         return;
     const int pixels = twips / TwipsPerPixel;
     setColumnHidden(col, pixels < 1);
+    // A heading longer in another language widens its column rather than
+    // being cut.
+    const bool headed = pixels > 1 && !TextMatrix(0, col).isEmpty();
     if (pixels >= 1)
-        setColumnWidth(col, pixels);
+        setColumnWidth(col, headed ? qMax(pixels, horizontalHeader()->sectionSizeHint(col)) : pixels);
 }
 
 void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)

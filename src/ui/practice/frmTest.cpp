@@ -104,6 +104,11 @@ frmTest::frmTest(Program &program)
     txtWord->setGeometry(twips(840, 840, 5055, 285));
     lblWord = label(frameBottom, "lblWord", tr("Word"), txtWord);
     lblWord->setGeometry(twips(120, 840, 615, 255));
+    // A longer word for "Word" moves the answer box over instead of being cut.
+    if (const int extra = lblWord->sizeHint().width() - lblWord->width(); extra > 0) {
+        lblWord->resize(lblWord->sizeHint().width(), lblWord->height());
+        txtWord->setGeometry(txtWord->x() + extra, txtWord->y(), txtWord->width() - extra, txtWord->height());
+    }
     lblProgress = named<QLabel>(frameBottom, "lblProgress");
     lblProgress->setGeometry(twips(120, 300, 1740, 255));
     cmdNext = button(frameBottom, "cmdNext", tr("Next"), tr("Next word"));
@@ -118,7 +123,10 @@ frmTest::frmTest(Program &program)
         = button(frameContext, "cmdReadSentence", tr("Read aloud"), tr("Read the context sentence aloud (Ctrl+2)"));
     cmdReadSentence->setGeometry(twips(4755, 360, 1500, 375));
     cmdReadSentence->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    // A longer "Read aloud" widens the buttons to the left; the clues give way.
+    const int readWidth = qMax(cmdReadDefinition->sizeHint().width(), cmdReadDefinition->width());
     for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
+        b->setGeometry(b->geometry().right() + 1 - readWidth, b->y(), readWidth, b->height());
         b->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
         b->hide();
     }
@@ -158,7 +166,7 @@ void frmTest::Start(qint32 m_ListID, const QList<qint32> &onlyWords, const TestO
         const QString why = VoiceProblem(m_program.devices().voice(), language);
         // The clues make room for the buttons beside them.
         for (QPlainTextEdit *clue : {txtDefinition, txtContext})
-            clue->resize(px(4395), clue->height());
+            clue->resize(px(4395) - (px(4755) - cmdReadDefinition->x()), clue->height());
         for (QPushButton *b : {cmdReadDefinition, cmdReadSentence}) {
             b->setVisible(true);
             b->setEnabled(why.isEmpty());

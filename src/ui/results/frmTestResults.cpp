@@ -189,7 +189,7 @@ void frmTestResults::PractiseMissedWords()
         const auto outcome = Scoring::outcomeOf(w.incorrect, m_moveOnAfter);
         const QString note = outcome.outcome == Scoring::Outcome::FirstAttempt
             ? tr("right at the first try")
-            : Scoring::ResultText(w.incorrect, m_moveOnAfter).toLower();
+            : Scoring::ResultText(w.incorrect, m_moveOnAfter, Scoring::TextForm::Note);
         words.append({w.wordId, w.word, note, outcome.outcome != Scoring::Outcome::FirstAttempt});
     }
     const QList<qint32> chosen = frmChooseWords::ask(this,

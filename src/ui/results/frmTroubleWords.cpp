@@ -80,6 +80,7 @@ frmTroubleWords::frmTroubleWords(Program &program)
     grdWords->verticalHeader()->hide();
     grdWords->horizontalHeader()->setStretchLastSection(true);
     grdWords->setAlternatingRowColors(true);
+    grdWords->resizeColumnsToContents(); // the headings, before any word is in
     lblNote = label(central, "lblNote", {});
 
     cmdOpenList

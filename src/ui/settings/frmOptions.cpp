@@ -92,11 +92,8 @@ frmOptions::frmOptions(Program &program)
     cmbLanguage = named<QComboBox>(generalTab, "cmbLanguage");
     cmbLanguage->setToolTip(tr("The language of Lettermarch's windows"));
     cmbLanguage->addItem(tr("The system's language"), QString());
-    for (const QString &code : Language::available()) {
-        const QString name
-            = code == QLatin1String("en") ? QStringLiteral("English") : QLocale(code).nativeLanguageName();
-        cmbLanguage->addItem(name.left(1).toUpper() + name.mid(1), code);
-    }
+    for (const QString &code : Language::available())
+        cmbLanguage->addItem(ListLanguage::nameOf(ListLanguage::fromCode(code)), code);
     lblLanguage = label(generalTab, "lblLanguage", tr("Language"), cmbLanguage);
     auto *general = new QGridLayout(generalTab);
     general->addWidget(Label3, 0, 0);
