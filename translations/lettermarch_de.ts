@@ -7,23 +7,23 @@
         <source>
 
 Database file: </source>
-        <translation type="unfinished">
+        <translation>
 
 Datenbankdatei: </translation>
     </message>
     <message>
         <source>Lettermarch could not read or save its data and has to close.</source>
-        <translation type="unfinished">Lettermarch konnte seine Daten nicht lesen oder speichern und muss beendet werden.</translation>
+        <translation>Lettermarch konnte seine Daten nicht lesen oder speichern und muss beendet werden.</translation>
     </message>
     <message>
         <source>Lettermarch met an unexpected problem and has to close.</source>
-        <translation type="unfinished">In Lettermarch ist ein unerwarteter Fehler aufgetreten; das Programm muss beendet werden.</translation>
+        <translation>In Lettermarch ist ein unerwarteter Fehler aufgetreten; das Programm muss beendet werden.</translation>
     </message>
     <message>
         <source>
 
 Everything saved before this point is kept.</source>
-        <translation type="unfinished">
+        <translation>
 
 Alles, was bis hierhin gespeichert wurde, bleibt erhalten.</translation>
     </message>
@@ -32,49 +32,49 @@ Alles, was bis hierhin gespeichert wurde, bleibt erhalten.</translation>
     <name>AudioModule</name>
     <message>
         <source>The computer voice could not be loaded.</source>
-        <translation type="unfinished">Die Computerstimme konnte nicht geladen werden.</translation>
+        <translation>Die Computerstimme konnte nicht geladen werden.</translation>
     </message>
 </context>
 <context>
     <name>Backups</name>
     <message>
         <source>This copy is not a Lettermarch database (it may be damaged, or belong to another program), so it cannot be restored.</source>
-        <translation type="unfinished">Diese Kopie ist keine Lettermarch-Datenbank (sie ist vielleicht beschädigt oder gehört zu einem anderen Programm) und kann nicht wiederhergestellt werden.</translation>
+        <translation>Diese Kopie ist keine Lettermarch-Datenbank (sie ist vielleicht beschädigt oder gehört zu einem anderen Programm) und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>This copy is damaged, so it cannot be restored.</source>
-        <translation type="unfinished">Diese Kopie ist beschädigt und kann nicht wiederhergestellt werden.</translation>
+        <translation>Diese Kopie ist beschädigt und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>The backup could not be copied into the data folder.</source>
-        <translation type="unfinished">Die Sicherung konnte nicht in den Datenordner kopiert werden.</translation>
+        <translation>Die Sicherung konnte nicht in den Datenordner kopiert werden.</translation>
     </message>
     <message>
         <source>The database file could not be replaced.</source>
-        <translation type="unfinished">Die Datenbankdatei konnte nicht ersetzt werden.</translation>
+        <translation>Die Datenbankdatei konnte nicht ersetzt werden.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--data-dir needs the folder to keep the lists in.</source>
-        <translation type="unfinished">--data-dir braucht den Ordner, in dem die Listen liegen sollen.</translation>
+        <translation>--data-dir braucht den Ordner, in dem die Listen liegen sollen.</translation>
     </message>
     <message>
         <source>--lang needs a language code, such as de, fr or es.</source>
-        <translation type="unfinished">--lang braucht einen Sprachcode, zum Beispiel de, fr oder es.</translation>
+        <translation>--lang braucht einen Sprachcode, zum Beispiel de, fr oder es.</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished">Unbekannte Option: %1</translation>
+        <translation>Unbekannte Option: %1</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished">Unerwartetes Argument: %1</translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>The folder given to --data-dir has a name that is not in UTF-8, so Lettermarch cannot tell which folder it is. Rename the folder, or choose another.</source>
-        <translation type="unfinished">Der Name des bei --data-dir angegebenen Ordners ist nicht in UTF-8, darum weiß Lettermarch nicht, welcher Ordner gemeint ist. Benennen Sie den Ordner um oder wählen Sie einen anderen.</translation>
+        <translation>Der Name des bei --data-dir angegebenen Ordners ist nicht in UTF-8, darum weiß Lettermarch nicht, welcher Ordner gemeint ist. Benennen Sie den Ordner um oder wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>Usage: Lettermarch [OPTION]...
@@ -99,7 +99,7 @@ Files:
 
   Data folder now: %1 (%2)
 </source>
-        <translation type="unfinished">Aufruf: Lettermarch [OPTION]...
+        <translation>Aufruf: Lettermarch [OPTION]...
 Die Lernwörter der Woche üben: Ein Elternteil gibt die Wörter jeder Woche ein,
 ein Kind macht Übungstests, und jedes Ergebnis bleibt erhalten.
 
@@ -125,392 +125,392 @@ Dateien:
     <message>
         <source>Lettermarch %1
 </source>
-        <translation type="unfinished">Lettermarch %1
+        <translation>Lettermarch %1
 </translation>
     </message>
     <message>
         <source>Try &apos;Lettermarch --help&apos; for more information.</source>
-        <translation type="unfinished">Mehr dazu mit „Lettermarch --help“.</translation>
+        <translation>Mehr dazu mit „Lettermarch --help“.</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>A quoted field is never closed: a double quote is missing.</source>
-        <translation type="unfinished">Ein Feld in Anführungszeichen wird nie geschlossen: Es fehlt ein doppeltes Anführungszeichen.</translation>
+        <translation>Ein Feld in Anführungszeichen wird nie geschlossen: Es fehlt ein doppeltes Anführungszeichen.</translation>
     </message>
     <message>
         <source>Some rows have %1 fields. A word list has at most four: word, definition, sentence and case_sensitive (or a header row naming its columns).</source>
-        <translation type="unfinished">Manche Zeilen haben %1 Felder. Eine Wortliste hat höchstens vier: word, definition, sentence und case_sensitive (oder eine Kopfzeile, die ihre Spalten benennt).</translation>
+        <translation>Manche Zeilen haben %1 Felder. Eine Wortliste hat höchstens vier: word, definition, sentence und case_sensitive (oder eine Kopfzeile, die ihre Spalten benennt).</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
         <source>beside the program</source>
-        <translation type="unfinished">neben dem Programm</translation>
+        <translation>neben dem Programm</translation>
     </message>
     <message>
         <source>your personal data folder</source>
-        <translation type="unfinished">Ihr persönlicher Datenordner</translation>
+        <translation>Ihr persönlicher Datenordner</translation>
     </message>
     <message>
         <source>the folder chosen with --data-dir</source>
-        <translation type="unfinished">der mit --data-dir gewählte Ordner</translation>
+        <translation>der mit --data-dir gewählte Ordner</translation>
     </message>
 </context>
 <context>
     <name>Family</name>
     <message>
         <source>Type the child&apos;s name.</source>
-        <translation type="unfinished">Geben Sie den Namen des Kindes ein.</translation>
+        <translation>Geben Sie den Namen des Kindes ein.</translation>
     </message>
     <message>
         <source>The list of children (%1) could not be read. It was left as it is, and the children&apos;s folders were looked for instead.</source>
-        <translation type="unfinished">Die Liste der Kinder (%1) konnte nicht gelesen werden. Sie blieb, wie sie ist, und stattdessen wurde nach den Ordnern der Kinder gesucht.</translation>
+        <translation>Die Liste der Kinder (%1) konnte nicht gelesen werden. Sie blieb, wie sie ist, und stattdessen wurde nach den Ordnern der Kinder gesucht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is not a child&apos;s folder.</source>
-        <translation type="unfinished">„%1“ wurde ausgelassen: Der Ordner „%2“ ist nicht der Ordner eines Kindes.</translation>
+        <translation>„%1“ wurde ausgelassen: Der Ordner „%2“ ist nicht der Ordner eines Kindes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was left out: the folder &quot;%2&quot; is gone.</source>
-        <translation type="unfinished">„%1“ wurde ausgelassen: Den Ordner „%2“ gibt es nicht mehr.</translation>
+        <translation>„%1“ wurde ausgelassen: Den Ordner „%2“ gibt es nicht mehr.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; was not in the list of children; it is shown as &quot;%2&quot;.</source>
-        <translation type="unfinished">Der Ordner „%1“ stand nicht in der Liste der Kinder; er wird als „%2“ angezeigt.</translation>
+        <translation>Der Ordner „%1“ stand nicht in der Liste der Kinder; er wird als „%2“ angezeigt.</translation>
     </message>
     <message>
         <source>The unreadable list of children could not be put aside.</source>
-        <translation type="unfinished">Die unlesbare Liste der Kinder konnte nicht beiseitegelegt werden.</translation>
+        <translation>Die unlesbare Liste der Kinder konnte nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished">Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The first child&apos;s lists are the family&apos;s own folder, so they cannot be removed. The child can be renamed instead.</source>
-        <translation type="unfinished">Die Listen des ersten Kindes liegen im Ordner der Familie selbst und können nicht entfernt werden. Sie können das Kind aber umbenennen.</translation>
+        <translation>Die Listen des ersten Kindes liegen im Ordner der Familie selbst und können nicht entfernt werden. Sie können das Kind aber umbenennen.</translation>
     </message>
     <message>
         <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
-        <translation type="unfinished">Die Listen von %1 sind in einem anderen Lettermarch-Fenster geöffnet. Schließen Sie es zuerst.</translation>
+        <translation>Die Listen von %1 sind in einem anderen Lettermarch-Fenster geöffnet. Schließen Sie es zuerst.</translation>
     </message>
     <message>
         <source>%1&apos;s folder could not be moved to &quot;%2&quot;; nothing was removed.</source>
-        <translation type="unfinished">Der Ordner von %1 konnte nicht nach „%2“ verschoben werden; es wurde nichts entfernt.</translation>
+        <translation>Der Ordner von %1 konnte nicht nach „%2“ verschoben werden; es wurde nichts entfernt.</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>In the folder %1 there is a folder named %2 where Lettermarch keeps the file that shows it is open.</source>
-        <translation type="unfinished">Im Ordner %1 gibt es einen Ordner namens %2, wo Lettermarch die Datei ablegt, die zeigt, dass es geöffnet ist.</translation>
+        <translation>Im Ordner %1 gibt es einen Ordner namens %2, wo Lettermarch die Datei ablegt, die zeigt, dass es geöffnet ist.</translation>
     </message>
     <message>
         <source>In the folder %1 there is something named %2 that is not the file Lettermarch writes to show it is open.</source>
-        <translation type="unfinished">Im Ordner %1 gibt es etwas namens %2, das nicht die Datei ist, mit der Lettermarch zeigt, dass es geöffnet ist.</translation>
+        <translation>Im Ordner %1 gibt es etwas namens %2, das nicht die Datei ist, mit der Lettermarch zeigt, dass es geöffnet ist.</translation>
     </message>
     <message>
         <source>The file %1, which shows that Lettermarch is open, cannot be read. It may have been left by a power cut, or damaged.</source>
-        <translation type="unfinished">Die Datei %1, die zeigt, dass Lettermarch geöffnet ist, kann nicht gelesen werden. Vielleicht ist sie nach einem Stromausfall liegen geblieben oder beschädigt.</translation>
+        <translation>Die Datei %1, die zeigt, dass Lettermarch geöffnet ist, kann nicht gelesen werden. Vielleicht ist sie nach einem Stromausfall liegen geblieben oder beschädigt.</translation>
     </message>
     <message>
         <source>The file %1 says that Lettermarch is open on another computer, &quot;%2&quot;. The folder may be shared with that computer, or copied from it.</source>
-        <translation type="unfinished">Laut der Datei %1 ist Lettermarch auf einem anderen Computer geöffnet, „%2“. Vielleicht teilt dieser Computer den Ordner, oder der Ordner wurde von dort kopiert.</translation>
+        <translation>Laut der Datei %1 ist Lettermarch auf einem anderen Computer geöffnet, „%2“. Vielleicht teilt dieser Computer den Ordner, oder der Ordner wurde von dort kopiert.</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished">Einführung</translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Lettermarch is a great way for children to leantheir weekly spelling words.  When your child gets their spelling words from the teacher at the beginning of the week, use the &apos;Create a New List&apos; feature in Lettermarch to input each spelling word into the program.  You can also enter the word&apos;s definition, a context sentence, and record the pronounciation.  Once all the words are entered, your child can go through as many &apos;Practice Tests&apos; as they need all week long to help get them ready for the school test.</source>
-        <translation type="unfinished">Mit Lettermarch lernen Kinder ihre Lernwörter der Woche. Wenn Ihr Kind am Anfang der Woche die neuen Wörter von der Lehrerin oder vom Lehrer bekommt, legen Sie mit „Neue Liste“ eine Wortliste an und geben jedes Wort ein. Zu jedem Wort können Sie auch die Bedeutung und einen Beispielsatz eingeben und die Aussprache aufnehmen. Sobald alle Wörter eingegeben sind, kann Ihr Kind die ganze Woche über so viele Übungstests machen, wie es braucht, um für den Test in der Schule bereit zu sein.</translation>
+        <translation>Mit Lettermarch lernen Kinder ihre Lernwörter der Woche. Wenn Ihr Kind am Anfang der Woche die neuen Wörter von der Lehrerin oder vom Lehrer bekommt, legen Sie mit „Neue Liste“ eine Wortliste an und geben jedes Wort ein. Zu jedem Wort können Sie auch die Bedeutung und einen Beispielsatz eingeben und die Aussprache aufnehmen. Sobald alle Wörter eingegeben sind, kann Ihr Kind die ganze Woche über so viele Übungstests machen, wie es braucht, um für den Test in der Schule bereit zu sein.</translation>
     </message>
     <message>
         <source>Create a Word List</source>
-        <translation type="unfinished">Eine Wortliste anlegen</translation>
+        <translation>Eine Wortliste anlegen</translation>
     </message>
     <message>
         <source>On the main screen, there are several buttons.  To create a new Word List, click the &apos;New List&apos; button. Two new screens will open, a large one in the background, and a smaller one in the foreground.  The smaller window is the &apos;New Word&apos; window, where you can type the word, it&apos;s definition, a context sentence,  and record the word in your voice.  When you have entered all the information, click the &apos;Save&apos; button.  The word will be added to the list in the large background window, and you can enter then next word into the smaller window.  When you have entered all the words, close the &apos;New Word&apos; window.  The large window will still be visible.  From this window, you can review the words in the list, and make changes to any of them, or add new ones.</source>
-        <translation type="unfinished">Im Hauptfenster gibt es mehrere Schaltflächen. Um eine neue Wortliste anzulegen, klicken Sie auf „Neue Liste“. Danach öffnen sich zwei Fenster: ein großes im Hintergrund und ein kleineres davor. Im kleineren Fenster, „Neues Wort“, geben Sie das Wort, seine Bedeutung und einen Beispielsatz ein und nehmen das Wort mit Ihrer Stimme auf. Wenn alles eingegeben ist, klicken Sie auf „Speichern“. Das Wort erscheint dann in der Liste im großen Fenster, und Sie können im kleineren Fenster das nächste Wort eingeben. Wenn alle Wörter eingegeben sind, schließen Sie das Fenster „Neues Wort“. Das große Fenster bleibt offen: Hier sehen Sie alle Wörter der Liste, können jedes davon ändern oder neue hinzufügen.</translation>
+        <translation>Im Hauptfenster gibt es mehrere Schaltflächen. Um eine neue Wortliste anzulegen, klicken Sie auf „Neue Liste“. Danach öffnen sich zwei Fenster: ein großes im Hintergrund und ein kleineres davor. Im kleineren Fenster, „Neues Wort“, geben Sie das Wort, seine Bedeutung und einen Beispielsatz ein und nehmen das Wort mit Ihrer Stimme auf. Wenn alles eingegeben ist, klicken Sie auf „Speichern“. Das Wort erscheint dann in der Liste im großen Fenster, und Sie können im kleineren Fenster das nächste Wort eingeben. Wenn alle Wörter eingegeben sind, schließen Sie das Fenster „Neues Wort“. Das große Fenster bleibt offen: Hier sehen Sie alle Wörter der Liste, können jedes davon ändern oder neue hinzufügen.</translation>
     </message>
     <message>
         <source>Take a Practice Test</source>
-        <translation type="unfinished">Einen Übungstest machen</translation>
+        <translation>Einen Übungstest machen</translation>
     </message>
     <message>
         <source>Once you have created a word list, you can take a &apos;Practice Test&apos; at any time by selecting the proper &apos;Word List&apos;, and clicking the &apos;Test&apos; button on the Main screen.  You may need to preform a &apos;Test Setup&apos; to set some options for the test, such as how many incorrect answers to accept before moving on to the next word.  Once you have completed the test setup, the &apos;Practice Test&apos; will begin.</source>
-        <translation type="unfinished">Sobald es eine Wortliste gibt, kann Ihr Kind jederzeit einen Übungstest machen: Wählen Sie im Hauptfenster die Wortliste und klicken Sie auf „Test“. Vielleicht erscheinen zuerst die „Testeinstellungen“, etwa wie viele falsche Antworten erlaubt sind, bevor das nächste Wort kommt. Danach beginnt der Übungstest.</translation>
+        <translation>Sobald es eine Wortliste gibt, kann Ihr Kind jederzeit einen Übungstest machen: Wählen Sie im Hauptfenster die Wortliste und klicken Sie auf „Test“. Vielleicht erscheinen zuerst die „Testeinstellungen“, etwa wie viele falsche Antworten erlaubt sind, bevor das nächste Wort kommt. Danach beginnt der Übungstest.</translation>
     </message>
     <message>
         <source>The on-screen clues will tell your child which word to type into the answer box.  If your child types it correctly, the next word will be given.  If your child answers incorrectly, they will be notified, and and will be given another chance.  &apos;Test Setup&apos; options will determine exactly what happens when an incorrect answer is given.</source>
-        <translation type="unfinished">Die Hinweise auf dem Bildschirm sagen Ihrem Kind, welches Wort es in das Antwortfeld schreiben soll. Schreibt es das Wort richtig, kommt das nächste Wort. Schreibt es das Wort falsch, erfährt es das und bekommt noch eine Chance. Was bei einer falschen Antwort genau passiert, legen die Testeinstellungen fest.</translation>
+        <translation>Die Hinweise auf dem Bildschirm sagen Ihrem Kind, welches Wort es in das Antwortfeld schreiben soll. Schreibt es das Wort richtig, kommt das nächste Wort. Schreibt es das Wort falsch, erfährt es das und bekommt noch eine Chance. Was bei einer falschen Antwort genau passiert, legen die Testeinstellungen fest.</translation>
     </message>
     <message>
         <source>When the test has been completed, the result will be show to you automatically.</source>
-        <translation type="unfinished">Wenn der Test fertig ist, wird das Ergebnis automatisch gezeigt.</translation>
+        <translation>Wenn der Test fertig ist, wird das Ergebnis automatisch gezeigt.</translation>
     </message>
     <message>
         <source>Test History</source>
-        <translation type="unfinished">Frühere Tests</translation>
+        <translation>Frühere Tests</translation>
     </message>
     <message>
         <source>To view the test history for any word list, select the word list on the main screen, and click the &apos;Past Tests&apos; button.  A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty. The incorrect answers your child has given for each word on each test can be displayed.</source>
-        <translation type="unfinished">Um die früheren Tests einer Wortliste anzusehen, wählen Sie die Liste im Hauptfenster und klicken auf „Frühere Tests“. Es erscheinen alle Tests dieser Liste, und Sie sehen, welche Wörter Ihrem Kind Mühe machen. Für jedes Wort jedes Tests können Sie die falschen Antworten Ihres Kindes anzeigen.</translation>
+        <translation>Um die früheren Tests einer Wortliste anzusehen, wählen Sie die Liste im Hauptfenster und klicken auf „Frühere Tests“. Es erscheinen alle Tests dieser Liste, und Sie sehen, welche Wörter Ihrem Kind Mühe machen. Für jedes Wort jedes Tests können Sie die falschen Antworten Ihres Kindes anzeigen.</translation>
     </message>
     <message>
         <source>Options (Test Defaults)</source>
-        <translation type="unfinished">Einstellungen (Test)</translation>
+        <translation>Einstellungen (Test)</translation>
     </message>
     <message>
         <source>Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is not checked, then you will be prompted to preform the &apos;Test Setup&apos; each time.</source>
-        <translation type="unfinished">Testeinstellungen nicht vor jedem Test zeigen -- Ist dies angekreuzt, verwenden alle Übungstests automatisch die Vorgaben. Sonst erscheinen vor jedem Test die „Testeinstellungen“.</translation>
+        <translation>Testeinstellungen nicht vor jedem Test zeigen -- Ist dies angekreuzt, verwenden alle Übungstests automatisch die Vorgaben. Sonst erscheinen vor jedem Test die „Testeinstellungen“.</translation>
     </message>
     <message>
         <source>Pronounce -- Use this option to enable the Practice Tests to speak the word to your child.</source>
-        <translation type="unfinished">Vorsprechen -- Hiermit spricht der Übungstest Ihrem Kind das Wort vor.</translation>
+        <translation>Vorsprechen -- Hiermit spricht der Übungstest Ihrem Kind das Wort vor.</translation>
     </message>
     <message>
         <source>Show Definition -- Use this option to display the word&apos;s definition on Practice Tests</source>
-        <translation type="unfinished">Bedeutung zeigen -- Hiermit wird im Übungstest die Bedeutung des Wortes gezeigt.</translation>
+        <translation>Bedeutung zeigen -- Hiermit wird im Übungstest die Bedeutung des Wortes gezeigt.</translation>
     </message>
     <message>
         <source>Show Context Sentence -- Use this option to display the word&apos;s context sentence on Practice Tests</source>
-        <translation type="unfinished">Beispielsatz zeigen -- Hiermit wird im Übungstest der Beispielsatz des Wortes gezeigt.</translation>
+        <translation>Beispielsatz zeigen -- Hiermit wird im Übungstest der Beispielsatz des Wortes gezeigt.</translation>
     </message>
     <message>
         <source>Show Definition -- Use this option to determine the order in which the words on a Practice Test are given</source>
-        <translation type="unfinished">Reihenfolge -- Hiermit legen Sie fest, in welcher Reihenfolge die Wörter im Übungstest kommen.</translation>
+        <translation>Reihenfolge -- Hiermit legen Sie fest, in welcher Reihenfolge die Wörter im Übungstest kommen.</translation>
     </message>
     <message>
         <source>Incorrect Answer Behavior -- Use these options to determine how to respond to incorrect answers on Practice Tests</source>
-        <translation type="unfinished">Bei falschen Antworten -- Hiermit legen Sie fest, was im Übungstest nach einer falschen Antwort geschieht.</translation>
+        <translation>Bei falschen Antworten -- Hiermit legen Sie fest, was im Übungstest nach einer falschen Antwort geschieht.</translation>
     </message>
     <message>
         <source>Sounds -- Use these options to enable or disable sounds on Practice Tests</source>
-        <translation type="unfinished">Töne -- Hiermit schalten Sie die Töne in Übungstests ein oder aus</translation>
+        <translation>Töne -- Hiermit schalten Sie die Töne in Übungstests ein oder aus</translation>
     </message>
     <message>
         <source>Options (General)</source>
-        <translation type="unfinished">Einstellungen (Allgemein)</translation>
+        <translation>Einstellungen (Allgemein)</translation>
     </message>
     <message>
         <source>Tempory Messages -- Temporary messages are notifications that Lettermarch periodically shows to the user.  These messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.</source>
-        <translation type="unfinished">Kurze Meldungen -- Lettermarch zeigt ab und zu kurze Meldungen. Sie erscheinen für einen Moment und verschwinden dann von selbst. Hiermit legen Sie fest, wie lange sie zu sehen sind.</translation>
+        <translation>Kurze Meldungen -- Lettermarch zeigt ab und zu kurze Meldungen. Sie erscheinen für einen Moment und verschwinden dann von selbst. Hiermit legen Sie fest, wie lange sie zu sehen sind.</translation>
     </message>
     <message>
         <source>School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.</source>
-        <translation type="unfinished">Tests in der Schule meist -- Hiermit legen Sie fest, wie der Testtag einer neuen Wortliste aus dem Tag berechnet wird, an dem sie angelegt wird.</translation>
+        <translation>Tests in der Schule meist -- Hiermit legen Sie fest, wie der Testtag einer neuen Wortliste aus dem Tag berechnet wird, an dem sie angelegt wird.</translation>
     </message>
     <message>
         <source>Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it&apos;s school test date, so it can be deleted.</source>
-        <translation type="unfinished">Nach dem Testtag fragen -- Hiermit werden Sie erinnert, wenn der Testtag einer Wortliste vorbei ist, damit Sie sie löschen können.</translation>
+        <translation>Nach dem Testtag fragen -- Hiermit werden Sie erinnert, wenn der Testtag einer Wortliste vorbei ist, damit Sie sie löschen können.</translation>
     </message>
     <message>
         <source>The Computer Voice</source>
-        <translation type="unfinished">Die Computerstimme</translation>
+        <translation>Die Computerstimme</translation>
     </message>
     <message>
         <source>Recording every word takes time. Under Options, on the Voice page, you can let the computer speak the words that have no recording: tick &apos;Use the computer voice for words without a recording&apos;, choose a voice, set how fast it speaks (slower is easier for young children) and press &apos;Try it&apos; to hear it.</source>
-        <translation type="unfinished">Jedes Wort aufzunehmen dauert. Unter Einstellungen, auf der Seite „Stimme“, kann der Computer die Wörter sprechen, die keine Aufnahme haben: Kreuzen Sie „Die Computerstimme für Wörter ohne Aufnahme verwenden“ an, wählen Sie eine Stimme, stellen Sie ein, wie schnell sie spricht (langsamer ist für kleine Kinder leichter), und klicken Sie auf „Ausprobieren“, um sie zu hören.</translation>
+        <translation>Jedes Wort aufzunehmen dauert. Unter Einstellungen, auf der Seite „Stimme“, kann der Computer die Wörter sprechen, die keine Aufnahme haben: Kreuzen Sie „Die Computerstimme für Wörter ohne Aufnahme verwenden“ an, wählen Sie eine Stimme, stellen Sie ein, wie schnell sie spricht (langsamer ist für kleine Kinder leichter), und klicken Sie auf „Ausprobieren“, um sie zu hören.</translation>
     </message>
     <message>
         <source>A word you have recorded is always spoken in your own voice. With the computer voice on, the Pronounce buttons work for every word, and the test window has a &apos;Read aloud&apos; button beside the definition and the sentence (Ctrl+1 and Ctrl+2) for children who cannot read them yet. The voice never spells the word.</source>
-        <translation type="unfinished">Ein Wort, das Sie aufgenommen haben, erklingt immer mit Ihrer eigenen Stimme. Mit eingeschalteter Computerstimme funktionieren die Schaltflächen „Vorsprechen“ bei jedem Wort, und das Testfenster hat neben der Bedeutung und dem Beispielsatz eine Schaltfläche „Vorlesen“ (Strg+1 und Strg+2) für Kinder, die noch nicht lesen können. Die Stimme buchstabiert das Wort nie.</translation>
+        <translation>Ein Wort, das Sie aufgenommen haben, erklingt immer mit Ihrer eigenen Stimme. Mit eingeschalteter Computerstimme funktionieren die Schaltflächen „Vorsprechen“ bei jedem Wort, und das Testfenster hat neben der Bedeutung und dem Beispielsatz eine Schaltfläche „Vorlesen“ (Strg+1 und Strg+2) für Kinder, die noch nicht lesen können. Die Stimme buchstabiert das Wort nie.</translation>
     </message>
     <message>
         <source>A computer voice does not say every word well: names, words from other languages and words spelled differently from how they sound often come out wrong. Listen to each week&apos;s words with the list editor&apos;s Pronounce button, and record the ones the voice gets wrong: your recording is then used instead.</source>
-        <translation type="unfinished">Eine Computerstimme spricht nicht jedes Wort gut aus: Namen, Wörter aus anderen Sprachen und Wörter, die anders geschrieben als gesprochen werden, klingen oft falsch. Hören Sie sich die Wörter jeder Woche mit „Vorsprechen“ im Listen-Editor an und nehmen Sie die auf, die die Stimme falsch ausspricht: Dann wird Ihre Aufnahme verwendet.</translation>
+        <translation>Eine Computerstimme spricht nicht jedes Wort gut aus: Namen, Wörter aus anderen Sprachen und Wörter, die anders geschrieben als gesprochen werden, klingen oft falsch. Hören Sie sich die Wörter jeder Woche mit „Vorsprechen“ im Listen-Editor an und nehmen Sie die auf, die die Stimme falsch ausspricht: Dann wird Ihre Aufnahme verwendet.</translation>
     </message>
     <message>
         <source>Most school lists are just words. With the computer voice on, a word needs no definition, sentence or recording: the voice says it in the test. This holds in the word editor, for pasted words and for imported files.</source>
-        <translation type="unfinished">Die meisten Listen aus der Schule sind nur Wörter. Mit eingeschalteter Computerstimme braucht ein Wort keine Bedeutung, keinen Satz und keine Aufnahme: Die Stimme spricht es im Test. Das gilt im Wort-Editor, für eingefügte Wörter und für importierte Dateien.</translation>
+        <translation>Die meisten Listen aus der Schule sind nur Wörter. Mit eingeschalteter Computerstimme braucht ein Wort keine Bedeutung, keinen Satz und keine Aufnahme: Die Stimme spricht es im Test. Das gilt im Wort-Editor, für eingefügte Wörter und für importierte Dateien.</translation>
     </message>
     <message>
         <source>Many Words at Once</source>
-        <translation type="unfinished">Viele Wörter auf einmal</translation>
+        <translation>Viele Wörter auf einmal</translation>
     </message>
     <message>
         <source>In the list editor, &apos;Paste words...&apos; adds many words at once. Copy the week&apos;s words from an e-mail, a document or a spreadsheet and paste them: one word a line, then if you like its definition and a sentence, separated by tabs (a spreadsheet&apos;s columns), &apos; - &apos; or &apos;;&apos;. Numbers and bullets at the start of a line are left out. The table below shows what will be added and which lines are skipped, and why. Tick &apos;Case Sensitive&apos; for words that must keep their capital letters, then press Add.</source>
-        <translation type="unfinished">Im Listen-Editor fügt „Wörter einfügen...“ viele Wörter auf einmal hinzu. Kopieren Sie die Wörter der Woche aus einer E-Mail, einem Dokument oder einer Tabelle und fügen Sie sie ein: ein Wort pro Zeile, danach, wenn Sie möchten, seine Bedeutung und ein Satz, getrennt durch Tabulatoren (die Spalten einer Tabelle), „ - “ oder „;“. Nummern und Aufzählungszeichen am Zeilenanfang werden weggelassen. Die Tabelle darunter zeigt, was hinzugefügt wird und welche Zeilen aus welchem Grund ausgelassen werden. Kreuzen Sie „Groß/klein beachten“ bei Wörtern an, deren Großbuchstaben zählen, und klicken Sie dann auf „Hinzufügen“.</translation>
+        <translation>Im Listen-Editor fügt „Wörter einfügen...“ viele Wörter auf einmal hinzu. Kopieren Sie die Wörter der Woche aus einer E-Mail, einem Dokument oder einer Tabelle und fügen Sie sie ein: ein Wort pro Zeile, danach, wenn Sie möchten, seine Bedeutung und ein Satz, getrennt durch Tabulatoren (die Spalten einer Tabelle), „ - “ oder „;“. Nummern und Aufzählungszeichen am Zeilenanfang werden weggelassen. Die Tabelle darunter zeigt, was hinzugefügt wird und welche Zeilen aus welchem Grund ausgelassen werden. Kreuzen Sie „Groß/klein beachten“ bei Wörtern an, deren Großbuchstaben zählen, und klicken Sie dann auf „Hinzufügen“.</translation>
     </message>
     <message>
         <source>The File menus can also import a word list from a CSV file or from a vocabulary file of KDE&apos;s Parley or KWordQuiz (.kvtml), export a list to either, or export it with its recordings to a folder, for another computer.</source>
-        <translation type="unfinished">Über das Menü „Datei“ können Sie außerdem eine Wortliste aus einer CSV-Datei oder aus einer Vokabeldatei von Parley oder KWordQuiz aus KDE (.kvtml) importieren, eine Liste in eines dieser Formate exportieren oder sie mit ihren Aufnahmen in einen Ordner exportieren, für einen anderen Computer.</translation>
+        <translation>Über das Menü „Datei“ können Sie außerdem eine Wortliste aus einer CSV-Datei oder aus einer Vokabeldatei von Parley oder KWordQuiz aus KDE (.kvtml) importieren, eine Liste in eines dieser Formate exportieren oder sie mit ihren Aufnahmen in einen Ordner exportieren, für einen anderen Computer.</translation>
     </message>
     <message>
         <source>&apos;Print a Paper Test...&apos; prints the list as a test to write on, with the definitions and sentences as clues and the word itself never shown, or the answer key in the same order. Either can be saved as a PDF file.</source>
-        <translation type="unfinished">„Papiertest drucken...“ druckt die Liste als Test zum Ausfüllen, mit den Bedeutungen und Beispielsätzen als Hinweisen und ohne das Wort selbst, oder die Lösungen in derselben Reihenfolge. Beides kann auch als PDF-Datei gespeichert werden.</translation>
+        <translation>„Papiertest drucken...“ druckt die Liste als Test zum Ausfüllen, mit den Bedeutungen und Beispielsätzen als Hinweisen und ohne das Wort selbst, oder die Lösungen in derselben Reihenfolge. Beides kann auch als PDF-Datei gespeichert werden.</translation>
     </message>
     <message>
         <source>Names, Dates and Family Settings</source>
-        <translation type="unfinished">Namen, Daten und Familieneinstellungen</translation>
+        <translation>Namen, Daten und Familieneinstellungen</translation>
     </message>
     <message>
         <source>A list may have a name (&apos;Week 12&apos;, &apos;Spelling bee&apos;) as well as its test date: type it in the New List window, or in the list editor&apos;s &apos;List name&apos; box. The main window shows it beside the test date, and so do the windows of the list&apos;s results and what is printed. An imported list is named after its file.</source>
-        <translation type="unfinished">Eine Liste kann außer ihrem Testtag einen Namen haben („Woche 12“, „Buchstabierwettbewerb“): Geben Sie ihn im Fenster „Neue Liste“ ein oder im Feld „Name der Liste“ des Listen-Editors. Das Hauptfenster zeigt ihn neben dem Testtag, ebenso die Fenster mit den Ergebnissen der Liste und alles Gedruckte. Eine importierte Liste bekommt den Namen ihrer Datei.</translation>
+        <translation>Eine Liste kann außer ihrem Testtag einen Namen haben („Woche 12“, „Buchstabierwettbewerb“): Geben Sie ihn im Fenster „Neue Liste“ ein oder im Feld „Name der Liste“ des Listen-Editors. Das Hauptfenster zeigt ihn neben dem Testtag, ebenso die Fenster mit den Ergebnissen der Liste und alles Gedruckte. Eine importierte Liste bekommt den Namen ihrer Datei.</translation>
     </message>
     <message>
         <source>Dates are typed and shown with the numbers in your computer&apos;s order: day first where the computer puts the day first (18/12/2026), month first in the United States (12/18/2026).</source>
-        <translation type="unfinished">Daten werden mit den Zahlen in der Reihenfolge Ihres Computers eingegeben und gezeigt: zuerst der Tag, wo der Computer den Tag zuerst schreibt (18.12.2026), zuerst der Monat in den USA (12/18/2026).</translation>
+        <translation>Daten werden mit den Zahlen in der Reihenfolge Ihres Computers eingegeben und gezeigt: zuerst der Tag, wo der Computer den Tag zuerst schreibt (18.12.2026), zuerst der Monat in den USA (12/18/2026).</translation>
     </message>
     <message>
         <source>Lettermarch copies your lists into the Backups folder at the first start of each day and again when it closes after you changed something, keeping the last 10 copies. File &gt; Restore a Backup... says when each copy was taken and what it holds.</source>
-        <translation type="unfinished">Lettermarch kopiert Ihre Listen beim ersten Start jedes Tages in den Ordner Backups und noch einmal beim Beenden, wenn Sie etwas geändert haben; es behält die letzten 10 Kopien. Datei &gt; Sicherung wiederherstellen... zeigt, wann jede Kopie angelegt wurde und was sie enthält.</translation>
+        <translation>Lettermarch kopiert Ihre Listen beim ersten Start jedes Tages in den Ordner Backups und noch einmal beim Beenden, wenn Sie etwas geändert haben; es behält die letzten 10 Kopien. Datei &gt; Sicherung wiederherstellen... zeigt, wann jede Kopie angelegt wurde und was sie enthält.</translation>
     </message>
     <message>
         <source>Seeing Progress</source>
-        <translation type="unfinished">Fortschritte sehen</translation>
+        <translation>Fortschritte sehen</translation>
     </message>
     <message>
         <source>Past Tests shows a chart beside the list of tests: each test is a point, with its score and the number of words right at the first try. Click a point to see that test&apos;s results.</source>
-        <translation type="unfinished">„Frühere Tests“ zeigt neben der Liste der Tests ein Diagramm: Jeder Test ist ein Punkt, mit seinem Ergebnis und der Zahl der Wörter, die beim ersten Versuch richtig waren. Klicken Sie auf einen Punkt, um das Ergebnis dieses Tests zu sehen.</translation>
+        <translation>„Frühere Tests“ zeigt neben der Liste der Tests ein Diagramm: Jeder Test ist ein Punkt, mit seinem Ergebnis und der Zahl der Wörter, die beim ersten Versuch richtig waren. Klicken Sie auf einen Punkt, um das Ergebnis dieses Tests zu sehen.</translation>
     </message>
     <message>
         <source>Trouble Words (in the File menu of the main window, and a button in Past Tests) lists the words with the most wrong answers, with how often each was right at the first try, how often the test moved on, and the misspelling typed most often. Click a heading to sort; double-click a word to open its list.</source>
-        <translation type="unfinished">„Schwierige Wörter“ (im Menü „Datei“ des Hauptfensters und als Schaltfläche in „Frühere Tests“) zeigt die Wörter mit den meisten falschen Antworten, dazu, wie oft jedes beim ersten Versuch richtig war, wie oft der Test weitergegangen ist und welche falsche Schreibweise am häufigsten getippt wurde. Klicken Sie auf eine Spaltenüberschrift, um zu sortieren; ein Doppelklick auf ein Wort öffnet seine Liste.</translation>
+        <translation>„Schwierige Wörter“ (im Menü „Datei“ des Hauptfensters und als Schaltfläche in „Frühere Tests“) zeigt die Wörter mit den meisten falschen Antworten, dazu, wie oft jedes beim ersten Versuch richtig war, wie oft der Test weitergegangen ist und welche falsche Schreibweise am häufigsten getippt wurde. Klicken Sie auf eine Spaltenüberschrift, um zu sortieren; ein Doppelklick auf ein Wort öffnet seine Liste.</translation>
     </message>
     <message>
         <source>Practise Missed Words (in Test Results and Trouble Words) starts a test of only the words you tick; the words not right at the first try come ticked. Its results count only those words, and every other test keeps its score.</source>
-        <translation type="unfinished">„Verpasste Wörter üben“ (im Testergebnis und in „Schwierige Wörter“) beginnt einen Test nur mit den Wörtern, die Sie ankreuzen; die Wörter, die beim ersten Versuch nicht richtig waren, sind schon angekreuzt. Sein Ergebnis zählt nur diese Wörter, und jeder andere Test behält sein Ergebnis.</translation>
+        <translation>„Verpasste Wörter üben“ (im Testergebnis und in „Schwierige Wörter“) beginnt einen Test nur mit den Wörtern, die Sie ankreuzen; die Wörter, die beim ersten Versuch nicht richtig waren, sind schon angekreuzt. Sein Ergebnis zählt nur diese Wörter, und jeder andere Test behält sein Ergebnis.</translation>
     </message>
     <message>
         <source>Several Children</source>
-        <translation type="unfinished">Mehrere Kinder</translation>
+        <translation>Mehrere Kinder</translation>
     </message>
     <message>
         <source>Each child has lists, tests and recordings of their own. File &gt; Add a Child... in the main window adds one; the first time, it also asks the name of the child who has used Lettermarch so far, whose lists stay exactly where they were.</source>
-        <translation type="unfinished">Jedes Kind hat eigene Listen, Tests und Aufnahmen. Datei &gt; Kind hinzufügen... im Hauptfenster fügt eines hinzu; beim ersten Mal wird auch nach dem Namen des Kindes gefragt, das Lettermarch bisher benutzt hat – seine Listen bleiben genau, wo sie sind.</translation>
+        <translation>Jedes Kind hat eigene Listen, Tests und Aufnahmen. Datei &gt; Kind hinzufügen... im Hauptfenster fügt eines hinzu; beim ersten Mal wird auch nach dem Namen des Kindes gefragt, das Lettermarch bisher benutzt hat – seine Listen bleiben genau, wo sie sind.</translation>
     </message>
     <message>
         <source>With two children or more, Lettermarch first asks who is practising: choose a name with the arrow keys or its first letter and press Enter. File &gt; Switch Child... asks again without closing the program. The child&apos;s name is at the end of every window&apos;s title, on the About window and on printed tests and results.</source>
-        <translation type="unfinished">Bei zwei oder mehr Kindern fragt Lettermarch zuerst, wer übt: Wählen Sie einen Namen mit den Pfeiltasten oder seinem ersten Buchstaben und drücken Sie die Eingabetaste. Datei &gt; Kind wechseln... fragt erneut, ohne das Programm zu schließen. Der Name des Kindes steht am Ende jedes Fenstertitels, im Fenster „Über Lettermarch“ und auf gedruckten Tests und Ergebnissen.</translation>
+        <translation>Bei zwei oder mehr Kindern fragt Lettermarch zuerst, wer übt: Wählen Sie einen Namen mit den Pfeiltasten oder seinem ersten Buchstaben und drücken Sie die Eingabetaste. Datei &gt; Kind wechseln... fragt erneut, ohne das Programm zu schließen. Der Name des Kindes steht am Ende jedes Fenstertitels, im Fenster „Über Lettermarch“ und auf gedruckten Tests und Ergebnissen.</translation>
     </message>
     <message>
         <source>In that window, Rename... changes a name and Remove... puts a child&apos;s lists aside in the Removed folder (they are never deleted at once; to bring them back, move the folder back into Children while Lettermarch is closed). File &gt; Copy the List to Another Child... gives a brother or sister the same words and recordings.</source>
-        <translation type="unfinished">In diesem Fenster ändert „Umbenennen...“ einen Namen, und „Entfernen...“ legt die Listen eines Kindes in den Ordner Removed (sie werden nie sofort gelöscht; um sie zurückzuholen, verschieben Sie den Ordner, während Lettermarch geschlossen ist, zurück nach Children). Datei &gt; Liste an anderes Kind kopieren... gibt einem Bruder oder einer Schwester dieselben Wörter und Aufnahmen.</translation>
+        <translation>In diesem Fenster ändert „Umbenennen...“ einen Namen, und „Entfernen...“ legt die Listen eines Kindes in den Ordner Removed (sie werden nie sofort gelöscht; um sie zurückzuholen, verschieben Sie den Ordner, während Lettermarch geschlossen ist, zurück nach Children). Datei &gt; Liste an anderes Kind kopieren... gibt einem Bruder oder einer Schwester dieselben Wörter und Aufnahmen.</translation>
     </message>
     <message>
         <source>Parent&apos;s Lock... (Options, General Defaults) sets a PIN: the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child then ask for it, for every child; tests, results and Trouble Words do not. After five wrong PINs the next try waits 30 seconds. The lock keeps a child out of the parent&apos;s windows; it does not protect against someone using your own account. A forgotten PIN: close Lettermarch, open Family.json in the data folder with a text editor and delete its &quot;pin&quot; entry (the lines from &quot;pin&quot; to its closing brace, and the comma before them).</source>
-        <translation type="unfinished">Elternsperre... (Einstellungen, Allgemein) legt eine PIN fest: Der Listen-Editor, Neue Liste, Liste löschen, Import, Einstellungen, Sicherung wiederherstellen und das Entfernen eines Kindes fragen dann nach ihr, bei jedem Kind; Tests, Ergebnisse und Schwierige Wörter nicht. Nach fünf falschen PINs muss man 30 Sekunden warten. Die Sperre hält ein Kind aus den Fenstern der Eltern heraus; sie schützt nicht vor jemandem, der Ihr eigenes Benutzerkonto verwendet. PIN vergessen? Schließen Sie Lettermarch, öffnen Sie Family.json im Datenordner mit einem Texteditor und löschen Sie den Eintrag „pin“ (die Zeilen von &quot;pin&quot; bis zu seiner schließenden geschweiften Klammer und das Komma davor).</translation>
+        <translation>Elternsperre... (Einstellungen, Allgemein) legt eine PIN fest: Der Listen-Editor, Neue Liste, Liste löschen, Import, Einstellungen, Sicherung wiederherstellen und das Entfernen eines Kindes fragen dann nach ihr, bei jedem Kind; Tests, Ergebnisse und Schwierige Wörter nicht. Nach fünf falschen PINs muss man 30 Sekunden warten. Die Sperre hält ein Kind aus den Fenstern der Eltern heraus; sie schützt nicht vor jemandem, der Ihr eigenes Benutzerkonto verwendet. PIN vergessen? Schließen Sie Lettermarch, öffnen Sie Family.json im Datenordner mit einem Texteditor und löschen Sie den Eintrag „pin“ (die Zeilen von &quot;pin&quot; bis zu seiner schließenden geschweiften Klammer und das Komma davor).</translation>
     </message>
     <message>
         <source>Under Options, on the General Defaults page: &apos;Hide the word in its clues&apos; blanks the word out of its definition and sentence during a test (reading a clue aloud says &apos;blank&apos; in its place); &apos;Say when only the capital letters are wrong&apos; tells the child so; &apos;Refuse a date that cannot be read&apos; keeps a mistyped date in its box with a message instead of replacing it. A database made by this version has all three on; one from an earlier version keeps working as it did until you tick them.</source>
-        <translation type="unfinished">Unter Einstellungen, auf der Seite „Allgemein“: „Das Wort in seinen Hinweisen verbergen“ ersetzt das Wort im Test in seiner Bedeutung und seinem Beispielsatz durch eine Lücke (beim Vorlesen eines Hinweises heißt es dann „Lücke“); „Sagen, wenn nur die Großbuchstaben falsch sind“ sagt es dem Kind; „Ein unlesbares Datum ablehnen“ lässt ein vertipptes Datum mit einer Meldung im Feld stehen, statt es zu ersetzen. Eine Datenbank, die mit dieser Version angelegt wurde, hat alle drei eingeschaltet; eine aus einer früheren Version arbeitet weiter wie bisher, bis Sie sie ankreuzen.</translation>
+        <translation>Unter Einstellungen, auf der Seite „Allgemein“: „Das Wort in seinen Hinweisen verbergen“ ersetzt das Wort im Test in seiner Bedeutung und seinem Beispielsatz durch eine Lücke (beim Vorlesen eines Hinweises heißt es dann „Lücke“); „Sagen, wenn nur die Großbuchstaben falsch sind“ sagt es dem Kind; „Ein unlesbares Datum ablehnen“ lässt ein vertipptes Datum mit einer Meldung im Feld stehen, statt es zu ersetzen. Eine Datenbank, die mit dieser Version angelegt wurde, hat alle drei eingeschaltet; eine aus einer früheren Version arbeitet weiter wie bisher, bis Sie sie ankreuzen.</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished">Sprachen</translation>
+        <translation>Sprachen</translation>
     </message>
     <message>
         <source>Lettermarch speaks your computer&apos;s language when it has a translation for it: English, German, French or Spanish. To choose another one, pick it under Options, General Defaults, Language (it is used from the next start), or start the program with --lang and a language code, for example --lang fr.</source>
-        <translation type="unfinished">Lettermarch spricht die Sprache Ihres Computers, wenn es eine Übersetzung dafür hat: Englisch, Deutsch, Französisch oder Spanisch. Eine andere Sprache wählen Sie unter Einstellungen, Allgemein, Sprache (sie gilt ab dem nächsten Start), oder Sie starten das Programm mit --lang und einem Sprachcode, zum Beispiel --lang fr.</translation>
+        <translation>Lettermarch spricht die Sprache Ihres Computers, wenn es eine Übersetzung dafür hat: Englisch, Deutsch, Französisch oder Spanisch. Eine andere Sprache wählen Sie unter Einstellungen, Allgemein, Sprache (sie gilt ab dem nächsten Start), oder Sie starten das Programm mit --lang und einem Sprachcode, zum Beispiel --lang fr.</translation>
     </message>
     <message>
         <source>A list&apos;s words may be in another language, such as the French words a child learns at school. Choose the list&apos;s Language in the list editor: the computer voice then says its words, definitions and sentences with that language&apos;s sounds. Your recordings play as they are. An imported vocabulary file (.kvtml) gives a list without a language the one the file names.</source>
-        <translation type="unfinished">Die Wörter einer Liste können in einer anderen Sprache sein, etwa die französischen Wörter, die ein Kind in der Schule lernt. Wählen Sie im Listen-Editor unter „Sprache“ die Sprache der Liste: Die Computerstimme spricht dann ihre Wörter, Erklärungen und Sätze mit der Aussprache dieser Sprache. Ihre Aufnahmen werden unverändert abgespielt. Eine importierte Vokabeldatei (.kvtml) gibt einer Liste ohne Sprache die Sprache, die in der Datei steht.</translation>
+        <translation>Die Wörter einer Liste können in einer anderen Sprache sein, etwa die französischen Wörter, die ein Kind in der Schule lernt. Wählen Sie im Listen-Editor unter „Sprache“ die Sprache der Liste: Die Computerstimme spricht dann ihre Wörter, Erklärungen und Sätze mit der Aussprache dieser Sprache. Ihre Aufnahmen werden unverändert abgespielt. Eine importierte Vokabeldatei (.kvtml) gibt einer Liste ohne Sprache die Sprache, die in der Datei steht.</translation>
     </message>
     <message>
         <source>The Voice page of Options lists the languages that have a voice. The flite voice speaks English only; the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng add voices for German, French, Spanish and about a hundred other languages. A list in a language without a voice is said so once; the test goes on, and the words you recorded are still spoken.</source>
-        <translation type="unfinished">Die Seite „Stimme“ der Einstellungen zeigt, welche Sprachen eine Stimme haben. Die Stimme flite spricht nur Englisch; die Pakete qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng bringen Stimmen für Deutsch, Französisch, Spanisch und rund hundert weitere Sprachen mit. Bei einer Liste in einer Sprache ohne Stimme sagt Lettermarch das einmal; der Test geht weiter, und Ihre aufgenommenen Wörter werden weiterhin abgespielt.</translation>
+        <translation>Die Seite „Stimme“ der Einstellungen zeigt, welche Sprachen eine Stimme haben. Die Stimme flite spricht nur Englisch; die Pakete qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng bringen Stimmen für Deutsch, Französisch, Spanisch und rund hundert weitere Sprachen mit. Bei einer Liste in einer Sprache ohne Stimme sagt Lettermarch das einmal; der Test geht weiter, und Ihre aufgenommenen Wörter werden weiterhin abgespielt.</translation>
     </message>
 </context>
 <context>
     <name>Kvtml</name>
     <message>
         <source>This is not a vocabulary file: it is not readable XML (%1, line %2).</source>
-        <translation type="unfinished">Das ist keine Vokabeldatei: Sie ist kein lesbares XML (%1, Zeile %2).</translation>
+        <translation>Das ist keine Vokabeldatei: Sie ist kein lesbares XML (%1, Zeile %2).</translation>
     </message>
     <message>
         <source>This is not a vocabulary file (KVTML): it has no kvtml element.</source>
-        <translation type="unfinished">Das ist keine Vokabeldatei (KVTML): Ihr fehlt das kvtml-Element.</translation>
+        <translation>Das ist keine Vokabeldatei (KVTML): Ihr fehlt das kvtml-Element.</translation>
     </message>
     <message>
         <source>This vocabulary file is in version %1 of the format; Lettermarch reads version 2, which KDE&apos;s vocabulary programs have written since 2008.</source>
-        <translation type="unfinished">Diese Vokabeldatei hat Version %1 des Formats; Lettermarch liest Version 2, die die Vokabelprogramme von KDE seit 2008 schreiben.</translation>
+        <translation>Diese Vokabeldatei hat Version %1 des Formats; Lettermarch liest Version 2, die die Vokabelprogramme von KDE seit 2008 schreiben.</translation>
     </message>
     <message>
         <source>This vocabulary file is damaged: %1 (line %2).</source>
-        <translation type="unfinished">Diese Vokabeldatei ist beschädigt: %1 (Zeile %2).</translation>
+        <translation>Diese Vokabeldatei ist beschädigt: %1 (Zeile %2).</translation>
     </message>
 </context>
 <context>
     <name>ListExport</name>
     <message>
         <source>Spelling words for %1</source>
-        <translation type="unfinished">Lernwörter für %1</translation>
+        <translation>Lernwörter für %1</translation>
     </message>
     <message>
         <source>The list could not be saved as %1: %2</source>
-        <translation type="unfinished">Die Liste konnte nicht als %1 gespeichert werden: %2</translation>
+        <translation>Die Liste konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>%1 is a link to somewhere else, so nothing was written. Choose another folder, or remove the link.</source>
-        <translation type="unfinished">%1 ist ein Verweis auf einen anderen Ort, darum wurde nichts geschrieben. Wählen Sie einen anderen Ordner oder entfernen Sie den Verweis.</translation>
+        <translation>%1 ist ein Verweis auf einen anderen Ort, darum wurde nichts geschrieben. Wählen Sie einen anderen Ordner oder entfernen Sie den Verweis.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">Der Ordner %1 konnte nicht angelegt werden.</translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The recording of &quot;%1&quot; could not be copied to %2.</source>
-        <translation type="unfinished">Die Aufnahme von „%1“ konnte nicht nach %2 kopiert werden.</translation>
+        <translation>Die Aufnahme von „%1“ konnte nicht nach %2 kopiert werden.</translation>
     </message>
 </context>
 <context>
     <name>ListFiles</name>
     <message>
         <source>Word lists (*.csv *.kvtml);;CSV files (*.csv);;KDE vocabulary files (*.kvtml);;All files (*)</source>
-        <translation type="unfinished">Wortlisten (*.csv *.kvtml);;CSV-Dateien (*.csv);;KDE-Vokabeldateien (*.kvtml);;Alle Dateien (*)</translation>
+        <translation>Wortlisten (*.csv *.kvtml);;CSV-Dateien (*.csv);;KDE-Vokabeldateien (*.kvtml);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Import Words</source>
-        <translation type="unfinished">Wörter importieren</translation>
+        <translation>Wörter importieren</translation>
     </message>
     <message>
         <source>
 
 Nothing was imported.</source>
-        <translation type="unfinished">
+        <translation>
 
 Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished">Liste exportieren</translation>
+        <translation>Liste exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;KDE vocabulary files (*.kvtml)</source>
-        <translation type="unfinished">CSV-Dateien (*.csv);;KDE-Vokabeldateien (*.kvtml)</translation>
+        <translation>CSV-Dateien (*.csv);;KDE-Vokabeldateien (*.kvtml)</translation>
     </message>
     <message>
         <source>There is already a file %1. Replace it?</source>
-        <translation type="unfinished">Es gibt schon eine Datei %1. Ersetzen?</translation>
+        <translation>Es gibt schon eine Datei %1. Ersetzen?</translation>
     </message>
     <message>
         <source>The list was saved as %1.</source>
-        <translation type="unfinished">Die Liste wurde als %1 gespeichert.</translation>
+        <translation>Die Liste wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>Export with Recordings</source>
-        <translation type="unfinished">Mit Aufnahmen exportieren</translation>
+        <translation>Mit Aufnahmen exportieren</translation>
     </message>
     <message>
         <source>The folder %1 already holds an export of this list. Replace it?</source>
-        <translation type="unfinished">Im Ordner %1 liegt schon ein Export dieser Liste. Ersetzen?</translation>
+        <translation>Im Ordner %1 liegt schon ein Export dieser Liste. Ersetzen?</translation>
     </message>
     <message>
         <source>The list and its recordings were saved in the folder %1.</source>
-        <translation type="unfinished">Die Liste und ihre Aufnahmen wurden im Ordner %1 gespeichert.</translation>
+        <translation>Die Liste und ihre Aufnahmen wurden im Ordner %1 gespeichert.</translation>
     </message>
     <message>
         <source>The list&apos;s language could not be saved: %1</source>
-        <translation type="unfinished">Die Sprache der Liste konnte nicht gespeichert werden: %1</translation>
+        <translation>Die Sprache der Liste konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -518,28 +518,28 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>en</source>
         <comment>the code of this translation&apos;s language</comment>
-        <translation type="unfinished">de</translation>
+        <translation>de</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>word lists</source>
-        <translation type="unfinished">Wortlisten</translation>
+        <translation>Wortlisten</translation>
     </message>
     <message>
         <source>words</source>
-        <translation type="unfinished">Wörter</translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>tests</source>
-        <translation type="unfinished">Tests</translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>Lettermarch cannot add any more %1 to this database: every number it can give them has been used.
 
 Nothing was changed.</source>
-        <translation type="unfinished">Lettermarch kann dieser Datenbank keine weiteren %1 hinzufügen: Alle Nummern, die es vergeben kann, sind verbraucht.
+        <translation>Lettermarch kann dieser Datenbank keine weiteren %1 hinzufügen: Alle Nummern, die es vergeben kann, sind verbraucht.
 
 Es wurde nichts geändert.</translation>
     </message>
@@ -548,253 +548,269 @@ Es wurde nichts geändert.</translation>
     <name>MessageTimes</name>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keine</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Indefinately</source>
-        <translation type="unfinished">Unbegrenzt</translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>1 Second</source>
-        <translation type="unfinished">1 Sekunde</translation>
+        <translation>1 Sekunde</translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished">%1 Sekunden</translation>
+        <translation>%1 Sekunden</translation>
     </message>
 </context>
 <context>
     <name>Modules</name>
     <message>
         <source>The print preview cannot be shown: Qt&apos;s printing library could not be loaded (Debian package libqt6printsupport6).</source>
-        <translation type="unfinished">Die Druckvorschau kann nicht gezeigt werden: Die Druckbibliothek von Qt konnte nicht geladen werden (Debian-Paket libqt6printsupport6).</translation>
+        <translation>Die Druckvorschau kann nicht gezeigt werden: Die Druckbibliothek von Qt konnte nicht geladen werden (Debian-Paket libqt6printsupport6).</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>The PDF file cannot be written in the folder %1.</source>
-        <translation type="unfinished">Die PDF-Datei kann im Ordner %1 nicht geschrieben werden.</translation>
+        <translation>Die PDF-Datei kann im Ordner %1 nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished">Die PDF-Datei %1 konnte nicht geschrieben werden: %2</translation>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>nothing was made.</source>
-        <translation type="unfinished">es wurde nichts erstellt.</translation>
+        <translation>es wurde nichts erstellt.</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>Printouts</name>
     <message>
         <source>&lt;p&gt;Name: %1 &amp;nbsp;&amp;nbsp; Date: ______________&lt;/p&gt;</source>
-        <translation type="unfinished">&lt;p&gt;Name: %1 &amp;nbsp;&amp;nbsp; Datum: ______________&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Name: %1 &amp;nbsp;&amp;nbsp; Datum: ______________&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;i&gt;Meaning:&lt;/i&gt; </source>
-        <translation type="unfinished">&lt;i&gt;Bedeutung:&lt;/i&gt; </translation>
+        <translation>&lt;i&gt;Bedeutung:&lt;/i&gt; </translation>
     </message>
     <message>
         <source>&lt;i&gt;Sentence:&lt;/i&gt; </source>
-        <translation type="unfinished">&lt;i&gt;Satz:&lt;/i&gt; </translation>
+        <translation>&lt;i&gt;Satz:&lt;/i&gt; </translation>
     </message>
     <message>
         <source>&lt;i&gt;Listen to the word.&lt;/i&gt;</source>
-        <translation type="unfinished">&lt;i&gt;Hör dir das Wort an.&lt;/i&gt;</translation>
+        <translation>&lt;i&gt;Hör dir das Wort an.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;For &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished">&lt;p&gt;Für &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Für &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source> &lt;i&gt;(capitals count)&lt;/i&gt;</source>
-        <translation type="unfinished"> &lt;i&gt;(auf Groß- und Kleinschreibung achten)&lt;/i&gt;</translation>
+        <translation> &lt;i&gt;(auf Groß- und Kleinschreibung achten)&lt;/i&gt;</translation>
     </message>
     <message>
         <source>: answers</source>
-        <translation type="unfinished">: Lösungen</translation>
+        <translation>: Lösungen</translation>
     </message>
     <message>
         <source>&lt;tr&gt;&lt;td&gt;Child:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished">&lt;tr&gt;&lt;td&gt;Kind:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;td&gt;Kind:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>&lt;tr&gt;&lt;td&gt;List:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished">&lt;tr&gt;&lt;td&gt;Liste:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;tr&gt;&lt;td&gt;Liste:&lt;/td&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Datum:</translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished">Uhrzeit:</translation>
+        <translation>Uhrzeit:</translation>
     </message>
     <message>
         <source>Minutes:</source>
-        <translation type="unfinished">Minuten:</translation>
+        <translation>Minuten:</translation>
     </message>
     <message>
         <source>Words on Test:</source>
-        <translation type="unfinished">Wörter im Test:</translation>
+        <translation>Wörter im Test:</translation>
     </message>
     <message>
         <source>First Try:</source>
-        <translation type="unfinished">Beim ersten Versuch:</translation>
+        <translation>Beim ersten Versuch:</translation>
     </message>
     <message>
         <source>Moved on:</source>
-        <translation type="unfinished">Weitergegangen:</translation>
+        <translation>Weitergegangen:</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished">Ergebnis:</translation>
+        <translation>Ergebnis:</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;h3&gt;Words&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Word&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Result&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Typed&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished">&lt;/table&gt;&lt;h3&gt;Wörter&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Wort&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Ergebnis&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Geschrieben&lt;/th&gt;&lt;/tr&gt;</translation>
+        <translation>&lt;/table&gt;&lt;h3&gt;Wörter&lt;/h3&gt;&lt;table width=&quot;100%&quot; border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Wort&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Ergebnis&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Geschrieben&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Test Results</source>
-        <translation type="unfinished">Testergebnis</translation>
+        <translation>Testergebnis</translation>
     </message>
     <message>
         <source>h:mm AP</source>
         <comment>time of day</comment>
-        <translation type="unfinished">HH:mm</translation>
+        <translation>HH:mm</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished">Die Datenbank ist nicht geöffnet.</translation>
+        <translation>Die Datenbank ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>QtVoice</name>
     <message>
         <source>The computer voice does not work on this computer.</source>
-        <translation type="unfinished">Die Computerstimme funktioniert auf diesem Computer nicht.</translation>
+        <translation>Die Computerstimme funktioniert auf diesem Computer nicht.</translation>
     </message>
     <message>
         <source>The computer voice has no voices installed.</source>
-        <translation type="unfinished">Für die Computerstimme sind keine Stimmen installiert.</translation>
+        <translation>Für die Computerstimme sind keine Stimmen installiert.</translation>
     </message>
 </context>
 <context>
     <name>RecordingFiles</name>
     <message>
         <source>The recording %1 is too long to play: a word&apos;s recording may last up to %2 minutes.</source>
-        <translation type="unfinished">Die Aufnahme %1 ist zu lang zum Abspielen: Die Aufnahme eines Wortes darf höchstens %2 Minuten dauern.</translation>
+        <translation>Die Aufnahme %1 ist zu lang zum Abspielen: Die Aufnahme eines Wortes darf höchstens %2 Minuten dauern.</translation>
     </message>
 </context>
 <context>
     <name>Schema</name>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished">Das ist keine Datei.</translation>
+        <translation>Das ist keine Datei.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished">Die Datei kann nicht gelesen werden: %1</translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file is empty (0 bytes), so it holds no word lists. It may be left over from a copy that did not finish.</source>
-        <translation type="unfinished">Die Datei ist leer (0 Byte) und enthält keine Wortlisten. Vielleicht stammt sie von einem Kopiervorgang, der nicht fertig wurde.</translation>
+        <translation>Die Datei ist leer (0 Byte) und enthält keine Wortlisten. Vielleicht stammt sie von einem Kopiervorgang, der nicht fertig wurde.</translation>
     </message>
     <message>
         <source>The file is not a Lettermarch database. It may be damaged, or it may belong to another program.</source>
-        <translation type="unfinished">Die Datei ist keine Lettermarch-Datenbank. Vielleicht ist sie beschädigt oder gehört zu einem anderen Programm.</translation>
+        <translation>Die Datei ist keine Lettermarch-Datenbank. Vielleicht ist sie beschädigt oder gehört zu einem anderen Programm.</translation>
     </message>
     <message>
         <source>The file is damaged: it is shorter than the database it holds says it should be, so part of it is missing.</source>
-        <translation type="unfinished">Die Datei ist beschädigt: Sie ist kürzer, als die Datenbank darin angibt; ein Teil fehlt.</translation>
+        <translation>Die Datei ist beschädigt: Sie ist kürzer, als die Datenbank darin angibt; ein Teil fehlt.</translation>
     </message>
     <message>
         <source>The file cannot be changed (it is read-only, or you lack permission to write it).</source>
-        <translation type="unfinished">Die Datei kann nicht geändert werden (sie ist schreibgeschützt, oder Ihnen fehlt die Berechtigung, sie zu schreiben).</translation>
+        <translation>Die Datei kann nicht geändert werden (sie ist schreibgeschützt, oder Ihnen fehlt die Berechtigung, sie zu schreiben).</translation>
     </message>
     <message>
         <source>The file is in use by another program.</source>
-        <translation type="unfinished">Die Datei wird von einem anderen Programm benutzt.</translation>
+        <translation>Die Datei wird von einem anderen Programm benutzt.</translation>
     </message>
     <message>
         <source>The file is not a Lettermarch database, or it is damaged (%1).</source>
-        <translation type="unfinished">Die Datei ist keine Lettermarch-Datenbank oder sie ist beschädigt (%1).</translation>
+        <translation>Die Datei ist keine Lettermarch-Datenbank oder sie ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>The file is damaged (%1).</source>
-        <translation type="unfinished">Die Datei ist beschädigt (%1).</translation>
+        <translation>Die Datei ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>The file is damaged. The database&apos;s own check found:
 %1</source>
-        <translation type="unfinished">Die Datei ist beschädigt. Die Prüfung der Datenbank fand:
+        <translation>Die Datei ist beschädigt. Die Prüfung der Datenbank fand:
 %1</translation>
     </message>
     <message>
         <source>The file is in use by another program (%1).</source>
-        <translation type="unfinished">Die Datei wird von einem anderen Programm benutzt (%1).</translation>
+        <translation>Die Datei wird von einem anderen Programm benutzt (%1).</translation>
     </message>
     <message>
         <source>The file cannot be changed (%1).</source>
-        <translation type="unfinished">Die Datei kann nicht geändert werden (%1).</translation>
+        <translation>Die Datei kann nicht geändert werden (%1).</translation>
     </message>
     <message>
         <source>The table %1 has no column %2, so this is not a database Lettermarch can use.</source>
-        <translation type="unfinished">Der Tabelle %1 fehlt die Spalte %2; Lettermarch kann diese Datenbank nicht benutzen.</translation>
+        <translation>Der Tabelle %1 fehlt die Spalte %2; Lettermarch kann diese Datenbank nicht benutzen.</translation>
     </message>
     <message>
         <source>The database could not be prepared (%1).</source>
-        <translation type="unfinished">Die Datenbank konnte nicht vorbereitet werden (%1).</translation>
+        <translation>Die Datenbank konnte nicht vorbereitet werden (%1).</translation>
     </message>
     <message>
         <source>The database could not be created (%1).</source>
-        <translation type="unfinished">Die Datenbank konnte nicht angelegt werden (%1).</translation>
+        <translation>Die Datenbank konnte nicht angelegt werden (%1).</translation>
     </message>
 </context>
 <context>
     <name>ScoreChartView</name>
     <message>
         <source>Score (%)</source>
-        <translation type="unfinished">Ergebnis (%)</translation>
+        <translation>Ergebnis (%)</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished">Beim ersten Versuch richtig</translation>
+        <translation>Beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message>
         <source>Not correct after %1 attempts</source>
-        <translation type="unfinished">Nach %1 Versuchen nicht richtig</translation>
+        <translation>Nach %1 Versuchen nicht richtig</translation>
     </message>
     <message>
         <source>Correct on the first attempt</source>
-        <translation type="unfinished">Beim ersten Versuch richtig</translation>
+        <translation>Beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Correct on 2nd attempt</source>
-        <translation type="unfinished">Beim 2. Versuch richtig</translation>
+        <translation>Beim 2. Versuch richtig</translation>
     </message>
     <message>
         <source>Correct after %1 incorrect attempts</source>
-        <translation type="unfinished">Richtig nach %1 falschen Versuchen</translation>
+        <translation>Richtig nach %1 falschen Versuchen</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished">%1 %</translation>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>not correct after %1 attempts</source>
+        <translation>nach %1 Versuchen nicht richtig</translation>
+    </message>
+    <message>
+        <source>correct on the first attempt</source>
+        <translation>beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>correct on 2nd attempt</source>
+        <translation>beim 2. Versuch richtig</translation>
+    </message>
+    <message>
+        <source>correct after %1 incorrect attempts</source>
+        <translation>richtig nach %1 falschen Versuchen</translation>
     </message>
 </context>
 <context>
@@ -805,7 +821,7 @@ Es wurde nichts geändert.</translation>
 %1
 
 Lettermarch will now close.</source>
-        <translation type="unfinished">Lettermarch kann seinen Datenordner nicht anlegen:
+        <translation>Lettermarch kann seinen Datenordner nicht anlegen:
 
 %1
 
@@ -819,7 +835,7 @@ Lettermarch wird jetzt beendet.</translation>
 %2
 
 The file has been left exactly as it was. Lettermarch will now close.</source>
-        <translation type="unfinished">Lettermarch kann seine Datenbankdatei nicht benutzen:
+        <translation>Lettermarch kann seine Datenbankdatei nicht benutzen:
 
 %1
 
@@ -831,25 +847,25 @@ Die Datei ist genau so geblieben, wie sie war. Lettermarch wird jetzt beendet.</
         <source>Lettermarch starts with the children it could find.
 
 </source>
-        <translation type="unfinished">Lettermarch startet mit den Kindern, die es finden konnte.
+        <translation>Lettermarch startet mit den Kindern, die es finden konnte.
 
 </translation>
     </message>
     <message>
         <source>Choose a list first.</source>
-        <translation type="unfinished">Wählen Sie zuerst eine Liste.</translation>
+        <translation>Wählen Sie zuerst eine Liste.</translation>
     </message>
     <message>
         <source>Copy the List</source>
-        <translation type="unfinished">Liste kopieren</translation>
+        <translation>Liste kopieren</translation>
     </message>
     <message>
         <source>Give a copy of this list, with its recordings, to:</source>
-        <translation type="unfinished">Eine Kopie dieser Liste mit ihren Aufnahmen geben an:</translation>
+        <translation>Eine Kopie dieser Liste mit ihren Aufnahmen geben an:</translation>
     </message>
     <message>
         <source>%1&apos;s lists are open in another copy of Lettermarch. Close it first.</source>
-        <translation type="unfinished">Die Listen von %1 sind in einem anderen Lettermarch-Fenster geöffnet. Schließen Sie es zuerst.</translation>
+        <translation>Die Listen von %1 sind in einem anderen Lettermarch-Fenster geöffnet. Schließen Sie es zuerst.</translation>
     </message>
     <message>
         <source>%1&apos;s lists cannot be opened:
@@ -857,7 +873,7 @@ Die Datei ist genau so geblieben, wie sie war. Lettermarch wird jetzt beendet.</
 %2
 
 Nothing was copied.</source>
-        <translation type="unfinished">Die Listen von %1 können nicht geöffnet werden:
+        <translation>Die Listen von %1 können nicht geöffnet werden:
 
 %2
 
@@ -865,65 +881,65 @@ Es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>%1 already has a list for %2 with this name. Copy it as one more list?</source>
-        <translation type="unfinished">%1 hat schon eine Liste für %2 mit diesem Namen. Als weitere Liste kopieren?</translation>
+        <translation>%1 hat schon eine Liste für %2 mit diesem Namen. Als weitere Liste kopieren?</translation>
     </message>
     <message>
         <source>Nothing was copied: %1</source>
-        <translation type="unfinished">Es wurde nichts kopiert: %1</translation>
+        <translation>Es wurde nichts kopiert: %1</translation>
     </message>
     <message>
         <source>%1 already has a recording of &quot;%2&quot;. Replace it with this list&apos;s?</source>
-        <translation type="unfinished">%1 hat schon eine Aufnahme von „%2“. Durch die dieser Liste ersetzen?</translation>
+        <translation>%1 hat schon eine Aufnahme von „%2“. Durch die dieser Liste ersetzen?</translation>
     </message>
     <message>
         <source>The list was copied to %1&apos;s lists.</source>
-        <translation type="unfinished">Die Liste wurde zu den Listen von %1 kopiert.</translation>
+        <translation>Die Liste wurde zu den Listen von %1 kopiert.</translation>
     </message>
     <message>
         <source>The list was copied to %1&apos;s lists, but the recordings of these words could not be: %2</source>
-        <translation type="unfinished">Die Liste wurde zu den Listen von %1 kopiert, die Aufnahmen dieser Wörter aber nicht: %2</translation>
+        <translation>Die Liste wurde zu den Listen von %1 kopiert, die Aufnahmen dieser Wörter aber nicht: %2</translation>
     </message>
     <message>
         <source>Too many wrong PINs. Try again in %1 seconds.</source>
-        <translation type="unfinished">Zu viele falsche PINs. Versuchen Sie es in %1 Sekunden wieder.</translation>
+        <translation>Zu viele falsche PINs. Versuchen Sie es in %1 Sekunden wieder.</translation>
     </message>
     <message>
         <source>That is not the parent&apos;s PIN. After five wrong PINs, the next try waits 30 seconds.</source>
-        <translation type="unfinished">Das ist nicht die PIN der Eltern. Nach fünf falschen PINs muss man 30 Sekunden warten.</translation>
+        <translation>Das ist nicht die PIN der Eltern. Nach fünf falschen PINs muss man 30 Sekunden warten.</translation>
     </message>
     <message>
         <source>That is not the parent&apos;s PIN.</source>
-        <translation type="unfinished">Das ist nicht die PIN der Eltern.</translation>
+        <translation>Das ist nicht die PIN der Eltern.</translation>
     </message>
     <message>
         <source>The lock could not be saved, so it is as it was:
 
 %1</source>
-        <translation type="unfinished">Die Sperre konnte nicht gespeichert werden und bleibt, wie sie war:
+        <translation>Die Sperre konnte nicht gespeichert werden und bleibt, wie sie war:
 
 %1</translation>
     </message>
     <message>
         <source>The parent&apos;s lock is on.</source>
-        <translation type="unfinished">Die Elternsperre ist eingeschaltet.</translation>
+        <translation>Die Elternsperre ist eingeschaltet.</translation>
     </message>
     <message>
         <source>The parent&apos;s lock is off.</source>
-        <translation type="unfinished">Die Elternsperre ist ausgeschaltet.</translation>
+        <translation>Die Elternsperre ist ausgeschaltet.</translation>
     </message>
     <message>
         <source>The test settings could not be given to the new child: %1</source>
-        <translation type="unfinished">Die Testeinstellungen konnten nicht für das neue Kind übernommen werden: %1</translation>
+        <translation>Die Testeinstellungen konnten nicht für das neue Kind übernommen werden: %1</translation>
     </message>
     <message>
         <source>Open %1&apos;s lists now?</source>
-        <translation type="unfinished">Die Listen von %1 jetzt öffnen?</translation>
+        <translation>Die Listen von %1 jetzt öffnen?</translation>
     </message>
     <message>
         <source>Lettermarch is already open.
 
 Please use the Lettermarch window that is already open. If you cannot find it, look for it on the taskbar.</source>
-        <translation type="unfinished">Lettermarch ist schon geöffnet.
+        <translation>Lettermarch ist schon geöffnet.
 
 Bitte benutzen Sie das Lettermarch-Fenster, das schon offen ist. Wenn Sie es nicht finden, schauen Sie in der Taskleiste nach.</translation>
     </message>
@@ -933,7 +949,7 @@ Bitte benutzen Sie das Lettermarch-Fenster, das schon offen ist. Wenn Sie es nic
 Two copies of Lettermarch using one folder at the same time can lose answers and words. Go on only if no other copy of Lettermarch, on this computer or any other, is using this folder.
 
 Go on?</source>
-        <translation type="unfinished">
+        <translation>
 
 Wenn zwei Lettermarch-Fenster gleichzeitig einen Ordner benutzen, können Antworten und Wörter verloren gehen. Machen Sie nur weiter, wenn kein anderes Lettermarch, auf diesem oder einem anderen Computer, diesen Ordner benutzt.
 
@@ -941,7 +957,7 @@ Weitermachen?</translation>
     </message>
     <message>
         <source>Your lists as they are now could not be kept as a backup, so nothing was restored.</source>
-        <translation type="unfinished">Ihre Listen konnten in ihrem jetzigen Stand nicht gesichert werden, darum wurde nichts wiederhergestellt.</translation>
+        <translation>Ihre Listen konnten in ihrem jetzigen Stand nicht gesichert werden, darum wurde nichts wiederhergestellt.</translation>
     </message>
     <message>
         <source>The restored database cannot be used:
@@ -949,7 +965,7 @@ Weitermachen?</translation>
 %1
 
 Your lists as they were have been put back.</source>
-        <translation type="unfinished">Die wiederhergestellte Datenbank kann nicht benutzt werden:
+        <translation>Die wiederhergestellte Datenbank kann nicht benutzt werden:
 
 %1
 
@@ -961,7 +977,7 @@ Ihre Listen sind wieder so, wie sie waren.</translation>
 %1
 
 Lettermarch will now close.</source>
-        <translation type="unfinished">Die Datenbank kann nicht benutzt werden:
+        <translation>Die Datenbank kann nicht benutzt werden:
 
 %1
 
@@ -971,35 +987,35 @@ Lettermarch wird jetzt beendet.</translation>
         <source>
 
 Your lists are as they were.</source>
-        <translation type="unfinished">
+        <translation>
 
 Ihre Listen sind unverändert.</translation>
     </message>
     <message>
         <source>A word list is open for editing or testing. Please close it first.</source>
-        <translation type="unfinished">Eine Wortliste ist zum Bearbeiten oder für einen Test geöffnet. Bitte schließen Sie sie zuerst.</translation>
+        <translation>Eine Wortliste ist zum Bearbeiten oder für einen Test geöffnet. Bitte schließen Sie sie zuerst.</translation>
     </message>
 </context>
 <context>
     <name>SqlErrors</name>
     <message>
         <source>unknown database error</source>
-        <translation type="unfinished">unbekannter Datenbankfehler</translation>
+        <translation>unbekannter Datenbankfehler</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The folder that holds the file cannot be written to, so changes could not be saved safely.</source>
-        <translation type="unfinished">In den Ordner der Datei kann nicht geschrieben werden, darum konnten Änderungen nicht sicher gespeichert werden.</translation>
+        <translation>In den Ordner der Datei kann nicht geschrieben werden, darum konnten Änderungen nicht sicher gespeichert werden.</translation>
     </message>
     <message>
         <source>The file is missing and the folder does not allow a new one to be created.</source>
-        <translation type="unfinished">Die Datei fehlt, und im Ordner darf keine neue angelegt werden.</translation>
+        <translation>Die Datei fehlt, und im Ordner darf keine neue angelegt werden.</translation>
     </message>
     <message>
         <source>The database could not be opened: %1</source>
-        <translation type="unfinished">Die Datenbank konnte nicht geöffnet werden: %1</translation>
+        <translation>Die Datenbank konnte nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1007,152 +1023,152 @@ Ihre Listen sind unverändert.</translation>
     <message>
         <source>d</source>
         <comment>day in a date form</comment>
-        <translation type="unfinished">T</translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>m</source>
         <comment>month in a date form</comment>
-        <translation type="unfinished">M</translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>yyyy</source>
         <comment>year in a date form</comment>
-        <translation type="unfinished">JJJJ</translation>
+        <translation>JJJJ</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished">unlesbar</translation>
+        <translation>unlesbar</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unbekannt</translation>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>
     <name>TestDefaultsControls</name>
     <message>
         <source>Display</source>
-        <translation type="unfinished">Anzeige</translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Pronounce</source>
-        <translation type="unfinished">Vorsprechen</translation>
+        <translation>Vorsprechen</translation>
     </message>
     <message>
         <source>The word will be pronounced during this test</source>
-        <translation type="unfinished">Das Wort wird in diesem Test vorgesprochen</translation>
+        <translation>Das Wort wird in diesem Test vorgesprochen</translation>
     </message>
     <message>
         <source>The word will be pronounced during practice tests</source>
-        <translation type="unfinished">Das Wort wird in Übungstests vorgesprochen</translation>
+        <translation>Das Wort wird in Übungstests vorgesprochen</translation>
     </message>
     <message>
         <source>Show Definition</source>
-        <translation type="unfinished">Bedeutung zeigen</translation>
+        <translation>Bedeutung zeigen</translation>
     </message>
     <message>
         <source>The definition will be displayed during this test</source>
-        <translation type="unfinished">Die Bedeutung wird in diesem Test gezeigt</translation>
+        <translation>Die Bedeutung wird in diesem Test gezeigt</translation>
     </message>
     <message>
         <source>The definition will be displayed during practice tests</source>
-        <translation type="unfinished">Die Bedeutung wird in Übungstests gezeigt</translation>
+        <translation>Die Bedeutung wird in Übungstests gezeigt</translation>
     </message>
     <message>
         <source>Show Context Sentence</source>
-        <translation type="unfinished">Beispielsatz zeigen</translation>
+        <translation>Beispielsatz zeigen</translation>
     </message>
     <message>
         <source>The context sentence will be show during this test</source>
-        <translation type="unfinished">Der Beispielsatz wird in diesem Test gezeigt</translation>
+        <translation>Der Beispielsatz wird in diesem Test gezeigt</translation>
     </message>
     <message>
         <source>The context sentence will be show during practice tests</source>
-        <translation type="unfinished">Der Beispielsatz wird in Übungstests gezeigt</translation>
+        <translation>Der Beispielsatz wird in Übungstests gezeigt</translation>
     </message>
     <message>
         <source>Alphabetical</source>
-        <translation type="unfinished">Alphabetisch</translation>
+        <translation>Alphabetisch</translation>
     </message>
     <message>
         <source>Order Created</source>
-        <translation type="unfinished">Wie eingegeben</translation>
+        <translation>Wie eingegeben</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished">Zufällig</translation>
+        <translation>Zufällig</translation>
     </message>
     <message>
         <source>The order that the words will appear on this test</source>
-        <translation type="unfinished">Die Reihenfolge der Wörter in diesem Test</translation>
+        <translation>Die Reihenfolge der Wörter in diesem Test</translation>
     </message>
     <message>
         <source>The order that the words will appear on practice tests</source>
-        <translation type="unfinished">Die Reihenfolge der Wörter in Übungstests</translation>
+        <translation>Die Reihenfolge der Wörter in Übungstests</translation>
     </message>
     <message>
         <source>Word Order</source>
-        <translation type="unfinished">Reihenfolge</translation>
+        <translation>Reihenfolge</translation>
     </message>
     <message>
         <source>Incorrect Answer Behavior</source>
-        <translation type="unfinished">Bei falschen Antworten</translation>
+        <translation>Bei falschen Antworten</translation>
     </message>
     <message>
         <source>The number of chances given to spell a word correctly before moving on to the next word</source>
-        <translation type="unfinished">Wie viele Versuche das Kind für ein Wort hat, bevor das nächste Wort kommt</translation>
+        <translation>Wie viele Versuche das Kind für ein Wort hat, bevor das nächste Wort kommt</translation>
     </message>
     <message>
         <source>Go to the next word after</source>
-        <translation type="unfinished">Zum nächsten Wort nach</translation>
+        <translation>Zum nächsten Wort nach</translation>
     </message>
     <message>
         <source>incorrect answers</source>
-        <translation type="unfinished">falschen Antworten</translation>
+        <translation>falschen Antworten</translation>
     </message>
     <message>
         <source>Reveal answers before moving on</source>
-        <translation type="unfinished">Lösung vor dem nächsten Wort zeigen</translation>
+        <translation>Lösung vor dem nächsten Wort zeigen</translation>
     </message>
     <message>
         <source>Show the correct answer if the word is not spelled correctly after the specified number of chances</source>
-        <translation type="unfinished">Die richtige Schreibweise zeigen, wenn das Wort nach den erlaubten Versuchen nicht richtig ist</translation>
+        <translation>Die richtige Schreibweise zeigen, wenn das Wort nach den erlaubten Versuchen nicht richtig ist</translation>
     </message>
     <message>
         <source>Require the student to type the correct answer after it is revealed</source>
-        <translation type="unfinished">Das Kind muss die gezeigte Lösung abschreiben</translation>
+        <translation>Das Kind muss die gezeigte Lösung abschreiben</translation>
     </message>
     <message>
         <source>Require the student to correctly spell the word after it is show</source>
-        <translation type="unfinished">Das Kind muss das Wort richtig schreiben, nachdem es gezeigt wurde</translation>
+        <translation>Das Kind muss das Wort richtig schreiben, nachdem es gezeigt wurde</translation>
     </message>
     <message>
         <source>Clear Incorrect Answers</source>
-        <translation type="unfinished">Falsche Antworten löschen</translation>
+        <translation>Falsche Antworten löschen</translation>
     </message>
     <message>
         <source>Clear the entire mispelled when an answer is incorrect</source>
-        <translation type="unfinished">Ein falsch geschriebenes Wort wird ganz gelöscht</translation>
+        <translation>Ein falsch geschriebenes Wort wird ganz gelöscht</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished">Töne</translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Play Sound After Correct Answers</source>
-        <translation type="unfinished">Ton nach richtigen Antworten</translation>
+        <translation>Ton nach richtigen Antworten</translation>
     </message>
     <message>
         <source>Play a notification sound when a word is spelled correctly</source>
-        <translation type="unfinished">Einen Ton spielen, wenn ein Wort richtig geschrieben ist</translation>
+        <translation>Einen Ton spielen, wenn ein Wort richtig geschrieben ist</translation>
     </message>
     <message>
         <source>Play Sound After Incorrect Answers</source>
-        <translation type="unfinished">Ton nach falschen Antworten</translation>
+        <translation>Ton nach falschen Antworten</translation>
     </message>
     <message>
         <source>Play a notification sound when a word is spelled incorrectly</source>
-        <translation type="unfinished">Einen Ton spielen, wenn ein Wort falsch geschrieben ist</translation>
+        <translation>Einen Ton spielen, wenn ein Wort falsch geschrieben ist</translation>
     </message>
     <message>
         <source>
@@ -1160,7 +1176,7 @@ Ihre Listen sind unverändert.</translation>
     1. Pronounce
     2. Definition
     3. Context Sentence</source>
-        <translation type="unfinished">
+        <translation>
 
     1. Vorsprechen
     2. Bedeutung
@@ -1171,13 +1187,13 @@ Ihre Listen sind unverändert.</translation>
     <name>TestSession</name>
     <message>
         <source>Check the capital letters</source>
-        <translation type="unfinished">Achte auf die großen Buchstaben</translation>
+        <translation>Achte auf die großen Buchstaben</translation>
     </message>
     <message>
         <source>Another program is using Lettermarch&apos;s database file, so your answer could not be saved yet.
 
 It is kept, and it will be saved as soon as the file is free. You can go on with the test.</source>
-        <translation type="unfinished">Ein anderes Programm benutzt die Datenbankdatei von Lettermarch, darum konnte deine Antwort noch nicht gespeichert werden.
+        <translation>Ein anderes Programm benutzt die Datenbankdatei von Lettermarch, darum konnte deine Antwort noch nicht gespeichert werden.
 
 Sie wird aufbewahrt und gespeichert, sobald die Datei frei ist. Du kannst mit dem Test weitermachen.</translation>
     </message>
@@ -1185,245 +1201,245 @@ Sie wird aufbewahrt und gespeichert, sobald die Datei frei ist. Du kannst mit de
         <source>Another program is still using Lettermarch&apos;s database file, so this test could not be saved yet.
 
 Nothing you typed is lost. Click OK to try again.</source>
-        <translation type="unfinished">Ein anderes Programm benutzt noch die Datenbankdatei von Lettermarch, darum konnte dieser Test noch nicht gespeichert werden.
+        <translation>Ein anderes Programm benutzt noch die Datenbankdatei von Lettermarch, darum konnte dieser Test noch nicht gespeichert werden.
 
 Nichts, was du geschrieben hast, geht verloren. Klicke auf OK, um es noch einmal zu versuchen.</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished">Richtig</translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Incorrect</source>
-        <translation type="unfinished">Falsch</translation>
+        <translation>Falsch</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished">Versuch es noch einmal</translation>
+        <translation>Versuch es noch einmal</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished">Lücke</translation>
+        <translation>Lücke</translation>
     </message>
 </context>
 <context>
     <name>Voice</name>
     <message>
         <source>No computer voice is installed on this computer. To add one, install the package qt6-speech-flite-plugin (for example with: sudo apt install qt6-speech-flite-plugin).</source>
-        <translation type="unfinished">Auf diesem Computer ist keine Computerstimme installiert. Installieren Sie dafür das Paket qt6-speech-flite-plugin (zum Beispiel mit: sudo apt install qt6-speech-flite-plugin).</translation>
+        <translation>Auf diesem Computer ist keine Computerstimme installiert. Installieren Sie dafür das Paket qt6-speech-flite-plugin (zum Beispiel mit: sudo apt install qt6-speech-flite-plugin).</translation>
     </message>
 </context>
 <context>
     <name>VoiceOptions</name>
     <message>
         <source>The computer voice cannot speak %1 on this computer. Voices for many languages come with the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng.</source>
-        <translation type="unfinished">Die Computerstimme kann auf diesem Computer kein %1 sprechen. Stimmen für viele Sprachen bringen die Pakete qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng mit.</translation>
+        <translation>Die Computerstimme kann auf diesem Computer kein %1 sprechen. Stimmen für viele Sprachen bringen die Pakete qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng mit.</translation>
     </message>
 </context>
 <context>
     <name>WeekDates</name>
     <message>
         <source>Today is %1 %2</source>
-        <translation type="unfinished">Heute ist %1, %2</translation>
+        <translation>Heute ist %1, %2</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Montag</translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Dienstag</translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Mittwoch</translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Donnerstag</translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Freitag</translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished">Samstag</translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished">Sonntag</translation>
+        <translation>Sonntag</translation>
     </message>
 </context>
 <context>
     <name>WholeFile</name>
     <message>
         <source>The disk may be full.</source>
-        <translation type="unfinished">Vielleicht ist der Datenträger voll.</translation>
+        <translation>Vielleicht ist der Datenträger voll.</translation>
     </message>
 </context>
 <context>
     <name>WordEntry</name>
     <message>
         <source>its recording is not there</source>
-        <translation type="unfinished">seine Aufnahme fehlt</translation>
+        <translation>seine Aufnahme fehlt</translation>
     </message>
     <message>
         <source>its recording lies outside the imported file&apos;s folder</source>
-        <translation type="unfinished">seine Aufnahme liegt außerhalb des Ordners der importierten Datei</translation>
+        <translation>seine Aufnahme liegt außerhalb des Ordners der importierten Datei</translation>
     </message>
     <message>
         <source>its recording cannot be read</source>
-        <translation type="unfinished">seine Aufnahme kann nicht gelesen werden</translation>
+        <translation>seine Aufnahme kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>its recording is not a file</source>
-        <translation type="unfinished">seine Aufnahme ist keine Datei</translation>
+        <translation>seine Aufnahme ist keine Datei</translation>
     </message>
     <message>
         <source>its recording is larger than %1 MB</source>
-        <translation type="unfinished">seine Aufnahme ist größer als %1 MB</translation>
+        <translation>seine Aufnahme ist größer als %1 MB</translation>
     </message>
     <message>
         <source>its recording is not a wave file</source>
-        <translation type="unfinished">seine Aufnahme ist keine WAV-Datei</translation>
+        <translation>seine Aufnahme ist keine WAV-Datei</translation>
     </message>
     <message>
         <source>its recording lasts longer than %1 minutes</source>
-        <translation type="unfinished">seine Aufnahme dauert länger als %1 Minuten</translation>
+        <translation>seine Aufnahme dauert länger als %1 Minuten</translation>
     </message>
 </context>
 <context>
     <name>WordImport</name>
     <message>
         <source>no word</source>
-        <translation type="unfinished">kein Wort</translation>
+        <translation>kein Wort</translation>
     </message>
     <message>
         <source>has characters that cannot be typed</source>
-        <translation type="unfinished">enthält Zeichen, die man nicht tippen kann</translation>
+        <translation>enthält Zeichen, die man nicht tippen kann</translation>
     </message>
     <message>
         <source>is longer than the word editor takes</source>
-        <translation type="unfinished">ist länger, als der Wort-Editor erlaubt</translation>
+        <translation>ist länger, als der Wort-Editor erlaubt</translation>
     </message>
     <message>
         <source>already in the list</source>
-        <translation type="unfinished">steht schon in der Liste</translation>
+        <translation>steht schon in der Liste</translation>
     </message>
     <message>
         <source>appears twice</source>
-        <translation type="unfinished">kommt doppelt vor</translation>
+        <translation>kommt doppelt vor</translation>
     </message>
     <message>
         <source>recording left out: %1</source>
-        <translation type="unfinished">Aufnahme ausgelassen: %1</translation>
+        <translation>Aufnahme ausgelassen: %1</translation>
     </message>
     <message>
         <source>This is not a text file.</source>
-        <translation type="unfinished">Das ist keine Textdatei.</translation>
+        <translation>Das ist keine Textdatei.</translation>
     </message>
     <message>
         <source>The file is not in the UTF-8 encoding. Save it as &quot;CSV UTF-8&quot; (or as Unicode text) in the program that made it, then import it again.</source>
-        <translation type="unfinished">Die Datei ist nicht in UTF-8 kodiert. Speichern Sie sie in dem Programm, mit dem sie erstellt wurde, als „CSV UTF-8“ (oder als Unicode-Text) und importieren Sie sie erneut.</translation>
+        <translation>Die Datei ist nicht in UTF-8 kodiert. Speichern Sie sie in dem Programm, mit dem sie erstellt wurde, als „CSV UTF-8“ (oder als Unicode-Text) und importieren Sie sie erneut.</translation>
     </message>
     <message>
         <source>There is no file %1.</source>
-        <translation type="unfinished">Es gibt keine Datei %1.</translation>
+        <translation>Es gibt keine Datei %1.</translation>
     </message>
     <message>
         <source>The file %1 is too large to be a word list (%2 MB).</source>
-        <translation type="unfinished">Die Datei %1 ist zu groß für eine Wortliste (%2 MB).</translation>
+        <translation>Die Datei %1 ist zu groß für eine Wortliste (%2 MB).</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation type="unfinished">Die Datei %1 konnte nicht gelesen werden: %2</translation>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The file %1 holds no words.</source>
-        <translation type="unfinished">Die Datei %1 enthält keine Wörter.</translation>
+        <translation>Die Datei %1 enthält keine Wörter.</translation>
     </message>
     <message>
         <source>The file %1 holds more than %2 words; a word list in Lettermarch holds at most %2.</source>
-        <translation type="unfinished">Die Datei %1 enthält mehr als %2 Wörter; eine Wortliste in Lettermarch hat höchstens %2.</translation>
+        <translation>Die Datei %1 enthält mehr als %2 Wörter; eine Wortliste in Lettermarch hat höchstens %2.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>The Lettermarch Project</source>
-        <translation type="unfinished">Das Lettermarch-Projekt</translation>
+        <translation>Das Lettermarch-Projekt</translation>
     </message>
     <message>
         <source>Program Title:</source>
-        <translation type="unfinished">Programm:</translation>
+        <translation>Programm:</translation>
     </message>
     <message>
         <source>Virtual Version:</source>
-        <translation type="unfinished">Virtuelle Version:</translation>
+        <translation>Virtuelle Version:</translation>
     </message>
     <message>
         <source>Hard Version:</source>
-        <translation type="unfinished">Feste Version:</translation>
+        <translation>Feste Version:</translation>
     </message>
     <message>
         <source>Questions, Comments, Tech Support:</source>
-        <translation type="unfinished">Fragen, Anregungen, Hilfe:</translation>
+        <translation>Fragen, Anregungen, Hilfe:</translation>
     </message>
     <message>
         <source>On the web:</source>
-        <translation type="unfinished">Im Netz:</translation>
+        <translation>Im Netz:</translation>
     </message>
     <message>
         <source>Your lists are kept in:</source>
-        <translation type="unfinished">Ihre Listen liegen in:</translation>
+        <translation>Ihre Listen liegen in:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished">Über </translation>
+        <translation>Über </translation>
     </message>
     <message>
         <source>%1&apos;s lists are kept in:</source>
-        <translation type="unfinished">Die Listen von %1 liegen in:</translation>
+        <translation>Die Listen von %1 liegen in:</translation>
     </message>
 </context>
 <context>
     <name>frmAddChild</name>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished">Ein Kind hinzufügen</translation>
+        <translation>Ein Kind hinzufügen</translation>
     </message>
     <message>
         <source>Name of the child who uses Lettermarch &amp;now</source>
-        <translation type="unfinished">Name des Kindes, das Lettermarch &amp;jetzt benutzt</translation>
+        <translation>Name des Kindes, das Lettermarch &amp;jetzt benutzt</translation>
     </message>
     <message>
         <source>Name of the &amp;new child</source>
-        <translation type="unfinished">Name des &amp;neuen Kindes</translation>
+        <translation>Name des &amp;neuen Kindes</translation>
     </message>
     <message>
         <source>&amp;Same test settings as the child practising now</source>
-        <translation type="unfinished">&amp;Dieselben Testeinstellungen wie das Kind, das gerade übt</translation>
+        <translation>&amp;Dieselben Testeinstellungen wie das Kind, das gerade übt</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Add this child</source>
-        <translation type="unfinished">Dieses Kind hinzufügen</translation>
+        <translation>Dieses Kind hinzufügen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not add a child</source>
-        <translation type="unfinished">Kein Kind hinzufügen</translation>
+        <translation>Kein Kind hinzufügen</translation>
     </message>
     <message>
         <source>The list of children could not be saved:
@@ -1431,7 +1447,7 @@ Nichts, was du geschrieben hast, geht verloren. Klicke auf OK, um es noch einmal
 %1
 
 %2 will be offered again at the next start, from the folder made for them.</source>
-        <translation type="unfinished">Die Liste der Kinder konnte nicht gespeichert werden:
+        <translation>Die Liste der Kinder konnte nicht gespeichert werden:
 
 %1
 
@@ -1442,481 +1458,481 @@ Nichts, was du geschrieben hast, geht verloren. Klicke auf OK, um es noch einmal
     <name>frmAskPin</name>
     <message>
         <source>Parent&apos;s Lock</source>
-        <translation type="unfinished">Elternsperre</translation>
+        <translation>Elternsperre</translation>
     </message>
     <message>
         <source>This window is for parents. Type the parent&apos;s &amp;PIN:</source>
-        <translation type="unfinished">Dieses Fenster ist für Eltern. Geben Sie die &amp;PIN der Eltern ein:</translation>
+        <translation>Dieses Fenster ist für Eltern. Geben Sie die &amp;PIN der Eltern ein:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmChooseChild</name>
     <message>
         <source>Who is practising?</source>
-        <translation type="unfinished">Wer übt?</translation>
+        <translation>Wer übt?</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Los</translation>
+        <translation>Los</translation>
     </message>
     <message>
         <source>Open the chosen child&apos;s lists</source>
-        <translation type="unfinished">Die Listen des gewählten Kindes öffnen</translation>
+        <translation>Die Listen des gewählten Kindes öffnen</translation>
     </message>
     <message>
         <source>Add Child...</source>
-        <translation type="unfinished">Kind hinzufügen...</translation>
+        <translation>Kind hinzufügen...</translation>
     </message>
     <message>
         <source>Add a child, with lists and tests of their own</source>
-        <translation type="unfinished">Ein Kind mit eigenen Listen und Tests hinzufügen</translation>
+        <translation>Ein Kind mit eigenen Listen und Tests hinzufügen</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished">Umbenennen...</translation>
+        <translation>Umbenennen...</translation>
     </message>
     <message>
         <source>Change the chosen child&apos;s name</source>
-        <translation type="unfinished">Den Namen des gewählten Kindes ändern</translation>
+        <translation>Den Namen des gewählten Kindes ändern</translation>
     </message>
     <message>
         <source>Remove...</source>
-        <translation type="unfinished">Entfernen...</translation>
+        <translation>Entfernen...</translation>
     </message>
     <message>
         <source>Put the chosen child&apos;s lists aside in the Removed folder</source>
-        <translation type="unfinished">Die Listen des gewählten Kindes in den Ordner Removed legen</translation>
+        <translation>Die Listen des gewählten Kindes in den Ordner Removed legen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Exit Lettermarch</source>
-        <translation type="unfinished">Lettermarch beenden</translation>
+        <translation>Lettermarch beenden</translation>
     </message>
     <message>
         <source>Stay with the lists open now</source>
-        <translation type="unfinished">Bei den geöffneten Listen bleiben</translation>
+        <translation>Bei den geöffneten Listen bleiben</translation>
     </message>
     <message>
         <source>The list of children could not be saved:
 
 %1</source>
-        <translation type="unfinished">Die Liste der Kinder konnte nicht gespeichert werden:
+        <translation>Die Liste der Kinder konnte nicht gespeichert werden:
 
 %1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished">Umbenennen</translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished">Neuer Name:</translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <source>Remove %1 from Lettermarch?
 
 %1&apos;s lists, tests and recordings are put aside in the Removed folder, not deleted.</source>
-        <translation type="unfinished">%1 aus Lettermarch entfernen?
+        <translation>%1 aus Lettermarch entfernen?
 
 Die Listen, Tests und Aufnahmen von %1 werden in den Ordner Removed gelegt, nicht gelöscht.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove %1?</source>
-        <translation type="unfinished">Möchten Sie %1 wirklich entfernen?</translation>
+        <translation>Möchten Sie %1 wirklich entfernen?</translation>
     </message>
     <message>
         <source>(no name yet)</source>
-        <translation type="unfinished">(noch ohne Namen)</translation>
+        <translation>(noch ohne Namen)</translation>
     </message>
 </context>
 <context>
     <name>frmChooseWords</name>
     <message>
         <source>Practise Missed Words</source>
-        <translation type="unfinished">Verpasste Wörter üben</translation>
+        <translation>Verpasste Wörter üben</translation>
     </message>
     <message>
         <source>Tick &amp;All</source>
-        <translation type="unfinished">&amp;Alle ankreuzen</translation>
+        <translation>&amp;Alle ankreuzen</translation>
     </message>
     <message>
         <source>Tick &amp;None</source>
-        <translation type="unfinished">&amp;Keins ankreuzen</translation>
+        <translation>&amp;Keins ankreuzen</translation>
     </message>
     <message>
         <source>&amp;Practise</source>
-        <translation type="unfinished">&amp;Üben</translation>
+        <translation>&amp;Üben</translation>
     </message>
     <message>
         <source>Start a test of the ticked words</source>
-        <translation type="unfinished">Einen Test mit den angekreuzten Wörtern beginnen</translation>
+        <translation>Einen Test mit den angekreuzten Wörtern beginnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>frmDeleteOldList</name>
     <message>
         <source>Delete Old List...</source>
-        <translation type="unfinished">Alte Liste löschen...</translation>
+        <translation>Alte Liste löschen...</translation>
     </message>
     <message>
         <source>It is now past the scheduled test date of this word list.  Would you like to delete this list?</source>
-        <translation type="unfinished">Der Testtag dieser Wortliste ist vorbei. Möchten Sie die Liste löschen?</translation>
+        <translation>Der Testtag dieser Wortliste ist vorbei. Möchten Sie die Liste löschen?</translation>
     </message>
     <message>
         <source>Created:</source>
-        <translation type="unfinished">Angelegt:</translation>
+        <translation>Angelegt:</translation>
     </message>
     <message>
         <source>Test Date:</source>
-        <translation type="unfinished">Testtag:</translation>
+        <translation>Testtag:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished">Wörter:</translation>
+        <translation>Wörter:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete this list</source>
-        <translation type="unfinished">Diese Liste löschen</translation>
+        <translation>Diese Liste löschen</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished">Ignorieren</translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <source>Does not delete this list, and you won&apos;t be prompted to delete this list again</source>
-        <translation type="unfinished">Diese Liste wird nicht gelöscht, und Sie werden nicht noch einmal danach gefragt</translation>
+        <translation>Diese Liste wird nicht gelöscht, und Sie werden nicht noch einmal danach gefragt</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not delete this list</source>
-        <translation type="unfinished">Diese Liste nicht löschen</translation>
+        <translation>Diese Liste nicht löschen</translation>
     </message>
     <message>
         <source>List Deleted</source>
-        <translation type="unfinished">Liste gelöscht</translation>
+        <translation>Liste gelöscht</translation>
     </message>
     <message>
         <source>List Ignored</source>
-        <translation type="unfinished">Liste ignoriert</translation>
+        <translation>Liste ignoriert</translation>
     </message>
     <message>
         <source>You will not be prompted to delete this list again.</source>
-        <translation type="unfinished">Sie werden nicht noch einmal gefragt, ob diese Liste gelöscht werden soll.</translation>
+        <translation>Sie werden nicht noch einmal gefragt, ob diese Liste gelöscht werden soll.</translation>
     </message>
 </context>
 <context>
     <name>frmEditList</name>
     <message>
         <source>Edit Word List</source>
-        <translation type="unfinished">Wortliste bearbeiten</translation>
+        <translation>Wortliste bearbeiten</translation>
     </message>
     <message>
         <source>Word Details</source>
-        <translation type="unfinished">Wort im Einzelnen</translation>
+        <translation>Wort im Einzelnen</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished">Wort</translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished">Bedeutung</translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Context Sentence</source>
-        <translation type="unfinished">Beispielsatz</translation>
+        <translation>Beispielsatz</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished">Groß/klein beachten</translation>
+        <translation>Groß/klein beachten</translation>
     </message>
     <message>
         <source>Pronounce</source>
-        <translation type="unfinished">Vorsprechen</translation>
+        <translation>Vorsprechen</translation>
     </message>
     <message>
         <source>Hear the current recording</source>
-        <translation type="unfinished">Die Aufnahme anhören</translation>
+        <translation>Die Aufnahme anhören</translation>
     </message>
     <message>
         <source>Test Totals</source>
-        <translation type="unfinished">Testergebnisse</translation>
+        <translation>Testergebnisse</translation>
     </message>
     <message>
         <source>Total Tests</source>
-        <translation type="unfinished">Tests</translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>Correct on first attempt</source>
-        <translation type="unfinished">Beim ersten Versuch richtig</translation>
+        <translation>Beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Incorrect Guesses</source>
-        <translation type="unfinished">Falsche Versuche</translation>
+        <translation>Falsche Versuche</translation>
     </message>
     <message>
         <source>The number of times this word has appeared on a Lettermarch test</source>
-        <translation type="unfinished">Wie oft dieses Wort in einem Lettermarch-Test vorkam</translation>
+        <translation>Wie oft dieses Wort in einem Lettermarch-Test vorkam</translation>
     </message>
     <message>
         <source>The number of times this word was spelled correctly on the first attempt on a test</source>
-        <translation type="unfinished">Wie oft dieses Wort in einem Test beim ersten Versuch richtig geschrieben wurde</translation>
+        <translation>Wie oft dieses Wort in einem Test beim ersten Versuch richtig geschrieben wurde</translation>
     </message>
     <message>
         <source>The number of times this word has been misspelled on a test</source>
-        <translation type="unfinished">Wie oft dieses Wort in einem Test falsch geschrieben wurde</translation>
+        <translation>Wie oft dieses Wort in einem Test falsch geschrieben wurde</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished">Wort hinzufügen</translation>
+        <translation>Wort hinzufügen</translation>
     </message>
     <message>
         <source>Add a word to this list</source>
-        <translation type="unfinished">Ein Wort zu dieser Liste hinzufügen</translation>
+        <translation>Ein Wort zu dieser Liste hinzufügen</translation>
     </message>
     <message>
         <source>Edit a word</source>
-        <translation type="unfinished">Wort bearbeiten</translation>
+        <translation>Wort bearbeiten</translation>
     </message>
     <message>
         <source>Make changes to the definition, the context sentence, or pronounciation</source>
-        <translation type="unfinished">Bedeutung, Beispielsatz oder Aufnahme ändern</translation>
+        <translation>Bedeutung, Beispielsatz oder Aufnahme ändern</translation>
     </message>
     <message>
         <source>Delete a word</source>
-        <translation type="unfinished">Wort löschen</translation>
+        <translation>Wort löschen</translation>
     </message>
     <message>
         <source>Delete the selected word from this list</source>
-        <translation type="unfinished">Das gewählte Wort aus dieser Liste löschen</translation>
+        <translation>Das gewählte Wort aus dieser Liste löschen</translation>
     </message>
     <message>
         <source>Paste words...</source>
-        <translation type="unfinished">Wörter einfügen...</translation>
+        <translation>Wörter einfügen...</translation>
     </message>
     <message>
         <source>Add many words at once, pasted from a document or a spreadsheet</source>
-        <translation type="unfinished">Viele Wörter auf einmal hinzufügen, eingefügt aus einem Dokument oder einer Tabelle</translation>
+        <translation>Viele Wörter auf einmal hinzufügen, eingefügt aus einem Dokument oder einer Tabelle</translation>
     </message>
     <message>
         <source>optional, e.g. Week 12</source>
-        <translation type="unfinished">freiwillig, z. B. Woche 12</translation>
+        <translation>freiwillig, z. B. Woche 12</translation>
     </message>
     <message>
         <source>A name that tells this list apart from others</source>
-        <translation type="unfinished">Ein Name, der diese Liste von anderen unterscheidet</translation>
+        <translation>Ein Name, der diese Liste von anderen unterscheidet</translation>
     </message>
     <message>
         <source>List &amp;name</source>
-        <translation type="unfinished">&amp;Name der Liste</translation>
+        <translation>&amp;Name der Liste</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Word...</source>
-        <translation type="unfinished">&amp;Neues Wort...</translation>
+        <translation>&amp;Neues Wort...</translation>
     </message>
     <message>
         <source>&amp;Paste Words...</source>
-        <translation type="unfinished">Wörter &amp;einfügen...</translation>
+        <translation>Wörter &amp;einfügen...</translation>
     </message>
     <message>
         <source>&amp;Import Words...</source>
-        <translation type="unfinished">Wörter &amp;importieren...</translation>
+        <translation>Wörter &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Export List...</source>
-        <translation type="unfinished">Liste e&amp;xportieren...</translation>
+        <translation>Liste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Export with &amp;Recordings...</source>
-        <translation type="unfinished">Mit &amp;Aufnahmen exportieren...</translation>
+        <translation>Mit &amp;Aufnahmen exportieren...</translation>
     </message>
     <message>
         <source>P&amp;rint a Paper Test...</source>
-        <translation type="unfinished">Papier&amp;test drucken...</translation>
+        <translation>Papier&amp;test drucken...</translation>
     </message>
     <message>
         <source>&amp;Copy to Another Child...</source>
-        <translation type="unfinished">An anderes &amp;Kind kopieren...</translation>
+        <translation>An anderes &amp;Kind kopieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Schließen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished">Bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>The name could not be saved: %1</source>
-        <translation type="unfinished">Der Name konnte nicht gespeichert werden: %1</translation>
+        <translation>Der Name konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Delete </source>
-        <translation type="unfinished">Löschen: </translation>
+        <translation>Löschen: </translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished">JA</translation>
+        <translation>JA</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished">NEIN</translation>
+        <translation>NEIN</translation>
     </message>
     <message>
         <source>The language of this list&apos;s words: the computer voice speaks them in it</source>
-        <translation type="unfinished">Die Sprache der Wörter dieser Liste: Die Computerstimme spricht sie in dieser Sprache</translation>
+        <translation>Die Sprache der Wörter dieser Liste: Die Computerstimme spricht sie in dieser Sprache</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished">&amp;Sprache</translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The program&apos;s language (%1)</source>
-        <translation type="unfinished">Sprache des Programms (%1)</translation>
+        <translation>Sprache des Programms (%1)</translation>
     </message>
     <message>
         <source>%1 (no voice)</source>
-        <translation type="unfinished">%1 (keine Stimme)</translation>
+        <translation>%1 (keine Stimme)</translation>
     </message>
     <message>
         <source>The language could not be saved: %1</source>
-        <translation type="unfinished">Die Sprache konnte nicht gespeichert werden: %1</translation>
+        <translation>Die Sprache konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>frmEditWord</name>
     <message>
         <source>New Word</source>
-        <translation type="unfinished">Neues Wort</translation>
+        <translation>Neues Wort</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Speichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Word</source>
-        <translation type="unfinished">&amp;Wort</translation>
+        <translation>&amp;Wort</translation>
     </message>
     <message>
         <source>&amp;Definition</source>
-        <translation type="unfinished">&amp;Bedeutung</translation>
+        <translation>&amp;Bedeutung</translation>
     </message>
     <message>
         <source>Context &amp;Sentence</source>
-        <translation type="unfinished">Beispiel&amp;satz</translation>
+        <translation>Beispiel&amp;satz</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished">Groß/klein beachten</translation>
+        <translation>Groß/klein beachten</translation>
     </message>
     <message>
         <source>Pronounciation</source>
-        <translation type="unfinished">Aussprache</translation>
+        <translation>Aussprache</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Aufnehmen</translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Record the pronounciation</source>
-        <translation type="unfinished">Die Aussprache aufnehmen</translation>
+        <translation>Die Aussprache aufnehmen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished">Aufnahme beenden</translation>
+        <translation>Aufnahme beenden</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Abspielen</translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Hear the current recording</source>
-        <translation type="unfinished">Die Aufnahme anhören</translation>
+        <translation>Die Aufnahme anhören</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Clear the current recording</source>
-        <translation type="unfinished">Die Aufnahme löschen</translation>
+        <translation>Die Aufnahme löschen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save this word</source>
-        <translation type="unfinished">Dieses Wort speichern</translation>
+        <translation>Dieses Wort speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not save changes</source>
-        <translation type="unfinished">Änderungen nicht speichern</translation>
+        <translation>Änderungen nicht speichern</translation>
     </message>
     <message>
         <source>Edit Word </source>
-        <translation type="unfinished">Wort bearbeiten: </translation>
+        <translation>Wort bearbeiten: </translation>
     </message>
     <message>
         <source>Can not save a blank word.  Please type the word in the box provided.</source>
-        <translation type="unfinished">Ein leeres Wort kann nicht gespeichert werden. Bitte geben Sie das Wort in das Feld ein.</translation>
+        <translation>Ein leeres Wort kann nicht gespeichert werden. Bitte geben Sie das Wort in das Feld ein.</translation>
     </message>
     <message>
         <source>At least one of the following items must be provided:
    1. A Definition
    2. A Context Sentence
 or 3. A Recording of the word</source>
-        <translation type="unfinished">Mindestens eines davon muss es geben:
+        <translation>Mindestens eines davon muss es geben:
    1. Eine Bedeutung
    2. Einen Beispielsatz
 oder 3. Eine Aufnahme des Wortes</translation>
@@ -1924,824 +1940,824 @@ oder 3. Eine Aufnahme des Wortes</translation>
     <message>
         <source>The word was saved, but its recording could not be stored in the folder
 %1</source>
-        <translation type="unfinished">Das Wort wurde gespeichert, aber seine Aufnahme konnte nicht im Ordner
+        <translation>Das Wort wurde gespeichert, aber seine Aufnahme konnte nicht im Ordner
 %1
 abgelegt werden</translation>
     </message>
     <message>
         <source>Word Saved</source>
-        <translation type="unfinished">Wort gespeichert</translation>
+        <translation>Wort gespeichert</translation>
     </message>
     <message>
         <source>In a test the word is spoken from this recording.</source>
-        <translation type="unfinished">Im Test wird das Wort mit dieser Aufnahme vorgesprochen.</translation>
+        <translation>Im Test wird das Wort mit dieser Aufnahme vorgesprochen.</translation>
     </message>
     <message>
         <source>Without a recording, the computer voice speaks the word.</source>
-        <translation type="unfinished">Ohne Aufnahme spricht die Computerstimme das Wort.</translation>
+        <translation>Ohne Aufnahme spricht die Computerstimme das Wort.</translation>
     </message>
     <message>
         <source>Without a recording, the word is not spoken in a test.</source>
-        <translation type="unfinished">Ohne Aufnahme wird das Wort im Test nicht vorgesprochen.</translation>
+        <translation>Ohne Aufnahme wird das Wort im Test nicht vorgesprochen.</translation>
     </message>
     <message>
         <source>Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct</source>
-        <translation type="unfinished">Groß/klein beachten heißt: Das Wort zählt nur als richtig, wenn es genau so geschrieben wird, auch groß und klein</translation>
+        <translation>Groß/klein beachten heißt: Das Wort zählt nur als richtig, wenn es genau so geschrieben wird, auch groß und klein</translation>
     </message>
 </context>
 <context>
     <name>frmHelp</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Help Topic:</source>
-        <translation type="unfinished">Thema:</translation>
+        <translation>Thema:</translation>
     </message>
 </context>
 <context>
     <name>frmLists</name>
     <message>
         <source>Existing Word Lists</source>
-        <translation type="unfinished">Vorhandene Wortlisten</translation>
+        <translation>Vorhandene Wortlisten</translation>
     </message>
     <message>
         <source>New List</source>
-        <translation type="unfinished">Neue Liste</translation>
+        <translation>Neue Liste</translation>
     </message>
     <message>
         <source>Create a new word list</source>
-        <translation type="unfinished">Eine neue Wortliste anlegen</translation>
+        <translation>Eine neue Wortliste anlegen</translation>
     </message>
     <message>
         <source>Edit List</source>
-        <translation type="unfinished">Liste bearbeiten</translation>
+        <translation>Liste bearbeiten</translation>
     </message>
     <message>
         <source>Edit an existing word list</source>
-        <translation type="unfinished">Eine vorhandene Wortliste bearbeiten</translation>
+        <translation>Eine vorhandene Wortliste bearbeiten</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Start a practice test</source>
-        <translation type="unfinished">Einen Übungstest beginnen</translation>
+        <translation>Einen Übungstest beginnen</translation>
     </message>
     <message>
         <source>Past Tests</source>
-        <translation type="unfinished">Frühere Tests</translation>
+        <translation>Frühere Tests</translation>
     </message>
     <message>
         <source>View details of previous tests</source>
-        <translation type="unfinished">Frühere Tests im Einzelnen ansehen</translation>
+        <translation>Frühere Tests im Einzelnen ansehen</translation>
     </message>
     <message>
         <source>Delete List</source>
-        <translation type="unfinished">Liste löschen</translation>
+        <translation>Liste löschen</translation>
     </message>
     <message>
         <source>Delete the selected word list</source>
-        <translation type="unfinished">Die gewählte Wortliste löschen</translation>
+        <translation>Die gewählte Wortliste löschen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Change configurations, settings, and defaults</source>
-        <translation type="unfinished">Einstellungen und Vorgaben ändern</translation>
+        <translation>Einstellungen und Vorgaben ändern</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Exit Lettermarch</source>
-        <translation type="unfinished">Lettermarch beenden</translation>
+        <translation>Lettermarch beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished">&amp;Listen</translation>
+        <translation>&amp;Listen</translation>
     </message>
     <message>
         <source>&amp;New List</source>
-        <translation type="unfinished">&amp;Neue Liste</translation>
+        <translation>&amp;Neue Liste</translation>
     </message>
     <message>
         <source>&amp;Edit List</source>
-        <translation type="unfinished">Liste &amp;bearbeiten</translation>
+        <translation>Liste &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished">&amp;Test</translation>
+        <translation>&amp;Test</translation>
     </message>
     <message>
         <source>&amp;Past Tests</source>
-        <translation type="unfinished">&amp;Frühere Tests</translation>
+        <translation>&amp;Frühere Tests</translation>
     </message>
     <message>
         <source>&amp;Delete List</source>
-        <translation type="unfinished">Liste &amp;löschen</translation>
+        <translation>Liste &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished">&amp;Einstellungen</translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Trouble Words...</source>
-        <translation type="unfinished">&amp;Schwierige Wörter...</translation>
+        <translation>&amp;Schwierige Wörter...</translation>
     </message>
     <message>
         <source>&amp;Import a List...</source>
-        <translation type="unfinished">Liste &amp;importieren...</translation>
+        <translation>Liste &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Export the List...</source>
-        <translation type="unfinished">Liste e&amp;xportieren...</translation>
+        <translation>Liste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print a Paper Test...</source>
-        <translation type="unfinished">&amp;Papiertest drucken...</translation>
+        <translation>&amp;Papiertest drucken...</translation>
     </message>
     <message>
         <source>&amp;Restore a Backup...</source>
-        <translation type="unfinished">Sicherung &amp;wiederherstellen...</translation>
+        <translation>Sicherung &amp;wiederherstellen...</translation>
     </message>
     <message>
         <source>&amp;Copy the List to Another Child...</source>
-        <translation type="unfinished">Liste an anderes &amp;Kind kopieren...</translation>
+        <translation>Liste an anderes &amp;Kind kopieren...</translation>
     </message>
     <message>
         <source>S&amp;witch Child...</source>
-        <translation type="unfinished">Kind we&amp;chseln...</translation>
+        <translation>Kind we&amp;chseln...</translation>
     </message>
     <message>
         <source>A&amp;dd a Child...</source>
-        <translation type="unfinished">Kind &amp;hinzufügen...</translation>
+        <translation>Kind &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Show Help</source>
-        <translation type="unfinished">Hilfe zeigen</translation>
+        <translation>Hilfe zeigen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">Über Lettermarch</translation>
+        <translation>Über Lettermarch</translation>
     </message>
     <message>
         <source>School Test Date</source>
-        <translation type="unfinished">Testtag in der Schule</translation>
+        <translation>Testtag in der Schule</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished">Wörter</translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished">Tests</translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Please select a list to edit.</source>
-        <translation type="unfinished">Bitte wählen Sie eine Liste zum Bearbeiten.</translation>
+        <translation>Bitte wählen Sie eine Liste zum Bearbeiten.</translation>
     </message>
     <message>
         <source>Please select a list to test.</source>
-        <translation type="unfinished">Bitte wählen Sie eine Liste für den Test.</translation>
+        <translation>Bitte wählen Sie eine Liste für den Test.</translation>
     </message>
     <message>
         <source>Please select a list.</source>
-        <translation type="unfinished">Bitte wählen Sie eine Liste.</translation>
+        <translation>Bitte wählen Sie eine Liste.</translation>
     </message>
     <message>
         <source>Please select a list to delete.</source>
-        <translation type="unfinished">Bitte wählen Sie die Liste, die gelöscht werden soll.</translation>
+        <translation>Bitte wählen Sie die Liste, die gelöscht werden soll.</translation>
     </message>
     <message>
         <source>Do you want to delete this list and all of it&apos;s words?</source>
-        <translation type="unfinished">Möchten Sie diese Liste mit allen ihren Wörtern löschen?</translation>
+        <translation>Möchten Sie diese Liste mit allen ihren Wörtern löschen?</translation>
     </message>
 </context>
 <context>
     <name>frmMessage</name>
     <message>
         <source>Message...</source>
-        <translation type="unfinished">Meldung...</translation>
+        <translation>Meldung...</translation>
     </message>
 </context>
 <context>
     <name>frmNewList</name>
     <message>
         <source>New Word List</source>
-        <translation type="unfinished">Neue Wortliste</translation>
+        <translation>Neue Wortliste</translation>
     </message>
     <message>
         <source>Start of week</source>
-        <translation type="unfinished">Wochenbeginn</translation>
+        <translation>Wochenbeginn</translation>
     </message>
     <message>
         <source>End of week</source>
-        <translation type="unfinished">Wochenende</translation>
+        <translation>Wochenende</translation>
     </message>
     <message>
         <source>Date of test</source>
-        <translation type="unfinished">Testtag</translation>
+        <translation>Testtag</translation>
     </message>
     <message>
         <source>A name that tells this list apart from others, such as Week 12</source>
-        <translation type="unfinished">Ein Name, der diese Liste von anderen unterscheidet, zum Beispiel Woche 12</translation>
+        <translation>Ein Name, der diese Liste von anderen unterscheidet, zum Beispiel Woche 12</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished">Anlegen</translation>
+        <translation>Anlegen</translation>
     </message>
     <message>
         <source>Create a new word list</source>
-        <translation type="unfinished">Eine neue Wortliste anlegen</translation>
+        <translation>Eine neue Wortliste anlegen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not create a new list</source>
-        <translation type="unfinished">Keine neue Liste anlegen</translation>
+        <translation>Keine neue Liste anlegen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date Lettermarch can read (%2).
 
 Type the date as %3, for example %4.</source>
-        <translation type="unfinished">„%1“ ist kein Datum, das Lettermarch lesen kann (%2).
+        <translation>„%1“ ist kein Datum, das Lettermarch lesen kann (%2).
 
 Geben Sie das Datum als %3 ein, zum Beispiel %4.</translation>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished">freiwillig</translation>
+        <translation>freiwillig</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save Settings</source>
-        <translation type="unfinished">Einstellungen &amp;speichern</translation>
+        <translation>Einstellungen &amp;speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Skip Individual Test Setup</source>
-        <translation type="unfinished">Testeinstellungen nicht vor jedem Test zeigen</translation>
+        <translation>Testeinstellungen nicht vor jedem Test zeigen</translation>
     </message>
     <message>
         <source>Always use these defaults when starting a practice test</source>
-        <translation type="unfinished">Diese Vorgaben immer für Übungstests verwenden</translation>
+        <translation>Diese Vorgaben immer für Übungstests verwenden</translation>
     </message>
     <message>
         <source>Test Defaults</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Sundays</source>
-        <translation type="unfinished">Sonntags</translation>
+        <translation>Sonntags</translation>
     </message>
     <message>
         <source>Mondays</source>
-        <translation type="unfinished">Montags</translation>
+        <translation>Montags</translation>
     </message>
     <message>
         <source>Tuesdays</source>
-        <translation type="unfinished">Dienstags</translation>
+        <translation>Dienstags</translation>
     </message>
     <message>
         <source>Wednesdays</source>
-        <translation type="unfinished">Mittwochs</translation>
+        <translation>Mittwochs</translation>
     </message>
     <message>
         <source>Thursdays</source>
-        <translation type="unfinished">Donnerstags</translation>
+        <translation>Donnerstags</translation>
     </message>
     <message>
         <source>Fridays</source>
-        <translation type="unfinished">Freitags</translation>
+        <translation>Freitags</translation>
     </message>
     <message>
         <source>Saturdays</source>
-        <translation type="unfinished">Samstags</translation>
+        <translation>Samstags</translation>
     </message>
     <message>
         <source>The day of the week that the student normally has spelling tests at school</source>
-        <translation type="unfinished">Der Wochentag, an dem das Kind in der Schule meist den Rechtschreibtest schreibt</translation>
+        <translation>Der Wochentag, an dem das Kind in der Schule meist den Rechtschreibtest schreibt</translation>
     </message>
     <message>
         <source>School tests are normally on</source>
-        <translation type="unfinished">Tests in der Schule meist</translation>
+        <translation>Tests in der Schule meist</translation>
     </message>
     <message>
         <source>Prompt me to delete word lists after thier test dates</source>
-        <translation type="unfinished">Nach dem Testtag fragen, ob Wortlisten gelöscht werden sollen</translation>
+        <translation>Nach dem Testtag fragen, ob Wortlisten gelöscht werden sollen</translation>
     </message>
     <message>
         <source>Alerts you when lists are past thier scheduled school test date</source>
-        <translation type="unfinished">Erinnert Sie, wenn der Testtag einer Liste vorbei ist</translation>
+        <translation>Erinnert Sie, wenn der Testtag einer Liste vorbei ist</translation>
     </message>
     <message>
         <source>The amount of time to display messages</source>
-        <translation type="unfinished">Wie lange Meldungen zu sehen sind</translation>
+        <translation>Wie lange Meldungen zu sehen sind</translation>
     </message>
     <message>
         <source>Temporary Messages</source>
-        <translation type="unfinished">Kurze Meldungen</translation>
+        <translation>Kurze Meldungen</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Test the selected message time</source>
-        <translation type="unfinished">Die gewählte Anzeigedauer ausprobieren</translation>
+        <translation>Die gewählte Anzeigedauer ausprobieren</translation>
     </message>
     <message>
         <source>Parent&apos;s &amp;Lock...</source>
-        <translation type="unfinished">Eltern&amp;sperre...</translation>
+        <translation>Eltern&amp;sperre...</translation>
     </message>
     <message>
         <source>A PIN that keeps the windows that change lists and settings for parents</source>
-        <translation type="unfinished">Eine PIN, die die Fenster zum Ändern von Listen und Einstellungen den Eltern vorbehält</translation>
+        <translation>Eine PIN, die die Fenster zum Ändern von Listen und Einstellungen den Eltern vorbehält</translation>
     </message>
     <message>
         <source>Hide the word in its clues</source>
-        <translation type="unfinished">Das Wort in seinen Hinweisen verbergen</translation>
+        <translation>Das Wort in seinen Hinweisen verbergen</translation>
     </message>
     <message>
         <source>During a test the word is blanked out of its definition and sentence</source>
-        <translation type="unfinished">Im Test wird das Wort in Bedeutung und Beispielsatz durch eine Lücke ersetzt</translation>
+        <translation>Im Test wird das Wort in Bedeutung und Beispielsatz durch eine Lücke ersetzt</translation>
     </message>
     <message>
         <source>Say when only the capital letters are wrong</source>
-        <translation type="unfinished">Sagen, wenn nur die Großbuchstaben falsch sind</translation>
+        <translation>Sagen, wenn nur die Großbuchstaben falsch sind</translation>
     </message>
     <message>
         <source>A case-sensitive word typed with the wrong capitals is told so</source>
-        <translation type="unfinished">Bei einem Wort mit Groß- und Kleinschreibung wird gesagt, wenn nur die Großbuchstaben falsch sind</translation>
+        <translation>Bei einem Wort mit Groß- und Kleinschreibung wird gesagt, wenn nur die Großbuchstaben falsch sind</translation>
     </message>
     <message>
         <source>Refuse a date that cannot be read</source>
-        <translation type="unfinished">Ein unlesbares Datum ablehnen</translation>
+        <translation>Ein unlesbares Datum ablehnen</translation>
     </message>
     <message>
         <source>A new list&apos;s date that cannot be read is refused instead of replaced</source>
-        <translation type="unfinished">Ein unlesbares Datum einer neuen Liste wird abgelehnt statt ersetzt</translation>
+        <translation>Ein unlesbares Datum einer neuen Liste wird abgelehnt statt ersetzt</translation>
     </message>
     <message>
         <source>General Defaults</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Use the computer voice for words without a recording</source>
-        <translation type="unfinished">Die Computerstimme für Wörter ohne Aufnahme verwenden</translation>
+        <translation>Die Computerstimme für Wörter ohne Aufnahme verwenden</translation>
     </message>
     <message>
         <source>Words you have recorded are always spoken in your own voice</source>
-        <translation type="unfinished">Wörter, die Sie aufgenommen haben, erklingen immer mit Ihrer eigenen Stimme</translation>
+        <translation>Wörter, die Sie aufgenommen haben, erklingen immer mit Ihrer eigenen Stimme</translation>
     </message>
     <message>
         <source>The computer voice to use</source>
-        <translation type="unfinished">Welche Computerstimme spricht</translation>
+        <translation>Welche Computerstimme spricht</translation>
     </message>
     <message>
         <source>The engine&apos;s own voice</source>
-        <translation type="unfinished">Die Standardstimme</translation>
+        <translation>Die Standardstimme</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished">Stimme</translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>How fast the computer voice speaks</source>
-        <translation type="unfinished">Wie schnell die Computerstimme spricht</translation>
+        <translation>Wie schnell die Computerstimme spricht</translation>
     </message>
     <message>
         <source>Speaking rate</source>
-        <translation type="unfinished">Sprechtempo</translation>
+        <translation>Sprechtempo</translation>
     </message>
     <message>
         <source>Try it</source>
-        <translation type="unfinished">Ausprobieren</translation>
+        <translation>Ausprobieren</translation>
     </message>
     <message>
         <source>Hear the computer voice</source>
-        <translation type="unfinished">Die Computerstimme anhören</translation>
+        <translation>Die Computerstimme anhören</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished">Langsamer</translation>
+        <translation>Langsamer</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished">Schneller</translation>
+        <translation>Schneller</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished">Einstellungen speichern</translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>Save these settings</source>
-        <translation type="unfinished">Diese Einstellungen speichern</translation>
+        <translation>Diese Einstellungen speichern</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished">Vorgaben wiederherstellen</translation>
+        <translation>Vorgaben wiederherstellen</translation>
     </message>
     <message>
         <source>Restore all settings to thier defaults</source>
-        <translation type="unfinished">Alle Einstellungen auf ihre Vorgaben zurücksetzen</translation>
+        <translation>Alle Einstellungen auf ihre Vorgaben zurücksetzen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not save changes</source>
-        <translation type="unfinished">Änderungen nicht speichern</translation>
+        <translation>Änderungen nicht speichern</translation>
     </message>
     <message>
         <source>This is how your spelling words will sound.</source>
-        <translation type="unfinished">So klingen deine Lernwörter.</translation>
+        <translation>So klingen deine Lernwörter.</translation>
     </message>
     <message>
         <source>Settings Saved</source>
-        <translation type="unfinished">Einstellungen gespeichert</translation>
+        <translation>Einstellungen gespeichert</translation>
     </message>
     <message>
         <source>You must check at least one of the following boxes to save these defaults:</source>
-        <translation type="unfinished">Um diese Vorgaben zu speichern, müssen Sie mindestens eines der folgenden Kästchen ankreuzen:</translation>
+        <translation>Um diese Vorgaben zu speichern, müssen Sie mindestens eines der folgenden Kästchen ankreuzen:</translation>
     </message>
     <message>
         <source>Are you sure you want to restore all defaults?</source>
-        <translation type="unfinished">Möchten Sie wirklich alle Vorgaben wiederherstellen?</translation>
+        <translation>Möchten Sie wirklich alle Vorgaben wiederherstellen?</translation>
     </message>
     <message>
         <source>Defaults Restored</source>
-        <translation type="unfinished">Vorgaben wiederhergestellt</translation>
+        <translation>Vorgaben wiederhergestellt</translation>
     </message>
     <message>
         <source>Testing</source>
-        <translation type="unfinished">Probe</translation>
+        <translation>Probe</translation>
     </message>
     <message>
         <source>Click To Close</source>
-        <translation type="unfinished">Zum Schließen klicken</translation>
+        <translation>Zum Schließen klicken</translation>
     </message>
     <message>
         <source>The language of Lettermarch&apos;s windows</source>
-        <translation type="unfinished">Die Sprache der Fenster von Lettermarch</translation>
+        <translation>Die Sprache der Fenster von Lettermarch</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished">Die Sprache des Systems</translation>
+        <translation>Die Sprache des Systems</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Sprache</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Lettermarch speaks the language chosen from its next start.</source>
-        <translation type="unfinished">Lettermarch spricht die gewählte Sprache ab dem nächsten Start.</translation>
+        <translation>Lettermarch spricht die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>A list in one of these languages is spoken with its sounds</source>
-        <translation type="unfinished">Eine Liste in einer dieser Sprachen wird mit ihrer eigenen Aussprache gesprochen</translation>
+        <translation>Eine Liste in einer dieser Sprachen wird mit ihrer eigenen Aussprache gesprochen</translation>
     </message>
     <message>
         <source>Languages with a voice</source>
-        <translation type="unfinished">Sprachen mit einer Stimme</translation>
+        <translation>Sprachen mit einer Stimme</translation>
     </message>
 </context>
 <context>
     <name>frmPastTests</name>
     <message>
         <source>Past Tests</source>
-        <translation type="unfinished">Frühere Tests</translation>
+        <translation>Frühere Tests</translation>
     </message>
     <message>
         <source>Select a test...</source>
-        <translation type="unfinished">Einen Test wählen...</translation>
+        <translation>Einen Test wählen...</translation>
     </message>
     <message>
         <source>Total tests for this word list</source>
-        <translation type="unfinished">Anzahl der Tests dieser Wortliste</translation>
+        <translation>Anzahl der Tests dieser Wortliste</translation>
     </message>
     <message>
         <source>Average score of all tests taken for this word list</source>
-        <translation type="unfinished">Durchschnittliches Ergebnis aller Tests dieser Wortliste</translation>
+        <translation>Durchschnittliches Ergebnis aller Tests dieser Wortliste</translation>
     </message>
     <message>
         <source>Total Tests:</source>
-        <translation type="unfinished">Tests:</translation>
+        <translation>Tests:</translation>
     </message>
     <message>
         <source>Average Score:</source>
-        <translation type="unfinished">Durchschnitt:</translation>
+        <translation>Durchschnitt:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Trouble Words...</source>
-        <translation type="unfinished">&amp;Schwierige Wörter...</translation>
+        <translation>&amp;Schwierige Wörter...</translation>
     </message>
     <message>
         <source>The words of this list with the most wrong answers</source>
-        <translation type="unfinished">Die Wörter dieser Liste mit den meisten falschen Antworten</translation>
+        <translation>Die Wörter dieser Liste mit den meisten falschen Antworten</translation>
     </message>
     <message>
         <source>Click a point to see that test</source>
-        <translation type="unfinished">Klicken Sie auf einen Punkt, um diesen Test zu sehen</translation>
+        <translation>Klicken Sie auf einen Punkt, um diesen Test zu sehen</translation>
     </message>
     <message>
         <source>The chart cannot be shown: Qt&apos;s chart library could not be loaded (Debian package libqt6charts6).</source>
-        <translation type="unfinished">Das Diagramm kann nicht gezeigt werden: Die Diagrammbibliothek von Qt konnte nicht geladen werden (Debian-Paket libqt6charts6).</translation>
+        <translation>Das Diagramm kann nicht gezeigt werden: Die Diagrammbibliothek von Qt konnte nicht geladen werden (Debian-Paket libqt6charts6).</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Ergebnis</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>No tests yet: each test&apos;s score will appear here.</source>
-        <translation type="unfinished">Noch keine Tests: Hier erscheint das Ergebnis jedes Tests.</translation>
+        <translation>Noch keine Tests: Hier erscheint das Ergebnis jedes Tests.</translation>
     </message>
     <message>
         <source>Scores of the tests of this list</source>
-        <translation type="unfinished">Ergebnisse der Tests dieser Liste</translation>
+        <translation>Ergebnisse der Tests dieser Liste</translation>
     </message>
     <message>
         <source>Scores of the tests of %1</source>
-        <translation type="unfinished">Ergebnisse der Tests von %1</translation>
+        <translation>Ergebnisse der Tests von %1</translation>
     </message>
     <message>
         <source>Test %1, %2: %3, %4 right at the first try</source>
-        <translation type="unfinished">Test %1, %2: %3, %4 beim ersten Versuch richtig</translation>
+        <translation>Test %1, %2: %3, %4 beim ersten Versuch richtig</translation>
     </message>
 </context>
 <context>
     <name>frmPasteWords</name>
     <message>
         <source>Paste Words</source>
-        <translation type="unfinished">Wörter einfügen</translation>
+        <translation>Wörter einfügen</translation>
     </message>
     <message>
         <source>because	for the reason that	I stayed in because it rained.</source>
-        <translation type="unfinished">weil	aus dem Grund, dass	Ich blieb drinnen, weil es regnete.</translation>
+        <translation>weil	aus dem Grund, dass	Ich blieb drinnen, weil es regnete.</translation>
     </message>
     <message>
         <source>&amp;Paste or type one word a line. After the word, a definition and a sentence may follow, separated by tabs (as a spreadsheet copies them), &quot; - &quot; or &quot;;&quot;. Ctrl+Tab leaves the box.</source>
-        <translation type="unfinished">&amp;Fügen Sie ein Wort pro Zeile ein oder tippen Sie es. Nach dem Wort können eine Bedeutung und ein Satz folgen, getrennt durch Tabulatoren (wie eine Tabellenkalkulation sie kopiert), „ - “ oder „;“. Strg+Tab verlässt das Feld.</translation>
+        <translation>&amp;Fügen Sie ein Wort pro Zeile ein oder tippen Sie es. Nach dem Wort können eine Bedeutung und ein Satz folgen, getrennt durch Tabulatoren (wie eine Tabellenkalkulation sie kopiert), „ - “ oder „;“. Strg+Tab verlässt das Feld.</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished">Wort</translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished">Bedeutung</translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished">Satz</translation>
+        <translation>Satz</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished">Groß/klein beachten</translation>
+        <translation>Groß/klein beachten</translation>
     </message>
     <message>
         <source>Skipped Because</source>
-        <translation type="unfinished">Ausgelassen, weil</translation>
+        <translation>Ausgelassen, weil</translation>
     </message>
     <message>
         <source>Tick the words that must be typed in the right case</source>
-        <translation type="unfinished">Kreuzen Sie die Wörter an, bei denen Groß- und Kleinschreibung zählt</translation>
+        <translation>Kreuzen Sie die Wörter an, bei denen Groß- und Kleinschreibung zählt</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">&amp;Hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Add the words not skipped to the list</source>
-        <translation type="unfinished">Die nicht ausgelassenen Wörter zur Liste hinzufügen</translation>
+        <translation>Die nicht ausgelassenen Wörter zur Liste hinzufügen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Import Words</source>
-        <translation type="unfinished">Wörter importieren</translation>
+        <translation>Wörter importieren</translation>
     </message>
     <message>
         <source>The words of %1, to be added to this list:</source>
-        <translation type="unfinished">Die Wörter aus %1, die zu dieser Liste kommen:</translation>
+        <translation>Die Wörter aus %1, die zu dieser Liste kommen:</translation>
     </message>
     <message>
         <source>The words of %1, to make a new list for the test on %2:</source>
-        <translation type="unfinished">Die Wörter aus %1 für eine neue Liste zum Test am %2:</translation>
+        <translation>Die Wörter aus %1 für eine neue Liste zum Test am %2:</translation>
     </message>
     <message>
         <source>That is %1 lines; a list holds at most %2 words.</source>
-        <translation type="unfinished">Das sind %1 Zeilen; eine Liste hat höchstens %2 Wörter.</translation>
+        <translation>Das sind %1 Zeilen; eine Liste hat höchstens %2 Wörter.</translation>
     </message>
     <message>
         <source>No words yet.</source>
-        <translation type="unfinished">Noch keine Wörter.</translation>
+        <translation>Noch keine Wörter.</translation>
     </message>
     <message>
         <source>%1 to add, %2 skipped.</source>
-        <translation type="unfinished">%1 zum Hinzufügen, %2 ausgelassen.</translation>
+        <translation>%1 zum Hinzufügen, %2 ausgelassen.</translation>
     </message>
     <message>
         <source> Words without a clue are added when the computer voice is on (Options, Voice tab): it then says them in the test.</source>
-        <translation type="unfinished"> Wörter ohne Hinweis werden hinzugefügt, wenn die Computerstimme eingeschaltet ist (Einstellungen, Seite Stimme): Sie spricht sie dann im Test.</translation>
+        <translation> Wörter ohne Hinweis werden hinzugefügt, wenn die Computerstimme eingeschaltet ist (Einstellungen, Seite Stimme): Sie spricht sie dann im Test.</translation>
     </message>
     <message>
         <source>Nothing was added: %1</source>
-        <translation type="unfinished">Es wurde nichts hinzugefügt: %1</translation>
+        <translation>Es wurde nichts hinzugefügt: %1</translation>
     </message>
     <message>
         <source>There is already a recording of &quot;%1&quot;. Replace it with the one from the imported file?</source>
-        <translation type="unfinished">Es gibt schon eine Aufnahme von „%1“. Durch die aus der importierten Datei ersetzen?</translation>
+        <translation>Es gibt schon eine Aufnahme von „%1“. Durch die aus der importierten Datei ersetzen?</translation>
     </message>
     <message>
         <source>The words were added, but the recordings of these could not be copied: %1</source>
-        <translation type="unfinished">Die Wörter wurden hinzugefügt, aber die Aufnahmen dieser Wörter konnten nicht kopiert werden: %1</translation>
+        <translation>Die Wörter wurden hinzugefügt, aber die Aufnahmen dieser Wörter konnten nicht kopiert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>frmPrintList</name>
     <message>
         <source>Print a Paper Test</source>
-        <translation type="unfinished">Papiertest drucken</translation>
+        <translation>Papiertest drucken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>A &amp;test to write on (the words are not shown)</source>
-        <translation type="unfinished">Ein &amp;Test zum Ausfüllen (ohne die Wörter)</translation>
+        <translation>Ein &amp;Test zum Ausfüllen (ohne die Wörter)</translation>
     </message>
     <message>
         <source>Its &amp;answer key</source>
-        <translation type="unfinished">Die &amp;Lösungen dazu</translation>
+        <translation>Die &amp;Lösungen dazu</translation>
     </message>
     <message>
         <source>Show the &amp;definitions as clues</source>
-        <translation type="unfinished">&amp;Bedeutungen als Hinweise zeigen</translation>
+        <translation>&amp;Bedeutungen als Hinweise zeigen</translation>
     </message>
     <message>
         <source>Show the &amp;sentences as clues (the word blanked out)</source>
-        <translation type="unfinished">Bei&amp;spielsätze als Hinweise zeigen (das Wort als Lücke)</translation>
+        <translation>Bei&amp;spielsätze als Hinweise zeigen (das Wort als Lücke)</translation>
     </message>
     <message>
         <source>Alphabetical</source>
-        <translation type="unfinished">Alphabetisch</translation>
+        <translation>Alphabetisch</translation>
     </message>
     <message>
         <source>Order Created</source>
-        <translation type="unfinished">Wie eingegeben</translation>
+        <translation>Wie eingegeben</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished">Zufällig</translation>
+        <translation>Zufällig</translation>
     </message>
     <message>
         <source>Word &amp;order:</source>
-        <translation type="unfinished">&amp;Reihenfolge:</translation>
+        <translation>&amp;Reihenfolge:</translation>
     </message>
     <message>
         <source>&amp;Preview and Print...</source>
-        <translation type="unfinished">&amp;Vorschau und Drucken...</translation>
+        <translation>&amp;Vorschau und Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished">Als P&amp;DF speichern...</translation>
+        <translation>Als P&amp;DF speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished">Als PDF speichern</translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished">Lösungen</translation>
+        <translation>Lösungen</translation>
     </message>
     <message>
         <source>Spelling test</source>
-        <translation type="unfinished">Rechtschreibtest</translation>
+        <translation>Rechtschreibtest</translation>
     </message>
 </context>
 <context>
     <name>frmRestoreBackup</name>
     <message>
         <source>Restore a Backup</source>
-        <translation type="unfinished">Sicherung wiederherstellen</translation>
+        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>Lettermarch keeps a copy of your lists each day it starts and each day it closes after a change, the last %1 of them.
 Choose the copy to go back to:</source>
-        <translation type="unfinished">Lettermarch bewahrt jeden Tag beim Start und nach einer Änderung beim Beenden eine Kopie Ihrer Listen auf, die letzten %1.
+        <translation>Lettermarch bewahrt jeden Tag beim Start und nach einer Änderung beim Beenden eine Kopie Ihrer Listen auf, die letzten %1.
 Wählen Sie die Kopie, zu der Sie zurückkehren möchten:</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished">Angelegt</translation>
+        <translation>Angelegt</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished">Tests</translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>Copy of</source>
-        <translation type="unfinished">Kopie von</translation>
+        <translation>Kopie von</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished">Wiederherstellen</translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Go back to the chosen copy</source>
-        <translation type="unfinished">Zur gewählten Kopie zurückkehren</translation>
+        <translation>Zur gewählten Kopie zurückkehren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>the day&apos;s first start</source>
-        <translation type="unfinished">erster Start des Tages</translation>
+        <translation>erster Start des Tages</translation>
     </message>
     <message>
         <source>the day&apos;s work, at closing</source>
-        <translation type="unfinished">Arbeit des Tages, beim Beenden</translation>
+        <translation>Arbeit des Tages, beim Beenden</translation>
     </message>
     <message>
         <source>the lists before a restore</source>
-        <translation type="unfinished">die Listen vor einer Wiederherstellung</translation>
+        <translation>die Listen vor einer Wiederherstellung</translation>
     </message>
     <message>
         <source>This copy cannot be read, so it cannot be restored.</source>
-        <translation type="unfinished">Diese Kopie ist unlesbar und kann nicht wiederhergestellt werden.</translation>
+        <translation>Diese Kopie ist unlesbar und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Go back to the copy taken %1?
 
 It holds %2 word lists and %3 tests. Your lists as they are now are kept as one more backup first.</source>
-        <translation type="unfinished">Zur Kopie vom %1 zurückkehren?
+        <translation>Zur Kopie vom %1 zurückkehren?
 
 Sie enthält %2 Wortlisten und %3 Tests. Ihre Listen werden vorher in ihrem jetzigen Stand als weitere Sicherung aufbewahrt.</translation>
     </message>
@@ -2749,178 +2765,178 @@ Sie enthält %2 Wortlisten und %3 Tests. Ihre Listen werden vorher in ihrem jetz
         <source>
 
 Your lists are as they were.</source>
-        <translation type="unfinished">
+        <translation>
 
 Ihre Listen sind unverändert.</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished">Listen</translation>
+        <translation>Listen</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished">unlesbar</translation>
+        <translation>unlesbar</translation>
     </message>
 </context>
 <context>
     <name>frmRevealAnswer</name>
     <message>
         <source>The Correct Answer Is...</source>
-        <translation type="unfinished">Richtig ist...</translation>
+        <translation>Richtig ist...</translation>
     </message>
     <message>
         <source>Correct Spelling:</source>
-        <translation type="unfinished">Richtige Schreibweise:</translation>
+        <translation>Richtige Schreibweise:</translation>
     </message>
     <message>
         <source>Type it:</source>
-        <translation type="unfinished">Schreib es ab:</translation>
+        <translation>Schreib es ab:</translation>
     </message>
     <message>
         <source>Next word</source>
-        <translation type="unfinished">Nächstes Wort</translation>
+        <translation>Nächstes Wort</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished">Richtig</translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>This word is case sensitive.
 Please tray again.</source>
-        <translation type="unfinished">Bei diesem Wort zählt die Groß- und Kleinschreibung.
+        <translation>Bei diesem Wort zählt die Groß- und Kleinschreibung.
 Bitte versuch es noch einmal.</translation>
     </message>
     <message>
         <source>You must type the word correctly before moving on</source>
-        <translation type="unfinished">Schreib das Wort richtig, bevor es weitergeht</translation>
+        <translation>Schreib das Wort richtig, bevor es weitergeht</translation>
     </message>
     <message>
         <source>Incorrect</source>
-        <translation type="unfinished">Falsch</translation>
+        <translation>Falsch</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished">Versuch es noch einmal</translation>
+        <translation>Versuch es noch einmal</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmSetPin</name>
     <message>
         <source>Parent&apos;s Lock</source>
-        <translation type="unfinished">Elternsperre</translation>
+        <translation>Elternsperre</translation>
     </message>
     <message>
         <source>With a PIN, the windows that change lists and settings (the list editor, New List, Delete List, Import, Options, Restore a Backup and removing a child) ask for it first. Tests, results and Trouble Words stay open to the child.</source>
-        <translation type="unfinished">Mit einer PIN fragen die Fenster, die Listen und Einstellungen ändern (Listen-Editor, Neue Liste, Liste löschen, Import, Einstellungen, Sicherung wiederherstellen und das Entfernen eines Kindes), zuerst nach ihr. Tests, Ergebnisse und Schwierige Wörter bleiben für das Kind offen.</translation>
+        <translation>Mit einer PIN fragen die Fenster, die Listen und Einstellungen ändern (Listen-Editor, Neue Liste, Liste löschen, Import, Einstellungen, Sicherung wiederherstellen und das Entfernen eines Kindes), zuerst nach ihr. Tests, Ergebnisse und Schwierige Wörter bleiben für das Kind offen.</translation>
     </message>
     <message>
         <source>&amp;New PIN</source>
-        <translation type="unfinished">&amp;Neue PIN</translation>
+        <translation>&amp;Neue PIN</translation>
     </message>
     <message>
         <source>&amp;Type it again</source>
-        <translation type="unfinished">&amp;Noch einmal eingeben</translation>
+        <translation>&amp;Noch einmal eingeben</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished">PIN ändern</translation>
+        <translation>PIN ändern</translation>
     </message>
     <message>
         <source>Set PIN</source>
-        <translation type="unfinished">PIN festlegen</translation>
+        <translation>PIN festlegen</translation>
     </message>
     <message>
         <source>Remove the Lock</source>
-        <translation type="unfinished">Sperre aufheben</translation>
+        <translation>Sperre aufheben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>A PIN has at least %1 characters.</source>
-        <translation type="unfinished">Eine PIN hat mindestens %1 Zeichen.</translation>
+        <translation>Eine PIN hat mindestens %1 Zeichen.</translation>
     </message>
     <message>
         <source>The two PINs differ. Type the same PIN twice.</source>
-        <translation type="unfinished">Die beiden PINs sind verschieden. Geben Sie zweimal dieselbe PIN ein.</translation>
+        <translation>Die beiden PINs sind verschieden. Geben Sie zweimal dieselbe PIN ein.</translation>
     </message>
 </context>
 <context>
     <name>frmTest</name>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished">Bedeutung</translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Context Sentence</source>
-        <translation type="unfinished">Beispielsatz</translation>
+        <translation>Beispielsatz</translation>
     </message>
     <message>
         <source>Pronounce</source>
-        <translation type="unfinished">Vorsprechen</translation>
+        <translation>Vorsprechen</translation>
     </message>
     <message>
         <source>Pronounce the current word</source>
-        <translation type="unfinished">Das Wort vorsprechen</translation>
+        <translation>Das Wort vorsprechen</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished">Wort</translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Next word</source>
-        <translation type="unfinished">Nächstes Wort</translation>
+        <translation>Nächstes Wort</translation>
     </message>
     <message>
         <source>Read aloud</source>
-        <translation type="unfinished">Vorlesen</translation>
+        <translation>Vorlesen</translation>
     </message>
     <message>
         <source>Read the definition aloud (Ctrl+1)</source>
-        <translation type="unfinished">Die Bedeutung vorlesen (Strg+1)</translation>
+        <translation>Die Bedeutung vorlesen (Strg+1)</translation>
     </message>
     <message>
         <source>Read the context sentence aloud (Ctrl+2)</source>
-        <translation type="unfinished">Den Beispielsatz vorlesen (Strg+2)</translation>
+        <translation>Den Beispielsatz vorlesen (Strg+2)</translation>
     </message>
     <message>
         <source>
 
 Words without a recording are not spoken in this test.</source>
-        <translation type="unfinished">
+        <translation>
 
 Wörter ohne Aufnahme werden in diesem Test nicht vorgesprochen.</translation>
     </message>
     <message>
         <source>%1 answers of the test could not be saved: %2</source>
-        <translation type="unfinished">%1 Antworten des Tests konnten nicht gespeichert werden: %2</translation>
+        <translation>%1 Antworten des Tests konnten nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>%1 answers of the test could not be saved: another program still holds the database file.</source>
-        <translation type="unfinished">%1 Antworten des Tests konnten nicht gespeichert werden: Ein anderes Programm hält die Datenbankdatei noch fest.</translation>
+        <translation>%1 Antworten des Tests konnten nicht gespeichert werden: Ein anderes Programm hält die Datenbankdatei noch fest.</translation>
     </message>
     <message>
         <source>Word %1 of %2</source>
-        <translation type="unfinished">Wort %1 von %2</translation>
+        <translation>Wort %1 von %2</translation>
     </message>
     <message>
         <source>%1 of this list&apos;s words cannot be asked, because the database holds it without an identifier (it may have been changed by another program).
 
 The test goes on with the other words. To include the word, add the word again in the list editor.</source>
-        <translation type="unfinished">%1 Wort dieser Liste kann nicht abgefragt werden, weil die Datenbank es ohne Kennung enthält (vielleicht wurde es von einem anderen Programm geändert).
+        <translation>%1 Wort dieser Liste kann nicht abgefragt werden, weil die Datenbank es ohne Kennung enthält (vielleicht wurde es von einem anderen Programm geändert).
 
 Der Test geht mit den anderen Wörtern weiter. Damit das Wort dabei ist, fügen Sie es im Listen-Editor noch einmal hinzu.</translation>
     </message>
@@ -2928,14 +2944,14 @@ Der Test geht mit den anderen Wörtern weiter. Damit das Wort dabei ist, fügen 
         <source>%1 of this list&apos;s words cannot be asked, because the database holds them without an identifier (it may have been changed by another program).
 
 The test goes on with the other words. To include those words, add those words again in the list editor.</source>
-        <translation type="unfinished">%1 Wörter dieser Liste können nicht abgefragt werden, weil die Datenbank sie ohne Kennung enthält (vielleicht wurden sie von einem anderen Programm geändert).
+        <translation>%1 Wörter dieser Liste können nicht abgefragt werden, weil die Datenbank sie ohne Kennung enthält (vielleicht wurden sie von einem anderen Programm geändert).
 
 Der Test geht mit den anderen Wörtern weiter. Damit diese Wörter dabei sind, fügen Sie sie im Listen-Editor noch einmal hinzu.</translation>
     </message>
     <message>
         <source>You have not completed the test.
 Do you really want to quit?</source>
-        <translation type="unfinished">Der Test ist noch nicht fertig.
+        <translation>Der Test ist noch nicht fertig.
 Möchtest du wirklich aufhören?</translation>
     </message>
 </context>
@@ -2943,182 +2959,182 @@ Möchtest du wirklich aufhören?</translation>
     <name>frmTestResults</name>
     <message>
         <source>Test Results</source>
-        <translation type="unfinished">Testergebnis</translation>
+        <translation>Testergebnis</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Überblick</translation>
+        <translation>Überblick</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Datum:</translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished">Uhrzeit:</translation>
+        <translation>Uhrzeit:</translation>
     </message>
     <message>
         <source>Minutes:</source>
-        <translation type="unfinished">Minuten:</translation>
+        <translation>Minuten:</translation>
     </message>
     <message>
         <source>The total time in minutes this test took</source>
-        <translation type="unfinished">Wie viele Minuten dieser Test dauerte</translation>
+        <translation>Wie viele Minuten dieser Test dauerte</translation>
     </message>
     <message>
         <source>Words on Test:</source>
-        <translation type="unfinished">Wörter im Test:</translation>
+        <translation>Wörter im Test:</translation>
     </message>
     <message>
         <source>The number of words on the test</source>
-        <translation type="unfinished">Wie viele Wörter im Test waren</translation>
+        <translation>Wie viele Wörter im Test waren</translation>
     </message>
     <message>
         <source>First Try:</source>
-        <translation type="unfinished">Beim ersten Versuch:</translation>
+        <translation>Beim ersten Versuch:</translation>
     </message>
     <message>
         <source>The number of words spelled correctly on the first attempt</source>
-        <translation type="unfinished">Wie viele Wörter beim ersten Versuch richtig waren</translation>
+        <translation>Wie viele Wörter beim ersten Versuch richtig waren</translation>
     </message>
     <message>
         <source>Moved on:</source>
-        <translation type="unfinished">Weitergegangen:</translation>
+        <translation>Weitergegangen:</translation>
     </message>
     <message>
         <source>The number of words that were not spelled correctly in the allotted number of attempts</source>
-        <translation type="unfinished">Wie viele Wörter in den erlaubten Versuchen nicht richtig geschrieben wurden</translation>
+        <translation>Wie viele Wörter in den erlaubten Versuchen nicht richtig geschrieben wurden</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished">Ergebnis:</translation>
+        <translation>Ergebnis:</translation>
     </message>
     <message>
         <source>The score for this test</source>
-        <translation type="unfinished">Das Ergebnis dieses Tests</translation>
+        <translation>Das Ergebnis dieses Tests</translation>
     </message>
     <message>
         <source>Click on a word to view the details</source>
-        <translation type="unfinished">Klicken Sie auf ein Wort, um die Einzelheiten zu sehen</translation>
+        <translation>Klicken Sie auf ein Wort, um die Einzelheiten zu sehen</translation>
     </message>
     <message>
         <source>&amp;Practise Missed Words...</source>
-        <translation type="unfinished">Verpasste Wörter &amp;üben...</translation>
+        <translation>Verpasste Wörter &amp;üben...</translation>
     </message>
     <message>
         <source>A practice test of the words not right at the first try</source>
-        <translation type="unfinished">Ein Übungstest mit den Wörtern, die beim ersten Versuch nicht richtig waren</translation>
+        <translation>Ein Übungstest mit den Wörtern, die beim ersten Versuch nicht richtig waren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close this screen</source>
-        <translation type="unfinished">Dieses Fenster schließen</translation>
+        <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>P&amp;rint Results...</source>
-        <translation type="unfinished">Ergebnis &amp;drucken...</translation>
+        <translation>Ergebnis &amp;drucken...</translation>
     </message>
     <message>
         <source>Save Results as P&amp;DF...</source>
-        <translation type="unfinished">Ergebnis als &amp;PDF speichern...</translation>
+        <translation>Ergebnis als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Save Results as PDF</source>
-        <translation type="unfinished">Ergebnis als PDF speichern</translation>
+        <translation>Ergebnis als PDF speichern</translation>
     </message>
     <message>
         <source>Test results %1.pdf</source>
-        <translation type="unfinished">Testergebnis %1.pdf</translation>
+        <translation>Testergebnis %1.pdf</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished">Wort</translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished">Versuche</translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>right at the first try</source>
-        <translation type="unfinished">beim ersten Versuch richtig</translation>
+        <translation>beim ersten Versuch richtig</translation>
     </message>
     <message>
         <source>Test Again?</source>
-        <translation type="unfinished">Noch einmal testen?</translation>
+        <translation>Noch einmal testen?</translation>
     </message>
     <message>
         <source>h:mm AP</source>
         <comment>time of day</comment>
-        <translation type="unfinished">HH:mm</translation>
+        <translation>HH:mm</translation>
     </message>
     <message>
         <source>Tick the words of this test to practise:</source>
-        <translation type="unfinished">Kreuze die Wörter aus diesem Test an, die du üben möchtest:</translation>
+        <translation>Kreuze die Wörter aus diesem Test an, die du üben möchtest:</translation>
     </message>
     <message>
         <source>Tick the words of this test of %1 to practise:</source>
-        <translation type="unfinished">Kreuze die Wörter aus diesem Test von %1 an, die du üben möchtest:</translation>
+        <translation>Kreuze die Wörter aus diesem Test von %1 an, die du üben möchtest:</translation>
     </message>
 </context>
 <context>
     <name>frmTestSetup</name>
     <message>
         <source>Test Setup</source>
-        <translation type="unfinished">Testeinstellungen</translation>
+        <translation>Testeinstellungen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Set as Default</source>
-        <translation type="unfinished">Als Vorgabe speichern</translation>
+        <translation>Als Vorgabe speichern</translation>
     </message>
     <message>
         <source>Save these settings as the defaults settings for all practice tests</source>
-        <translation type="unfinished">Diese Einstellungen als Vorgabe für alle Übungstests speichern</translation>
+        <translation>Diese Einstellungen als Vorgabe für alle Übungstests speichern</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>There was a problem loading the default settings.
 Please use the Options screen to set defaults.</source>
-        <translation type="unfinished">Die Vorgaben konnten nicht geladen werden.
+        <translation>Die Vorgaben konnten nicht geladen werden.
 Bitte legen Sie die Vorgaben unter Einstellungen fest.</translation>
     </message>
     <message>
         <source>You must check at least one of the following boxes to proceed with the test:</source>
-        <translation type="unfinished">Für den Test muss mindestens eines der folgenden Kästchen angekreuzt sein:</translation>
+        <translation>Für den Test muss mindestens eines der folgenden Kästchen angekreuzt sein:</translation>
     </message>
     <message>
         <source>You must check at least one of the following boxes to save these defaults:</source>
-        <translation type="unfinished">Um diese Vorgaben zu speichern, müssen Sie mindestens eines der folgenden Kästchen ankreuzen:</translation>
+        <translation>Um diese Vorgaben zu speichern, müssen Sie mindestens eines der folgenden Kästchen ankreuzen:</translation>
     </message>
     <message>
         <source>Settings Saved</source>
-        <translation type="unfinished">Einstellungen gespeichert</translation>
+        <translation>Einstellungen gespeichert</translation>
     </message>
     <message>
         <source>Start the test now?</source>
-        <translation type="unfinished">Den Test jetzt beginnen?</translation>
+        <translation>Den Test jetzt beginnen?</translation>
     </message>
     <message>
         <source>There was a problem saving these settings.
 Please use the Options screen to set defaults.</source>
-        <translation type="unfinished">Diese Einstellungen konnten nicht gespeichert werden.
+        <translation>Diese Einstellungen konnten nicht gespeichert werden.
 Bitte legen Sie die Vorgaben unter Einstellungen fest.</translation>
     </message>
 </context>
@@ -3126,154 +3142,154 @@ Bitte legen Sie die Vorgaben unter Einstellungen fest.</translation>
     <name>frmTestWordDetails</name>
     <message>
         <source>Word Attempts</source>
-        <translation type="unfinished">Versuche</translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished">Wort</translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished">Versuche</translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close this screen</source>
-        <translation type="unfinished">Dieses Fenster schließen</translation>
+        <translation>Dieses Fenster schließen</translation>
     </message>
 </context>
 <context>
     <name>frmTroubleWords</name>
     <message>
         <source>Trouble Words</source>
-        <translation type="unfinished">Schwierige Wörter</translation>
+        <translation>Schwierige Wörter</translation>
     </message>
     <message>
         <source>The word list whose words are shown</source>
-        <translation type="unfinished">Die Wortliste, deren Wörter gezeigt werden</translation>
+        <translation>Die Wortliste, deren Wörter gezeigt werden</translation>
     </message>
     <message>
         <source>&amp;Words of:</source>
-        <translation type="unfinished">&amp;Wörter aus:</translation>
+        <translation>&amp;Wörter aus:</translation>
     </message>
     <message>
         <source>%1&apos;s &amp;words of:</source>
-        <translation type="unfinished">&amp;Wörter von %1 aus:</translation>
+        <translation>&amp;Wörter von %1 aus:</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished">Wort</translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Wrong Answers</source>
-        <translation type="unfinished">Falsche Antworten</translation>
+        <translation>Falsche Antworten</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished">Tests</translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>First Try</source>
-        <translation type="unfinished">Erster Versuch</translation>
+        <translation>Erster Versuch</translation>
     </message>
     <message>
         <source>Moved On</source>
-        <translation type="unfinished">Weitergegangen</translation>
+        <translation>Weitergegangen</translation>
     </message>
     <message>
         <source>Most Frequent Misspelling</source>
-        <translation type="unfinished">Häufigster Fehler</translation>
+        <translation>Häufigster Fehler</translation>
     </message>
     <message>
         <source>The school test date of the word&apos;s list</source>
-        <translation type="unfinished">Der Testtag der Liste des Wortes</translation>
+        <translation>Der Testtag der Liste des Wortes</translation>
     </message>
     <message>
         <source>Wrong answers over all tests</source>
-        <translation type="unfinished">Falsche Antworten in allen Tests</translation>
+        <translation>Falsche Antworten in allen Tests</translation>
     </message>
     <message>
         <source>Finished tests that asked the word</source>
-        <translation type="unfinished">Beendete Tests mit diesem Wort</translation>
+        <translation>Beendete Tests mit diesem Wort</translation>
     </message>
     <message>
         <source>Tests in which it was right at the first try</source>
-        <translation type="unfinished">Tests, in denen es beim ersten Versuch richtig war</translation>
+        <translation>Tests, in denen es beim ersten Versuch richtig war</translation>
     </message>
     <message>
         <source>Tests in which it was not spelled correctly in the answers allowed</source>
-        <translation type="unfinished">Tests, in denen es in den erlaubten Versuchen nicht richtig geschrieben wurde</translation>
+        <translation>Tests, in denen es in den erlaubten Versuchen nicht richtig geschrieben wurde</translation>
     </message>
     <message>
         <source>&amp;Open List</source>
-        <translation type="unfinished">Liste &amp;öffnen</translation>
+        <translation>Liste &amp;öffnen</translation>
     </message>
     <message>
         <source>Open the selected word&apos;s list in the list editor</source>
-        <translation type="unfinished">Die Liste des gewählten Wortes im Listen-Editor öffnen</translation>
+        <translation>Die Liste des gewählten Wortes im Listen-Editor öffnen</translation>
     </message>
     <message>
         <source>&amp;Practise Missed Words...</source>
-        <translation type="unfinished">Verpasste Wörter &amp;üben...</translation>
+        <translation>Verpasste Wörter &amp;üben...</translation>
     </message>
     <message>
         <source>A practice test of the selected words of one list</source>
-        <translation type="unfinished">Ein Übungstest mit den gewählten Wörtern einer Liste</translation>
+        <translation>Ein Übungstest mit den gewählten Wörtern einer Liste</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>All lists</source>
-        <translation type="unfinished">Alle Listen</translation>
+        <translation>Alle Listen</translation>
     </message>
     <message>
         <source>The list for %1</source>
-        <translation type="unfinished">Die Liste für %1</translation>
+        <translation>Die Liste für %1</translation>
     </message>
     <message>
         <source>No word has had a wrong answer yet.</source>
-        <translation type="unfinished">Noch kein Wort wurde falsch beantwortet.</translation>
+        <translation>Noch kein Wort wurde falsch beantwortet.</translation>
     </message>
     <message>
         <source>The %1 words with the most wrong answers.</source>
-        <translation type="unfinished">Die %1 Wörter mit den meisten falschen Antworten.</translation>
+        <translation>Die %1 Wörter mit den meisten falschen Antworten.</translation>
     </message>
     <message>
         <source>Please select a word.</source>
-        <translation type="unfinished">Bitte wählen Sie ein Wort.</translation>
+        <translation>Bitte wählen Sie ein Wort.</translation>
     </message>
     <message>
         <source>%1 wrong</source>
-        <translation type="unfinished">%1 falsch</translation>
+        <translation>%1 falsch</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished">Liste</translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Tick the words of the list for %1 to practise:</source>
-        <translation type="unfinished">Kreuze die Wörter aus der Liste für %1 an, die du üben möchtest:</translation>
+        <translation>Kreuze die Wörter aus der Liste für %1 an, die du üben möchtest:</translation>
     </message>
     <message>
         <source>Tick the words of this list to practise:</source>
-        <translation type="unfinished">Kreuze die Wörter aus dieser Liste an, die du üben möchtest:</translation>
+        <translation>Kreuze die Wörter aus dieser Liste an, die du üben möchtest:</translation>
     </message>
     <message>
         <source>Tick the words of %1 to practise:</source>
-        <translation type="unfinished">Kreuze die Wörter aus %1 an, die du üben möchtest:</translation>
+        <translation>Kreuze die Wörter aus %1 an, die du üben möchtest:</translation>
     </message>
 </context>
 </TS>

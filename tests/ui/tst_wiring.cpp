@@ -5,6 +5,7 @@
 #include "Transcript.h"
 #include "core/app/Family.h"
 #include "core/practice/TestSession.h"
+#include "ui/kernel/Language.h"
 #include "ui/lists/frmPasteWords.h"
 #include "ui/lists/frmPrintList.h"
 #include "ui/practice/frmTestSetup.h"
@@ -46,6 +47,47 @@ void checkApart(QWidget *parent)
                 qPrintable(name + u" covers "_s + shown[j]->objectName()));
     }
 }
+// The labels, boxes and buttons of `window` too small for their texts.
+QStringList cutShort(QWidget *window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // texts just set
+    QStringList cut;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->isWindow())
+            continue;
+        QString text;
+        QSize need;
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
+            text = label->text();
+            need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            text = button->text();
+            need = QSize(button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8, 0);
+        } else if (auto *box = qobject_cast<QAbstractButton *>(w)) {
+            text = box->text();
+            need = box->sizeHint();
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            text = combo->currentText();
+            need = QSize(combo->minimumSizeHint().width(), 0);
+        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+            text = group->title();
+            need = QSize(group->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 16, 0);
+        }
+        if (need.width() > w->width() || need.height() > w->height())
+            cut << window->objectName() + u'/' + w->objectName() + u": "_s + text;
+        // Nor a column's heading.
+        if (auto *header = qobject_cast<QHeaderView *>(w); header && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count(); ++i) {
+                if (!header->isSectionHidden(i) && header->sectionSize(i) > 1
+                    && header->sectionSizeHint(i) > header->sectionSize(i) + 1)
+                    cut << window->objectName() + u'/' + w->parent()->objectName() + u": "_s
+                            + header->model()->headerData(i, Qt::Horizontal).toString();
+            }
+        }
+    }
+    return cut;
+}
+
 // Marks every text, Qt's own included.
 class MarkingTranslator : public QTranslator
 {
@@ -97,7 +139,7 @@ bool unmarked(QString text)
     static const QRegularExpression innermost(uR"(\[!((?!\[!)[\s\S])*?!\])"_s);
     while (text.contains(innermost))
         text.remove(innermost);
-    text.remove(QRegularExpression(u"<[^>]*>|&\\w+;|\\S*[/@]\\S*|\\b(cat|dog|Lettermarch|English)\\b"_s));
+    text.remove(QRegularExpression(u"<[^>]*>|&\\w+;|\\S*[/@]\\S*|\\b(cat|dog|Lettermarch|English|Deutsch|Français|Español)\\b"_s));
     return text.contains(QRegularExpression(u"\\p{L}"_s));
 }
 
@@ -282,6 +324,50 @@ private slots:
         qDeleteAll(made);
         QCoreApplication::removeTranslator(&marking);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | "_s)));
+    }
+
+    void translations_cutNoText_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char *code : {"en", "de", "fr", "es"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void translations_cutNoText()
+    {
+        // Every window and page as it first shows: no text cut short.
+        QFETCH(QString, code);
+        QVERIFY(Language::available().contains(code));
+        Language::install(*qApp, code);
+        QVERIFY(startProgram(m_folder->path()));
+        program().globals.gVoice.enabled = true; // the test's read-aloud buttons show
+        QList<QWidget *> made;
+        QStringList cut;
+        for (QWidget *w : everyWindow(&made)) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            auto *test = qobject_cast<frmTest *>(w);
+            if (test) {
+                MsgBoxScript::expect(MsgAnswer::OK); // no voice here
+                test->Start(1, {}, program().globals.TestOptions);
+            }
+            cut << cutShort(w);
+            if (test) {
+                MsgBoxScript::expect(MsgAnswer::Yes); // leaving it half done
+                test->close();
+            }
+            if (auto *options = qobject_cast<frmOptions *>(w)) {
+                for (int page = 1; page < options->Tab1->count(); ++page) {
+                    options->Tab1->setCurrentIndex(page);
+                    cut << cutShort(w);
+                }
+            }
+            w->hide();
+        }
+        qDeleteAll(made);
+        Language::install(*qApp);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"\n"_s)));
     }
 
     void testSettings_fromTheControlsToTheTestAndTheStore()
