@@ -23,27 +23,15 @@ private slots:
         delete m_folder;
     }
 
-    void messageTimes_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("None") << "None" << 0;
-        QTest::newRow("none is not None") << "none" << 6;
-        QTest::newRow("beyond a day") << "100000 Seconds" << 6;
-        QTest::newRow("Indefinately") << "Indefinately" << 9999;
-        QTest::newRow("1 Second") << "1 Second" << 2;
-        QTest::newRow("10 Seconds") << "10 Seconds" << 20;
-        QTest::newRow("half to even below") << "2.5 Seconds" << 4;
-        QTest::newRow("half to even above") << "3.5 Seconds" << 8;
-        QTest::newRow("word first") << "about 4 seconds" << 6;
-        QTest::newRow("leading blank") << " 4 Seconds" << 6;
-    }
-
     void messageTimes()
     {
-        QFETCH(QString, text);
-        QFETCH(int, stored);
-        QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
+        // "none" is not None; beyond a day, words first or a leading blank
+        // read as the default; halves round to even.
+        for (const auto &[text, stored] :
+            std::initializer_list<std::pair<QString, int>> {{u"None"_s, 0}, {u"none"_s, 6}, {u"100000 Seconds"_s, 6},
+                {u"Indefinately"_s, 9999}, {u"1 Second"_s, 2}, {u"10 Seconds"_s, 20}, {u"2.5 Seconds"_s, 4},
+                {u"3.5 Seconds"_s, 8}, {u"about 4 seconds"_s, 6}, {u" 4 Seconds"_s, 6}})
+            QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
         QCOMPARE(MessageTimes::SetTimeCombo(0), u"None"_s);
         QCOMPARE(MessageTimes::SetTimeCombo(9999), u"Indefinately"_s);
         QCOMPARE(MessageTimes::SetTimeCombo(2), u"1 Second"_s);

@@ -38,12 +38,6 @@ private:
     QString m_problem;
 };
 
-bool hasVoiceTable(Store &store)
-{
-    QSqlQuery q = store.select(u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'VOICE_OPTIONS'"_s);
-    return q.next() && q.value(0).toInt() == 1;
-}
-
 } // namespace
 
 class TestVoice : public WindowTest
@@ -76,7 +70,7 @@ private slots:
         auto *options = forms().get<frmOptions>();
         options->Tab1->setCurrentIndex(2);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        QVERIFY(!hasVoiceTable(program().store()));
+        QVERIFY(!program().store().hasTable(u"VOICE_OPTIONS"_s));
         QVERIFY(!program().store().hasTable(u"PROGRAM_LANGUAGE"_s));
         // A language chosen is kept in a table of its own, for the next start.
         options = forms().get<frmOptions>();

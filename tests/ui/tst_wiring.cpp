@@ -257,6 +257,17 @@ private slots:
             QTest::keyClick(w, Qt::Key_Escape);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY2(!isLoaded(QString::fromLatin1(name)), name);
+            // Its own Close or Cancel (a button, else a menu item) closes it too.
+            QPointer<QWidget> again = window(QString::fromLatin1(name));
+            again->show();
+            for (QObject *o : again->findChildren<QObject *>()) {
+                if (QStringList {u"Close"_s, u"Cancel"_s}.contains(o->property("text").toString().remove(u'&'))) {
+                    QMetaObject::invokeMethod(o, qobject_cast<QAction *>(o) ? "trigger" : "click");
+                    break;
+                }
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(!again || !again->isVisible(), name);
         }
         VERIFY_TRANSCRIPT(t);
         // A test is never left on a key; its question stays the only way out.
@@ -390,6 +401,12 @@ private slots:
         type(test->txtWord, u"dgo"_s);
         QVERIFY(m_played.contains(u"Sound_Incorrect.wav"_s));
         QVERIFY(test->txtWord->text().isEmpty()); // the wrong answer cleared
+        whenModalShows("frmRevealAnswer", [](QWidget *w) {
+            QVERIFY(!w->findChild<QWidget *>(u"txtEcho"_s)->isVisibleTo(w)); // the copying out is off
+            static_cast<QDialog *>(w)->accept();
+        });
+        for (int i = 0; i < 2; ++i)
+            type(test->txtWord, u"dgo"_s);
         forms().unload(test);
 
         // The options window keeps the general settings it shows.
