@@ -154,13 +154,9 @@ private:
         for (QTextToSpeech *engine : {m_first.get(), other()}) {
             if (!engine)
                 continue;
-            if (engine->locale().language() == language)
+            // The locale itself is set when the text is said (sayPending).
+            if (engine->locale().language() == language || localeFor(*engine, language))
                 return engine;
-            if (const auto locale = localeFor(*engine, language)) {
-                if (engine->state() != QTextToSpeech::Speaking)
-                    engine->setLocale(*locale);
-                return engine;
-            }
         }
         return nullptr;
     }
