@@ -3,6 +3,7 @@
 #include "core/audio/Sound.h"
 #include "core/audio/WaveFile.h"
 #include "core/lists/WeekDates.h"
+#include "core/settings/FamilyOptions.h"
 #include "ui/kernel/Shape.h"
 #include "ui/lists/frmEditWord.h"
 #include "ui/lists/frmNewList.h"
@@ -129,6 +130,29 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::Yes); // deleted from the main window
         QTest::mouseClick(main->cmdDeleteList, Qt::LeftButton);
         t.snap(u"the list deleted"_s, &program().store());
+        // With no list left, each command asks for one.
+        for (QAction *a : {main->mnuExportList, main->mnuPrintList}) {
+            MsgBoxScript::expect(MsgAnswer::OK, u"Please select a list."_s);
+            a->trigger();
+        }
+        t.snap(u"no list to choose"_s);
+        // A date that cannot be read is refused, with the box ready to type in.
+        whenModalShows("frmNewList", [&t](QWidget *w) {
+            auto *dates = static_cast<frmNewList *>(w);
+            dates->txtTestDate->setText(u"next Friday"_s);
+            MsgBoxScript::expect(MsgAnswer::OK);
+            QTest::mouseClick(dates->cmdCreate, Qt::LeftButton);
+            t.snap(u"an unreadable date"_s);
+            QTest::mouseClick(dates->cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+        // An old database's way: the date is replaced and the list made.
+        WriteFamilyOptions(program().store(), {});
+        clickWhenModalShows(
+            "frmNewList", "cmdCreate", [](QWidget *w) { static_cast<frmNewList *>(w)->txtStart->setText(u"soon"_s); });
+        QTest::mouseClick(main->cmdNewList, Qt::LeftButton);
+        QTRY_VERIFY(isLoaded(u"frmEditWord"_s));
+        t.snap(u"a list despite its date"_s, &program().store());
         VERIFY_TRANSCRIPT(t);
     }
 

@@ -46,6 +46,7 @@ private slots:
         auto *test = forms().findAs<frmTest>();
         t.snap(u"the test begins"_s);
 
+        type(test->txtWord, u"  "_s); // nothing typed is no attempt
         type(test->txtWord, u"apple"_s); // right at once
         type(test->txtWord, u"bensh"_s); // wrong, then right
         t.snap(u"bensh is wrong"_s);
