@@ -65,9 +65,11 @@ QString pdfText(const QString &path, int *pages)
     return QString::fromUtf8(text.readAllStandardOutput());
 }
 
-// Written by hand from KDE's KVTML 2 format; defined below the test class,
-// as moc cannot read past a raw string.
-QByteArray kvtmlByHand();
+// Written by hand from KDE's KVTML 2 format.
+QByteArray kvtmlByHand()
+{
+    return fileBytes(QStringLiteral(LETTERMARCH_TESTDATA "/week12.kvtml"));
+}
 } // namespace
 
 class TestExchange : public FolderTest
@@ -480,33 +482,6 @@ private slots:
     }
 };
 
-namespace {
-QByteArray kvtmlByHand()
-{
-    return R"(<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
-<kvtml version="2.0">
-  <information><generator>hand</generator><title>Week 12</title></information>
-  <identifiers>
-    <identifier id="0"><name>English</name><locale>en</locale></identifier>
-    <identifier id="1"><name>Meaning</name><locale>de</locale></identifier>
-  </identifiers>
-  <entries>
-    <entry id="7">
-      <translation id="1"><text>land with water all around</text></translation>
-      <translation id="0"><text>island</text><comment>a note</comment><example>We sailed to the island.</example></translation>
-    </entry>
-    <entry id="9">
-      <translation id="0"><text>Monday</text><comment>the first school day</comment><sound>rec/monday.wav</sound></translation>
-    </entry>
-  </entries>
-  <lessons>
-    <container><name>Week 12</name><entry id="7"/><entry id="9"/></container>
-    <container><name>Must be typed in the right case</name><entry id="9"/></container>
-  </lessons>
-</kvtml>)";
-}
-} // namespace
 
 QTEST_MAIN(TestExchange)
 #include "tst_exchange.moc"
