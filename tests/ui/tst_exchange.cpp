@@ -482,6 +482,5 @@ private slots:
     }
 };
 
-
 QTEST_MAIN(TestExchange)
 #include "tst_exchange.moc"

@@ -65,6 +65,12 @@ private slots:
         t.snap(u"opened again"_s);
         // Cancel changes nothing.
         w->txtTestDay->setCurrentText(u"Sundays"_s);
+        // A test without any clue is refused.
+        for (QCheckBox *box : {w->chkPronounce, w->chkDefinition, w->chkSentence})
+            box->setChecked(false);
+        MsgBoxScript::expect(MsgAnswer::OK);
+        QTest::mouseClick(w->cmdSave, Qt::LeftButton);
+        t.snap(u"no clue chosen"_s);
         QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
         QCOMPARE(storedOption("TEST_DAY"), u"Mondays"_s);
 
