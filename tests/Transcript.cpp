@@ -269,7 +269,12 @@ void Transcript::snap(const QString &step, Store *store)
     }
     if (!store)
         return;
-    for (const QString &table : rows(*store, u"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"_s)) {
+    QSqlQuery tables = store->select(u"SELECT name, sql FROM sqlite_master WHERE type = 'table' ORDER BY name"_s);
+    while (tables.next()) {
+        // How a table was made, the first time it shows: its columns and defaults.
+        const QString table = tables.value(0).toString();
+        if (!std::exchange(m_tablesSeen[table], true))
+            m_lines << tables.value(1).toString().simplified();
         QSqlQuery q = store->select(u"SELECT * FROM "_s + table + u" ORDER BY rowid"_s);
         while (q.next()) {
             QStringList values;
