@@ -352,7 +352,9 @@ private slots:
         options.Pronounce = false;
         FakeView view;
         TestSession session(surroundings(s), view, options, sessionFiles());
+        sql(s, u"INSERT INTO WORDS VALUES (NULL, 1, 'daisy', '', '', 'FALSE')"_s); // cannot be asked
         session.Start(1);
+        QCOMPARE(view.log.value(0), u"left out 1"_s);
 
         // Held while apple is answered: kept, said once, and the test goes on
         // with the next word as it stood when the test began.
@@ -384,6 +386,7 @@ private slots:
         QCOMPARE(view.log.filter(u"notice Another program is using"_s).size(), 2); // each time it is held
         QVERIFY(view.log.filter(u"notice"_s).last().contains(u"still using"_s));
         QCOMPARE(session.state(), TestSession::State::Ended);
+        QVERIFY(!session.Submit(u"daisy"_s)); // nothing is taken after the end
         QCOMPARE(rows(s, u"SELECT GUESS, ATTEMPT_NUMBER FROM WORD_ATTEMPTS WHERE TEST_ID = 2 ORDER BY rowid"_s),
             QStringList({u"apple 1"_s, u"bensh 1"_s, u"bench 2"_s, u"cloud 1"_s}));
         QCOMPARE(rows(s, u"SELECT COUNT(*) FROM TESTS WHERE TEST_ID = 2"_s), QStringList {u"1"_s});
