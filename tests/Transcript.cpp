@@ -14,6 +14,12 @@ QString flags(const QWidget *w)
         out += u" (default)"_s;
     if (w->property("readOnly").toBool())
         out += u" (read-only)"_s;
+    if (w->property("echoMode").toInt() == QLineEdit::Password)
+        out += u" (hidden)"_s;
+    if (auto *button = qobject_cast<const QAbstractButton *>(w); button && !button->shortcut().isEmpty())
+        out += u" ["_s + button->shortcut().toString(QKeySequence::PortableText) + u"]"_s;
+    if (const QString hint = w->property("placeholderText").toString(); !hint.isEmpty())
+        out += u" hint: "_s + hint;
     if (!w->toolTip().isEmpty())
         out += u" tip: "_s + w->toolTip();
     return out;
@@ -32,8 +38,12 @@ void menus(QWidget *window, QStringList &out)
             continue;
         QStringList items;
         for (QAction *a : menu->menu()->actions()) {
-            if (a->isSeparator() || !a->isVisible())
+            if (!a->isVisible())
                 continue;
+            if (a->isSeparator()) {
+                items << u"-"_s;
+                continue;
+            }
             const QString keys = a->shortcut().toString(QKeySequence::PortableText);
             items << a->text() + (keys.isEmpty() ? QString() : u" ["_s + keys + u"]"_s)
                     + (a->isEnabled() ? QString() : u" (off)"_s);
@@ -140,7 +150,9 @@ QString look(QWidget *w)
     if (w->autoFillBackground())
         out += u" filled"_s;
     if (auto *label = qobject_cast<QLabel *>(w))
-        out += u" align %1%2"_s.arg(int(label->alignment())).arg(label->wordWrap() ? u" wrap"_s : QString());
+        out += u" align %1%2%3"_s.arg(int(label->alignment()))
+                   .arg(label->wordWrap() ? u" wrap"_s : QString(),
+                       label->buddy() ? u" for "_s + label->buddy()->objectName() : QString());
     if (auto *table = qobject_cast<QTableView *>(w)) {
         out += u" headers %1%2 tabkeys %3 select %4/%5 edit %6"_s
                    .arg(table->horizontalHeader()->isVisible() ? u"h"_s : u"-"_s,
