@@ -286,12 +286,10 @@ private slots:
             QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
             t.snap(u"none ticked"_s);
             QTest::mouseClick(chooser->cmdAll, Qt::LeftButton);
-            QCOMPARE(chooser->chosen().size(), 2);
             t.snap(u"all ticked"_s);
             QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
         });
         QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
-        QVERIFY(!forms().findAs<frmTest>());
 
         // A double click opens the word's list in the list editor, in place of
         // the windows of results.
@@ -303,7 +301,6 @@ private slots:
 
         // From the main window: over every list, without hiding it.
         main->mnuTroubleWords->trigger();
-        QCOMPARE(forms().findAs<frmTroubleWords>()->ListID(), 0);
         t.snap(u"trouble words from the main window"_s);
         VERIFY_TRANSCRIPT(t);
     }
