@@ -42,7 +42,6 @@ private slots:
     {
         endTest();
         delete m_folder;
-        m_folder = nullptr;
     }
 
     void oldLists_deleteIgnoreCancelAcrossStarts()
