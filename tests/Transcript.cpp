@@ -161,12 +161,15 @@ QString look(QWidget *w)
                    .arg(int(table->selectionBehavior()))
                    .arg(int(table->selectionMode()))
                    .arg(int(table->editTriggers()));
+        for (int c = 0; c < table->model()->columnCount(); ++c)
+            out += (c ? u","_s : u" widths "_s) + QString::number(table->columnWidth(c));
     }
     if (auto *tree = qobject_cast<QTreeView *>(w)) {
         QStringList columns;
         for (int c = 0; c < tree->header()->count(); ++c)
-            columns << u"%1:%2"_s.arg(tree->model()->headerData(c, Qt::Horizontal).toString())
-                           .arg(int(tree->header()->sectionResizeMode(c)));
+            columns << u"%1:%2:%3"_s.arg(tree->model()->headerData(c, Qt::Horizontal).toString())
+                           .arg(int(tree->header()->sectionResizeMode(c)))
+                           .arg(tree->header()->sectionSize(c));
         out += u" columns "_s + columns.join(u' ');
     }
     return out;
