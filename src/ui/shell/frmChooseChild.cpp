@@ -79,13 +79,10 @@ void frmChooseChild::updateButtons()
     cmdStart->setEnabled(row >= 0);
 }
 
-bool frmChooseChild::save()
+void frmChooseChild::save()
 {
-    QString problem;
-    if (m_family.write(&problem))
-        return true;
-    MsgBox(tr("The list of children could not be saved:\n\n%1").arg(problem), MsgButtons::OK, this);
-    return false;
+    if (QString problem; !m_family.write(&problem))
+        MsgBox(tr("The list of children could not be saved:\n\n%1").arg(problem), MsgButtons::OK, this);
 }
 
 void frmChooseChild::RenameChild()

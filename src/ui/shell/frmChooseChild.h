@@ -45,7 +45,7 @@ private:
     void RenameChild();
     void RemoveChild();
     void updateButtons();
-    bool save();
+    void save();
 
     Family &m_family;
     qsizetype m_current;
