@@ -118,8 +118,7 @@ private slots:
         QCOMPARE(
             Csv::parse(Csv::field(u"one\rtwo"_s) + u",x"_s, &problem), (QList<QStringList> {{u"one\rtwo"_s, u"x"_s}}));
 
-        // A byte-order mark, other line endings and a header in another order
-        // read the same.
+        // A byte-order mark, other line endings and a header in another order read the same.
         writeFile(m_folder->file(u"other.csv"_s),
             "\xEF\xBB\xBF"
             "case_sensitive,word,sentence\rTRUE,Friday,\"On Friday,\nwe rest.\"\nfalse,cat,\r\n");
@@ -357,8 +356,7 @@ private slots:
         QCOMPARE(fileBytes(RecordingPath(program().globals.gWavPath, u"Wednesday"_s)), newSound);
         editor = forms().findAs<frmEditList>();
 
-        // Into the open list: all five are there already; a bad file says why
-        // and adds nothing.
+        // Into the open list: all five are there already; a bad file says why and adds nothing.
         whenModalShows("frmPasteWords", [](QWidget *w) {
             auto *preview = static_cast<frmPasteWords *>(w);
             QCOMPARE(preview->lblSummary->text(), u"0 to add, 5 skipped."_s);

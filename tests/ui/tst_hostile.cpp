@@ -460,8 +460,7 @@ private slots:
             return view.log == QStringList {u"word a fruit"_s};
         }));
 
-        // A recording longer than the limit is refused with a message; one of
-        // exactly the limit plays.
+        // A recording longer than the limit is refused with a message; one of exactly the limit plays.
         QFile::remove(apple);
         PcmSound sound;
         sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');

@@ -91,8 +91,7 @@ private slots:
 
     void installedCopy_keepsDataInTheUsersFolderOnly()
     {
-        // Installed as a package would be, into a folder that a normal user may
-        // read but not write.
+        // Installed as a package would be, into a folder that a normal user may read but not write.
         QTemporaryDir root;
         QFile::setPermissions(root.path(),
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther

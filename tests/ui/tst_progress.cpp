@@ -290,8 +290,7 @@ private slots:
         });
         QTest::mouseClick(trouble->cmdPractise, Qt::LeftButton);
 
-        // A double click opens the word's list in the list editor, in place of
-        // the windows of results.
+        // A double click opens the word's list in the list editor, in place of the windows of results.
         const QRect cell = trouble->grdWords->visualRect(trouble->grdWords->model()->index(0, 0));
         QTest::mouseClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(trouble->grdWords->viewport(), Qt::LeftButton, {}, cell.center());

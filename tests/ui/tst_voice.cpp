@@ -130,8 +130,7 @@ private slots:
 
     void voiceThatCannotSpeak_isSaidOnceAndTheTestGoesOn()
     {
-        // No voice at all, then a list in a language no voice speaks: each
-        // said once a run.
+        // No voice at all, then a list in a language no voice speaks: each said once a run.
         program().devices().setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
         program().globals.gVoice = {true, {}, 0};
         auto *main = forms().findAs<frmLists>();
