@@ -132,7 +132,7 @@ private slots:
         // Two entries as KDE's vocabulary programs write them: one with its
         // definition as a second translation (listed first: it wins over the
         // comment) and an example, one with its definition only as a comment; a
-        // lesson marks one as case sensitive.
+        // sub-lesson marks one as case sensitive, the entry after it is not.
         const QByteArray file = kvtmlByHand();
         const ReadResult read = Kvtml::read(file, u"/lists"_s);
         QCOMPARE(read.problem + read.language, u"en"_s); // the words' language, not the definitions'
