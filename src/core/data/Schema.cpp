@@ -86,11 +86,9 @@ quint32 bigEndian(const QByteArray &bytes, int offset, int length)
 // A database file records its own page count; a file shorter than that has
 // lost its end (an interrupted copy, a full disk). A pending journal means the
 // engine will repair the file on opening, so the sizes need not match then.
-
+// `header` holds the file's first 100 bytes: the caller has made sure of them.
 bool isTruncated(const QByteArray &header, qint64 fileSize, const QString &path)
 {
-    if (header.size() < 100)
-        return true;
     if (QFile::exists(path + QStringLiteral("-journal")) || QFile::exists(path + QStringLiteral("-wal")))
         return false;
     quint32 pageSize = bigEndian(header, 16, 2);
