@@ -161,7 +161,7 @@ private slots:
         QVERIFY(startProgram());
         const qint32 listId = addList(program().store(), QDate(2026, 12, 4));
         frmEditList *list = openList(listId);
-        list->AddWord();
+        QTest::mouseClick(list->cmdAddWord, Qt::LeftButton);
         auto *word = forms().findAs<frmEditWord>();
         QVERIFY(word);
 
