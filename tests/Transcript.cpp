@@ -288,8 +288,10 @@ void Transcript::snap(const QString &step, Store *store)
     while (tables.next()) {
         // How a table was made, the first time it shows: its columns and defaults.
         const QString table = tables.value(0).toString();
-        if (!std::exchange(m_tablesSeen[table], true))
+        if (!m_seen.contains(u"table "_s + table)) {
+            m_seen.insert(u"table "_s + table);
             m_lines << tables.value(1).toString().simplified();
+        }
         QSqlQuery q = store->select(u"SELECT * FROM "_s + table + u" ORDER BY rowid"_s);
         while (q.next()) {
             QStringList values;

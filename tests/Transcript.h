@@ -43,7 +43,6 @@ private:
     QList<std::pair<QString, QString>> m_masks;
     qsizetype m_messagesSeen = 0;
     QSet<QString> m_seen; // windows and controls whose look was noted
-    QHash<QString, bool> m_tablesSeen;
 
     std::unique_ptr<QObject> m_watcher;
     Describer m_more;

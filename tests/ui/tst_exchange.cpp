@@ -66,10 +66,10 @@ QString pdfText(const QString &path, int *pages)
     return QString::fromUtf8(text.readAllStandardOutput());
 }
 
-// Written by hand from KDE's KVTML 2 format.
-QByteArray kvtmlByHand()
+// A file of tests/data: written by hand from a format, or approved output.
+QByteArray testData(const QString &name)
 {
-    return fileBytes(QStringLiteral(LETTERMARCH_TESTDATA "/week12.kvtml"));
+    return fileBytes(QStringLiteral(LETTERMARCH_TESTDATA "/") + name);
 }
 } // namespace
 
@@ -109,7 +109,7 @@ private slots:
         for (const QString &name : {u"list.csv"_s, u"list.kvtml"_s})
             QCOMPARE(QString::fromUtf8(fileBytes(m_folder->file(name)))
                          .replace(QRegularExpression(u"<date>.*</date>"_s), u"<date>the day written</date>"_s),
-                QString::fromUtf8(fileBytes(u"" LETTERMARCH_TESTDATA "/awkward."_s + QFileInfo(name).suffix())));
+                QString::fromUtf8(testData(u"awkward."_s + QFileInfo(name).suffix())));
         QCOMPARE(Csv::textCell(u"@SUM(A1)"_s), u"'@SUM(A1)"_s);
         QCOMPARE(Csv::readCell(u"'plain"_s), u"'plain"_s);
 
@@ -133,7 +133,7 @@ private slots:
         // definition as a second translation (listed first: it wins over the
         // comment) and an example, one with its definition only as a comment; a
         // sub-lesson marks one as case sensitive, the entry after it is not.
-        const QByteArray file = kvtmlByHand();
+        const QByteArray file = testData(u"week12.kvtml"_s);
         const ReadResult read = Kvtml::read(file, u"/lists"_s);
         QCOMPARE(read.problem + read.language, u"en"_s); // the words' language, not the definitions'
         QCOMPARE(read.words,
@@ -183,7 +183,8 @@ private slots:
                  {u"../../../../etc/passwd"_s, out}, {u"/etc/passwd"_s, out}, {u"file:///etc/hostname"_s, out},
                  {u"rec/zero.wav"_s, out}, {u"rec/notes.wav"_s, u"is not a wave file"_s},
                  {u"rec/big.wav"_s, u"is larger than 32 MB"_s}, {u"rec/pipe.wav"_s, u"is not a file"_s}}) {
-            writeFile(dir.filePath(u"list.kvtml"_s), kvtmlByHand().replace("rec/monday.wav", sound.toUtf8()));
+            writeFile(
+                dir.filePath(u"list.kvtml"_s), testData(u"week12.kvtml"_s).replace("rec/monday.wav", sound.toUtf8()));
             const ReadResult read = WordImport::ReadFile(dir.filePath(u"list.kvtml"_s));
             const QString why = refused.isEmpty() ? QString() : u"its recording "_s + refused;
             QCOMPARE(read.words.value(1).recordingRefused, why);
