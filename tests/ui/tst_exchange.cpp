@@ -8,7 +8,6 @@
 #include "core/exchange/Printouts.h"
 #include "core/exchange/WordImport.h"
 #include "core/lists/ListLanguage.h"
-#include "core/practice/TestSession.h"
 #include "ui/kernel/FileDialogs.h"
 #include "ui/kernel/Printing.h"
 #include "ui/lists/frmPasteWords.h"
@@ -226,21 +225,25 @@ private slots:
         QCOMPARE(Csv::parse(QString::fromLatin1(huge), &problem, 5).size(), 6);
         // A bare word is a record; a blank line is none.
         QCOMPARE(Csv::parse(u"cat\n\nant,b"_s, &problem), QList<QStringList>({{u"cat"_s}, {u"ant"_s, u"b"_s}}));
-        // A field longer than the word editor takes is not offered.
-        QCOMPARE(WordImport::Preview(*m_store, 0, {{u"long"_s, QString(40000, u'x'), {}, false, {}}}, {})[0].skipReason,
-            u"is longer than the word editor takes"_s);
-        // UTF-16 with its mark is text like any other.
+        // A field longer than the word editor takes, or a word no child can type, is not offered.
+        const auto offered = WordImport::Preview(
+            *m_store, 0, {{u"long"_s, QString(40000, u'x'), {}, false, {}}, {u"c\tat"_s, {}, {}, false, {}}}, {});
+        QCOMPARE(offered[0].skipReason, u"is longer than the word editor takes"_s);
+        QCOMPARE(offered[1].skipReason, u"has characters that cannot be typed"_s);
+        // UTF-16 and UTF-8 with their marks are text like any other.
         writeFile(m_folder->file(u"utf16.csv"_s),
             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
-        QCOMPARE(WordImport::ReadFile(m_folder->file(u"utf16.csv"_s)).words.size(), 1);
+        writeFile(m_folder->file(u"utf8.csv"_s),
+            "\xEF\xBB\xBF"
+            "cat,a pet\n");
+        for (const QString &name : {u"utf16.csv"_s, u"utf8.csv"_s})
+            QCOMPARE(WordImport::ReadFile(m_folder->file(name)).words.value(0).word, u"cat"_s);
     }
 
     void pasteWindow_previewTickAndAdd()
     {
         const qint32 list = listWith(*m_store, {{u"cat"_s, u"a pet"_s, {}, false, {}}});
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
-        program().globals.gMessageTime = 0;
+        QVERIFY(startHere());
         auto *editor = forms().get<frmEditList>();
         editor->setListID(list);
         editor->show();
@@ -277,9 +280,7 @@ private slots:
     void importExport_throughTheWindows()
     {
         const qint32 list = listWith(*m_store, awkwardWords());
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
-        program().globals.gMessageTime = 0;
+        QVERIFY(startHere());
         auto *main = forms().findAs<frmLists>();
         QTemporaryDir elsewhere;
         QString answer;
@@ -423,8 +424,7 @@ private slots:
             {u"through"_s, u"from one side to the other"_s, u"Go through the door."_s, false, {}},
         };
         const qint32 list = listWith(*m_store, words);
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
+        QVERIFY(startHere());
         auto *print = forms().get<frmPrintList>();
         print->setListID(list);
 

@@ -163,15 +163,13 @@ QString DecodeText(const QByteArray &data, QString *problem)
     }
     const auto encoding = QStringConverter::encodingForData(data).value_or(QStringConverter::Utf8);
     QStringDecoder decode(encoding, QStringDecoder::Flag::Stateless);
-    QString text = decode(data);
+    const QString text = decode(data); // the decoder drops a byte order mark
     if (decode.hasError()) {
         *problem = QCoreApplication::translate("WordImport",
             "The file is not in the UTF-8 encoding. Save it as \"CSV UTF-8\" (or as Unicode "
             "text) in the program that made it, then import it again.");
         return {};
     }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
     return text;
 }
 
