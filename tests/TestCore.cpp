@@ -1,5 +1,8 @@
 #include "TestCore.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 QString ProgramFolder::dbPath() const
 {
     return file(QString::fromLatin1(Store::FileName));
@@ -83,4 +86,32 @@ int number(Store &store, const QString &query)
 {
     const QStringList all = rows(store, query);
     return all.isEmpty() ? -1 : all.first().toInt();
+}
+
+// Runs `check` in a child process as an ordinary user (when this runs as
+// root, file permissions would not apply) and returns what it wrote.
+QString asOrdinaryUser(const std::function<QString()> &check)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return u"no pipe"_s;
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(out[0]);
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(1);
+        const QByteArray text = check().toUtf8();
+        if (write(out[1], text.constData(), size_t(text.size())) < 0)
+            _exit(1);
+        _exit(0);
+    }
+    ::close(out[1]);
+    QByteArray text;
+    char buffer[512];
+    ssize_t n;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, n);
+    ::close(out[0]);
+    waitpid(child, nullptr, 0);
+    return QString::fromUtf8(text);
 }

@@ -10,6 +10,7 @@
 #include <QtSql>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -45,3 +46,6 @@ void writeFile(const QString &path, const QByteArray &bytes);
 QStringList rows(Store &store, const QString &query);
 // The first value of the query's first row as a number; -1 without a row.
 int number(Store &store, const QString &query);
+// Runs `check` in a child process as an ordinary user (when this runs as
+// root, file permissions would not apply) and returns what it wrote.
+QString asOrdinaryUser(const std::function<QString()> &check);

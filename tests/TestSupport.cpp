@@ -231,13 +231,13 @@ OtherProcess::~OtherProcess()
     }
 }
 
-std::unique_ptr<OtherProcess> holdDatabase(const QString &folder)
+std::unique_ptr<OtherProcess> holdDatabase(const QString &folder, const QString &begin)
 {
-    return std::make_unique<OtherProcess>([folder] {
+    return std::make_unique<OtherProcess>([folder, begin] {
         QString problem;
         static auto store = Store::open(folder, &problem);
         static QSqlQuery q(store->database());
-        return q.exec(u"BEGIN EXCLUSIVE"_s);
+        return q.exec(begin);
     });
 }
 
@@ -274,6 +274,14 @@ void FolderTest::tearDownFolder()
     m_store.reset();
     delete m_folder;
     m_folder = nullptr;
+}
+
+bool FolderTest::startHere()
+{
+    m_store.reset();
+    const bool started = startProgram(m_folder->path());
+    program().globals.gMessageTime = 0;
+    return started;
 }
 
 void type(QLineEdit *box, const QString &text)

@@ -134,8 +134,9 @@ private:
     bool m_holding = false;
 };
 
-// Another process holding the folder's database in an exclusive transaction.
-std::unique_ptr<OtherProcess> holdDatabase(const QString &folder);
+// Another process holding the folder's database in a transaction: exclusive
+// (nobody reads), or immediate (others read, nobody else writes).
+std::unique_ptr<OtherProcess> holdDatabase(const QString &folder, const QString &begin = u"BEGIN EXCLUSIVE"_s);
 
 // Types `text` into the box as the child would, then presses Return.
 void type(QLineEdit *box, const QString &text);
@@ -164,6 +165,9 @@ protected:
     // Closes every window, checks that every scripted message was shown,
     // and puts the program back as it was.
     void tearDownFolder();
+    // Closes the test's own connection, then starts the program on the folder
+    // with messages that go by themselves not shown.
+    bool startHere();
 
     ProgramFolder *m_folder = nullptr;
     std::unique_ptr<Store> m_store;

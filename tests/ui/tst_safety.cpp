@@ -4,8 +4,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,34 +40,6 @@ int runUntilKilled(int argc, char *argv[])
     std::puts("answered");
     std::fflush(stdout);
     return app.exec();
-}
-
-// Runs `check` in a child process as an ordinary user (when this runs as
-// root, file permissions would not apply) and returns what it wrote.
-QString asOrdinaryUser(const std::function<QString()> &check)
-{
-    int out[2];
-    if (pipe(out) != 0)
-        return u"no pipe"_s;
-    const pid_t child = fork();
-    if (child == 0) {
-        ::close(out[0]);
-        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(1);
-        const QByteArray text = check().toUtf8();
-        if (write(out[1], text.constData(), size_t(text.size())) < 0)
-            _exit(1);
-        _exit(0);
-    }
-    ::close(out[1]);
-    QByteArray text;
-    char buffer[512];
-    ssize_t n;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
-        text.append(buffer, n);
-    ::close(out[0]);
-    waitpid(child, nullptr, 0);
-    return QString::fromUtf8(text);
 }
 
 } // namespace
@@ -181,18 +151,21 @@ private slots:
     {
         ProgramFolder folder;
         prepareFolder(folder.path(), {u"cat"_s});
-        // Another process holds the database in the middle of a write.
-        auto holder = holdDatabase(folder.path());
-        QVERIFY(holder->holding());
-        const QByteArray before = fileBytes(folder.dbPath());
-        MsgBoxScript::expect(MsgAnswer::OK);
-        QVERIFY(!startProgram(folder.path()));
-        const QString said = MsgBoxScript::shown().value(0);
-        QVERIFY2(said.contains(u"in use by another program"_s), qPrintable(said));
-        QCOMPARE(fileBytes(folder.dbPath()), before);
-        holder.reset();
-        MsgBoxScript::verifyAllUsedAndClear();
-        endProgram();
+        // Another process holds the database in the middle of a write, or
+        // about to write: either way the file is in use.
+        for (const QString &begin : {u"BEGIN EXCLUSIVE"_s, u"BEGIN IMMEDIATE"_s}) {
+            auto holder = holdDatabase(folder.path(), begin);
+            QVERIFY(holder->holding());
+            const QByteArray before = fileBytes(folder.dbPath());
+            MsgBoxScript::expect(MsgAnswer::OK);
+            QVERIFY(!startProgram(folder.path()));
+            const QString said = MsgBoxScript::shown().value(0);
+            QVERIFY2(said.contains(u"in use by another program"_s), qPrintable(said));
+            QCOMPARE(fileBytes(folder.dbPath()), before);
+            holder.reset();
+            MsgBoxScript::verifyAllUsedAndClear();
+            endProgram();
+        }
 
         // Something else has taken the name Wavs: the program still starts (a
         // recording would then say it cannot be stored).
