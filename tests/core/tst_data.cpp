@@ -58,6 +58,11 @@ private slots:
                     u"WORD_ATTEMPTS"_s}));
             QVERIFY(number(*store, u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"_s) >= 9);
             addList(*store, QDate(2026, 7, 3), {u"cat"_s});
+            // A statement the file refuses is an error, never passed over.
+            QVERIFY_THROWS_EXCEPTION(StoreError, store->execute(u"DELETE FROM NOWHERE"_s));
+            QVERIFY_THROWS_EXCEPTION(StoreError, store->prepared(u"SELECT * FROM NOWHERE"_s));
+            QVERIFY_THROWS_EXCEPTION(
+                StoreError, store->count(u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = ?"_s, {1, 2}));
         }
         // Opening again keeps what is there.
         auto again = folder.openStore();

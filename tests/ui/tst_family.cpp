@@ -136,6 +136,17 @@ private slots:
         family.setLast(2);
         QVERIFY(family.remove(1, QDate(2026, 12, 2), &problem));
         QCOMPARE(family.lastIndex(), 1);
+
+        // Where the disk refuses, the parent is told and nothing is lost.
+        QVERIFY(QDir(QDir(home).filePath(u"Removed"_s)).removeRecursively());
+        writeFile(QDir(home).filePath(u"Removed"_s), "not a folder");
+        QVERIFY(!family.remove(1, QDate(2026, 12, 2), &problem));
+        QCOMPARE(
+            problem, u"ben 2's folder could not be moved to \"%1\"; nothing was removed."_s.arg(home + u"/Removed"_s));
+        QVERIFY(QFileInfo(family.children().at(1).folder).isDir());
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file + u"/x"_s));
+        QString unsaved;
+        QVERIFY(!family.write(&unsaved) && !unsaved.isEmpty());
     }
 
     void oneChild_noQuestionAndNoChange()

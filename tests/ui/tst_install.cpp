@@ -181,6 +181,13 @@ private slots:
             QCOMPARE(copies.at(1).kind, Backups::Kind::Daily);
             QCOMPARE(copies.size(), Backups::Kept);
         }
+        // A closing copy that cannot be written leaves the earlier one of the day.
+        QVERIFY(startProgram(folder.path()));
+        addList(program().store(), QDate(2030, 2, 8));
+        QVERIFY(QDir().mkpath(Backups::folder(folder.path()) + u"/Lettermarch-2030-02-01-190000-closing.mdb.part/x"_s));
+        QVERIFY(Backups::takeOnClose(program().store(), folder.path(), QDateTime(QDate(2030, 2, 1), QTime(19, 0)))
+                    .isEmpty());
+        QCOMPARE(Backups::list(folder.path()).first().taken, QDateTime(QDate(2030, 2, 1), QTime(18, 0)));
         ProgramFolder damaged;
         writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));
         MsgBoxScript::expect(MsgAnswer::OK);

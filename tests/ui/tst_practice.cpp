@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "Transcript.h"
+#include "core/audio/WaveFile.h"
 #include "core/practice/TestOptions.h"
-#include "core/practice/TestSession.h"
 #include "core/practice/WordOrder.h"
 #include "core/results/Scoring.h"
 #include "ui/practice/frmRevealAnswer.h"
@@ -9,22 +9,6 @@
 #include "ui/results/frmPastTests.h"
 #include "ui/results/frmTestResults.h"
 #include "ui/results/frmTestWordDetails.h"
-
-namespace { } // namespace
-
-namespace {
-frmLists *startWithList(ProgramFolder &folder, std::unique_ptr<Store> &store, const QStringList &words, qint32 *listId)
-{
-    *listId = addList(*store, QDate(2026, 12, 4), words);
-    store.reset();
-    if (!startProgram(folder.path()))
-        return nullptr;
-    program().globals.gMessageTime = 0;
-    program().globals.gSkipTestSetup = true;
-    return forms().findAs<frmLists>();
-}
-
-} // namespace
 
 class TestPractice : public FolderTest
 {
@@ -38,9 +22,10 @@ private slots:
     void wholeTest_throughTheWindows()
     {
         program().clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(17, 5, 30)); });
-        qint32 listId = 0;
-        frmLists *main = startWithList(*m_folder, m_store, {u"cloud"_s, u"apple"_s, u"bench"_s}, &listId);
+        frmLists *main = startWithList({u"cloud"_s, u"apple"_s, u"bench"_s});
         QVERIFY(main);
+        // bench has a recording: heard when it comes, and again when misspelt.
+        QVERIFY(WaveFile::write(RecordingPath(program().globals.gWavPath, u"bench"_s), PcmSound {}));
         Transcript t(u"wholeTest"_s);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         auto *test = forms().findAs<frmTest>();
@@ -104,8 +89,7 @@ private slots:
 
     void quitQuestion_yesDeletesNoContinues()
     {
-        qint32 listId = 0;
-        frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
+        frmLists *main = startWithList({u"ant"_s, u"bee"_s});
         QVERIFY(main);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         auto *test = forms().findAs<frmTest>();
@@ -132,7 +116,7 @@ private slots:
         program().globals.TestOptions.ShowContext = false;
         program().globals.TestOptions.Pronounce = false;
         test = qobject_cast<frmTest *>(forms().load(u"frmTest"_s));
-        test->Start(listId, {}, program().globals.TestOptions);
+        test->Start(m_listId, {}, program().globals.TestOptions);
         test->show();
         QVERIFY(!test->frameDefinition->isVisible() && !test->frameContext->isVisible());
         QVERIFY(!test->cmdPronounce->isVisible());
@@ -186,8 +170,7 @@ private slots:
 
     void testSetup_defaultsCouplingAndSetAsDefault()
     {
-        qint32 listId = 0;
-        frmLists *main = startWithList(*m_folder, m_store, {u"ant"_s, u"bee"_s}, &listId);
+        frmLists *main = startWithList({u"ant"_s, u"bee"_s});
         QVERIFY(main);
         program().globals.gSkipTestSetup = false;
         program().store().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
@@ -231,6 +214,11 @@ private slots:
         MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         t.snap(u"no stored settings: the presets"_s);
+        // Nor can they be saved as the defaults: the user is told where else to set them.
+        MsgBoxScript::expect(MsgAnswer::OK);
+        MsgBoxScript::expect(MsgAnswer::No);
+        QTest::mouseClick(forms().findAs<frmTestSetup>()->cmdSetAsDefault, Qt::LeftButton);
+        t.snap(u"nowhere to save them"_s);
         QTest::mouseClick(forms().findAs<frmTestSetup>()->cmdCancel, Qt::LeftButton);
         t.snap(u"cancelled"_s);
         VERIFY_TRANSCRIPT(t);
@@ -263,8 +251,7 @@ private slots:
         test(20, 4); // 67
         test(18, 6); // 100
         test(22, 3); // 50
-        qint32 listId = 0;
-        frmLists *main = startWithList(*m_folder, m_store, {}, &listId);
+        frmLists *main = startWithList({});
         QVERIFY(main);
         main->MSFlexGrid1->setRow(2); // the list with the tests (the empty one is newer)
         Transcript t(u"pastTests"_s);
@@ -286,6 +273,19 @@ private slots:
         t.snap(u"past tests closed"_s);
         VERIFY_TRANSCRIPT(t);
     }
+
+private:
+    // The program on a list of these words, a command going straight to the test.
+    frmLists *startWithList(const QStringList &words)
+    {
+        m_listId = addList(*m_store, QDate(2026, 12, 4), words);
+        if (!startHere())
+            return nullptr;
+        program().globals.gSkipTestSetup = true;
+        return forms().findAs<frmLists>();
+    }
+
+    qint32 m_listId = 0;
 };
 
 QTEST_MAIN(TestPractice)

@@ -3,7 +3,6 @@
 #include "core/data/ChosenWords.h"
 #include "core/data/ListNames.h"
 #include "core/exchange/Printouts.h"
-#include "core/practice/TestSession.h"
 #include "core/results/Scoring.h"
 #include "core/results/TroubleWords.h"
 #include "core/settings/VoiceOptions.h"
@@ -168,6 +167,7 @@ private slots:
         QCOMPARE(pastFigures(s, p.b), QStringList());
         QCOMPARE(Scoring::WordsOnTest(s, p.t1, p.a), 3);
         QCOMPARE(resultWords(s, p.t2, p.a), QStringList({u"ant:0"_s, u"bee:1"_s, u"cat:2"_s}));
+        QCOMPARE(Scoring::ResultText(3, 5), u"Correct after 3 incorrect attempts"_s);
 
         // Most wrong answers first, ties by word; the test cut short and the
         // deleted word are left out; "be" and "Be" are different misspellings
@@ -226,8 +226,7 @@ private slots:
     void chartAndTroubleWords_throughTheWindows()
     {
         const Prepared p = prepare(*m_store);
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
+        QVERIFY(startHere());
         auto *main = forms().findAs<frmLists>();
         Transcript t(u"chartAndTroubleWords"_s);
         t.describeAlso(describeChart);
@@ -306,9 +305,7 @@ private slots:
     void practiseMissedWords_fromTheResults()
     {
         const Prepared p = prepare(*m_store);
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
-        program().globals.gMessageTime = 0;
+        QVERIFY(startHere());
         auto *main = forms().findAs<frmLists>();
         main->MSFlexGrid1->setRow(3);
         Transcript t(u"practiseMissedWords"_s);
