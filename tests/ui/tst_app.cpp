@@ -33,16 +33,12 @@ class TestApp : public WindowTest
 private slots:
     void init()
     {
-        m_folder = new ProgramFolder;
+        m_folder = std::make_unique<ProgramFolder>();
         // Before every list's test date, so no list is offered for deletion.
         program().clock().setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
     }
 
-    void cleanup()
-    {
-        endTest();
-        delete m_folder;
-    }
+    void cleanup() { endTest(); }
 
     void oldLists_deleteIgnoreCancelAcrossStarts()
     {
@@ -85,7 +81,7 @@ private slots:
     }
 
 private:
-    ProgramFolder *m_folder = nullptr;
+    std::unique_ptr<ProgramFolder> m_folder;
 
     frmLists *start()
     {

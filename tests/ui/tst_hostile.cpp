@@ -5,7 +5,6 @@
 #include "Transcript.h"
 #include "core/audio/WaveFile.h"
 #include "core/data/FolderLock.h"
-#include "core/practice/TestSession.h"
 #include "ui/kernel/Application.h"
 #include "ui/lists/frmEditWord.h"
 #include "ui/results/frmPastTests.h"
@@ -20,40 +19,20 @@
 
 namespace {
 
-void sql(Store &store, const QString &statement)
-{
-    QSqlQuery q(store.database());
-    if (!q.exec(statement))
-        qFatal("%s", qPrintable(statement));
-}
-
 // List 1 with apple, bench and cloud as words 1 to 3, and finished test 1
 // with four attempts; the settings skip the setup and show no messages.
 void baseDatabase(Store &s)
 {
-    sql(s,
-        QStringLiteral("INSERT INTO LISTS VALUES (1, '2030-01-07', '2030-01-11', '2030-01-11', "
-                       "'2030-01-01 18:00:00', 'CREATED')"));
-    sql(s,
-        QStringLiteral("INSERT INTO WORDS VALUES (1, 1, 'apple', 'a fruit', '', 'FALSE'), "
-                       "(2, 1, 'bench', 'a seat', '', 'FALSE'), (3, 1, 'cloud', 'in the sky', '', 'FALSE')"));
-    sql(s, u"INSERT INTO TESTS VALUES (1, 1, 3, '2030-01-08 17:00:00', '2030-01-08 17:05:00')"_s);
-    sql(s,
-        QStringLiteral("INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 1, 'apple', 'CORRECT', 1), "
-                       "(1, 1, 2, 'bensh', 'INCORRECT', 1), (1, 1, 2, 'bench', 'CORRECT', 2), "
-                       "(1, 1, 3, 'cloud', 'CORRECT', 1)"));
-    sql(s, u"INSERT INTO IDS VALUES ('LIST_ID', 1), ('WORD_ID', 3), ('TEST_ID', 1)"_s);
+    s.execute(QStringLiteral("INSERT INTO LISTS VALUES (1, '2030-01-07', '2030-01-11', '2030-01-11', "
+                             "'2030-01-01 18:00:00', 'CREATED')"));
+    s.execute(QStringLiteral("INSERT INTO WORDS VALUES (1, 1, 'apple', 'a fruit', '', 'FALSE'), "
+                             "(2, 1, 'bench', 'a seat', '', 'FALSE'), (3, 1, 'cloud', 'in the sky', '', 'FALSE')"));
+    s.execute(u"INSERT INTO TESTS VALUES (1, 1, 3, '2030-01-08 17:00:00', '2030-01-08 17:05:00')"_s);
+    s.execute(QStringLiteral("INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 1, 'apple', 'CORRECT', 1), "
+                             "(1, 1, 2, 'bensh', 'INCORRECT', 1), (1, 1, 2, 'bench', 'CORRECT', 2), "
+                             "(1, 1, 3, 'cloud', 'CORRECT', 1)"));
+    s.execute(u"INSERT INTO IDS VALUES ('LIST_ID', 1), ('WORD_ID', 3), ('TEST_ID', 1)"_s);
     WriteOptions(s, quietOptions());
-}
-
-QStringList allWords(Store &s)
-{
-    return rows(s, u"SELECT WORD_ID, WORD FROM WORDS ORDER BY WORD_ID"_s);
-}
-
-QStringList testOneAttempts(Store &s)
-{
-    return rows(s, u"SELECT GUESS FROM WORD_ATTEMPTS WHERE TEST_ID = 1 ORDER BY rowid"_s);
 }
 
 // Runs `check` in a child process that is killed after `seconds`; true when
@@ -68,11 +47,6 @@ bool finishesInTime(int seconds, const std::function<bool()> &check)
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-frmLists *mainWindow()
-{
-    return forms().findAs<frmLists>();
 }
 
 } // namespace
@@ -102,7 +76,7 @@ private slots:
     void counterBehindTheTables_neverReusesAnIdentifier()
     {
         QFETCH(QString, change);
-        sql(*m_store, change);
+        m_store->execute(change);
         m_store = m_folder->openStore(); // a dropped table comes back empty
         Store &s = *m_store;
 
@@ -113,7 +87,8 @@ private slots:
         daisy.listId = 1;
         daisy.word = u"daisy"_s;
         QCOMPARE(AddWord(s, daisy), 4);
-        QCOMPARE(allWords(s), QStringList({u"1 apple"_s, u"2 bench"_s, u"3 cloud"_s, u"4 daisy"_s}));
+        QCOMPARE(rows(s, u"SELECT WORD_ID, WORD FROM WORDS ORDER BY WORD_ID"_s),
+            QStringList({u"1 apple"_s, u"2 bench"_s, u"3 cloud"_s, u"4 daisy"_s}));
 
         // A test begun and quit takes its own identifier and removes only its rows,
         // even when its attempts are the only trace of that identifier.
@@ -124,13 +99,14 @@ private slots:
         first.Start(1);
         QCOMPARE(first.TestID(), 2);
         first.Submit(u"apple"_s);
-        sql(s, u"DELETE FROM IDS"_s);
+        s.execute(u"DELETE FROM IDS"_s);
         TestSession second(surroundings(s), view, options, sessionFiles());
         second.Start(1);
         QCOMPARE(second.TestID(), 3);
         second.Quit();
         first.Quit();
-        QCOMPARE(testOneAttempts(s), QStringList({u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}));
+        QCOMPARE(rows(s, u"SELECT GUESS FROM WORD_ATTEMPTS WHERE TEST_ID = 1 ORDER BY rowid"_s),
+            QStringList({u"apple"_s, u"bensh"_s, u"bench"_s, u"cloud"_s}));
         QCOMPARE(rows(s, u"SELECT TEST_ID FROM TESTS"_s), QStringList {u"1"_s});
     }
 
@@ -140,21 +116,20 @@ private slots:
         const QStringList idsBefore = rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s);
 
         // The counter at the top, or a row that holds the top identifier.
-        sql(s, u"UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"_s);
+        s.execute(u"UPDATE IDS SET VALUE = 2147483647 WHERE CODE = 'WORD_ID'"_s);
         QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
-        sql(s, u"UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"_s);
-        sql(s, u"INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"_s);
+        s.execute(u"UPDATE IDS SET VALUE = 3 WHERE CODE = 'WORD_ID'"_s);
+        s.execute(u"INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 2147483647, 'x', 'INCORRECT', 1)"_s);
         QVERIFY_THROWS_EXCEPTION(IdentifiersExhausted, NextID(s, IdCodes::Word));
-        sql(s, u"DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"_s);
+        s.execute(u"DELETE FROM WORD_ATTEMPTS WHERE WORD_ID = 2147483647"_s);
         QCOMPARE(rows(s, u"SELECT CODE, VALUE FROM IDS ORDER BY CODE"_s), idsBefore);
         QCOMPARE(NextID(s, IdCodes::Word), 4); // one below the top still works
-        sql(s, u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"_s);
+        s.execute(u"UPDATE IDS SET VALUE = 2147483646 WHERE CODE = 'LIST_ID'"_s);
         QCOMPARE(NextID(s, IdCodes::List), 2147483647);
 
         // Through the windows: each says so, writes nothing and keeps what was typed.
-        sql(s, u"UPDATE IDS SET VALUE = 2147483647"_s);
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
+        s.execute(u"UPDATE IDS SET VALUE = 2147483647"_s);
+        QVERIFY(startHere());
         Transcript t(u"identifiersAtTheTop"_s);
         auto *word = forms().get<frmEditWord>();
         word->setListID(1);
@@ -166,7 +141,7 @@ private slots:
         t.snap(u"a word refused"_s, &program().store());
         forms().unload(word);
         MsgBoxScript::expect(MsgAnswer::OK);
-        QTest::mouseClick(mainWindow()->cmdTest, Qt::LeftButton);
+        QTest::mouseClick(forms().findAs<frmLists>()->cmdTest, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         t.snap(u"a test refused"_s, &program().store());
         VERIFY_TRANSCRIPT(t);
@@ -352,7 +327,7 @@ private slots:
         options.Pronounce = false;
         FakeView view;
         TestSession session(surroundings(s), view, options, sessionFiles());
-        sql(s, u"INSERT INTO WORDS VALUES (NULL, 1, 'daisy', '', '', 'FALSE')"_s); // cannot be asked
+        s.execute(u"INSERT INTO WORDS VALUES (NULL, 1, 'daisy', '', '', 'FALSE')"_s); // cannot be asked
         session.Start(1);
         QCOMPARE(view.log.value(0), u"left out 1"_s);
 
@@ -395,21 +370,18 @@ private slots:
     void unreadableDates_neverMakeAListOldAndShowAsSuch()
     {
         Store &s = *m_store;
-        sql(s,
-            QStringLiteral("INSERT INTO LISTS VALUES (2, '', '', '12/25/2030', '', 'CREATED'), "
-                           "(3, '', '', NULL, '', 'CREATED'), (4, '', '', '2030-01-08', '', 'CREATED')"));
+        s.execute(QStringLiteral("INSERT INTO LISTS VALUES (2, '', '', '12/25/2030', '', 'CREATED'), "
+                                 "(3, '', '', NULL, '', 'CREATED'), (4, '', '', '2030-01-08', '', 'CREATED')"));
         // Tests with a start that is no date, and with an end before the start.
-        sql(s,
-            QStringLiteral("INSERT INTO TESTS VALUES (2, 1, 3, 'soon', '2030-01-08 17:05:00'), "
-                           "(3, 1, 3, '2030-01-09 08:00:00', '2020-01-01 00:00:00')"));
+        s.execute(QStringLiteral("INSERT INTO TESTS VALUES (2, 1, 3, 'soon', '2030-01-08 17:05:00'), "
+                                 "(3, 1, 3, '2030-01-09 08:00:00', '2020-01-01 00:00:00')"));
         QCOMPARE(OldListIds(s, QDate(2030, 1, 9)), QList<qint32> {4});
         QCOMPARE(OldListIds(s, QDate(2030, 1, 12)), QList<qint32>({1, 4}));
         QCOMPARE(GetListTestDate(s, 2), StoreDates::unreadable());
         QCOMPARE(GetListTestDate(s, 99), QString());
 
-        m_store.reset();
-        QVERIFY(startProgram(m_folder->path()));
-        FlexGrid *grid = mainWindow()->MSFlexGrid1;
+        QVERIFY(startHere());
+        FlexGrid *grid = forms().findAs<frmLists>()->MSFlexGrid1;
         QCOMPARE(grid->TextMatrix(2, 0), StoreDates::unreadable()); // list 3
         QCOMPARE(grid->TextMatrix(3, 0), StoreDates::unreadable()); // list 2
 

@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "Transcript.h"
-#include "core/audio/Sound.h"
 #include "core/audio/WaveFile.h"
 #include "core/lists/WeekDates.h"
 #include "core/settings/FamilyOptions.h"
@@ -47,11 +46,6 @@ void writeRecording(const QString &word)
     QVERIFY(WaveFile::write(RecordingPath(wavs(), word), s));
 }
 
-QDateTime at(int y, int m, int d)
-{
-    return QDateTime(QDate(y, m, d), QTime(9, 30));
-}
-
 // Clicks a button of the modal dialog of that class as soon as it shows.
 void clickWhenModalShows(const char *className, const char *button, std::function<void(QWidget *)> fill = {})
 {
@@ -71,20 +65,16 @@ class TestLists : public WindowTest
 private slots:
     void init()
     {
-        m_folder = new ProgramFolder;
+        m_folder = std::make_unique<ProgramFolder>();
         auto recorder = std::make_unique<FakeRecorder>();
         m_recorder = recorder.get();
         program().devices().setRecorder(std::move(recorder));
         m_played.clear();
         program().devices().setPlayer(std::make_unique<FakePlayer>(&m_played));
-        program().clock().setNow([] { return at(2026, 12, 2); }); // a Wednesday
+        program().clock().setNow([] { return QDateTime(QDate(2026, 12, 2), QTime(9, 30)); }); // a Wednesday
     }
 
-    void cleanup()
-    {
-        endTest();
-        delete m_folder;
-    }
+    void cleanup() { endTest(); }
 
     void typicalWeek_newListThreeWordsShownInMainWindow()
     {
@@ -378,7 +368,7 @@ private slots:
     }
 
 private:
-    ProgramFolder *m_folder = nullptr;
+    std::unique_ptr<ProgramFolder> m_folder;
     FakeRecorder *m_recorder = nullptr;
     QStringList m_played;
 

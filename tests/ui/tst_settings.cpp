@@ -11,17 +11,13 @@ class TestSettings : public WindowTest
 private slots:
     void init()
     {
-        m_folder = new ProgramFolder;
+        m_folder = std::make_unique<ProgramFolder>();
         program().clock().setNow([] { return QDateTime(QDate(2026, 9, 1), QTime(8, 0)); });
         QVERIFY(startProgram(m_folder->path()));
         program().globals.gMessageTime = 0;
     }
 
-    void cleanup()
-    {
-        endTest();
-        delete m_folder;
-    }
+    void cleanup() { endTest(); }
 
     void messageTimes()
     {
@@ -131,7 +127,7 @@ private slots:
     }
 
 private:
-    ProgramFolder *m_folder = nullptr;
+    std::unique_ptr<ProgramFolder> m_folder;
 
     frmOptions *openOptions()
     {

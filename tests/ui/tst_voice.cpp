@@ -8,7 +8,6 @@
 #include "core/audio/Voice.h"
 #include "core/audio/WaveFile.h"
 #include "core/lists/ListLanguage.h"
-#include "core/practice/TestSession.h"
 #include "core/settings/LanguageOption.h"
 #include "core/settings/VoiceOptions.h"
 #include "ui/settings/frmOptions.h"

@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 #include "Transcript.h"
 #include "core/app/Family.h"
-#include "core/practice/TestSession.h"
 #include "ui/kernel/Language.h"
 #include "ui/lists/frmPasteWords.h"
 #include "ui/lists/frmPrintList.h"
