@@ -257,6 +257,8 @@ private slots:
         // In a fresh process (a fork would inherit painting threads' state), an
         // answer kept in memory while another process holds the file, then SIGTERM.
         if (const QString folder = qEnvironmentVariable("LETTERMARCH_SIGNAL_CHILD"); !folder.isEmpty()) {
+            m_store.reset(); // the folder init() made here is not used, and _exit would leave it behind
+            delete std::exchange(m_folder, nullptr);
             if (!startProgram(folder))
                 ::_exit(2);
             // What the program's signal handler does: a byte down a pipe.
