@@ -173,6 +173,7 @@ private slots:
         frmLists *main = startWithList({u"ant"_s, u"bee"_s});
         QVERIFY(main);
         program().globals.gSkipTestSetup = false;
+        program().globals.gMessageTime = 1; // noted by the transcript
         program().store().execute(u" UPDATE OPTIONS SET TEST_ORDER = 'Random', REVEAL_ANSWERS = 'FALSE' "_s);
         Transcript t(u"testSetup"_s);
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);

@@ -87,17 +87,20 @@ void frmTestSetup::SetAsDefault()
 {
     if (refuseWithoutClue(tr("You must check at least one of the following boxes to save these defaults:")))
         return;
-    SaveAsDefaults();
-    ShowMessage(m_program.globals.gMessageTime, tr("Settings Saved"), QString());
+    // After a failed save the problem stands alone, not followed by "Settings Saved".
+    if (SaveAsDefaults())
+        ShowMessage(m_program.globals.gMessageTime, tr("Settings Saved"), QString());
     if (MsgBox(tr("Start the test now?"), MsgButtons::YesNo, this) == MsgAnswer::Yes)
         Continue();
 }
 
-void frmTestSetup::SaveAsDefaults()
+bool frmTestSetup::SaveAsDefaults()
 {
-    if (!WriteTestDefaults(m_program.store(), chosenOptions()))
-        MsgBox(tr("There was a problem saving these settings.\nPlease use the Options screen to set defaults."),
-            MsgButtons::OK, this);
+    if (WriteTestDefaults(m_program.store(), chosenOptions()))
+        return true;
+    MsgBox(tr("There was a problem saving these settings.\nPlease use the Options screen to set defaults."),
+        MsgButtons::OK, this);
+    return false;
 }
 
 void frmTestSetup::Form_Unload()

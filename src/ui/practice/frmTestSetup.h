@@ -37,7 +37,8 @@ public:
 private:
     void Continue();
     void SetAsDefault();
-    void SaveAsDefaults();
+    // False, the user told, when the settings could not be stored.
+    bool SaveAsDefaults();
     bool refuseWithoutClue(const QString &firstLine);
     Program &m_program;
 };
