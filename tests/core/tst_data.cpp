@@ -1,6 +1,7 @@
 #include "TestCore.h"
 #include "core/audio/RecordingFiles.h"
 #include "core/data/StoreDates.h"
+#include "core/data/TestSettings.h"
 #include "core/practice/WordOrder.h"
 
 class TestData : public QObject
@@ -69,6 +70,28 @@ private slots:
         QCOMPARE(CountListWords(*again, 1), 1);
     }
 
+    void addedSetting_inATableOfItsOwn()
+    {
+        // An eleventh setting, as one would be added: a new database gets its table with
+        // the default, an old one reads as before until the setting is first saved.
+        QList<TestSetting> settings = testSettings();
+        settings.append({"ORDER_AGAIN", "MORE_OPTIONS", nullptr, &TestOptionsRecord::TestOrder, nullptr, "Random",
+            "txtTestOrder", "Order Created"});
+        ProgramFolder folder;
+        auto store = folder.openStore();
+        TestOptionsRecord chosen;
+        QCOMPARE(ReadAddedTestSettings(*store, chosen, settings).TestOrder, u"Order Created"_s);
+        for (const QString &made : {u"Alphabetical"_s, u"Random"_s}) {
+            chosen.TestOrder = made;
+            WriteAddedTestSettings(*store, chosen, settings);
+            QCOMPARE(rows(*store, u"SELECT * FROM MORE_OPTIONS"_s), QStringList {made});
+        }
+        store->execute(u"DROP TABLE MORE_OPTIONS"_s);
+        for (const QString &statement : AddedSettingsTables(settings))
+            store->execute(statement);
+        QCOMPARE(ReadAddedTestSettings(*store, {}, settings).TestOrder, u"Random"_s);
+    }
+
     void open_refusesUnusableFilesAndLeavesThemAlone()
     {
         QByteArray valid;
@@ -112,25 +135,17 @@ private slots:
         QCOMPARE(fileBytes(other.dbPath()), before);
     }
 
-    void recordingNames_data()
+    void recordingNames()
     {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("fileName");
-        const std::pair<const char *, const char *> rows[] = {{"cat", "CAT.wav"}, {"Cat", "CAT.wav"},
+        const std::pair<const char *, const char *> names[] = {{"cat", "CAT.wav"}, {"Cat", "CAT.wav"},
             {"don't", "DON'T.wav"}, {"élan", "ÉLAN.wav"}, {"ice cream", "ICE CREAM.wav"}, {"and/or", "AND%2FOR.wav"},
             {"a\\b", "A%5CB.wav"}, {"x:y?*<>|\"", "X%3AY%3F%2A%3C%3E%7C%22.wav"}, {"50%", "50%25.wav"},
             {".", "%2E.wav"}, {"..", "%2E%2E.wav"}, {"../../etc", "%2E.%2F..%2FETC.wav"}};
-        for (const auto &[word, fileName] : rows)
-            QTest::newRow(word) << QString::fromUtf8(word) << QString::fromUtf8(fileName);
-    }
-
-    void recordingNames()
-    {
-        QFETCH(QString, word);
-        QFETCH(QString, fileName);
-        QCOMPARE(RecordingFileName(word), fileName);
         const QString wavs = u"/tmp/program/Wavs"_s;
-        QCOMPARE(QFileInfo(RecordingPath(wavs, word)).absolutePath(), wavs);
+        for (const auto &[word, fileName] : names) {
+            QCOMPARE(RecordingFileName(QString::fromUtf8(word)), QString::fromUtf8(fileName));
+            QCOMPARE(QFileInfo(RecordingPath(wavs, QString::fromUtf8(word))).absolutePath(), wavs);
+        }
 
         // Very long words still give a name the file system takes, unique per word.
         const QString longWord(300, QChar(0x00E9));

@@ -76,9 +76,9 @@ TestOptionsRecord ReadTestOptions(const QSqlRecord &row, TestOptionsRecord base)
     return base;
 }
 
-TestOptionsRecord ReadAddedTestSettings(Store &store, TestOptionsRecord base)
+TestOptionsRecord ReadAddedTestSettings(Store &store, TestOptionsRecord base, const QList<TestSetting> &settings)
 {
-    for (const TestSetting &s : testSettings()) {
+    for (const TestSetting &s : settings) {
         if (s.inOptions())
             continue;
         const auto row = store.firstRow(QString::fromLatin1(s.table));
@@ -98,9 +98,9 @@ QList<Field> OptionsFields(const TestOptionsRecord &options)
     return fields;
 }
 
-void WriteAddedTestSettings(Store &store, const TestOptionsRecord &options)
+void WriteAddedTestSettings(Store &store, const TestOptionsRecord &options, const QList<TestSetting> &settings)
 {
-    for (const TestSetting &s : testSettings()) {
+    for (const TestSetting &s : settings) {
         if (s.inOptions())
             continue;
         const QString table = QString::fromLatin1(s.table);
@@ -115,10 +115,10 @@ void WriteAddedTestSettings(Store &store, const TestOptionsRecord &options)
     }
 }
 
-QStringList AddedSettingsTables()
+QStringList AddedSettingsTables(const QList<TestSetting> &settings)
 {
     QStringList statements;
-    for (const TestSetting &s : testSettings()) {
+    for (const TestSetting &s : settings) {
         if (s.inOptions())
             continue;
         statements << QStringLiteral("CREATE TABLE %1 (%2 TEXT COLLATE NOCASE)")

@@ -65,13 +65,16 @@ const QList<TestSetting> &testSettings();
 
 // Reading, a column that is missing or cannot be read keeps what `base`
 // has: from a row of OPTIONS, and with the store also from the tables of
-// settings added later.
+// settings added later. `settings` is the program's own list; a setting yet
+// to come can be tried by passing a longer one.
 TestOptionsRecord ReadTestOptions(const QSqlRecord &row, TestOptionsRecord base = {});
-TestOptionsRecord ReadAddedTestSettings(Store &store, TestOptionsRecord base);
+TestOptionsRecord ReadAddedTestSettings(
+    Store &store, TestOptionsRecord base, const QList<TestSetting> &settings = testSettings());
 // The OPTIONS columns of the record, as stored.
 QList<Field> OptionsFields(const TestOptionsRecord &options);
 // Writes the settings added later into their own tables (made when missing).
-void WriteAddedTestSettings(Store &store, const TestOptionsRecord &options);
+void WriteAddedTestSettings(
+    Store &store, const TestOptionsRecord &options, const QList<TestSetting> &settings = testSettings());
 // The statements that give a new database the tables of settings added
 // later, with their defaults.
-QStringList AddedSettingsTables();
+QStringList AddedSettingsTables(const QList<TestSetting> &settings = testSettings());
