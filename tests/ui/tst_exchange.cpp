@@ -37,15 +37,8 @@ QList<WordEntry> awkwardWords()
 qint32 listWith(Store &s, const QList<WordEntry> &words)
 {
     const qint32 list = addList(s, QDate(2026, 12, 11));
-    for (const WordEntry &w : words) {
-        WordRow row;
-        row.listId = list;
-        row.word = w.word;
-        row.definition = w.definition;
-        row.sentence = w.sentence;
-        row.caseSensitive = w.caseSensitive ? u"TRUE"_s : u"FALSE"_s;
-        AddWord(s, row);
-    }
+    for (const WordEntry &w : words)
+        AddWord(s, {0, list, w.word, w.definition, w.sentence, w.caseSensitive ? u"TRUE"_s : u"FALSE"_s});
     return list;
 }
 

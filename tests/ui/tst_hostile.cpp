@@ -83,10 +83,7 @@ private slots:
         QCOMPARE(AddList(s, QDate(2030, 1, 14), QDate(2030, 1, 18), QDate(2030, 1, 18), program().clock().now()), 2);
         QCOMPARE(rows(s, u"SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"_s), QStringList({u"1"_s, u"2"_s}));
 
-        WordRow daisy;
-        daisy.listId = 1;
-        daisy.word = u"daisy"_s;
-        QCOMPARE(AddWord(s, daisy), 4);
+        QCOMPARE(AddWord(s, {0, 1, u"daisy"_s, {}, {}, u"FALSE"_s}), 4);
         QCOMPARE(rows(s, u"SELECT WORD_ID, WORD FROM WORDS ORDER BY WORD_ID"_s),
             QStringList({u"1 apple"_s, u"2 bench"_s, u"3 cloud"_s, u"4 daisy"_s}));
 

@@ -10,13 +10,9 @@
 #include "ui/results/frmPastTests.h"
 #include "ui/results/frmTestResults.h"
 #include "ui/results/frmTroubleWords.h"
-#include <QValueAxis>
 
-#include <QChart>
-#include <QChartView>
-#include <QLineSeries>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QtCharts>
+#include <QtPrintSupport>
 
 namespace {
 
