@@ -26,7 +26,7 @@ private slots:
         for (const auto &[text, stored] :
             std::initializer_list<std::pair<QString, int>> {{u"None"_s, 0}, {u"none"_s, 6}, {u"100000 Seconds"_s, 6},
                 {u"Indefinately"_s, 9999}, {u"1 Second"_s, 2}, {u"10 Seconds"_s, 20}, {u"2.5 Seconds"_s, 4},
-                {u"3.5 Seconds"_s, 8}, {u"about 4 seconds"_s, 6}, {u" 4 Seconds"_s, 6}})
+                {u"3.5 Seconds"_s, 8}, {u"about 4 seconds"_s, 6}, {u" 4 Seconds"_s, 6}, {u"86400 Seconds"_s, 172800}})
             QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
         QCOMPARE(MessageTimes::SetTimeCombo(0), u"None"_s);
         QCOMPARE(MessageTimes::SetTimeCombo(9999), u"Indefinately"_s);

@@ -31,6 +31,8 @@ public:
                 + (language == QLocale::English ? QString() : u"|"_s + QLocale::languageToString(language));
     }
     void stop() override { }
+    bool isSpeaking() override { return !speakingUntil.hasExpired(); }
+    QDeadlineTimer speakingUntil; // a word is being said until then
 
 private:
     QStringList *m_said;
@@ -154,6 +156,14 @@ private slots:
         }
         QCOMPARE(MsgBoxScript::shown().size(), 2);
         QVERIFY(m_said.isEmpty());
+    }
+
+    void programEnd_letsAWordBeingSaidFinish()
+    {
+        auto &voice = dynamic_cast<FakeVoice &>(program().devices().voice());
+        voice.speakingUntil.setRemainingTime(300);
+        program().devices().waitUntilQuiet(4000);
+        QVERIFY(!voice.isSpeaking());
     }
 
     void realEngine_isHeardOnTheSpeaker()
