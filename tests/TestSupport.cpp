@@ -141,11 +141,9 @@ void endProgram()
         Program &p = current()->program();
         p.closeStore();
         p.holdFolder(nullptr);
-        const QString dir = p.globals.gProgramDir;
-        const QString sounds = p.globals.gSoundsDir;
-        p.globals = Globals {};
-        p.globals.gProgramDir = dir;
-        p.globals.gSoundsDir = sounds;
+        const Globals kept = std::exchange(p.globals, Globals {});
+        p.globals.gProgramDir = kept.gProgramDir;
+        p.globals.gSoundsDir = kept.gSoundsDir;
     }
     // Windows their openers kept go too.
     QList<QPointer<QWidget>> left;

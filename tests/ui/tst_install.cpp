@@ -100,8 +100,7 @@ private slots:
         QVERIFY(run(QStringLiteral(LETTERMARCH_CMAKE),
             {u"--install"_s, QStringLiteral(LETTERMARCH_BUILD_DIR), u"--prefix"_s, prefix}));
         const QString program = prefix + u"/bin/Lettermarch"_s;
-        QVERIFY(QFile::exists(program));
-        QVERIFY(QFile::exists(prefix + u"/share/lettermarch/Sound_Correct.wav"_s));
+        QVERIFY(QFile::exists(program) && QFile::exists(prefix + u"/share/lettermarch/Sound_Correct.wav"_s));
         const QStringList installed = filesUnder(prefix);
 
         const QString home = root.filePath(u"home"_s);
@@ -117,8 +116,7 @@ private slots:
 
         const QString data = home + u"/.local/share/Lettermarch"_s;
         QVERIFY(QFile::exists(data + u"/Lettermarch.mdb"_s));
-        QVERIFY(QFileInfo(data + u"/Wavs"_s).isDir());
-        QVERIFY(QFileInfo(data + u"/Backups"_s).isDir());
+        QVERIFY(QFileInfo(data + u"/Wavs"_s).isDir() && QFileInfo(data + u"/Backups"_s).isDir());
         QVERIFY(!QFile::exists(data + u"/Lettermarch.lock"_s)); // gone with the program
         QCOMPARE(filesUnder(prefix), installed);
 
