@@ -411,6 +411,8 @@ private slots:
         const PinHash a = ParentPin::make(u"2468"_s), b = ParentPin::make(u"2468"_s);
         QVERIFY(a.iterations >= 100000 && a.salt.size() == 16 && a.salt != b.salt && a.hash != b.hash);
         QVERIFY(ParentPin::matches(a, u"2468"_s) && !ParentPin::matches(a, u"2469"_s));
+        // A PIN kept with one round (the vector above) still counts; none kept matches nothing.
+        QVERIFY(ParentPin::matches({"salt", 1, ParentPin::derive(u"password"_s, "salt", 1)}, u"password"_s));
         QVERIFY(!ParentPin::matches(PinHash {}, QString()));
     }
 
