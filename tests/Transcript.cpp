@@ -79,7 +79,8 @@ void describe(QWidget *w, QStringList &out, const QString &indent, const Transcr
                 if (table->isColumnHidden(c))
                     continue;
                 const QTableWidgetItem *item = r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c);
-                cells << (item ? item->text() : QString());
+                cells << (item ? item->text() + (item->toolTip().isEmpty() ? QString() : u" tip: "_s + item->toolTip())
+                               : QString());
             }
             out << name + (r >= 0 && r == table->currentRow() ? u"> "_s : QString()) + cells.join(u" | "_s);
         }
@@ -153,6 +154,10 @@ QString look(QWidget *w)
         out += u" align %1%2%3"_s.arg(int(label->alignment()))
                    .arg(label->wordWrap() ? u" wrap"_s : QString(),
                        label->buddy() ? u" for "_s + label->buddy()->objectName() : QString());
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        for (int i = 0; i < combo->count(); ++i)
+            out += (i ? u"|"_s : u" items "_s) + combo->itemText(i);
+    }
     if (auto *table = qobject_cast<QTableView *>(w)) {
         out += u" headers %1%2 tabkeys %3 select %4/%5 edit %6"_s
                    .arg(table->horizontalHeader()->isVisible() ? u"h"_s : u"-"_s,
@@ -255,10 +260,11 @@ void Transcript::snap(const QString &step, Store *store)
             m_seen.insert(w->objectName());
             const QString owner
                 = w->parentWidget() ? u" over "_s + w->parentWidget()->window()->objectName() : QString();
-            m_lines << u"  look: %1x%2%3%4%5"_s.arg(w->width())
+            m_lines << u"  look: %1x%2%3%4%5%6"_s.arg(w->width())
                            .arg(w->height())
                            .arg(w->isModal() ? u" modal"_s : QString(),
-                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString(), owner);
+                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString(), owner,
+                               w->windowIcon().isNull() ? QString() : u" icon"_s);
         }
         menus(w, m_lines);
         // Qt's own question windows name none of their controls.
