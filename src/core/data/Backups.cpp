@@ -99,10 +99,9 @@ bool readCopy(const QString &path, Read read)
 // tables, checked by opening it (a name alone can be any file's).
 bool isCopy(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
+    if (QFile file(path);
+        !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
         return false;
-    file.close();
     bool ok = false;
     readCopy(path, [&ok](QSqlDatabase &db) {
         QSqlQuery q(db);

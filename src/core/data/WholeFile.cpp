@@ -9,10 +9,10 @@ QString WriteWholeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     // commit() may report success although the write of its buffer failed (a
-    // full disk): the buffer is written and checked here first.
+    // full disk): the buffer is written and checked here first. Without a
+    // commit the half-written file is discarded.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString why = file.errorString();
-        file.cancelWriting();
         return why.isEmpty() ? QCoreApplication::translate("WholeFile", "The disk may be full.") : why;
     }
     if (!file.commit())
