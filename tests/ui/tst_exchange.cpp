@@ -219,10 +219,13 @@ private slots:
         // A bare word is a record; a blank line is none.
         QCOMPARE(Csv::parse(u"cat\n\nant,b"_s, &problem), QList<QStringList>({{u"cat"_s}, {u"ant"_s, u"b"_s}}));
         // A field longer than the word editor takes, or a word no child can type, is not offered.
-        const auto offered = WordImport::Preview(
-            *m_store, 0, {{u"long"_s, QString(40000, u'x'), {}, false, {}}, {u"c\tat"_s, {}, {}, false, {}}}, {});
+        const auto offered = WordImport::Preview(*m_store, 0,
+            {{u"long"_s, QString(WordImport::MaxFieldLength + 1, u'x'), {}, false, {}}, {u"c\tat"_s, {}, {}, false, {}},
+                {u"just"_s, QString(WordImport::MaxFieldLength, u'x'), {}, false, {}}},
+            {});
         QCOMPARE(offered[0].skipReason, u"is longer than the word editor takes"_s);
         QCOMPARE(offered[1].skipReason, u"has characters that cannot be typed"_s);
+        QCOMPARE(offered[2].skipReason, QString());
         // UTF-16 and UTF-8 with their marks are text like any other.
         writeFile(m_folder->file(u"utf16.csv"_s),
             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
