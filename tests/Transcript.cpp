@@ -242,7 +242,10 @@ Transcript::~Transcript() = default;
 
 void Transcript::snap(const QString &step, Store *store)
 {
-    m_lines << u"== "_s + step;
+    // Whose lists: the child's name that every window's title shows after its own.
+    const QString child = QGuiApplication::applicationDisplayName();
+    m_lines << u"== "_s + step
+            + (child.isEmpty() || child == QCoreApplication::applicationName() ? QString() : u" ("_s + child + u")"_s);
     const QStringList messages = MsgBoxScript::shown();
     for (qsizetype i = m_messagesSeen; i < messages.size(); ++i)
         m_lines << u"message: "_s + QString(messages.at(i)).replace(u'\n', u" / "_s);

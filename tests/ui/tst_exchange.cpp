@@ -221,7 +221,8 @@ private slots:
         // A field longer than the word editor takes, or a word no child can type, is not offered.
         const auto offered = WordImport::Preview(*m_store, 0,
             {{u"long"_s, QString(WordImport::MaxFieldLength + 1, u'x'), {}, false, {}}, {u"c\tat"_s, {}, {}, false, {}},
-                {u"just"_s, QString(WordImport::MaxFieldLength, u'x'), {}, false, {}}},
+                {QString(WordImport::MaxFieldLength, u'w'), QString(WordImport::MaxFieldLength, u'd'),
+                    QString(WordImport::MaxFieldLength, u's'), false, {}}},
             {});
         QCOMPARE(offered[0].skipReason, u"is longer than the word editor takes"_s);
         QCOMPARE(offered[1].skipReason, u"has characters that cannot be typed"_s);
