@@ -79,8 +79,10 @@ void describe(QWidget *w, QStringList &out, const QString &indent, const Transcr
                 if (table->isColumnHidden(c))
                     continue;
                 const QTableWidgetItem *item = r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c);
-                cells << (item ? item->text() + (item->toolTip().isEmpty() ? QString() : u" tip: "_s + item->toolTip())
-                               : QString());
+                const QVariant tick = item ? item->data(Qt::CheckStateRole) : QVariant();
+                cells << (tick.isValid() ? (tick.toInt() == Qt::Checked ? u"[x] "_s : u"[ ] "_s) : QString())
+                        + (item ? item->text() + (item->toolTip().isEmpty() ? QString() : u" tip: "_s + item->toolTip())
+                                : QString());
             }
             out << name + (r >= 0 && r == table->currentRow() ? u"> "_s : QString()) + cells.join(u" | "_s);
         }
@@ -263,11 +265,10 @@ void Transcript::snap(const QString &step, Store *store)
             m_seen.insert(w->objectName());
             const QString owner
                 = w->parentWidget() ? u" over "_s + w->parentWidget()->window()->objectName() : QString();
-            m_lines << u"  look: %1x%2%3%4%5%6"_s.arg(w->width())
+            m_lines << u"  look: %1x%2%3%4%5"_s.arg(w->width())
                            .arg(w->height())
                            .arg(w->isModal() ? u" modal"_s : QString(),
-                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString(), owner,
-                               w->windowIcon().isNull() ? QString() : u" icon"_s);
+                               w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString(), owner);
         }
         menus(w, m_lines);
         // Qt's own question windows name none of their controls.

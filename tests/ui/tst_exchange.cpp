@@ -244,34 +244,30 @@ private slots:
         auto *editor = forms().get<frmEditList>();
         editor->setListID(list);
         editor->show();
-        whenModalShows("frmPasteWords", [](QWidget *w) {
+        Transcript t(u"pasteWords"_s);
+        whenModalShows("frmPasteWords", [&t](QWidget *w) {
             auto *paste = static_cast<frmPasteWords *>(w);
-            QVERIFY(!paste->cmdAdd->isEnabled());
+            t.snap(u"nothing pasted yet"_s);
             paste->txtPaste->setFocus();
             paste->txtPaste->insertPlainText(u"dog - a pet that barks\ncat - again\nFriday - a day"_s);
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
-            QCOMPARE(paste->grdPreview->item(1, frmPasteWords::ColSkipped)->text(), u"already in the list"_s);
-            QCOMPARE(paste->grdPreview->item(0, frmPasteWords::ColDefinition)->text(), u"a pet that barks"_s);
-            QCOMPARE(paste->lblSummary->text(), u"2 to add, 1 skipped."_s);
+            t.snap(u"three pasted, cat in the list already"_s);
             // A bare word waits for a clue, and the summary says how to take it.
             paste->txtPaste->insertPlainText(u"\nknight"_s);
             QTRY_COMPARE(paste->grdPreview->rowCount(), 4);
-            QVERIFY(paste->lblSummary->text().startsWith(
-                u"2 to add, 2 skipped. Words without a clue are added when the computer voice is on"_s));
+            t.snap(u"a bare word"_s);
             paste->txtPaste->undo();
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             // The parent ticks Friday as case sensitive with the keyboard.
             paste->grdPreview->setCurrentCell(2, frmPasteWords::ColCase);
             paste->grdPreview->setFocus();
             QTest::keyClick(paste->grdPreview, Qt::Key_Space);
-            QCOMPARE(paste->grdPreview->item(2, frmPasteWords::ColCase)->checkState(), Qt::Checked);
+            t.snap(u"Friday ticked"_s);
             QTest::mouseClick(paste->cmdAdd, Qt::LeftButton);
         });
         QTest::mouseClick(editor->cmdPasteWords, Qt::LeftButton);
-        QCOMPARE(editor->MSFlexGrid1->Rows(), 4); // header, cat, dog, Friday
-        QCOMPARE(editor->MSFlexGrid1->TextMatrix(3, 0), u"Friday"_s);
-        const QList<WordEntry> stored = ListExport::Entries(program().store(), list, program().globals.gWavPath);
-        QCOMPARE(stored.last(), (WordEntry {u"Friday"_s, u"a day"_s, {}, true, {}}));
+        t.snap(u"dog and Friday added"_s, &program().store());
+        VERIFY_TRANSCRIPT(t);
     }
 
     void importExport_throughTheWindows()
