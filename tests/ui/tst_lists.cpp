@@ -305,8 +305,7 @@ private slots:
         QVERIFY(MsgBoxScript::shown().value(0).contains(u"could not be stored"_s));
         QCOMPARE(GetWordText(program().store(), 1), u"kite"_s);
         QCOMPARE(list->MSFlexGrid1->Rows(), 2);
-        QVERIFY(word->isVisible());
-        QCOMPARE(word->windowTitle(), u"New Word"_s);
+        QVERIFY2(word->isVisible() && word->windowTitle() == u"New Word"_s, qPrintable(word->windowTitle()));
 
         // A recording that fails to appear at all leaves a word without one.
         m_recorder->failSave = true;
