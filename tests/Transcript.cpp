@@ -182,22 +182,26 @@ QString look(QWidget *w)
     return out;
 }
 
-void walk(QWidget *parent, QStringList &out, QSet<QString> *seen, const Transcript::Describer &more)
+// The other pages of a tab control are a click away: their texts are noted
+// too, and how they look when they first show.
+void walk(QWidget *parent, QStringList &out, QSet<QString> *seen, const Transcript::Describer &more, bool shown = true)
 {
+    const bool pages = qobject_cast<QStackedWidget *>(parent) && qobject_cast<QTabWidget *>(parent->parentWidget());
     for (QObject *child : parent->children()) {
         auto *w = qobject_cast<QWidget *>(child);
-        if (!w || w->isWindow() || !w->isVisible())
+        if (!w || w->isWindow() || (w->isHidden() && !pages))
             continue;
+        const bool showing = shown && !w->isHidden();
         if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s)) {
             const QString key = w->window()->objectName() + u'/' + w->objectName();
-            if (!seen->contains(key)) {
+            if (showing && !seen->contains(key)) {
                 seen->insert(key);
                 out << u"  look "_s + w->objectName() + u": "_s + look(w);
             }
             describe(w, out, u"  "_s, more);
         }
         if (!qobject_cast<QTableWidget *>(w))
-            walk(w, out, seen, more);
+            walk(w, out, seen, more, showing);
     }
 }
 
