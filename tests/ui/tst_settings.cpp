@@ -80,23 +80,19 @@ private slots:
     {
         program().store().execute(u" UPDATE OPTIONS SET REVEAL_ANSWERS = 'FALSE', REQUIRE_ECHO = 'true' "_s);
         frmOptions *w = openOptions();
-        QVERIFY(w->chkRevealAnswers->isChecked() && w->chkForceEcho->isChecked()); // typing needs revealing
-
+        Transcript t(u"restoreDefaults"_s);
+        t.snap(u"typing the answer needs revealing it"_s);
         w->txtTempMessages->setCurrentText(u"None"_s);
         w->chkPlayRight->setChecked(false);
-        const QString question = u"Are you sure you want to restore all defaults?"_s;
-        MsgBoxScript::expect(MsgAnswer::No, question);
+        w->chkSkipIndividualTestSetup->setChecked(true);
+        MsgBoxScript::expect(MsgAnswer::No);
         QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
-        QCOMPARE(w->txtTempMessages->currentText(), u"None"_s);
-        MsgBoxScript::expect(MsgAnswer::Yes, question);
+        t.snap(u"No: nothing restored"_s);
+        MsgBoxScript::expect(MsgAnswer::Yes);
         program().store().execute(u" UPDATE OPTIONS SET TEST_DAY = 'Sundays', MESSAGE_TIME = 0 "_s);
         QTest::mouseClick(w->cmdRestoreDefaults, Qt::LeftButton);
-        // Written at once, before any Save, and shown.
-        QCOMPARE(storedOption("TEST_DAY"), u"Fridays"_s);
-        QCOMPARE(storedOption("MESSAGE_TIME"), u"6"_s);
-        QCOMPARE(w->txtTempMessages->currentText(), u"3 Seconds"_s);
-        QVERIFY(w->chkPlayRight->isChecked());
-        QVERIFY(w->isVisible());
+        t.snap(u"Yes: the defaults shown and stored at once, before any Save"_s, &program().store());
+        VERIFY_TRANSCRIPT(t);
     }
 
     void options_testButtonUsesChosenTimeThenRestores()
