@@ -127,39 +127,32 @@ private slots:
             w->show();
             return w;
         };
-        auto loaded = [] { return isLoaded(u"frmRevealAnswer"_s); };
-
+        Transcript t(u"revealWindow"_s);
         frmRevealAnswer *w = open(u"  ship "_s, false, false);
-        QCOMPARE(w->lblWord->text(), u"ship"_s);
-        QVERIFY(w->lblWord->font().bold()); // the answer stands out
-        QVERIFY(!w->txtEcho->isVisible() && !w->lblTypeIt->isVisible());
+        t.snap(u"ship, nothing to type"_s);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        QVERIFY(!loaded());
-
         w = open(u"Paris"_s, true, true, true);
+        t.snap(u"OK closed it; Paris to type"_s);
         w->txtEcho->setText(u" paris "_s);
-        MsgBoxScript::expect(MsgAnswer::OK, u"This word is case sensitive.\nPlease tray again."_s);
+        MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        QCOMPARE(w->txtEcho->text(), u"paris"_s);
+        t.snap(u"paris: only the capital is wrong"_s);
         w->txtEcho->clear();
         QTest::mouseClick(w->cmdOK, Qt::LeftButton); // empty: simply wrong for a case-sensitive word
         w->txtEcho->setText(u"Pari"_s);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        QVERIFY(w->txtEcho->text().isEmpty());
-        QVERIFY(loaded());
+        t.snap(u"empty, then Pari: wrong, and cleared"_s);
         w->txtEcho->setText(u"Paris"_s);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        QVERIFY(!loaded());
-
         w = open(u"ship"_s, false);
-        MsgBoxScript::expect(MsgAnswer::OK, u"You must type the word correctly before moving on"_s);
+        MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        QVERIFY(loaded());
+        t.snap(u"Paris closed it; ship not typed yet"_s);
         w->txtEcho->setText(u"SHIP"_s);
         QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        QVERIFY(!loaded());
-        QCOMPARE(number(*m_store, u"SELECT COUNT(*) FROM WORD_ATTEMPTS"_s), 0);
+        t.snap(u"SHIP closed it; nothing stored"_s, m_store.get());
         QVERIFY(m_played.isEmpty());
+        VERIFY_TRANSCRIPT(t);
     }
 
     void testSetup_defaultsCouplingAndSetAsDefault()
