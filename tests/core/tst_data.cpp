@@ -47,6 +47,10 @@ private slots:
             QVERIFY(!StoreDates::parseNumericDate(u"31/31/2026"_s, locale).isValid());
             QVERIFY(!StoreDates::parseNumericDate(u"7/4/126"_s, locale).isValid());
         }
+        // A stored time is read only in the form the program writes: one odd character and it is none.
+        for (const QString &odd : {u"2026x07-04 10:00:00"_s, u"2026-07x04 10:00:00"_s, u"2026-07-04x10:00:00"_s,
+                 u"2026-07-04 10x00:00"_s, u"2026-07-04 10:00x00"_s, u"2026-07-04 10:00:00x"_s})
+            QVERIFY2(StoreDates::toDateTime(odd).time() != QTime(10, 0), qPrintable(odd));
     }
 
     void open_createsMissingDatabase()
