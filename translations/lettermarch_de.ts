@@ -2756,10 +2756,10 @@ Wählen Sie die Kopie, zu der Sie zurückkehren möchten:</translation>
     <message>
         <source>Go back to the copy taken %1?
 
-It holds %2 word lists and %3 tests. Your lists as they are now are kept as one more backup first.</source>
+Word lists in it: %2; tests: %3. Your lists as they are now are kept as one more backup first.</source>
         <translation>Zur Kopie vom %1 zurückkehren?
 
-Sie enthält %2 Wortlisten und %3 Tests. Ihre Listen werden vorher in ihrem jetzigen Stand als weitere Sicherung aufbewahrt.</translation>
+Wortlisten darin: %2; Tests: %3. Ihre Listen werden vorher in ihrem jetzigen Stand als weitere Sicherung aufbewahrt.</translation>
     </message>
     <message>
         <source>

@@ -2755,10 +2755,10 @@ Elija la copia a la que quiere volver:</translation>
     <message>
         <source>Go back to the copy taken %1?
 
-It holds %2 word lists and %3 tests. Your lists as they are now are kept as one more backup first.</source>
+Word lists in it: %2; tests: %3. Your lists as they are now are kept as one more backup first.</source>
         <translation>¿Volver a la copia del %1?
 
-Contiene %2 listas de palabras y %3 pruebas. Antes, sus listas actuales se guardan como una copia de seguridad más.</translation>
+Listas de palabras: %2; pruebas: %3. Antes, sus listas actuales se guardan como una copia de seguridad más.</translation>
     </message>
     <message>
         <source>

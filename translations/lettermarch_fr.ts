@@ -2756,10 +2756,10 @@ Choisissez la copie à laquelle revenir :</translation>
     <message>
         <source>Go back to the copy taken %1?
 
-It holds %2 word lists and %3 tests. Your lists as they are now are kept as one more backup first.</source>
+Word lists in it: %2; tests: %3. Your lists as they are now are kept as one more backup first.</source>
         <translation>Revenir à la copie du %1 ?
 
-Elle contient %2 listes de mots et %3 tests. Vos listes actuelles sont d&apos;abord gardées dans une sauvegarde de plus.</translation>
+Listes de mots : %2 ; tests : %3. Vos listes actuelles sont d&apos;abord gardées dans une sauvegarde de plus.</translation>
     </message>
     <message>
         <source>

@@ -108,7 +108,7 @@ void frmRestoreBackup::Restore()
         MsgBox(tr("This copy cannot be read, so it cannot be restored."), MsgButtons::OK, this);
         return;
     }
-    if (MsgBox(tr("Go back to the copy taken %1?\n\nIt holds %2 word lists and %3 tests. Your lists as "
+    if (MsgBox(tr("Go back to the copy taken %1?\n\nWord lists in it: %2; tests: %3. Your lists as "
                   "they are now are kept as one more backup first.")
                    .arg(item->text(0), item->text(1), item->text(2)),
             MsgButtons::YesNo, this)
