@@ -314,6 +314,10 @@ void Transcript::snap(const QString &step, Store *store)
             m_lines << table + u": "_s + values.join(u'|');
         }
     }
+    // The recordings beside the database, by name and size.
+    const QDir wavs(QFileInfo(store->filePath()).dir().filePath(u"Wavs"_s));
+    for (const QFileInfo &file : wavs.entryInfoList(QDir::Files | QDir::System, QDir::Name))
+        m_lines << u"Wavs: %1 %2"_s.arg(file.fileName()).arg(file.size());
 }
 
 bool Transcript::matches()
