@@ -203,48 +203,41 @@ private slots:
         for (const char *w : {"cat", "dog", "pig"})
             writeRecording(QString::fromLatin1(w));
         frmEditList *list = openList(listId);
-
-        QStringList titles;
+        Transcript t(u"recordingFollowsTheWord"_s);
         auto edit = [&](int row, const QString &newText) {
             list->MSFlexGrid1->setRow(row);
             QTest::mouseClick(list->cmdEditWord, Qt::LeftButton);
             auto *word = forms().findAs<frmEditWord>();
-            titles << word->windowTitle() + (word->cmdPlay->isEnabled() ? u" (play)"_s : QString());
+            t.snap(u"editing row %1"_s.arg(row));
             word->txtWord->setText(newText);
             return word;
         };
 
-        // cat becomes bat: the recording moves with it.
+        // cat becomes bat: the recording moves with it; an existing word closes after saving.
         frmEditWord *word = edit(1, u"bat"_s);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QVERIFY(!isLoaded(u"frmEditWord"_s)); // an existing word closes after saving
-        QVERIFY(!hasRecording(u"cat"_s) && hasRecording(u"bat"_s));
-        QCOMPARE(list->MSFlexGrid1->TextMatrix(1, 0), u"bat"_s);
+        t.snap(u"cat renamed bat"_s, &db);
 
         // Only the case changes: the file stays where it is.
         word = edit(2, u"Dog"_s);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QVERIFY(hasRecording(u"DOG"_s));
-        QCOMPARE(GetWordText(db, 2), u"Dog"_s);
+        t.snap(u"dog renamed Dog"_s, &db);
 
         // Renamed and recorded anew: the new sound under the new name, the old file left in place.
         word = edit(3, u"hog"_s);
         QTest::mouseClick(word->cmdRecord, Qt::LeftButton);
-        QVERIFY(!word->cmdPlay->isEnabled()); // nothing to play while recording
+        t.snap(u"recording: nothing to play meanwhile"_s);
         QTest::mouseClick(word->cmdStop, Qt::LeftButton);
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QVERIFY(hasRecording(u"pig"_s) && hasRecording(u"hog"_s));
-        QCOMPARE(QFileInfo(RecordingPath(wavs(), u"hog"_s)).size(), 44 + 1102);
+        t.snap(u"pig renamed hog with a new recording"_s, &db);
 
         // Delete then Save keeps the stored recording: no new recording was made.
         word = edit(3, u"hog"_s);
         QTest::mouseClick(word->cmdDeleteWav, Qt::LeftButton);
         QVERIFY(!QFile::exists(word->TempWavPath()));
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-        QVERIFY(hasRecording(u"hog"_s));
-        QCOMPARE(titles,
-            QStringList({u"Edit Word cat (play)"_s, u"Edit Word dog (play)"_s, u"Edit Word pig (play)"_s,
-                u"Edit Word hog (play)"_s}));
+        t.snap(u"hog's recording deleted, then saved"_s, &db);
+        VERIFY_TRANSCRIPT(t);
     }
 
     void wordEditor_unsafeAndForeignWordsStayInsideWavs()
