@@ -135,6 +135,7 @@ private slots:
         program().devices().setVoice(std::make_unique<FakeVoice>(&m_said, u"No computer voice is installed."_s));
         program().globals.gVoice = {true, {}, 0};
         auto *main = forms().findAs<frmLists>();
+        Transcript t(u"voiceCannotSpeak"_s);
         for (int round = 0; round < 4; ++round) {
             if (round == 2) {
                 program().devices().setVoice(std::make_unique<FakeVoice>(&m_said));
@@ -145,17 +146,14 @@ private slots:
             QTest::mouseClick(main->cmdTest, Qt::LeftButton);
             auto *test = forms().findAs<frmTest>();
             QVERIFY(test);
-            QVERIFY(test->cmdReadDefinition->isVisibleTo(test) && !test->cmdReadDefinition->isEnabled());
-            QVERIFY(test->cmdReadSentence->toolTip().startsWith(
-                round < 2 ? u"No computer voice is installed."_s : u"The computer voice cannot speak Deutsch on"_s));
             test->txtWord->setText(u"apple"_s);
             QTest::keyClick(test->txtWord, Qt::Key_Return);
-            QVERIFY(!test->cmdPronounce->isEnabled()); // bench: no recording, no voice
+            t.snap(u"test %1, apple answered: bench has no recording, and no voice speaks it"_s.arg(round + 1));
             forms().unload(test);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        QCOMPARE(MsgBoxScript::shown().size(), 2);
         QVERIFY(m_said.isEmpty());
+        VERIFY_TRANSCRIPT(t);
     }
 
     void programEnd_letsAWordBeingSaidFinish()
