@@ -123,14 +123,18 @@ bool describeChart(QWidget *w, const QString &name, QStringList &out)
         for (int i = 0; line && i < line->count(); ++i)
             points << u"%1,%2"_s.arg(line->at(i).x()).arg(line->at(i).y())
                     + (line->isPointSelected(i) ? u"*"_s : QString());
-        out << name + series->name() + u": "_s + points.join(u' ');
+        const QString marks = line && line->pointsVisible()
+            ? u" (points of %1 px, chosen %2)"_s.arg(line->markerSize()).arg(line->selectedColor().name())
+            : QString();
+        out << name + series->name() + marks + u": "_s + points.join(u' ');
     }
     for (QAbstractAxis *axis : view->chart()->axes()) {
         if (auto *value = qobject_cast<QValueAxis *>(axis))
             out << name
-                    + u"axis %1: %2..%3%4"_s.arg(value->titleText())
+                    + u"axis %1: %2..%3 as \"%4\"%5%6"_s.arg(value->titleText())
                           .arg(value->min())
                           .arg(value->max())
+                          .arg(value->labelFormat(), value->isGridLineVisible() ? u" lined"_s : QString())
                           .arg(value->tickType() == QValueAxis::TicksDynamic
                                   ? u" a tick every %1"_s.arg(value->tickInterval())
                                   : QString());
