@@ -77,10 +77,7 @@ QByteArray write(const QString &title, const QList<WordEntry> &words, const QStr
     lesson(title, [](const WordEntry &) { return true; });
     if (std::any_of(words.begin(), words.end(), [](const WordEntry &w) { return w.caseSensitive; }))
         lesson(CaseLesson, [](const WordEntry &w) { return w.caseSensitive; });
-    x.writeEndElement();
-
-    x.writeEndElement();
-    x.writeEndDocument();
+    x.writeEndDocument(); // closes the lessons and the root
     return out;
 }
 
