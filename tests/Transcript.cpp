@@ -269,8 +269,10 @@ void Transcript::snap(const QString &step, Store *store)
             m_seen.insert(w->objectName());
             const QString owner
                 = w->parentWidget() ? u" over "_s + w->parentWidget()->window()->objectName() : QString();
-            m_lines << u"  look: %1x%2%3%4%5"_s.arg(w->width())
+            m_lines << u"  look: %1x%2 at %3,%4%5%6%7"_s.arg(w->width())
                            .arg(w->height())
+                           .arg(w->x())
+                           .arg(w->y())
                            .arg(w->isModal() ? u" modal"_s : QString(),
                                w->minimumSize() == w->maximumSize() ? u" fixed"_s : QString(), owner);
         }
