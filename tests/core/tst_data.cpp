@@ -45,7 +45,8 @@ private slots:
             QCOMPARE(StoreDates::parseNumericDate(QString::fromLatin1(shown), locale), july4);
             QCOMPARE(StoreDates::parseNumericDate(QString::fromLatin1(typed), locale), july4);
             QVERIFY(!StoreDates::parseNumericDate(u"31/31/2026"_s, locale).isValid());
-            QVERIFY(!StoreDates::parseNumericDate(u"7/4/126"_s, locale).isValid());
+            QVERIFY(!StoreDates::parseNumericDate(u"7/4/126"_s, locale).isValid()
+                && !StoreDates::parseNumericDate(u"6/7/4"_s, locale).isValid());
         }
         // A stored time is read only in the form the program writes: one odd character and it is none.
         for (const QString &odd : {u"2026x07-04 10:00:00"_s, u"2026-07x04 10:00:00"_s, u"2026-07-04x10:00:00"_s,
