@@ -18,9 +18,6 @@
 
 #include <QtWidgets>
 
-#include <functional>
-#include <memory>
-
 // Scripted answers for the program's message boxes: a test queues the
 // answers to come and reads back every text shown. A message that no test
 // expected fails the running test with its text instead of blocking.
@@ -145,11 +142,7 @@ void click(QCheckBox *box);
 // A column of the stored settings row of the running program.
 QString storedOption(const char *column);
 
-// Base of the test classes that work on one fresh program folder a test: its
-// database open as m_store, the recordings folder and sound paths set, a
-// fake player noting what was played, and the clock standing at `now`.
-// Base of the window tests: before the first test the message boxes are
-// scripted.
+// Base of the window tests: before the first test the message boxes are scripted.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -158,6 +151,9 @@ protected slots:
     void initTestCase();
 };
 
+// Base of the tests that work on one fresh program folder a test: its database
+// open as m_store, the recordings folder and sound paths set, a fake player
+// noting what was played, and the clock standing at `now`.
 class FolderTest : public WindowTest
 {
 protected:

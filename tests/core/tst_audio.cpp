@@ -27,11 +27,9 @@ PcmSound tone(double seconds)
     s.bitsPerSample = 16;
     const int frames = int(seconds * s.sampleRate);
     s.data.resize(frames * 4);
-    for (int i = 0; i < frames; ++i) {
-        const auto v = qint16(std::lround(16000 * std::sin(2 * 3.14159265 * 440 * i / s.sampleRate)));
-        qToLittleEndian(v, s.data.data() + 4 * i);
-        qToLittleEndian(v, s.data.data() + 4 * i + 2);
-    }
+    for (int i = 0; i < 2 * frames; ++i) // both channels alike
+        qToLittleEndian(qint16(std::lround(16000 * std::sin(2 * 3.14159265 * 440 * (i / 2) / s.sampleRate))),
+            s.data.data() + 2 * i);
     return s;
 }
 
