@@ -56,9 +56,8 @@ Result Copy(Store &from, qint32 listId, const QString &fromWavs, Store &to, cons
         rows.append({w, QString(), QString()});
     const QList<qint32> ids = WordImport::AddNewList(
         to, dates.weekStart, dates.weekEnd, dates.testDate, created, rows, ListNames::of(from, listId));
-    result.listId = ids.value(0);
-    if (result.listId > 0)
-        ListLanguage::set(to, result.listId, ListLanguage::of(from, listId));
+    result.listId = ids.value(0); // always there: the new list comes first
+    ListLanguage::set(to, result.listId, ListLanguage::of(from, listId));
     return result;
 }
 
