@@ -40,7 +40,7 @@ QList<QStringList> parse(const QString &text, QString *problem, qsizetype maxRec
                 record << value;
                 records << record;
                 // Enough to know the file is too long: the rest is not read.
-                if (maxRecords >= 0 && records.size() > maxRecords)
+                if (records.size() > maxRecords)
                     return records;
             }
             record.clear();
@@ -105,7 +105,7 @@ ReadResult read(const QString &text, qsizetype maxWords)
 {
     ReadResult result;
     // The header and one word more than the most that may be read.
-    QList<QStringList> records = parse(text, &result.problem, maxWords < 0 ? -1 : maxWords + 1);
+    QList<QStringList> records = parse(text, &result.problem, maxWords + 1);
     if (!result.problem.isEmpty())
         return result;
     // Which column holds what: from the header, or in the usual order.

@@ -11,7 +11,7 @@ namespace Csv {
 // The records of the text; any of CRLF, LF or CR ends a record. Sets
 // `problem` (and returns what was read so far) when a quoted field never ends.
 // With `maxRecords`, stops once more than that many are read.
-QList<QStringList> parse(const QString &text, QString *problem, qsizetype maxRecords = -1);
+QList<QStringList> parse(const QString &text, QString *problem, qsizetype maxRecords = NoLimit);
 QString field(const QString &value);
 
 // A text cell as written: one a spreadsheet would run as a formula (it begins
@@ -25,7 +25,7 @@ QString readCell(const QString &cell);
 QString write(const QList<WordEntry> &words);
 // Reads a word list: with that header (in any order, other columns
 // ignored), or without one as word[,definition[,sentence[,case_sensitive]]].
-// With `maxWords`, reading stops once more words than that are read.
-ReadResult read(const QString &text, qsizetype maxWords = -1);
+// Reading stops once more than `maxWords` words are read.
+ReadResult read(const QString &text, qsizetype maxWords);
 
 } // namespace Csv

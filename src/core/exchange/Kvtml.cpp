@@ -151,7 +151,7 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
         } else if (name == QLatin1String("entry")) {
             entryId = x.attributes().value(QStringLiteral("id")).toString();
             // Enough to know the file is too long: the rest is not read.
-            if (maxWords >= 0 && order.size() > maxWords)
+            if (order.size() > maxWords)
                 break;
             order << entryId;
             entries.insert(entryId, {});

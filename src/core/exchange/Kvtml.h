@@ -19,6 +19,6 @@ inline const QString CaseLesson = QStringLiteral("Must be typed in the right cas
 QByteArray write(const QString &title, const QList<WordEntry> &words, const QString &language);
 // Relative sound paths are resolved against `folder`.
 // With `maxWords`, reading stops once more words than that are read.
-ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWords = -1);
+ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWords = NoLimit);
 
 } // namespace Kvtml

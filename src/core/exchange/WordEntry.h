@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
+
 // A word as it travels between Lettermarch and other programs: pasted,
 // imported or exported. `recording` is the path of a wave file that goes
 // with it (exports with recordings, and imports of them), or empty.
@@ -39,3 +41,6 @@ struct ReadResult
     // The language code it gives its words (a vocabulary file's), or empty.
     QString language;
 };
+
+// A reader's limit of words when there is none.
+constexpr qsizetype NoLimit = std::numeric_limits<qsizetype>::max();
