@@ -212,9 +212,11 @@ private slots:
         const TestOptionsRecord options;
         FakeView view;
         TestSession practice(surroundings(s), view, options, sessionFiles());
-        practice.Start(p.c, {p.fig});
-        practice.Submit(u"fig"_s);
-        QCOMPARE(ChosenWords::of(s, practice.TestID()), QList<qint32> {p.fig});
+        practice.Start(p.c, {p.ash, p.fig});
+        s.execute(u"DELETE FROM WORDS WHERE WORD_ID = %1"_s.arg(p.fig)); // gone before its turn: the test ends
+        practice.Submit(u"ash"_s);
+        QCOMPARE(view.log.last(), u"ended"_s);
+        QCOMPARE(ChosenWords::of(s, practice.TestID()), (QList<qint32> {p.ash, p.fig}));
         // A voice table without its rate: the voice as set, the rate as usual.
         s.execute(u"CREATE TABLE VOICE_OPTIONS (USE_VOICE TEXT)"_s);
         s.execute(u"INSERT INTO VOICE_OPTIONS VALUES ('TRUE')"_s);
