@@ -100,6 +100,7 @@ frmTest::frmTest(Program &program)
     frameBottom->setGeometry(twips(120, 3720, 6375, 1815));
     cmdPronounce = button(frameBottom, "cmdPronounce", tr("Pronounce"), tr("Pronounce the current word"));
     cmdPronounce->setGeometry(twips(1920, 240, 2175, 375));
+    cmdPronounce->setFocusPolicy(Qt::TabFocus); // clicked, it leaves the focus in the answer box
     txtWord = named<QLineEdit>(frameBottom, "txtWord");
     txtWord->setGeometry(twips(840, 840, 5055, 285));
     lblWord = label(frameBottom, "lblWord", tr("Word"), txtWord);
