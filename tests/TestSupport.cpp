@@ -161,6 +161,7 @@ void endTest()
     endProgram();
     current().reset();
     MsgBoxScript::verifyAllUsedAndClear();
+    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // every store closed its connection
 }
 
 QWidget *window(const QString &name)
@@ -268,8 +269,8 @@ void FolderTest::setUpFolder(const QDateTime &now)
 
 void FolderTest::tearDownFolder()
 {
-    endTest();
     m_store.reset();
+    endTest();
     delete m_folder;
     m_folder = nullptr;
 }
