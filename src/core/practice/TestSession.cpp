@@ -202,8 +202,6 @@ void TestSession::storeAttempt(const QString &answer, const QString &result)
 // program holds the file.
 bool TestSession::writePending()
 {
-    if (m_pending.isEmpty())
-        return true;
     try {
         Store::Transaction transaction(m_store);
         for (const PendingAttempt &a : std::as_const(m_pending))
