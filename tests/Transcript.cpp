@@ -40,13 +40,10 @@ void menus(QWidget *window, QStringList &out)
         for (QAction *a : menu->menu()->actions()) {
             if (!a->isVisible())
                 continue;
-            if (a->isSeparator()) {
-                items << u"-"_s;
-                continue;
-            }
             const QString keys = a->shortcut().toString(QKeySequence::PortableText);
-            items << a->text() + (keys.isEmpty() ? QString() : u" ["_s + keys + u"]"_s)
-                    + (a->isEnabled() ? QString() : u" (off)"_s);
+            items << (a->isSeparator() ? u"-"_s
+                                       : a->text() + (keys.isEmpty() ? QString() : u" ["_s + keys + u"]"_s)
+                        + (a->isEnabled() ? QString() : u" (off)"_s));
         }
         out << u"  menu "_s + menu->text() + u": "_s + items.join(u" | "_s);
     }
