@@ -167,11 +167,10 @@ private slots:
         for (int shift = 0; shift < 3; ++shift)
             QVERIFY(!RecordingFileName(QString(200 + shift, u'a') + QString(40, u'/'))
                          .contains(QRegularExpression(u"%.?~"_s)));
-        const ProgramFolder folder; // a recording moved or copied onto its own name stays
-        const QString cat = folder.file(u"CAT.wav"_s);
+        const ProgramFolder dir; // a recording moved or copied onto its own name stays
+        const QString cat = dir.file(u"CAT.wav"_s);
         writeFile(cat, "RIFF");
-        QVERIFY(
-            !MoveRecording(folder.path(), u"cat"_s, u"Cat"_s) && PutRecording(cat, cat) && fileBytes(cat) == "RIFF");
+        QVERIFY(!MoveRecording(dir.path(), u"cat"_s, u"Cat"_s) && PutRecording(cat, cat) && fileBytes(cat) == "RIFF");
     }
 };
 

@@ -442,6 +442,7 @@ private slots:
         session.Start(list);
         for (const QString &typed : {u"becuase"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
             session.Submit(typed);
+        session.Quit(); // too late: the ended test is kept
         paper(Printouts::TestResults(s, session.TestID()));
         // A folder that cannot be written to is a message, not a crash.
         QVERIFY(!Printing::savePdf(print->html(), u"/nonexistent/x.pdf"_s).isEmpty());
