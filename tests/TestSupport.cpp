@@ -19,9 +19,13 @@ struct Expected
 };
 QList<Expected> expectedAnswers;
 QStringList shownTexts;
-} // namespace
 
-namespace {
+std::unique_ptr<Shell> &current()
+{
+    static std::unique_ptr<Shell> s;
+    return s;
+}
+
 // A modal window that nothing in the test answers would block the run for
 // good; after ten seconds it fails the test and is closed.
 void watchModalWindows()
@@ -89,14 +93,6 @@ void verifyAllUsedAndClear()
 }
 
 } // namespace MsgBoxScript
-
-namespace {
-std::unique_ptr<Shell> &current()
-{
-    static std::unique_ptr<Shell> s;
-    return s;
-}
-} // namespace
 
 Program &newProgram(const QString &folder)
 {

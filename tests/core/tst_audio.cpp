@@ -84,6 +84,7 @@ private slots:
         // A sound cut inside a frame keeps whole frames; either name wrong is no wave.
         const QByteArray stereoBytes = WaveFile::encode(stereo);
         QCOMPARE(WaveFile::decode(stereoBytes.left(44 + 1003))->data, stereo.data.left(1000));
+        QCOMPARE(WaveFile::decode(stereoBytes.left(44)).value_or(stereo).data, QByteArray()); // no sound at all
         QVERIFY(!WaveFile::decode(QByteArray(stereoBytes).replace(0, 4, "RIFX")));
         QVERIFY(!WaveFile::decode(QByteArray(stereoBytes).replace(8, 4, "AVI ")));
         // Formats a recording is never in are refused, each limit on its own.

@@ -171,6 +171,8 @@ private slots:
         const QString cat = dir.file(u"CAT.wav"_s);
         writeFile(cat, "RIFF");
         QVERIFY(!MoveRecording(dir.path(), u"cat"_s, u"Cat"_s) && PutRecording(cat, cat) && fileBytes(cat) == "RIFF");
+        writeFile(dir.file(u"DOG.wav.new"_s), "left by a crash");
+        QVERIFY(PutRecording(cat, dir.file(u"DOG.wav"_s)) && fileBytes(dir.file(u"DOG.wav"_s)) == "RIFF");
     }
 };
 

@@ -442,7 +442,11 @@ private slots:
         QVERIFY(RecordingProblem(apple).isEmpty());
         QCOMPARE(WaveFile::read(apple)->frames(), sound.frames());
         session.Pronounce();
-        QCOMPARE(m_played, QStringList {u"APPLE.wav"_s});
+        options.Pronounce = false; // then a wrong answer does not say the word again either
+        TestSession quiet(surroundings(*m_store), view, options, sessionFiles());
+        quiet.Start(1);
+        quiet.Submit(u"x"_s);
+        QCOMPARE(m_played, QStringList({u"APPLE.wav"_s, u"Sound_Incorrect.wav"_s}));
 
         // So does a file of exactly the size limit, short enough in time.
         sound = PcmSound {48000, 2, 16, false, QByteArray(4, '\0')};
