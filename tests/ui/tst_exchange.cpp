@@ -234,7 +234,9 @@ private slots:
         writeFile(m_folder->file(u"utf8.csv"_s),
             "\xEF\xBB\xBF"
             "cat,a pet\n");
-        for (const QString &name : {u"utf16.csv"_s, u"utf8.csv"_s})
+        writeFile(m_folder->file(u"list.xml"_s),
+            Kvtml::write(u"t"_s, {{u"cat"_s, {}, {}, false, {}}}, {})); // a vocabulary file too
+        for (const QString &name : {u"utf16.csv"_s, u"utf8.csv"_s, u"list.xml"_s})
             QCOMPARE(WordImport::ReadFile(m_folder->file(name)).words.value(0).word, u"cat"_s);
     }
 
