@@ -292,8 +292,7 @@ private slots:
         main->mnuExportList->trigger();
         QCOMPARE(fileBytes(answer + u".csv"_s), QByteArray("kept"));
 
-        // With its recordings: a folder named for the list, its vocabulary file
-        // pointing at the copies.
+        // With its recordings: a folder named for the list, its file naming the copies.
         const QByteArray oldSound = WaveFile::encode(PcmSound {11025, 1, 8, false, QByteArray(300, 'o')});
         const QByteArray newSound = WaveFile::encode(PcmSound {11025, 1, 8, false, QByteArray(300, 'n')});
         writeFile(RecordingPath(program().globals.gWavPath, u"Wednesday"_s), oldSound);

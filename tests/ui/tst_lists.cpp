@@ -30,7 +30,7 @@ public:
 
 QString wavs()
 {
-    return program().globals.gWavPath;
+    return QDir(program().globals.gProgramDir).filePath(u"Wavs"_s);
 }
 
 bool hasRecording(const QString &word)

@@ -51,7 +51,6 @@ void Program::moveTo(const QString &dataDir)
     globals = Globals {};
     globals.gProgramDir = QDir::cleanPath(dataDir);
     globals.gSoundsDir = sounds;
-    setPaths();
 }
 
 bool Program::openStore(QString *problem)

@@ -71,7 +71,8 @@ public:
 
     // Ends the program on its folder (see end()) and makes it a program on
     // `dataDir`, as new but for its devices, clock and random numbers; the
-    // sounds stay where they were. Nothing is opened yet.
+    // sounds stay where they were. Nothing is opened yet; the paths come
+    // with openStore().
     void moveTo(const QString &dataDir);
 
     // Opens Lettermarch.mdb and sets the paths beside it; creates Wavs when
