@@ -37,7 +37,6 @@ public:
         : m_played(played)
     { }
     void play(const QString &path) override;
-    bool isPlaying() const override { return false; }
 
 private:
     QStringList *m_played;

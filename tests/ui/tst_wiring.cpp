@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "Transcript.h"
 #include "core/app/Family.h"
+#include "core/settings/MessageTimes.h"
 #include "ui/kernel/Language.h"
 #include "ui/lists/frmPasteWords.h"
 #include "ui/lists/frmPrintList.h"
@@ -323,6 +324,7 @@ private slots:
             found << texts(w);
         auto *test = forms().get<frmTest>();
         test->Start(1, {}, program().globals.TestOptions);
+        QCOMPARE(MessageTimes::GetTimeFromCombo(MessageTimes::SetTimeCombo(9999)), 9999); // read back as shown
         MsgBoxScript::expect(MsgAnswer::Yes); // leaving a test half done
         test->close();
         QStringList left;

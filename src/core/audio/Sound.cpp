@@ -21,7 +21,6 @@ class SilentPlayer : public Player
 {
 public:
     void play(const QString &) override { }
-    bool isPlaying() const override { return false; }
 };
 
 class NoVoice : public Voice

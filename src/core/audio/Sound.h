@@ -25,7 +25,8 @@ public:
     virtual ~Player() = default;
     // Starts playing and returns at once.
     virtual void play(const QString &path) = 0;
-    virtual bool isPlaying() const = 0;
+    // A player that never sounds is never playing.
+    virtual bool isPlaying() const { return false; }
 };
 
 class Voice;
