@@ -131,10 +131,10 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
                         .arg(describeSqlError(store->database().lastError())));
 
     // The whole file is checked whenever it has changed since a copy of the
-    // program last closed it sound.
+    // program last closed it sound (a new, empty one costs nothing).
     QFile note(checkedPath(path));
     const bool unchanged = note.open(QIODevice::ReadOnly) && note.read(256) == fingerprint(path);
-    const QString why = Schema::prepare(store->database(), existed, existed && !unchanged);
+    const QString why = Schema::prepare(store->database(), existed, !unchanged);
     store->m_sound = why.isEmpty();
     if (!why.isEmpty()) {
         store.reset();
