@@ -133,6 +133,15 @@ private slots:
         writeFile(journal.dbPath(), valid);
         writeFile(journal.dbPath() + u"-journal"_s, {});
         QVERIFY(Store::open(journal.path(), nullptr));
+        // Nor beside a page count an older engine left stale (its two change
+        // counters differ); a note that cannot be written leaves no part behind.
+        ProgramFolder old;
+        QByteArray stale = valid;
+        stale[28] = '\x7f';
+        stale[95] = char(stale.at(95) ^ 1);
+        writeFile(old.dbPath(), stale);
+        QVERIFY(QDir(old.path()).mkdir(u"Lettermarch.checked"_s) && Store::open(old.path(), nullptr));
+        QVERIFY(!QFile::exists(old.file(u"Lettermarch.checked.part"_s)));
 
         // A database of another shape: same message, file untouched.
         ProgramFolder other;

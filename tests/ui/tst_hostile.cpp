@@ -192,8 +192,7 @@ private slots:
         writeFile(lockPath,
             QByteArray::number(qint64(getpid())) + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8()
                 + "\n/some/other/folder\n");
-        QVERIFY(startProgram(m_folder->path()));
-        QVERIFY(MsgBoxScript::shown().isEmpty());
+        QVERIFY(startProgram(m_folder->path()) && MsgBoxScript::shown().isEmpty());
         endProgram();
 
         // A copy that really runs on this folder holds it: "already open".
@@ -310,8 +309,7 @@ private slots:
         bool ended = false;
         forms().setOnEmpty([&] { ended = true; });
         MsgBoxScript::expect(MsgAnswer::OK);
-        QVERIFY(!startProgram(m_folder->path()));
-        QVERIFY(MsgBoxScript::shown().value(0).contains(u"The file is damaged"_s));
+        QVERIFY(!startProgram(m_folder->path()) && MsgBoxScript::shown().value(0).contains(u"The file is damaged"_s));
         QVERIFY(MsgBoxScript::shown().value(0).contains(QDir::toNativeSeparators(m_folder->dbPath())));
         QVERIFY(ended); // the program ends
         QCOMPARE(fileBytes(m_folder->dbPath()), damaged);
@@ -426,8 +424,7 @@ private slots:
         PcmSound sound;
         sound.data = QByteArray(qsizetype(WaveFile::MaxSeconds + 1) * WaveFile::RecordingRate, '\x80');
         QVERIFY(WaveFile::write(apple, sound));
-        QVERIFY(RecordingProblem(apple).contains(u"too long"_s));
-        QVERIFY(!WaveFile::read(apple));
+        QVERIFY(RecordingProblem(apple).contains(u"too long"_s) && !WaveFile::read(apple));
         TestOptionsRecord options;
         FakeView view;
         TestSession session(surroundings(*m_store), view, options, sessionFiles());

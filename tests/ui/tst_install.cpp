@@ -105,8 +105,7 @@ private slots:
         const QStringList installed = filesUnder(prefix);
 
         const QString home = root.filePath(u"home"_s);
-        QVERIFY(QDir().mkpath(home));
-        QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
+        QVERIFY(QDir().mkpath(home) && ::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"HOME"_s, home);
         env.remove(u"XDG_DATA_HOME"_s);
@@ -126,8 +125,7 @@ private slots:
         QVERIFY(run(u"setpriv"_s, asUser + QStringList {u"--data-dir"_s, chosen}, env));
         QVERIFY(QFile::exists(chosen + u"/Lettermarch.mdb"_s));
         env.insert(u"QT_QPA_PLATFORM"_s, u"none-such"_s);
-        QVERIFY(run(program, {u"--version"_s}, env));
-        QVERIFY(!run(program, {u"--data-dir"_s}, env));
+        QVERIFY(run(program, {u"--version"_s}, env) && !run(program, {u"--data-dir"_s}, env));
         // A name whose bytes are no UTF-8 is refused, not taken for another folder.
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         QVERIFY(!run(u"sh"_s, {u"-c"_s, u"exec \"$0\" --data-dir \"$1/$(printf 'kid\\377')\""_s, program, home}, env));

@@ -170,8 +170,7 @@ private slots:
         // Something else has taken the name Wavs: the program still starts (a
         // recording would then say it cannot be stored).
         writeFile(folder.file(u"Wavs"_s), {});
-        QVERIFY(startProgram(folder.path()));
-        QVERIFY(QFileInfo(folder.file(u"Wavs"_s)).isFile());
+        QVERIFY(startProgram(folder.path()) && QFileInfo(folder.file(u"Wavs"_s)).isFile());
     }
 };
 

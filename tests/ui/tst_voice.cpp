@@ -71,8 +71,7 @@ private slots:
         auto *options = forms().get<frmOptions>();
         options->Tab1->setCurrentIndex(2);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        QVERIFY(!program().store().hasTable(u"VOICE_OPTIONS"_s));
-        QVERIFY(!program().store().hasTable(u"PROGRAM_LANGUAGE"_s));
+        QVERIFY(!program().store().hasTable(u"VOICE_OPTIONS"_s) && !program().store().hasTable(u"PROGRAM_LANGUAGE"_s));
         // A language chosen is kept in a table of its own, for the next start.
         options = forms().get<frmOptions>();
         options->cmbLanguage->setCurrentIndex(options->cmbLanguage->findData(u"en"_s));
