@@ -63,11 +63,7 @@ Store::Store(const QString &connectionName, const QString &filePath)
 Store::~Store()
 {
     m_prepared.clear();
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (db.isOpen())
-            db.close();
-    }
+    database().close(); // the handle goes before the name
     QSqlDatabase::removeDatabase(m_connectionName);
     const QString checked = checkedPath(m_filePath);
     if (!m_sound) {
