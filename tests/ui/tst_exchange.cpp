@@ -330,8 +330,7 @@ private slots:
         });
         main->mnuImportList->trigger();
         editor = forms().findAs<frmEditList>();
-        QVERIFY(editor && editor->isVisible() && main->isHidden());
-        QVERIFY(editor->ListID() != list);
+        QVERIFY(editor && editor->isVisible() && main->isHidden() && editor->ListID() != list);
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
         QCOMPARE(fileBytes(RecordingPath(program().globals.gWavPath, u"Wednesday"_s)), oldSound);
         // Named after the file's own title; renamed in the list editor.

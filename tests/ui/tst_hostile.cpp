@@ -208,8 +208,7 @@ private slots:
         MsgBoxScript::verifyAllUsedAndClear();
         endProgram();
         other.reset(); // killed: its lock file stays, and no longer counts
-        QVERIFY(QFile::exists(lockPath));
-        QVERIFY(startProgram(m_folder->path()));
+        QVERIFY(QFile::exists(lockPath) && startProgram(m_folder->path()));
     }
 
     void lock_isRemovedWhenTheProgramEndsOnASignal()
@@ -400,8 +399,7 @@ private slots:
         const QString apple = RecordingPath(wavs, u"apple"_s);
         const QString bench = RecordingPath(wavs, u"bench"_s);
         QCOMPARE(mkfifo(QFile::encodeName(apple).constData(), 0644), 0);
-        QVERIFY(QFile::link(u"/dev/zero"_s, bench));
-        QVERIFY(QDir(wavs).mkdir(RecordingFileName(u"cloud"_s)));
+        QVERIFY(QFile::link(u"/dev/zero"_s, bench) && QDir(wavs).mkdir(RecordingFileName(u"cloud"_s)));
         for (const QString &path : {apple, bench, RecordingPath(wavs, u"cloud"_s)}) {
             const auto ignored = [&path] {
                 return !HasRecording(path) && !WaveFile::read(path) && !WaveFile::seconds(path)
@@ -430,8 +428,7 @@ private slots:
         TestSession session(surroundings(*m_store), view, options, sessionFiles());
         session.Start(1);
         QCOMPARE(view.log.value(0), u"word a fruit (sound)"_s);
-        QVERIFY(view.log.value(1).startsWith(u"notice The recording"_s));
-        QVERIFY(m_played.isEmpty());
+        QVERIFY(view.log.value(1).startsWith(u"notice The recording"_s) && m_played.isEmpty());
 
         sound.data.truncate(qsizetype(WaveFile::MaxSeconds) * WaveFile::RecordingRate);
         QVERIFY(WaveFile::write(apple, sound) && RecordingProblem(apple).isEmpty());

@@ -174,8 +174,7 @@ private slots:
         QVERIFY(!program().devices().voice().engineLoaded());
         Voice *voice = &program().devices().voice();
         QVERIFY2(voice->problem().isEmpty(), qPrintable(voice->problem()));
-        QVERIFY(program().devices().voice().engineLoaded());
-        QVERIFY(!voice->voices().isEmpty());
+        QVERIFY(program().devices().voice().engineLoaded() && !voice->voices().isEmpty());
         installQtAudio(program().devices());
         const QString heard = m_folder->file(u"heard.wav"_s);
 

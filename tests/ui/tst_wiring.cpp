@@ -5,6 +5,7 @@
 #include "Transcript.h"
 #include "core/app/Family.h"
 #include "core/settings/MessageTimes.h"
+#include "ui/kernel/Controls.h"
 #include "ui/kernel/Language.h"
 #include "ui/lists/frmPasteWords.h"
 #include "ui/lists/frmPrintList.h"
@@ -286,6 +287,12 @@ private slots:
         forms().findAs<frmEditList>()->close();
         QVERIFY(main->isVisible() && screen.contains(main->frameGeometry()));
         QCOMPARE(main->y(), 40);
+        // A window beside another goes to its left where only that side has room.
+        QWidget owner, beside;
+        owner.setGeometry(screen.right() - 299, 40, 200, 100);
+        beside.resize(240, 100);
+        Controls::placeBeside(&beside, &owner, 60);
+        QCOMPARE(beside.pos(), QPoint(screen.right() - 539, 60));
     }
 
     void controls_laidOutInsideTheirWindowAndApart()

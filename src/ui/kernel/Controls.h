@@ -59,6 +59,21 @@ inline void placeOnScreen(QWidget *window, QPoint topLeft)
     window->move(topLeft);
 }
 
+// Beside `owner`, its top at `y`: on the right, or on the left where only
+// that side has room, so the owner stays in view; on the screen either way.
+inline void placeBeside(QWidget *window, const QWidget *owner, int y)
+{
+    const QRect frame = owner->frameGeometry();
+    int x = frame.right() + 1;
+    if (const QScreen *screen = owner->screen()) {
+        const QRect area = screen->availableGeometry();
+        const int width = window->frameGeometry().width();
+        if (x + width - 1 > area.right() && frame.left() - width >= area.left())
+            x = frame.left() - width;
+    }
+    placeOnScreen(window, {x, y});
+}
+
 // Escape closes the window, as its Close or Cancel button does (dialogs do so
 // by themselves). Keys the focused control leaves alone reach the window.
 class EscapeCloses : public QObject

@@ -228,10 +228,8 @@ void frmTestResults::SelectionChanged()
     if (!details) {
         m_details = details = makeForm<frmTestWordDetails>(m_program);
         details->setParent(this, Qt::Window);
-        // Beside this window, or over its edge where the screen ends there.
-        Controls::placeOnScreen(details,
-            QPoint(frameGeometry().right() + 1,
-                y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + 180 / FlexGrid::TwipsPerPixel));
+        Controls::placeBeside(
+            details, this, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + 180 / FlexGrid::TwipsPerPixel);
     }
     details->LoadWordDetails(m_testId, MSFlexGrid1->TextMatrix(row, ColWord),
         MSFlexGrid1->TextMatrix(row, ColWordId).toInt(), m_moveOnAfter);

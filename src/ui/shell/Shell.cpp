@@ -853,7 +853,7 @@ void Shell::wire(frmPastTests *w)
         } else {
             results = m_forms.get<frmTestResults>();
             results->setParent(w, Qt::Window);
-            Controls::placeOnScreen(results, {w->frameGeometry().right() + 1, w->y()});
+            Controls::placeBeside(results, w, w->y());
             results->setParentForm(frmTestResults::Opener::PastTests);
         }
         results->setTestID(testId);
