@@ -131,7 +131,7 @@ QString fileProblem(const QString &path)
         return QCoreApplication::translate("Schema",
             "The file is damaged: it is shorter than the database it holds says it "
             "should be, so part of it is missing.");
-    if (!info.isWritable() || !QFile(path).open(QIODevice::ReadWrite))
+    if (!QFile(path).open(QIODevice::ReadWrite))
         return QCoreApplication::translate("Schema",
             "The file cannot be changed (it is read-only, or you lack permission to "
             "write it).");
