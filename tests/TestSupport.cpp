@@ -212,10 +212,10 @@ OtherProcess::OtherProcess(const std::function<bool()> &hold)
         pause();
         _exit(0);
     }
+    ::close(ready[1]); // a child that dies unannounced then ends the read
     char ok = 0;
     m_holding = read(ready[0], &ok, 1) == 1 && ok == '1';
     ::close(ready[0]);
-    ::close(ready[1]);
 }
 
 OtherProcess::~OtherProcess()
