@@ -1,5 +1,6 @@
 #include "TestCore.h"
 #include "core/audio/RecordingFiles.h"
+#include "core/data/Backups.h"
 #include "core/data/StoreDates.h"
 #include "core/data/TestSettings.h"
 #include "core/lists/WordStore.h"
@@ -135,7 +136,9 @@ private slots:
         QVERIFY(Store::open(journal.path(), nullptr));
         // Nor beside a page count an older engine left stale (its two change
         // counters differ); a note that cannot be written leaves no part behind.
-        ProgramFolder old;
+        ProgramFolder old; // (a copy damaged inside is not restored)
+        writeFile(old.dbPath(), valid.left(valid.size() - 4096) + QByteArray(4096, '\x7f'));
+        QCOMPARE(Backups::copyProblem(old.dbPath()), u"This copy is damaged, so it cannot be restored."_s);
         QByteArray stale = valid;
         stale[28] = '\x7f';
         stale[95] = char(stale.at(95) ^ 1);
