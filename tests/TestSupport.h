@@ -73,8 +73,7 @@ public:
     std::function<void()> onNotice;
 };
 
-// The program of the running test: every test makes its own, with its own
-// shell (windows), on its own folder.
+// The program of the running test: every test makes its own, with its own shell (windows), on its own folder.
 Shell &shell();
 Program &program();
 Forms &forms();
@@ -86,11 +85,9 @@ Program &newProgram(const QString &folder);
 // Closes every window and the store and lock, as the program ends; the
 // program object (its devices and clock) stays for the next start.
 void endProgram();
-// The end of a window test: the program dropped, and every scripted message
-// shown (the test fails otherwise).
+// The end of a window test: the program dropped, and every scripted message shown (the test fails otherwise).
 void endTest();
-// Whether a window of that name is open: kept by the registry, or a window
-// its opener keeps.
+// Whether a window of that name is open: kept by the registry, or a window its opener keeps.
 bool isLoaded(const QString &name);
 // The open window of class T (see isLoaded), or null.
 template<class T>
@@ -157,8 +154,7 @@ class FolderTest : public WindowTest
 {
 protected:
     void setUpFolder(const QDateTime &now);
-    // Closes every window, checks that every scripted message was shown,
-    // and puts the program back as it was.
+    // Closes every window, checks that every scripted message was shown, and puts the program back as it was.
     void tearDownFolder();
     // Closes the test's own connection, then starts the program on the folder
     // with messages that go by themselves not shown.

@@ -5,8 +5,7 @@
 
 namespace {
 
-// What a control shows besides its text: greyed out, read-only, the
-// default button, its tool tip.
+// What a control shows besides its text: greyed out, read-only, the default button, its tool tip.
 QString flags(const QWidget *w)
 {
     QString out = w->isEnabled() ? QString() : u" (off)"_s;
@@ -179,8 +178,7 @@ QString look(QWidget *w)
     return out;
 }
 
-// The other pages of a tab control are a click away: their texts are noted
-// too, and how they look when they first show.
+// The other pages of a tab control are a click away: their texts are noted too, and how they look when they first show.
 void walk(QWidget *parent, QStringList &out, QSet<QString> *seen, const Transcript::Describer &more, bool shown = true)
 {
     const bool pages = qobject_cast<QStackedWidget *>(parent) && qobject_cast<QTabWidget *>(parent->parentWidget());

@@ -3,8 +3,7 @@
 #include "ui/shell/frmDeleteOldList.h"
 
 namespace {
-// Answers the old-list prompts as they come, one button each, noting each
-// prompt in the transcript.
+// Answers the old-list prompts as they come, one button each, noting each prompt in the transcript.
 struct PromptAnswers
 {
     QStringList buttons;
@@ -63,8 +62,7 @@ private slots:
         }
         endProgram();
 
-        // A day later the third list is old too: only it is offered; Cancel keeps
-        // it for the next start.
+        // A day later the third list is old too: only it is offered; Cancel keeps it for the next start.
         program().clock().setNow([] { return QDateTime(QDate(2026, 9, 2), QTime(8, 0)); });
         for (int run = 0; run < 2; ++run) {
             PromptAnswers answers(t, {u"cmdCancel"_s});

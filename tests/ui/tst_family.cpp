@@ -243,8 +243,7 @@ private slots:
         forms().unload(forms().findAs<frmTest>());
         forms().findAs<frmLists>()->show();
 
-        // Ben's database is damaged: said, the chooser again, and giving up
-        // goes back to Anna with her data as it was.
+        // Ben's database is damaged: said, the chooser again, and giving up goes back to Anna with her data as it was.
         const QString benDb = QDir(family.children().at(1).folder).filePath(u"Lettermarch.mdb"_s);
         writeFile(benDb, QByteArray(4096, 'x'));
         MsgBoxScript::expect(MsgAnswer::OK);
@@ -369,8 +368,7 @@ private slots:
         QCOMPARE(rows(*Store::open(ben, nullptr), u"SELECT LANGUAGE FROM LIST_LANGUAGES"_s), QStringList {u"fr"_s});
         QCOMPARE(fileBytes(QDir(ben).filePath(u"Wavs/WORD.wav"_s)), QByteArray("RIFF anna's"));
 
-        // Again, from the list editor: asked about the twin (No, then Yes),
-        // then the recording (kept).
+        // Again, from the list editor: asked about the twin (No, then Yes), then the recording (kept).
         writeFile(QDir(m_home->path()).filePath(u"Wavs/WORD.wav"_s), "RIFF newer");
         auto *editor = forms().get<frmEditList>();
         editor->setListID(1);
@@ -492,8 +490,7 @@ private:
         shell().setFamily(family, skipped);
     }
 
-    // Anna (the family's folder, a list for 4 December) and Ben (a list for
-    // 11 December), Anna chosen last.
+    // Anna (the family's folder, a list for 4 December) and Ben (a list for 11 December), Anna chosen last.
     Family twoChildren()
     {
         makeChild(m_home->path(), QDate(2026, 12, 4));

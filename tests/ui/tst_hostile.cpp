@@ -35,8 +35,7 @@ void baseDatabase(Store &s)
     WriteOptions(s, quietOptions());
 }
 
-// Runs `check` in a child process that is killed after `seconds`; true when
-// it finished in time and returned true.
+// Runs `check` in a child process that is killed after `seconds`; true when it finished in time and returned true.
 bool finishesInTime(int seconds, const std::function<bool()> &check)
 {
     const pid_t child = fork();

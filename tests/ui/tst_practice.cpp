@@ -48,8 +48,7 @@ private slots:
         type(test->txtWord, u"cluod"_s);
         t.note(u"played: "_s + m_played.join(u", "_s));
 
-        // The test is stored and the results are shown, the attempts window
-        // beside them following the selection.
+        // The test is stored and the results are shown, the attempts window beside them following the selection.
         auto *results = forms().findAs<frmTestResults>();
         auto *details = openWindow<frmTestWordDetails>();
         t.snap(u"the results"_s, &program().store());
@@ -68,8 +67,7 @@ private slots:
         QTest::mouseClick(results->cmdExit, Qt::LeftButton);
         t.snap(u"no second test"_s);
 
-        // Yes starts the same list again with the same settings, even when the
-        // stored defaults changed in between.
+        // Yes starts the same list again with the same settings, even when the stored defaults changed in between.
         TestOptionsRecord quick = LoadDefaultOptions(program().store());
         quick.MoveOnAfter = 1;
         quick.RevealAnswers = false;
@@ -217,8 +215,7 @@ private slots:
         Store &s = *m_store;
         const QStringList words = {u"ant"_s, u"bee"_s, u"cat"_s, u"dog"_s, u"eel"_s, u"fox"_s};
         const qint32 list = addList(s, QDate(2026, 12, 4), words);
-        // A test on which the first `right` words were right at once and the rest
-        // moved on after three wrong answers.
+        // A test on which the first `right` words were right at once and the rest moved on after three wrong answers.
         auto test = [&](int day, int right) {
             const qint32 id = NextID(s, IdCodes::Test);
             const QDateTime start(QDate(2026, 11, day), QTime(17, 0));
@@ -253,8 +250,7 @@ private slots:
         past->MSFlexGrid1->setRow(3);
         t.snap(u"the newest, eel staying selected"_s);
 
-        // Closing the results window hands back to this window; closing this one
-        // brings the main window back.
+        // Closing the results window hands back to this window; closing this one brings the main window back.
         results->close();
         t.snap(u"results closed"_s);
         past->mnuExit->trigger();

@@ -109,8 +109,7 @@ QLineSeries *series(frmPastTests *past, const char *name)
     return nullptr;
 }
 
-// The chart in a transcript: its title, each line's points (* selected) and
-// each axis's range and ticks.
+// The chart in a transcript: its title, each line's points (* selected) and each axis's range and ticks.
 bool describeChart(QWidget *w, const QString &name, QStringList &out)
 {
     auto *view = qobject_cast<QChartView *>(w);
@@ -250,8 +249,7 @@ private slots:
         QVERIFY(Printouts::TestResults(program().store(), p.t1).contains(u"List:</td><td><b>Week 12"_s));
         QVERIFY(Printouts::TestResults(program().store(), p.t1, u"Ben"_s).contains(u"Child:</td><td><b>Ben"_s));
         QCOMPARE(series(past, "seriesScore")->attachedAxes().size(), 2);
-        // A point chosen selects its test in the grid and shows it beside; a
-        // row chosen selects its point.
+        // A point chosen selects its test in the grid and shows it beside; a row chosen selects its point.
         emit series(past, "seriesScore")->clicked(QPointF(2, 33));
         t.snap(u"the second test's point chosen"_s);
         emit series(past, "seriesFirstTry")->clicked(QPointF(1, 2));
@@ -278,8 +276,7 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
         t.snap(u"every list, sorted by wrong answers"_s);
 
-        // Practise from here offers the words of the current row's list, all
-        // ticked; cancelled, nothing starts.
+        // Practise from here offers the words of the current row's list, all ticked; cancelled, nothing starts.
         trouble->grdWords->selectRow(0); // fig, list C
         whenModalShows("frmChooseWords", [&](QWidget *w) {
             auto *chooser = static_cast<frmChooseWords *>(w);
@@ -323,8 +320,7 @@ private slots:
         });
         QTest::mouseClick(results->cmdPractise, Qt::LeftButton);
 
-        // The practice runs in the test window, the results windows gone, no
-        // "Test Again?" asked of them.
+        // The practice runs in the test window, the results windows gone, no "Test Again?" asked of them.
         t.snap(u"the practice"_s);
         auto *test = forms().findAs<frmTest>();
         for (int i = 0; i < 2; ++i)

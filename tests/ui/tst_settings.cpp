@@ -21,8 +21,7 @@ private slots:
 
     void messageTimes()
     {
-        // "none" is not None; beyond a day, words first or a leading blank
-        // read as the default; halves round to even.
+        // "none" is not None; beyond a day, words first or a leading blank read as the default; halves round to even.
         for (const auto &[text, stored] :
             std::initializer_list<std::pair<QString, int>> {{u"None"_s, 0}, {u"none"_s, 6}, {u"100000 Seconds"_s, 6},
                 {u"Indefinately"_s, 9999}, {u"1 Second"_s, 2}, {u"10 Seconds"_s, 20}, {u"2.5 Seconds"_s, 4},

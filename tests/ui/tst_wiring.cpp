@@ -21,8 +21,7 @@ namespace {
 // lies inside it (a control left out of its layout lands on another's spot).
 void checkApart(QWidget *parent)
 {
-    // Named controls are checked; unnamed pages and Qt's own parts are
-    // looked through, since controls sit on them too.
+    // Named controls are checked; unnamed pages and Qt's own parts are looked through, since controls sit on them too.
     QList<QWidget *> shown;
     for (QWidget *w : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!w->isVisible() || w->isWindow())
@@ -134,8 +133,7 @@ QStringList texts(QWidget *window)
     return t;
 }
 
-// A letter beside the marked parts, markup, user data and language names (each
-// in its own language): untranslatable.
+// A letter beside the marked parts, markup, user data and language names (each in its own language): untranslatable.
 bool unmarked(QString text)
 {
     static const QRegularExpression innermost(uR"(\[!((?!\[!)[\s\S])*?!\])"_s);
