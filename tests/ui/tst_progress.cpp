@@ -187,6 +187,9 @@ private slots:
         RecordAttempt(s, p.t4, p.c, p.fig, u"fiig"_s, u"INCORRECT"_s, 3);
         QCOMPARE(TroubleWords(s, p.c).last().commonMisspelling, u"fiig"_s);
 
+        // Words of one name in two lists, wrong as often: the one entered first comes first.
+        s.execute(u"UPDATE WORDS SET WORD = 'Cat' WHERE WORD_ID = "_s + idFragment(p.ash));
+        QCOMPARE(TroubleWords(s).at(1).listId, p.a);
         // Reading never adds the new table to an old file.
         QVERIFY(!s.hasTable(u"TEST_WORDS"_s));
     }
