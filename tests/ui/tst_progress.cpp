@@ -190,6 +190,7 @@ private slots:
         // Words of one name in two lists, wrong as often: the one entered first comes first.
         s.execute(u"UPDATE WORDS SET WORD = 'Cat' WHERE WORD_ID = "_s + idFragment(p.ash));
         QCOMPARE(TroubleWords(s).at(1).listId, p.a);
+        QVERIFY(holdDatabase(m_folder->path())->holding()); // no read left holding the file
         // Reading never adds the new table to an old file.
         QVERIFY(!s.hasTable(u"TEST_WORDS"_s));
     }

@@ -51,7 +51,6 @@ QList<qint32> of(Store &store, qint32 testId)
     Store::run(q);
     while (q.next())
         words << q.value(0).toInt();
-    q.finish();
     return words;
 }
 

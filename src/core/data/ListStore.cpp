@@ -41,13 +41,7 @@ QString kindName(const QString &code)
 
 qint64 largest(Store &store, const QString &sql, const QVariantList &values)
 {
-    QSqlQuery &q = store.prepared(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values.at(i));
-    Store::run(q);
-    const qint64 value = q.next() ? q.value(0).toLongLong() : 0;
-    q.finish();
-    return value;
+    return store.oneRow(sql, values).value(0).toLongLong();
 }
 } // namespace
 
@@ -146,7 +140,6 @@ QList<qint32> OldListIds(Store &store, const QDate &today)
         if (testDate.isValid() && testDate < today)
             ids << q.value(0).toInt();
     }
-    q.finish();
     return ids;
 }
 

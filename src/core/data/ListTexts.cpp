@@ -19,12 +19,9 @@ QString ListTexts::of(Store &store, qint32 listId) const
 {
     if (!readable(store))
         return {};
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT %1 FROM %2 WHERE LIST_ID = ?").arg(m_column, m_table));
-    q.bindValue(0, listId);
-    Store::run(q);
-    const QString text = q.next() ? q.value(0).toString() : QString();
-    q.finish();
-    return text;
+    return store.oneRow(QStringLiteral("SELECT %1 FROM %2 WHERE LIST_ID = ?").arg(m_column, m_table), {listId})
+        .value(0)
+        .toString();
 }
 
 QHash<qint32, QString> ListTexts::all(Store &store) const

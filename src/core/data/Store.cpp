@@ -180,15 +180,20 @@ void Store::run(QSqlQuery &query)
         fail(query.lastError(), query.lastQuery());
 }
 
-qint32 Store::count(const QString &sql, const QVariantList &values)
+QSqlRecord Store::oneRow(const QString &sql, const QVariantList &values)
 {
     QSqlQuery &q = prepared(sql);
     for (int i = 0; i < values.size(); ++i)
         q.bindValue(i, values.at(i));
     run(q);
-    const qint32 n = q.next() ? q.value(0).toInt() : 0;
+    const QSqlRecord row = q.next() ? q.record() : QSqlRecord();
     q.finish();
-    return n;
+    return row;
+}
+
+qint32 Store::count(const QString &sql, const QVariantList &values)
+{
+    return oneRow(sql, values).value(0).toInt();
 }
 
 bool Store::hasColumns(const QString &table, const QString &columns)

@@ -91,9 +91,13 @@ public:
     void execute(const QString &statement);
 
     // A statement with ? placeholders, prepared once and kept for reuse.
-    // Values are bound by the caller; run it with run().
+    // Values are bound by the caller; run it with run(). Read to its end it
+    // lets go of the file by itself; read in part, finish() it.
     QSqlQuery &prepared(const QString &sql);
     static void run(QSqlQuery &query);
+    // The first row a prepared query gives (empty when none), with the
+    // statement finished so that no lock stays on the file.
+    QSqlRecord oneRow(const QString &sql, const QVariantList &values);
     // The single whole number a prepared COUNT(*) query gives.
     qint32 count(const QString &sql, const QVariantList &values);
     // Whether the file has this table (later features keep their state in

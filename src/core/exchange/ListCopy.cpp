@@ -19,15 +19,9 @@ struct ListDates
 
 ListDates datesOf(Store &store, qint32 listId)
 {
-    QSqlQuery &q
-        = store.prepared(QStringLiteral("SELECT WEEK_START, WEEK_END, TEST_DATE FROM LISTS WHERE LIST_ID = ?"));
-    q.bindValue(0, listId);
-    Store::run(q);
-    ListDates dates;
-    if (q.next())
-        dates = {StoreDates::toDate(q.value(0)), StoreDates::toDate(q.value(1)), StoreDates::toDate(q.value(2))};
-    q.finish();
-    return dates;
+    const QSqlRecord row
+        = store.oneRow(QStringLiteral("SELECT WEEK_START, WEEK_END, TEST_DATE FROM LISTS WHERE LIST_ID = ?"), {listId});
+    return {StoreDates::toDate(row.value(0)), StoreDates::toDate(row.value(1)), StoreDates::toDate(row.value(2))};
 }
 
 } // namespace

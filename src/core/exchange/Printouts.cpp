@@ -110,7 +110,6 @@ QString TestResults(Store &store, qint32 testId, const QString &child)
         Store::run(q);
         while (q.next())
             typed << q.value(0).toString();
-        q.finish();
         body += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                     .arg(esc(w.word), esc(Scoring::ResultText(w.incorrect, test->moveOnAfter)),
                         esc(typed.join(QStringLiteral(", "))));

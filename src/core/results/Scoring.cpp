@@ -198,7 +198,6 @@ QList<WordResult> WordResults(Store &store, qint32 testId, qint32 listId)
     QList<WordResult> words;
     while (q.next())
         words.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt()});
-    q.finish();
     return words;
 }
 
@@ -220,23 +219,17 @@ QList<PastTest> PastTests(Store &store, qint32 listId)
         t.score = pastTestScore(t.firstTry, q.value(3).toInt());
         tests.append(t);
     }
-    q.finish();
     return tests;
 }
 
 qint32 GetTestScore(Store &store, qint32 testId)
 {
     const bool chosen = ChosenWords::tableExists(store);
-    QSqlQuery &q = store.prepared(QStringLiteral("SELECT ") + firstTry(chosen) + QStringLiteral(", ")
-        + wordsCounted(chosen)
-        + QStringLiteral(" FROM (SELECT ? AS TEST_ID, (SELECT LIST_ID FROM TESTS WHERE TEST_ID = ?) AS LIST_ID) T"));
-    q.bindValue(0, testId);
-    q.bindValue(1, testId);
-    Store::run(q);
-    const qint32 first = q.next() ? q.value(0).toInt() : 0;
-    const qint32 words = q.value(1).toInt();
-    q.finish();
-    return pastTestScore(first, words);
+    const QSqlRecord row = store.oneRow(QStringLiteral("SELECT ") + firstTry(chosen) + QStringLiteral(", ")
+            + wordsCounted(chosen)
+            + QStringLiteral(" FROM (SELECT ? AS TEST_ID, (SELECT LIST_ID FROM TESTS WHERE TEST_ID = ?) AS LIST_ID) T"),
+        {testId, testId});
+    return pastTestScore(row.value(0).toInt(), row.value(1).toInt());
 }
 
 } // namespace Scoring

@@ -35,7 +35,6 @@ QList<qint32> mostMissed(Store &store, qint32 listId, qint32 limit)
     QList<qint32> words;
     while (q.next())
         words << q.value(0).toInt();
-    q.finish();
     return words;
 }
 
@@ -69,7 +68,6 @@ void addFigures(Store &store, TroubleWord &w)
         if (times[guess]++ == 0)
             misspellings << guess;
     }
-    q.finish();
     w.testsTaken = qint32(tests.size());
     for (const QString &guess : std::as_const(misspellings)) {
         if (w.commonMisspelling.isNull() || times.value(guess) > times.value(w.commonMisspelling))
@@ -82,19 +80,15 @@ QList<TroubleWord> TroubleWords(Store &store, qint32 listId, qint32 limit)
 {
     QList<TroubleWord> words;
     for (qint32 wordId : mostMissed(store, listId, limit)) {
-        QSqlQuery &q = store.prepared(
+        const QSqlRecord row = store.oneRow(
             QStringLiteral("SELECT W.WORD, W.LIST_ID, (SELECT TEST_DATE FROM LISTS L WHERE L.LIST_ID = W.LIST_ID "
-                           "LIMIT 1) FROM WORDS W WHERE W.WORD_ID = ? LIMIT 1"));
-        q.bindValue(0, wordId);
-        Store::run(q);
+                           "LIMIT 1) FROM WORDS W WHERE W.WORD_ID = ? LIMIT 1"),
+            {wordId});
         TroubleWord w;
         w.wordId = wordId;
-        if (q.next()) {
-            w.word = q.value(0).toString();
-            w.listId = q.value(1).toInt();
-            w.testDate = StoreDates::toDate(q.value(2));
-        }
-        q.finish();
+        w.word = row.value(0).toString();
+        w.listId = row.value(1).toInt();
+        w.testDate = StoreDates::toDate(row.value(2));
         addFigures(store, w);
         words.append(w);
     }
