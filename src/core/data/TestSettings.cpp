@@ -28,13 +28,8 @@ const QList<TestSetting> &testSettings()
 
 TestOptionsRecord::TestOptionsRecord()
 {
-    for (const TestSetting &s : testSettings()) {
-        if (s.flag)
-            this->*s.flag = false;
-        else if (s.number)
-            this->*s.number = 0;
+    for (const TestSetting &s : testSettings())
         s.read(*this, QString::fromLatin1(s.defaultStored));
-    }
 }
 
 bool TestSetting::inOptions() const

@@ -13,16 +13,16 @@ struct TestOptionsRecord
 {
     TestOptionsRecord();
 
-    bool Pronounce;
-    bool ShowDefinition;
-    bool ShowContext;
+    bool Pronounce = false;
+    bool ShowDefinition = false;
+    bool ShowContext = false;
     QString TestOrder;
-    qint32 MoveOnAfter;
-    bool RevealAnswers;
-    bool RequireEcho;
-    bool ClearWrongAnswer;
-    bool PlayCorrectSound;
-    bool PlayIncorrectSound;
+    qint32 MoveOnAfter = 0;
+    bool RevealAnswers = false;
+    bool RequireEcho = false;
+    bool ClearWrongAnswer = false;
+    bool PlayCorrectSound = false;
+    bool PlayIncorrectSound = false;
 
     bool operator==(const TestOptionsRecord &) const = default;
 
