@@ -155,7 +155,7 @@ private slots:
             {"power cut", QByteArray(), u"cannot be read"_s},
             {"another computer", QByteArrayLiteral("4242\nLettermarch\nfamily-laptop\n/home/x\n"),
                 u"another computer, \"family-laptop\""_s},
-            {"no process number", "x1\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n",
+            {"no process number", "0\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + "\n",
                 u"cannot be read"_s},
         };
         for (const auto &[what, contents, said] : doubtful) {
