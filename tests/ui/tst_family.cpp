@@ -258,6 +258,7 @@ private slots:
         choose({u"Ben"_s});
         shell().SwitchChild();
         t.snap(u"Ben's lists"_s);
+        QVERIFY(!QDir(m_home->path() + u"/Backups"_s).entryList({u"*-closing.mdb"_s}).isEmpty()); // Anna's day kept
         QCOMPARE(program().globals.gWavPath, QDir(family.children().at(1).folder).absoluteFilePath(u"Wavs"_s));
         QCOMPARE(FolderLock(m_home->path()).claim(), FolderLock::State::Claimed);
         VERIFY_TRANSCRIPT(t);

@@ -34,8 +34,7 @@ QList<QStringList> parse(const QString &text, QString *problem, qsizetype maxRec
             value.clear();
             any = true;
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
+            // The LF of a CRLF ends an empty record, which is not kept.
             if (any || !value.isEmpty()) {
                 record << value;
                 records << record;
