@@ -93,6 +93,8 @@ private slots:
         QCOMPARE(family.add(u"ben"_s, QString(), &problem), 2);
         QCOMPARE(family.children().at(2).folder, QDir(home).filePath(u"Children/ben 2"_s));
         QVERIFY(QFileInfo(family.children().at(1).folder).isDir());
+        family.setLast(3); // beyond the last child: the first
+        QCOMPARE(family.lastIndex(), 0);
         family.setLast(2);
         QVERIFY(family.write(&problem));
 
