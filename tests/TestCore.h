@@ -33,8 +33,7 @@ private:
 qint32 addList(Store &store, const QDate &testDate, const QStringList &words = {}, int tests = 0);
 
 // Settings that keep a test free of timed messages and old-list prompts;
-// with `skipSetup` the test starts without its setup window and asks the
-// words in the order they were made.
+// with `skipSetup` the test starts without its setup window and asks the words in the order they were made.
 OptionsRow quietOptions(bool skipSetup = true);
 
 // Bytes of a file, for checking that it was left untouched.

@@ -21,8 +21,7 @@
 namespace {
 
 // Words that have broken word-list exchanges before: quotes, commas and
-// line breaks inside fields, letters beyond English, right-to-left text,
-// emoji, and a word that must keep its capital.
+// line breaks inside fields, letters beyond English, right-to-left text, emoji, and a word that must keep its capital.
 QList<WordEntry> awkwardWords()
 {
     return {
@@ -138,6 +137,9 @@ private slots:
         Store &s = *m_store;
         const qint32 list = listWith(s, {{u"Brot"_s, {}, {}, false, {}}});
         QCOMPARE(ListLanguage::spoken(s, list), QLocale::English); // none: the program's
+        // Offered once each, by name, nothing that is no language.
+        QCOMPARE(ListLanguage::offered({QLocale::AnyLanguage, QLocale::German, QLocale::Dutch}, QLocale::C),
+            (QList {QLocale::German, QLocale::English, QLocale::Spanish, QLocale::French, QLocale::Dutch}));
         const QString path = m_folder->file(u"list.kvtml"_s);
         QString read;
         for (const QString &code : {u"en"_s, u"de"_s}) { // the program's, then its own
@@ -223,11 +225,13 @@ private slots:
         const auto offered = WordImport::Preview(*m_store, 0,
             {{u"long"_s, QString(WordImport::MaxFieldLength + 1, u'x'), {}, false, {}}, {u"c\tat"_s, {}, {}, false, {}},
                 {QString(WordImport::MaxFieldLength, u'w'), QString(WordImport::MaxFieldLength, u'd'),
-                    QString(WordImport::MaxFieldLength, u's'), false, {}}},
+                    QString(WordImport::MaxFieldLength, u's'), false, {}},
+                {u"dog"_s, {}, {}, false, m_folder->file(u"wide.csv"_s)}, {u"emu"_s, {}, {}, false, {}}},
             {});
         QCOMPARE(offered[0].skipReason, u"is longer than the word editor takes"_s);
         QCOMPARE(offered[1].skipReason, u"has characters that cannot be typed"_s);
-        QCOMPARE(offered[2].skipReason, QString());
+        QCOMPARE(offered[2].skipReason + offered[3].skipReason, QString()); // a recording alone is a clue
+        QCOMPARE(offered[4].skipReason, WordImport::NeedsClue);
         // UTF-16 and UTF-8 with their marks are text like any other.
         writeFile(m_folder->file(u"utf16.csv"_s),
             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));

@@ -2,6 +2,7 @@
 #include "Transcript.h"
 #include "core/data/ChosenWords.h"
 #include "core/data/ListNames.h"
+#include "core/data/ListStore.h"
 #include "core/exchange/Printouts.h"
 #include "core/results/Scoring.h"
 #include "core/results/TroubleWords.h"
@@ -17,8 +18,7 @@
 namespace {
 
 // A week of practice as a family leaves it: list A (ant, bee, cat, dog) with
-// two finished tests and one cut short, dog deleted since; list B without
-// tests; list C (ash, fig) with one test.
+// two finished tests and one cut short, dog deleted since; list B without tests; list C (ash, fig) with one test.
 struct Prepared
 {
     qint32 a = 0, b = 0, c = 0;
@@ -170,8 +170,7 @@ private slots:
 
         // Most wrong answers first, ties by word; the test cut short and the
         // deleted word are left out; "be" and "Be" are different misspellings
-        // (so "bea", typed twice, is bee's most frequent), and a tie goes to the
-        // misspelling typed first.
+        // (so "bea", typed twice, is bee's most frequent), and a tie goes to the misspelling typed first.
         QCOMPARE(describe(TroubleWords(s)),
             QStringList({u"bee list%1 4 wrong, 2 tests, 0 first, 1 moved, 'bea'"_s.arg(p.a),
                 u"ash list%1 3 wrong, 1 tests, 0 first, 1 moved, 'asj'"_s.arg(p.c),
@@ -220,6 +219,10 @@ private slots:
         practice.Submit(u"ash"_s);
         QCOMPARE(view.log.last(), u"ended"_s);
         QCOMPARE(ChosenWords::of(s, practice.TestID()), (QList<qint32> {p.ash, p.fig}));
+        // Deleting the list takes its tests' chosen words and its name with it.
+        ListNames::set(s, p.c, u"Week 12"_s);
+        DeleteList(s, p.c, program().globals.gWavPath);
+        QVERIFY(ChosenWords::of(s, practice.TestID()).isEmpty() && ListNames::of(s, p.c).isEmpty());
         // A voice table without its rate: the voice as set, the rate as usual.
         s.execute(u"CREATE TABLE VOICE_OPTIONS (USE_VOICE TEXT)"_s);
         s.execute(u"INSERT INTO VOICE_OPTIONS VALUES ('TRUE')"_s);

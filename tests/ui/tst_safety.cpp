@@ -21,8 +21,7 @@ void prepareFolder(const QString &folder, const QStringList &words)
 }
 
 // Runs in a process of its own: starts the program on `folder`, answers the
-// first three words of a test (the second wrongly once), says so on
-// standard output, and waits to be killed.
+// first three words of a test (the second wrongly once), says so on standard output, and waits to be killed.
 int runUntilKilled(int argc, char *argv[])
 {
     QApplication app(argc, argv);

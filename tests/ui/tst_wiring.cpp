@@ -204,8 +204,7 @@ private slots:
     void oldListPrompt_readAgainListsTheWordsOnce()
     {
         auto *prompt = forms().get<frmDeleteOldList>();
-        QVERIFY(prompt->setListID(1));
-        QVERIFY(prompt->setListID(1));
+        QVERIFY(prompt->setListID(1) && prompt->setListID(1));
         QCOMPARE(prompt->List1->count(), 2);
         QCOMPARE(prompt->txtTotalWords->text(), u"2"_s);
     }
