@@ -70,7 +70,7 @@ QList<Backup> named(const QString &dataDir)
             b.taken = modified;
         all.append(b);
     }
-    std::sort(all.begin(), all.end(), [](const Backup &a, const Backup &b) { return a.taken > b.taken; });
+    std::ranges::stable_sort(all, std::ranges::greater {}, &Backup::taken); // newest first
     return all;
 }
 

@@ -59,7 +59,7 @@ FolderLock::State FolderLock::claim()
     }
     // Never blocks, never follows a link somewhere else.
     const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
-    if (fd < 0)
+    if (fd == -1)
         return State::Claimed; // a folder that takes no lock is left to the database checks
     bool osLock = true;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -111,11 +111,11 @@ FolderLock::State FolderLock::claim()
 
 void FolderLock::takeOver()
 {
-    if (m_fd < 0) {
+    if (m_fd == -1) {
         // Something else has the name: an empty folder can go; otherwise the
         // program runs without a lock, as in a folder that takes none.
         QDir().rmdir(m_path);
-        if (claim() != State::Doubtful || m_fd < 0)
+        if (claim() != State::Doubtful || m_fd == -1)
             return;
     }
     writeOwner();
@@ -135,7 +135,7 @@ void FolderLock::release()
     if (m_owned)
         ::unlink(QFile::encodeName(m_path).constData());
     m_owned = false;
-    if (m_fd >= 0)
+    if (m_fd != -1)
         ::close(m_fd);
     m_fd = -1;
 }

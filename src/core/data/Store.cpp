@@ -144,10 +144,16 @@ std::unique_ptr<Store> Store::open(const QString &folder, QString *problem)
 // ---------------------------------------------------------------------------
 // Statements
 
-QSqlQuery Store::select(const QString &statement)
+QSqlQuery Store::forwardQuery()
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
+    return q;
+}
+
+QSqlQuery Store::select(const QString &statement)
+{
+    QSqlQuery q = forwardQuery();
     if (!q.exec(statement))
         fail(q.lastError(), statement);
     return q;
@@ -164,8 +170,7 @@ QSqlQuery &Store::prepared(const QString &sql)
 {
     auto it = m_prepared.find(sql);
     if (it == m_prepared.end()) {
-        QSqlQuery q(database());
-        q.setForwardOnly(true);
+        QSqlQuery q = forwardQuery();
         if (!q.prepare(sql))
             fail(q.lastError(), sql);
         it = m_prepared.insert(sql, q);

@@ -136,6 +136,8 @@ public:
 
 private:
     Store(const QString &connectionName, const QString &filePath);
+    // Rows are read once, front to back, so none need be kept in memory.
+    QSqlQuery forwardQuery();
 
     QString m_connectionName;
     QString m_filePath;

@@ -21,11 +21,15 @@ NumericForm formOf(const QLocale &locale)
     if (locale.language() == QLocale::C)
         return {};
     const QString f = locale.dateFormat(QLocale::ShortFormat);
-    const qsizetype d = f.indexOf(u'd'), m = f.indexOf(u'M'), y = f.indexOf(u'y');
-    if (d < 0 || m < 0 || y < 0)
+    QString parts; // "dMy", "Mdy", "yMd", ...: each part once, in the format's order
+    for (const QChar c : f) {
+        if (QStringLiteral("dMy").contains(c) && !parts.contains(c))
+            parts += c;
+    }
+    if (parts.size() != 3)
         return {};
     NumericForm form;
-    form.order = y < m && m < d ? Order::YearFirst : d < m ? Order::DayFirst : Order::MonthFirst;
+    form.order = parts == u"yMd" ? Order::YearFirst : parts.startsWith(u'M') ? Order::MonthFirst : Order::DayFirst;
     for (const QChar c : {u'/', u'.', u'-'}) {
         if (f.contains(c)) {
             form.separator = c;
