@@ -180,6 +180,11 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
         return QCoreApplication::translate("Schema", "The file cannot be changed (%1).").arg(err);
     }
 
+    // A refusal from here on leaves the file as it was.
+    const auto undone = [&q](const QString &why) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return why;
+    };
     QStringList statements;
     for (const Table &table : tables()) {
         const QString tableName = latin(table.name);
@@ -191,11 +196,10 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
                 columns << info.value(1).toString().toUpper();
             for (const Column &column : table.columns) {
                 if (!columns.contains(latin(column.name))) {
-                    q.exec(QStringLiteral("ROLLBACK"));
-                    return QCoreApplication::translate("Schema",
+                    return undone(QCoreApplication::translate("Schema",
                         "The table %1 has no column %2, so this is not a database Lettermarch "
                         "can use.")
-                        .arg(tableName, latin(column.name));
+                                      .arg(tableName, latin(column.name)));
                 }
             }
             continue;
@@ -218,16 +222,15 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
     }
     for (const QString &sql : std::as_const(statements)) {
         if (!q.exec(sql)) {
-            const QString err = describeSqlError(q.lastError());
-            q.exec(QStringLiteral("ROLLBACK"));
-            return QCoreApplication::translate("Schema", "The database could not be prepared (%1).").arg(err);
+            return undone(QCoreApplication::translate("Schema", "The database could not be prepared (%1).")
+                              .arg(describeSqlError(q.lastError())));
         }
     }
     if (!q.exec(QStringLiteral("COMMIT"))) {
         const QString err = describeSqlError(q.lastError());
-        q.exec(QStringLiteral("ROLLBACK"));
-        return existed ? QCoreApplication::translate("Schema", "The file cannot be changed (%1).").arg(err)
-                       : QCoreApplication::translate("Schema", "The database could not be created (%1).").arg(err);
+        return undone(existed
+                ? QCoreApplication::translate("Schema", "The file cannot be changed (%1).").arg(err)
+                : QCoreApplication::translate("Schema", "The database could not be created (%1).").arg(err));
     }
     return {};
 }
