@@ -227,14 +227,20 @@ private slots:
             const QByteArray pid = QByteArray::number(run.processId());
             QTRY_VERIFY_WITH_TIMEOUT(fileBytes(lockPath).startsWith(pid + '\n'), 30000);
 
-            // While it runs, a lock elsewhere that names it is no reason to wait.
-            {
-                ProgramFolder elsewhere;
-                writeFile(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
-                    pid + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
-                        + QDir(m_folder->path()).absolutePath().toUtf8() + '\n');
-                FolderLock lock(elsewhere.path());
-                QCOMPARE(lock.claim(), FolderLock::State::Claimed);
+            // While it runs, a lock elsewhere that names it is no reason to wait; without system
+            // locks one that names it on that very folder is, but not one naming another program.
+            ProgramFolder elsewhere;
+            const QString there = QDir(elsewhere.path()).absolutePath();
+            for (const auto &[owner, named] :
+                {std::pair {pid, m_folder->path()}, {pid, there}, {QByteArray::number(qint64(getpid())), there}}) {
+                for (const bool systemLocks : {true, false}) {
+                    writeFile(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
+                        owner + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
+                            + QDir(named).absolutePath().toUtf8() + '\n');
+                    QCOMPARE(FolderLock(elsewhere.path(), systemLocks).claim(),
+                        !systemLocks && owner == pid && named == there ? FolderLock::State::HeldByOther
+                                                                       : FolderLock::State::Claimed);
+                }
             }
 
             ::kill(pid_t(run.processId()), sig);

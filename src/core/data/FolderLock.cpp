@@ -30,9 +30,10 @@ bool isLettermarch(qint64 pid)
 
 } // namespace
 
-FolderLock::FolderLock(const QString &folder)
+FolderLock::FolderLock(const QString &folder, bool systemLocks)
     : m_folder(QDir(folder).absolutePath())
     , m_path(QDir(folder).absoluteFilePath(QString::fromLatin1(FileName)))
+    , m_systemLocks(systemLocks)
 { }
 
 FolderLock::~FolderLock()
@@ -61,8 +62,8 @@ FolderLock::State FolderLock::claim()
     const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd == -1)
         return State::Claimed; // a folder that takes no lock is left to the database checks
-    bool osLock = true;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    bool osLock = m_systemLocks;
+    if (osLock && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
             ::close(fd);
             return State::HeldByOther;

@@ -19,7 +19,9 @@ public:
         Doubtful, // a lock is there whose owner cannot be told: ask the user
     };
 
-    explicit FolderLock(const QString &folder);
+    // Without `systemLocks` the folder is judged as on a file system that
+    // takes no operating-system locks: by the lock file's contents alone.
+    explicit FolderLock(const QString &folder, bool systemLocks = true);
     ~FolderLock();
     FolderLock(const FolderLock &) = delete;
     FolderLock &operator=(const FolderLock &) = delete;
@@ -40,6 +42,7 @@ private:
     QString m_folder;
     QString m_path;
     QString m_doubt;
+    bool m_systemLocks;
     int m_fd = -1;
     bool m_owned = false;
 };
