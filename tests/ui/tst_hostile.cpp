@@ -229,17 +229,16 @@ private slots:
 
             // While it runs, a lock elsewhere that names it is no reason to wait; without system
             // locks one that names it on that very folder is, but not one naming another program.
-            ProgramFolder elsewhere;
-            const QString there = QDir(elsewhere.path()).absolutePath();
-            for (const auto &[owner, named] :
-                {std::pair {pid, m_folder->path()}, {pid, there}, {QByteArray::number(qint64(getpid())), there}}) {
+            const ProgramFolder elsewhere;
+            for (const auto &[owner, named] : {std::pair {pid, m_folder->path()}, {pid, elsewhere.path()},
+                     {QByteArray::number(qint64(getpid())), elsewhere.path()}}) {
                 for (const bool systemLocks : {true, false}) {
                     writeFile(elsewhere.file(QString::fromLatin1(FolderLock::FileName)),
                         owner + "\nLettermarch\n" + QSysInfo::machineHostName().toUtf8() + '\n'
                             + QDir(named).absolutePath().toUtf8() + '\n');
                     QCOMPARE(FolderLock(elsewhere.path(), systemLocks).claim(),
-                        !systemLocks && owner == pid && named == there ? FolderLock::State::HeldByOther
-                                                                       : FolderLock::State::Claimed);
+                        !systemLocks && owner == pid && named == elsewhere.path() ? FolderLock::State::HeldByOther
+                                                                                  : FolderLock::State::Claimed);
                 }
             }
 

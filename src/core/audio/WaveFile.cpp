@@ -112,7 +112,6 @@ QByteArray encode(const PcmSound &sound)
 {
     QByteArray out;
     const quint32 dataSize = quint32(sound.data.size());
-    out.reserve(44 + sound.data.size() + 1);
     out.append("RIFF", 4);
     put32(out, 36 + dataSize + (dataSize & 1));
     out.append("WAVEfmt ", 8);

@@ -30,22 +30,18 @@ QString ImportedSoundProblem(const QString &path, const QString &folder)
     if (!file.startsWith(dir + u'/'))
         return QCoreApplication::translate("WordEntry", "its recording lies outside the imported file's folder");
     const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    QFile f; // closes the descriptor on every way out
+    if (fd == -1 || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd != -1)
+            ::close(fd);
         return QCoreApplication::translate("WordEntry", "its recording cannot be read");
-    struct stat st = {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return QCoreApplication::translate("WordEntry", "its recording is not a file");
     }
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return QCoreApplication::translate("WordEntry", "its recording is not a file");
     if (st.st_size > WaveFile::MaxBytes) {
-        ::close(fd);
         return QCoreApplication::translate("WordEntry", "its recording is larger than %1 MB")
             .arg(WaveFile::MaxBytes / (1024 * 1024));
-    }
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return QCoreApplication::translate("WordEntry", "its recording cannot be read");
     }
     const std::optional<PcmSound> sound = WaveFile::decode(f.read(WaveFile::MaxBytes));
     if (!sound || sound->data.isEmpty())
