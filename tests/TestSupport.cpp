@@ -26,8 +26,7 @@ std::unique_ptr<Shell> &current()
     return s;
 }
 
-// A modal window that nothing in the test answers would block the run for
-// good; after ten seconds it fails the test and is closed.
+// A modal window nothing in the test answers would block the run; after ten seconds it fails the test and is closed.
 void watchModalWindows()
 {
     static QTimer timer;

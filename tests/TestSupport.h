@@ -77,8 +77,7 @@ public:
 Shell &shell();
 Program &program();
 Forms &forms();
-// Starts a new program on `folder` as the real start does (the previous one
-// is closed first); false when it could not start.
+// Starts a new program on `folder` as the real start does (closing the previous one); false when it could not start.
 bool startProgram(const QString &folder, const QString &soundsFolder = {});
 // A new program on `folder` with nothing opened yet.
 Program &newProgram(const QString &folder);
@@ -156,8 +155,7 @@ protected:
     void setUpFolder(const QDateTime &now);
     // Closes every window, checks that every scripted message was shown, and puts the program back as it was.
     void tearDownFolder();
-    // Closes the test's own connection, then starts the program on the folder
-    // with messages that go by themselves not shown.
+    // Closes the test's own connection, then starts the program on the folder with self-closing messages not shown.
     bool startHere();
 
     ProgramFolder *m_folder = nullptr;

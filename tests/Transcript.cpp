@@ -234,8 +234,7 @@ Transcript::Transcript(const QString &name, const QList<std::pair<QString, QStri
     , m_messagesSeen(MsgBoxScript::shown().size())
     , m_watcher(std::make_unique<MessageWatcher>(&m_lines))
 {
-    // Qt's warnings point at a misused control or connection a user may
-    // never see; only the offscreen platform's own are expected.
+    // Qt's warnings point at a misused control or connection a user may not see; only the offscreen ones are expected.
     QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support)"_s));
 }
 

@@ -131,8 +131,7 @@ private slots:
         QVERIFY(skipped.at(0).contains(u"\"Gone\" was left out: the folder \"Children/Gone\" is gone."_s));
         QVERIFY(skipped.at(1).contains(u"\"Sneaky\" was left out"_s));
 
-        // The first child is the family's own folder and stays; removing one
-        // before the one chosen last keeps that one chosen.
+        // The family's own folder is the first child and stays; removing one before the last chosen keeps that chosen.
         QVERIFY(!family.remove(0, QDate(2026, 12, 2), &problem) && problem.startsWith(u"The first child's"_s));
         family.setLast(2);
         QVERIFY(family.remove(1, QDate(2026, 12, 2), &problem));
@@ -194,8 +193,7 @@ private slots:
         QVERIFY(Printouts::AnswerKey(u"Week"_s, {}, u"Ben"_s).contains(u"For <b>Ben</b>"_s));
         t.note(familyFile(m_home->path()));
 
-        // A child whose database is damaged: said, and the chooser again;
-        // Exit there ends before anything else is opened.
+        // A child whose database is damaged: said, and the chooser again; Exit there ends before anything else opens.
         endProgram();
         writeFile(QDir(family.children().at(1).folder).filePath(u"Lettermarch.mdb"_s), QByteArray(4096, 'x'));
         MsgBoxScript::expect(MsgAnswer::OK);

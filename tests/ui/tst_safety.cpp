@@ -150,8 +150,7 @@ private slots:
     {
         ProgramFolder folder;
         prepareFolder(folder.path(), {u"cat"_s});
-        // Another process holds the database in the middle of a write, or
-        // about to write: either way the file is in use.
+        // Another process holds the database in the middle of a write, or about to write: either way the file is busy.
         for (const QString &begin : {u"BEGIN EXCLUSIVE"_s, u"BEGIN IMMEDIATE"_s}) {
             auto holder = holdDatabase(folder.path(), begin);
             QVERIFY(holder->holding());
@@ -166,8 +165,7 @@ private slots:
             endProgram();
         }
 
-        // Something else has taken the name Wavs: the program still starts (a
-        // recording would then say it cannot be stored).
+        // Something else has taken the name Wavs: the program still starts (a recording would say it cannot be stored).
         writeFile(folder.file(u"Wavs"_s), {});
         QVERIFY(startProgram(folder.path()) && QFileInfo(folder.file(u"Wavs"_s)).isFile());
     }

@@ -343,8 +343,7 @@ private slots:
 
     void translations_cutNoText()
     {
-        // In each language, every window and page as it first shows (the
-        // test's read-aloud buttons too): no text cut short.
+        // In each language, each window and page as it first shows (the test's read-aloud buttons too): none cut short.
         QCOMPARE(Language::available(), (QStringList {u"en"_s, u"de"_s, u"fr"_s, u"es"_s}));
         QStringList cut;
         for (const QString &code : Language::available()) {
