@@ -23,12 +23,7 @@ void Program::setPaths()
     globals.gIncorrectSoundPath = sounds.absoluteFilePath(QStringLiteral("Sound_Incorrect.wav"));
 }
 
-// The connection goes before the lock that guards it.
-Program::~Program()
-{
-    m_store.reset();
-    m_lock.reset();
-}
+Program::~Program() = default;
 
 void Program::holdFolder(std::unique_ptr<FolderLock> lock)
 {

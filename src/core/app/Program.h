@@ -92,8 +92,9 @@ private:
     // The recordings folder and the two sounds, from the two folders.
     void setPaths();
 
-    std::unique_ptr<Store> m_store;
+    // Members go in reverse order: the connection before the lock that guards it.
     std::unique_ptr<FolderLock> m_lock;
+    std::unique_ptr<Store> m_store;
     Devices m_devices;
     Clock m_clock;
     RandomSource m_random {m_clock};
