@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/audio/WaveFile.h"
 #include "core/data/ListNames.h"
 #include "core/exchange/Csv.h"
@@ -416,7 +415,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         const QList<WordEntry> words = {
             {u"island"_s, u"land with water all around"_s, u"We sailed to the Island."_s, false, {}},
-            {u"because"_s, u"for the reason that"_s, u"I ran because it rained."_s, false, {}},
+            {u"because"_s, u"for the reason that"_s, u"I ran because it rained."_s, true, {}},
             {u"friend"_s, u"someone you like"_s, u"My friend lives near."_s, false, {}},
             {u"said"_s, u"spoke"_s, u"She said hello."_s, false, {}},
             {u"through"_s, u"from one side to the other"_s, u"Go through the door."_s, false, {}},
@@ -442,12 +441,20 @@ private slots:
         Store &s = program().store();
         TestOptionsRecord options;
         FakeView view;
-        TestSession session(surroundings(s), view, options, sessionFiles());
+        SessionFiles files = sessionFiles();
+        files.family.caseHint = true; // said when only the capitals are wrong
+        TestSession session(surroundings(s), view, options, files);
         session.Start(list);
-        for (const QString &typed : {u"becuase"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
+        for (const QString &typed :
+            {u"becuase"_s, u"Because"_s, u"because"_s, u"friend"_s, u"island"_s, u"said"_s, u"through"_s})
             session.Submit(typed);
+        t.note(view.log.join(u'\n'));
         session.Quit(); // too late: the ended test is kept
         paper(Printouts::TestResults(s, session.TestID()));
+        FakeView plain;
+        TestSession again(surroundings(s), plain, options, sessionFiles()); // without the hint: simply wrong
+        again.Start(list);
+        QVERIFY(again.Submit(u"Because"_s) && plain.log.last() == u"Incorrect/Try Again"_s);
         // A folder that cannot be written to is a message, not a crash.
         QVERIFY(!Printing::savePdf(print->html(), u"/nonexistent/x.pdf"_s).isEmpty());
         VERIFY_TRANSCRIPT(t);
