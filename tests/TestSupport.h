@@ -2,6 +2,7 @@
 
 // With the windows and program parts that nearly every window test uses.
 #include "TestCore.h"
+#include "Transcript.h"
 #include "core/app/Program.h"
 #include "core/audio/RecordingFiles.h"
 #include "core/audio/Sound.h"

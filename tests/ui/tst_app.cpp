@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "ui/shell/frmDeleteOldList.h"
 
 namespace {

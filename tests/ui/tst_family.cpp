@@ -1,7 +1,5 @@
-// Several children on one computer: their folders and the family file, who
-// is practising at start-up, switching and adding a child.
+// Several children on one computer: their folders, the family file, who practises at start-up, switching and adding.
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/app/Family.h"
 #include "core/data/FolderLock.h"
 #include "core/data/ListNames.h"
@@ -396,8 +394,7 @@ private slots:
 
     void parentPin_slowSaltedHashOnly()
     {
-        // PBKDF2-HMAC-SHA256 as published (RFC 7914's vector), and with two
-        // rounds as Python's hashlib.pbkdf2_hmac computes it.
+        // PBKDF2-HMAC-SHA256: RFC 7914's vector, and two rounds as Python's hashlib.pbkdf2_hmac computes them.
         QCOMPARE(ParentPin::derive(u"password"_s, "salt", 1).toHex(),
             QByteArray("120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b"));
         QCOMPARE(ParentPin::derive(u"password"_s, "salt", 2).toHex(),

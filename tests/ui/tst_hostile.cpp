@@ -2,7 +2,6 @@
 // files left behind or faked, damage inside the database, another program
 // holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/audio/WaveFile.h"
 #include "core/data/FolderLock.h"
 #include "ui/kernel/Application.h"

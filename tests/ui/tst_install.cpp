@@ -1,6 +1,5 @@
 // Where an installed program keeps its data, and the daily backups.
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/data/Backups.h"
 #include "core/data/DataFolder.h"
 #include "ui/shell/CommandLine.h"

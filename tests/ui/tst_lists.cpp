@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/audio/WaveFile.h"
 #include "core/lists/WeekDates.h"
 #include "core/settings/FamilyOptions.h"

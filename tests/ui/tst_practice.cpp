@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/audio/WaveFile.h"
 #include "core/practice/TestOptions.h"
 #include "core/practice/WordOrder.h"

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/data/ChosenWords.h"
 #include "core/data/ListNames.h"
 #include "core/data/ListStore.h"

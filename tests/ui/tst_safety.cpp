@@ -1,5 +1,4 @@
-// Faults a family's data must survive: the program killed in the middle of
-// a test, files it may not read or write, and odd typing.
+// Faults a family's data must survive: the program killed mid-test, files it may not read or write, and odd typing.
 #include "TestSupport.h"
 
 #include <csignal>

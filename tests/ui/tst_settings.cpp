@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/settings/MessageTimes.h"
 #include "ui/kernel/frmMessage.h"
 #include "ui/settings/frmOptions.h"

@@ -1,6 +1,5 @@
 // The computer voice: its setting, a test with it on or unable to speak, and the real engine heard on the speaker.
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "audio-device/QtAudio.h"
 #include "audio-device/QtVoice.h"
 #include "core/audio/AudioModule.h"

@@ -2,7 +2,6 @@
 // every window as it first opens is as approved, the test settings travel from
 // the controls to the test and the store, and the seams hold.
 #include "TestSupport.h"
-#include "Transcript.h"
 #include "core/app/Family.h"
 #include "core/settings/MessageTimes.h"
 #include "ui/kernel/Controls.h"
