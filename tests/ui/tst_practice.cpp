@@ -88,9 +88,18 @@ private slots:
     {
         frmLists *main = startWithList({u"ant"_s, u"bee"_s});
         QVERIFY(main);
-        Transcript t(u"quitQuestion"_s);
+        // Keys typed while "Incorrect" shows go on in the answer box.
+        program().globals.gMessageTime = 1;
         QTest::mouseClick(main->cmdTest, Qt::LeftButton);
         auto *test = forms().findAs<frmTest>();
+        whenModalShows("frmMessage", [](QWidget *m) { QTest::keyClicks(m, u"nt"_s); });
+        type(test->txtWord, u"a"_s);
+        QCOMPARE(test->txtWord->text(), u"ant"_s);
+        MsgBoxScript::expect(MsgAnswer::Yes);
+        test->close();
+        Transcript t(u"quitQuestion"_s);
+        QTest::mouseClick(main->cmdTest, Qt::LeftButton);
+        test = forms().findAs<frmTest>();
         type(test->txtWord, u"ant"_s);
         type(test->txtWord, u"be"_s);
         MsgBoxScript::expect(MsgAnswer::No);
