@@ -92,7 +92,7 @@ private:
     // The recordings folder and the two sounds, from the two folders.
     void setPaths();
 
-    // Members go in reverse order: the connection before the lock that guards it.
+    // Destroyed in reverse order: the connection closes before the lock that guards it goes.
     std::unique_ptr<FolderLock> m_lock;
     std::unique_ptr<Store> m_store;
     Devices m_devices;
