@@ -81,6 +81,8 @@ private slots:
         // Closed sound: the note that spares the next start a full check is there. Opening again keeps all.
         QVERIFY(QFile::exists(folder.file(QString::fromLatin1(Store::CheckedName))));
         QCOMPARE(CountListWords(*folder.openStore(), 1), 1);
+        folder.openStore()->execute(u"DROP TABLE FAMILY_OPTIONS"_s); // now as an old database: nothing is added to it
+        QVERIFY(!folder.openStore()->hasTable(u"FAMILY_OPTIONS"_s));
     }
 
     void addedSetting_inATableOfItsOwn()

@@ -209,10 +209,9 @@ QString prepare(QSqlDatabase db, bool existed, bool checkWhole)
             defs << latin(column.name) + QLatin1Char(' ') + latin(column.type);
         statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(tableName, defs.join(QStringLiteral(", ")));
     }
-    if (!existed)
-        statements << AddedSettingsTables();
-    if (!existed && !present.contains(QStringLiteral("FAMILY_OPTIONS"))) {
-        statements << familyOptionsTable()
+    // The added tables come with a new file only: an old one stays as it was.
+    if (!existed) {
+        statements << AddedSettingsTables() << familyOptionsTable()
                    << QStringLiteral("INSERT INTO FAMILY_OPTIONS (HIDE_WORD_IN_CLUES, STRICT_DATES, CASE_HINT) "
                                      "VALUES ('TRUE', 'TRUE', 'TRUE')");
     }
