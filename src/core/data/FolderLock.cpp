@@ -80,7 +80,7 @@ FolderLock::State FolderLock::claim()
         return State::Claimed;
     }
     const QList<QByteArray> lines = contents.split('\n');
-    bool ok = false;
+    bool ok; // set by the conversion
     const qint64 pid = lines.value(0).trimmed().toLongLong(&ok);
     const QString host = QString::fromUtf8(lines.value(2).trimmed());
     const QString folder = QString::fromUtf8(lines.value(3).trimmed());

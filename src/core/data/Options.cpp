@@ -71,7 +71,7 @@ StoredGeneralSettings ReadStoredGeneralSettings(const QSqlRecord &row)
     };
     if (const auto v = text("SKIP_TEST_SETUP"))
         s.skipTestSetup = TextToBool(*v);
-    bool ok = false;
+    bool ok; // set by the conversion
     const qint32 time = text("MESSAGE_TIME").value_or(QString()).toInt(&ok);
     if (ok)
         s.messageTime = time;
@@ -97,7 +97,7 @@ GeneralSettings LoadGeneralSettings(Store &store)
     GeneralSettings settings;
     if (!row)
         return settings;
-    bool ok = false;
+    bool ok; // set by the conversion
     const qint32 time = row->value(QStringLiteral("MESSAGE_TIME")).toInt(&ok);
     // A value the program did not write (empty, text) falls back to the default.
     settings.messageTime = ok ? time : MessageTime::Default;

@@ -54,7 +54,7 @@ void TestSetting::read(TestOptionsRecord &o, const QString &stored) const
         if (!stored.isEmpty())
             o.*text = stored;
     } else {
-        bool ok = false;
+        bool ok; // set by the conversion
         const qint32 value = stored.trimmed().toInt(&ok);
         if (ok)
             o.*number = value;

@@ -97,7 +97,7 @@ void TestSession::NextWord()
         return;
     }
     ++m_wordIndex;
-    bool ok = false;
+    bool ok; // set by the conversion
     const qint32 id = m_words.sequence.at(m_wordIndex).toInt(&ok);
     // A word that has gone (or the empty entry of a list without words)
     // ends the test.

@@ -31,7 +31,7 @@ qint32 GetTimeFromCombo(const QString &text)
     const qsizetype blank = text.indexOf(QLatin1Char(' '));
     if (blank < 0)
         return MessageTime::Default;
-    bool ok = false;
+    bool ok; // set by the conversion
     // A number as the language writes it ("1,5" in German), or as in English.
     const QString digits = text.left(blank).trimmed();
     double number = QLocale().toDouble(digits, &ok);

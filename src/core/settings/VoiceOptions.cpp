@@ -17,7 +17,7 @@ VoiceOptions ReadVoiceOptions(Store &store)
         return o;
     o.enabled = TextToBool(row->value(QStringLiteral("USE_VOICE")).toString());
     o.voice = row->value(QStringLiteral("VOICE")).toString();
-    bool ok = false;
+    bool ok; // set by the conversion
     const double rate = row->value(QStringLiteral("RATE")).toDouble(&ok);
     if (ok)
         o.rate = qBound(-1.0, rate, 1.0);
