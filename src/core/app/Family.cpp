@@ -188,7 +188,7 @@ bool Family::write(QString *problem)
 
 void Family::setLast(qsizetype index)
 {
-    m_last = index < m_children.size() ? qMax<qsizetype>(index, 0) : 0; // the first child when out of range
+    m_last = index >= 0 && index < m_children.size() ? index : 0; // the first child when out of range
 }
 
 qsizetype Family::add(const QString &name, const QString &firstName, QString *problem)

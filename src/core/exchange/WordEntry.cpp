@@ -30,10 +30,11 @@ QString ImportedSoundProblem(const QString &path, const QString &folder)
     if (!file.startsWith(dir + u'/'))
         return QCoreApplication::translate("WordEntry", "its recording lies outside the imported file's folder");
     const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    QFile f; // closes the descriptor on every way out
-    if (fd == -1 || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd != -1)
-            ::close(fd);
+    if (fd == -1)
+        return QCoreApplication::translate("WordEntry", "its recording cannot be read");
+    QFile f; // closes the descriptor on every way out from here
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return QCoreApplication::translate("WordEntry", "its recording cannot be read");
     }
     struct stat st = {};

@@ -93,9 +93,10 @@ QList<TroubleWord> TroubleWords(Store &store, qint32 listId, qint32 limit)
         words.append(w);
     }
     // Most wrong answers first; ties by word, then in the order entered.
-    std::stable_sort(words.begin(), words.end(),
-        [](const TroubleWord &a, const TroubleWord &b) { return a.word.compare(b.word, Qt::CaseInsensitive) < 0; });
-    std::stable_sort(words.begin(), words.end(),
-        [](const TroubleWord &a, const TroubleWord &b) { return a.incorrect > b.incorrect; });
+    std::stable_sort(words.begin(), words.end(), [](const TroubleWord &a, const TroubleWord &b) {
+        if (a.incorrect != b.incorrect)
+            return a.incorrect > b.incorrect;
+        return a.word.compare(b.word, Qt::CaseInsensitive) < 0;
+    });
     return words;
 }
