@@ -147,9 +147,6 @@ void frmPastTests::setListID(qint32 vNewValue)
         g->setRow(1);
     }
     SelectionChanged();
-    // The results beside this window are shown before the focus comes back.
-    DoEvents(1);
-    g->setFocus();
 }
 
 void frmPastTests::fillChart(const QList<Scoring::PastTest> &tests)
@@ -195,9 +192,6 @@ void frmPastTests::SelectionChanged()
     if (row < 1)
         return;
     emit testChosen(MSFlexGrid1->TextMatrix(row, ColTestId).toInt());
-    // The results beside this window are shown before the focus comes back.
-    DoEvents(6);
-    MSFlexGrid1->setFocus();
 }
 
 void frmPastTests::SetFocusHere()
