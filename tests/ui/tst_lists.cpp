@@ -197,7 +197,7 @@ private slots:
     {
         QVERIFY(startProgram());
         Store &db = program().store();
-        const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s, u"pig"_s});
+        const qint32 listId = addList(db, QDate(2026, 12, 4), {u"cat"_s, u"dog"_s, u"pig"_s, u"owl"_s});
         db.execute(u" UPDATE WORDS SET DEFINITION = 'an animal' "_s);
         for (const char *w : {"cat", "dog", "pig"})
             writeRecording(QString::fromLatin1(w));
@@ -236,6 +236,7 @@ private slots:
         QVERIFY(!QFile::exists(word->TempWavPath()));
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
         t.snap(u"hog's recording deleted, then saved"_s, &db);
+        edit(4, u"owl"_s); // nothing to play
         VERIFY_TRANSCRIPT(t);
     }
 
