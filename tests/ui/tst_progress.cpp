@@ -286,6 +286,7 @@ private slots:
         trouble->grdWords->selectRow(0); // fig, list C
         whenModalShows("frmChooseWords", [&](QWidget *w) {
             auto *chooser = static_cast<frmChooseWords *>(w);
+            t.snap(u"offered"_s);
             QTest::mouseClick(chooser->cmdNone, Qt::LeftButton);
             t.snap(u"none ticked"_s);
             QTest::mouseClick(chooser->cmdAll, Qt::LeftButton);
