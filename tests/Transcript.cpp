@@ -258,7 +258,8 @@ void Transcript::snap(const QString &step, Store *store)
     std::sort(windows.begin(), windows.end(),
         [](const QWidget *a, const QWidget *b) { return a->objectName() < b->objectName(); });
     for (QWidget *w : std::as_const(windows)) {
-        m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle() + (w->isActiveWindow() ? u" (active)"_s : QString());
+        m_lines << u"["_s + w->objectName() + u"] "_s + w->windowTitle()
+                + (w->isActiveWindow() ? u" (active)"_s : QString());
         if (!m_seen.contains(w->objectName())) {
             m_seen.insert(w->objectName());
             const QString owner

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "core/app/Family.h"
 #include "core/settings/MessageTimes.h"
+#include "ui/help/frmAbout.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/Language.h"
 #include "ui/lists/frmPasteWords.h"
@@ -236,6 +237,18 @@ private slots:
         forms().unload(list);
         main->mnuEditList->trigger();
         QVERIFY(isLoaded(u"frmEditList"_s));
+
+        // The About window's links reach the mail program and the browser, by mouse or by key.
+        for (const QString &scheme : {u"mailto"_s, u"https"_s})
+            QDesktopServices::setUrlHandler(scheme, this, "opened");
+        auto *about = static_cast<frmAbout *>(window(u"frmAbout"_s));
+        QTest::mouseClick(about->lblEmail, Qt::LeftButton);
+        QTest::keyClick(about->lblWebsite, Qt::Key_Return);
+        QCOMPARE(m_opened,
+            QStringList(
+                {u"mailto:support@lettermarch.example?subject=Lettermarch"_s, u"https://lettermarch.example/"_s}));
+        for (const QString &scheme : {u"mailto"_s, u"https"_s})
+            QDesktopServices::unsetUrlHandler(scheme);
     }
 
     void escape_closesEveryWindowWithCancelOrClose()
@@ -419,9 +432,12 @@ private slots:
         QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
     }
 
+public slots:
+    void opened(const QUrl &url) { m_opened << url.toString(); }
+
 private:
     std::unique_ptr<ProgramFolder> m_folder;
-    QStringList m_played;
+    QStringList m_played, m_opened;
 };
 
 QTEST_MAIN(TestWiring)
