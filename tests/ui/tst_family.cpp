@@ -119,15 +119,17 @@ private slots:
         // A folder that is gone, or that is not a child's, is left out and said.
         writeFile(file,
             R"({"children": [{"name": "Anna", "folder": "."}, {"name": "Gone", "folder": "Children/Gone"},
-                {"name": "Sneaky", "folder": "Children/../../etc"}, {"name": "Ben", "folder": "Children/Ben"}],
-                "last": 99})");
+                {"name": "Sneaky", "folder": "Children/../../etc"}, {"name": "Ben", "folder": "Children/Ben"},
+                {"folder": "ChildrenXBen"}, {"folder": "Children/"}, {"folder": "Children/Ben/Wavs"},
+                {"folder": "Children/.."}], "last": 99})");
         skipped.clear();
         family = Family::read(home, &skipped);
         QCOMPARE(names(family), QStringList({u"Anna"_s, u"Ben"_s, u"ben 2"_s}));
         QCOMPARE(family.lastIndex(), 0);
-        QCOMPARE(skipped.size(), 3);
+        QCOMPARE(skipped.size(), 7); // each way of not being one level below Children is enough
         QVERIFY(skipped.at(0).contains(u"\"Gone\" was left out: the folder \"Children/Gone\" is gone."_s));
         QVERIFY(skipped.at(1).contains(u"\"Sneaky\" was left out"_s));
+        QVERIFY(skipped.filter(u"is not a child's folder."_s).size() == 5);
 
         // The family's own folder is the first child and stays; removing one before the last chosen keeps that chosen.
         QVERIFY(!family.remove(0, QDate(2026, 12, 2), &problem) && problem.startsWith(u"The first child's"_s));
