@@ -123,8 +123,7 @@ private slots:
         // definition as a second translation (listed first: it wins over the
         // comment) and an example, one with its definition only as a comment; a
         // sub-lesson marks one as case sensitive, the entry after it is not.
-        const QByteArray file = testData(u"week12.kvtml"_s);
-        const ReadResult read = Kvtml::read(file, u"/lists"_s);
+        const ReadResult read = Kvtml::read(testData(u"week12.kvtml"_s), u"/lists"_s);
         QCOMPARE(read.problem + read.language, u"en"_s); // the words' language, not the definitions'
         QCOMPARE(read.words,
             QList<WordEntry>({{u"island"_s, u"land with water all around"_s, u"We sailed to the island."_s, false, {}},

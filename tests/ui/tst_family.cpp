@@ -55,24 +55,19 @@ private slots:
 
     void folderNames_safeUniqueAndShort()
     {
-        QCOMPARE(Family::folderNameFor(u"Anna"_s, {}), u"Anna"_s);
-        QCOMPARE(Family::folderNameFor(u"anna"_s, {u"ANNA"_s, u"anna 2"_s}), u"anna 3"_s);
-        QCOMPARE(Family::folderNameFor(u"../etc/passwd"_s, {}), u"_etc_passwd"_s);
-        QCOMPARE(Family::folderNameFor(u" .hidden. "_s, {}), u"hidden"_s);
-        QCOMPARE(Family::folderNameFor(u"a:b*c?\"<>|\\d"_s, {}), u"a_b_c______d"_s);
-        QCOMPARE(Family::folderNameFor(u"\t\n"_s, {}), u"Child"_s);
-        QCOMPARE(Family::folderNameFor(u".."_s, {u"child"_s}), u"Child 2"_s);
-        QCOMPARE(Family::folderNameFor(u"Zoë 🐢"_s, {}), u"Zoë 🐢"_s);
-        const QString long200(200, u'x');
-        QCOMPARE(Family::folderNameFor(long200, {}), QString(40, u'x'));
-        QCOMPARE(Family::folderNameFor(long200, {QString(40, u'x')}), QString(38, u'x') + u" 2"_s);
-        // Never half of a character made of two.
-        QCOMPARE(Family::folderNameFor(QString(39, u'y') + u"🐢"_s, {}), QString(39, u'y'));
+        const QString x200(200, u'x'), y39(39, u'y');
+        const QList<std::tuple<QString, QStringList, QString>> cases {{u"Anna"_s, {}, u"Anna"_s},
+            {u"anna"_s, {u"ANNA"_s, u"anna 2"_s}, u"anna 3"_s}, {u"../etc/passwd"_s, {}, u"_etc_passwd"_s},
+            {u" .hidden. "_s, {}, u"hidden"_s}, {u"a:b*c?\"<>|\\d"_s, {}, u"a_b_c______d"_s},
+            {u"\t\n"_s, {}, u"Child"_s}, {u".."_s, {u"child"_s}, u"Child 2"_s}, {u"Zoë 🐢"_s, {}, u"Zoë 🐢"_s},
+            {x200, {}, x200.left(40)}, {x200, {x200.left(40)}, x200.left(38) + u" 2"_s},
+            {y39 + u"🐢"_s, {}, y39}}; // never half of a character made of two
+        for (const auto &[name, taken, folder] : cases)
+            QCOMPARE(Family::folderNameFor(name, taken), folder);
 
         QString problem;
         QCOMPARE(Family::cleanName(u"  Anna\nMaria "_s, &problem), u"Anna Maria"_s);
-        QVERIFY(Family::cleanName(u" \t "_s, &problem).isEmpty());
-        QCOMPARE(problem, u"Type the child's name."_s);
+        QVERIFY(Family::cleanName(u" \t "_s, &problem).isEmpty() && problem == u"Type the child's name."_s);
     }
 
     void familyFile_addReadAndBadFiles()

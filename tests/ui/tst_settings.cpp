@@ -26,10 +26,9 @@ private slots:
                 {u"Indefinately"_s, 9999}, {u"1 Second"_s, 2}, {u"10 Seconds"_s, 20}, {u"2.5 Seconds"_s, 4},
                 {u"3.5 Seconds"_s, 8}, {u"about 4 seconds"_s, 6}, {u" 4 Seconds"_s, 6}, {u"86400 Seconds"_s, 172800}})
             QCOMPARE(MessageTimes::GetTimeFromCombo(text), stored);
-        QCOMPARE(MessageTimes::SetTimeCombo(0), u"None"_s);
-        QCOMPARE(MessageTimes::SetTimeCombo(9999), u"Indefinately"_s);
-        QCOMPARE(MessageTimes::SetTimeCombo(2), u"1 Second"_s);
-        QCOMPARE(MessageTimes::SetTimeCombo(7), u"3.5 Seconds"_s);
+        QCOMPARE(QStringList({MessageTimes::SetTimeCombo(0), MessageTimes::SetTimeCombo(9999),
+                     MessageTimes::SetTimeCombo(2), MessageTimes::SetTimeCombo(7)}),
+            QStringList({u"None"_s, u"Indefinately"_s, u"1 Second"_s, u"3.5 Seconds"_s}));
     }
 
     void options_loadSaveAndReopen()
@@ -51,8 +50,7 @@ private slots:
         w->chkStrictDates->setChecked(false); // the family's own table is written too
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
         t.snap(u"saved"_s, &program().store());
-        // The running program keeps the settings it started with.
-        QCOMPARE(program().globals.gSkipTestSetup, false);
+        QCOMPARE(program().globals.gSkipTestSetup, false); // the running program keeps the settings it started with.
 
         w = openOptions();
         t.snap(u"opened again"_s);

@@ -247,8 +247,6 @@ private slots:
         QCOMPARE(m_opened,
             QStringList(
                 {u"mailto:support@lettermarch.example?subject=Lettermarch"_s, u"https://lettermarch.example/"_s}));
-        for (const QString &scheme : {u"mailto"_s, u"https"_s})
-            QDesktopServices::unsetUrlHandler(scheme);
     }
 
     void escape_closesEveryWindowWithCancelOrClose()
