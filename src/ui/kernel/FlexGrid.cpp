@@ -99,7 +99,7 @@ void FlexGrid::setColWidth(int col, int twips)
     setColumnHidden(col, pixels < 1);
     // A heading longer in another language widens its column rather than
     // being cut.
-    const bool headed = pixels > 1 && !TextMatrix(0, col).isEmpty();
+    const bool headed = !TextMatrix(0, col).isEmpty();
     if (pixels >= 1)
         setColumnWidth(col, headed ? qMax(pixels, horizontalHeader()->sectionSizeHint(col)) : pixels);
 }
