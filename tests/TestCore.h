@@ -22,7 +22,7 @@ public:
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
     QString dbPath() const;
-    std::unique_ptr<Store> openStore() const; // opens the folder's database (creating it) outside the program.
+    std::unique_ptr<Store> openStore() const; // opens the folder's database (creating it) outside the program
 
 private:
     QTemporaryDir m_dir;
@@ -35,11 +35,11 @@ qint32 addList(Store &store, const QDate &testDate, const QStringList &words = {
 // with `skipSetup` the test starts without its setup window and asks the words in the order they were made.
 OptionsRow quietOptions(bool skipSetup = true);
 
-QByteArray fileBytes(const QString &path); // bytes of a file, for checking that it was left untouched.
+QByteArray fileBytes(const QString &path); // bytes of a file, for checking that it was left untouched
 // Writes a whole file (and its folder); the running test fails when it cannot.
 void writeFile(const QString &path, const QByteArray &bytes);
 
-QStringList rows(Store &store, const QString &query); // each row of the query, its columns joined with blanks.
+QStringList rows(Store &store, const QString &query); // each row of the query, its columns joined with blanks
 // The first value of the query's first row as a number; -1 without a row.
 int number(Store &store, const QString &query);
 // Runs `check` in a child process as an ordinary user (when this runs as

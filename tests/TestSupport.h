@@ -26,7 +26,7 @@ namespace MsgBoxScript {
 void install();
 void expect(MsgAnswer answer, const QString &text = {});
 QStringList shown();
-void verifyAllUsedAndClear(); // fails the test when queued answers were not used; clears everything.
+void verifyAllUsedAndClear(); // fails the test when queued answers were not used; clears everything
 } // namespace MsgBoxScript
 
 // Notes the file name of every sound played, instead of playing it.
@@ -79,7 +79,7 @@ Program &program();
 Forms &forms();
 // Starts a new program on `folder` as the real start does (closing the previous one); false when it could not start.
 bool startProgram(const QString &folder, const QString &soundsFolder = {});
-Program &newProgram(const QString &folder); // a new program on `folder` with nothing opened yet.
+Program &newProgram(const QString &folder); // a new program on `folder` with nothing opened yet
 // Closes every window and the store and lock, as the program ends; the
 // program object (its devices and clock) stays for the next start.
 void endProgram();
@@ -100,10 +100,10 @@ T *openWindow()
     return nullptr;
 }
 
-QWidget *window(const QString &name); // any window by name: loaded by the registry, or made as its opener makes it.
+QWidget *window(const QString &name); // any window by name: loaded by the registry, or made as its opener makes it
 
-SessionFiles sessionFiles(); // the sounds of a test as the program names them.
-TestSession::Surroundings surroundings(Store &store); // the surroundings of a session in the test's program.
+SessionFiles sessionFiles(); // the sounds of a test as the program names them
+TestSession::Surroundings surroundings(Store &store); // the surroundings of a session in the test's program
 
 // Runs `answer` on the modal window of that class as soon as it shows.
 void whenModalShows(const char *className, std::function<void(QWidget *)> answer);
@@ -126,9 +126,9 @@ private:
 // (nobody reads), or immediate (others read, nobody else writes).
 std::unique_ptr<OtherProcess> holdDatabase(const QString &folder, const QString &begin = u"BEGIN EXCLUSIVE"_s);
 
-void type(QLineEdit *box, const QString &text); // types `text` into the box as the child would, then presses Return.
-void click(QCheckBox *box); // clicks a check box on its box, not in the empty width a layout gives it.
-QString storedOption(const char *column); // a column of the stored settings row of the running program.
+void type(QLineEdit *box, const QString &text); // types `text` into the box as the child would, then presses Return
+void click(QCheckBox *box); // clicks a check box on its box, not in the empty width a layout gives it
+QString storedOption(const char *column); // a column of the stored settings row of the running program
 
 // Base of the window tests: before the first test the message boxes are scripted.
 class WindowTest : public QObject

@@ -34,7 +34,7 @@ public:
     // lines starting with `name` and returns true, or returns false.
     using Describer = std::function<bool(QWidget *, const QString &name, QStringList &out)>;
     void describeAlso(Describer more) { m_more = std::move(more); }
-    bool matches(); // false (the test failed) when the transcript differs from the file.
+    bool matches(); // false (the test failed) when the transcript differs from the file
 
 private:
     QString m_name;

@@ -104,7 +104,7 @@ private slots:
                 QVERIFY(!word->Shape1->isVisible());
             }
             QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
-            t.snap(u"saved "_s + text); // ready for the next word, and the list already shows this one.
+            t.snap(u"saved "_s + text); // ready for the next word, and the list already shows this one
         };
         enter(u"  cat "_s, u"A small furry pet"_s, QString(), true);
         enter(u"don't"_s, u"Do not"_s, QString(), false);

@@ -189,7 +189,7 @@ private slots:
         s.execute(u"UPDATE WORDS SET WORD = 'Cat' WHERE WORD_ID = "_s + idFragment(p.ash));
         QCOMPARE(TroubleWords(s).at(1).listId, p.a);
         QVERIFY(holdDatabase(m_folder->path())->holding()); // no read left holding the file
-        QVERIFY(!s.hasTable(u"TEST_WORDS"_s)); // reading never adds the new table to an old file.
+        QVERIFY(!s.hasTable(u"TEST_WORDS"_s)); // reading never adds the new table to an old file
     }
 
     void extraTables_notAsTheProgramMadeThemAreLeftOut()

@@ -75,7 +75,7 @@ private slots:
             QCOMPARE(rows(*store, u"SELECT GUESS, RESULT, ATTEMPT_NUMBER FROM WORD_ATTEMPTS ORDER BY rowid"_s),
                 QStringList(
                     {u"apple CORRECT 1"_s, u"bensh INCORRECT 1"_s, u"bench CORRECT 2"_s, u"cloud CORRECT 1"_s}));
-            QCOMPARE(number(*store, u"SELECT COUNT(*) FROM TESTS"_s), 0); // the test row is only written at the end.
+            QCOMPARE(number(*store, u"SELECT COUNT(*) FROM TESTS"_s), 0); // the test row is only written at the end
         }
         // The next start works, on the same folder, despite the lock left behind.
         QVERIFY(startProgram(folder.path()));

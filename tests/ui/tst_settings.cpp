@@ -50,7 +50,7 @@ private slots:
         w->chkStrictDates->setChecked(false); // the family's own table is written too
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
         t.snap(u"saved"_s, &program().store());
-        QCOMPARE(program().globals.gSkipTestSetup, false); // the running program keeps the settings it started with.
+        QCOMPARE(program().globals.gSkipTestSetup, false); // the running program keeps the settings it started with
 
         w = openOptions();
         t.snap(u"opened again"_s);
