@@ -76,9 +76,11 @@ void describe(QWidget *w, QStringList &out, const QString &indent, const Transcr
                     continue;
                 const QTableWidgetItem *item = r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c);
                 const QVariant tick = item ? item->data(Qt::CheckStateRole) : QVariant();
+                const bool typable = r >= 0 && item && (item->flags() & Qt::ItemIsEditable) && table->editTriggers();
                 cells << (tick.isValid() ? (tick.toInt() == Qt::Checked ? u"[x] "_s : u"[ ] "_s) : QString())
                         + (item ? item->text() + (item->toolTip().isEmpty() ? QString() : u" tip: "_s + item->toolTip())
-                                : QString());
+                                : QString())
+                        + (typable ? u" (editable)"_s : QString());
             }
             out << name + (r >= 0 && r == table->currentRow() ? u"> "_s : QString()) + cells.join(u" | "_s);
         }
