@@ -232,7 +232,7 @@ private slots:
         QTest::mouseClick(forms().findAs<frmLists>()->cmdTest, Qt::LeftButton);
         choose({u"Ben"_s});
         MsgBoxScript::expect(MsgAnswer::No);
-        shell().SwitchChild();
+        forms().findAs<frmLists>()->mnuSwitchChild->trigger();
         t.snap(u"No: the test goes on"_s);
         QCOMPARE(program().globals.gProgramDir, QDir::cleanPath(m_home->path()));
         forms().unload(forms().findAs<frmTest>());
