@@ -395,11 +395,9 @@ private slots:
         setup->chkClearWrongAnswer->setChecked(true);
         MsgBoxScript::expect(MsgAnswer::No); // Start the test now?
         QTest::mouseClick(setup->cmdSetAsDefault, Qt::LeftButton);
-        QCOMPARE(storedOption("PLAY_CORRECT_SOUND"), u"FALSE"_s);
-        QCOMPARE(storedOption("PLAY_INCORRECT_SOUND"), u"TRUE"_s);
-        QCOMPARE(storedOption("REQUIRE_ECHO"), u"FALSE"_s);
-        QCOMPARE(storedOption("REVEAL_ANSWERS"), u"TRUE"_s);
-        QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
+        QCOMPARE(QStringList({storedOption("PLAY_CORRECT_SOUND"), storedOption("PLAY_INCORRECT_SOUND"),
+                     storedOption("REQUIRE_ECHO"), storedOption("REVEAL_ANSWERS"), storedOption("CLEAR_WRONG_ANSWER")}),
+            QStringList({u"FALSE"_s, u"TRUE"_s, u"FALSE"_s, u"TRUE"_s, u"TRUE"_s}));
         QTest::mouseClick(setup->cmdContinue, Qt::LeftButton);
         QVERIFY(!program().globals.TestOptions.PlayCorrectSound && program().globals.TestOptions.PlayIncorrectSound);
         QVERIFY(!program().globals.TestOptions.RequireEcho && program().globals.TestOptions.ClearWrongAnswer);
@@ -425,9 +423,9 @@ private slots:
         options->chkPromptToDeleteOldTests->setChecked(true);
         options->chkSkipIndividualTestSetup->setChecked(true);
         QTest::mouseClick(options->cmdSave, Qt::LeftButton);
-        QCOMPARE(storedOption("PROMPT_TO_DELETE_LISTS"), u"TRUE"_s);
-        QCOMPARE(storedOption("SKIP_TEST_SETUP"), u"TRUE"_s);
-        QCOMPARE(storedOption("CLEAR_WRONG_ANSWER"), u"TRUE"_s);
+        QCOMPARE(QStringList({storedOption("PROMPT_TO_DELETE_LISTS"), storedOption("SKIP_TEST_SETUP"),
+                     storedOption("CLEAR_WRONG_ANSWER")}),
+            QStringList(3, u"TRUE"_s));
     }
 
 public slots:
