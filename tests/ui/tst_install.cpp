@@ -204,9 +204,9 @@ private slots:
         };
         const QDir copies(Backups::folder(folder.path()));
         QVERIFY(copy(2030, 1) && copy(2030, 2) && copy(2030, 3));
-        // Copies from the future, one under today's name (one set aside before too), and what a cut copy left behind.
+        // Copies from the future, one under today's name (one set aside before too), and what cut copies left behind.
         for (const QString &junk : {u"2099-01-01.mdb"_s, u"2099-01-02.mdb"_s, u"2099-01-03.mdb"_s, u"2030-01-04.mdb"_s,
-                 u"2030-01-04.mdb.not-a-copy"_s, u"2030-01-02.mdb.part"_s, u"2030-01-02.mdb.part-journal"_s})
+                 u"2030-01-04.mdb.not-a-copy"_s, u"2030-01-04.mdb.part"_s, u"2030-01-02.mdb.part-journal"_s})
             writeFile(copies.filePath(u"Lettermarch-"_s + junk), "not a copy");
         QVERIFY(copy(2030, 4) && copies.exists(u"Lettermarch-2030-01-04.mdb.not-a-copy"_s));
         QCOMPARE(copies.entryList({u"*.part*"_s}), QStringList());
