@@ -14,7 +14,7 @@ struct PromptAnswers
         timer.setInterval(20);
         QObject::connect(&timer, &QTimer::timeout, [this, &t] {
             auto *prompt = qobject_cast<frmDeleteOldList *>(QApplication::activeModalWidget());
-            if (!prompt || buttons.isEmpty())
+            if (!prompt || !prompt->isActiveWindow() || buttons.isEmpty()) // as the user first sees it
                 return;
             t.snap(u"list %1 offered for deletion"_s.arg(prompt->ListID()));
             QTest::mouseClick(prompt->findChild<QPushButton *>(buttons.takeFirst()), Qt::LeftButton);
