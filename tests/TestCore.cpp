@@ -3,9 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// QtTest's watchdog and the thread pool's threads free their thread data as
-// they end, which can be after main() has returned; the sanitizer's leak check
-// at exit then reports Qt's memory. Exit waits (up to two seconds) for them.
+// QtTest's watchdog and the thread pool's threads free their thread data as they end, which can be after main() has
+// returned; the sanitizer's leak check at exit then reports Qt's memory. Exit waits (up to two seconds) for them.
 const struct WaitForQtThreads
 {
     ~WaitForQtThreads()

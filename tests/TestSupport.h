@@ -19,9 +19,8 @@
 
 #include <QtWidgets>
 
-// Scripted answers for the program's message boxes: a test queues the
-// answers to come and reads back every text shown. A message that no test
-// expected fails the running test with its text instead of blocking.
+// Scripted answers for the program's message boxes: a test queues the answers to come and reads back every text shown.
+// A message that no test expected fails the running test with its text instead of blocking.
 namespace MsgBoxScript {
 void install();
 void expect(MsgAnswer answer, const QString &text = {});
@@ -139,9 +138,8 @@ protected slots:
     void initTestCase();
 };
 
-// Base of the tests that work on one fresh program folder a test: its database
-// open as m_store, the recordings folder and sound paths set, a fake player
-// noting what was played, and the clock standing at `now`.
+// Base of the tests that work on one fresh program folder a test: its database open as m_store, the recordings folder
+// and sound paths set, a fake player noting what was played, and the clock standing at `now`.
 class FolderTest : public WindowTest
 {
 protected:

@@ -11,15 +11,12 @@
 
 class Store;
 
-// What a user sees along a whole task, compared with an approved file
-// (tests/transcripts/<name>.txt): at each step every shown window with its
-// title and the texts, states and grid cells of its named controls, the
-// message boxes shown since the last step, and, when a store is given, every
-// row of every table. A difference fails the test with the first lines that
-// differ; LETTERMARCH_APPROVE=1 writes the file anew after a deliberate
-// change (read the diff before committing it). While it lives, every
-// temporary message is noted and closed at once, so a test that shows them
-// (a message time above 0) does not wait for them.
+// What a user sees along a whole task, compared with an approved file (tests/transcripts/<name>.txt): at each step
+// every shown window with its title and the texts, states and grid cells of its named controls, the message boxes shown
+// since the last step, and, when a store is given, every row of every table. A difference fails the test with the first
+// lines that differ; LETTERMARCH_APPROVE=1 writes the file anew after a deliberate change (read the diff before
+// committing it). While it lives, every temporary message is noted and closed at once, so a test that shows them (a
+// message time above 0) does not wait for them.
 class Transcript
 {
 public:

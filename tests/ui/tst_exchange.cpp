@@ -119,10 +119,9 @@ private slots:
 
     void kvtml_writtenByHandFromTheFormat()
     {
-        // Two entries as KDE's vocabulary programs write them: one with its
-        // definition as a second translation (listed first: it wins over the
-        // comment) and an example, one with its definition only as a comment; a
-        // sub-lesson marks one as case sensitive, the entry after it is not.
+        // Two entries as KDE's vocabulary programs write them: one with its definition as a second translation (listed
+        // first: it wins over the comment) and an example, one with its definition only as a comment; a sub-lesson
+        // marks one as case sensitive, the entry after it is not.
         const ReadResult read = Kvtml::read(testData(u"week12.kvtml"_s), u"/lists"_s);
         QCOMPARE(read.problem + read.language, u"en"_s); // the words' language, not the definitions'
         QCOMPARE(read.words,

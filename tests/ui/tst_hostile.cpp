@@ -1,6 +1,5 @@
-// What a hostile hand does to the program's files: counters set back, lock
-// files left behind or faked, damage inside the database, another program
-// holding it, odd dates and rows, and things in Wavs that are no recordings.
+// What a hostile hand does to the program's files: counters set back, lock files left behind or faked, damage inside
+// the database, another program holding it, odd dates and rows, and things in Wavs that are no recordings.
 #include "TestSupport.h"
 #include "core/audio/WaveFile.h"
 #include "core/data/FolderLock.h"

@@ -1,6 +1,5 @@
-// The wiring of the windows: each menu item and button reaches its window,
-// every window as it first opens is as approved, the test settings travel from
-// the controls to the test and the store, and the seams hold.
+// The wiring of the windows: each menu item and button reaches its window, every window as it first opens is as
+// approved, the test settings travel from the controls to the test and the store, and the seams hold.
 #include "TestSupport.h"
 #include "core/app/Family.h"
 #include "core/settings/MessageTimes.h"
