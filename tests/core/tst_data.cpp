@@ -1,6 +1,7 @@
 #include "TestCore.h"
 #include "core/audio/RecordingFiles.h"
 #include "core/data/Backups.h"
+#include "core/data/SqlErrors.h"
 #include "core/data/StoreDates.h"
 #include "core/data/TestSettings.h"
 #include "core/lists/WordStore.h"
@@ -74,6 +75,7 @@ private slots:
             } catch (const StoreError &e) {
                 QVERIFY(!e.isBusy()); // waiting would never help
             }
+            QCOMPARE(describeSqlError(QSqlError(u"x"_s, u"x"_s)) + describeSqlError(QSqlError(u"x"_s)), u"xx"_s);
             QVERIFY_THROWS_EXCEPTION(StoreError, store->prepared(u"SELECT * FROM NOWHERE"_s));
             QVERIFY_THROWS_EXCEPTION(
                 StoreError, store->count(u"SELECT COUNT(*) FROM LISTS WHERE LIST_ID = ?"_s, {1, 2}));
