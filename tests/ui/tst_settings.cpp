@@ -29,6 +29,11 @@ private slots:
         QCOMPARE(QStringList({MessageTimes::SetTimeCombo(0), MessageTimes::SetTimeCombo(9999),
                      MessageTimes::SetTimeCombo(2), MessageTimes::SetTimeCombo(7)}),
             QStringList({u"None"_s, u"Indefinately"_s, u"1 Second"_s, u"3.5 Seconds"_s}));
+        const QLocale before;
+        QLocale::setDefault(QLocale::German); // "1,5" is a number in German, and one written as in English still reads
+        QVERIFY(MessageTimes::GetTimeFromCombo(u"1,5 Sekunden"_s) == 4
+            && MessageTimes::GetTimeFromCombo(u"2.5 Seconds"_s) == 4);
+        QLocale::setDefault(before);
     }
 
     void options_loadSaveAndReopen()
