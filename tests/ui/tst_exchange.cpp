@@ -256,10 +256,10 @@ private slots:
             paste->txtPaste->insertPlainText(u"dog - a pet that barks\ncat - again\nFriday - a day"_s);
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             t.snap(u"three pasted, cat in the list already"_s);
-            // A bare word waits for a clue, and the summary says how to take it.
-            paste->txtPaste->insertPlainText(u"\nknight"_s);
-            QTRY_COMPARE(paste->grdPreview->rowCount(), 4);
-            t.snap(u"a bare word"_s);
+            // A bare word waits for a clue, and the summary says how to take it; a word given twice is taken once.
+            paste->txtPaste->insertPlainText(u"\nknight\nDOG - a pet"_s);
+            QTRY_COMPARE(paste->grdPreview->rowCount(), 5);
+            t.snap(u"a bare word, and dog twice"_s);
             paste->txtPaste->undo();
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             // The parent ticks Friday as case sensitive with the keyboard.
