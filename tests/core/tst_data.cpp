@@ -171,10 +171,11 @@ private slots:
 
     void recordingNames()
     {
-        const std::pair<const char *, const char *> names[] = {{"cat", "CAT.wav"}, {"Cat", "CAT.wav"},
-            {"don't", "DON'T.wav"}, {"élan", "ÉLAN.wav"}, {"ice cream", "ICE CREAM.wav"}, {"and/or", "AND%2FOR.wav"},
-            {"a\\b", "A%5CB.wav"}, {"x:y?*<>|\"", "X%3AY%3F%2A%3C%3E%7C%22.wav"}, {"50%", "50%25.wav"},
-            {".", "%2E.wav"}, {"..", "%2E%2E.wav"}, {"../../etc", "%2E.%2F..%2FETC.wav"}};
+        const std::pair<const char *, const char *> names[]
+            = {{"cat", "CAT.wav"}, {"Cat", "CAT.wav"}, {"don't", "DON'T.wav"}, {"élan", "ÉLAN.wav"},
+                {"ice cream", "ICE CREAM.wav"}, {"and/or", "AND%2FOR.wav"}, {"a\\b", "A%5CB.wav"},
+                {"x:y?*<>|\"", "X%3AY%3F%2A%3C%3E%7C%22.wav"}, {"50%", "50%25.wav"}, {".", "%2E.wav"},
+                {"..", "%2E%2E.wav"}, {"../../etc", "%2E.%2F..%2FETC.wav"}, {" a", "%20A.wav"}, {"a ", "A%20.wav"}};
         const QString wavs = u"/tmp/program/Wavs"_s;
         for (const auto &[word, fileName] : names) {
             QCOMPARE(RecordingFileName(QString::fromUtf8(word)), QString::fromUtf8(fileName));

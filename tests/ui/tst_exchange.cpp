@@ -371,15 +371,15 @@ private slots:
     {
         const qint32 list = listWith(*m_store, awkwardWords());
         const QDir out(m_folder->file(u"out"_s));
+        const QString wavs = program().globals.gWavPath;
         writeFile(m_folder->file(u"elsewhere.txt"_s), "someone else's");
-        QVERIFY(out.mkpath(u"."_s) && QFile::link(m_folder->file(u"elsewhere.txt"_s), out.filePath(u"list.csv"_s)));
-        QVERIFY(
-            ListExport::WriteFolder(*m_store, list, out.path(), program().globals.gWavPath).contains(u"is a link"_s));
+        writeFile(RecordingPath(wavs, u"Wednesday"_s), "RIFF"); // a link where its copy goes
+        const QString copy = out.filePath(u"Wavs/"_s + RecordingFileName(u"Wednesday"_s));
+        QVERIFY(out.mkpath(u"Wavs"_s) && QFile::link(m_folder->file(u"elsewhere.txt"_s), copy));
+        QVERIFY(ListExport::WriteFolder(*m_store, list, out.path(), wavs).contains(u"is a link"_s));
         QCOMPARE(fileBytes(m_folder->file(u"elsewhere.txt"_s)), QByteArray("someone else's"));
-        QVERIFY(
-            QFile::remove(out.filePath(u"list.csv"_s)) && QFile::link(u"gone.kvtml"_s, out.filePath(u"list.kvtml"_s)));
-        QVERIFY(
-            ListExport::WriteFolder(*m_store, list, out.path(), program().globals.gWavPath).contains(u"is a link"_s));
+        QVERIFY(QFile::remove(copy) && QFile::link(u"gone.kvtml"_s, out.filePath(u"list.kvtml"_s)));
+        QVERIFY(ListExport::WriteFolder(*m_store, list, out.path(), wavs).contains(u"is a link"_s));
         QVERIFY(!QFile::exists(out.filePath(u"gone.kvtml"_s)) && ListExport::FolderHoldsExport(out.path()));
     }
 

@@ -148,8 +148,7 @@ private slots:
     {
         makeChild(m_home->path(), QDate(2026, 12, 4));
         open(Family::read(m_home->path()));
-        QVERIFY(shell().ChooseChild()); // no window: nothing scripted would answer it
-        QVERIFY(shell().Main());
+        QVERIFY(shell().ChooseChild() && shell().Main()); // no chooser: nothing scripted would answer it
         for (const char *made : {Family::FileName, Family::ChildrenFolder})
             QVERIFY(!QFile::exists(QDir(m_home->path()).filePath(QString::fromLatin1(made))));
         QVERIFY(forms().findAs<frmLists>()->mnuAddChild->isVisible());
@@ -399,9 +398,10 @@ private slots:
         const PinHash a = ParentPin::make(u"2468"_s), b = ParentPin::make(u"2468"_s);
         QVERIFY(a.iterations >= 100000 && a.salt.size() == 16 && a.salt != b.salt && a.hash != b.hash);
         QVERIFY(ParentPin::matches(a, u"2468"_s) && !ParentPin::matches(a, u"2469"_s));
-        // A PIN kept with one round (the vector above) still counts; none kept matches nothing.
+        // A PIN kept with one round (the vector above) still counts; none, or one with no rounds, matches nothing.
         QVERIFY(ParentPin::matches({"salt", 1, ParentPin::derive(u"password"_s, "salt", 1)}, u"password"_s));
-        QVERIFY(!ParentPin::matches(PinHash {}, QString()));
+        QVERIFY(!ParentPin::matches(PinHash {}, QString())
+            && !ParentPin::matches({"salt", 0, ParentPin::derive(u"password"_s, "salt", 1)}, u"password"_s));
     }
 
     void parentLock_guardsTheParentsWindowsOnly()
