@@ -161,13 +161,6 @@ qint32 MovedOn(Store &store, qint32 testId, qint32 moveOnAfter)
         {testId, moveOnAfter});
 }
 
-qint32 IncorrectAttempts(Store &store, qint32 testId, qint32 wordId)
-{
-    return store.count(QStringLiteral("SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID = ?  AND TEST_ID = ? "
-                                      " AND RESULT = 'INCORRECT' "),
-        {wordId, testId});
-}
-
 QStringList IncorrectGuesses(Store &store, qint32 testId, qint32 wordId)
 {
     QSqlQuery q = store.select(QStringLiteral(" SELECT * FROM WORD_ATTEMPTS ") + QStringLiteral(" WHERE WORD_ID = ")

@@ -61,7 +61,6 @@ std::optional<TestRow> ReadTest(Store &store, qint32 testId);
 qint32 WordsOnTest(Store &store, qint32 testId, qint32 listId);
 qint32 CorrectFirstTry(Store &store, qint32 testId);
 qint32 MovedOn(Store &store, qint32 testId, qint32 moveOnAfter);
-qint32 IncorrectAttempts(Store &store, qint32 testId, qint32 wordId);
 // The guesses of a word's incorrect attempts on a test, in the order typed.
 QStringList IncorrectGuesses(Store &store, qint32 testId, qint32 wordId);
 
