@@ -96,9 +96,6 @@ public:
         sayPending();
     }
 
-    // What waits is dropped; a word being said ends by itself (see say()).
-    void stop() override { m_pending.reset(); }
-
     bool isSpeaking() override { return m_pending || speaking(); }
 
 private:

@@ -28,7 +28,6 @@ public:
         *m_said << u"%1|%2|%3"_s.arg(text, voice).arg(rate)
                 + (language == QLocale::English ? QString() : u"|"_s + QLocale::languageToString(language));
     }
-    void stop() override { }
     bool isSpeaking() override { return !speakingUntil.hasExpired(); }
     QDeadlineTimer speakingUntil; // a word is being said until then
 

@@ -124,11 +124,6 @@ public:
         if (Voice *v = real())
             v->say(text, voice, rate, language);
     }
-    void stop() override
-    {
-        if (Voice *v = m_real.made())
-            v->stop();
-    }
     bool isSpeaking() override { return m_real.made() && m_real.made()->isSpeaking(); }
     bool engineLoaded() const override { return m_real.made() != nullptr; }
 

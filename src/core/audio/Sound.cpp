@@ -30,7 +30,6 @@ public:
     QStringList voices() override { return {}; }
     QList<QLocale::Language> languages() override { return {}; }
     void say(const QString &, const QString &, double, QLocale::Language) override { }
-    void stop() override { }
 };
 
 void doEvents(int times)

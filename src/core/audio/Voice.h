@@ -32,7 +32,6 @@ public:
     // language (else the engine's own for it), at `rate` from -1 (slow)
     // to 1 (fast). A language no voice speaks is not said at all.
     virtual void say(const QString &text, const QString &voice, double rate, QLocale::Language language) = 0;
-    virtual void stop() = 0;
     // Still saying something (or about to): the program lets it finish before
     // it ends, as the engine cannot be stopped safely in mid-word.
     virtual bool isSpeaking() { return false; }
