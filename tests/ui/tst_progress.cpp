@@ -124,14 +124,11 @@ bool describeChart(QWidget *w, const QString &name, QStringList &out)
     }
     for (QAbstractAxis *axis : view->chart()->axes()) {
         if (auto *value = qobject_cast<QValueAxis *>(axis))
-            out << name
-                    + u"axis %1: %2..%3 as \"%4\"%5%6"_s.arg(value->titleText())
-                          .arg(value->min())
-                          .arg(value->max())
-                          .arg(value->labelFormat(), value->isGridLineVisible() ? u" lined"_s : QString())
-                          .arg(value->tickType() == QValueAxis::TicksDynamic
-                                  ? u" a tick every %1"_s.arg(value->tickInterval())
-                                  : QString());
+            out << name + u"axis "_s + value->titleText()
+                    + QString::asprintf(": %g..%g as \"%s\"%s", value->min(), value->max(),
+                        qPrintable(value->labelFormat()), value->isGridLineVisible() ? " lined" : "")
+                    + (value->tickType() == QValueAxis::TicksDynamic ? u" a tick every %1"_s.arg(value->tickInterval())
+                                                                     : QString());
     }
     return true;
 }
