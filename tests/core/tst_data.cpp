@@ -186,7 +186,7 @@ private slots:
         const QString longWord(300, QChar(0x00E9));
         const QString longName = RecordingFileName(longWord);
         QVERIFY(longName.toUtf8().size() <= 250 && longName != RecordingFileName(longWord + QLatin1Char('x')));
-        QVERIFY(longName.startsWith(QString(100, QChar(0x00C9)))); // its start still readable
+        QVERIFY(longName.startsWith(QString(110, QChar(0x00C9)) + u'~')); // as much of its start as fits
         QCOMPARE(RecordingFileName(QString(240, u'A')), QString(240, u'A') + u".wav"_s); // the longest kept whole
         // Cut short, a name never ends inside an escape: "%", "%2".
         for (int shift = 0; shift < 3; ++shift)
