@@ -158,10 +158,7 @@ private slots:
 
         // A database of another shape: same message, file untouched.
         ProgramFolder other;
-        {
-            auto store = other.openStore();
-            store->execute(u"ALTER TABLE WORDS RENAME COLUMN SENTENCE TO NOTES"_s);
-        }
+        other.openStore()->execute(u"ALTER TABLE WORDS RENAME COLUMN SENTENCE TO NOTES"_s);
         const QByteArray before = fileBytes(other.dbPath());
         QString problem;
         QVERIFY(!Store::open(other.path(), &problem));

@@ -181,12 +181,15 @@ private slots:
             QCOMPARE(copies.at(1).kind, Backups::Kind::Daily);
             QCOMPARE(copies.size(), Backups::Kept);
         }
-        // A closing copy that cannot be written leaves the earlier one of the day.
+        // A closing copy that cannot be written leaves the earlier one of the day, and nothing of itself.
         QVERIFY(startProgram(folder.path()));
         addList(program().store(), QDate(2030, 2, 8));
-        QVERIFY(QDir().mkpath(Backups::folder(folder.path()) + u"/Lettermarch-2030-02-01-190000-closing.mdb.part/x"_s));
+        const QString cut = Backups::folder(folder.path()) + u"/Lettermarch-2030-02-01-190000-closing.mdb.part"_s;
+        QVERIFY(QDir().mkpath(cut + u"/x"_s));
+        writeFile(cut + u"-journal"_s, "left by a cut copy");
         QVERIFY(Backups::takeOnClose(program().store(), folder.path(), QDateTime(QDate(2030, 2, 1), QTime(19, 0)))
                     .isEmpty());
+        QVERIFY(!QFile::exists(cut + u"-journal"_s));
         QCOMPARE(Backups::list(folder.path()).first().taken, QDateTime(QDate(2030, 2, 1), QTime(18, 0)));
         ProgramFolder damaged;
         writeFile(damaged.file(u"Lettermarch.mdb"_s), QByteArray("SQLite format 3") + QByteArray(600, 'x'));

@@ -46,12 +46,9 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();
-        {
-            auto store = m_folder->openStore();
-            WriteOptions(*store, quietOptions());
-            addList(*store, QDate(2030, 1, 4), {u"apple"_s, u"bench"_s});
-            store->execute(u" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "_s);
-        }
+        WriteOptions(*m_folder->openStore(), quietOptions());
+        addList(*m_folder->openStore(), QDate(2030, 1, 4), {u"apple"_s, u"bench"_s});
+        m_folder->openStore()->execute(u" UPDATE WORDS SET DEFINITION = 'clue ' || WORD "_s);
         m_played.clear();
         m_said.clear();
         program().devices().setPlayer(std::make_unique<FakePlayer>(&m_played));

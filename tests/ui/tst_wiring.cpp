@@ -167,11 +167,8 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();
-        {
-            auto store = m_folder->openStore();
-            WriteOptions(*store, quietOptions(false));
-            addList(*store, QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
-        }
+        WriteOptions(*m_folder->openStore(), quietOptions(false));
+        addList(*m_folder->openStore(), QDate(2030, 1, 4), {u"cat"_s, u"dog"_s}, 1);
         m_played.clear();
         program().devices().setPlayer(std::make_unique<FakePlayer>(&m_played));
         // A fixed day, so the daily copy the start takes is listed the same each run.
