@@ -183,8 +183,7 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
                     e.recording.clear();
             }
         } else if (name == QLatin1String("lessons")) {
-            entryId = QString();
-            translationId.clear();
+            entryId = QString(); // what an entry's translation holds is read only inside an entry
         }
     }
     if (x.hasError()) {
