@@ -338,7 +338,7 @@ private slots:
         auto holder = holdDatabase(folder, u"SELECT * FROM WORDS"_s);
         QVERIFY(holder->holding());
         view.log.clear();
-        QVERIFY(session.Submit(u"apple"_s));
+        QVERIFY(!session.Submit(u"  "_s) && session.Submit(u"apple"_s)); // a blank answer is not taken
         QCOMPARE(session.PendingAttempts(), 1);
         QVERIFY(view.log.value(0).startsWith(u"notice Another program is using"_s));
         QCOMPARE(view.log.value(2), u"word a seat"_s);
