@@ -94,8 +94,11 @@ private slots:
             QCOMPARE(made.size(), 6);
             QCOMPARE(ListExport::Entries(s, made.first(), program().globals.gWavPath), awkwardWords());
         }
-        // Both files as approved: the CSV's header and quoting, a cell a
-        // spreadsheet would run marked as text; KDE's column titles and lessons.
+        // Both files as approved: the CSV's header and quoting, a cell a spreadsheet would run marked as text; KDE's
+        // column titles and lessons. A file alone never names a recording, which would not travel with it.
+        writeFile(RecordingPath(program().globals.gWavPath, u"Wednesday"_s), "RIFF");
+        QCOMPARE(
+            ListExport::WriteFile(s, list, m_folder->file(u"list.kvtml"_s), program().globals.gWavPath), QString());
         for (const QString &name : {u"list.csv"_s, u"list.kvtml"_s})
             QCOMPARE(QString::fromUtf8(fileBytes(m_folder->file(name)))
                          .replace(QRegularExpression(u"<date>.*</date>"_s), u"<date>the day written</date>"_s),

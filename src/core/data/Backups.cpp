@@ -88,9 +88,8 @@ bool readCopy(const QString &path, Read read)
         opened = db.open();
         if (opened)
             read(db);
-        db.close();
     }
-    QSqlDatabase::removeDatabase(name);
+    QSqlDatabase::removeDatabase(name); // closes the file
     return opened;
 }
 
