@@ -163,10 +163,14 @@ private slots:
         program().clock().setNow([] { return QDateTime(QDate(2030, 2, 1), QTime(9, 0)); });
         QVERIFY(startProgram(folder.path()));
         QCOMPARE(Backups::list(folder.path()).first().taken.date(), QDate(2030, 2, 1));
-        // Closing after a session that changed nothing adds no copy; after one
+        // Closing after a session that changed nothing adds no copy (nor the making of a new file); after one
         // that did, the day's work is kept, in one closing copy a day.
-        QVERIFY(Backups::takeOnClose(program().store(), folder.path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
-                    .isEmpty());
+        ProgramFolder fresh;
+        for (const ProgramFolder *f : {&fresh, &folder}) {
+            QVERIFY(startProgram(f->path()));
+            QVERIFY(Backups::takeOnClose(program().store(), f->path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
+                        .isEmpty());
+        }
         for (int hour : {17, 18}) {
             if (hour == 18)
                 QVERIFY(startProgram(folder.path()));

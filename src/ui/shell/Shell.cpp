@@ -106,8 +106,6 @@ bool Shell::prepare()
         return false;
     }
     Store &store = m_program->store();
-    // A copy a day of a file that passed its checks.
-    Backups::takeDaily(store, g.gProgramDir, m_program->clock().now());
     const GeneralSettings general = LoadGeneralSettings(store);
     g.gMessageTime = general.messageTime;
     g.gSkipTestSetup = general.skipTestSetup;
@@ -119,6 +117,9 @@ bool Shell::prepare()
         Language::install(*qApp, chosen);
         m_installed = chosen;
     }
+    // A copy a day of a file that passed its checks, after the settings row a new file is given and before the
+    // old lists are offered for deletion.
+    Backups::takeDaily(store, g.gProgramDir, m_program->clock().now());
     PromptForOldLists();
     return true;
 }
