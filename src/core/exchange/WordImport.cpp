@@ -31,9 +31,8 @@ QString withoutNumbering(const QString &line)
 QList<WordEntry> ParsePasted(const QString &text)
 {
     QList<WordEntry> words;
-    QString normalized = text;
-    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    for (QString line : normalized.split(u'\n')) {
+    // The paste box has made lines of every kind of line end already.
+    for (QString line : text.split(u'\n')) {
         if (line.trimmed().isEmpty())
             continue;
         line = withoutNumbering(line);
