@@ -12,10 +12,10 @@ namespace {
 class FakeRecorder : public Recorder
 {
 public:
-    bool recording = false;
+    bool recording = false; // the device open: a stopped recording keeps it until it is closed
     bool failSave = false;
     void start() override { recording = true; }
-    void stop() override { recording = false; }
+    void stop() override { }
     void save(const QString &path) override
     {
         if (failSave)
@@ -232,6 +232,7 @@ private slots:
 
         // Delete then Save keeps the stored recording: no new recording was made.
         word = edit(3, u"hog"_s);
+        QVERIFY(!m_recorder->recording); // the device the last recording left open is closed as a word opens
         QTest::mouseClick(word->cmdDeleteWav, Qt::LeftButton);
         QVERIFY(!QFile::exists(word->TempWavPath()));
         QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
