@@ -183,7 +183,7 @@ ReadResult read(const QByteArray &data, const QString &folder, qsizetype maxWord
                     e.recording.clear();
             }
         } else if (name == QLatin1String("lessons")) {
-            entryId = QString(); // what an entry's translation holds is read only inside an entry
+            entryId = QString(); // out of the last entry: the lessons only point at entries
         }
     }
     if (x.hasError()) {
