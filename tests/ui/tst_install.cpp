@@ -166,11 +166,10 @@ private slots:
         // Closing after a session that changed nothing adds no copy (nor the making of a new file); after one
         // that did, the day's work is kept, in one closing copy a day.
         ProgramFolder fresh;
-        for (const ProgramFolder *f : {&fresh, &folder}) {
-            QVERIFY(startProgram(f->path()));
-            QVERIFY(Backups::takeOnClose(program().store(), f->path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
-                        .isEmpty());
-        }
+        for (const ProgramFolder *f : {&fresh, &folder})
+            QVERIFY(startProgram(f->path())
+                && Backups::takeOnClose(program().store(), f->path(), QDateTime(QDate(2030, 2, 1), QTime(9, 30)))
+                       .isEmpty());
         for (int hour : {17, 18}) {
             if (hour == 18)
                 QVERIFY(startProgram(folder.path()));

@@ -64,6 +64,7 @@ private slots:
         // A test without any clue is refused.
         for (QCheckBox *box : {w->chkPronounce, w->chkDefinition, w->chkSentence})
             box->setChecked(false);
+        w->Tab1->setCurrentIndex(1); // saved from another page: the clues' page comes back
         MsgBoxScript::expect(MsgAnswer::OK);
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
         t.snap(u"no clue chosen"_s);
