@@ -51,7 +51,7 @@ void menus(QWidget *window, QStringList &out)
 // One line for a named control, or none for what shows no text or state.
 void describe(QWidget *w, QStringList &out, const QString &indent, const Transcript::Describer &more)
 {
-    const QString name = indent + w->objectName() + u": "_s;
+    const QString name = indent + w->objectName() + (w->updatesEnabled() ? u": "_s : u" (not redrawn): "_s);
     if (more && more(w, name, out))
         return;
     if (auto *grid = qobject_cast<FlexGrid *>(w)) {
