@@ -190,8 +190,7 @@ private slots:
         auto *main = forms().findAs<frmLists>();
         QTest::mouseClick(main->cmdPastTests, Qt::LeftButton);
         QVERIFY(mapped("libQt6Charts") && !mapped("libQt6PrintSupport"));
-        QVERIFY(
-            qobject_cast<QGraphicsView *>(forms().findAs<frmPastTests>()->chartScores)); // a chart, not its stand-in
+        QVERIFY(qobject_cast<QGraphicsView *>(forms().findAs<frmPastTests>()->chartScores)); // not a stand-in
         whenModalShows("QPrintPreviewDialog", [](QWidget *preview) { preview->close(); });
         QTest::mouseClick(forms().get<frmPrintList>()->cmdPreview, Qt::LeftButton);
         QVERIFY(mapped("libQt6PrintSupport"));
@@ -240,22 +239,17 @@ private slots:
         auto *about = static_cast<frmAbout *>(window(u"frmAbout"_s));
         QTest::mouseClick(about->lblEmail, Qt::LeftButton);
         QTest::keyClick(about->lblWebsite, Qt::Key_Return);
-        QCOMPARE(m_opened,
-            QStringList(
-                {u"mailto:support@lettermarch.example?subject=Lettermarch"_s, u"https://lettermarch.example/"_s}));
+        QCOMPARE(m_opened.join(u' '),
+            u"mailto:support@lettermarch.example?subject=Lettermarch https://lettermarch.example/"_s);
     }
 
     void escape_closesEveryWindowWithCancelOrClose()
     {
-        for (const char *name : {"frmNewList", "frmEditList", "frmEditWord", "frmTestResults", "frmTestWordDetails",
-                 "frmTestSetup", "frmPastTests", "frmOptions", "frmAbout", "frmRestoreBackup", "frmTroubleWords",
-                 "frmChooseWords", "frmHelp", "frmPrintList"}) {
+        for (const char *name :
+            {"frmNewList", "frmEditList", "frmEditWord", "frmTestResults", "frmTestWordDetails", "frmTestSetup",
+                "frmPastTests", "frmOptions", "frmAbout", "frmRestoreBackup", "frmTroubleWords", "frmChooseWords"}) {
             QWidget *w = window(QString::fromLatin1(name));
             w->show();
-            if (qstrcmp(name, "frmHelp") == 0 || qstrcmp(name, "frmPrintList") == 0) {
-                forms().unload(w);
-                continue;
-            }
             QTest::keyClick(w, Qt::Key_Escape);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY2(!isLoaded(QString::fromLatin1(name)), name);
