@@ -55,6 +55,16 @@ void clickWhenModalShows(const char *className, const char *button, std::functio
     });
 }
 
+// Right-clicks the grid's `row` (1 is the first below its header); the menu shows and is closed.
+void rightClick(FlexGrid *grid, int row, QMenu *menu)
+{
+    const QPoint at = grid->visualRect(grid->model()->index(row - 1, 0)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &click);
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+}
+
 } // namespace
 
 class TestLists : public WindowTest
@@ -101,7 +111,7 @@ private slots:
                 const QColor first = word->Shape1->FillColor();
                 QTRY_VERIFY(word->Shape1->FillColor() != first); // it blinks
                 QTest::mouseClick(word->cmdStop, Qt::LeftButton);
-                QVERIFY(!word->Shape1->isVisible());
+                QVERIFY(!word->Shape1->isVisible() && word->cmdRecord->hasFocus()); // ready to record again
             }
             QTest::mouseClick(word->cmdSaveWord, Qt::LeftButton);
             t.snap(u"saved "_s + text); // ready for the next word, and the list already shows this one
@@ -115,6 +125,7 @@ private slots:
         QVERIFY(!QFile::exists(m_folder->file(u"Temp.wav"_s)));
         list->mnuExit->trigger();
         t.snap(u"back in the main window"_s, &program().store());
+        rightClick(main->MSFlexGrid1, 1, main->mnuLists); // the one list has its menu
         MsgBoxScript::expect(MsgAnswer::Yes); // deleted from the main window
         QTest::mouseClick(main->cmdDeleteList, Qt::LeftButton);
         t.snap(u"the list deleted"_s, &program().store());
@@ -332,24 +343,17 @@ private slots:
         QTest::keyClick(list->MSFlexGrid1, Qt::Key_Down);
         t.snap(u"dog"_s);
 
-        // Deleting cat takes its attempts and the shared recording with it.
-        list->MSFlexGrid1->setRow(1);
+        rightClick(list->MSFlexGrid1, 1, list->mnuPopUp); // cat goes, with its attempts and the shared recording
         MsgBoxScript::expect(MsgAnswer::No, u"Delete cat?"_s);
-        QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
+        list->mnuDelete->trigger();
         MsgBoxScript::expect(MsgAnswer::Yes, u"Delete cat?"_s);
         QTest::mouseClick(list->cmdDeleteWord, Qt::LeftButton);
-        QVERIFY(!hasRecording(u"cat"_s));
         t.snap(u"cat deleted"_s, &db);
 
-        // The pop-up menu deletes the last word; the grid keeps only its header.
-        const QPoint dogRow = list->MSFlexGrid1->visualRect(list->MSFlexGrid1->model()->index(0, 0)).center();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, dogRow, list->MSFlexGrid1->viewport()->mapToGlobal(dogRow));
-        QApplication::sendEvent(list->MSFlexGrid1->viewport(), &menu);
-        QTRY_VERIFY(list->mnuPopUp->isVisible());
-        list->mnuPopUp->hide();
+        rightClick(list->MSFlexGrid1, 1, list->mnuPopUp); // the last word has its menu too
         MsgBoxScript::expect(MsgAnswer::Yes, u"Delete dog?"_s);
         list->mnuDelete->trigger();
-        list->EditWord(); // with only the header row: nothing happens
+        list->EditWord(); // with only the header row left: nothing happens
         t.snap(u"dog deleted"_s);
         VERIFY_TRANSCRIPT(t);
     }
