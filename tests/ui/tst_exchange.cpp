@@ -207,6 +207,8 @@ private slots:
             {"latin1.csv", QByteArray("caf\xe9,a place for coffee\n"), "not in the UTF-8 encoding"},
             {"quote.csv", QByteArray("\"cat,a pet\n"), "double quote is missing"},
             {"wide.csv", QByteArray("a,b,c,d,e\n"), "at most four"},
+            {"zeros.csv", QByteArray(WordImport::MaxFileBytes, '\0'), "not a text file"}, // as large as may be read
+            {"large.csv", QByteArray(WordImport::MaxFileBytes + 1, ' '), "too large to be a word list (8.0 MB)"},
         };
         for (const auto &[name, bytes, message] : cases) {
             const QString path = m_folder->file(QString::fromLatin1(name));
@@ -235,9 +237,7 @@ private slots:
         // UTF-16 and UTF-8 with their marks are text like any other.
         writeFile(m_folder->file(u"utf16.csv"_s),
             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"cat,a pet\n"), 20));
-        writeFile(m_folder->file(u"utf8.csv"_s),
-            "\xEF\xBB\xBF"
-            "cat,a pet\n");
+        writeFile(m_folder->file(u"utf8.csv"_s), QByteArray::fromHex("EFBBBF") + "cat,a pet\n");
         writeFile(m_folder->file(u"list.xml"_s),
             Kvtml::write(u"t"_s, {{u"cat"_s, {}, {}, false, {}}}, {})); // a vocabulary file too
         for (const QString &name : {u"utf16.csv"_s, u"utf8.csv"_s, u"list.xml"_s})
@@ -335,6 +335,7 @@ private slots:
         main->mnuImportList->trigger();
         editor = forms().findAs<frmEditList>();
         QVERIFY(editor && editor->isVisible() && main->isHidden() && editor->ListID() != list);
+        QCOMPARE(main->MSFlexGrid1->TextMatrix(main->MSFlexGrid1->Row(), 3).toInt(), editor->ListID()); // its row
         QCOMPARE(editor->MSFlexGrid1->Rows(), 6);
         QCOMPARE(fileBytes(RecordingPath(program().globals.gWavPath, u"Wednesday"_s)), oldSound);
         // Named after the file's own title; renamed in the list editor.
@@ -342,9 +343,10 @@ private slots:
         QVERIFY(withSound.title.startsWith(u"Spelling words for "_s));
         editor->txtListName->setFocus();
         editor->txtListName->selectAll();
-        QTest::keyClicks(editor->txtListName, u"Week 12"_s);
+        QTest::keyClicks(editor->txtListName, u" Week 12 "_s);
         QTest::keyClick(editor->txtListName, Qt::Key_Return);
-        QCOMPARE(ListNames::of(program().store(), editor->ListID()), u"Week 12"_s);
+        QCOMPARE(ListNames::of(program().store(), editor->ListID()) + u'|' + editor->txtListName->text(),
+            u"Week 12|Week 12"_s); // kept, and shown as kept
         QCOMPARE(program().store().count(u"SELECT COUNT(*) FROM LISTS"_s, {}), 2);
 
         // Said Yes, the imported recording takes the old one's place.
@@ -364,6 +366,7 @@ private slots:
             QTest::mouseClick(preview->cmdCancel, Qt::LeftButton);
         });
         editor->mnuImportWords->trigger();
+        QCOMPARE(ListLanguage::of(program().store(), 0), QString()); // nothing added, no language taken
         answer = m_folder->dbPath();
         MsgBoxScript::expect(MsgAnswer::OK, u"This is not a text file.\n\nNothing was imported."_s);
         editor->mnuImportWords->trigger();
