@@ -131,16 +131,17 @@ void describe(QWidget *w, QStringList &out, const QString &indent, const Transcr
 }
 
 // How a control looks, noted the first time it shows: where it sits in its
-// window, and the font, colours and grid headers it was given.
+// window, and the font, colours, drawn picture and grid headers it was given.
 QString look(QWidget *w)
 {
     const QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
     QString out = u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     const QFont font = w->font();
     if (font != QApplication::font(w))
-        out += u" font %1 %2pt%3%4"_s.arg(font.family())
+        out += u" font %1 %2pt%3%4%5"_s.arg(font.family())
                    .arg(font.pointSizeF())
-                   .arg(font.bold() ? u" bold"_s : QString(), font.italic() ? u" italic"_s : QString());
+                   .arg(font.bold() ? u" bold"_s : QString(), font.italic() ? u" italic"_s : QString(),
+                       font.underline() ? u" underlined"_s : QString());
     const QPalette own = w->palette();
     const QPalette usual = QApplication::palette(w);
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
@@ -150,10 +151,15 @@ QString look(QWidget *w)
     }
     if (w->autoFillBackground())
         out += u" filled"_s;
-    if (auto *label = qobject_cast<QLabel *>(w))
-        out += u" align %1%2%3"_s.arg(int(label->alignment()))
+    if (auto *label = qobject_cast<QLabel *>(w)) // a word shown as typed, and text that can be copied
+        out += u" align %1%2%3%4%5"_s.arg(int(label->alignment()))
                    .arg(label->wordWrap() ? u" wrap"_s : QString(),
-                       label->buddy() ? u" for "_s + label->buddy()->objectName() : QString());
+                       label->buddy() ? u" for "_s + label->buddy()->objectName() : QString(),
+                       label->textFormat() == Qt::PlainText ? u" plain"_s : QString(),
+                       label->textInteractionFlags() & Qt::TextSelectableByMouse ? u" selectable"_s : QString());
+    if (const QImage picture = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->pixmap().toImage() : QImage();
+        !picture.isNull()) // drawn by the program: any change to the drawing shows
+        out += u" picture %1"_s.arg(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
     if (auto *combo = qobject_cast<QComboBox *>(w)) {
         for (int i = 0; i < combo->count(); ++i)
             out += (i ? u"|"_s : u" items "_s) + combo->itemText(i);
@@ -166,6 +172,7 @@ QString look(QWidget *w)
                    .arg(int(table->selectionBehavior()))
                    .arg(int(table->selectionMode()))
                    .arg(int(table->editTriggers()));
+        out += table->isSortingEnabled() ? u" sorted"_s : QString();
         for (int c = 0; c < table->model()->columnCount(); ++c)
             out += (c ? u","_s : u" widths "_s) + QString::number(table->columnWidth(c));
     }
