@@ -239,6 +239,12 @@ private slots:
         auto *about = static_cast<frmAbout *>(window(u"frmAbout"_s));
         QTest::mouseClick(about->lblEmail, Qt::LeftButton);
         QTest::keyClick(about->lblWebsite, Qt::Key_Return);
+        QEnterEvent in(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1)); // a link under the mouse is white till it leaves
+        QCoreApplication::sendEvent(about->lblWebsite, &in);
+        const QColor hovered = about->lblWebsite->palette().color(QPalette::WindowText);
+        QMouseEvent away(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(about, &away);
+        QCOMPARE(hovered.name() + about->lblWebsite->palette().color(QPalette::WindowText).name(), u"#ffffff#ffd666"_s);
         QCOMPARE(m_opened.join(u' '),
             u"mailto:support@lettermarch.example?subject=Lettermarch https://lettermarch.example/"_s);
     }
