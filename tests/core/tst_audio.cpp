@@ -193,22 +193,6 @@ private slots:
         m_devices.PlaySound(path);
         QVERIFY(!QFile::exists(path) && !m_devices.player().isPlaying());
     }
-
-    void unreadableRecording_playsNothingSilently()
-    {
-        ProgramFolder folder;
-        const QString path = folder.file(u"CAT.wav"_s);
-        QVERIFY(WaveFile::write(path, tone(0.5)));
-        QFile::setPermissions(path, QFile::WriteOwner); // nobody may read it
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
-        const QString heard = asOrdinaryUser([&] {
-            installQtAudio(m_devices);
-            m_devices.PlaySound(path);
-            return m_devices.player().isPlaying() || QFile(path).open(QIODevice::ReadOnly) ? u"played"_s : u"nothing"_s;
-        });
-        QCOMPARE(heard, u"nothing"_s);
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAudio)
