@@ -4,6 +4,7 @@
 #include "core/app/Family.h"
 #include "core/settings/MessageTimes.h"
 #include "ui/help/frmAbout.h"
+#include "ui/kernel/AppIcon.h"
 #include "ui/kernel/Controls.h"
 #include "ui/kernel/Language.h"
 #include "ui/lists/frmPasteWords.h"
@@ -319,6 +320,8 @@ private slots:
             w->hide();
         }
         qDeleteAll(made);
+        const QImage icon = drawAppIcon(32); // every window's, drawn by the program
+        t.note(u"icon %1"_s.arg(qHashBits(icon.constBits(), size_t(icon.sizeInBytes()))));
         VERIFY_TRANSCRIPT(t);
     }
 
