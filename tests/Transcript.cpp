@@ -159,7 +159,7 @@ QString look(QWidget *w)
                        label->textInteractionFlags() & Qt::TextSelectableByMouse ? u" selectable"_s : QString());
     if (const QImage picture = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->pixmap().toImage() : QImage();
         !picture.isNull()) // drawn by the program: any change to the drawing shows
-        out += u" picture %1"_s.arg(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
+        out += u" picture %1"_s.arg(qChecksum(QByteArrayView(picture.constBits(), picture.sizeInBytes())));
     if (auto *combo = qobject_cast<QComboBox *>(w)) {
         for (int i = 0; i < combo->count(); ++i)
             out += (i ? u"|"_s : u" items "_s) + combo->itemText(i);
