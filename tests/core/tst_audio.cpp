@@ -139,8 +139,10 @@ private slots:
         QTRY_VERIFY(m_devices.player().isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!m_devices.player().isPlaying(), 10000);
 
-        // A new recording closes the stopped one; nothing of it is saved again.
+        // Recorded again, the new recording holds nothing of the last one; closed, nothing is saved.
         m_devices.StartRecording();
+        m_devices.StopRecording(path);
+        QVERIFY2(WaveFile::seconds(path).value_or(0) < 0.5, qPrintable(path));
         m_devices.CloseRecording();
         m_devices.StopRecording(path);
         QVERIFY(!QFile::exists(path));
@@ -161,8 +163,6 @@ private slots:
         QTest::qWait(300);
         m_devices.StopRecording(path);
         QVERIFY(!QFile::exists(path));
-        m_devices.PlaySound(folder.file(u"missing.wav"_s));
-        QVERIFY(!m_devices.player().isPlaying());
         m_devices.CloseRecording();
     }
 
