@@ -255,7 +255,7 @@ private slots:
             auto *paste = static_cast<frmPasteWords *>(w);
             t.snap(u"nothing pasted yet"_s);
             paste->txtPaste->setFocus();
-            paste->txtPaste->insertPlainText(u"dog - a pet that barks\r\ncat - again\rFriday - a day"_s);
+            paste->txtPaste->insertPlainText(u"dog - a pet that barks\r\ncat - again\rFriday - a day - On Friday."_s);
             QTRY_COMPARE(paste->grdPreview->rowCount(), 3);
             t.snap(u"three pasted, cat in the list already"_s);
             // A bare word waits for a clue, and the summary says how to take it; a word given twice is taken once.
