@@ -151,15 +151,15 @@ QString look(QWidget *w)
     }
     if (w->autoFillBackground())
         out += u" filled"_s;
-    if (auto *label = qobject_cast<QLabel *>(w)) // a word shown as typed, and text that can be copied
+    if (auto *label = qobject_cast<QLabel *>(w)) { // a word shown as typed, and text that can be copied
         out += u" align %1%2%3%4%5"_s.arg(int(label->alignment()))
                    .arg(label->wordWrap() ? u" wrap"_s : QString(),
                        label->buddy() ? u" for "_s + label->buddy()->objectName() : QString(),
                        label->textFormat() == Qt::PlainText ? u" plain"_s : QString(),
                        label->textInteractionFlags() & Qt::TextSelectableByMouse ? u" selectable"_s : QString());
-    if (const QImage picture = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->pixmap().toImage() : QImage();
-        !picture.isNull()) // drawn by the program: any change to the drawing shows
-        out += u" picture %1"_s.arg(qChecksum(QByteArrayView(picture.constBits(), picture.sizeInBytes())));
+        if (const QImage picture = label->pixmap().toImage(); !picture.isNull()) // any change to a drawing shows
+            out += u" picture %1"_s.arg(qChecksum(QByteArrayView(picture.constBits(), picture.sizeInBytes())));
+    }
     if (auto *combo = qobject_cast<QComboBox *>(w)) {
         for (int i = 0; i < combo->count(); ++i)
             out += (i ? u"|"_s : u" items "_s) + combo->itemText(i);
